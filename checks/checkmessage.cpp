@@ -1,0 +1,70 @@
+// The entry of the per-message checks: counters, the empty texts, the text sets,
+// then the source checks, the translation checks and the comparison checks.
+
+#include "checks/textutil.h"
+#include "store/results.h"
+
+void results::checkMessage(const QString &source, const QString &translation,
+                           const QString &context, const QList<QString> &locations,
+                           bool unfinished, bool vanished, int numerusForm,
+                           const QString &sourceNumerusWarnings,
+                           const QString &translationNumerusWarnings)
+{
+    // The diagnostic lines about form feeds, carriage returns, tabs and vertical
+    // tabs are not written: they change nothing and would flood the log of a
+    // large run.
+    if (vanished) {
+        ++vanishedCount;
+        return;
+    }
+    if (numerusForm <= sourceRules.maxNumerus)
+        ++sourceCount;
+    if (translation.isEmpty()) {
+        if (unfinished)
+            ++unfinishedCount;
+        else
+            recordFinding(m_findings[CheckT1_1], source, context);
+    } else {
+        ++translationCount;
+    }
+    if (source.isEmpty()) {
+        static const QString emptySource = QStringLiteral(
+            "Found empty string(s). Might be empty in the source or the data import is "
+            "incorrect. Please report if the problem is not in the source!");
+        for (const QString &location : locations)
+            recordFinding(m_findings[CheckS1_1], emptySource, location);
+        return;
+    }
+    sourceTexts.insert(source);
+
+    MessageState state{source, translation, context, locations, unfinished, numerusForm, {}, {},
+                       {}, {}, {}, {}, {}, {}, {}};
+    state.firstSource = firstSignificantCharacter(source, acceleratorMarker, argumentMarker);
+    state.firstTranslation = firstSignificantCharacter(translation, acceleratorMarker, argumentMarker);
+    if (!sourceNumerusWarnings.isEmpty()) {
+        state.failed.set(CheckS0);
+        recordSourceFinding(state, CheckS0, sourceNumerusWarnings + QLatin1Char('\n') + source);
+    }
+    runSourceChecks(state);
+    scanEmailsUrisTags(state, false);
+
+    if (translation.isEmpty())
+        return;
+    translationTexts.insert(translation);
+    if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {
+        state.failed.set(CheckT0);
+        recordTranslationFinding(state, CheckT0,
+                                 translationNumerusWarnings + QLatin1Char('\n') + source
+                                     + QLatin1Char('\n') + translation);
+    }
+    runTranslationChecks(state);
+    scanEmailsUrisTags(state, true);
+    runComparisonChecks(state);
+}
+
+void results::runCatalogueChecks()
+{
+    reportUsedCharacters();
+    listWordsAndTexts(false);
+    listWordsAndTexts(true);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Report assembly: the summary, the text of each tab and the log text of a batch
+// step. The window shows these texts, kvn prints them; neither composes a finding.
+
+#include <QString>
+#include <QTime>
+#include <functional>
+
+class results;
+
+struct ReportOptions {
+    bool printLocation = false;
+    // Whether the details of a check show: the state of its box in the panel
+    // (a partially checked box counts as checked). Not asked for the fixed boxes.
+    std::function<bool(int checkIndex)> boxChecked;
+    bool htmlS14 = false; // "Format the results with html." of tab S14
+    bool htmlT14 = false; // the same of tab T14
+};
+
+// "Last checks were done at hh:mm:ss" and two line feeds.
+QString reportHeader(const QTime &time);
+// The summary lines; a file count below 1 writes "Should not happen" to standard output.
+QString reportSummary(const results &store, const QString &path, int fileCount);
+// The text of one tab (one of tabNames()); header and summary as built above.
+QString tabReport(const results &store, const QString &tab, const QString &header,
+                  const QString &summary, const ReportOptions &options);
+// True when the tab's text is HTML (S14 or T14 with their html box on).
+bool tabReportIsHtml(const QString &tab, const ReportOptions &options);
+// The log text of one batch step.
+QString logReport(const results &store, const QString &header, const QString &summary,
+                  bool printLocation);
+// The options of the report as they stand in AppSettings (used by kvn and batch).
+ReportOptions reportOptionsFromSettings();

@@ -1,0 +1,169 @@
+#include "store/appsettings.h"
+
+#include <QSettings>
+#include <QtMath>
+#include <memory>
+
+AppSettingsRecord AppSettings;
+AppSettingsRecord LoadedAppSettings;
+const char *const KvnVersion = KVN_VERSION;
+
+namespace {
+
+const char *const OrganisationName = "Oskerbay";
+const char *const ApplicationName = "Korvane";
+const char *const GroupName = "MainWindow";
+
+QList<SettingInfo> buildInfos()
+{
+    QList<SettingInfo> infos;
+#define KVN_INFO(key, kind, def, lo, hi)                                                           \
+    infos.append(SettingInfo{#key, SettingKind::kind, QVariant(def), double(lo), double(hi),      \
+                             infos.size() < 2});
+    KVN_SETTINGS(KVN_INFO)
+#undef KVN_INFO
+    return infos;
+}
+
+std::unique_ptr<QSettings> openStore(const QString &iniPath)
+{
+    if (iniPath.isEmpty())
+        return std::make_unique<QSettings>(QString::fromLatin1(OrganisationName),
+                                           QString::fromLatin1(ApplicationName));
+    return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+}
+
+QVariant convert(SettingKind kind, const QVariant &value)
+{
+    switch (kind) {
+    case SettingKind::String:
+        return value.toString();
+    case SettingKind::Bool:
+        return value.toBool();
+    case SettingKind::State:
+    case SettingKind::Int:
+        return value.toInt();
+    case SettingKind::Float:
+        return value.toFloat();
+    case SettingKind::Bytes:
+        return value.toByteArray();
+    }
+    return {};
+}
+
+} // namespace
+
+const QList<SettingInfo> &settingInfos()
+{
+    static const QList<SettingInfo> infos = buildInfos();
+    return infos;
+}
+
+int settingIndex(const QString &key)
+{
+    const auto &infos = settingInfos();
+    for (int i = 0; i < infos.size(); ++i)
+        if (key == QLatin1String(infos[i].key))
+            return i;
+    return -1;
+}
+
+QVariant settingValue(const AppSettingsRecord &record, int index)
+{
+    int i = 0;
+#define KVN_GET(key, kind, def, lo, hi)                                                            \
+    if (i++ == index)                                                                              \
+        return QVariant::fromValue(record.key);
+    KVN_SETTINGS(KVN_GET)
+#undef KVN_GET
+    return {};
+}
+
+void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value)
+{
+    int i = 0;
+#define KVN_SET(key, kind, def, lo, hi)                                                            \
+    if (i++ == index) {                                                                            \
+        record.key = convert(SettingKind::kind, value).value<kvn_settings_detail::kind>();        \
+        return;                                                                                    \
+    }
+    KVN_SETTINGS(KVN_SET)
+#undef KVN_SET
+}
+
+void loadAppSettings(const QString &iniPath)
+{
+    auto store = openStore(iniPath);
+    const auto &infos = settingInfos();
+    bool inGroup = false;
+    for (int i = 0; i < infos.size(); ++i) {
+        const SettingInfo &info = infos[i];
+        if (!info.topLevel && !inGroup) {
+            store->beginGroup(QString::fromLatin1(GroupName));
+            inGroup = true;
+        }
+        const QString key = QString::fromLatin1(info.key);
+        const QVariant raw = info.defaultValue.isValid() ? store->value(key, info.defaultValue)
+                                                         : store->value(key);
+        setSettingValue(AppSettings, i, raw);
+        setSettingValue(LoadedAppSettings, i, raw);
+    }
+    if (inGroup)
+        store->endGroup();
+}
+
+void saveAppSettings(const QString &iniPath)
+{
+    auto store = openStore(iniPath);
+    const auto &infos = settingInfos();
+    bool inGroup = false;
+    for (int i = 0; i < infos.size(); ++i) {
+        const SettingInfo &info = infos[i];
+        if (!info.topLevel && !inGroup) {
+            store->beginGroup(QString::fromLatin1(GroupName));
+            inGroup = true;
+        }
+        const QVariant current = settingValue(AppSettings, i);
+        // QVariant compares strings and byte arrays by content and floats by value.
+        if (current != settingValue(LoadedAppSettings, i))
+            store->setValue(QString::fromLatin1(info.key), current);
+    }
+    if (inGroup)
+        store->endGroup();
+    store->sync();
+}
+
+void applyControlLimits(AppSettingsRecord &record)
+{
+    const auto &infos = settingInfos();
+    for (int i = 0; i < infos.size(); ++i) {
+        const SettingInfo &info = infos[i];
+        const QVariant value = settingValue(record, i);
+        switch (info.kind) {
+        case SettingKind::State: {
+            const int state = value.toInt();
+            if (state < 0 || state > 2)
+                setSettingValue(record, i, 0);
+            break;
+        }
+        case SettingKind::Int:
+            if (info.high > info.low)
+                setSettingValue(record, i, qBound(int(info.low), value.toInt(), int(info.high)));
+            break;
+        case SettingKind::Float:
+            if (info.high > info.low) {
+                // A double spin box with two decimals rounds, then clamps.
+                const double rounded = qRound64(double(value.toFloat()) * 100.0) / 100.0;
+                setSettingValue(record, i, float(qBound(info.low, rounded, info.high)));
+            }
+            break;
+        case SettingKind::String:
+            if (info.high > 0 && value.toString().size() > int(info.high))
+                setSettingValue(record, i, value.toString().left(int(info.high)));
+            break;
+        case SettingKind::Bool:
+        case SettingKind::Bytes:
+            break;
+        }
+    }
+}

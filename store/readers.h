@@ -1,0 +1,32 @@
+#pragma once
+// The readers of translation files and the directory walks that feed them.
+// A reader returns an empty text when the file could be opened, otherwise the
+// message for the user; problems inside the file become items of check "0".
+
+#include <QSet>
+#include <QString>
+
+class results;
+
+QString readTsFile(bool clearFirst, const QString &path, results *store);
+QString readPoFile(bool clearFirst, const QString &path, results *store);
+QString unescapePoString(const QString &text);
+
+// Progress of the directory walks; the window passes its progress dialog behind
+// this, the command line passes none (null).
+class WalkProgress
+{
+public:
+    virtual ~WalkProgress() = default;
+    virtual bool wasCanceled() const = 0;
+    virtual void setMaximum(int maximum) = 0;
+    virtual void setValue(int value) = 0;
+};
+
+void collectFileNames(const QString &directory, QSet<QString> &names);
+// Filtered mode: only files named fileName.
+void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
+                   WalkProgress *progress, results *store);
+// All-files mode.
+void readDirectory(const QString &directory, int &counter, bool countOnly, WalkProgress *progress,
+                   results *store);

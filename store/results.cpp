@@ -1,0 +1,99 @@
+#include "store/results.h"
+
+#include "store/appsettings.h"
+
+#include <QtDebug>
+
+void FindingMap::insert(const QString &key, const QString &value)
+{
+    m_entries[key].append(value);
+    ++m_count;
+}
+
+void FindingMap::clear()
+{
+    m_entries.clear();
+    m_count = 0;
+}
+
+QStringList FindingMap::values(const QString &key) const
+{
+    const QStringList stored = m_entries.value(key);
+    QStringList newestFirst;
+    newestFirst.reserve(stored.size());
+    for (auto it = stored.crbegin(); it != stored.crend(); ++it)
+        newestFirst.append(*it);
+    return newestFirst;
+}
+
+results::results()
+{
+    clear();
+}
+
+void results::clear()
+{
+    languageReady = false;
+    emptyElements.clear();
+    htmlSubsetTags.clear();
+    htmlSubsetAttributes.clear();
+    cssSubsetProperties.clear();
+    vanishedCount = 0;
+    sourceCount = 0;
+    translationCount = 0;
+    unfinishedCount = 0;
+    catalogueLanguage.clear();
+
+    translationRules = LanguageRules();
+    translationRules.maxNumerus = unknownNumerus;
+    translationRules.script = -1;
+    acceleratorMarker = QStringLiteral("&");
+    argumentMarker = QStringLiteral("%");
+    sourceRules = LanguageRules();
+    sourceRules.maxNumerus = 2;
+    sourceRules.script = 3; // QChar::Script_Latin: the source language is English
+
+    sourceTexts.clear();
+    usedSourceCharacters.clear();
+    translationTexts.clear();
+    usedTranslationCharacters.clear();
+    firstTranslationOfSource.clear();
+    firstSourceOfTranslation.clear();
+    for (FindingMap &map : m_findings)
+        map.clear();
+    for (ItemList &list : m_items)
+        list.clear();
+}
+
+void results::fileAssert(bool condition, const QString &message, bool internalError)
+{
+    if (condition)
+        return;
+    QString item = message;
+    if (internalError)
+        item += QLatin1Char('\n')
+                + tr("Please report this error to Oskerbay! I want to improve KVN.");
+    m_items[Check_0].append(item);
+    if (internalError)
+        qCritical().noquote() << item;
+    else
+        qInfo().noquote() << item;
+}
+
+void results::recordFinding(FindingMap &map, const QString &findingText, const QString &value)
+{
+    map.insert(findingText, value);
+}
+
+void results::recordSourceFinding(const MessageState &state, int index, const QString &key)
+{
+    if (state.numerusForm > sourceRules.maxNumerus)
+        return;
+    for (const QString &location : state.locations)
+        recordFinding(m_findings[index], key, location);
+}
+
+void results::recordTranslationFinding(const MessageState &state, int index, const QString &key)
+{
+    recordFinding(m_findings[index], key, state.context);
+}

@@ -1,0 +1,182 @@
+#pragma once
+// The message store of one run: language rules, counters, text collections and
+// one findings store per check. Messages are not kept; only what the checks
+// derive from them stays.
+
+#include "checks/catalogue.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <bitset>
+
+// Findings of one warning check: finding text -> values, keys in code-unit order,
+// the values of one key newest first. Filled only through results::recordFinding.
+class FindingMap
+{
+public:
+    void insert(const QString &key, const QString &value);
+    bool isEmpty() const { return m_count == 0; }
+    int size() const { return m_count; } // key/value pairs, not distinct keys
+    void clear();
+    // Distinct keys in order, each with its values oldest first (print them reversed).
+    const QMap<QString, QStringList> &entries() const { return m_entries; }
+    QStringList values(const QString &key) const; // newest first
+
+private:
+    QMap<QString, QStringList> m_entries;
+    int m_count = 0;
+};
+
+using ItemList = QStringList;
+
+// The rules of one side (source or translation) of the catalogue.
+struct LanguageRules {
+    int maxNumerus = 2;
+    int script = -1; // a QChar::Script value, -1 for none
+    QString decimalSeparator = QStringLiteral(".");
+    QString questionMark = QStringLiteral("?");
+    QString exclamationMark = QStringLiteral("!");
+    QString fullStop = QStringLiteral(".");
+    QString colon = QStringLiteral(":");
+    QHash<QChar, QChar> openToClose;
+    QHash<QChar, QChar> closeToOpen;
+    QSet<QChar> openingCharacters;
+    QSet<QChar> closingCharacters;
+};
+
+// Per-call state of checkMessage shared by the single-text and comparison checks.
+struct MessageState {
+    const QString &source;
+    const QString &translation;
+    const QString &context;
+    const QList<QString> &locations;
+    bool unfinished;
+    int numerusForm;
+    std::bitset<CheckCount> failed; // failure flags by check index, set whether or not recorded
+    QChar firstSource;              // first character that is no accelerator or argument marker
+    QChar firstTranslation;
+    QSet<QString> sourceEmails, sourceUris, sourceTags;
+    QSet<QString> translationEmails, translationUris, translationTags;
+};
+
+class results
+{
+    // Engine messages use the translation context "results": tr() in methods,
+    // results::tr() elsewhere.
+    Q_DECLARE_TR_FUNCTIONS(results)
+
+public:
+    results();
+
+    static const int unknownNumerus = 99;
+    static QString unknownLanguage() { return QStringLiteral("---KVN UNKNOWN---"); }
+
+    void clear();
+    void fileAssert(bool condition, const QString &message, bool internalError = false);
+
+    // Language rules and markup subsets.
+    void setUpLanguage(const QString &language, bool clearFirst, const QString &fileName);
+
+    // The per-message entry of the check engine.
+    void checkMessage(const QString &source, const QString &translation, const QString &context,
+                      const QList<QString> &locations, bool unfinished, bool vanished,
+                      int numerusForm, const QString &sourceNumerusWarnings,
+                      const QString &translationNumerusWarnings);
+
+    // The catalogue-wide pass, once after the last file of a run.
+    void runCatalogueChecks();
+
+    // Findings and report blocks.
+    static void recordFinding(FindingMap &map, const QString &findingText, const QString &value);
+    QString formatItemList(int index, bool showHeading, bool showItems) const;
+    QString formatFindings(int index, bool showHeading, bool showDetails, bool showLocations,
+                           bool listMode, bool html) const;
+
+    // Characters and brackets.
+    QString characterName(QChar ch, bool warn, QString &warnings) const;
+    QString usedCharacterReport(int localScript, const QSet<QString> &characters,
+                                const QHash<QChar, QChar> &openToClose,
+                                const QHash<QChar, QChar> &closeToOpen) const;
+    void collectCharacters(const QSet<QString> &texts, QSet<QString> &characters);
+    bool checkBrackets(const QString &text, const QHash<QChar, QChar> &openToClose,
+                       const QHash<QChar, QChar> &closeToOpen, QString &message,
+                       bool disallowListings) const;
+
+    // E-mail, URI and markup validators.
+    bool checkEmail(const QString &address, QString &message) const;
+    bool checkUri(const QString &uri, QString &message) const;
+    void trimToLettersOrNumbers(QString &text) const;
+    bool checkTagName(const QString &name, bool qtSubsetOnly, QString &message) const;
+    bool checkTagAttribute(const QString &attribute, bool qtHtmlSubsetOnly, bool qtCssSubsetOnly,
+                           QString &message) const;
+
+    // Words and numbers.
+    void splitWords(const QString &text, QSet<QString> &words, bool isTranslation);
+    void processWord(QString word, bool hasLetter, QSet<QString> &words, QString &previousWord,
+                     bool &duplicate, bool isTranslation);
+    void extractNumbers(const QString &text, const QString &decimalSeparator,
+                        QSet<double> &numbers) const;
+    void extractNumbers(const QString &text, QSet<QString> &runs) const;
+
+    FindingMap &findings(int index) { return m_findings[index]; }
+    const FindingMap &findings(int index) const { return m_findings[index]; }
+    ItemList &items(int index) { return m_items[index]; }
+    const ItemList &items(int index) const { return m_items[index]; }
+
+    // Set-up state and markup sets.
+    bool languageReady = false;
+    QSet<QString> emptyElements;
+    QSet<QString> htmlSubsetTags;
+    QSet<QString> htmlSubsetAttributes;
+    QSet<QString> cssSubsetProperties;
+
+    // Summary counters.
+    int vanishedCount = 0;
+    int sourceCount = 0;
+    int translationCount = 0;
+    int unfinishedCount = 0;
+
+    QString catalogueLanguage;
+    LanguageRules translationRules;
+    QString acceleratorMarker = QStringLiteral("&");
+    QString argumentMarker = QStringLiteral("%");
+    LanguageRules sourceRules;
+
+    // Text collections.
+    QSet<QString> sourceTexts;
+    QSet<QString> usedSourceCharacters;
+    QSet<QString> translationTexts;
+    QSet<QString> usedTranslationCharacters;
+    QHash<QString, QString> firstTranslationOfSource;
+    QHash<QString, QString> firstSourceOfTranslation;
+
+private:
+    // Steps of checkMessage, by area.
+    void runSourceChecks(MessageState &state);
+    void runTranslationChecks(MessageState &state);
+    void scanEmailsUrisTags(MessageState &state, bool translationSide);
+    void runComparisonChecks(MessageState &state);
+    // Steps of runCatalogueChecks.
+    void reportUsedCharacters();
+    void listWordsAndTexts(bool translationSide);
+
+public:
+    // Recording helpers shared by the check areas.
+    void recordSourceFinding(const MessageState &state, int index, const QString &key);
+    void recordTranslationFinding(const MessageState &state, int index, const QString &key);
+    // The partially-checked rule: true when the T check must be skipped for this message.
+    static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
+    {
+        return translationBoxState == 1 && sourceFailed;
+    }
+
+private:
+    std::array<FindingMap, CheckCount> m_findings;
+    std::array<ItemList, CheckCount> m_items;
+};
