@@ -314,7 +314,7 @@ int checkIndexOf(const QString &checkId)
 const QList<QString> &tabNames()
 {
     static const QList<QString> names = [] {
-        QList<QString> tabs{QStringLiteral("ST0")};
+        QList<QString> tabs {QStringLiteral("ST0")};
         const int groups[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 21};
         for (int group : groups) {
             tabs.append(QStringLiteral("S%1").arg(group));

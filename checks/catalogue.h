@@ -8,10 +8,10 @@
 
 enum class StoreKind { None, Findings, Items };
 enum class BoxKind {
-    None,     // index without a check
-    Fixed,    // always checked, disabled, not persisted (tab ST0)
+    None, // index without a check
+    Fixed, // always checked, disabled, not persisted (tab ST0)
     TwoState, // bool key
-    TriState  // check state key: 0 unchecked, 1 partially checked, 2 checked
+    TriState // check state key: 0 unchecked, 1 partially checked, 2 checked
 };
 
 // CheckIndex: the integer that names a check to the formatters.
@@ -162,11 +162,11 @@ enum CheckIndex : int {
 
 struct CheckInfo {
     int index;
-    const char *id;          // CheckId, "0", "S1.1", "T1.1b", "ST21.1"; null for an unused index
-    const char *tab;         // the tab that shows the check
+    const char *id; // CheckId, "0", "S1.1", "T1.1b", "ST21.1"; null for an unused index
+    const char *tab; // the tab that shows the check
     StoreKind store;
     BoxKind box;
-    const char *key;         // settings key of the check's box; null for the fixed boxes
+    const char *key; // settings key of the check's box; null for the fixed boxes
     const char *description; // text of the box, untranslated (context "MainWindow")
 };
 

@@ -2,4 +2,4 @@
 
 #include "store/results.h"
 
-void results::reportUsedCharacters() {}
+void results::reportUsedCharacters() { }

@@ -5,9 +5,8 @@
 #include "store/results.h"
 
 void results::checkMessage(const QString &source, const QString &translation,
-                           const QString &context, const QList<QString> &locations,
-                           bool unfinished, bool vanished, int numerusForm,
-                           const QString &sourceNumerusWarnings,
+                           const QString &context, const QList<QString> &locations, bool unfinished,
+                           bool vanished, int numerusForm, const QString &sourceNumerusWarnings,
                            const QString &translationNumerusWarnings)
 {
     // The diagnostic lines about form feeds, carriage returns, tabs and vertical
@@ -37,10 +36,11 @@ void results::checkMessage(const QString &source, const QString &translation,
     }
     sourceTexts.insert(source);
 
-    MessageState state{source, translation, context, locations, unfinished, numerusForm, {}, {},
-                       {}, {}, {}, {}, {}, {}, {}};
+    MessageState state {source, translation, context, locations, unfinished, numerusForm, {}, {},
+                        {},     {},          {},      {},        {},         {},          {}};
     state.firstSource = firstSignificantCharacter(source, acceleratorMarker, argumentMarker);
-    state.firstTranslation = firstSignificantCharacter(translation, acceleratorMarker, argumentMarker);
+    state.firstTranslation
+        = firstSignificantCharacter(translation, acceleratorMarker, argumentMarker);
     if (!sourceNumerusWarnings.isEmpty()) {
         state.failed.set(CheckS0);
         recordSourceFinding(state, CheckS0, sourceNumerusWarnings + QLatin1Char('\n') + source);

@@ -2,4 +2,7 @@
 
 #include "store/results.h"
 
-void results::runComparisonChecks(MessageState &state) { Q_UNUSED(state); }
+void results::runComparisonChecks(MessageState &state)
+{
+    Q_UNUSED(state);
+}

@@ -27,8 +27,8 @@ QString results::formatItemList(int index, bool showHeading, bool showItems) con
     return block;
 }
 
-QString results::formatFindings(int index, bool showHeading, bool showDetails,
-                                bool showLocations, bool listMode, bool html) const
+QString results::formatFindings(int index, bool showHeading, bool showDetails, bool showLocations,
+                                bool listMode, bool html) const
 {
     const FindingMap &map = m_findings[index];
     const QString lineBreak = html ? QStringLiteral("<br />") : QStringLiteral("\n");

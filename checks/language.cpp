@@ -95,39 +95,72 @@ const LanguageRow LanguageTable[] = {
 };
 // clang-format on
 
-const char *const EmptyElements[] = {"!DOCTYPE", "area",  "base",  "br",   "col",   "command",
-                                     "embed",    "hr",    "img",   "input", "keygen", "link",
-                                     "meta",     "param", "source", "track", "wbr"};
+const char *const EmptyElements[]
+    = {"!DOCTYPE", "area",   "base", "br",   "col",   "command", "embed", "hr", "img",
+       "input",    "keygen", "link", "meta", "param", "source",  "track", "wbr"};
 const char *const HtmlSubsetTags[] = {
-    "a",     "address", "b",    "big",    "blockquote", "body", "br",   "center", "cite",
-    "code",  "dd",      "dfn",  "div",    "dl",         "dt",   "em",   "font",   "h1",
-    "h2",    "h3",      "h4",   "h5",     "h6",         "head", "hr",   "html",   "i",
-    "img",   "kbd",     "meta", "li",     "nobr",       "ol",   "p",    "pre",    "qt",
-    "s",     "samp",    "small", "span",  "strong",     "sub",  "sup",  "table",  "tbody",
-    "td",    "tfoot",   "th",   "thead",  "title",      "tr",   "tt",   "u",      "ul",
-    "var"};
-const char *const HtmlSubsetAttributes[] = {"align",   "dir",     "type",    "width",
-                                            "bgcolor", "colspan", "rowspan", "valign"};
-const char *const CssSubsetProperties[] = {
-    "background-color",   "background-image",   "color",
-    "font-family",        "font-size",          "font-style",
-    "font-weight",        "text-decoration",    "font",
-    "text-indent",        "white-space",        "margin-top",
-    "margin-bottom",      "margin-left",        "margin-right",
-    "padding-top",        "padding-bottom",     "padding-left",
-    "padding-right",      "padding",            "vertical-align",
-    "border-collapse",    "border-color",       "border-top-color",
-    "border-bottom-color", "border-left-color", "border-right-color",
-    "border-style",       "border-top-style",   "border-bottom-style",
-    "border-left-style",  "border-right-style", "border-width",
-    "border-top-width",   "border-bottom-width", "border-left-width",
-    "border-right-width", "border-top",         "border-bottom",
-    "border-left",        "border-right",       "border",
-    "background",         "page-break-before",  "page-break-after",
-    "float",              "text-transform",     "font-kerning",
-    "font-variant",       "word-spacing",       "line-height"};
+    "a",      "address", "b",   "big",   "blockquote", "body", "br",    "center", "cite",  "code",
+    "dd",     "dfn",     "div", "dl",    "dt",         "em",   "font",  "h1",     "h2",    "h3",
+    "h4",     "h5",      "h6",  "head",  "hr",         "html", "i",     "img",    "kbd",   "meta",
+    "li",     "nobr",    "ol",  "p",     "pre",        "qt",   "s",     "samp",   "small", "span",
+    "strong", "sub",     "sup", "table", "tbody",      "td",   "tfoot", "th",     "thead", "title",
+    "tr",     "tt",      "u",   "ul",    "var"};
+const char *const HtmlSubsetAttributes[]
+    = {"align", "dir", "type", "width", "bgcolor", "colspan", "rowspan", "valign"};
+const char *const CssSubsetProperties[] = {"background-color",
+                                           "background-image",
+                                           "color",
+                                           "font-family",
+                                           "font-size",
+                                           "font-style",
+                                           "font-weight",
+                                           "text-decoration",
+                                           "font",
+                                           "text-indent",
+                                           "white-space",
+                                           "margin-top",
+                                           "margin-bottom",
+                                           "margin-left",
+                                           "margin-right",
+                                           "padding-top",
+                                           "padding-bottom",
+                                           "padding-left",
+                                           "padding-right",
+                                           "padding",
+                                           "vertical-align",
+                                           "border-collapse",
+                                           "border-color",
+                                           "border-top-color",
+                                           "border-bottom-color",
+                                           "border-left-color",
+                                           "border-right-color",
+                                           "border-style",
+                                           "border-top-style",
+                                           "border-bottom-style",
+                                           "border-left-style",
+                                           "border-right-style",
+                                           "border-width",
+                                           "border-top-width",
+                                           "border-bottom-width",
+                                           "border-left-width",
+                                           "border-right-width",
+                                           "border-top",
+                                           "border-bottom",
+                                           "border-left",
+                                           "border-right",
+                                           "border",
+                                           "background",
+                                           "page-break-before",
+                                           "page-break-after",
+                                           "float",
+                                           "text-transform",
+                                           "font-kerning",
+                                           "font-variant",
+                                           "word-spacing",
+                                           "line-height"};
 
-template <size_t N> void insertAll(QSet<QString> &set, const char *const (&names)[N])
+template<size_t N>
+void insertAll(QSet<QString> &set, const char *const (&names)[N])
 {
     for (const char *name : names)
         set.insert(QString::fromLatin1(name));
@@ -147,7 +180,7 @@ const QList<QPair<QChar, QChar>> &mirroredPairs()
     static const QList<QPair<QChar, QChar>> pairs = [] {
         QList<QPair<QChar, QChar>> list;
         for (char32_t code = 0; code <= 0xFFFF; ++code) {
-            const QChar c{char16_t(code)};
+            const QChar c {char16_t(code)};
             const QChar::Category category = c.category();
             if (category != QChar::Punctuation_Open && category != QChar::Punctuation_InitialQuote)
                 continue;
@@ -190,7 +223,8 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     }
 
     if (language.isEmpty()) {
-        problems.append(tr("Missing language in file %1. Set to '---KVN UNKNOWN---'.").arg(fileName));
+        problems.append(
+            tr("Missing language in file %1. Set to '---KVN UNKNOWN---'.").arg(fileName));
         problems.append(
             tr("Some checks will fail, because the language in unknown in %1.").arg(fileName));
         catalogueLanguage = unknownLanguage();
@@ -224,7 +258,8 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
         break;
     }
     if (!matched && catalogueLanguage != unknownLanguage())
-        problems.append(tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
+        problems.append(
+            tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
 
     // The angle brackets join the bracket tables only, not the character sets.
     if (AppSettings.checkS5_3_1CheckBox) {

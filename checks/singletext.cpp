@@ -2,5 +2,11 @@
 
 #include "store/results.h"
 
-void results::runSourceChecks(MessageState &state) { Q_UNUSED(state); }
-void results::runTranslationChecks(MessageState &state) { Q_UNUSED(state); }
+void results::runSourceChecks(MessageState &state)
+{
+    Q_UNUSED(state);
+}
+void results::runTranslationChecks(MessageState &state)
+{
+    Q_UNUSED(state);
+}

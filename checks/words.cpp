@@ -2,4 +2,7 @@
 
 #include "store/results.h"
 
-void results::listWordsAndTexts(bool translationSide) { Q_UNUSED(translationSide); }
+void results::listWordsAndTexts(bool translationSide)
+{
+    Q_UNUSED(translationSide);
+}

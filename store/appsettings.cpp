@@ -17,9 +17,9 @@ const char *const GroupName = "MainWindow";
 QList<SettingInfo> buildInfos()
 {
     QList<SettingInfo> infos;
-#define KVN_INFO(key, kind, def, lo, hi)                                                           \
-    infos.append(SettingInfo{#key, SettingKind::kind, QVariant(def), double(lo), double(hi),      \
-                             infos.size() < 2});
+#define KVN_INFO(key, kind, def, lo, hi)                                                      \
+    infos.append(SettingInfo {#key, SettingKind::kind, QVariant(def), double(lo), double(hi), \
+                              infos.size() < 2});
     KVN_SETTINGS(KVN_INFO)
 #undef KVN_INFO
     return infos;
@@ -71,8 +71,8 @@ int settingIndex(const QString &key)
 QVariant settingValue(const AppSettingsRecord &record, int index)
 {
     int i = 0;
-#define KVN_GET(key, kind, def, lo, hi)                                                            \
-    if (i++ == index)                                                                              \
+#define KVN_GET(key, kind, def, lo, hi) \
+    if (i++ == index)                   \
         return QVariant::fromValue(record.key);
     KVN_SETTINGS(KVN_GET)
 #undef KVN_GET
@@ -82,10 +82,10 @@ QVariant settingValue(const AppSettingsRecord &record, int index)
 void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value)
 {
     int i = 0;
-#define KVN_SET(key, kind, def, lo, hi)                                                            \
-    if (i++ == index) {                                                                            \
-        record.key = convert(SettingKind::kind, value).value<kvn_settings_detail::kind>();        \
-        return;                                                                                    \
+#define KVN_SET(key, kind, def, lo, hi)                                                    \
+    if (i++ == index) {                                                                    \
+        record.key = convert(SettingKind::kind, value).value<kvn_settings_detail::kind>(); \
+        return;                                                                            \
     }
     KVN_SETTINGS(KVN_SET)
 #undef KVN_SET

@@ -216,7 +216,7 @@
     X(checkST20_2_4CheckBox, Bool, false, 0, 0) \
     X(checkST20_2_5CheckBox, Bool, false, 0, 0) \
     X(checkST20_2_6CheckBox, Bool, false, 0, 0) \
-    X(checkST21_1CheckBox, Bool, true, 0, 0) \
+    X(checkST21_1CheckBox, Bool, true, 0, 0)
 
 // clang-format on
 
@@ -232,7 +232,7 @@ using Bytes = QByteArray;
 } // namespace kvn_settings_detail
 
 struct AppSettingsRecord {
-#define KVN_FIELD(key, kind, def, lo, hi) kvn_settings_detail::kind key{};
+#define KVN_FIELD(key, kind, def, lo, hi) kvn_settings_detail::kind key {};
     KVN_SETTINGS(KVN_FIELD)
 #undef KVN_FIELD
 };
@@ -245,9 +245,9 @@ struct SettingInfo {
     const char *key;
     SettingKind kind;
     QVariant defaultValue; // invalid for "geometry", which is read without default
-    double low;            // spin-box minimum (0 for other kinds)
-    double high;           // spin-box maximum, or maximum length of a line edit (0: none)
-    bool topLevel;         // outside the group "MainWindow"
+    double low; // spin-box minimum (0 for other kinds)
+    double high; // spin-box maximum, or maximum length of a line edit (0: none)
+    bool topLevel; // outside the group "MainWindow"
 };
 
 // Every key, in load/save order.

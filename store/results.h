@@ -59,7 +59,7 @@ struct MessageState {
     bool unfinished;
     int numerusForm;
     std::bitset<CheckCount> failed; // failure flags by check index, set whether or not recorded
-    QChar firstSource;              // first character that is no accelerator or argument marker
+    QChar firstSource; // first character that is no accelerator or argument marker
     QChar firstTranslation;
     QSet<QString> sourceEmails, sourceUris, sourceTags;
     QSet<QString> translationEmails, translationUris, translationTags;

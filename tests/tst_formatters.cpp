@@ -28,8 +28,8 @@ private slots:
         QTest::addColumn<bool>("html");
         QTest::addColumn<QString>("block");
         const QString h = QStringLiteral("Check S6.1: ");
-        QTest::newRow("empty map") << false << true << true << true << false << false
-                                   << h + "OK\n\n\n";
+        QTest::newRow("empty map")
+            << false << true << true << true << false << false << h + "OK\n\n\n";
         QTest::newRow("empty map, no heading")
             << false << false << true << true << false << false << QStringLiteral("\n\n");
         QTest::newRow("empty map, html")
@@ -37,26 +37,26 @@ private slots:
         QTest::newRow("plain with locations")
             << true << true << true << true << false << false
             << h + "Failed 4 time(s)\n\nL9\nB\n\nL3\nL2\nL1\nb\n\n\n";
-        QTest::newRow("plain without locations")
-            << true << true << true << false << false << false
-            << h + "Failed 4 time(s)\n\nB\n\nb\n\n\n";
-        QTest::newRow("no details") << true << true << false << true << false << false
-                                    << h + "Failed 4 time(s)\n\n\n";
-        QTest::newRow("list mode") << true << true << true << false << true << false
-                                   << h + "Found 4 item(s)\n\nB\nb\n\n";
-        QTest::newRow("list mode with locations")
-            << true << true << true << true << true << false
-            << h + "Found 4 item(s)\n\nL9B\n\nL3L2L1b\n\n\n";
+        QTest::newRow("plain without locations") << true << true << true << false << false << false
+                                                 << h + "Failed 4 time(s)\n\nB\n\nb\n\n\n";
+        QTest::newRow("no details")
+            << true << true << false << true << false << false << h + "Failed 4 time(s)\n\n\n";
+        QTest::newRow("list mode")
+            << true << true << true << false << true << false << h + "Found 4 item(s)\n\nB\nb\n\n";
+        QTest::newRow("list mode with locations") << true << true << true << true << true << false
+                                                  << h + "Found 4 item(s)\n\nL9B\n\nL3L2L1b\n\n\n";
         QTest::newRow("html warning")
             << true << true << true << false << false << true
             << h + "Failed 4 time(s)<br /><br />B<br /><br />b<br /><br /><br />";
         QTest::newRow("table mode") << true << true << true << false << true << true
-                                    << h + "Found 4 item(s)<br /><table border=1>Bb</table>"
-                                           "<br /><br />";
+                                    << h
+                                           + "Found 4 item(s)<br /><table border=1>Bb</table>"
+                                             "<br /><br />";
         QTest::newRow("table mode with locations")
             << true << true << true << true << true << true
-            << h + "Found 4 item(s)<br /><table border=1>L9B<br />L3L2L1b<br /></table>"
-                   "<br /><br />";
+            << h
+                   + "Found 4 item(s)<br /><table border=1>L9B<br />L3L2L1b<br /></table>"
+                     "<br /><br />";
     }
     void findings()
     {
@@ -81,9 +81,9 @@ private slots:
         QTest::addColumn<QString>("block");
         QTest::newRow("empty") << QStringList() << true
                                << QStringLiteral("Check S15.1: Found 0 item(s)\n\n\n");
-        QTest::newRow("items") << QStringList{"zeta", "Alpha"} << true
+        QTest::newRow("items") << QStringList {"zeta", "Alpha"} << true
                                << QStringLiteral("Check S15.1: Found 2 item(s)\n\nzeta\nAlpha\n\n");
-        QTest::newRow("hidden items") << QStringList{"zeta", "Alpha"} << false
+        QTest::newRow("hidden items") << QStringList {"zeta", "Alpha"} << false
                                       << QStringLiteral("Check S15.1: Found 2 item(s)\n\n\n");
     }
     void itemList()

@@ -22,28 +22,28 @@ private slots:
         QTest::addColumn<QString>("punctuation"); // decimal, ?, !, full stop, colon
         QTest::addColumn<QString>("extraOpening");
         QTest::addColumn<QStringList>("problems");
-        QTest::newRow("de_DE takes de") << "de_DE" << 2 << 3 << ",?!.:" << QString::fromUtf16(u"\u201E\u201A")
-                                        << QStringList();
-        QTest::newRow("pt_BR takes pt") << "pt_BR" << 2 << 3 << ",?!.:" << QString::fromUtf16(u"\u201C\u2018")
-                                        << QStringList();
-        QTest::newRow("ja") << "ja" << 1 << 35 << QString::fromUtf16(u".\uFF1F\uFF01\u3002\uFF1A") << QString()
-                            << QStringList();
+        QTest::newRow("de_DE takes de")
+            << "de_DE" << 2 << 3 << ",?!.:" << QString::fromUtf16(u"\u201E\u201A") << QStringList();
+        QTest::newRow("pt_BR takes pt")
+            << "pt_BR" << 2 << 3 << ",?!.:" << QString::fromUtf16(u"\u201C\u2018") << QStringList();
+        QTest::newRow("ja") << "ja" << 1 << 35 << QString::fromUtf16(u".\uFF1F\uFF01\u3002\uFF1A")
+                            << QString() << QStringList();
         QTest::newRow("zh_TW") << "zh_TW" << 1 << 37 << QString::fromUtf16(u".?\uFF01\u3002\uFF1A")
                                << QString::fromUtf16(u"\u201C\u2018") << QStringList();
         QTest::newRow("hi") << "hi" << 2 << 11 << QString::fromUtf16(u".?!\u0964:") << QString()
                             << QStringList();
-        QTest::newRow("ar") << "ar" << 6 << 8 << QString::fromUtf16(u".\u061F!.:") << QString::fromUtf16(u"\u201C\u2018")
-                            << QStringList();
+        QTest::newRow("ar") << "ar" << 6 << 8 << QString::fromUtf16(u".\u061F!.:")
+                            << QString::fromUtf16(u"\u201C\u2018") << QStringList();
         QTest::newRow("se is unknown")
             << "se" << 99 << -1 << ".?!.:" << QString()
-            << QStringList{"Unknown rules for se. Please contact Oskerbay."};
+            << QStringList {"Unknown rules for se. Please contact Oskerbay."};
         QTest::newRow("missing language")
             << "" << 99 << -1 << ".?!.:" << QString()
-            << QStringList{"Missing language in file f.ts. Set to '---KVN UNKNOWN---'.",
-                           "Some checks will fail, because the language in unknown in f.ts."};
+            << QStringList {"Missing language in file f.ts. Set to '---KVN UNKNOWN---'.",
+                            "Some checks will fail, because the language in unknown in f.ts."};
         QTest::newRow("prefix is case-sensitive")
             << "DE" << 99 << -1 << ".?!.:" << QString()
-            << QStringList{"Unknown rules for DE. Please contact Oskerbay."};
+            << QStringList {"Unknown rules for DE. Please contact Oskerbay."};
     }
     void rows()
     {
@@ -110,24 +110,24 @@ private slots:
     {
         QTest::addColumn<QStringList>("languages");
         QTest::addColumn<QStringList>("problems");
-        QTest::newRow("same") << QStringList{"de", "de"} << QStringList();
+        QTest::newRow("same") << QStringList {"de", "de"} << QStringList();
         QTest::newRow("de and de_DE")
-            << QStringList{"de", "de_DE"}
-            << QStringList{"Reading multible files with different languages. (de_DE != de). File "
-                           "f1.ts."};
+            << QStringList {"de", "de_DE"}
+            << QStringList {"Reading multible files with different languages. (de_DE != de). File "
+                            "f1.ts."};
         QTest::newRow("de and fr")
-            << QStringList{"de", "fr"}
-            << QStringList{"Reading multible files with different languages. (fr != de). File "
-                           "f1.ts.",
-                           "Languarges are too different. Some checks will fail."};
+            << QStringList {"de", "fr"}
+            << QStringList {"Reading multible files with different languages. (fr != de). File "
+                            "f1.ts.",
+                            "Languarges are too different. Some checks will fail."};
         QTest::newRow("later file without language")
-            << QStringList{"de", ""} << QStringList{"Missing language in file f1.ts."};
+            << QStringList {"de", ""} << QStringList {"Missing language in file f1.ts."};
         QTest::newRow("first unknown, then fr")
-            << QStringList{"", "fr"}
-            << QStringList{"Missing language in file f0.ts. Set to '---KVN UNKNOWN---'.",
-                           "Some checks will fail, because the language in unknown in f0.ts.",
-                           "Reading multible files with different languages. (fr != "
-                           "---KVN UNKNOWN---). File f1.ts."};
+            << QStringList {"", "fr"}
+            << QStringList {"Missing language in file f0.ts. Set to '---KVN UNKNOWN---'.",
+                            "Some checks will fail, because the language in unknown in f0.ts.",
+                            "Reading multible files with different languages. (fr != "
+                            "---KVN UNKNOWN---). File f1.ts."};
     }
     void laterFiles()
     {

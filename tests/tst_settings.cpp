@@ -97,7 +97,7 @@ private slots:
         }
         loadAppSettings(iniPath());
         QCOMPARE(AppSettings.checkT3_1CheckBox, 5); // kept until a control overwrites it
-        QCOMPARE(AppSettings.checkS1_3SpinBox, 0);  // not a number
+        QCOMPARE(AppSettings.checkS1_3SpinBox, 0); // not a number
         QCOMPARE(AppSettings.checkST1_2HighSpinBox, 2.0f);
         QCOMPARE(AppSettings.geometry, QByteArray("\x01\x02", 2));
         saveAppSettings(iniPath()); // nothing changed: nothing written
@@ -140,16 +140,16 @@ private slots:
         QTest::newRow("tri-state 2") << "checkT3_1CheckBox" << QVariant(2) << QVariant(2);
         QTest::newRow("spin above") << "checkS1_2SpinBox" << QVariant(12000) << QVariant(9999);
         QTest::newRow("spin below") << "checkS1_3SpinBox" << QVariant(0) << QVariant(1);
-        QTest::newRow("ratio above") << "checkST1_1LowDSpinBox" << QVariant(0.95f)
-                                     << QVariant(0.9f);
-        QTest::newRow("ratio decimals") << "checkST1_2HighSpinBox" << QVariant(2.123f)
-                                        << QVariant(2.12f);
-        QTest::newRow("line edit cut") << "checkS15_1LineEdit"
-                                       << QVariant(QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
-                                       << QVariant(QStringLiteral("abcdefghijklmnopqrst"));
-        QTest::newRow("line edit 10") << "checkS8_4LineEdit"
-                                      << QVariant(QStringLiteral("0123456789ab"))
-                                      << QVariant(QStringLiteral("0123456789"));
+        QTest::newRow("ratio above")
+            << "checkST1_1LowDSpinBox" << QVariant(0.95f) << QVariant(0.9f);
+        QTest::newRow("ratio decimals")
+            << "checkST1_2HighSpinBox" << QVariant(2.123f) << QVariant(2.12f);
+        QTest::newRow("line edit cut")
+            << "checkS15_1LineEdit" << QVariant(QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
+            << QVariant(QStringLiteral("abcdefghijklmnopqrst"));
+        QTest::newRow("line edit 10")
+            << "checkS8_4LineEdit" << QVariant(QStringLiteral("0123456789ab"))
+            << QVariant(QStringLiteral("0123456789"));
     }
     void controlLimits()
     {

@@ -36,8 +36,8 @@ private slots:
         const LanguageRules &t = store.translationRules;
         QCOMPARE(t.maxNumerus, 99);
         QCOMPARE(t.script, -1);
-        QCOMPARE(QStringList({t.decimalSeparator, t.questionMark, t.exclamationMark, t.fullStop,
-                              t.colon}),
+        QCOMPARE(QStringList(
+                     {t.decimalSeparator, t.questionMark, t.exclamationMark, t.fullStop, t.colon}),
                  QStringList({".", "?", "!", ".", ":"}));
         QVERIFY(t.openToClose.isEmpty() && t.closeToOpen.isEmpty());
         QVERIFY(t.openingCharacters.isEmpty() && t.closingCharacters.isEmpty());
@@ -63,11 +63,11 @@ private slots:
         QTest::addColumn<QStringList>("items");
         const QString message = QStringLiteral("Unknown tag x.\nLine 3 in a.ts");
         QTest::newRow("true condition") << true << true << QStringList();
-        QTest::newRow("plain problem") << false << false << QStringList{message};
+        QTest::newRow("plain problem") << false << false << QStringList {message};
         QTest::newRow("internal error")
             << false << true
-            << QStringList{message
-                           + "\nPlease report this error to Oskerbay! I want to improve KVN."};
+            << QStringList {message
+                            + "\nPlease report this error to Oskerbay! I want to improve KVN."};
     }
     void fileAssert()
     {
@@ -76,8 +76,7 @@ private slots:
         QFETCH(QStringList, items);
         results store;
         if (!condition)
-            QTest::ignoreMessage(internal ? QtCriticalMsg : QtInfoMsg,
-                                 qPrintable(items.value(0)));
+            QTest::ignoreMessage(internal ? QtCriticalMsg : QtInfoMsg, qPrintable(items.value(0)));
         store.fileAssert(condition, QStringLiteral("Unknown tag x.\nLine 3 in a.ts"), internal);
         QCOMPARE(store.items(Check_0), items);
     }
