@@ -426,8 +426,14 @@ void PoReader::readHeaderField()
         || line.contains(QLatin1String("Language-Team"))) {
         return;
     }
-    if (line.contains(QLatin1String("X-Language")) || line.contains(QLatin1String("Language"))) {
-        const QLatin1String word = line.contains(QLatin1String("X-Language"))
+    // Only the fields named exactly "Language" or "X-Language" name the language;
+    // "X-Poedit-Language: Greek" and the like do not.
+    QStringView field = QStringView(line).left(qMax<qsizetype>(line.indexOf(QLatin1Char(':')), 0));
+    if (field.startsWith(QLatin1Char('"')))
+        field = field.mid(1);
+    field = field.trimmed();
+    if (field == QLatin1String("X-Language") || field == QLatin1String("Language")) {
+        const QLatin1String word = field == QLatin1String("X-Language")
                                            ? QLatin1String("X-Language")
                                            : QLatin1String("Language");
         QString language = line;
