@@ -517,6 +517,10 @@ void PoReader::chooseCharset()
 
 void PoReader::endOfFile()
 {
+    if (m_lineNumber == 0) {
+        report(results::tr("The file is empty."), false);
+        return;
+    }
     if (m_headerMode) {
         // A file that holds only its header: the header ends with the file.
         if (m_msgidFound)
