@@ -31,3 +31,14 @@ QString logReport(const results &store, const QString &header, const QString &su
                   bool printLocation);
 // The options of the report as they stand in AppSettings (used by kvn and batch).
 ReportOptions reportOptionsFromSettings();
+
+// S14.3, S14.4, T14.3 and T14.4 keep their rows in a FindingMap but list rather
+// than warn: their blocks are written in list mode.
+bool isListingFindingsCheck(int checkIndex);
+// A check whose findings are warnings: a FindingMap that is not a listing.
+bool isWarningCheck(int checkIndex);
+
+// Diagnostic lines of the report ("Should not happen") go to standard output;
+// kvn sends them to standard error so that standard output holds only the report.
+void setDiagnosticsToStandardError(bool toStandardError);
+void writeDiagnosticLine(const QString &line);
