@@ -75,8 +75,8 @@ bool isAsciiLetterOrDigit(char16_t u)
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
 }
 
-} // namespace
-
+// The partially-checked rule of translation check `index`: true when its box is
+// partially checked and the source failed the source check(s) it consults.
 bool skippedInPartialState(int index, const MessageState &state)
 {
     const PartialRule *rule = partialRule(index);
@@ -88,6 +88,8 @@ bool skippedInPartialState(int index, const MessageState &state)
     return results::skippedByPartialRule(AppSettings.*(rule->box), sourceFailed);
 }
 
+} // namespace
+
 TextSide::TextSide(results &store, MessageState &state, bool translationSide)
     : text(translationSide ? state.translation : state.source)
     , source(state.source)
@@ -98,6 +100,9 @@ TextSide::TextSide(results &store, MessageState &state, bool translationSide)
     , m_state(state)
 {}
 
+// A translation check skipped by its partially checked box still sets its failure
+// flag: the flags say what the text is (T8.2 and T8.4 ask about T8.1 to T8.3), the
+// box only what the report shows.
 bool TextSide::recordable(int index) const
 {
     return !translationSide || !skippedInPartialState(index, m_state);

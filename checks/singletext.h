@@ -47,10 +47,6 @@ private:
     QString m_ownKey; // source + "\n" + translation, built at the first translation finding
 };
 
-// The partially-checked rule of translation check `index`: true when its box is
-// partially checked and the source failed the source check(s) it consults.
-bool skippedInPartialState(int index, const MessageState &state);
-
 // A punctuation mark of a side. A text character matches it only when the rule
 // string has exactly one character.
 class Mark
