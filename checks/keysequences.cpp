@@ -1,0 +1,64 @@
+// Key sequences marked with the accelerator marker (group S14 and T14). S14.3,
+// S14.4, T14.3 and T14.4 record ready-made report rows, plain or HTML; the order
+// of the findings store sorts them by key and by text.
+
+#include "checks/singletext.h"
+
+namespace {
+
+static_assert(CheckS14_4 - CheckS14_1 == 3 && CheckT14_4 - CheckT14_1 == 3);
+
+} // namespace
+
+KeySequence findKeySequence(const QString &text, const QString &marker)
+{
+    KeySequence found;
+    if (marker.isEmpty())
+        return found;
+    const int firstMarker = text.indexOf(marker);
+    if (firstMarker < 0)
+        return found;
+    found.markers = text.count(marker);
+    found.atEnd = text.endsWith(marker);
+    if (!found.atEnd)
+        found.key = text.at(firstMarker + marker.size());
+    found.withoutMarkers = text;
+    found.withoutMarkers.remove(marker);
+    return found;
+}
+
+void checkKeySequences(TextSide &side, int first, bool html)
+{
+    const QString &text = side.text;
+    const KeySequence sequence = findKeySequence(text, side.store.acceleratorMarker);
+    if (sequence.markers == 0)
+        return;
+    side.fail(first, sequence.markers != 1);
+    if (sequence.atEnd)
+        side.fail(first + 1);
+
+    const QString key(sequence.key);
+    const QString &stripped = sequence.withoutMarkers;
+    if (!side.translationSide) {
+        if (!sequence.atEnd)
+            side.failWithKey(
+                first + 2,
+                html ? QStringLiteral("<tr><td>QKeySequence %1</td><td>%2</td></tr>").arg(key, text)
+                     : QStringLiteral("QKeySequence %1: %2").arg(key, text));
+        side.failWithKey(
+            first + 3, html ? QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(stripped, text)
+                            : QStringLiteral("%1\t:\t%2").arg(stripped, text));
+        return;
+    }
+    const QString &source = side.source;
+    if (!sequence.atEnd)
+        side.failWithKey(
+            first + 2,
+            html ? QStringLiteral("<tr><td>QKeySequence %1</td><td>%2</td><td>%3</td></tr>")
+                       .arg(key, text, source)
+                 : QStringLiteral("QKeySequence %1:\t\t%2\t\t: %3").arg(key, text, source));
+    side.failWithKey(first + 3,
+                     html ? QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                                .arg(stripped, text, source)
+                          : QStringLiteral("%1\t\t: %2\t\t: %3").arg(stripped, text, source));
+}

@@ -1,0 +1,131 @@
+#pragma once
+// The single-text checks. Every rule is written once, over a text, the rules of
+// its language and its options, and runs twice: on the source with the source
+// rules and the S options, and on the translation with the translation rules and
+// the T options. TextSide carries what differs between the two runs: the text,
+// the rules, the recording and, on the translation, the partially-checked rule.
+//
+// The checks of one group have consecutive indices on both sides (S3.1 to S3.4,
+// T3.1 to T3.4 ...), so each group is called with the index of its first check.
+
+#include "store/results.h"
+
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class TextSide
+{
+public:
+    TextSide(results &store, MessageState &state, bool translationSide);
+
+    const QString &text;        // the source or the translation
+    const QString &source;      // the source on both sides
+    const LanguageRules &rules; // the rules of its language
+    const QChar firstSignificant;
+    const bool translationSide;
+    results &store;
+
+    // The check failed `hits` times (nothing happens for 0): sets its failure flag
+    // and records one finding per hit whose key is the side's own key (the source;
+    // the source, a line feed and the translation).
+    void fail(int index, int hits = 1);
+    // The same with the key `text` + line feed + the side's own key.
+    void fail(int index, const QString &text);
+    // The same with a ready-made key (a report row, a sentence).
+    void failWithKey(int index, const QString &key);
+    bool failed(int index) const { return m_state.failed[index]; }
+
+private:
+    bool recordable(int index) const;
+    void record(int index, const QString &key);
+    const QString &ownKey();
+
+    MessageState &m_state;
+    QString m_ownKey; // source + "\n" + translation, built at the first translation finding
+};
+
+// A punctuation mark of a side. A text character matches it only when the rule
+// string has exactly one character.
+class Mark
+{
+public:
+    explicit Mark(const QString &rule)
+        : m_valid(rule.size() == 1)
+        , m_char(m_valid ? rule.at(0) : QChar())
+    {}
+    bool matches(QChar c) const { return m_valid && c == m_char; }
+
+private:
+    bool m_valid;
+    QChar m_char;
+};
+
+// ASCII 0-9, or a non-ASCII number.
+inline bool isDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= 0x80 && c.isNumber());
+}
+
+// ASCII 0-9, or a non-ASCII decimal digit.
+inline bool isDecimalDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= 0x80 && c.category() == QChar::Number_DecimalDigit);
+}
+
+// ASCII letters and digits and the letters and numbers at or above U+0080.
+int countLettersOrNumbers(const QString &text);
+
+// Groups S1 to S5 and their translation twins (singletext.cpp).
+void checkControlCharacters(TextSide &side, int first);
+void checkFirstCharacter(TextSide &side, int first, const QString &allowed);
+void checkLastCharacter(TextSide &side, int first, const QString &allowed);
+void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings);
+
+// Groups S6 and S7 (punctuation.cpp): hits per rule. The reportNumbers,
+// reportTimes and reportEllipses options switch the exceptions off.
+int countMissingBlankAfterComma(const QString &text, bool reportNumbers);
+int countMissingBlankAfterFullStop(const QString &text, const LanguageRules &rules,
+                                   bool reportNumbers);
+int countMissingBlankAfterMark(const QString &text, const LanguageRules &rules);
+int countMissingBlankAfterColon(const QString &text, const LanguageRules &rules, bool reportTimes);
+int countBlankBeforeComma(const QString &text);
+int countBlankBeforeFullStop(const QString &text, const LanguageRules &rules, bool reportEllipses);
+int countBlankBeforeMark(const QString &text, const LanguageRules &rules);
+int countBlankBeforeColon(const QString &text, const LanguageRules &rules);
+void checkBlankAfterPunctuation(TextSide &side, int first, bool commaNumbers, bool fullStopNumbers,
+                                bool colonTimes);
+void checkBlankBeforePunctuation(TextSide &side, int first, bool reportEllipses);
+
+// Groups S8 and S9 (doubles.cpp).
+int countDoubleLineFeeds(const QString &text);
+int countDoubleWhitespace(const QString &text);
+int countDoubleFullStops(const QString &text, const LanguageRules &rules, bool reportEllipses);
+// Positions of doubled characters other than letters and numbers, line feeds,
+// white space, the full stop and the characters of `allowed`.
+QList<int> doubleCharacterPositions(const QString &text, const LanguageRules &rules,
+                                    const QString &allowed);
+// Neighbouring marks, dashes and connectors, currency and modifier symbols,
+// title-case and modifier letters (each position counts for one of the four).
+std::array<int, 4> countCategoryPairs(const QString &text);
+void checkDoubles(TextSide &side, int first, bool reportEllipses, const QString &allowed);
+void checkCategoryPairs(TextSide &side, int first);
+
+// Group S10 (sentences.cpp): the sentences that begin with a lowercase letter.
+QStringList lowercaseSentences(const QString &text, const LanguageRules &rules,
+                               bool splitAtLineFeeds);
+void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds);
+
+// Group S14 (keysequences.cpp).
+struct KeySequence {
+    int markers = 0;    // occurrences of the accelerator marker
+    bool atEnd = false; // the text ends with the marker
+    QChar key;          // the character after the first marker (unless atEnd)
+    QString withoutMarkers;
+};
+KeySequence findKeySequence(const QString &text, const QString &marker);
+void checkKeySequences(TextSide &side, int first, bool html);
