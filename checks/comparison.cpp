@@ -1,8 +1,466 @@
-// Not built yet: the checks of this area report nothing.
+// The comparison checks ST1 to ST21: a source against its translation, and the
+// consistency of translations across all files of a run.
 
+#include "store/appsettings.h"
 #include "store/results.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// A character of a text matches a punctuation rule only when the rule is one character.
+bool matchesRule(QChar c, const QString &rule)
+{
+    return rule.size() == 1 && c == rule.at(0);
+}
+
+template <typename T> QList<T> sorted(const QSet<T> &set)
+{
+    QList<T> list = set.values();
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// Control characters other than the line feed: 0 to 31 and 127 (slot 32).
+using ControlCounts = std::array<int, 33>;
+
+ControlCounts controlCounts(const QString &text)
+{
+    ControlCounts counts{};
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 && u != u'\n')
+            ++counts[u];
+        else if (u == 0x7F)
+            ++counts[32];
+    }
+    return counts;
+}
+
+struct PunctuationCounts {
+    int colons = 0, exclamationMarks = 0, questionMarks = 0, fullStops = 0;
+};
+
+PunctuationCounts punctuationCounts(const QString &text, const LanguageRules &rules)
+{
+    PunctuationCounts counts;
+    for (const QChar c : text) {
+        if (matchesRule(c, rules.colon))
+            ++counts.colons;
+        else if (matchesRule(c, rules.exclamationMark))
+            ++counts.exclamationMarks;
+        else if (matchesRule(c, rules.questionMark))
+            ++counts.questionMarks;
+        else if (matchesRule(c, rules.fullStop))
+            ++counts.fullStops;
+    }
+    return counts;
+}
+
+struct BracketCounts {
+    int angle = 0, other = 0;
+};
+
+BracketCounts bracketCounts(const QString &text, const LanguageRules &rules)
+{
+    BracketCounts counts;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
+            ++counts.angle;
+        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
+            ++counts.other;
+    }
+    return counts;
+}
+
+// The characters ST7.2 counts, whatever the language.
+const QString CountedCharacters = QStringLiteral("$%&/\\\u00A7+-|*#~=\t");
+
+std::array<int, 14> countedCharacterCounts(const QString &text)
+{
+    std::array<int, 14> counts{};
+    for (const QChar c : text) {
+        const int slot = CountedCharacters.indexOf(c);
+        if (slot >= 0)
+            ++counts[slot];
+    }
+    return counts;
+}
+
+struct KeysAndArguments {
+    int accelerators = 0;
+    QStringList arguments; // in text order, repeated ones included
+    QSet<QString> distinctArguments;
+};
+
+// An argument is the argument marker followed by digits. The character that ends
+// the digits is examined in turn, so "%1%2" holds two arguments and "%1&File" an
+// accelerator.
+KeysAndArguments keysAndArguments(const QString &text, const QString &acceleratorMarker,
+                                  const QString &argumentMarker)
+{
+    KeysAndArguments found;
+    const int n = text.size();
+    int i = 0;
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (matchesRule(c, acceleratorMarker)) {
+            ++found.accelerators;
+            ++i;
+        } else if (matchesRule(c, argumentMarker)) {
+            int end = i + 1;
+            while (end < n && text.at(end).isNumber())
+                ++end;
+            if (end > i + 1) {
+                const QString argument = text.mid(i + 1, end - i - 1);
+                found.arguments.append(argument);
+                found.distinctArguments.insert(argument);
+            }
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    return found;
+}
+
+class Comparison
+{
+public:
+    Comparison(results &store, MessageState &state)
+        : m_store(store)
+        , m_state(state)
+        , s(state.source)
+        , t(state.translation)
+        , m_texts(s + QLatin1Char('\n') + t)
+    {}
+
+    void lengthRatio();
+    void controlCharacters();
+    void firstCharacter();
+    void lastCharacter();
+    void brackets();
+    void punctuation();
+    void ellipsesAndCharacters();
+    void numbers();
+    void keysAndArgumentsCheck();
+    void consistency();
+    void tokenCounts();
+
+private:
+    // Key: the finding text (if any), the source and the translation; value: the context.
+    void fail(int index, const QString &text = QString())
+    {
+        m_state.failed.set(index);
+        m_store.recordTranslationFinding(
+            m_state, index, text.isEmpty() ? m_texts : QString(text + QLatin1Char('\n') + m_texts));
+    }
+    void failWithKey(int index, const QString &key)
+    {
+        m_state.failed.set(index);
+        m_store.recordTranslationFinding(m_state, index, key);
+    }
+    void compareCounts(int index, const QSet<QString> &sourceTokens,
+                       const QSet<QString> &translationTokens, const char *text);
+    // "Missing numbers in ...:" and each number, every one followed by a blank.
+    static QString missingNumbersText(const char *heading, const QStringList &numbers)
+    {
+        QString text = results::tr(heading) + QLatin1Char(' ');
+        for (const QString &number : numbers)
+            text += number + QLatin1Char(' ');
+        return text;
+    }
+
+    results &m_store;
+    MessageState &m_state;
+    const QString &s;
+    const QString &t;
+    const QString m_texts;
+};
+
+void Comparison::lengthRatio()
+{
+    const float ratio = float(t.size()) / float(s.size());
+    const QString text = results::tr("Source to translation ratio is %1:").arg(double(ratio));
+    if (s.size() < AppSettings.checkST1SpinBox) {
+        if (ratio > AppSettings.checkST1_1HighSpinBox || ratio < AppSettings.checkST1_1LowDSpinBox)
+            fail(CheckST1_1, text);
+    } else if (ratio > AppSettings.checkST1_2HighSpinBox
+               || ratio < AppSettings.checkST1_2LowDSpinBox) {
+        fail(CheckST1_2, text);
+    }
+}
+
+void Comparison::controlCharacters()
+{
+    // Equal counts per character are the same as equal sorted lists of characters.
+    if (controlCounts(s) != controlCounts(t))
+        fail(CheckST2_1, results::tr("Different control keys included in source and translation:"));
+    const int sourceTabs = s.count(QLatin1Char('\t'));
+    const int translationTabs = t.count(QLatin1Char('\t'));
+    if (sourceTabs != translationTabs)
+        fail(CheckST2_2, results::tr("There are %1 tabulations in the source but %2 tabulations "
+                                     "in the translation:")
+                             .arg(sourceTabs)
+                             .arg(translationTabs));
+    const int sourceLineFeeds = s.count(QLatin1Char('\n'));
+    const int translationLineFeeds = t.count(QLatin1Char('\n'));
+    if (sourceLineFeeds != translationLineFeeds)
+        fail(CheckST2_3, results::tr("There are %1 line feed characters in the source but %2 line "
+                                     "feed characters in the translation:")
+                             .arg(sourceLineFeeds)
+                             .arg(translationLineFeeds));
+}
+
+void Comparison::firstCharacter()
+{
+    const QChar cs = m_state.firstSource;
+    const QChar ct = m_state.firstTranslation;
+    if (cs.isLetterOrNumber() && ct.isLetterOrNumber())
+        return;
+    const QChar a = s.front();
+    const QChar b = t.front();
+    const QChar lf = QLatin1Char('\n');
+    if ((a == lf) != (b == lf))
+        fail(CheckST3_1);
+    else if (a.isSpace() != b.isSpace())
+        fail(CheckST3_2);
+    else if (m_store.sourceRules.openingCharacters.contains(cs)
+             != m_store.translationRules.openingCharacters.contains(ct))
+        fail(CheckST3_3);
+    else if (a != b)
+        fail(CheckST3_4);
+}
+
+void Comparison::lastCharacter()
+{
+    const QChar a = s.back();
+    const QChar b = t.back();
+    if (a.isLetterOrNumber() && b.isLetterOrNumber())
+        return;
+    const QChar lf = QLatin1Char('\n');
+    if ((a == lf) != (b == lf))
+        fail(CheckST4_1);
+    else if (a.isSpace() != b.isSpace())
+        fail(CheckST4_2);
+    else if (m_store.sourceRules.closingCharacters.contains(a)
+             != m_store.translationRules.closingCharacters.contains(b))
+        fail(CheckST4_3);
+    else if (a != b)
+        fail(CheckST4_4);
+}
+
+void Comparison::brackets()
+{
+    const BracketCounts source = bracketCounts(s, m_store.sourceRules);
+    const BracketCounts translation = bracketCounts(t, m_store.translationRules);
+    if (source.angle != translation.angle)
+        fail(CheckST5_1);
+    if (source.other != translation.other)
+        fail(CheckST5_2);
+}
+
+void Comparison::punctuation()
+{
+    const PunctuationCounts source = punctuationCounts(s, m_store.sourceRules);
+    const PunctuationCounts translation = punctuationCounts(t, m_store.translationRules);
+    if (source.colons != translation.colons)
+        fail(CheckST6_1);
+    if (source.exclamationMarks != translation.exclamationMarks)
+        fail(CheckST6_2);
+    if (source.questionMarks != translation.questionMarks)
+        fail(CheckST6_3);
+    if (source.fullStops != translation.fullStops)
+        fail(CheckST6_4);
+}
+
+void Comparison::ellipsesAndCharacters()
+{
+    const QString ellipsis = QStringLiteral("...");
+    if (s.count(ellipsis) != t.count(ellipsis))
+        fail(CheckST7_1);
+    const std::array<int, 14> source = countedCharacterCounts(s);
+    const std::array<int, 14> translation = countedCharacterCounts(t);
+    for (int slot = 0; slot < int(source.size()); ++slot)
+        if (source[slot] != translation[slot])
+            fail(CheckST7_2,
+                 results::tr("Counting character %1. It is %2 times in the source but "
+                             "%3 times in the translation.")
+                     .arg(QString(CountedCharacters.at(slot)), QString::number(source[slot]),
+                          QString::number(translation[slot])));
+}
+
+// A cascade: each check runs only when the ones before it found nothing.
+void Comparison::numbers()
+{
+    static const char MissingInTranslation[] =
+        QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
+    static const char MissingInSource[] =
+        QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
+    const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
+
+    QSet<double> sourceNumbers, translationNumbers;
+    m_store.extractNumbers(s, m_store.sourceRules.decimalSeparator, sourceNumbers);
+    m_store.extractNumbers(t, m_store.translationRules.decimalSeparator, translationNumbers);
+    // Sorted, so that a finding text is the same on every run.
+    const QList<double> missingInTranslation =
+        sorted(QSet<double>(sourceNumbers).subtract(translationNumbers));
+    const QList<double> missingInSource =
+        sorted(QSet<double>(translationNumbers).subtract(sourceNumbers));
+    const auto numberTexts = [&](const QList<double> &values) {
+        QStringList texts;
+        for (const double x : values)
+            texts.append(numberText(x));
+        return texts;
+    };
+    if (!missingInTranslation.isEmpty())
+        fail(CheckST8_1,
+             missingNumbersText(MissingInTranslation, numberTexts(missingInTranslation)));
+    if (!missingInSource.isEmpty())
+        fail(CheckST8_1, missingNumbersText(MissingInSource, numberTexts(missingInSource)));
+    if (!missingInTranslation.isEmpty() || !missingInSource.isEmpty())
+        return;
+
+    bool counted = false;
+    for (const double x : sorted(sourceNumbers.unite(translationNumbers))) {
+        const QString text = numberText(x);
+        const int inSource = s.count(text);
+        const int inTranslation = t.count(text);
+        if (inSource != inTranslation) {
+            fail(CheckST8_2, results::tr("Counting number %1. It is %2 times in source but %3 "
+                                         "times in translation.")
+                                 .arg(x)
+                                 .arg(inSource)
+                                 .arg(inTranslation));
+            counted = true;
+        }
+    }
+    if (counted)
+        return;
+
+    QSet<QString> sourceRuns, translationRuns;
+    m_store.extractNumbers(s, sourceRuns);
+    m_store.extractNumbers(t, translationRuns);
+    const QStringList runsMissingInTranslation =
+        sorted(QSet<QString>(sourceRuns).subtract(translationRuns));
+    const QStringList runsMissingInSource =
+        sorted(QSet<QString>(translationRuns).subtract(sourceRuns));
+    if (!runsMissingInTranslation.isEmpty())
+        fail(CheckST8_3, missingNumbersText(MissingInTranslation, runsMissingInTranslation));
+    if (!runsMissingInSource.isEmpty())
+        fail(CheckST8_3, missingNumbersText(MissingInSource, runsMissingInSource));
+    if (!runsMissingInTranslation.isEmpty() || !runsMissingInSource.isEmpty())
+        return;
+
+    for (const QString &run : sorted(sourceRuns.unite(translationRuns))) {
+        const int inSource = s.count(run);
+        const int inTranslation = t.count(run);
+        if (inSource != inTranslation)
+            fail(CheckST8_4,
+                 results::tr("Counting number %1. It is %2 times in source but %3 "
+                             "times in translation")
+                     .arg(run, QString::number(inSource), QString::number(inTranslation)));
+    }
+}
+
+void Comparison::keysAndArgumentsCheck()
+{
+    const KeysAndArguments source =
+        keysAndArguments(s, m_store.acceleratorMarker, m_store.argumentMarker);
+    const KeysAndArguments translation =
+        keysAndArguments(t, m_store.acceleratorMarker, m_store.argumentMarker);
+    if (source.accelerators != translation.accelerators)
+        fail(CheckST9_1);
+
+    const QStringList sourceDistinct = sorted(source.distinctArguments);
+    const QStringList translationDistinct = sorted(translation.distinctArguments);
+    if (AppSettings.checkST9_2_1CheckBox) {
+        QStringList sourceAll = source.arguments;
+        QStringList translationAll = translation.arguments;
+        std::sort(sourceAll.begin(), sourceAll.end());
+        std::sort(translationAll.begin(), translationAll.end());
+        if (sourceAll != translationAll)
+            fail(CheckST9_2);
+    } else if (sourceDistinct != translationDistinct) {
+        fail(CheckST9_2);
+    }
+
+    // The arguments should be %1, %2, ... without a gap. The order is a text
+    // order, so %10 takes the second place.
+    for (const QStringList *arguments : {&sourceDistinct, &translationDistinct})
+        for (int k = 1; k <= arguments->size(); ++k)
+            if (arguments->at(k - 1) != QString::number(k))
+                fail(CheckST9_3);
+}
+
+// Only the first numerus forms enter the tables; each differing later message
+// is reported against the first one seen.
+void Comparison::consistency()
+{
+    if (m_state.numerusForm > 2)
+        return;
+    const QChar lf = QLatin1Char('\n');
+    const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
+        return caseSensitive ? a != b : a.toLower() != b.toLower();
+    };
+    const auto translationIt = m_store.firstTranslationOfSource.constFind(s);
+    if (translationIt == m_store.firstTranslationOfSource.constEnd())
+        m_store.firstTranslationOfSource.insert(s, t);
+    else if (differ(*translationIt, t, AppSettings.checkST10_1_1CheckBox))
+        failWithKey(CheckST10_1, m_texts + lf + *translationIt);
+
+    const auto sourceIt = m_store.firstSourceOfTranslation.constFind(t);
+    if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
+        m_store.firstSourceOfTranslation.insert(t, s);
+    else if (differ(*sourceIt, s, AppSettings.checkST11_1_1CheckBox))
+        failWithKey(CheckST11_1, t + lf + s + lf + *sourceIt);
+}
+
+void Comparison::compareCounts(int index, const QSet<QString> &sourceTokens,
+                               const QSet<QString> &translationTokens, const char *text)
+{
+    if (sourceTokens.isEmpty() && translationTokens.isEmpty())
+        return;
+    for (const QString &token : sorted(QSet<QString>(sourceTokens).unite(translationTokens))) {
+        const int inSource = s.count(token);
+        const int inTranslation = t.count(token);
+        if (inSource != inTranslation)
+            fail(index, results::tr(text).arg(token, QString::number(inSource),
+                                              QString::number(inTranslation)));
+    }
+}
+
+void Comparison::tokenCounts()
+{
+    compareCounts(CheckST20_1, m_state.sourceEmails, m_state.translationEmails,
+                  QT_TRANSLATE_NOOP("results", "Counting email %1. It is %2 times in source but "
+                                               "%3 times in translation."));
+    compareCounts(CheckST20_2, m_state.sourceUris, m_state.translationUris,
+                  QT_TRANSLATE_NOOP("results", "Counting URI %1. It is %2 times in source but %3 "
+                                               "times in translation."));
+    compareCounts(CheckST21_1, m_state.sourceTags, m_state.translationTags,
+                  QT_TRANSLATE_NOOP("results", "Counting tag %1. It is %2 times in source but %3 "
+                                               "times in translation."));
+}
+
+} // namespace
 
 void results::runComparisonChecks(MessageState &state)
 {
-    Q_UNUSED(state);
+    Q_ASSERT(!state.source.isEmpty() && !state.translation.isEmpty());
+    if (state.source.isEmpty() || state.translation.isEmpty())
+        return;
+    Comparison comparison(*this, state);
+    comparison.lengthRatio();
+    comparison.controlCharacters();
+    comparison.firstCharacter();
+    comparison.lastCharacter();
+    comparison.brackets();
+    comparison.punctuation();
+    comparison.ellipsesAndCharacters();
+    comparison.numbers();
+    comparison.keysAndArgumentsCheck();
+    comparison.consistency();
+    comparison.tokenCounts();
 }

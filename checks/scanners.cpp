@@ -1,9 +1,392 @@
-// Not built yet: the checks of this area report nothing.
+// The e-mail, URI and markup scanners. Each is written once and runs on the
+// source (S20, S21) or on the translation (T20, T21); the side decides the
+// options, the check indices and how a finding is recorded.
 
+#include "store/appsettings.h"
 #include "store/results.h"
+
+namespace {
+
+bool isBracketOrQuotePunctuation(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote: return true;
+    default: return false;
+    }
+}
+
+bool isSquareOrRoundBracket(QChar c)
+{
+    return c == QLatin1Char('(') || c == QLatin1Char(')') || c == QLatin1Char('[')
+           || c == QLatin1Char(']');
+}
+
+bool endsUriToken(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('"') || c == QLatin1Char('<') || c == QLatin1Char('>')
+           || (isBracketOrQuotePunctuation(c) && !isSquareOrRoundBracket(c));
+}
+
+// A full stop or colon followed by one of these does not look like part of a URI.
+bool endsUriFeature(QChar next)
+{
+    return next.isSpace() || next == QLatin1Char('.') || next == QLatin1Char('<')
+           || next == QLatin1Char('>') || isBracketOrQuotePunctuation(next);
+}
+
+struct SideChecks {
+    int email, uri, brace, name, attribute, nesting;
+};
+const SideChecks SourceChecks{CheckS20_1, CheckS20_2, CheckS21_1,
+                              CheckS21_2, CheckS21_3, CheckS21_4};
+const SideChecks TranslationChecks{CheckT20_1, CheckT20_2, CheckT21_1,
+                                   CheckT21_2, CheckT21_3, CheckT21_4};
+
+// The S check whose failure lets a partially checked T box skip the T check.
+int sourceTwin(int translationIndex)
+{
+    switch (translationIndex) {
+    case CheckT20_1: return CheckS20_1;
+    case CheckT20_2: return CheckS20_2;
+    case CheckT21_1: return CheckS21_1;
+    case CheckT21_2: return CheckS21_2;
+    case CheckT21_3: return CheckS21_3;
+    default: return CheckS21_4;
+    }
+}
+
+int translationBoxState(int translationIndex)
+{
+    switch (translationIndex) {
+    case CheckT20_1: return AppSettings.checkT20_1CheckBox;
+    case CheckT20_2: return AppSettings.checkT20_2CheckBox;
+    case CheckT21_1: return AppSettings.checkT21_1CheckBox;
+    case CheckT21_2: return AppSettings.checkT21_2CheckBox;
+    case CheckT21_3: return AppSettings.checkT21_3CheckBox;
+    default: return AppSettings.checkT21_4CheckBox;
+    }
+}
+
+struct TagOptions {
+    bool arrowIsStray;      // "Don't allow '->'"
+    bool comparisonIsBrace; // "Don't allow ' < ', ' > ', ' <=' and ' >='"
+    bool nameSubsetOnly;
+    bool strictXml;
+    bool attributeHtmlSubsetOnly;
+    bool attributeCssSubsetOnly;
+};
+
+TagOptions tagOptions(bool translationSide)
+{
+    const AppSettingsRecord &o = AppSettings;
+    if (translationSide)
+        return {o.checkT21_1_1CheckBox, o.checkT21_1_2CheckBox, o.checkT21_2_1CheckBox,
+                o.checkT21_2_2CheckBox, o.checkT21_3_1CheckBox, o.checkT21_3_2CheckBox};
+    return {o.checkS21_1_1CheckBox, o.checkS21_1_2CheckBox, o.checkS21_2_1CheckBox,
+            o.checkS21_2_2CheckBox, o.checkS21_3_1CheckBox, o.checkS21_3_2CheckBox};
+}
+
+class TextScanner
+{
+public:
+    TextScanner(results &store, MessageState &state, bool translationSide)
+        : m_store(store)
+        , m_state(state)
+        , m_translationSide(translationSide)
+        , m_text(translationSide ? state.translation : state.source)
+        , m_checks(translationSide ? TranslationChecks : SourceChecks)
+        , m_emails(translationSide ? state.translationEmails : state.sourceEmails)
+        , m_uris(translationSide ? state.translationUris : state.sourceUris)
+        , m_tags(translationSide ? state.translationTags : state.sourceTags)
+    {}
+
+    void scanEmails();
+    void scanUris();
+    void scanTags();
+
+private:
+    bool skipped(int index) const
+    {
+        return m_translationSide
+               && results::skippedByPartialRule(translationBoxState(index),
+                                                m_state.failed[sourceTwin(index)]);
+    }
+    void fail(int index, const QString &message);
+    void failToken(int index, const QString &message, const QString &token);
+
+    results &m_store;
+    MessageState &m_state;
+    const bool m_translationSide;
+    const QString &m_text;
+    const SideChecks &m_checks;
+    QSet<QString> &m_emails;
+    QSet<QString> &m_uris;
+    QSet<QString> &m_tags;
+};
+
+// S21/T21: the message (or nothing) before the source, and the translation.
+void TextScanner::fail(int index, const QString &message)
+{
+    m_state.failed.set(index);
+    if (skipped(index))
+        return;
+    const QChar lf = QLatin1Char('\n');
+    if (m_translationSide) {
+        const QString texts = m_state.source + lf + m_state.translation;
+        m_store.recordTranslationFinding(m_state, index,
+                                         message.isEmpty() ? texts : QString(message + lf + texts));
+    } else {
+        m_store.recordSourceFinding(m_state, index,
+                                    message.isEmpty() ? m_state.source
+                                                      : QString(message + lf + m_state.source));
+    }
+}
+
+// S20/T20: the message and the token; a source finding names the source
+// beside each location.
+void TextScanner::failToken(int index, const QString &message, const QString &token)
+{
+    m_state.failed.set(index);
+    if (skipped(index))
+        return;
+    const QChar lf = QLatin1Char('\n');
+    if (m_translationSide)
+        m_store.recordTranslationFinding(m_state, index,
+                                         message + QLatin1Char(' ') + token + lf + m_state.source
+                                             + lf + m_state.translation);
+    else
+        m_store.recordSourceFinding(m_state, index, message + lf + token, m_state.source + lf);
+}
+
+void TextScanner::scanEmails()
+{
+    if (!m_text.contains(QLatin1Char('@')))
+        return;
+    QString token;
+    const auto endToken = [&] {
+        if (token.contains(QLatin1Char('@'))) {
+            m_emails.insert(token);
+            QString message;
+            if (m_store.checkEmail(token, message))
+                failToken(m_checks.email, message, token);
+        }
+        token.clear();
+    };
+    for (const QChar c : m_text) {
+        if (c.isSpace() || c == QLatin1Char('<') || c == QLatin1Char('>'))
+            endToken();
+        else
+            token += c;
+    }
+    endToken();
+}
+
+void TextScanner::scanUris()
+{
+    const bool detectTilde = AppSettings.checkST20_2_1CheckBox;
+    const bool detectColon = AppSettings.checkST20_2_2CheckBox;
+    const bool detectBrackets = AppSettings.checkST20_2_3CheckBox;
+    const int dotsNeeded = AppSettings.checkST20_2_4CheckBox ? 1 : 2;
+    const int slashesNeeded = AppSettings.checkST20_2_5CheckBox ? 1 : 2;
+    const bool dontTrim = AppSettings.checkST20_2_6CheckBox;
+
+    QString token;
+    bool bracket = false, colon = false, tilde = false;
+    int dots = 0, slashes = 0;
+    const auto endToken = [&] {
+        if (bracket || colon || tilde || dots >= dotsNeeded || slashes >= slashesNeeded) {
+            QString message;
+            if (m_store.checkUri(token, message))
+                failToken(m_checks.uri, message, token);
+            if (!dontTrim)
+                m_store.trimToLettersOrNumbers(token);
+            if (!token.isEmpty())
+                m_uris.insert(token);
+        }
+        token.clear();
+        bracket = colon = tilde = false;
+        dots = slashes = 0;
+    };
+
+    const int n = m_text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = m_text.at(i);
+        if (endsUriToken(c)) {
+            endToken();
+            continue;
+        }
+        token += c;
+        const QChar previous = i > 0 ? m_text.at(i - 1) : QChar();
+        const QChar next = i + 1 < n ? m_text.at(i + 1) : QChar();
+        if (c == QLatin1Char('[') || c == QLatin1Char(']')) {
+            bracket = bracket || detectBrackets;
+        } else if (c == QLatin1Char('.')) {
+            if (i + 1 < n && previous != QLatin1Char('.') && !endsUriFeature(next))
+                ++dots;
+        } else if (c == QLatin1Char('/')) {
+            if (previous != QLatin1Char('<'))
+                ++slashes;
+        } else if (c == QLatin1Char(':')) {
+            if (detectColon && i + 1 < n && !endsUriFeature(next) && !next.isNumber()
+                && (i == 0 || !previous.isNumber()))
+                colon = true;
+        } else if (c == QLatin1Char('~')) {
+            tilde = tilde || detectTilde;
+        }
+    }
+    endToken();
+}
+
+void TextScanner::scanTags()
+{
+    if (!m_text.contains(QLatin1Char('<')) && !m_text.contains(QLatin1Char('>')))
+        return;
+    const TagOptions options = tagOptions(m_translationSide);
+    const QString doctype = QStringLiteral("!DOCTYPE");
+    const int n = m_text.size();
+
+    bool inTag = false;
+    QString tagText, token, name;
+    bool nameKnown = false; // a tag with a blank after "<" has a known, empty name
+    bool closing = false, selfClosing = false;
+    QChar quote; // the quote that opened the current attribute value, null when none
+    QStringList openElements;
+
+    const auto resetTag = [&] {
+        inTag = nameKnown = closing = selfClosing = false;
+        tagText.clear();
+        token.clear();
+        name.clear();
+        quote = QChar();
+    };
+    const auto endToken = [&](int i) {
+        const QChar c = m_text.at(i);
+        tagText += c;
+        if (c == QLatin1Char('>') && i > 0 && m_text.at(i - 1) == QLatin1Char('/')) {
+            selfClosing = true;
+            if (token.endsWith(QLatin1Char('/')))
+                token.chop(1);
+        }
+        QString message;
+        if (!nameKnown) {
+            nameKnown = true;
+            name = token;
+            if (closing) {
+                if (name.startsWith(QLatin1Char('/')))
+                    name.remove(0, 1);
+                else
+                    fail(m_checks.name, results::tr("Missing tag name diretly after character /."));
+            }
+            if (m_store.emptyElements.contains(name)) {
+                if (!options.strictXml)
+                    selfClosing = true;
+                if (closing)
+                    fail(m_checks.nesting, results::tr("%1 is an empty element and can't start "
+                                                       "with /. It can only end with /.")
+                                               .arg(name));
+            }
+            if (m_store.checkTagName(name, options.nameSubsetOnly, message))
+                fail(m_checks.name, message);
+        } else if (name != doctype) {
+            if (m_store.checkTagAttribute(token, options.attributeHtmlSubsetOnly,
+                                          options.attributeCssSubsetOnly, message))
+                fail(m_checks.attribute, message);
+        }
+        token.clear();
+    };
+    const auto endTag = [&](int i) {
+        if (!tagText.isEmpty())
+            m_tags.insert(tagText);
+        if (!selfClosing) {
+            if (!closing)
+                openElements.append(name);
+            else if (openElements.isEmpty())
+                fail(m_checks.nesting, results::tr("<%1> is not opened before position %2.")
+                                           .arg(name, QString::number(i)));
+            else if (openElements.last() == name)
+                openElements.removeLast();
+            else
+                fail(m_checks.nesting, results::tr("Missing <%1> at position %2.")
+                                           .arg(openElements.last(), QString::number(i)));
+        }
+        resetTag();
+    };
+    // " < ", " <=", " > " and " >=" read as comparisons.
+    const auto isComparison = [&](int i) {
+        return i > 0 && i + 1 < n && m_text.at(i - 1).isSpace()
+               && (m_text.at(i + 1).isSpace() || m_text.at(i + 1) == QLatin1Char('='));
+    };
+
+    for (int i = 0; i < n; ++i) {
+        const QChar c = m_text.at(i);
+        if (c == QLatin1Char('<')) {
+            if (inTag || closing || selfClosing || !tagText.isEmpty() || !name.isEmpty()
+                || !token.isEmpty()) {
+                fail(m_checks.brace,
+                     name.isEmpty()
+                         ? results::tr("Second opening brace found, but the previous isn't closed.")
+                         : results::tr("Second opening brace found, but tag <%1> is't closed.")
+                               .arg(name));
+                resetTag();
+            }
+            if (!options.comparisonIsBrace && isComparison(i))
+                continue;
+            inTag = true;
+            tagText = c;
+            closing = i + 1 < n && m_text.at(i + 1) == QLatin1Char('/');
+            continue;
+        }
+        if (!inTag) {
+            if (c != QLatin1Char('>'))
+                continue;
+            const bool arrow =
+                !options.arrowIsStray && i > 0 && m_text.at(i - 1) == QLatin1Char('-');
+            const bool comparison = !options.comparisonIsBrace && isComparison(i);
+            if (!arrow && !comparison)
+                fail(m_checks.brace, QString());
+            continue;
+        }
+        if (!quote.isNull()) {
+            tagText += c;
+            token += c;
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            if (!nameKnown)
+                continue; // dropped before the name
+            quote = c;
+            tagText += c;
+            token += c;
+        } else if (c.isSpace()) {
+            endToken(i);
+        } else if (c == QLatin1Char('>')) {
+            endToken(i);
+            endTag(i);
+        } else {
+            tagText += c;
+            token += c;
+        }
+    }
+
+    if (inTag || !token.isEmpty())
+        fail(m_checks.brace, results::tr("<%1> is not closed.").arg(name));
+    if (!openElements.isEmpty())
+        fail(m_checks.nesting, results::tr("<%1> is not closed.").arg(openElements.last()));
+    if (!quote.isNull())
+        fail(m_checks.attribute, results::tr("Attributevalue in <%1> is not closed.").arg(name));
+}
+
+} // namespace
 
 void results::scanEmailsUrisTags(MessageState &state, bool translationSide)
 {
-    Q_UNUSED(state);
-    Q_UNUSED(translationSide);
+    TextScanner scanner(*this, state, translationSide);
+    scanner.scanEmails();
+    scanner.scanUris();
+    scanner.scanTags();
 }

@@ -1,8 +1,182 @@
-// Not built yet: the checks of this area report nothing.
+// Words of all sources and all translations: the doubled-word finder, the word
+// lists of the catalogue-wide pass and the sorted lists of texts.
 
+#include "store/appsettings.h"
 #include "store/results.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isWordSeparator(QChar c, const QString &extraSeparators)
+{
+    switch (c.category()) {
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote: return true;
+    default: break;
+    }
+    switch (c.unicode()) {
+    case 0x0009:
+    case 0x000A:
+    case 0x000B:
+    case 0x000C:
+    case 0x000D:
+    case 0x0020:
+    case 0x0085:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x3000: return true;
+    default: return extraSeparators.contains(c);
+    }
+}
+
+// The lists of one side, in the order runCatalogueChecks fills them.
+struct WordLists {
+    int doubledWords, allWords, doubledCharacters, upperCaseOnly, mixedLetters, upperAfterLower,
+        texts;
+};
+const WordLists SourceLists{CheckS13_1, CheckS15_1, CheckS11_1, CheckS12_3,
+                            CheckS12_1, CheckS12_2, CheckS16_1};
+const WordLists TranslationLists{CheckT13_1, CheckT15_1, CheckT11_1, CheckT12_3,
+                                 CheckT12_1, CheckT12_2, CheckT16_1};
+
+const WordLists &wordLists(bool translationSide)
+{
+    return translationSide ? TranslationLists : SourceLists;
+}
+
+bool hasDoubledCodeUnit(const QString &word)
+{
+    for (int i = 1; i < word.size(); ++i)
+        if (word.at(i) == word.at(i - 1))
+            return true;
+    return false;
+}
+
+// A lower-case letter followed, after other letters only, by an upper-case one.
+bool hasUpperAfterLower(const QString &word)
+{
+    bool afterLowerCase = false;
+    for (const QChar c : word) {
+        if (!c.isLetter())
+            afterLowerCase = false;
+        else if (c.category() == QChar::Letter_Lowercase)
+            afterLowerCase = true;
+        else if (c.category() == QChar::Letter_Uppercase && afterLowerCase)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void results::splitWords(const QString &text, QSet<QString> &words, bool isTranslation)
+{
+    const QString &extraSeparators =
+        isTranslation ? AppSettings.checkT15_1LineEdit : AppSettings.checkS15_1LineEdit;
+    ItemList &doubledWords = m_items[wordLists(isTranslation).doubledWords];
+    const bool hasAccelerator = acceleratorMarker.size() == 1;
+
+    QString word, previousWord;
+    bool hasLetter = false;
+    const auto endWord = [&](int position) {
+        bool duplicate = false;
+        processWord(word, hasLetter, words, previousWord, duplicate, isTranslation);
+        if (duplicate)
+            doubledWords.append(tr("Found duplicate word '%1' at position %2.")
+                                    .arg(previousWord, QString::number(position))
+                                + QLatin1Char('\n') + text + QLatin1String("\n\n"));
+        word.clear();
+        hasLetter = false;
+    };
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (isWordSeparator(c, extraSeparators)) {
+            if (!word.isEmpty())
+                endWord(i);
+            continue;
+        }
+        if (c.isLetter())
+            hasLetter = true;
+        if (hasAccelerator && c == acceleratorMarker.at(0))
+            continue;
+        word += c;
+    }
+    if (!word.isEmpty())
+        endWord(text.size() - 1);
+}
+
+void results::processWord(QString word, bool hasLetter, QSet<QString> &words, QString &previousWord,
+                          bool &duplicate, bool isTranslation)
+{
+    duplicate = false;
+    if (!hasLetter) {
+        const bool skipNumbers =
+            isTranslation ? AppSettings.checkT13_1_2CheckBox : AppSettings.checkS13_1_2CheckBox;
+        if (!skipNumbers)
+            previousWord.clear();
+        return;
+    }
+    const bool dontTrim =
+        isTranslation ? AppSettings.checkT15_1_1CheckBox : AppSettings.checkS15_1_1CheckBox;
+    if (!dontTrim) {
+        // A letter stops both loops, so the word never becomes empty.
+        int end = word.size();
+        while (end > 0 && !word.at(end - 1).isLetterOrNumber())
+            --end;
+        int begin = 0;
+        while (begin < end && !word.at(begin).isLetterOrNumber()
+               && !(argumentMarker.size() == 1 && word.at(begin) == argumentMarker.at(0)))
+            ++begin;
+        word = word.mid(begin, end - begin);
+    }
+    const bool caseInsensitive =
+        isTranslation ? AppSettings.checkT13_1_1CheckBox : AppSettings.checkS13_1_1CheckBox;
+    if (caseInsensitive ? word.toLower() == previousWord.toLower() : word == previousWord)
+        duplicate = true;
+    previousWord = word;
+    words.insert(word);
+}
 
 void results::listWordsAndTexts(bool translationSide)
 {
-    Q_UNUSED(translationSide);
+    const WordLists &lists = wordLists(translationSide);
+    // The texts are split in sorted order, so the doubled-word items come in
+    // the same order on every run.
+    QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
+    std::sort(texts.begin(), texts.end());
+
+    QSet<QString> collected;
+    for (const QString &text : std::as_const(texts))
+        splitWords(text, collected, translationSide);
+    QStringList words = collected.values();
+    std::sort(words.begin(), words.end());
+
+    m_items[lists.allWords] += words;
+    for (const QString &word : std::as_const(words)) {
+        if (word.size() >= 2 && hasDoubledCodeUnit(word))
+            m_items[lists.doubledCharacters].append(word);
+        bool lower = false, upper = false, other = false;
+        for (const QChar c : word) {
+            if (!c.isLetter())
+                continue;
+            const QChar::Category category = c.category();
+            if (category == QChar::Letter_Lowercase)
+                lower = true;
+            else if (category == QChar::Letter_Uppercase)
+                upper = true;
+            else
+                other = true;
+        }
+        if (upper && !lower && !other)
+            m_items[lists.upperCaseOnly].append(word);
+        if ((upper || lower) && other)
+            m_items[lists.mixedLetters].append(word);
+        if (hasUpperAfterLower(word))
+            m_items[lists.upperAfterLower].append(word);
+    }
+    m_items[lists.texts] = texts;
 }

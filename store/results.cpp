@@ -85,12 +85,14 @@ void results::recordFinding(FindingMap &map, const QString &findingText, const Q
     map.insert(findingText, value);
 }
 
-void results::recordSourceFinding(const MessageState &state, int index, const QString &key)
+void results::recordSourceFinding(const MessageState &state, int index, const QString &key,
+                                  const QString &valuePrefix)
 {
     if (state.numerusForm > sourceRules.maxNumerus)
         return;
     for (const QString &location : state.locations)
-        recordFinding(m_findings[index], key, location);
+        recordFinding(m_findings[index], key,
+                      valuePrefix.isEmpty() ? location : QString(valuePrefix + location));
 }
 
 void results::recordTranslationFinding(const MessageState &state, int index, const QString &key)

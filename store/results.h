@@ -168,7 +168,9 @@ private:
 
 public:
     // Recording helpers shared by the check areas.
-    void recordSourceFinding(const MessageState &state, int index, const QString &key);
+    // A non-empty valuePrefix is put before each location (S20: source + "\n").
+    void recordSourceFinding(const MessageState &state, int index, const QString &key,
+                             const QString &valuePrefix = QString());
     void recordTranslationFinding(const MessageState &state, int index, const QString &key);
     // The partially-checked rule: true when the T check must be skipped for this message.
     static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
