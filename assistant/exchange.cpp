@@ -48,15 +48,15 @@ bool isTsPath(const QString &path)
 QString notTsFile(const QString &path)
 {
     return QCoreApplication::translate("TranslateTsDialog", "%1 is not a .ts file.").arg(path)
-           + lineFeed;
+            + lineFeed;
 }
 
 // "Critical error." joined by a blank to its detail, then the abort line.
 QString criticalError(const QString &detail)
 {
     return QCoreApplication::translate("TranslateTsDialog", "Critical error.") + QLatin1Char(' ')
-           + detail + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Merging abort.")
-           + lineFeed;
+            + detail + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Merging abort.")
+            + lineFeed;
 }
 
 QString errorCode(QFileDevice::FileError error)
@@ -117,11 +117,11 @@ public:
             return QCoreApplication::translate("TranslateTsDialog",
                                                "Reading %1 stopped in line %2: a <%3> element "
                                                "starts before the previous one ends.")
-                .arg(path, QString::number(lineNumber), m_element);
+                    .arg(path, QString::number(lineNumber), m_element);
         return QCoreApplication::translate("TranslateTsDialog",
                                            "Reading %1 stopped in line %2: the line ends a <%3> "
                                            "element before it starts one.")
-            .arg(path, QString::number(lineNumber), m_element);
+                .arg(path, QString::number(lineNumber), m_element);
     }
 
     QString unclosedFailure(const QString &path) const
@@ -129,7 +129,7 @@ public:
         return QCoreApplication::translate("TranslateTsDialog",
                                            "Reading %1 stopped: the <%3> element that starts in "
                                            "line %2 never ends.")
-            .arg(path, QString::number(m_openedAt), m_element);
+                .arg(path, QString::number(m_openedAt), m_element);
     }
 
 private:
@@ -163,14 +163,16 @@ bool createWorkDirectory(const QString &directory, QString &messages)
 {
     if (QDir().mkpath(directory))
         return true;
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Creating %1 failed.").arg(directory)
-        + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Creating %1 failed.")
+                        .arg(directory)
+            + lineFeed;
     return false;
 }
 
 // Collects the distinct texts of element from an open .ts file, in file order,
-// and reports the reading. Returns false when the action has to end.
+// and reports the reading. Returns false when the action has to end. Empty texts
+// are left out: there is nothing to translate, and an empty entry is easily lost
+// on its way through a translation service, which would shift every later entry.
 bool collectDistinctTexts(QFile &file, const QString &path, const QString &element,
                           QStringList &texts, QString &messages)
 {
@@ -180,7 +182,7 @@ bool collectDistinctTexts(QFile &file, const QString &path, const QString &eleme
     for (int i = 0; i < lines.size(); ++i) {
         const TextCollector::Step step = collector.addLine(lines.at(i), i + 1);
         if (step == TextCollector::Completed) {
-            if (!texts.contains(collector.text()))
+            if (!collector.text().isEmpty() && !texts.contains(collector.text()))
                 texts.append(collector.text());
         } else if (step != TextCollector::Nothing) {
             messages += collector.failure(step, path, i + 1) + lineFeed;
@@ -190,8 +192,8 @@ bool collectDistinctTexts(QFile &file, const QString &path, const QString &eleme
     if (error != QFileDevice::NoError) {
         messages += QCoreApplication::translate("TranslateTsDialog",
                                                 "Reading %1 gave error code %2.")
-                        .arg(path, errorCode(error))
-                    + lineFeed;
+                            .arg(path, errorCode(error))
+                + lineFeed;
         return false;
     }
     if (collector.isOpen()) {
@@ -199,7 +201,7 @@ bool collectDistinctTexts(QFile &file, const QString &path, const QString &eleme
         return false;
     }
     messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(path)
-                + lineFeed;
+            + lineFeed;
     file.close();
     return true;
 }
@@ -211,21 +213,21 @@ WriteResult writeExchangeFile(const QString &path, const QString &text, QString 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1 failed.").arg(path)
-                    + lineFeed;
+                + lineFeed;
         return WriteResult::NotOpened;
     }
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Writing %1...").arg(path) + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1...").arg(path)
+            + lineFeed;
     const QFileDevice::FileError error = writeWithByteOrderMark(file, text);
     if (error != QFileDevice::NoError) {
         messages += QCoreApplication::translate("TranslateTsDialog",
                                                 "Writing %1 gave error code %2.")
-                        .arg(path, errorCode(error))
-                    + lineFeed;
+                            .arg(path, errorCode(error))
+                + lineFeed;
         return WriteResult::Failed;
     }
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Writing %1 done.").arg(path) + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1 done.").arg(path)
+            + lineFeed;
     return WriteResult::Written;
 }
 
@@ -242,38 +244,38 @@ QString guidance(const QString &sourceFilePath)
     const QChar quote(QLatin1Char('"'));
     const QChar blank(QLatin1Char(' '));
     return lineFeed
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "Now use the file %1, or copy and paste the source from "
-                                         "the left box and let it translate.")
-                 .arg(sourceFilePath)
-           + blank
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "If you let it translate by an AI, then it is clever to "
-                                         "tell the AI more about the content.")
-           + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Example: ") + quote
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "Please translate the attached file %1 from English to "
-                                         "German.")
-                 .arg(sourceFilePath)
-           + blank
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "The texts come from a desktop program that checks the "
-                                         "translation files of other software.")
-           + blank
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "Translate the word 'source' as 'Quelltext'.")
-           + blank
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "Don't translate the '*****' characters. Keep them as "
-                                         "they are.")
-           + quote + lineFeed + lineFeed
-           + QCoreApplication::translate("TranslateTsDialog",
-                                         "As soon as you have got the translated file, you can "
-                                         "copy and paste the translation into the rigth box or "
-                                         "store it next to file %1 with the name %2 and press the "
-                                         "'Merge Translation' push button.")
-                 .arg(sourceFilePath, QLatin1String(translationFileName))
-           + lineFeed;
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "Now use the file %1, or copy and paste the source from "
+                                          "the left box and let it translate.")
+                      .arg(sourceFilePath)
+            + blank
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "If you let it translate by an AI, then it is clever to "
+                                          "tell the AI more about the content.")
+            + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Example: ") + quote
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "Please translate the attached file %1 from English to "
+                                          "German.")
+                      .arg(sourceFilePath)
+            + blank
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "The texts come from a desktop program that checks the "
+                                          "translation files of other software.")
+            + blank
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "Translate the word 'source' as 'Quelltext'.")
+            + blank
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "Don't translate the '*****' characters. Keep them as "
+                                          "they are.")
+            + quote + lineFeed + lineFeed
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "As soon as you have got the translated file, you can "
+                                          "copy and paste the translation into the rigth box or "
+                                          "store it next to file %1 with the name %2 and press the "
+                                          "'Merge Translation' push button.")
+                      .arg(sourceFilePath, QLatin1String(translationFileName))
+            + lineFeed;
 }
 
 // Fills entries from an exchange file of the work directory, or from the box
@@ -283,51 +285,56 @@ bool readEntries(const QString &path, const QString &box, bool translationSide,
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        messages +=
-            QCoreApplication::translate("TranslateTsDialog", "Reading %1").arg(path) + lineFeed;
+        messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1").arg(path)
+                + lineFeed;
         QStringList lines;
         const QFileDevice::FileError error = readLines(file, lines);
         if (error != QFileDevice::NoError) {
             messages += QCoreApplication::translate("TranslateTsDialog",
                                                     "Reading %1 gave error code %2.")
-                            .arg(path, errorCode(error))
-                        + lineFeed;
+                                .arg(path, errorCode(error))
+                    + lineFeed;
             return false;
         }
+        // A source keeps a leading empty line, or it would no longer match its
+        // .ts text; in translations, empty lines in front of an entry are dropped.
         QString collected;
+        bool started = false;
         for (const QString &line : std::as_const(lines)) {
             if (line.startsWith(entryEnd)) {
                 if (translationSide && collected.isEmpty())
                     qDebug() << "CRITICAL ERROR! Empty Buffer!";
                 entries.append(encodeEntities(collected));
                 collected.clear();
-            } else if (collected.isEmpty()) {
+                started = false;
+            } else if (translationSide ? collected.isEmpty() : !started) {
                 collected = line;
+                started = true;
             } else {
                 collected += lineFeed + line;
             }
         }
         messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(path)
-                    + lineFeed;
+                + lineFeed;
         return true;
     }
 
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(path) + lineFeed;
-    messages += (translationSide ? QCoreApplication::translate(
-                                       "TranslateTsDialog",
-                                       "Reading the translation from the right box now.")
-                                 : QCoreApplication::translate(
-                                       "TranslateTsDialog",
-                                       "Reading the source from the left box now."))
-                + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(path)
+            + lineFeed;
+    messages += (translationSide
+                         ? QCoreApplication::translate(
+                                   "TranslateTsDialog",
+                                   "Reading the translation from the right box now.")
+                         : QCoreApplication::translate("TranslateTsDialog",
+                                                       "Reading the source from the left box now."))
+            + lineFeed;
     if (box.isEmpty()) {
-        messages += (translationSide ? QCoreApplication::translate(
-                                           "TranslateTsDialog",
-                                           "The right translation box is empty.")
-                                     : QCoreApplication::translate("TranslateTsDialog",
-                                                                   "The left source box is empty."))
-                    + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Merging abort.");
+        messages += (translationSide
+                             ? QCoreApplication::translate("TranslateTsDialog",
+                                                           "The right translation box is empty.")
+                             : QCoreApplication::translate("TranslateTsDialog",
+                                                           "The left source box is empty."))
+                + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Merging abort.");
         return false;
     }
     QStringList pieces = box.split(QLatin1String(separator));
@@ -347,7 +354,7 @@ QString workDirectory(const QString &tsPath)
 QString mergedFilePath(const QString &tsPath)
 {
     return workDirectory(tsPath) + QLatin1Char('/') + QFileInfo(tsPath).baseName()
-           + QLatin1String(mergedFileSuffix);
+            + QLatin1String(mergedFileSuffix);
 }
 
 Outcome exportSources(const QString &tsPath)
@@ -358,15 +365,15 @@ Outcome exportSources(const QString &tsPath)
         return outcome;
     }
     QFile file(tsPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        outcome.messages =
-            QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(tsPath)
-            + lineFeed;
+    if (tsPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        outcome.messages
+                = QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(tsPath)
+                + lineFeed;
         return outcome;
     }
     outcome.fileOpened = true;
-    outcome.messages =
-        QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath) + lineFeed;
+    outcome.messages = QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
+            + lineFeed;
 
     QStringList sources;
     if (!collectDistinctTexts(file, tsPath, QStringLiteral("source"), sources, outcome.messages))
@@ -399,16 +406,16 @@ Outcome exportTranslations(const QString &tsPath, const QString &priorMessages)
         return outcome;
     }
     QFile file(tsPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        outcome.messages =
-            QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(tsPath)
-            + lineFeed;
+    if (tsPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        outcome.messages
+                = QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(tsPath)
+                + lineFeed;
         return outcome;
     }
     outcome.fileOpened = true;
     outcome.messages = priorMessages
-                       + QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
-                       + lineFeed;
+            + QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
+            + lineFeed;
 
     QStringList translations;
     if (!collectDistinctTexts(file, tsPath, QStringLiteral("translation"), translations,
@@ -422,9 +429,9 @@ Outcome exportTranslations(const QString &tsPath, const QString &priorMessages)
         != WriteResult::Written)
         return outcome;
     outcome.messages += lineFeed
-                        + QCoreApplication::translate("TranslateTsDialog",
-                                                      "Maybe let an AI check the grammar "
-                                                      "KVN_translation.txt file.");
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "Maybe let an AI check the grammar "
+                                          "KVN_translation.txt file.");
     outcome.succeeded = true;
     return outcome;
 }
@@ -436,7 +443,7 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
     QString &messages = outcome.messages;
     if (tsPath.isEmpty() || !isTsPath(tsPath)) {
         messages = QCoreApplication::translate("TranslateTsDialog", "No ts file selected.")
-                   + lineFeed;
+                + lineFeed;
         return outcome;
     }
     const QString directory = workDirectory(tsPath);
@@ -452,17 +459,19 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
         return outcome;
 
     if (sources.size() != translations.size()) {
-        messages += criticalError(
-            QCoreApplication::translate("TranslateTsDialog",
-                                        "The number of source strings (%1) is not the same as the "
-                                        "number of translation strings (%2).")
-                .arg(QString::number(sources.size()), QString::number(translations.size())));
+        messages
+                += criticalError(QCoreApplication::translate(
+                                         "TranslateTsDialog",
+                                         "The number of source strings (%1) is not the same as the "
+                                         "number of translation strings (%2).")
+                                         .arg(QString::number(sources.size()),
+                                              QString::number(translations.size())));
         return outcome;
     }
     messages += QCoreApplication::translate("TranslateTsDialog",
                                             "Number of source and translation strings are the "
                                             "same.")
-                + lineFeed;
+            + lineFeed;
     // The export never writes an empty source; one here means the list was edited
     // and its pairing with the translations can no longer be trusted.
     const int emptySource = sources.indexOf(QString());
@@ -470,28 +479,29 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
         messages += criticalError(QCoreApplication::translate("TranslateTsDialog",
                                                               "Entry %1 of the source list is "
                                                               "empty.")
-                                      .arg(emptySource + 1));
+                                          .arg(emptySource + 1));
         return outcome;
     }
 
     QFile tsFile(tsPath);
     if (!tsFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
         messages += criticalError(
-            QCoreApplication::translate("TranslateTsDialog", "Reading file %1 failed.").arg(tsPath));
+                QCoreApplication::translate("TranslateTsDialog", "Reading file %1 failed.")
+                        .arg(tsPath));
         return outcome;
     }
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath) + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
+            + lineFeed;
     const QString mergedPath = mergedFilePath(tsPath);
     QFile merged(mergedPath);
     if (!merged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         messages += criticalError(
-            QCoreApplication::translate("TranslateTsDialog", "Creating file %1 failed.")
-                .arg(mergedPath));
+                QCoreApplication::translate("TranslateTsDialog", "Creating file %1 failed.")
+                        .arg(mergedPath));
         return outcome;
     }
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Writing %1...").arg(mergedPath) + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1...").arg(mergedPath)
+            + lineFeed;
 
     // A line that cannot be placed ends the merge without a merged file, so that no
     // copy with misplaced or missing translations is left behind.
@@ -537,18 +547,25 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
                                                       "Line %2 of %1 holds an empty translation "
                                                       "that is not alone on its line or not "
                                                       "indented by %3 blanks.")
-                              .arg(tsPath, lineNumber, QString::number(indent.size())));
+                                  .arg(tsPath, lineNumber, QString::number(indent.size())));
         if (!haveSource || collector.isOpen())
             return refuse(QCoreApplication::translate("TranslateTsDialog",
                                                       "Line %2 of %1 holds an empty translation "
                                                       "without a source in front of it.")
-                              .arg(tsPath, lineNumber));
+                                  .arg(tsPath, lineNumber));
+        if (currentSource.isEmpty()) {
+            // Nothing to translate; such sources are not exported either.
+            text += line + lineFeed;
+            if (unfinished)
+                ++skipped;
+            continue;
+        }
         const int index = sources.indexOf(currentSource);
         if (index < 0)
             return refuse(QCoreApplication::translate("TranslateTsDialog",
                                                       "The source of the translation in line %2 "
                                                       "of %1 is not in the source list: %3")
-                              .arg(tsPath, lineNumber, currentSource));
+                                  .arg(tsPath, lineNumber, currentSource));
         const QString &translation = translations.at(index);
         if (unfinished) {
             // An empty translation must not become a finished one.
@@ -576,34 +593,34 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
         writeWithByteOrderMark(merged, text);
         messages += criticalError(QCoreApplication::translate("TranslateTsDialog",
                                                               "Writing file %1 gave error code %2.")
-                                      .arg(tsPath, errorCode(readError)));
+                                          .arg(tsPath, errorCode(readError)));
         return outcome;
     }
-    messages +=
-        QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(tsPath) + lineFeed;
+    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(tsPath)
+            + lineFeed;
     tsFile.close();
 
     const QFileDevice::FileError writeError = writeWithByteOrderMark(merged, text);
     if (writeError != QFileDevice::NoError) {
         messages += criticalError(QCoreApplication::translate("TranslateTsDialog",
                                                               "Writing file %1 gave error code %2.")
-                                      .arg(mergedPath, errorCode(writeError)));
+                                          .arg(mergedPath, errorCode(writeError)));
         return outcome;
     }
     messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1 done.").arg(mergedPath)
-                + lineFeed;
+            + lineFeed;
     merged.close();
 
     messages += lineFeed
-                + QCoreApplication::translate("TranslateTsDialog",
-                                              "Added %1 translations and skiped %2 translations.")
+            + QCoreApplication::translate("TranslateTsDialog",
+                                          "Added %1 translations and skiped %2 translations.")
                       .arg(QString::number(added), QString::number(skipped))
-                + lineFeed;
+            + lineFeed;
     if (!numerusSources.isEmpty()) {
         messages += QCoreApplication::translate("TranslateTsDialog",
                                                 "Please check the follwoing %1 numerus forms:")
-                        .arg(numerusSources.size())
-                    + lineFeed;
+                            .arg(numerusSources.size())
+                + lineFeed;
         for (const QString &source : std::as_const(numerusSources))
             messages += source + lineFeed;
     }
@@ -611,8 +628,8 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
         messages += QCoreApplication::translate("TranslateTsDialog",
                                                 "These %1 sources got an empty translation, their "
                                                 "messages stay unfinished:")
-                        .arg(emptyTranslationSources.size())
-                    + lineFeed;
+                            .arg(emptyTranslationSources.size())
+                + lineFeed;
         for (const QString &source : std::as_const(emptyTranslationSources))
             messages += source + lineFeed;
     }

@@ -11,26 +11,22 @@ namespace {
 const int exitFailure = 2;
 const int exitUsage = 1;
 
-// Parses "[options] FILE.ts"; on wrong arguments prints the help to standard
+// Parses "[options] FILE.ts"; on wrong arguments prints the usage to standard
 // error and returns an empty path.
-QString parseTsFile(QCommandLineParser &parser, const QString &command,
-                    const QStringList &arguments)
+QString parseTsFile(QCommandLineParser &parser, const QString &usage, const QStringList &arguments)
 {
-    parser.setApplicationDescription(command);
     parser.addPositionalArgument(QStringLiteral("FILE.ts"), QStringLiteral("The .ts file."));
-    parser.addHelpOption();
-    QStringList commandLine = arguments;
-    commandLine.prepend(command);
+    // The parser expects the program name in front of the arguments.
+    const QStringList commandLine = QStringList(QStringLiteral("kvn")) + arguments;
+    const bool parsed = parser.parse(commandLine);
+    if (parsed && parser.positionalArguments().size() == 1
+        && !parser.positionalArguments().constFirst().isEmpty())
+        return parser.positionalArguments().constFirst();
     QTextStream err(stderr);
-    if (!parser.parse(commandLine)) {
-        err << parser.errorText() << '\n' << parser.helpText();
-        return QString();
-    }
-    if (parser.isSet(QStringLiteral("help")) || parser.positionalArguments().size() != 1) {
-        err << parser.helpText();
-        return QString();
-    }
-    return parser.positionalArguments().constFirst();
+    if (!parsed)
+        err << parser.errorText() << '\n';
+    err << "Usage: " << usage << '\n';
+    return QString();
 }
 
 int finish(const exchange::Outcome &outcome)
@@ -47,7 +43,7 @@ int finish(const exchange::Outcome &outcome)
 int runExport(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QString path = parseTsFile(parser, QStringLiteral("kvn export"), arguments);
+    const QString path = parseTsFile(parser, QStringLiteral("kvn export FILE.ts"), arguments);
     if (path.isEmpty())
         return exitUsage;
     return finish(exchange::exportSources(path));
@@ -57,12 +53,13 @@ int runMerge(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption dropUnfinished(
-        QStringLiteral("drop-unfinished"),
-        QStringLiteral("Mark the filled translations as finished."));
+            QStringLiteral("drop-unfinished"),
+            QStringLiteral("Mark the filled translations as finished."));
     parser.addOption(dropUnfinished);
-    const QString path = parseTsFile(parser, QStringLiteral("kvn merge"), arguments);
+    const QString path = parseTsFile(
+            parser, QStringLiteral("kvn merge [--drop-unfinished] FILE.ts"), arguments);
     if (path.isEmpty())
         return exitUsage;
-    return finish(exchange::mergeTranslation(path, QString(), QString(),
-                                             !parser.isSet(dropUnfinished)));
+    return finish(
+            exchange::mergeTranslation(path, QString(), QString(), !parser.isSet(dropUnfinished)));
 }
