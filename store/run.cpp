@@ -2,45 +2,136 @@
 
 #include "store/run.h"
 
+#include "checks/report.h"
+#include "store/appsettings.h"
 #include "store/readers.h"
 #include "store/results.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <QTime>
+
+namespace {
+
+// The texts the front ends show during a run (message boxes in the window,
+// standard error in kvn).
+const char *const RunMessageTexts[] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Please select a file or a directory."),
+        QT_TRANSLATE_NOOP("MainWindow", "Multible selection. Please try again."),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing path. Please try again."),
+        QT_TRANSLATE_NOOP("MainWindow", "No translation files found in %1."),
+};
+
+void clearSelection()
+{
+    AppSettings.openFilePathAndName.clear();
+    AppSettings.openDirectoryPath.clear();
+    AppSettings.openDirectopyFile.clear();
+}
+
+// Counting pass from 1, reading pass from 0; afterwards the progress stands at
+// its maximum. fileName null: all-files mode. Returns the number of files read.
+int walkBothPasses(results &store, const QString &directory, const QString *fileName,
+                   WalkProgress *progress)
+{
+    int maximum = 1;
+    if (fileName)
+        readDirectory(directory, *fileName, maximum, true, progress, &store);
+    else
+        readDirectory(directory, maximum, true, progress, &store);
+    int counter = 0;
+    if (fileName)
+        readDirectory(directory, *fileName, counter, false, progress, &store);
+    else
+        readDirectory(directory, counter, false, progress, &store);
+    store.runCatalogueChecks();
+    if (progress)
+        progress->setValue(maximum);
+    return counter;
+}
+
+} // namespace
+
+QString runMessageText(RunMessage message, const QString &directory)
+{
+    const QString text = QCoreApplication::translate("MainWindow", RunMessageTexts[int(message)]);
+    return message == RunMessage::NoTranslationFiles ? text.arg(directory) : text;
+}
+
+QString runOutcomeMessage(const RunOutcome &outcome, bool *isWarning)
+{
+    if (isWarning)
+        *isWarning = outcome.status != RunStatus::Done;
+    switch (outcome.status) {
+    case RunStatus::NothingSelected:
+        return runMessageText(RunMessage::SelectFileOrDirectory);
+    case RunStatus::MultipleSelection:
+        return runMessageText(RunMessage::MultipleSelection);
+    case RunStatus::MissingPath:
+        return runMessageText(RunMessage::MissingPath);
+    case RunStatus::Done:
+        break;
+    }
+    if (outcome.directoryMode && outcome.fileCount == 0)
+        return runMessageText(RunMessage::NoTranslationFiles, outcome.path);
+    return {};
+}
+
 RunOutcome runSelection(results &store, WalkProgress *progress)
 {
-    Q_UNUSED(store);
-    Q_UNUSED(progress);
-    return {};
+    RunOutcome outcome;
+    const QString file = AppSettings.openFilePathAndName;
+    const QString directory = AppSettings.openDirectoryPath;
+    const QString fileName = AppSettings.openDirectopyFile;
+    if (file.isEmpty() && directory.isEmpty() && fileName.isEmpty()) {
+        outcome.status = RunStatus::NothingSelected;
+        return outcome;
+    }
+    store.clear();
+    if (!file.isEmpty()) {
+        if (!directory.isEmpty() || !fileName.isEmpty()) {
+            clearSelection();
+            outcome.status = RunStatus::MultipleSelection;
+            return outcome;
+        }
+        outcome.readerMessage = file.endsWith(QLatin1String(".ts"))
+                                        ? readTsFile(true, file, &store)
+                                        : readPoFile(true, file, &store);
+        store.runCatalogueChecks();
+        outcome.path = file;
+        outcome.fileCount = 1;
+        return outcome;
+    }
+    if (directory.isEmpty()) {
+        clearSelection();
+        outcome.status = RunStatus::MissingPath;
+        return outcome;
+    }
+    outcome.directoryMode = true;
+    outcome.path = directory;
+    outcome.fileCount
+            = walkBothPasses(store, directory, fileName.isEmpty() ? nullptr : &fileName, progress);
+    return outcome;
 }
 
 int runBatchStep(results &store, const QString &directory, const QString &fileName,
                  WalkProgress *progress)
 {
-    Q_UNUSED(store);
-    Q_UNUSED(directory);
-    Q_UNUSED(fileName);
-    Q_UNUSED(progress);
-    return 0;
+    store.clear();
+    return walkBothPasses(store, directory, &fileName, progress);
 }
 
 bool writeResults(const QString &path, int fileCount, const QString &fileName, const results &store)
 {
-    Q_UNUSED(path);
-    Q_UNUSED(fileCount);
-    Q_UNUSED(fileName);
-    Q_UNUSED(store);
-    return false;
-}
-
-QString runMessageText(RunMessage message, const QString &directory)
-{
-    Q_UNUSED(message);
-    Q_UNUSED(directory);
-    return {};
-}
-
-QString runOutcomeMessage(const RunOutcome &outcome, bool *isWarning)
-{
-    Q_UNUSED(outcome);
-    Q_UNUSED(isWarning);
-    return {};
+    const QString text
+            = logReport(store, reportHeader(QTime::currentTime()),
+                        reportSummary(store, path, fileCount), AppSettings.printLocationCheckBox);
+    QFile file(fileName + QLatin1String("-LOG.txt"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream << text;
+    stream.flush();
+    return stream.status() == QTextStream::Ok;
 }

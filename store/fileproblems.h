@@ -1,0 +1,48 @@
+#pragma once
+// Problems of the file being read, as items of check "0": the message, a line
+// feed and "Line %1 in %2". A hostile file could report one problem per byte, so
+// the items of one file are capped and the cap itself is reported once.
+
+#include "store/results.h"
+
+class FileProblems
+{
+public:
+    static const int MaximumItems = 1000;
+
+    FileProblems(results *store, const QString &path)
+        : m_store(store)
+        , m_path(path)
+    {}
+
+    // Records message when condition is false.
+    void check(bool condition, const QString &message, int line, bool internalError = true)
+    {
+        if (condition)
+            return;
+        if (m_count == MaximumItems) {
+            ++m_count;
+            m_store->fileAssert(false,
+                                results::tr("Too many problems in %1. Further problems of this "
+                                            "file are not reported.")
+                                        .arg(m_path));
+        }
+        if (m_count > MaximumItems)
+            return;
+        ++m_count;
+        m_store->fileAssert(false, message + QLatin1Char('\n') + lineText(line), internalError);
+    }
+    void report(const QString &message, int line, bool internalError = true)
+    {
+        check(false, message, line, internalError);
+    }
+    QString lineText(int line) const
+    {
+        return results::tr("Line %1 in %2").arg(QString::number(line), m_path);
+    }
+
+private:
+    results *m_store;
+    QString m_path;
+    int m_count = 0;
+};

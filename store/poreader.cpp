@@ -1,0 +1,559 @@
+// The reader of gettext catalogues (.po): a strict line-by-line reader that
+// reports every deviation from the layout gettext tools write.
+
+#include "store/fileproblems.h"
+#include "store/readers.h"
+#include "store/results.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QtDebug>
+
+namespace {
+
+QString quote(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+// The reports that quote the violated condition.
+const char *const EndQuoteReport = "! line.back()==\"\"\"";
+const char *const ContextStartQuoteReport = "! line.at(0)==\"\\\"\"";
+const char *const StartQuoteReport = "! line.at(0)==(\"\\\"\")";
+const char *const QuoteCountReport = "! line.count(\"\\\"\")>1";
+const char *const TranslationStartQuoteReport = "! line.startsWith(\"\\\"\"";
+const char *const IndexBracketReport = "! line.startsWith(\"]\")";
+
+void removeLeadingSpace(QString &text)
+{
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text.at(blanks).isSpace())
+        ++blanks;
+    text.remove(0, blanks);
+}
+
+class PoReader
+{
+public:
+    static const int HeaderPeekSize = 64 * 1024;
+
+    PoReader(bool clearFirst, const QString &path, results *store, QFile *file)
+        : m_clearFirst(clearFirst)
+        , m_path(path)
+        , m_store(store)
+        , m_problems(store, path)
+        , m_file(file)
+        , m_decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
+    {}
+
+    void read();
+
+private:
+    bool nextLine();
+    void check(bool condition, const QString &message, bool internalError = true)
+    {
+        m_problems.check(condition, message, m_lineNumber, internalError);
+    }
+    void report(const QString &message, bool internalError = true)
+    {
+        m_problems.report(message, m_lineNumber, internalError);
+    }
+    void checkCurrentStringEmpty();
+    QString takeQuotedValue(const QString &keyword, const char *startQuoteReport);
+    void setUpLanguage(const QString &language);
+    void chooseCharset();
+
+    void readLine();
+    void readFlags();
+    void readContextLine();
+    void readIdLine();
+    void readPluralIdLine();
+    void readTranslationLine();
+    void endEntry();
+    void flushEntry(bool checkIdFound);
+    void resetEntry();
+    void readHeaderLine();
+    void readHeaderField();
+    void compareNumerus();
+    void endOfFile();
+
+    const bool m_clearFirst;
+    const QString m_path;
+    results *const m_store;
+    FileProblems m_problems;
+    QFile *const m_file;
+    QStringDecoder m_decoder;
+    bool m_languageSetUp = false;
+
+    QString m_line;
+    int m_lineNumber = 0;
+    bool m_headerMode = true;
+    QString m_wholeCurrentString;
+    QString m_locationInLinguist;
+    QString m_source;
+    QString m_sourcePlural;
+    QStringList m_translationList;
+    QList<QString> m_locations;
+    bool m_msgctxtFound = false;
+    bool m_msgidFound = false;
+    bool m_msgid_pluralFound = false;
+    bool m_msgstrFound = false;
+    bool m_keywordSeen = false;
+    bool m_fuzzy = false;
+    bool m_obsolete = false;
+    bool m_previousLineEmpty = false;
+    bool m_qtContexts = false;
+    int m_nplurals = -1;
+};
+
+// Reads, decodes and trims the next line. Invalid bytes are reported and read as
+// replacement characters, so that the structure of the entry survives.
+bool PoReader::nextLine()
+{
+    if (m_file->atEnd())
+        return false;
+    const QByteArray bytes = m_file->readLine();
+    if (bytes.isEmpty() && m_file->atEnd())
+        return false;
+    ++m_lineNumber;
+    m_line = m_decoder.decode(bytes);
+    if (m_decoder.hasError()) {
+        report(results::tr("Invalid characters for the encoding %1 found. They are replaced.")
+                       .arg(QString::fromLatin1(m_decoder.name())),
+               false);
+        m_decoder.resetState();
+    }
+    m_line = std::move(m_line).trimmed();
+    return true;
+}
+
+void PoReader::checkCurrentStringEmpty()
+{
+    check(m_wholeCurrentString.isEmpty(), quote("!wholeCurrentString.isEmpty()"));
+}
+
+QString PoReader::takeQuotedValue(const QString &keyword, const char *startQuoteReport)
+{
+    QString value = m_line;
+    check(value.endsWith(QLatin1Char('"')), quote(EndQuoteReport));
+    value.chop(1);
+    value.remove(0, keyword.size());
+    removeLeadingSpace(value);
+    check(value.startsWith(QLatin1Char('"')), quote(startQuoteReport));
+    value.remove(0, 1);
+    return value;
+}
+
+void PoReader::setUpLanguage(const QString &language)
+{
+    m_store->setUpLanguage(language, m_clearFirst, m_path);
+    m_languageSetUp = true;
+}
+
+void PoReader::read()
+{
+    chooseCharset();
+    while (nextLine())
+        readLine();
+    endOfFile();
+}
+
+void PoReader::readLine()
+{
+    if (!m_line.isEmpty())
+        m_previousLineEmpty = false;
+    if (m_headerMode) {
+        readHeaderLine();
+        return;
+    }
+    const QString &line = m_line;
+    if (line.startsWith(QLatin1String("#."))) {
+        return;
+    } else if (line.startsWith(QLatin1String("#:"))) {
+        checkCurrentStringEmpty();
+        QString location = line.mid(2);
+        removeLeadingSpace(location);
+        m_locations.append(location);
+    } else if (line.startsWith(QLatin1String("#,"))) {
+        checkCurrentStringEmpty();
+        readFlags();
+    } else if (line.startsWith(QLatin1String("#~"))) {
+        checkCurrentStringEmpty();
+        m_obsolete = true;
+    } else if (line.startsWith(QLatin1String("#|"))) {
+        checkCurrentStringEmpty();
+    } else if (line.startsWith(QLatin1Char('#'))) {
+        return; // "# " and "#"
+    } else if (line.startsWith(QLatin1String("msgctxt"))) {
+        readContextLine();
+    } else if (line.startsWith(QLatin1String("msgid_plural"))) {
+        readPluralIdLine();
+    } else if (line.startsWith(QLatin1String("msgid"))) {
+        readIdLine();
+    } else if (line.startsWith(QLatin1String("msgstr"))) {
+        readTranslationLine();
+    } else if (line.isEmpty()) {
+        endEntry();
+    } else if (!m_keywordSeen) {
+        report(results::tr("Unknown line."));
+    } else {
+        m_wholeCurrentString += takeQuotedValue(QString(), StartQuoteReport);
+    }
+}
+
+void PoReader::readFlags()
+{
+    QString flags = m_line.mid(2);
+    if (flags.contains(QLatin1String(" fuzzy"))) {
+        m_fuzzy = true;
+        flags.remove(QLatin1String(" fuzzy"));
+    }
+    for (const char *known : {" no-wrap", " qt-format", " lua-format", " no-c-format", " c-format"})
+        flags.remove(QLatin1String(known));
+    flags.remove(QLatin1Char(','));
+    flags = flags.simplified();
+    check(flags.isEmpty(), results::tr("Unknown flag '%1'.").arg(flags));
+}
+
+void PoReader::readContextLine()
+{
+    checkCurrentStringEmpty();
+    check(m_line.count(QLatin1Char('"')) > 1, quote(QuoteCountReport));
+    check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+    m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgctxt"), ContextStartQuoteReport);
+    m_msgctxtFound = true;
+    m_keywordSeen = true;
+}
+
+void PoReader::readIdLine()
+{
+    if (!m_msgctxtFound) {
+        check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+        m_locationInLinguist = m_path;
+    } else {
+        check(!m_wholeCurrentString.isEmpty(), quote("wholeCurrentString.isEmpty()"));
+        check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+        if (m_qtContexts) {
+            const qsizetype bar = m_wholeCurrentString.indexOf(QLatin1Char('|'));
+            check(bar >= 0, quote("! index>1"));
+            m_wholeCurrentString.truncate(qMax<qsizetype>(bar, 0));
+        }
+        m_locationInLinguist = m_wholeCurrentString;
+        m_wholeCurrentString.clear();
+    }
+    check(!m_msgidFound, quote("'msgidFound' found"));
+    check(!m_msgstrFound, quote("'msgstrFound' found"));
+    check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+    m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid"), StartQuoteReport);
+    m_msgidFound = true;
+    m_keywordSeen = true;
+}
+
+void PoReader::readPluralIdLine()
+{
+    check(!m_wholeCurrentString.isEmpty(), quote("wholeCurrentString.isEmpty()"));
+    check(m_source.isEmpty(), quote("!source.isEmpty()"));
+    m_source = unescapePoString(m_wholeCurrentString);
+    m_wholeCurrentString.clear();
+    check(!m_source.isEmpty(), quote("source.isEmpty()"));
+    check(m_sourcePlural.isEmpty(), quote("!sourcePlural.isEmpty()"));
+    check(m_msgidFound, quote("'msgidFound' not found"));
+    check(!m_msgstrFound, quote("'msgstrFound' found"));
+    check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+    m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid_plural"), StartQuoteReport);
+    m_msgid_pluralFound = true;
+    m_keywordSeen = true;
+}
+
+void PoReader::readTranslationLine()
+{
+    QString rest = m_line;
+    check(rest.endsWith(QLatin1Char('"')), quote(EndQuoteReport));
+    rest.chop(1);
+    rest.remove(0, 6); // "msgstr"
+    int index = 0;
+    if (rest.startsWith(QLatin1Char('['))) {
+        rest.remove(0, 1);
+        qsizetype digits = 0;
+        while (digits < rest.size() && rest.at(digits).isDigit() && rest.at(digits).unicode() < 128)
+            ++digits;
+        bool ok = false;
+        index = QStringView(rest).left(digits).toInt(&ok, 10);
+        check(ok, quote("!ok"));
+        rest.remove(0, digits);
+        check(rest.startsWith(QLatin1Char(']')), quote(IndexBracketReport));
+        if (rest.startsWith(QLatin1Char(']')))
+            rest.remove(0, 1);
+    }
+    if (index > 0) {
+        check(!m_source.isEmpty(), quote("source.isEmpty()"));
+        check(!m_sourcePlural.isEmpty(), quote("sourcePlural.isEmpty()"));
+        m_translationList.append(unescapePoString(m_wholeCurrentString));
+    } else {
+        check(!m_wholeCurrentString.isEmpty(), quote("wholeCurrentString.isEmpty()"));
+        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        if (!m_msgid_pluralFound) {
+            check(m_source.isEmpty(), quote("!source.isEmpty()"));
+            m_source = unescapePoString(m_wholeCurrentString);
+        } else {
+            check(!m_source.isEmpty(), quote("source.isEmpty()"));
+            check(m_sourcePlural.isEmpty(), quote("!sourcePlural.isEmpty()"));
+            m_sourcePlural = unescapePoString(m_wholeCurrentString);
+        }
+    }
+    m_wholeCurrentString.clear();
+    removeLeadingSpace(rest);
+    check(rest.startsWith(QLatin1Char('"')), quote(TranslationStartQuoteReport));
+    rest.remove(0, 1);
+    m_wholeCurrentString = rest;
+    check(m_msgidFound, quote("'msgidFound' not found"));
+    check(!m_locationInLinguist.isEmpty(), quote("locationInLinguist.isEmpty()"));
+    m_msgstrFound = true;
+    m_keywordSeen = true;
+}
+
+void PoReader::endEntry()
+{
+    if (m_obsolete) {
+        check(!m_msgctxtFound, quote("'msgctxtFound' found"));
+        check(!m_msgidFound, quote("'msgidFound' found"));
+        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        checkCurrentStringEmpty();
+    } else if (m_locationInLinguist.isEmpty() && !m_msgidFound && !m_msgstrFound
+               && !m_msgid_pluralFound) {
+        if (m_previousLineEmpty)
+            qInfo().noquote() << results::tr("Second empty line found.") << m_lineNumber << ":"
+                              << m_path;
+    } else {
+        flushEntry(true);
+    }
+    resetEntry();
+}
+
+void PoReader::flushEntry(bool checkIdFound)
+{
+    check(!m_locationInLinguist.isEmpty(), quote("locationInLinguist.isEmpty()"));
+    if (checkIdFound)
+        check(m_msgidFound, quote("'msgidFound' not found"));
+    check(m_msgstrFound, quote("'msgstrFound' not found"));
+    m_translationList.append(unescapePoString(m_wholeCurrentString));
+    // A header without a language field: the rules are set up as for an empty
+    // language before the first entry is checked.
+    if (!m_languageSetUp)
+        setUpLanguage(QString());
+    if (m_translationList.size() == 1) {
+        m_store->checkMessage(m_source, m_translationList.first(), m_locationInLinguist,
+                              m_locations, m_fuzzy, false, 1, QString(), QString());
+        return;
+    }
+    check(m_msgid_pluralFound, quote("'msgid_pluralFound' not found"));
+    check(m_translationList.size() == m_nplurals,
+          results::tr("Wrong number of plurals (%1 != %2).")
+                  .arg(QString::number(m_nplurals), QString::number(m_translationList.size())),
+          false);
+    for (int form = 2; form <= m_translationList.size(); ++form)
+        m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
+                              m_locations, m_fuzzy, false, form, QString(), QString());
+}
+
+void PoReader::resetEntry()
+{
+    m_wholeCurrentString.clear();
+    m_locations.clear();
+    m_locationInLinguist.clear();
+    m_source.clear();
+    m_sourcePlural.clear();
+    m_translationList.clear();
+    m_headerMode = false;
+    m_msgctxtFound = false;
+    m_msgidFound = false;
+    m_msgid_pluralFound = false;
+    m_msgstrFound = false;
+    m_keywordSeen = false;
+    m_fuzzy = false;
+    m_obsolete = false;
+    m_previousLineEmpty = true;
+}
+
+void PoReader::readHeaderLine()
+{
+    const QString &line = m_line;
+    if (line.startsWith(QLatin1String("# ")) || line == QLatin1String("#")) {
+        return;
+    } else if (line.startsWith(QLatin1String("#,"))) {
+        if (line.contains(QLatin1String("fuzzy")))
+            report(results::tr("Information: This .po file has not been translated earlier"),
+                   false);
+        else
+            report(results::tr("#, is not supported yet"));
+    } else if (line.startsWith(QLatin1String("msgctxt"))) {
+        checkCurrentStringEmpty();
+        report(quote("'msgctxt' found"));
+    } else if (line.startsWith(QLatin1String("msgid"))) {
+        check(!m_msgidFound, quote("'msgidFound' found"));
+        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+        checkCurrentStringEmpty();
+        m_msgidFound = true;
+        m_keywordSeen = true;
+    } else if (line.startsWith(QLatin1String("msgstr"))) {
+        check(m_msgidFound, quote("'msgidFound' not found"));
+        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+        checkCurrentStringEmpty();
+        m_msgstrFound = true;
+        m_keywordSeen = true;
+    } else if (line.isEmpty()) {
+        check(m_msgstrFound, quote("'msgstrFound' not found"));
+        m_headerMode = false;
+        m_msgidFound = false;
+        m_msgstrFound = false;
+        m_keywordSeen = false;
+    } else if (!m_keywordSeen) {
+        if (line.startsWith(QLatin1Char('#')))
+            report(results::tr("Space after comment character # not found"), false);
+        else
+            report(results::tr("'Unknown line"));
+    } else {
+        readHeaderField();
+    }
+}
+
+void PoReader::readHeaderField()
+{
+    const QString &line = m_line;
+    if (line.contains(QLatin1String("X-Source-Language"))
+        || line.contains(QLatin1String("Language-Team"))) {
+        return;
+    }
+    // Only the fields named exactly "Language" or "X-Language" name the language;
+    // "X-Poedit-Language: Greek" and the like do not.
+    QStringView field = QStringView(line).left(qMax<qsizetype>(line.indexOf(QLatin1Char(':')), 0));
+    if (field.startsWith(QLatin1Char('"')))
+        field = field.mid(1);
+    field = field.trimmed();
+    if (field == QLatin1String("X-Language") || field == QLatin1String("Language")) {
+        const QLatin1String word = field == QLatin1String("X-Language")
+                                           ? QLatin1String("X-Language")
+                                           : QLatin1String("Language");
+        QString language = line;
+        language.remove(word).remove(QLatin1Char(':')).remove(QLatin1Char('"'));
+        language = language.simplified();
+        if (language.endsWith(QLatin1String("\\n")))
+            language.chop(2);
+        setUpLanguage(language);
+        if (m_nplurals != -1)
+            compareNumerus();
+    } else if (line.contains(QLatin1String("Plural-Forms"))) {
+        const qsizetype at = line.indexOf(QLatin1String("nplurals"));
+        if (at < 0) {
+            report(results::tr("'nplurals' not found"));
+            return;
+        }
+        qsizetype start = at;
+        while (start < line.size() && !(line.at(start).isDigit() && line.at(start).unicode() < 128))
+            ++start;
+        qsizetype end = start;
+        while (end < line.size() && line.at(end).isDigit() && line.at(end).unicode() < 128)
+            ++end;
+        bool ok = false;
+        m_nplurals = QStringView(line).mid(start, end - start).toInt(&ok, 10);
+        if (!ok) {
+            report(results::tr("'nplurals' is mot a number."));
+            m_nplurals = 9;
+        }
+        compareNumerus();
+    } else if (line.contains(QLatin1String("X-Qt-Contexts: true"))) {
+        m_qtContexts = true;
+    }
+}
+
+void PoReader::compareNumerus()
+{
+    const int maxNumerus = m_store->translationRules.maxNumerus;
+    if (!m_store->languageReady || maxNumerus == m_nplurals)
+        return;
+    if (maxNumerus == results::unknownNumerus)
+        report(results::tr("'nplurals' is %1 while 'maxNumerusTranslation' is %2. Language not "
+                           "supported?")
+                       .arg(QString::number(m_nplurals), QString::number(maxNumerus)),
+               false);
+    else
+        report(results::tr("'nplurals' is %1 while 'maxNumerusTranslation' is %2. Looks like an "
+                           "incorrect .po file.")
+                       .arg(QString::number(m_nplurals), QString::number(maxNumerus)),
+               false);
+}
+
+// "Content-Type: text/plain; charset=ISO-8859-1\n" in the header: the file is
+// decoded with the declared charset where Qt knows it. The header is looked up
+// before the first line is read, since the fields before it may use the charset.
+void PoReader::chooseCharset()
+{
+    const QByteArray head = m_file->peek(HeaderPeekSize);
+    const QByteArray marker = "charset=";
+    const qsizetype at = head.indexOf(marker);
+    if (at < 0)
+        return;
+    qsizetype end = at + marker.size();
+    while (end < head.size()
+           && (QChar::isLetterOrNumber(uchar(head.at(end))) || head.at(end) == '-'
+               || head.at(end) == '_' || head.at(end) == '.' || head.at(end) == ':'))
+        ++end;
+    const QByteArray charset = head.mid(at + marker.size(), end - at - marker.size());
+    const QByteArray upper = charset.toUpper();
+    if (charset.isEmpty() || upper == "UTF-8" || upper == "UTF8" || charset == "CHARSET")
+        return;
+    QStringDecoder decoder(charset.constData(), QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) {
+        m_problems.report(results::tr("The charset %1 is not supported. The file was read as "
+                                      "UTF-8.")
+                                  .arg(QString::fromLatin1(charset)),
+                          int(head.left(at).count('\n')) + 1, false);
+        return;
+    }
+    m_decoder = std::move(decoder);
+}
+
+void PoReader::endOfFile()
+{
+    if (m_headerMode) {
+        // A file that holds only its header: the header ends with the file.
+        if (m_msgidFound)
+            check(m_msgstrFound, quote("'msgstrFound' not found"));
+        return;
+    }
+    if (!m_msgidFound) {
+        check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        checkCurrentStringEmpty();
+        check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+        check(m_translationList.isEmpty(), quote("!translationList.isEmpty()"));
+        return;
+    }
+    flushEntry(false);
+}
+
+} // namespace
+
+QString unescapePoString(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1String("\\\""), QLatin1String("\""));
+    result.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    return result;
+}
+
+QString readPoFile(bool clearFirst, const QString &path, results *store)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
+               + path;
+    qInfo().noquote() << "Reading file" << path;
+    if (clearFirst)
+        store->clear();
+    PoReader reader(clearFirst, path, store, &file);
+    reader.read();
+    return QString();
+}
