@@ -84,6 +84,8 @@ private:
     QFile *const m_file;
     QStringDecoder m_decoder;
     bool m_languageSetUp = false;
+    QString m_language;
+    bool m_secondLanguage = false;
 
     QString m_line;
     int m_lineNumber = 0;
@@ -441,7 +443,15 @@ void PoReader::readHeaderField()
         language = language.simplified();
         if (language.endsWith(QLatin1String("\\n")))
             language.chop(2);
-        setUpLanguage(language);
+        // A header that repeats the field sets the language up once more at most,
+        // when it names another language, so that the difference is reported.
+        if (!m_languageSetUp) {
+            m_language = language;
+            setUpLanguage(language);
+        } else if (language != m_language && !m_secondLanguage) {
+            m_secondLanguage = true;
+            setUpLanguage(language);
+        }
         if (m_nplurals != -1)
             compareNumerus();
     } else if (line.contains(QLatin1String("Plural-Forms"))) {
