@@ -157,6 +157,12 @@ void PoReaderTest::problems_data()
             << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
                           "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
             << QStringList{"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
+    QTest::newRow("repeated language field")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
+                          "\"Language: it\\n\"\n\"Language: de\\n\"\n")
+            << QStringList{"Reading multible files with different languages. (fr != de). File "
+                                   + m_dir.filePath("test.po") + ".",
+                           "Languarges are too different. Some checks will fail."};
     QTest::newRow("obsolete entry") << header
                                                + "#~ msgid \"a\"\n#~ msgstr \"b\"\n\nmsgid \"c\"\n"
                                                  "msgstr \"d\"\n"
