@@ -38,11 +38,8 @@ void TestComparison::findings_data()
         << "a\tb" << "ab" << int(CheckST2_1)
         << QStringList{"Different control keys included in source and translation:"};
     QTest::newRow("control kinds") << "a\tb\rc" << "a\rb\tc" << int(CheckST2_1) << QStringList();
-    QTest::newRow("both start with letters") << "a." << "b." << int(CheckST3_4) << QStringList();
     QTest::newRow("blank first") << " a" << "a" << int(CheckST3_2) << QStringList{""};
     QTest::newRow("marker skipped") << "&Open" << "\u00D6ffnen" << int(CheckST3_4) << QStringList();
-    QTest::newRow("last differs") << "Open." << "\u00D6ffnen!" << int(CheckST4_4)
-                                  << QStringList{""};
     QTest::newRow("ellipsis overlapping")
         << "Wait...." << "Warte..." << int(CheckST7_1) << QStringList{""};
     QTest::newRow("counted character")
@@ -65,7 +62,6 @@ void TestComparison::findings_data()
         << "v1.0.0" << "v1.0.0.0" << int(CheckST8_4)
         << QStringList{"Counting number 0. It is 2 times in source but 3 times in translation"};
     // Key sequences and arguments
-    QTest::newRow("accelerators") << "&Open" << "Open" << int(CheckST9_1) << QStringList{""};
     QTest::newRow("argument missing") << "%1 and %2" << "%2" << int(CheckST9_2) << QStringList{""};
     QTest::newRow("arguments adjacent") << "%1%2" << "%2%1" << int(CheckST9_2) << QStringList();
     QTest::newRow("accelerator after argument")
@@ -113,12 +109,10 @@ void TestComparison::lengthRatio_data()
     // Defaults: below 20 characters 0.5 to 2.5 (set below), from 20 on 0.6 to 2.
     QTest::newRow("short, too long") << 10 << 30 << int(CheckST1_1) << "3";
     QTest::newRow("short, at high limit") << 10 << 25 << -1 << "";
-    QTest::newRow("short, at low limit") << 10 << 5 << -1 << "";
     QTest::newRow("short, too short") << 10 << 4 << int(CheckST1_1) << "0.4";
     QTest::newRow("19, between limits") << 19 << 41 << -1 << "";
     QTest::newRow("20, at high limit") << 20 << 40 << -1 << "";
     QTest::newRow("20, beyond high limit") << 20 << 41 << int(CheckST1_2) << "2.05";
-    QTest::newRow("long, at low limit") << 50 << 30 << -1 << "";
     QTest::newRow("long, too short") << 50 << 29 << int(CheckST1_2) << "0.58";
 }
 

@@ -34,7 +34,6 @@ void TestValidators::checkEmail_data()
     QTest::newRow("no local part") << "@abc.de" << "Missing local part.";
     QTest::newRow("local part 63") << local63 + "@x.de" << "";
     QTest::newRow("local part 64") << local63 + "a@x.de" << "Too large local part.";
-    QTest::newRow("double dot local") << "a..b@x.de" << "Double dot is not allowed.";
     QTest::newRow("double dot domain") << "ab@x..de" << "Double dot is not allowed.";
     QTest::newRow("second @") << "a@b@c.de" << "Too many @ characters.";
     QTest::newRow("leading dot") << ".a@x.de" << "Email starts with character '.'.";
@@ -43,15 +42,12 @@ void TestValidators::checkEmail_data()
                                   << "Hyphen can't be the first character of a domain.";
     QTest::newRow("hyphen last") << "a@x.de-" << "Hyphen can't be the last character of a domain.";
     QTest::newRow("hyphen inside") << "a@x-y.de" << "";
-    QTest::newRow("numeric domain") << "a@123.45" << "Numeric only domain name is not allowed.";
     QTest::newRow("numeric with hyphen") << "a@1-2.3" << "Numeric only domain name is not allowed.";
     QTest::newRow("underscore in domain")
         << "a@x_y.de" << "Not allowed character _ in email a@x_y.de.";
-    QTest::newRow("bar in domain") << "a@x|y.de" << "Not allowed character | in email a@x|y.de.";
     QTest::newRow("label 62 then dot") << "a@" + label62 + ".de" << "";
     QTest::newRow("label 63 then dot") << "a@" + label62 + "d.de" << "Domain lable is too large.";
     QTest::newRow("last label unlimited") << "a@x." + QString(200, QLatin1Char('e')) << "";
-    QTest::newRow("no full stop") << "a@localhost" << "";
 }
 
 void TestValidators::checkEmail()
@@ -79,16 +75,11 @@ void TestValidators::checkUri_data()
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("plain") << "https://x.org/a?b=c&d=%20#top" << "";
     QTest::newRow("brackets backslash") << "a[1]\\b" << "";
     QTest::newRow("blank") << "a b" << "Not allowed character   in URI a b.";
     QTest::newRow("less") << "a<b" << "Not allowed character < in URI a<b.";
-    QTest::newRow("greater") << "a>b" << "Not allowed character > in URI a>b.";
-    QTest::newRow("curly first of two") << "a{|}" << "Not allowed character { in URI a{|}.";
     QTest::newRow("non-ASCII") << "x.de/\u00E9"
                                << "Not allowed character \u00E9 in URI x.de/\u00E9.";
-    QTest::newRow("control") << "a\tb" << "Not allowed character \t in URI a\tb.";
 }
 
 void TestValidators::checkUri()
@@ -108,9 +99,6 @@ void TestValidators::trimToLettersOrNumbers_data()
 
     QTest::newRow("punctuation around") << "*(abc/def).*" << "abc/def";
     QTest::newRow("only dots") << "..." << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("non-ASCII letters") << "\u00ABStra\u00DFe\u00BB" << "Stra\u00DFe";
-    QTest::newRow("digits kept") << "(1.5)" << "1.5";
 }
 
 void TestValidators::trimToLettersOrNumbers()
@@ -130,8 +118,6 @@ void TestValidators::checkTagName_data()
 
     const QString empty = "Tag name is empty. There is maybe a space before the tag name.";
     QTest::newRow("empty") << "" << false << empty;
-    QTest::newRow("empty subset") << "" << true << empty;
-    QTest::newRow("b") << "b" << false << "";
     QTest::newRow("b subset") << "b" << true << "";
     QTest::newRow("B") << "B" << false << "";
     QTest::newRow("B subset") << "B" << true << "B is not included in the Qt subset.";
@@ -142,7 +128,6 @@ void TestValidators::checkTagName_data()
                                << "Not allowed character : in name svg:rect.";
     QTest::newRow("non-ASCII") << "b\u00E4" << false
                                << "Not allowed character \u00E4 in name b\u00E4.";
-    QTest::newRow("name characters") << "my-tag_1.x" << false << "";
 }
 
 void TestValidators::checkTagName()
@@ -164,7 +149,6 @@ void TestValidators::checkTagAttribute_data()
     QTest::addColumn<QString>("message");
 
     const QString notInSubset = "%1 is not included in the Qt subset.";
-    QTest::newRow("empty") << "" << true << true << "";
     QTest::newRow("bare word") << "disabled" << false << false
                                << "Missing equal signin attribute disabled.";
     QTest::newRow("bad name") << "a$b=\"x\"" << false << false
@@ -174,11 +158,8 @@ void TestValidators::checkTagAttribute_data()
     QTest::newRow("html attribute css box") << "bgcolor=#fff" << false << true << "";
     QTest::newRow("not in subset")
         << "href=\"x\"" << true << false << notInSubset.arg("href=\"x\"");
-    QTest::newRow("bad name in subset mode")
-        << "a$b=x" << false << true << notInSubset.arg("a$b=x");
     QTest::newRow("style in subset")
         << "style=\"color: red; font-size: 10pt;\"" << false << true << "";
-    QTest::newRow("style html box") << "style='font-weight:bold'" << true << false << "";
     QTest::newRow("style outside subset")
         << "style=\"color: red; position: absolute\"" << false << true
         << notInSubset.arg("style=\"color: red; position: absolute\"");
