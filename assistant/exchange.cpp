@@ -40,28 +40,51 @@ const QLatin1String emptyNumerusForm("<numerusform></numerusform>");
 const int translationIndent = 8;
 const int numerusFormIndent = 12;
 
-bool isTsPath(const QString &path)
+// Messages used in more than one place.
+const char readingFailed[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 failed.");
+const char readingTs[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1...");
+const char readingDone[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 done.");
+const char readingError[]
+    = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 gave error code %2.");
+const char writingDone[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 done.");
+const char writingFileError[]
+    = QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing file %1 gave error code %2.");
+const char mergingAbort[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Merging abort.");
+
+// A message in the dialog's translation context, with its arguments.
+template<typename... Args> QString text(const char *source, const Args &...arguments)
 {
-    return path.endsWith(QLatin1String(".ts"));
+    const QString translated = QCoreApplication::translate("TranslateTsDialog", source);
+    if constexpr (sizeof...(Args) == 0)
+        return translated;
+    else
+        return translated.arg(arguments...);
 }
 
-QString notTsFile(const QString &path)
+// The same as a line of the message box.
+template<typename... Args> QString line(const char *source, const Args &...arguments)
 {
-    return QCoreApplication::translate("TranslateTsDialog", "%1 is not a .ts file.").arg(path)
-            + lineFeed;
+    return text(source, arguments...) + lineFeed;
 }
 
 // "Critical error." joined by a blank to its detail, then the abort line.
 QString criticalError(const QString &detail)
 {
-    return QCoreApplication::translate("TranslateTsDialog", "Critical error.") + QLatin1Char(' ')
-            + detail + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Merging abort.")
-            + lineFeed;
+    return text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Critical error.")) + QLatin1Char(' ')
+        + detail + lineFeed + line(mergingAbort);
 }
 
 QString errorCode(QFileDevice::FileError error)
 {
     return QString::number(int(error));
+}
+
+QString exchangeText(const QStringList &texts)
+{
+    QString result;
+    for (const QString &entry : texts)
+        result += decodeEntities(entry) + QLatin1String(separator);
+    return result;
 }
 
 // Follows the texts of one element through the lines of a .ts file. Only the
@@ -113,23 +136,23 @@ public:
     // The message for a step that stops the reading of path.
     QString failure(Step step, const QString &path, int lineNumber) const
     {
-        if (step == StartedTwice)
-            return QCoreApplication::translate("TranslateTsDialog",
-                                               "Reading %1 stopped in line %2: a <%3> element "
-                                               "starts before the previous one ends.")
-                    .arg(path, QString::number(lineNumber), m_element);
-        return QCoreApplication::translate("TranslateTsDialog",
-                                           "Reading %1 stopped in line %2: the line ends a <%3> "
-                                           "element before it starts one.")
-                .arg(path, QString::number(lineNumber), m_element);
+        return exchange::text(step == StartedTwice
+                                  ? QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                      "Reading %1 stopped in line %2: a <%3> "
+                                                      "element starts before the previous one "
+                                                      "ends.")
+                                  : QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                      "Reading %1 stopped in line %2: the line "
+                                                      "ends a <%3> element before it starts one."),
+                              path, QString::number(lineNumber), m_element);
     }
 
     QString unclosedFailure(const QString &path) const
     {
-        return QCoreApplication::translate("TranslateTsDialog",
-                                           "Reading %1 stopped: the <%3> element that starts in "
-                                           "line %2 never ends.")
-                .arg(path, QString::number(m_openedAt), m_element);
+        return exchange::text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                "Reading %1 stopped: the <%3> element that starts "
+                                                "in line %2 never ends."),
+                              path, QString::number(m_openedAt), m_element);
     }
 
 private:
@@ -163,19 +186,35 @@ bool createWorkDirectory(const QString &directory, QString &messages)
 {
     if (QDir().mkpath(directory))
         return true;
-    messages += QCoreApplication::translate("TranslateTsDialog", "Creating %1 failed.")
-                        .arg(directory)
-            + lineFeed;
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating %1 failed."), directory);
     return false;
+}
+
+// Opens a .ts file chosen for an export; on failure the messages are replaced.
+bool openTsFile(QFile &file, Outcome &outcome)
+{
+    const QString path = file.fileName();
+    if (!path.isEmpty() && !path.endsWith(QLatin1String(".ts"))) {
+        outcome.messages
+            = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "%1 is not a .ts file."), path);
+        return false;
+    }
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        outcome.messages = line(readingFailed, path);
+        return false;
+    }
+    outcome.fileOpened = true;
+    return true;
 }
 
 // Collects the distinct texts of element from an open .ts file, in file order,
 // and reports the reading. Returns false when the action has to end. Empty texts
 // are left out: there is nothing to translate, and an empty entry is easily lost
 // on its way through a translation service, which would shift every later entry.
-bool collectDistinctTexts(QFile &file, const QString &path, const QString &element,
-                          QStringList &texts, QString &messages)
+bool collectDistinctTexts(QFile &file, const QString &element, QStringList &texts,
+                          QString &messages)
 {
+    const QString path = file.fileName();
     QStringList lines;
     const QFileDevice::FileError error = readLines(file, lines);
     TextCollector collector(element);
@@ -190,53 +229,36 @@ bool collectDistinctTexts(QFile &file, const QString &path, const QString &eleme
         }
     }
     if (error != QFileDevice::NoError) {
-        messages += QCoreApplication::translate("TranslateTsDialog",
-                                                "Reading %1 gave error code %2.")
-                            .arg(path, errorCode(error))
-                + lineFeed;
+        messages += line(readingError, path, errorCode(error));
         return false;
     }
     if (collector.isOpen()) {
         messages += collector.unclosedFailure(path) + lineFeed;
         return false;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(path)
-            + lineFeed;
+    messages += line(readingDone, path);
     file.close();
     return true;
 }
 
 enum class WriteResult { NotOpened, Failed, Written };
 
-WriteResult writeExchangeFile(const QString &path, const QString &text, QString &messages)
+WriteResult writeExchangeFile(const QString &path, const QStringList &texts, QString &messages)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1 failed.").arg(path)
-                + lineFeed;
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 failed."), path);
         return WriteResult::NotOpened;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1...").arg(path)
-            + lineFeed;
-    const QFileDevice::FileError error = writeWithByteOrderMark(file, text);
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), path);
+    const QFileDevice::FileError error = writeWithByteOrderMark(file, exchangeText(texts));
     if (error != QFileDevice::NoError) {
-        messages += QCoreApplication::translate("TranslateTsDialog",
-                                                "Writing %1 gave error code %2.")
-                            .arg(path, errorCode(error))
-                + lineFeed;
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 gave error code %2."),
+                         path, errorCode(error));
         return WriteResult::Failed;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1 done.").arg(path)
-            + lineFeed;
+    messages += line(writingDone, path);
     return WriteResult::Written;
-}
-
-QString exchangeText(const QStringList &texts)
-{
-    QString text;
-    for (const QString &entry : texts)
-        text += decodeEntities(entry) + QLatin1String(separator);
-    return text;
 }
 
 QString guidance(const QString &sourceFilePath)
@@ -244,38 +266,35 @@ QString guidance(const QString &sourceFilePath)
     const QChar quote(QLatin1Char('"'));
     const QChar blank(QLatin1Char(' '));
     return lineFeed
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "Now use the file %1, or copy and paste the source from "
-                                          "the left box and let it translate.")
-                      .arg(sourceFilePath)
-            + blank
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "If you let it translate by an AI, then it is clever to "
-                                          "tell the AI more about the content.")
-            + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Example: ") + quote
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "Please translate the attached file %1 from English to "
-                                          "German.")
-                      .arg(sourceFilePath)
-            + blank
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "The texts come from a desktop program that checks the "
-                                          "translation files of other software.")
-            + blank
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "Translate the word 'source' as 'Quelltext'.")
-            + blank
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "Don't translate the '*****' characters. Keep them as "
-                                          "they are.")
-            + quote + lineFeed + lineFeed
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "As soon as you have got the translated file, you can "
-                                          "copy and paste the translation into the rigth box or "
-                                          "store it next to file %1 with the name %2 and press the "
-                                          "'Merge Translation' push button.")
-                      .arg(sourceFilePath, QLatin1String(translationFileName))
-            + lineFeed;
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Now use the file %1, or copy and paste the source from the left "
+                                 "box and let it translate."),
+               sourceFilePath)
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "If you let it translate by an AI, then it is clever to tell the "
+                                 "AI more about the content."))
+        + lineFeed + text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Example: ")) + quote
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Please translate the attached file %1 from English to German."),
+               sourceFilePath)
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "The texts come from a desktop program that checks the "
+                                 "translation files of other software."))
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Translate the word 'source' as 'Quelltext'."))
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Don't translate the '*****' characters. Keep them as they are."))
+        + quote + lineFeed + lineFeed
+        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "As soon as you have got the translated file, you can copy and "
+                                 "paste the translation into the rigth box or store it next to "
+                                 "file %1 with the name %2 and press the 'Merge Translation' push "
+                                 "button."),
+               sourceFilePath, QString::fromLatin1(translationFileName));
 }
 
 // Fills entries from an exchange file of the work directory, or from the box
@@ -285,15 +304,11 @@ bool readEntries(const QString &path, const QString &box, bool translationSide,
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1").arg(path)
-                + lineFeed;
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1"), path);
         QStringList lines;
         const QFileDevice::FileError error = readLines(file, lines);
         if (error != QFileDevice::NoError) {
-            messages += QCoreApplication::translate("TranslateTsDialog",
-                                                    "Reading %1 gave error code %2.")
-                                .arg(path, errorCode(error))
-                    + lineFeed;
+            messages += line(readingError, path, errorCode(error));
             return false;
         }
         // A source keeps a leading empty line, or it would no longer match its
@@ -314,27 +329,22 @@ bool readEntries(const QString &path, const QString &box, bool translationSide,
                 collected += lineFeed + line;
             }
         }
-        messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(path)
-                + lineFeed;
+        messages += line(readingDone, path);
         return true;
     }
 
-    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(path)
-            + lineFeed;
-    messages += (translationSide
-                         ? QCoreApplication::translate(
-                                   "TranslateTsDialog",
-                                   "Reading the translation from the right box now.")
-                         : QCoreApplication::translate("TranslateTsDialog",
-                                                       "Reading the source from the left box now."))
-            + lineFeed;
+    messages += line(readingFailed, path);
+    if (translationSide)
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "Reading the translation from the right box now."));
+    else
+        messages += line(
+            QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading the source from the left box now."));
     if (box.isEmpty()) {
-        messages += (translationSide
-                             ? QCoreApplication::translate("TranslateTsDialog",
-                                                           "The right translation box is empty.")
-                             : QCoreApplication::translate("TranslateTsDialog",
-                                                           "The left source box is empty."))
-                + lineFeed + QCoreApplication::translate("TranslateTsDialog", "Merging abort.");
+        messages += translationSide
+            ? line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The right translation box is empty."))
+            : line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The left source box is empty."));
+        messages += text(mergingAbort);
         return false;
     }
     QStringList pieces = box.split(QLatin1String(separator));
@@ -354,29 +364,18 @@ QString workDirectory(const QString &tsPath)
 QString mergedFilePath(const QString &tsPath)
 {
     return workDirectory(tsPath) + QLatin1Char('/') + QFileInfo(tsPath).baseName()
-            + QLatin1String(mergedFileSuffix);
+        + QLatin1String(mergedFileSuffix);
 }
 
 Outcome exportSources(const QString &tsPath)
 {
     Outcome outcome;
-    if (!tsPath.isEmpty() && !isTsPath(tsPath)) {
-        outcome.messages = notTsFile(tsPath);
-        return outcome;
-    }
     QFile file(tsPath);
-    if (tsPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        outcome.messages
-                = QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(tsPath)
-                + lineFeed;
+    if (!openTsFile(file, outcome))
         return outcome;
-    }
-    outcome.fileOpened = true;
-    outcome.messages = QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
-            + lineFeed;
-
+    outcome.messages = line(readingTs, tsPath);
     QStringList sources;
-    if (!collectDistinctTexts(file, tsPath, QStringLiteral("source"), sources, outcome.messages))
+    if (!collectDistinctTexts(file, QStringLiteral("source"), sources, outcome.messages))
         return outcome;
 
     outcome.boxesCleared = true;
@@ -384,10 +383,9 @@ Outcome exportSources(const QString &tsPath)
     if (!createWorkDirectory(directory, outcome.messages))
         return outcome;
     const QString sourcePath = directory + QLatin1Char('/') + QLatin1String(sourceFileName);
-    const QString text = exchangeText(sources);
-    const WriteResult written = writeExchangeFile(sourcePath, text, outcome.messages);
+    const WriteResult written = writeExchangeFile(sourcePath, sources, outcome.messages);
     if (written != WriteResult::NotOpened)
-        outcome.sourceBoxText = text;
+        outcome.sourceBoxText = exchangeText(sources);
     if (written != WriteResult::Written)
         return outcome;
     outcome.messages += guidance(sourcePath);
@@ -401,37 +399,22 @@ Outcome exportSources(const QString &tsPath)
 Outcome exportTranslations(const QString &tsPath, const QString &priorMessages)
 {
     Outcome outcome;
-    if (!tsPath.isEmpty() && !isTsPath(tsPath)) {
-        outcome.messages = notTsFile(tsPath);
-        return outcome;
-    }
     QFile file(tsPath);
-    if (tsPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        outcome.messages
-                = QCoreApplication::translate("TranslateTsDialog", "Reading %1 failed.").arg(tsPath)
-                + lineFeed;
+    if (!openTsFile(file, outcome))
         return outcome;
-    }
-    outcome.fileOpened = true;
-    outcome.messages = priorMessages
-            + QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
-            + lineFeed;
-
+    outcome.messages = priorMessages + line(readingTs, tsPath);
     QStringList translations;
-    if (!collectDistinctTexts(file, tsPath, QStringLiteral("translation"), translations,
-                              outcome.messages))
+    if (!collectDistinctTexts(file, QStringLiteral("translation"), translations, outcome.messages))
         return outcome;
     const QString directory = workDirectory(tsPath);
     if (!createWorkDirectory(directory, outcome.messages))
         return outcome;
     const QString path = directory + QLatin1Char('/') + QLatin1String(translationsInTsFileName);
-    if (writeExchangeFile(path, exchangeText(translations), outcome.messages)
-        != WriteResult::Written)
+    if (writeExchangeFile(path, translations, outcome.messages) != WriteResult::Written)
         return outcome;
     outcome.messages += lineFeed
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "Maybe let an AI check the grammar "
-                                          "KVN_translation.txt file.");
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Maybe let an AI check the grammar KVN_translation.txt file."));
     outcome.succeeded = true;
     return outcome;
 }
@@ -441,67 +424,55 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
 {
     Outcome outcome;
     QString &messages = outcome.messages;
-    if (tsPath.isEmpty() || !isTsPath(tsPath)) {
-        messages = QCoreApplication::translate("TranslateTsDialog", "No ts file selected.")
-                + lineFeed;
+    if (!tsPath.endsWith(QLatin1String(".ts"))) {
+        messages = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "No ts file selected."));
         return outcome;
     }
-    const QString directory = workDirectory(tsPath);
-    if (!createWorkDirectory(directory, messages))
+    if (!createWorkDirectory(workDirectory(tsPath), messages))
         return outcome;
+    const QString directory = workDirectory(tsPath) + QLatin1Char('/');
 
     QStringList sources;
     QStringList translations;
-    if (!readEntries(directory + QLatin1Char('/') + QLatin1String(sourceFileName), sourceBox, false,
-                     sources, messages)
-        || !readEntries(directory + QLatin1Char('/') + QLatin1String(translationFileName),
-                        translationBox, true, translations, messages))
+    if (!readEntries(directory + QLatin1String(sourceFileName), sourceBox, false, sources, messages)
+        || !readEntries(directory + QLatin1String(translationFileName), translationBox, true,
+                        translations, messages))
         return outcome;
-
     if (sources.size() != translations.size()) {
-        messages
-                += criticalError(QCoreApplication::translate(
-                                         "TranslateTsDialog",
-                                         "The number of source strings (%1) is not the same as the "
-                                         "number of translation strings (%2).")
-                                         .arg(QString::number(sources.size()),
-                                              QString::number(translations.size())));
+        messages += criticalError(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                   "The number of source strings (%1) is not the same as the "
+                                   "number of translation strings (%2)."),
+                 QString::number(sources.size()), QString::number(translations.size())));
         return outcome;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog",
-                                            "Number of source and translation strings are the "
-                                            "same.")
-            + lineFeed;
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                       "Number of source and translation strings are the same."));
     // The export never writes an empty source; one here means the list was edited
     // and its pairing with the translations can no longer be trusted.
     const int emptySource = sources.indexOf(QString());
     if (emptySource >= 0) {
-        messages += criticalError(QCoreApplication::translate("TranslateTsDialog",
-                                                              "Entry %1 of the source list is "
-                                                              "empty.")
-                                          .arg(emptySource + 1));
+        messages += criticalError(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Entry %1 of the source list is empty."),
+                 QString::number(emptySource + 1)));
         return outcome;
     }
 
     QFile tsFile(tsPath);
     if (!tsFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
         messages += criticalError(
-                QCoreApplication::translate("TranslateTsDialog", "Reading file %1 failed.")
-                        .arg(tsPath));
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading file %1 failed."), tsPath));
         return outcome;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1...").arg(tsPath)
-            + lineFeed;
+    messages += line(readingTs, tsPath);
     const QString mergedPath = mergedFilePath(tsPath);
     QFile merged(mergedPath);
     if (!merged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         messages += criticalError(
-                QCoreApplication::translate("TranslateTsDialog", "Creating file %1 failed.")
-                        .arg(mergedPath));
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating file %1 failed."), mergedPath));
         return outcome;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1...").arg(mergedPath)
-            + lineFeed;
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), mergedPath);
 
     // A line that cannot be placed ends the merge without a merged file, so that no
     // copy with misplaced or missing translations is left behind.
@@ -513,126 +484,105 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
 
     QStringList lines;
     const QFileDevice::FileError readError = readLines(tsFile, lines);
-    const QString translationIndentText(translationIndent, QLatin1Char(' '));
-    const QString numerusIndentText(numerusFormIndent, QLatin1Char(' '));
-    QString text;
+    QString mergedText;
     int added = 0;
     int skipped = 0;
     QStringList numerusSources;
     QStringList emptyTranslationSources;
     TextCollector collector(QStringLiteral("source"));
-    QString currentSource;
     bool haveSource = false;
     for (int i = 0; i < lines.size(); ++i) {
-        const QString &line = lines.at(i);
+        const QString &tsLine = lines.at(i);
         const QString lineNumber = QString::number(i + 1);
-        const TextCollector::Step step = collector.addLine(line, i + 1);
-        if (step == TextCollector::Completed) {
-            currentSource = collector.text();
+        const TextCollector::Step step = collector.addLine(tsLine, i + 1);
+        if (step == TextCollector::Completed)
             haveSource = true;
-        } else if (step != TextCollector::Nothing) {
+        else if (step != TextCollector::Nothing)
             return refuse(collector.failure(step, tsPath, i + 1));
-        }
 
-        const bool unfinished = line.contains(emptyUnfinishedTranslation);
-        if (!unfinished && !line.contains(emptyNumerusForm)) {
-            text += line + lineFeed;
-            if (line.contains(QLatin1String("<translation")))
+        const bool unfinished = tsLine.contains(emptyUnfinishedTranslation);
+        if (!unfinished && !tsLine.contains(emptyNumerusForm)) {
+            mergedText += tsLine + lineFeed;
+            if (tsLine.contains(QLatin1String("<translation")))
                 ++skipped;
             continue;
         }
-        const QString &indent = unfinished ? translationIndentText : numerusIndentText;
-        if (line != indent + (unfinished ? emptyUnfinishedTranslation : emptyNumerusForm))
-            return refuse(QCoreApplication::translate("TranslateTsDialog",
-                                                      "Line %2 of %1 holds an empty translation "
-                                                      "that is not alone on its line or not "
-                                                      "indented by %3 blanks.")
-                                  .arg(tsPath, lineNumber, QString::number(indent.size())));
+        const QString indent(unfinished ? translationIndent : numerusFormIndent, QLatin1Char(' '));
+        if (tsLine != indent + (unfinished ? emptyUnfinishedTranslation : emptyNumerusForm))
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "Line %2 of %1 holds an empty translation that "
+                                                 "is not alone on its line or not indented by %3 "
+                                                 "blanks."),
+                               tsPath, lineNumber, QString::number(indent.size())));
         if (!haveSource || collector.isOpen())
-            return refuse(QCoreApplication::translate("TranslateTsDialog",
-                                                      "Line %2 of %1 holds an empty translation "
-                                                      "without a source in front of it.")
-                                  .arg(tsPath, lineNumber));
-        if (currentSource.isEmpty()) {
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "Line %2 of %1 holds an empty translation "
+                                                 "without a source in front of it."),
+                               tsPath, lineNumber));
+        const QString &source = collector.text();
+        if (source.isEmpty()) {
             // Nothing to translate; such sources are not exported either.
-            text += line + lineFeed;
-            if (unfinished)
-                ++skipped;
+            mergedText += tsLine + lineFeed;
+            skipped += unfinished ? 1 : 0;
             continue;
         }
-        const int index = sources.indexOf(currentSource);
+        const int index = sources.indexOf(source);
         if (index < 0)
-            return refuse(QCoreApplication::translate("TranslateTsDialog",
-                                                      "The source of the translation in line %2 "
-                                                      "of %1 is not in the source list: %3")
-                                  .arg(tsPath, lineNumber, currentSource));
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "The source of the translation in line %2 of %1 "
+                                                 "is not in the source list: %3"),
+                               tsPath, lineNumber, source));
         const QString &translation = translations.at(index);
-        if (unfinished) {
+        if (!unfinished) {
+            mergedText += indent + QLatin1String("<numerusform>") + translation
+                + QLatin1String("</numerusform>") + lineFeed;
+            numerusSources.append(source);
+        } else if (translation.isEmpty()) {
             // An empty translation must not become a finished one.
-            if (translation.isEmpty()) {
-                text += line + lineFeed;
-                ++skipped;
-                emptyTranslationSources.append(currentSource);
-                continue;
-            }
-            text += indent
-                    + (keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
-                                      : QLatin1String("<translation>"))
-                    + translation + QLatin1String("</translation>") + lineFeed;
-            ++added;
+            mergedText += tsLine + lineFeed;
+            ++skipped;
+            emptyTranslationSources.append(source);
         } else {
-            text += indent + QLatin1String("<numerusform>") + translation
-                    + QLatin1String("</numerusform>") + lineFeed;
-            numerusSources.append(currentSource);
+            mergedText += indent
+                + (keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
+                                  : QLatin1String("<translation>"))
+                + translation + QLatin1String("</translation>") + lineFeed;
+            ++added;
         }
     }
-    if (readError == QFileDevice::NoError && collector.isOpen())
-        return refuse(collector.unclosedFailure(tsPath));
-
     if (readError != QFileDevice::NoError) {
-        writeWithByteOrderMark(merged, text);
-        messages += criticalError(QCoreApplication::translate("TranslateTsDialog",
-                                                              "Writing file %1 gave error code %2.")
-                                          .arg(tsPath, errorCode(readError)));
+        writeWithByteOrderMark(merged, mergedText);
+        messages += criticalError(text(writingFileError, tsPath, errorCode(readError)));
         return outcome;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Reading %1 done.").arg(tsPath)
-            + lineFeed;
+    if (collector.isOpen())
+        return refuse(collector.unclosedFailure(tsPath));
+    messages += line(readingDone, tsPath);
     tsFile.close();
 
-    const QFileDevice::FileError writeError = writeWithByteOrderMark(merged, text);
+    const QFileDevice::FileError writeError = writeWithByteOrderMark(merged, mergedText);
     if (writeError != QFileDevice::NoError) {
-        messages += criticalError(QCoreApplication::translate("TranslateTsDialog",
-                                                              "Writing file %1 gave error code %2.")
-                                          .arg(mergedPath, errorCode(writeError)));
+        messages += criticalError(text(writingFileError, mergedPath, errorCode(writeError)));
         return outcome;
     }
-    messages += QCoreApplication::translate("TranslateTsDialog", "Writing %1 done.").arg(mergedPath)
-            + lineFeed;
+    messages += line(writingDone, mergedPath);
     merged.close();
 
     messages += lineFeed
-            + QCoreApplication::translate("TranslateTsDialog",
-                                          "Added %1 translations and skiped %2 translations.")
-                      .arg(QString::number(added), QString::number(skipped))
-            + lineFeed;
-    if (!numerusSources.isEmpty()) {
-        messages += QCoreApplication::translate("TranslateTsDialog",
-                                                "Please check the follwoing %1 numerus forms:")
-                            .arg(numerusSources.size())
-                + lineFeed;
-        for (const QString &source : std::as_const(numerusSources))
-            messages += source + lineFeed;
-    }
-    if (!emptyTranslationSources.isEmpty()) {
-        messages += QCoreApplication::translate("TranslateTsDialog",
-                                                "These %1 sources got an empty translation, their "
-                                                "messages stay unfinished:")
-                            .arg(emptyTranslationSources.size())
-                + lineFeed;
-        for (const QString &source : std::as_const(emptyTranslationSources))
-            messages += source + lineFeed;
-    }
+        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Added %1 translations and skiped %2 translations."),
+               QString::number(added), QString::number(skipped));
+    if (!numerusSources.isEmpty())
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "Please check the follwoing %1 numerus forms:"),
+                         QString::number(numerusSources.size()))
+            + numerusSources.join(lineFeed) + lineFeed;
+    if (!emptyTranslationSources.isEmpty())
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "These %1 sources got an empty translation, their "
+                                           "messages stay unfinished:"),
+                         QString::number(emptyTranslationSources.size()))
+            + emptyTranslationSources.join(lineFeed) + lineFeed;
     outcome.succeeded = true;
     return outcome;
 }

@@ -92,7 +92,7 @@ void TranslateTsDialog::selectFile()
 void TranslateTsDialog::exportTranslations()
 {
     showMessages(
-            exchange::exportTranslations(m_fileLineEdit->text(), boxText(m_messageBox)).messages);
+        exchange::exportTranslations(m_fileLineEdit->text(), boxText(m_messageBox)).messages);
 }
 
 void TranslateTsDialog::mergeTranslation()
@@ -101,7 +101,7 @@ void TranslateTsDialog::mergeTranslation()
     showMessages(exchange::mergeTranslation(m_fileLineEdit->text(), boxText(m_sourceBox),
                                             boxText(m_translationBox),
                                             m_keepUnfinishedCheckBox->isChecked())
-                         .messages);
+                     .messages);
 }
 
 void TranslateTsDialog::closeEvent(QCloseEvent *event)

@@ -53,13 +53,13 @@ int runMerge(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption dropUnfinished(
-            QStringLiteral("drop-unfinished"),
-            QStringLiteral("Mark the filled translations as finished."));
+        QStringLiteral("drop-unfinished"),
+        QStringLiteral("Mark the filled translations as finished."));
     parser.addOption(dropUnfinished);
-    const QString path = parseTsFile(
-            parser, QStringLiteral("kvn merge [--drop-unfinished] FILE.ts"), arguments);
+    const QString path
+        = parseTsFile(parser, QStringLiteral("kvn merge [--drop-unfinished] FILE.ts"), arguments);
     if (path.isEmpty())
         return exitUsage;
     return finish(
-            exchange::mergeTranslation(path, QString(), QString(), !parser.isSet(dropUnfinished)));
+        exchange::mergeTranslation(path, QString(), QString(), !parser.isSet(dropUnfinished)));
 }
