@@ -1,6 +1,7 @@
 #include "cli/assistantcommands.h"
 
 #include "assistant/exchange.h"
+#include "cli/commands.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -8,8 +9,8 @@
 
 namespace {
 
-const int exitFailure = 2;
-const int exitUsage = 1;
+const int exitFailure = ExitUsage; // the action ended on a failure message
+const int exitUsage = ExitUsage;
 
 // Parses "[options] FILE.ts"; on wrong arguments prints the usage to standard
 // error and returns an empty path.

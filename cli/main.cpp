@@ -2,6 +2,7 @@
 // the report; diagnostics and run messages go to standard error.
 
 #include "checks/report.h"
+#include "cli/assistantcommands.h"
 #include "cli/commands.h"
 #include "store/appsettings.h"
 
@@ -18,12 +19,16 @@ struct Subcommand {
     int (*run)(const QStringList &arguments);
 };
 
-// The dispatch table. The translate assistant's commands join it from
-// cli/assistantcommands.h: {"export", ..., runExport} and {"merge", ..., runMerge}.
+// The dispatch table. The translate assistant's commands take only the
+// arguments behind the command name.
 const Subcommand Subcommands[] = {
         {"check", "Check a translation file or every translation file below a directory.",
          runCheck},
         {"batch", "Write one NAME-LOG.txt per translation file name below a directory.", runBatch},
+        {"export", "Export the sources and finished translations of a .ts file for translation.",
+         [](const QStringList &arguments) { return runExport(arguments.mid(1)); }},
+        {"merge", "Merge the translated exchange file back into a copy of a .ts file.",
+         [](const QStringList &arguments) { return runMerge(arguments.mid(1)); }},
 };
 
 bool verbose = false;
