@@ -11,18 +11,14 @@
 
 namespace {
 
-QString quote(const char *text)
-{
-    return QString::fromLatin1(text);
-}
-
 // The reports that quote the violated condition.
-const char *const EndQuoteReport = "! line.back()==\"\"\"";
-const char *const ContextStartQuoteReport = "! line.at(0)==\"\\\"\"";
-const char *const StartQuoteReport = "! line.at(0)==(\"\\\"\")";
-const char *const QuoteCountReport = "! line.count(\"\\\"\")>1";
-const char *const TranslationStartQuoteReport = "! line.startsWith(\"\\\"\"";
-const char *const IndexBracketReport = "! line.startsWith(\"]\")";
+const char *const EndQuoteReport = QT_TRANSLATE_NOOP("results", "! line.back()==\"\"\"");
+const char *const ContextStartQuoteReport = QT_TRANSLATE_NOOP("results", "! line.at(0)==\"\\\"\"");
+const char *const StartQuoteReport = QT_TRANSLATE_NOOP("results", "! line.at(0)==(\"\\\"\")");
+const char *const QuoteCountReport = QT_TRANSLATE_NOOP("results", "! line.count(\"\\\"\")>1");
+const char *const TranslationStartQuoteReport
+        = QT_TRANSLATE_NOOP("results", "! line.startsWith(\"\\\"\"");
+const char *const IndexBracketReport = QT_TRANSLATE_NOOP("results", "! line.startsWith(\"]\")");
 
 void removeLeadingSpace(QString &text)
 {
@@ -84,6 +80,8 @@ private:
     QFile *const m_file;
     QStringDecoder m_decoder;
     bool m_languageSetUp = false;
+    QString m_language;
+    bool m_secondLanguage = false;
 
     QString m_line;
     int m_lineNumber = 0;
@@ -129,17 +127,17 @@ bool PoReader::nextLine()
 
 void PoReader::checkCurrentStringEmpty()
 {
-    check(m_wholeCurrentString.isEmpty(), quote("!wholeCurrentString.isEmpty()"));
+    check(m_wholeCurrentString.isEmpty(), results::tr("!wholeCurrentString.isEmpty()"));
 }
 
 QString PoReader::takeQuotedValue(const QString &keyword, const char *startQuoteReport)
 {
     QString value = m_line;
-    check(value.endsWith(QLatin1Char('"')), quote(EndQuoteReport));
+    check(value.endsWith(QLatin1Char('"')), results::tr(EndQuoteReport));
     value.chop(1);
     value.remove(0, keyword.size());
     removeLeadingSpace(value);
-    check(value.startsWith(QLatin1Char('"')), quote(startQuoteReport));
+    check(value.startsWith(QLatin1Char('"')), results::tr(startQuoteReport));
     value.remove(0, 1);
     return value;
 }
@@ -218,8 +216,8 @@ void PoReader::readFlags()
 void PoReader::readContextLine()
 {
     checkCurrentStringEmpty();
-    check(m_line.count(QLatin1Char('"')) > 1, quote(QuoteCountReport));
-    check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+    check(m_line.count(QLatin1Char('"')) > 1, results::tr(QuoteCountReport));
+    check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgctxt"), ContextStartQuoteReport);
     m_msgctxtFound = true;
     m_keywordSeen = true;
@@ -228,22 +226,22 @@ void PoReader::readContextLine()
 void PoReader::readIdLine()
 {
     if (!m_msgctxtFound) {
-        check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+        check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
         m_locationInLinguist = m_path;
     } else {
-        check(!m_wholeCurrentString.isEmpty(), quote("wholeCurrentString.isEmpty()"));
-        check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
+        check(!m_wholeCurrentString.isEmpty(), results::tr("wholeCurrentString.isEmpty()"));
+        check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
         if (m_qtContexts) {
             const qsizetype bar = m_wholeCurrentString.indexOf(QLatin1Char('|'));
-            check(bar >= 0, quote("! index>1"));
+            check(bar >= 0, results::tr("! index>1"));
             m_wholeCurrentString.truncate(qMax<qsizetype>(bar, 0));
         }
         m_locationInLinguist = m_wholeCurrentString;
         m_wholeCurrentString.clear();
     }
-    check(!m_msgidFound, quote("'msgidFound' found"));
-    check(!m_msgstrFound, quote("'msgstrFound' found"));
-    check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+    check(!m_msgidFound, results::tr("'msgidFound' found"));
+    check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+    check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid"), StartQuoteReport);
     m_msgidFound = true;
     m_keywordSeen = true;
@@ -251,15 +249,15 @@ void PoReader::readIdLine()
 
 void PoReader::readPluralIdLine()
 {
-    check(!m_wholeCurrentString.isEmpty(), quote("wholeCurrentString.isEmpty()"));
-    check(m_source.isEmpty(), quote("!source.isEmpty()"));
+    check(!m_wholeCurrentString.isEmpty(), results::tr("wholeCurrentString.isEmpty()"));
+    check(m_source.isEmpty(), results::tr("!source.isEmpty()"));
     m_source = unescapePoString(m_wholeCurrentString);
     m_wholeCurrentString.clear();
-    check(!m_source.isEmpty(), quote("source.isEmpty()"));
-    check(m_sourcePlural.isEmpty(), quote("!sourcePlural.isEmpty()"));
-    check(m_msgidFound, quote("'msgidFound' not found"));
-    check(!m_msgstrFound, quote("'msgstrFound' found"));
-    check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+    check(!m_source.isEmpty(), results::tr("source.isEmpty()"));
+    check(m_sourcePlural.isEmpty(), results::tr("!sourcePlural.isEmpty()"));
+    check(m_msgidFound, results::tr("'msgidFound' not found"));
+    check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+    check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid_plural"), StartQuoteReport);
     m_msgid_pluralFound = true;
     m_keywordSeen = true;
@@ -268,7 +266,7 @@ void PoReader::readPluralIdLine()
 void PoReader::readTranslationLine()
 {
     QString rest = m_line;
-    check(rest.endsWith(QLatin1Char('"')), quote(EndQuoteReport));
+    check(rest.endsWith(QLatin1Char('"')), results::tr(EndQuoteReport));
     rest.chop(1);
     rest.remove(0, 6); // "msgstr"
     int index = 0;
@@ -279,35 +277,35 @@ void PoReader::readTranslationLine()
             ++digits;
         bool ok = false;
         index = QStringView(rest).left(digits).toInt(&ok, 10);
-        check(ok, quote("!ok"));
+        check(ok, results::tr("!ok"));
         rest.remove(0, digits);
-        check(rest.startsWith(QLatin1Char(']')), quote(IndexBracketReport));
+        check(rest.startsWith(QLatin1Char(']')), results::tr(IndexBracketReport));
         if (rest.startsWith(QLatin1Char(']')))
             rest.remove(0, 1);
     }
     if (index > 0) {
-        check(!m_source.isEmpty(), quote("source.isEmpty()"));
-        check(!m_sourcePlural.isEmpty(), quote("sourcePlural.isEmpty()"));
+        check(!m_source.isEmpty(), results::tr("source.isEmpty()"));
+        check(!m_sourcePlural.isEmpty(), results::tr("sourcePlural.isEmpty()"));
         m_translationList.append(unescapePoString(m_wholeCurrentString));
     } else {
-        check(!m_wholeCurrentString.isEmpty(), quote("wholeCurrentString.isEmpty()"));
-        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        check(!m_wholeCurrentString.isEmpty(), results::tr("wholeCurrentString.isEmpty()"));
+        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
         if (!m_msgid_pluralFound) {
-            check(m_source.isEmpty(), quote("!source.isEmpty()"));
+            check(m_source.isEmpty(), results::tr("!source.isEmpty()"));
             m_source = unescapePoString(m_wholeCurrentString);
         } else {
-            check(!m_source.isEmpty(), quote("source.isEmpty()"));
-            check(m_sourcePlural.isEmpty(), quote("!sourcePlural.isEmpty()"));
+            check(!m_source.isEmpty(), results::tr("source.isEmpty()"));
+            check(m_sourcePlural.isEmpty(), results::tr("!sourcePlural.isEmpty()"));
             m_sourcePlural = unescapePoString(m_wholeCurrentString);
         }
     }
     m_wholeCurrentString.clear();
     removeLeadingSpace(rest);
-    check(rest.startsWith(QLatin1Char('"')), quote(TranslationStartQuoteReport));
+    check(rest.startsWith(QLatin1Char('"')), results::tr(TranslationStartQuoteReport));
     rest.remove(0, 1);
     m_wholeCurrentString = rest;
-    check(m_msgidFound, quote("'msgidFound' not found"));
-    check(!m_locationInLinguist.isEmpty(), quote("locationInLinguist.isEmpty()"));
+    check(m_msgidFound, results::tr("'msgidFound' not found"));
+    check(!m_locationInLinguist.isEmpty(), results::tr("locationInLinguist.isEmpty()"));
     m_msgstrFound = true;
     m_keywordSeen = true;
 }
@@ -315,9 +313,9 @@ void PoReader::readTranslationLine()
 void PoReader::endEntry()
 {
     if (m_obsolete) {
-        check(!m_msgctxtFound, quote("'msgctxtFound' found"));
-        check(!m_msgidFound, quote("'msgidFound' found"));
-        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        check(!m_msgctxtFound, results::tr("'msgctxtFound' found"));
+        check(!m_msgidFound, results::tr("'msgidFound' found"));
+        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
         checkCurrentStringEmpty();
     } else if (m_locationInLinguist.isEmpty() && !m_msgidFound && !m_msgstrFound
                && !m_msgid_pluralFound) {
@@ -332,10 +330,10 @@ void PoReader::endEntry()
 
 void PoReader::flushEntry(bool checkIdFound)
 {
-    check(!m_locationInLinguist.isEmpty(), quote("locationInLinguist.isEmpty()"));
+    check(!m_locationInLinguist.isEmpty(), results::tr("locationInLinguist.isEmpty()"));
     if (checkIdFound)
-        check(m_msgidFound, quote("'msgidFound' not found"));
-    check(m_msgstrFound, quote("'msgstrFound' not found"));
+        check(m_msgidFound, results::tr("'msgidFound' not found"));
+    check(m_msgstrFound, results::tr("'msgstrFound' not found"));
     m_translationList.append(unescapePoString(m_wholeCurrentString));
     // A header without a language field: the rules are set up as for an empty
     // language before the first entry is checked.
@@ -346,7 +344,7 @@ void PoReader::flushEntry(bool checkIdFound)
                               m_locations, m_fuzzy, false, 1, QString(), QString());
         return;
     }
-    check(m_msgid_pluralFound, quote("'msgid_pluralFound' not found"));
+    check(m_msgid_pluralFound, results::tr("'msgid_pluralFound' not found"));
     check(m_translationList.size() == m_nplurals,
           results::tr("Wrong number of plurals (%1 != %2).")
                   .arg(QString::number(m_nplurals), QString::number(m_translationList.size())),
@@ -388,23 +386,23 @@ void PoReader::readHeaderLine()
             report(results::tr("#, is not supported yet"));
     } else if (line.startsWith(QLatin1String("msgctxt"))) {
         checkCurrentStringEmpty();
-        report(quote("'msgctxt' found"));
+        report(results::tr("'msgctxt' found"));
     } else if (line.startsWith(QLatin1String("msgid"))) {
-        check(!m_msgidFound, quote("'msgidFound' found"));
-        check(!m_msgstrFound, quote("'msgstrFound' found"));
-        check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+        check(!m_msgidFound, results::tr("'msgidFound' found"));
+        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+        check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
         checkCurrentStringEmpty();
         m_msgidFound = true;
         m_keywordSeen = true;
     } else if (line.startsWith(QLatin1String("msgstr"))) {
-        check(m_msgidFound, quote("'msgidFound' not found"));
-        check(!m_msgstrFound, quote("'msgstrFound' found"));
-        check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
+        check(m_msgidFound, results::tr("'msgidFound' not found"));
+        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+        check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
         checkCurrentStringEmpty();
         m_msgstrFound = true;
         m_keywordSeen = true;
     } else if (line.isEmpty()) {
-        check(m_msgstrFound, quote("'msgstrFound' not found"));
+        check(m_msgstrFound, results::tr("'msgstrFound' not found"));
         m_headerMode = false;
         m_msgidFound = false;
         m_msgstrFound = false;
@@ -441,7 +439,15 @@ void PoReader::readHeaderField()
         language = language.simplified();
         if (language.endsWith(QLatin1String("\\n")))
             language.chop(2);
-        setUpLanguage(language);
+        // A header that repeats the field sets the language up once more at most,
+        // when it names another language, so that the difference is reported.
+        if (!m_languageSetUp) {
+            m_language = language;
+            setUpLanguage(language);
+        } else if (language != m_language && !m_secondLanguage) {
+            m_secondLanguage = true;
+            setUpLanguage(language);
+        }
         if (m_nplurals != -1)
             compareNumerus();
     } else if (line.contains(QLatin1String("Plural-Forms"))) {
@@ -517,18 +523,22 @@ void PoReader::chooseCharset()
 
 void PoReader::endOfFile()
 {
+    if (m_lineNumber == 0) {
+        report(results::tr("The file is empty."), false);
+        return;
+    }
     if (m_headerMode) {
         // A file that holds only its header: the header ends with the file.
         if (m_msgidFound)
-            check(m_msgstrFound, quote("'msgstrFound' not found"));
+            check(m_msgstrFound, results::tr("'msgstrFound' not found"));
         return;
     }
     if (!m_msgidFound) {
-        check(m_locationInLinguist.isEmpty(), quote("!locationInLinguist.isEmpty()"));
-        check(!m_msgstrFound, quote("'msgstrFound' found"));
+        check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
+        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
         checkCurrentStringEmpty();
-        check(!m_msgid_pluralFound, quote("'msgid_pluralFound' found"));
-        check(m_translationList.isEmpty(), quote("!translationList.isEmpty()"));
+        check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
+        check(m_translationList.isEmpty(), results::tr("!translationList.isEmpty()"));
         return;
     }
     flushEntry(false);

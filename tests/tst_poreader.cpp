@@ -1,0 +1,287 @@
+// The .po reader: unescaping, what it hands to the checks, and its reports.
+
+#include "readertest.h"
+#include "store/fileproblems.h"
+#include "store/readers.h"
+#include "store/results.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+using namespace readertest;
+
+class PoReaderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpTestCase(); }
+    void unescape_data();
+    void unescape();
+    void fixtureProblems_data();
+    void fixtureProblems();
+    void problems_data();
+    void problems();
+    void contexts_data();
+    void contexts();
+    void entries();
+    void decoding();
+    void badInput_data();
+    void badInput();
+    void problemCap();
+
+private:
+    QString write(const QByteArray &bytes)
+    {
+        return writeFile(m_dir.filePath(QStringLiteral("test.po")), bytes);
+    }
+    QTemporaryDir m_dir;
+};
+
+void PoReaderTest::unescape_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("quote") << R"(say \"hi\")"
+                           << R"(say "hi")";
+    QTest::newRow("line feed") << R"(a\nb)"
+                               << "a\nb";
+    QTest::newRow("tab stays") << R"(a\tb)"
+                               << R"(a\tb)";
+    QTest::newRow("double backslash stays") << R"(a\\b)"
+                                            << R"(a\\b)";
+    QTest::newRow("quote before line feed") << R"(\\"n)"
+                                            << "\\\"n";
+    QTest::newRow("backslash and line feed") << R"(a\\n)"
+                                             << "a\\\n";
+}
+
+void PoReaderTest::unescape()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(unescapePoString(text), expected);
+}
+
+void PoReaderTest::fixtureProblems_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("entries") << "entries.po" << QStringList{"Unknown flag 'python-format'. *"};
+    QTest::newRow("no Plural-Forms")
+            << "noplurals.po" << QStringList{"Wrong number of plurals (-1 != 2)."};
+    QTest::newRow("nplurals against language")
+            << "nplurals3.po"
+            << QStringList{"'nplurals' is 3 while 'maxNumerusTranslation' is 2. Looks like an "
+                           "incorrect .po file."};
+    QTest::newRow("no language")
+            << "nolanguage.po"
+            << QStringList{"Missing language in file " + dataPath("po/nolanguage.po")
+                                   + ". Set to '---KVN UNKNOWN---'.",
+                           "Some checks will fail, because the language in unknown in "
+                                   + dataPath("po/nolanguage.po") + "."};
+    QTest::newRow("Qt contexts") << "qtcontexts.po"
+                                 << QStringList{"! index>1 *", "locationInLinguist.isEmpty() *",
+                                                "locationInLinguist.isEmpty() *"};
+    QTest::newRow("crlf and byte order mark") << "crlfbom.po" << QStringList();
+    QTest::newRow("header only, no empty line") << "header.po" << QStringList();
+    QTest::newRow("invalid UTF-8")
+            << "invalidutf8.po"
+            << QStringList{"Invalid characters for the encoding UTF-8 found. They are replaced."};
+}
+
+void PoReaderTest::fixtureProblems()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    results store;
+    QCOMPARE(readPoFile(true, dataPath("po/" + file), &store), QString());
+    QCOMPARE(problemSummaries(store), expected);
+}
+
+void PoReaderTest::problems_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
+    QTest::newRow("header fuzzy") << "#, fuzzy\n" + header
+                                  << QStringList{"Information: This .po file has not been "
+                                                 "translated earlier"};
+    QTest::newRow("header flag") << "#, c-format\n" + header
+                                 << QStringList{"#, is not supported yet *"};
+    QTest::newRow("header comment without space")
+            << "#comment\n" + header << QStringList{"Space after comment character # not found"};
+    QTest::newRow("header unknown line") << "junk\n" + header << QStringList{"'Unknown line *"};
+    QTest::newRow("header msgctxt")
+            << "msgctxt \"x\"\n" + header << QStringList{"'msgctxt' found *"};
+    QTest::newRow("unknown line") << header + "junk\n" << QStringList{"Unknown line. *"};
+    QTest::newRow("fuzzy and c-format") << header + "#, fuzzy, c-format\nmsgid \"a\"\nmsgstr \"\"\n"
+                                        << QStringList();
+    QTest::newRow("end quote") << header + "msgid \"a\nmsgstr \"b\"\n"
+                               << QStringList{"! line.back()==\"\"\" *",
+                                              "wholeCurrentString.isEmpty() *"};
+    QTest::newRow("start quote") << header + "msgid a\"\nmsgstr \"b\"\n"
+                                 << QStringList{"! line.at(0)==(\"\\\"\") *",
+                                                "wholeCurrentString.isEmpty() *"};
+    QTest::newRow("context quotes")
+            << header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n"
+            << QStringList{"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
+                           "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
+                           "locationInLinguist.isEmpty() *"};
+    QTest::newRow("translation start quote") << header + "msgid \"a\"\nmsgstr b\"\n"
+                                             << QStringList{"! line.startsWith(\"\\\"\" *"};
+    QTest::newRow("index bracket")
+            << header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n"
+            << QStringList{"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."};
+    QTest::newRow("msgstr without msgid")
+            << header + "msgstr \"b\"\n"
+            << QStringList{"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
+                           "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
+                           "!wholeCurrentString.isEmpty() *"};
+    QTest::newRow("nplurals not a number")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Plural-Forms: "
+                          "nplurals=x;\\n\"\n")
+            << QStringList{"'nplurals' is mot a number. *",
+                           "'nplurals' is 9 while 'maxNumerusTranslation' is 2. Looks like an "
+                           "incorrect .po file."};
+    QTest::newRow("nplurals missing")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Plural-Forms: plural=0;\\n\"\n")
+            << QStringList{"'nplurals' not found *"};
+    QTest::newRow("unknown language")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: xx\\n\"\n\"Plural-Forms: "
+                          "nplurals=2;\\n\"\n")
+            << QStringList{"Unknown rules for xx. Please contact Oskerbay.",
+                           "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not "
+                           "supported?"};
+    QTest::newRow("unknown charset")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                          "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
+            << QStringList{"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
+    QTest::newRow("repeated language field")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
+                          "\"Language: it\\n\"\n\"Language: de\\n\"\n")
+            << QStringList{"Reading multible files with different languages. (fr != de). File "
+                                   + m_dir.filePath("test.po") + ".",
+                           "Languarges are too different. Some checks will fail."};
+    QTest::newRow("obsolete entry") << header
+                                               + "#~ msgid \"a\"\n#~ msgstr \"b\"\n\nmsgid \"c\"\n"
+                                                 "msgstr \"d\"\n"
+                                    << QStringList();
+}
+
+void PoReaderTest::problems()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    results store;
+    readPoFile(true, write(bytes), &store);
+    QCOMPARE(problemSummaries(store), expected);
+}
+
+void PoReaderTest::contexts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("context");
+    const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n";
+    const QByteArray entry = "msgctxt \"Dialog|OK button\"\nmsgid \"OK\"\nmsgstr \"\"\n";
+    QTest::newRow("no msgctxt: the path") << header + "\nmsgid \"OK\"\nmsgstr \"\"\n" << QString();
+    QTest::newRow("whole msgctxt") << header + "\n" + entry << "Dialog|OK button";
+    QTest::newRow("X-Qt-Contexts") << header + "\"X-Qt-Contexts: true\\n\"\n\n" + entry << "Dialog";
+}
+
+void PoReaderTest::contexts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, context);
+    const QString path = write(bytes);
+    results store;
+    readPoFile(true, path, &store);
+    QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("OK")),
+             QStringList{context.isEmpty() ? path : context});
+}
+
+void PoReaderTest::entries()
+{
+    results store;
+    readPoFile(true, dataPath(QStringLiteral("po/entries.po")), &store);
+    QCOMPARE((QList<int>{store.sourceCount, store.translationCount, store.unfinishedCount}),
+             (QList<int>{6, 4, 1}));
+    // Continuation lines joined; only the quote and line feed escapes translated.
+    QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\\t"));
+    // A plural entry hands over msgstr[1] against msgid_plural only.
+    QVERIFY(store.sourceTexts.contains("%d files") && !store.sourceTexts.contains("%d file"));
+    QVERIFY(store.translationTexts.contains("%d Dateien")
+            && !store.translationTexts.contains("%d Datei"));
+    QVERIFY(!store.sourceTexts.contains("obsolete"));
+    QVERIFY(store.sourceTexts.contains("last")); // no empty line behind it
+
+    // Locations: one text per "#:" line, newest first.
+    const QString path = write("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n#: a.c:1 a.c:9\n"
+                               "#:   b.c:2\nmsgid \"\"\nmsgstr \"x\"\n");
+    readPoFile(true, path, &store);
+    QCOMPARE(store.findings(CheckS1_1).entries().size(), 1);
+    QCOMPARE(store.findings(CheckS1_1).values(store.findings(CheckS1_1).entries().firstKey()),
+             (QStringList{"b.c:2", "a.c:1 a.c:9"}));
+}
+
+void PoReaderTest::decoding()
+{
+    results store;
+    readPoFile(true, dataPath(QStringLiteral("po/crlfbom.po")), &store);
+    QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
+    QCOMPARE(store.translationTexts, (QSet<QString>{"eins", "zwei"}));
+
+    readPoFile(true, dataPath(QStringLiteral("po/latin1.po")), &store);
+    QCOMPARE(store.translationTexts, QSet<QString>{QStringLiteral("Schließen")});
+
+    readPoFile(true, dataPath(QStringLiteral("po/invalidutf8.po")), &store);
+    QCOMPARE(store.items(Check_0).first().section('\n', 1),
+             "Line 6 in " + dataPath(QStringLiteral("po/invalidutf8.po")));
+    QCOMPARE(store.translationTexts, (QSet<QString>{QStringLiteral("b\uFFFDse"), "gut"}));
+}
+
+void PoReaderTest::badInput_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("firstProblem");
+    QTest::addColumn<int>("sources");
+    QByteArray junk(64 * 1024, '\0');
+    QRandomGenerator random(7);
+    for (char &byte : junk)
+        byte = char(random.bounded(256));
+    const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
+    QTest::newRow("empty file") << QByteArray() << "The file is empty." << 0;
+    QTest::newRow("binary junk")
+            << junk << "Invalid characters for the encoding UTF-8 found. They are replaced." << 0;
+    QTest::newRow("large single line")
+            << header + "msgid \"" + QByteArray(5 * 1024 * 1024, 'a') + "\"\nmsgstr \"b\"\n"
+            << QString() << 1;
+    QTest::newRow("large line without quotes")
+            << header + QByteArray(5 * 1024 * 1024, 'a') << "Unknown line. *" << 0;
+}
+
+void PoReaderTest::badInput()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, firstProblem);
+    QFETCH(int, sources);
+    results store;
+    QCOMPARE(readPoFile(true, write(bytes), &store), QString());
+    QCOMPARE(problemSummaries(store).value(0), firstProblem);
+    QCOMPARE(store.sourceCount, sources);
+}
+
+void PoReaderTest::problemCap()
+{
+    results store;
+    const QString path = write("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
+                               + QByteArray("junk\n").repeated(5000));
+    readPoFile(true, path, &store);
+    QCOMPARE(store.items(Check_0).size(), FileProblems::MaximumItems + 1);
+    QCOMPARE(store.items(Check_0).last(), "Too many problems in " + path
+                                                  + ". Further problems of this file are not "
+                                                    "reported.");
+}
+
+QTEST_GUILESS_MAIN(PoReaderTest)
+#include "tst_poreader.moc"
