@@ -1,0 +1,590 @@
+#include "assistant/exchange.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+QString decodeEntities(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    result.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    result.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    result.replace(QLatin1String("&apos;"), QLatin1String("'"));
+    result.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return result;
+}
+
+QString encodeEntities(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1String("&"), QLatin1String("&amp;"));
+    result.replace(QLatin1String("<"), QLatin1String("&lt;"));
+    result.replace(QLatin1String(">"), QLatin1String("&gt;"));
+    result.replace(QLatin1String("\""), QLatin1String("&quot;"));
+    result.replace(QLatin1String("'"), QLatin1String("&apos;"));
+    return result;
+}
+
+namespace exchange {
+namespace {
+
+const QLatin1Char lineFeed('\n');
+const QLatin1String entryEnd("*****");
+const QLatin1String emptyUnfinishedTranslation("<translation type=\"unfinished\"></translation>");
+const QLatin1String emptyNumerusForm("<numerusform></numerusform>");
+const int translationIndent = 8;
+const int numerusFormIndent = 12;
+
+// Messages used in more than one place.
+const char readingFailed[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 failed.");
+const char readingTs[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1...");
+const char readingDone[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 done.");
+const char readingError[]
+    = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 gave error code %2.");
+const char writingDone[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 done.");
+const char writingFileError[]
+    = QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing file %1 gave error code %2.");
+const char mergingAbort[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Merging abort.");
+
+// A message in the dialog's translation context, with its arguments.
+template<typename... Args> QString text(const char *source, const Args &...arguments)
+{
+    const QString translated = QCoreApplication::translate("TranslateTsDialog", source);
+    if constexpr (sizeof...(Args) == 0)
+        return translated;
+    else
+        return translated.arg(arguments...);
+}
+
+// The same as a line of the message box.
+template<typename... Args> QString line(const char *source, const Args &...arguments)
+{
+    return text(source, arguments...) + lineFeed;
+}
+
+// "Critical error." joined by a blank to its detail, then the abort line.
+QString criticalError(const QString &detail)
+{
+    return text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Critical error.")) + QLatin1Char(' ')
+        + detail + lineFeed + line(mergingAbort);
+}
+
+QString errorCode(QFileDevice::FileError error)
+{
+    return QString::number(int(error));
+}
+
+QString exchangeText(const QStringList &texts)
+{
+    QString result;
+    for (const QString &entry : texts)
+        result += decodeEntities(entry) + QLatin1String(separator);
+    return result;
+}
+
+// Follows the texts of one element through the lines of a .ts file. Only the
+// first start tag and the first end tag of a line count; a text may span lines.
+class TextCollector
+{
+public:
+    enum Step { Nothing, Completed, StartedTwice, EndedBeforeStart };
+
+    explicit TextCollector(const QString &element)
+        : m_element(element)
+        , m_startTag(QLatin1Char('<') + element + QLatin1Char('>'))
+        , m_endTag(QLatin1String("</") + element + QLatin1Char('>'))
+    {}
+
+    Step addLine(const QString &line, int lineNumber)
+    {
+        const int start = line.indexOf(m_startTag);
+        const int end = line.indexOf(m_endTag);
+        if (m_open) {
+            if (start >= 0)
+                return StartedTwice;
+            if (end < 0) {
+                m_text += line + lineFeed;
+                return Nothing;
+            }
+            m_text += line.left(end);
+            m_open = false;
+            return Completed;
+        }
+        if (start < 0)
+            return Nothing;
+        const int textStart = start + m_startTag.size();
+        if (end >= 0) {
+            if (end < textStart)
+                return EndedBeforeStart;
+            m_text = line.mid(textStart, end - textStart);
+            return Completed;
+        }
+        m_text = line.mid(textStart) + lineFeed;
+        m_open = true;
+        m_openedAt = lineNumber;
+        return Nothing;
+    }
+
+    bool isOpen() const { return m_open; }
+    const QString &text() const { return m_text; }
+
+    // The message for a step that stops the reading of path.
+    QString failure(Step step, const QString &path, int lineNumber) const
+    {
+        return exchange::text(step == StartedTwice
+                                  ? QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                      "Reading %1 stopped in line %2: a <%3> "
+                                                      "element starts before the previous one "
+                                                      "ends.")
+                                  : QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                      "Reading %1 stopped in line %2: the line "
+                                                      "ends a <%3> element before it starts one."),
+                              path, QString::number(lineNumber), m_element);
+    }
+
+    QString unclosedFailure(const QString &path) const
+    {
+        return exchange::text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                "Reading %1 stopped: the <%3> element that starts "
+                                                "in line %2 never ends."),
+                              path, QString::number(m_openedAt), m_element);
+    }
+
+private:
+    QString m_element;
+    QString m_startTag;
+    QString m_endTag;
+    QString m_text;
+    bool m_open = false;
+    int m_openedAt = 0;
+};
+
+// Reads every line of an open text file, line endings removed.
+QFileDevice::FileError readLines(QFile &file, QStringList &lines)
+{
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line))
+        lines.append(line);
+    return file.error();
+}
+
+QFileDevice::FileError writeWithByteOrderMark(QFile &file, const QString &text)
+{
+    static const char byteOrderMark[] = "\xEF\xBB\xBF";
+    if (file.write(byteOrderMark, 3) != 3 || file.write(text.toUtf8()) < 0 || !file.flush())
+        return file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
+    return file.error();
+}
+
+bool createWorkDirectory(const QString &directory, QString &messages)
+{
+    if (QDir().mkpath(directory))
+        return true;
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating %1 failed."), directory);
+    return false;
+}
+
+// Opens a .ts file chosen for an export; on failure the messages are replaced.
+bool openTsFile(QFile &file, Outcome &outcome)
+{
+    const QString path = file.fileName();
+    if (!path.isEmpty() && !path.endsWith(QLatin1String(".ts"))) {
+        outcome.messages
+            = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "%1 is not a .ts file."), path);
+        return false;
+    }
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        outcome.messages = line(readingFailed, path);
+        return false;
+    }
+    outcome.fileOpened = true;
+    return true;
+}
+
+// Collects the distinct texts of element from an open .ts file, in file order,
+// and reports the reading. Returns false when the action has to end. Empty texts
+// are left out: there is nothing to translate, and an empty entry is easily lost
+// on its way through a translation service, which would shift every later entry.
+bool collectDistinctTexts(QFile &file, const QString &element, QStringList &texts,
+                          QString &messages)
+{
+    const QString path = file.fileName();
+    QStringList lines;
+    const QFileDevice::FileError error = readLines(file, lines);
+    TextCollector collector(element);
+    for (int i = 0; i < lines.size(); ++i) {
+        const TextCollector::Step step = collector.addLine(lines.at(i), i + 1);
+        if (step == TextCollector::Completed) {
+            if (!collector.text().isEmpty() && !texts.contains(collector.text()))
+                texts.append(collector.text());
+        } else if (step != TextCollector::Nothing) {
+            messages += collector.failure(step, path, i + 1) + lineFeed;
+            return false;
+        }
+    }
+    if (error != QFileDevice::NoError) {
+        messages += line(readingError, path, errorCode(error));
+        return false;
+    }
+    if (collector.isOpen()) {
+        messages += collector.unclosedFailure(path) + lineFeed;
+        return false;
+    }
+    messages += line(readingDone, path);
+    file.close();
+    return true;
+}
+
+enum class WriteResult { NotOpened, Failed, Written };
+
+WriteResult writeExchangeFile(const QString &path, const QStringList &texts, QString &messages)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 failed."), path);
+        return WriteResult::NotOpened;
+    }
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), path);
+    const QFileDevice::FileError error = writeWithByteOrderMark(file, exchangeText(texts));
+    if (error != QFileDevice::NoError) {
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 gave error code %2."),
+                         path, errorCode(error));
+        return WriteResult::Failed;
+    }
+    messages += line(writingDone, path);
+    return WriteResult::Written;
+}
+
+QString guidance(const QString &sourceFilePath)
+{
+    const QChar quote(QLatin1Char('"'));
+    const QChar blank(QLatin1Char(' '));
+    return lineFeed
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Now use the file %1, or copy and paste the source from the left "
+                                 "box and let it translate."),
+               sourceFilePath)
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "If you let it translate by an AI, then it is clever to tell the "
+                                 "AI more about the content."))
+        + lineFeed + text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Example: ")) + quote
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Please translate the attached file %1 from English to German."),
+               sourceFilePath)
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "The texts come from a desktop program that checks the "
+                                 "translation files of other software."))
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Translate the word 'source' as 'Quelltext'."))
+        + blank
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Don't translate the '*****' characters. Keep them as they are."))
+        + quote + lineFeed + lineFeed
+        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "As soon as you have got the translated file, you can copy and "
+                                 "paste the translation into the rigth box or store it next to "
+                                 "file %1 with the name %2 and press the 'Merge Translation' push "
+                                 "button."),
+               sourceFilePath, QString::fromLatin1(translationFileName));
+}
+
+// Fills entries from an exchange file of the work directory, or from the box
+// text when the file cannot be opened. Returns false when the merge has to end.
+bool readEntries(const QString &path, const QString &box, bool translationSide,
+                 QStringList &entries, QString &messages)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1"), path);
+        QStringList lines;
+        const QFileDevice::FileError error = readLines(file, lines);
+        if (error != QFileDevice::NoError) {
+            messages += line(readingError, path, errorCode(error));
+            return false;
+        }
+        // A source keeps a leading empty line, or it would no longer match its
+        // .ts text; in translations, empty lines in front of an entry are dropped.
+        QString collected;
+        bool started = false;
+        for (const QString &line : std::as_const(lines)) {
+            if (line.startsWith(entryEnd)) {
+                if (translationSide && collected.isEmpty())
+                    qDebug() << "CRITICAL ERROR! Empty Buffer!";
+                entries.append(encodeEntities(collected));
+                collected.clear();
+                started = false;
+            } else if (translationSide ? collected.isEmpty() : !started) {
+                collected = line;
+                started = true;
+            } else {
+                collected += lineFeed + line;
+            }
+        }
+        messages += line(readingDone, path);
+        return true;
+    }
+
+    messages += line(readingFailed, path);
+    if (translationSide)
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "Reading the translation from the right box now."));
+    else
+        messages += line(
+            QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading the source from the left box now."));
+    if (box.isEmpty()) {
+        messages += translationSide
+            ? line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The right translation box is empty."))
+            : line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The left source box is empty."));
+        messages += text(mergingAbort);
+        return false;
+    }
+    QStringList pieces = box.split(QLatin1String(separator));
+    pieces.removeLast(); // the text after the last separator
+    for (const QString &piece : std::as_const(pieces))
+        entries.append(encodeEntities(piece));
+    return true;
+}
+
+} // namespace
+
+QString workDirectory(const QString &tsPath)
+{
+    return QDir::homePath() + QLatin1String("/Korvane/") + QFileInfo(tsPath).baseName();
+}
+
+QString mergedFilePath(const QString &tsPath)
+{
+    return workDirectory(tsPath) + QLatin1Char('/') + QFileInfo(tsPath).baseName()
+        + QLatin1String(mergedFileSuffix);
+}
+
+Outcome exportSources(const QString &tsPath)
+{
+    Outcome outcome;
+    QFile file(tsPath);
+    if (!openTsFile(file, outcome))
+        return outcome;
+    outcome.messages = line(readingTs, tsPath);
+    QStringList sources;
+    if (!collectDistinctTexts(file, QStringLiteral("source"), sources, outcome.messages))
+        return outcome;
+
+    outcome.boxesCleared = true;
+    const QString directory = workDirectory(tsPath);
+    if (!createWorkDirectory(directory, outcome.messages))
+        return outcome;
+    const QString sourcePath = directory + QLatin1Char('/') + QLatin1String(sourceFileName);
+    const WriteResult written = writeExchangeFile(sourcePath, sources, outcome.messages);
+    if (written != WriteResult::NotOpened)
+        outcome.sourceBoxText = exchangeText(sources);
+    if (written != WriteResult::Written)
+        return outcome;
+    outcome.messages += guidance(sourcePath);
+
+    const Outcome translations = exportTranslations(tsPath, outcome.messages);
+    outcome.messages = translations.messages;
+    outcome.succeeded = translations.succeeded;
+    return outcome;
+}
+
+Outcome exportTranslations(const QString &tsPath, const QString &priorMessages)
+{
+    Outcome outcome;
+    QFile file(tsPath);
+    if (!openTsFile(file, outcome))
+        return outcome;
+    outcome.messages = priorMessages + line(readingTs, tsPath);
+    QStringList translations;
+    if (!collectDistinctTexts(file, QStringLiteral("translation"), translations, outcome.messages))
+        return outcome;
+    const QString directory = workDirectory(tsPath);
+    if (!createWorkDirectory(directory, outcome.messages))
+        return outcome;
+    const QString path = directory + QLatin1Char('/') + QLatin1String(translationsInTsFileName);
+    if (writeExchangeFile(path, translations, outcome.messages) != WriteResult::Written)
+        return outcome;
+    outcome.messages += lineFeed
+        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Maybe let an AI check the grammar KVN_translation.txt file."));
+    outcome.succeeded = true;
+    return outcome;
+}
+
+Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
+                         const QString &translationBox, bool keepUnfinished)
+{
+    Outcome outcome;
+    QString &messages = outcome.messages;
+    if (!tsPath.endsWith(QLatin1String(".ts"))) {
+        messages = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "No ts file selected."));
+        return outcome;
+    }
+    if (!createWorkDirectory(workDirectory(tsPath), messages))
+        return outcome;
+    const QString directory = workDirectory(tsPath) + QLatin1Char('/');
+
+    QStringList sources;
+    QStringList translations;
+    if (!readEntries(directory + QLatin1String(sourceFileName), sourceBox, false, sources, messages)
+        || !readEntries(directory + QLatin1String(translationFileName), translationBox, true,
+                        translations, messages))
+        return outcome;
+    if (sources.size() != translations.size()) {
+        messages += criticalError(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                   "The number of source strings (%1) is not the same as the "
+                                   "number of translation strings (%2)."),
+                 QString::number(sources.size()), QString::number(translations.size())));
+        return outcome;
+    }
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                       "Number of source and translation strings are the same."));
+    // The export never writes an empty source; one here means the list was edited
+    // and its pairing with the translations can no longer be trusted.
+    const int emptySource = sources.indexOf(QString());
+    if (emptySource >= 0) {
+        messages += criticalError(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Entry %1 of the source list is empty."),
+                 QString::number(emptySource + 1)));
+        return outcome;
+    }
+
+    QFile tsFile(tsPath);
+    if (!tsFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        messages += criticalError(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading file %1 failed."), tsPath));
+        return outcome;
+    }
+    messages += line(readingTs, tsPath);
+    const QString mergedPath = mergedFilePath(tsPath);
+    QFile merged(mergedPath);
+    if (!merged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        messages += criticalError(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating file %1 failed."), mergedPath));
+        return outcome;
+    }
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), mergedPath);
+
+    // A line that cannot be placed ends the merge without a merged file, so that no
+    // copy with misplaced or missing translations is left behind.
+    const auto refuse = [&](const QString &detail) {
+        merged.remove();
+        messages += criticalError(detail);
+        return outcome;
+    };
+
+    QStringList lines;
+    const QFileDevice::FileError readError = readLines(tsFile, lines);
+    QString mergedText;
+    int added = 0;
+    int skipped = 0;
+    QStringList numerusSources;
+    QStringList emptyTranslationSources;
+    TextCollector collector(QStringLiteral("source"));
+    bool haveSource = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &tsLine = lines.at(i);
+        const QString lineNumber = QString::number(i + 1);
+        const TextCollector::Step step = collector.addLine(tsLine, i + 1);
+        if (step == TextCollector::Completed)
+            haveSource = true;
+        else if (step != TextCollector::Nothing)
+            return refuse(collector.failure(step, tsPath, i + 1));
+
+        const bool unfinished = tsLine.contains(emptyUnfinishedTranslation);
+        if (!unfinished && !tsLine.contains(emptyNumerusForm)) {
+            mergedText += tsLine + lineFeed;
+            if (tsLine.contains(QLatin1String("<translation")))
+                ++skipped;
+            continue;
+        }
+        const QString indent(unfinished ? translationIndent : numerusFormIndent, QLatin1Char(' '));
+        if (tsLine != indent + (unfinished ? emptyUnfinishedTranslation : emptyNumerusForm))
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "Line %2 of %1 holds an empty translation that "
+                                                 "is not alone on its line or not indented by %3 "
+                                                 "blanks."),
+                               tsPath, lineNumber, QString::number(indent.size())));
+        if (!haveSource || collector.isOpen())
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "Line %2 of %1 holds an empty translation "
+                                                 "without a source in front of it."),
+                               tsPath, lineNumber));
+        const QString &source = collector.text();
+        if (source.isEmpty()) {
+            // Nothing to translate; such sources are not exported either.
+            mergedText += tsLine + lineFeed;
+            skipped += unfinished ? 1 : 0;
+            continue;
+        }
+        const int index = sources.indexOf(source);
+        if (index < 0)
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "The source of the translation in line %2 of %1 "
+                                                 "is not in the source list: %3"),
+                               tsPath, lineNumber, source));
+        const QString &translation = translations.at(index);
+        if (!unfinished) {
+            mergedText += indent + QLatin1String("<numerusform>") + translation
+                + QLatin1String("</numerusform>") + lineFeed;
+            numerusSources.append(source);
+        } else if (translation.isEmpty()) {
+            // An empty translation must not become a finished one.
+            mergedText += tsLine + lineFeed;
+            ++skipped;
+            emptyTranslationSources.append(source);
+        } else {
+            mergedText += indent
+                + (keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
+                                  : QLatin1String("<translation>"))
+                + translation + QLatin1String("</translation>") + lineFeed;
+            ++added;
+        }
+    }
+    if (readError != QFileDevice::NoError) {
+        writeWithByteOrderMark(merged, mergedText);
+        messages += criticalError(text(writingFileError, tsPath, errorCode(readError)));
+        return outcome;
+    }
+    if (collector.isOpen())
+        return refuse(collector.unclosedFailure(tsPath));
+    messages += line(readingDone, tsPath);
+    tsFile.close();
+
+    const QFileDevice::FileError writeError = writeWithByteOrderMark(merged, mergedText);
+    if (writeError != QFileDevice::NoError) {
+        messages += criticalError(text(writingFileError, mergedPath, errorCode(writeError)));
+        return outcome;
+    }
+    messages += line(writingDone, mergedPath);
+    merged.close();
+
+    messages += lineFeed
+        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                 "Added %1 translations and skiped %2 translations."),
+               QString::number(added), QString::number(skipped));
+    if (!numerusSources.isEmpty())
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "Please check the follwoing %1 numerus forms:"),
+                         QString::number(numerusSources.size()))
+            + numerusSources.join(lineFeed) + lineFeed;
+    if (!emptyTranslationSources.isEmpty())
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "These %1 sources got an empty translation, their "
+                                           "messages stay unfinished:"),
+                         QString::number(emptyTranslationSources.size()))
+            + emptyTranslationSources.join(lineFeed) + lineFeed;
+    outcome.succeeded = true;
+    return outcome;
+}
+
+} // namespace exchange

@@ -1,0 +1,308 @@
+// The translate assistant's export and merge over files and strings.
+
+#include "assistant/exchange.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+const QByteArray byteOrderMark("\xEF\xBB\xBF");
+const QString fixture = QStringLiteral(KVN_TEST_DATA "/exchange/assistant_de.ts");
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QString work(const QString &tsPath, const char *name)
+{
+    return exchange::workDirectory(tsPath) + QLatin1Char('/') + QLatin1String(name);
+}
+
+// One message with source A and an empty unfinished translation in line 5.
+const QByteArray messageA("<TS>\n<context>\n    <message>\n        <source>A</source>\n"
+                          "        <translation type=\"unfinished\"></translation>\n"
+                          "    </message>\n</context>\n</TS>\n");
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+    }
+
+    void init()
+    {
+        const QString korvane = m_home.path() + QStringLiteral("/Korvane");
+        QFile::remove(korvane);
+        QDir(korvane).removeRecursively();
+    }
+
+    void entities_data()
+    {
+        QTest::addColumn<QString>("encoded");
+        QTest::addColumn<QString>("decoded");
+        QTest::newRow("all five") << "&lt;b&gt; &quot;x&quot; &apos;y&apos; &amp; z"
+                                  << "<b> \"x\" 'y' & z";
+        QTest::newRow("entity written as text") << "&amp;lt;&amp;amp;" << "&lt;&amp;";
+    }
+
+    void entities()
+    {
+        QFETCH(QString, encoded);
+        QFETCH(QString, decoded);
+        QCOMPARE(decodeEntities(encoded), decoded);
+        QCOMPARE(encodeEntities(decoded), encoded);
+    }
+
+    void exportFiles()
+    {
+        const QString sourcePath = work(fixture, exchange::sourceFileName);
+        const QString translationsPath = work(fixture, exchange::translationsInTsFileName);
+        writeFile(sourcePath, "an older and longer exchange text\n*****\n");
+
+        const exchange::Outcome outcome = exchange::exportSources(fixture);
+        QVERIFY(outcome.succeeded && outcome.fileOpened && outcome.boxesCleared);
+        // Distinct, non-empty sources in file order, entities resolved.
+        const QString sources = QStringLiteral("Open <b>file</b> \"now\" & don't wait\n*****\n"
+                                               "Save\n*****\n"
+                                               "First line\nsecond line\nthird line\n*****\n"
+                                               "Old text\n*****\n\nUsage: kvn\n*****\n"
+                                               "%n file(s)\n*****\nQuit\n*****\n");
+        QCOMPARE(readFile(sourcePath), byteOrderMark + sources.toUtf8());
+        QCOMPARE(outcome.sourceBoxText, sources);
+        QCOMPARE(readFile(translationsPath),
+                 byteOrderMark + "Speichern\n*****\nSichern\n*****\nBeenden & raus\n*****\n");
+
+        const QString head = QStringLiteral(
+            "Reading %1...\nReading %1 done.\nWriting %2...\nWriting %2 done.\n\nNow use the file "
+            "%2, or copy and paste the source from the left box and let it translate. If you let "
+            "it translate by an AI, then it is clever to tell the AI more about the content.\n"
+            "Example: \"Please translate the attached file %2 from English to German. ");
+        const QString tail = QStringLiteral(
+            " Don't translate the '*****' characters. Keep them as they are.\"\n\nAs soon as you "
+            "have got the translated file, you can copy and paste the translation into the rigth "
+            "box or store it next to file %2 with the name KVN_translation.txt and press the "
+            "'Merge Translation' push button.\nReading %1...\nReading %1 done.\nWriting %3...\n"
+            "Writing %3 done.\n\nMaybe let an AI check the grammar KVN_translation.txt file.");
+        QVERIFY2(outcome.messages.startsWith(head.arg(fixture, sourcePath))
+                     && outcome.messages.endsWith(tail.arg(fixture, sourcePath, translationsPath)),
+                 qPrintable(outcome.messages));
+    }
+
+    void exportRefusals_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cancelled dialog") << "" << QByteArray() << "Reading  failed.\n";
+        QTest::newRow("not a ts file")
+            << "notes.txt" << QByteArray("<source>a</source>\n") << "%1 is not a .ts file.\n";
+        QTest::newRow("source starts twice")
+            << "twice.ts" << QByteArray("<source>a\n<source>b</source>\n")
+            << "Reading %1...\nReading %1 stopped in line 2: a <source> element starts before the "
+               "previous one ends.\n";
+        QTest::newRow("source never ends")
+            << "open.ts" << QByteArray("x\n<source>a\nb\n")
+            << "Reading %1...\nReading %1 stopped: the <source> element that starts in line 2 "
+               "never ends.\n";
+    }
+
+    void exportRefusals()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        const QString path = fileName.isEmpty() ? QString() : m_home.path() + '/' + fileName;
+        if (!content.isNull())
+            writeFile(path, content);
+        const exchange::Outcome outcome = exchange::exportSources(path);
+        QVERIFY(!outcome.succeeded && !outcome.boxesCleared);
+        QCOMPARE(outcome.messages, expected.replace(QStringLiteral("%1"), path));
+        QVERIFY(!QFile::exists(work(path, exchange::sourceFileName)));
+    }
+
+    void workDirectoryNotCreated()
+    {
+        const QString blocker = m_home.path() + QStringLiteral("/Korvane");
+        writeFile(blocker, "a file where the directory belongs");
+        const QString expected
+            = QStringLiteral("Creating %1 failed.\n").arg(exchange::workDirectory(fixture));
+        QVERIFY(exchange::exportSources(fixture).messages.endsWith(expected));
+        QCOMPARE(exchange::mergeTranslation(fixture, "a\n*****\n", "b\n*****\n", true).messages,
+                 expected);
+    }
+
+    void merge_data()
+    {
+        QTest::addColumn<bool>("keepUnfinished");
+        QTest::addColumn<QString>("expectedFile");
+        QTest::newRow("keep unfinished") << true << "merged_keep.ts";
+        QTest::newRow("drop unfinished") << false << "merged_drop.ts";
+    }
+
+    void merge()
+    {
+        QFETCH(bool, keepUnfinished);
+        QFETCH(QString, expectedFile);
+        QVERIFY(exchange::exportSources(fixture).succeeded);
+        const QString translationPath = work(fixture, exchange::translationFileName);
+        writeFile(translationPath, readFile(KVN_TEST_DATA "/exchange/translation.txt"));
+
+        // The boxes are ignored while the exchange files exist.
+        const exchange::Outcome outcome
+            = exchange::mergeTranslation(fixture, "x\n*****\n", "y\n*****\n", keepUnfinished);
+        const QString merged = exchange::mergedFilePath(fixture);
+        QCOMPARE(merged,
+                 exchange::workDirectory(fixture)
+                     + QStringLiteral("/assistant_de_KVN_TRANSLATION_PLEASE_DONATE.ts"));
+        QCOMPARE(
+            outcome.messages,
+            QStringLiteral("Reading %1\nReading %1 done.\nReading %2\nReading %2 done.\n"
+                           "Number of source and translation strings are the same.\n"
+                           "Reading %3...\nWriting %4...\nReading %3 done.\n"
+                           "Writing %4 done.\n\n"
+                           "Added 4 translations and skiped 6 translations.\n"
+                           "Please check the follwoing 2 numerus forms:\n"
+                           "%n file(s)\n%n file(s)\n")
+                .arg(work(fixture, exchange::sourceFileName), translationPath, fixture, merged));
+        QCOMPARE(readFile(merged),
+                 byteOrderMark + readFile(KVN_TEST_DATA "/exchange/" + expectedFile));
+    }
+
+    void mergeFromBoxes()
+    {
+        const QString ts = m_home.path() + QStringLiteral("/boxes.ts");
+        writeFile(ts, QByteArray(messageA).replace("\n", "\r\n"));
+        exchange::Outcome outcome = exchange::mergeTranslation(ts, "A\n*****\n", QString(), true);
+        QCOMPARE(
+            outcome.messages,
+            QStringLiteral("Reading %1 failed.\nReading the source from the left box now.\n"
+                           "Reading %2 failed.\n"
+                           "Reading the translation from the right box now.\n"
+                           "The right translation box is empty.\nMerging abort.")
+                .arg(work(ts, exchange::sourceFileName), work(ts, exchange::translationFileName)));
+
+        // An empty translation leaves its message unfinished; line ends become line feeds.
+        outcome = exchange::mergeTranslation(ts, "A\n*****\n", "\n*****\n", false);
+        QVERIFY2(outcome.succeeded
+                     && outcome.messages.endsWith(
+                         "Added 0 translations and skiped 1 translations.\nThese 1 sources got an "
+                         "empty translation, their messages stay unfinished:\nA\n"),
+                 qPrintable(outcome.messages));
+        QCOMPARE(readFile(exchange::mergedFilePath(ts)), byteOrderMark + messageA);
+    }
+
+    void mergeRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("ts");
+        QTest::addColumn<QByteArray>("sources");
+        QTest::addColumn<QByteArray>("translations");
+        QTest::addColumn<QString>("expectedEnd");
+        QTest::newRow("fewer translations")
+            << messageA << QByteArray("A\n*****\nB\n*****\n") << QByteArray("X\n*****\n")
+            << "Critical error. The number of source strings (2) is not the same as the number of "
+               "translation strings (1).\nMerging abort.\n";
+        QTest::newRow("empty source entry")
+            << messageA << QByteArray("A\n*****\n\n*****\n") << QByteArray("X\n*****\nY\n*****\n")
+            << "Critical error. Entry 2 of the source list is empty.\nMerging abort.\n";
+        QTest::newRow("source not in list")
+            << messageA << QByteArray("B\n*****\n") << QByteArray("X\n*****\n")
+            << "Critical error. The source of the translation in line 5 of %1 is not in the source "
+               "list: A\nMerging abort.\n";
+        QTest::newRow("other indentation")
+            << QByteArray(messageA).replace("        <translation", "      <translation")
+            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
+            << "Critical error. Line 5 of %1 holds an empty translation that is not alone on its "
+               "line or not indented by 8 blanks.\nMerging abort.\n";
+        QTest::newRow("before any source")
+            << QByteArray("        <translation type=\"unfinished\"></translation>\n")
+            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
+            << "Critical error. Line 1 of %1 holds an empty translation without a source in front "
+               "of it.\nMerging abort.\n";
+    }
+
+    void mergeRefusals()
+    {
+        QFETCH(QByteArray, ts);
+        QFETCH(QByteArray, sources);
+        QFETCH(QByteArray, translations);
+        QFETCH(QString, expectedEnd);
+        const QString path = m_home.path() + QStringLiteral("/refused.ts");
+        writeFile(path, ts);
+        writeFile(work(path, exchange::sourceFileName), sources);
+        writeFile(work(path, exchange::translationFileName), translations);
+        const exchange::Outcome outcome = exchange::mergeTranslation(path, {}, {}, true);
+        QVERIFY(!outcome.succeeded);
+        QVERIFY2(outcome.messages.endsWith(expectedEnd.replace(QStringLiteral("%1"), path)),
+                 qPrintable(outcome.messages));
+        QVERIFY(!QFile::exists(exchange::mergedFilePath(path)));
+    }
+
+    // Export, translate every entry, merge, and read the merged copy as XML.
+    void roundTrip()
+    {
+        QVERIFY(exchange::exportSources(fixture).succeeded);
+        const QString sep = QLatin1String(exchange::separator);
+        QStringList entries
+            = QString::fromUtf8(readFile(work(fixture, exchange::sourceFileName)).mid(3))
+                  .split(sep);
+        entries.removeLast();
+        writeFile(work(fixture, exchange::translationFileName),
+                  ("DE " + entries.join(sep + "DE ") + sep).toUtf8());
+        QVERIFY(exchange::mergeTranslation(fixture, {}, {}, false).succeeded);
+
+        QFile merged(exchange::mergedFilePath(fixture));
+        QVERIFY(merged.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&merged);
+        QString type;
+        bool numerus = false;
+        QStringList seen; // type and text of every translation or numerus form
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("message"))
+                numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            if (xml.name() == QLatin1String("translation")) {
+                type = xml.attributes().value(QLatin1String("type")).toString();
+                if (!numerus)
+                    seen << type + ':' + xml.readElementText();
+            } else if (xml.name() == QLatin1String("numerusform")) {
+                seen << type + ':' + xml.readElementText();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(seen,
+                 QStringList({":DE Open <b>file</b> \"now\" & don't wait", ":Speichern",
+                              ":DE First line\nsecond line\nthird line", "vanished:Alter Text",
+                              ":Sichern", ":DE Open <b>file</b> \"now\" & don't wait",
+                              "unfinished:", ":DE \nUsage: kvn", "unfinished:DE %n file(s)",
+                              "unfinished:DE %n file(s)", ":Beenden & raus"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "tst_exchange.moc"

@@ -1,0 +1,117 @@
+// The translate assistant dialog driven through its buttons and boxes.
+
+#include "assistant/exchange.h"
+#include "assistant/translatetsdialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Answers the file question without a native dialog.
+class ScriptedDialog : public TranslateTsDialog
+{
+public:
+    QString answer;
+
+protected:
+    QString askForTsFile() override { return answer; }
+};
+
+template<typename T> T *child(const QDialog &dialog, const char *name)
+{
+    T *widget = dialog.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("missing widget %s", name);
+    return widget;
+}
+
+QString readMerged(const QString &tsPath)
+{
+    QFile file(exchange::mergedFilePath(tsPath));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+const QString noBreak(QChar(0x00A0));
+
+} // namespace
+
+class TestGuiTranslateTsDialog : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    QString m_ts;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        m_ts = m_home.path() + QStringLiteral("/gui_de.ts");
+        QFile ts(m_ts);
+        QVERIFY(ts.open(QIODevice::WriteOnly));
+        const QString empty
+            = QStringLiteral("</source>\n        <translation "
+                             "type=\"unfinished\"></translation>\n    </message>\n");
+        ts.write(("<TS>\n    <message>\n        <source>Keep" + noBreak + "together" + empty
+                  + "    <message>\n        <source>B &amp; C" + empty + "</TS>\n")
+                     .toUtf8());
+    }
+
+    void exportAndMergeWithBoxes()
+    {
+        ScriptedDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("KVN"));
+        QVERIFY(child<QCheckBox>(dialog, "keepUnfinishedCheckBox")->isChecked());
+        auto *messageBox = child<QPlainTextEdit>(dialog, "messageBox");
+        child<QPushButton>(dialog, "selectFileButton")->click(); // the question is cancelled
+        QCOMPARE(messageBox->toPlainText(), QStringLiteral("Reading  failed.\n"));
+
+        dialog.answer = m_ts;
+        child<QPushButton>(dialog, "selectFileButton")->click();
+        QCOMPARE(child<QLineEdit>(dialog, "fileLineEdit")->text(), m_ts);
+        QVERIFY(messageBox->toPlainText().endsWith(
+            QStringLiteral("Maybe let an AI check the grammar KVN_translation.txt file.")));
+
+        // Without the exchange files both boxes are read, no-break spaces included.
+        QVERIFY(QFile::remove(exchange::workDirectory(m_ts) + QLatin1Char('/')
+                              + QLatin1String(exchange::sourceFileName)));
+        child<QPlainTextEdit>(dialog, "translationBox")
+            ->setPlainText("Nicht" + noBreak + "trennen\n*****\nB & C de\n*****\n");
+        child<QCheckBox>(dialog, "keepUnfinishedCheckBox")->setChecked(false);
+        child<QPushButton>(dialog, "mergeButton")->click();
+        const QString messages = messageBox->toPlainText();
+        QVERIFY2(messages.contains(QStringLiteral("Reading the source from the left box now.\n"))
+                     && messages.contains(QStringLiteral("Added 2 translations")),
+                 qPrintable(messages));
+        const QString merged = readMerged(m_ts);
+        QVERIFY(merged.contains("<translation>Nicht" + noBreak + "trennen</translation>"));
+        QVERIFY(merged.contains(QStringLiteral("<translation>B &amp; C de</translation>")));
+    }
+
+    void mergeOnClose()
+    {
+        ScriptedDialog dialog;
+        dialog.answer = m_ts;
+        dialog.show();
+        child<QPushButton>(dialog, "selectFileButton")->click();
+        child<QPlainTextEdit>(dialog, "translationBox")->setPlainText("X\n*****\nY\n*****\n");
+        QFile::remove(exchange::mergedFilePath(m_ts));
+        child<QPushButton>(dialog, "closeButton")->click();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(readMerged(m_ts).contains(
+            QStringLiteral("<translation type=\"unfinished\">Y</translation>")));
+    }
+};
+
+QTEST_MAIN(TestGuiTranslateTsDialog)
+#include "tst_gui_translatetsdialog.moc"
