@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "assistant/translatetsdialog.h"
 #include "checks/catalogue.h"
 #include "checks/report.h"
 #include "store/appsettings.h"
@@ -29,11 +30,6 @@
 #include <QTime>
 #include <QVBoxLayout>
 #include <memory>
-
-#if __has_include("assistant/translatetsdialog.h")
-#include "assistant/translatetsdialog.h"
-#define KVN_HAS_TRANSLATE_DIALOG 1
-#endif
 
 namespace {
 
@@ -574,8 +570,6 @@ void MainWindow::about()
 
 void MainWindow::openTranslateDialog()
 {
-#ifdef KVN_HAS_TRANSLATE_DIALOG
     TranslateTsDialog dialog(this);
     execDialog(dialog);
-#endif
 }

@@ -52,6 +52,8 @@ public:
     QStringList offeredItems;
     int offeredCurrent = -1;
     QString dialogText;
+    QString dialogClass;
+    QWidget *dialogParent = nullptr;
 
     template<typename T> T *control(const char *key) const
     {
@@ -82,6 +84,8 @@ protected:
     }
     int execDialog(QDialog &dialog) override
     {
+        dialogClass = QLatin1String(dialog.metaObject()->className());
+        dialogParent = dialog.parentWidget();
         if (auto *box = qobject_cast<QMessageBox *>(&dialog))
             dialogText = box->text() + box->informativeText();
         return 0;
@@ -113,6 +117,7 @@ private slots:
     void changeLanguage_data();
     void changeLanguage();
     void aboutNamesVersions();
+    void translateOpensAssistant();
 };
 
 void TestMainWindow::init()
@@ -455,6 +460,14 @@ void TestMainWindow::aboutNamesVersions()
     QVERIFY(window.dialogText.startsWith(QStringLiteral("<h1>KVN - Korvane 1.3.2</h1>")));
     QVERIFY(window.dialogText.contains(QLatin1String("Qt " QT_VERSION_STR)));
     QVERIFY(window.dialogText.endsWith(QLatin1String("</p>")));
+}
+
+void TestMainWindow::translateOpensAssistant()
+{
+    ScriptedWindow window;
+    window.openTranslateDialog();
+    QCOMPARE(window.dialogClass, QStringLiteral("TranslateTsDialog"));
+    QCOMPARE(window.dialogParent, &window);
 }
 
 int main(int argc, char *argv[])
