@@ -341,6 +341,10 @@ void MainWindow::runChecks()
     const RunOutcome outcome = runSelection(*m_store, &progress);
     if (outcome.status == RunStatus::Done)
         buildReport(outcome.path, outcome.fileCount);
+    // A single file that could not be opened would otherwise leave an empty
+    // report without a word why.
+    if (!outcome.readerMessage.isEmpty())
+        warn(outcome.readerMessage);
     bool isWarning = false;
     const QString message = runOutcomeMessage(outcome, &isWarning);
     if (message.isEmpty())
@@ -451,6 +455,8 @@ void MainWindow::batchCheckDirectory()
     }
     AppSettings.openDirectoryPath = directory;
     AppSettings.openFilePathAndName.clear();
+    // The logs show locations as the panel says.
+    AppSettings.printLocationCheckBox = m_printLocationBox->isChecked();
     for (const QString &name : qAsConst(names)) {
         AppSettings.openDirectopyFile = name;
         ProgressDialogAdapter progress(this);

@@ -329,6 +329,10 @@ void TestMainWindow::selectionErrors_data()
                                         << "Multible selection. Please try again." << true;
     QTest::newRow("name without directory")
             << "" << "" << "de.ts" << "Missing path. Please try again." << true;
+    QTest::newRow("missing file") << "/nonexistent/de.ts" << "" << ""
+                                  << "Could not open file. It is not existing or in use.\n"
+                                     "/nonexistent/de.ts"
+                                  << false;
 }
 
 void TestMainWindow::selectionErrors()
@@ -351,7 +355,9 @@ void TestMainWindow::selectionErrors()
     if (cleared)
         QVERIFY(AppSettings.openFilePathAndName.isEmpty() && AppSettings.openDirectoryPath.isEmpty()
                 && AppSettings.openDirectopyFile.isEmpty());
-    QCOMPARE(MainWindow::viewPlainText(window.resultsView(0)), before);
+    // Only an opened selection replaces the report.
+    const bool reported = warning.startsWith(QLatin1String("Could not open file."));
+    QCOMPARE(MainWindow::viewPlainText(window.resultsView(0)) == before, !reported);
 }
 
 void TestMainWindow::filteredDirectoryOffersSortedNames()
