@@ -112,6 +112,7 @@ private slots:
     void selectionErrors_data();
     void selectionErrors();
     void filteredDirectoryOffersSortedNames();
+    void batchWritesOneLogPerName();
     void clearSettings_data();
     void clearSettings();
     void changeLanguage_data();
@@ -383,6 +384,30 @@ void TestMainWindow::filteredDirectoryOffersSortedNames()
     QCOMPARE(window.messages.last().text,
              QStringLiteral("No translation files found in %1.").arg(empty.path()));
     QCOMPARE(AppSettings.openDirectoryPath, tree.path()); // the selection stays
+}
+
+void TestMainWindow::batchWritesOneLogPerName()
+{
+    QTemporaryDir tree, work;
+    QDir(tree.path()).mkpath(QStringLiteral("a"));
+    QFile::copy(fixture("gui_sample.ts"), tree.filePath(QStringLiteral("a/de.ts")));
+    QFile::copy(fixture("gui_sample.ts"), tree.filePath(QStringLiteral("de.ts")));
+    QFile::copy(fixture("po/entries.po"), tree.filePath(QStringLiteral("fr.po")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    ScriptedWindow window;
+    window.directoryAnswer = tree.path();
+    window.batchCheckDirectory();
+    QDir::setCurrent(previous);
+    QVERIFY(window.messages.isEmpty());
+    QStringList logs = QDir(work.path()).entryList(QDir::Files);
+    logs.sort();
+    QCOMPARE(logs, QStringList({"de.ts-LOG.txt", "fr.po-LOG.txt"}));
+    QFile log(QDir(work.path()).filePath(QStringLiteral("de.ts-LOG.txt")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().contains(
+            QStringLiteral("Read 2 files in %1.").arg(tree.path()).toUtf8()));
+    QCOMPARE(AppSettings.openDirectopyFile, QStringLiteral("fr.po"));
 }
 
 void TestMainWindow::clearSettings_data()
