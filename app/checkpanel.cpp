@@ -375,14 +375,14 @@ QString MainWindow::welcomeText() const
         QChar::Category category;
         const char *heading;
     } listings[] = {
-            {QChar::Punctuation_Open,
-             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Open'?")},
-            {QChar::Punctuation_InitialQuote,
-             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_InitialQuote'?")},
-            {QChar::Punctuation_Close,
-             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Close'?")},
-            {QChar::Punctuation_FinalQuote,
-             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_FinalQuote'?")},
+        {QChar::Punctuation_Open,
+         QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Open'?")},
+        {QChar::Punctuation_InitialQuote,
+         QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_InitialQuote'?")},
+        {QChar::Punctuation_Close,
+         QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Close'?")},
+        {QChar::Punctuation_FinalQuote,
+         QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_FinalQuote'?")},
     };
     for (const auto &listing : listings) {
         text += translated(listing.heading) + QLatin1Char('\n');

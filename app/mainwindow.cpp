@@ -105,10 +105,10 @@ struct Language {
     const char *name;
 };
 const Language Languages[] = {
-        {"ar", QT_TRANSLATE_NOOP("MainWindow", "Arabic")},
-        {"de", QT_TRANSLATE_NOOP("MainWindow", "German")},
-        {"en", QT_TRANSLATE_NOOP("MainWindow", "English")},
-        {"ro", QT_TRANSLATE_NOOP("MainWindow", "Romanian")},
+    {"ar", QT_TRANSLATE_NOOP("MainWindow", "Arabic")},
+    {"de", QT_TRANSLATE_NOOP("MainWindow", "German")},
+    {"en", QT_TRANSLATE_NOOP("MainWindow", "English")},
+    {"ro", QT_TRANSLATE_NOOP("MainWindow", "Romanian")},
 };
 const char *const RightToLeftLanguage = "ar";
 const char *const DefaultLanguage = "en";
@@ -241,7 +241,7 @@ QString MainWindow::askExistingDirectory(const QString &caption, const QString &
 {
     return QFileDialog::getExistingDirectory(this, caption, startDirectory,
                                              QFileDialog::ShowDirsOnly
-                                                     | QFileDialog::DontResolveSymlinks);
+                                                 | QFileDialog::DontResolveSymlinks);
 }
 
 QString MainWindow::askItem(const QString &title, const QString &label, const QStringList &items,
@@ -317,9 +317,10 @@ void MainWindow::openDirectoryFiltered()
         inform(runMessageText(RunMessage::NoTranslationFiles, directory));
         return;
     }
-    const QString label = tr("Select File):") + QLatin1Char('\n')
-            + tr("The selected file will be opend from %1\nand all its subdirectories.")
-                      .arg(directory);
+    const QString label
+        = tr("Select File):") + QLatin1Char('\n')
+          + tr("The selected file will be opend from %1\nand all its subdirectories.")
+                .arg(directory);
     const QString name = askItem(tr("Select File"), label, names, 0, true, nullptr);
     if (name.isEmpty())
         return;
@@ -365,7 +366,7 @@ void MainWindow::toggleTextWrap()
     const bool wrap = m_textWrapBox->isChecked();
     QTextStream(stdout) << (wrap ? "Wrap on" : "Wrap off") << Qt::endl;
     const QTextOption::WrapMode mode
-            = wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap;
+        = wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap;
     for (QWidget *view : qAsConst(m_views)) {
         if (auto *plain = qobject_cast<QPlainTextEdit *>(view))
             plain->setWordWrapMode(mode);
@@ -529,7 +530,7 @@ void MainWindow::changeLanguage()
 
     bool ok = false;
     const QString chosen
-            = askItem(tr("Change Language"), tr("Select language:"), items, current, false, &ok);
+        = askItem(tr("Change Language"), tr("Select language:"), items, current, false, &ok);
     const int index = items.indexOf(chosen);
     if (ok && index >= 0) {
         AppSettings.Language = QLatin1String(Languages[index].code);
@@ -538,8 +539,8 @@ void MainWindow::changeLanguage()
     if (AppSettings.Language != LoadedAppSettings.Language) {
         showMessage(QMessageBox::Information, tr("KVN information"),
                     tr("Language %1 selected.").arg(AppSettings.Language) + QLatin1String("\n\n")
-                            + tr("KVN will now close to activate the new language. Please restart "
-                                 "KVN."),
+                        + tr("KVN will now close to activate the new language. Please restart "
+                             "KVN."),
                     QMessageBox::Ok);
         close();
     }
@@ -547,9 +548,9 @@ void MainWindow::changeLanguage()
 
 void MainWindow::clearSettings()
 {
-    const QMessageBox::StandardButton answer = showMessage(
-            QMessageBox::Question, tr("KVN"), tr("Do you want to delete the settings?"),
-            QMessageBox::Yes | QMessageBox::No);
+    const QMessageBox::StandardButton answer
+        = showMessage(QMessageBox::Question, tr("KVN"), tr("Do you want to delete the settings?"),
+                      QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane")).clear();
@@ -566,11 +567,10 @@ void MainWindow::about()
     box.setText(QLatin1String("<h1>KVN - Korvane ") + QLatin1String(KvnVersion)
                 + QLatin1String("</h1>"));
     box.setInformativeText(
-            QLatin1String("<p>") + tr("Korvane (KVN) by Oskerbay.") + QLatin1String("</p><p>")
-            + tr("KVN helps to find bugs in the source and the translation.")
-            + QLatin1String("</p><p>") + tr("Shared libraries by") + QLatin1String("<br />Qt ")
-            + QLatin1String(QT_VERSION_STR) + QLatin1String("<br />") + compilerDescription()
-            + QLatin1String("</p>"));
+        QLatin1String("<p>") + tr("Korvane (KVN) by Oskerbay.") + QLatin1String("</p><p>")
+        + tr("KVN helps to find bugs in the source and the translation.") + QLatin1String("</p><p>")
+        + tr("Shared libraries by") + QLatin1String("<br />Qt ") + QLatin1String(QT_VERSION_STR)
+        + QLatin1String("<br />") + compilerDescription() + QLatin1String("</p>"));
     execDialog(box);
 }
 

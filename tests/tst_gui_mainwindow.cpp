@@ -55,7 +55,8 @@ public:
     QString dialogClass;
     QWidget *dialogParent = nullptr;
 
-    template<typename T> T *control(const char *key) const
+    template<typename T>
+    T *control(const char *key) const
     {
         return findChild<T *>(QLatin1String(key));
     }
@@ -133,11 +134,10 @@ void TestMainWindow::tabsInOrder()
 {
     ScriptedWindow window;
     const QStringList expected
-            = QStringLiteral(
-                      "ST0 S1 T1 S2 T2 S3 T3 S4 T4 S5 T5 S6 T6 S7 T7 S8 T8 S9 T9 S10 T10 S11 "
-                      "T11 S12 T12 S13 T13 S14 T14 S15 T15 S16 T16 S20 T20 S21 T21 ST1 ST2 ST3 "
-                      "ST4 ST5 ST6 ST7 ST8 ST9 ST10 ST11 ST20 ST21")
-                      .split(QLatin1Char(' '));
+        = QStringLiteral("ST0 S1 T1 S2 T2 S3 T3 S4 T4 S5 T5 S6 T6 S7 T7 S8 T8 S9 T9 S10 T10 S11 "
+                         "T11 S12 T12 S13 T13 S14 T14 S15 T15 S16 T16 S20 T20 S21 T21 ST1 ST2 ST3 "
+                         "ST4 ST5 ST6 ST7 ST8 ST9 ST10 ST11 ST20 ST21")
+              .split(QLatin1Char(' '));
     QTabWidget *tabs = window.tabWidget();
     QCOMPARE(tabs->count(), 50);
     for (int i = 0; i < tabs->count(); ++i) {
@@ -204,12 +204,12 @@ void TestMainWindow::storedValuesApplied_data()
     QTest::newRow("spin above range") << "checkS1_2SpinBox" << QVariant(12000) << QVariant(9999);
     QTest::newRow("spin below range") << "checkS1_3SpinBox" << QVariant(0) << QVariant(1);
     QTest::newRow("ratio above range")
-            << "checkST1_1LowDSpinBox" << QVariant(0.95) << QVariant(0.9);
+        << "checkST1_1LowDSpinBox" << QVariant(0.95) << QVariant(0.9);
     QTest::newRow("line edit cut")
-            << "checkS3_4LineEdit" << QVariant("abcdefghijklmnop") << QVariant("abcdefghij");
+        << "checkS3_4LineEdit" << QVariant("abcdefghijklmnop") << QVariant("abcdefghij");
     QTest::newRow("wide line edit cut")
-            << "checkS15_1LineEdit" << QVariant("abcdefghijklmnopqrstuvwxyz")
-            << QVariant("abcdefghijklmnopqrst");
+        << "checkS15_1LineEdit" << QVariant("abcdefghijklmnopqrstuvwxyz")
+        << QVariant("abcdefghijklmnopqrst");
 }
 
 void TestMainWindow::storedValuesApplied()
@@ -251,9 +251,8 @@ void TestMainWindow::closingWritesOnlyChangedKeys()
     window.close();
     QStringList keys = store().allKeys();
     keys.sort();
-    QCOMPARE(keys,
-             QStringList({"MainWindow/checkS1_1CheckBox", "MainWindow/checkT5_1CheckBox",
-                          "MainWindow/geometry"}));
+    QCOMPARE(keys, QStringList({"MainWindow/checkS1_1CheckBox", "MainWindow/checkT5_1CheckBox",
+                                "MainWindow/geometry"}));
     QCOMPARE(store().value("MainWindow/checkT5_1CheckBox").toInt(), 2);
     QVERIFY(!window.store());
 }
@@ -301,7 +300,7 @@ void TestMainWindow::printLocationReruns()
     QVERIFY(options.printLocation);
     QVERIFY(!text.isEmpty());
     QVERIFY(text.endsWith(
-            tabReport(*window.store(), QStringLiteral("S1"), QString(), QString(), options)));
+        tabReport(*window.store(), QStringLiteral("S1"), QString(), QString(), options)));
 }
 
 void TestMainWindow::runCopiesOnlyNarrowingControls()
@@ -325,12 +324,21 @@ void TestMainWindow::selectionErrors_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("warning");
     QTest::addColumn<bool>("cleared");
-    QTest::newRow("nothing") << "" << "" << "" << "Please select a file or a directory." << false;
-    QTest::newRow("file and directory") << "a.ts" << "/tmp" << ""
+    QTest::newRow("nothing") << ""
+                             << ""
+                             << ""
+                             << "Please select a file or a directory." << false;
+    QTest::newRow("file and directory") << "a.ts"
+                                        << "/tmp"
+                                        << ""
                                         << "Multible selection. Please try again." << true;
-    QTest::newRow("name without directory")
-            << "" << "" << "de.ts" << "Missing path. Please try again." << true;
-    QTest::newRow("missing file") << "/nonexistent/de.ts" << "" << ""
+    QTest::newRow("name without directory") << ""
+                                            << ""
+                                            << "de.ts"
+                                            << "Missing path. Please try again." << true;
+    QTest::newRow("missing file") << "/nonexistent/de.ts"
+                                  << ""
+                                  << ""
                                   << "Could not open file. It is not existing or in use.\n"
                                      "/nonexistent/de.ts"
                                   << false;
@@ -405,8 +413,8 @@ void TestMainWindow::batchWritesOneLogPerName()
     QCOMPARE(logs, QStringList({"de.ts-LOG.txt", "fr.po-LOG.txt"}));
     QFile log(QDir(work.path()).filePath(QStringLiteral("de.ts-LOG.txt")));
     QVERIFY(log.open(QIODevice::ReadOnly));
-    QVERIFY(log.readAll().contains(
-            QStringLiteral("Read 2 files in %1.").arg(tree.path()).toUtf8()));
+    QVERIFY(
+        log.readAll().contains(QStringLiteral("Read 2 files in %1.").arg(tree.path()).toUtf8()));
     QCOMPARE(AppSettings.openDirectopyFile, QStringLiteral("fr.po"));
 }
 
@@ -447,11 +455,16 @@ void TestMainWindow::changeLanguage_data()
     QTest::addColumn<int>("preselected");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<bool>("rightToLeft");
-    QTest::newRow("german") << "en" << "de - German" << true << 2 << true << false;
-    QTest::newRow("arabic") << "en" << "ar - Arabic" << true << 2 << true << true;
-    QTest::newRow("same") << "ro" << "ro - Romanian" << true << 3 << false << false;
-    QTest::newRow("cancelled") << "en" << "de - German" << false << 2 << false << false;
-    QTest::newRow("unknown stored") << "fr" << "en - English" << true << 2 << true << false;
+    QTest::newRow("german") << "en"
+                            << "de - German" << true << 2 << true << false;
+    QTest::newRow("arabic") << "en"
+                            << "ar - Arabic" << true << 2 << true << true;
+    QTest::newRow("same") << "ro"
+                          << "ro - Romanian" << true << 3 << false << false;
+    QTest::newRow("cancelled") << "en"
+                               << "de - German" << false << 2 << false << false;
+    QTest::newRow("unknown stored") << "fr"
+                                    << "en - English" << true << 2 << true << false;
 }
 
 void TestMainWindow::changeLanguage()
@@ -478,7 +491,7 @@ void TestMainWindow::changeLanguage()
         const QString code = chosen.left(2);
         QCOMPARE(window.messages[0].title, QStringLiteral("KVN information"));
         QVERIFY(window.messages[0].text.startsWith(
-                QStringLiteral("Language %1 selected.\n\n").arg(code)));
+            QStringLiteral("Language %1 selected.\n\n").arg(code)));
         QCOMPARE(store().value("Language").toString(), code);
         QCOMPARE(store().value("LanguageRTL", false).toBool(), rightToLeft);
     }
