@@ -22,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -65,10 +64,9 @@ private:
 void storeControl(const QWidget *widget, int index, AppSettingsRecord &record)
 {
     if (const auto *box = qobject_cast<const QCheckBox *>(widget)) {
-        // A two-state box counts as set whenever it is not unchecked.
         if (box->isTristate())
             setSettingValue(record, index, int(box->checkState()));
-        else
+        else // set whenever not unchecked, which for a two-state box is isChecked
             setSettingValue(record, index, box->checkState() != Qt::Unchecked);
     } else if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(widget)) {
         setSettingValue(record, index, float(spin->value()));
@@ -553,7 +551,7 @@ void MainWindow::clearSettings()
                       QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane")).clear();
+    clearAppSettings();
     showMessage(QMessageBox::Information, tr("KVN information"),
                 tr("Clear settings. KVN will close now. Please restart KVN."), QMessageBox::Ok);
     saveOnClose = false;
