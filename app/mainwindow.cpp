@@ -157,16 +157,16 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectSignals()
 {
-    // The boxes' stateChanged is the Qt 6.4 form of a check state change.
-    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::showPendingText);
     connect(m_runButton, &QPushButton::clicked, this, &MainWindow::runChecks);
     connect(m_openFileButton, &QPushButton::clicked, this, &MainWindow::openFile);
     connect(m_openFilteredButton, &QPushButton::clicked, this, &MainWindow::openDirectoryFiltered);
     connect(m_openAllButton, &QPushButton::clicked, this, &MainWindow::openDirectoryAll);
+    // stateChanged is how Qt 6.4 reports a changed check state.
     connect(m_textWrapBox, &QCheckBox::stateChanged, this, &MainWindow::toggleTextWrap);
     connect(m_printLocationBox, &QCheckBox::stateChanged, this, &MainWindow::rerunChecks);
     connect(checkBox("checkS14CheckBox"), &QCheckBox::stateChanged, this, &MainWindow::rerunChecks);
     connect(checkBox("checkT14CheckBox"), &QCheckBox::stateChanged, this, &MainWindow::rerunChecks);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::showPendingText);
 }
 
 QCheckBox *MainWindow::checkBox(const char *key) const
