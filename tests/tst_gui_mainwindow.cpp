@@ -175,7 +175,8 @@ private slots:
         QTest::newRow("tri-state 5 unchecked") << "checkT5_1CheckBox" << QVariant(5) << QVariant(0);
         QTest::newRow("tri-state 2") << "checkT5_1CheckBox" << QVariant(2) << QVariant(2);
         QTest::newRow("two-state off") << "checkS1_1CheckBox" << QVariant(false) << QVariant(false);
-        QTest::newRow("spin above range") << "checkS1_2SpinBox" << QVariant(12000) << QVariant(9999);
+        QTest::newRow("spin above range") << "checkS1_2SpinBox" << QVariant(12000)
+                                          << QVariant(9999);
         QTest::newRow("spin below range") << "checkS1_3SpinBox" << QVariant(0) << QVariant(1);
         QTest::newRow("ratio above range") << "checkST1_1LowDSpinBox" << QVariant(0.95)
                                            << QVariant(0.9f);
@@ -276,7 +277,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("nothing") << "" << "" << "" << "Please select a file or a directory." << false;
+        QTest::newRow("nothing") << "" << "" << ""
+            << "Please select a file or a directory." << false;
         QTest::newRow("file and directory") << "a.ts" << "/tmp" << ""
             << "Multible selection. Please try again." << true;
         QTest::newRow("name without directory") << "" << "" << "de.ts"
