@@ -57,6 +57,8 @@ const char *const HtmlSubset = QT_TRANSLATE_NOOP("MainWindow", "Qt html subset o
 const char *const StrictXml = QT_TRANSLATE_NOOP("MainWindow", "Strict xml");
 const char *const CssSubset = QT_TRANSLATE_NOOP("MainWindow", "Qt css subset only");
 const char *const SpellChecker = QT_TRANSLATE_NOOP("MainWindow", "Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.");
+const char *const AffectedByS15 = QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.");
+const char *const AffectedByT15 = QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.");
 const char *const LetMeKnow = QT_TRANSLATE_NOOP("MainWindow", "Please let me know if there are (too many) wrong warnings. I want to improve the test.");
 
 // The controls of the panel besides the check boxes of the catalogue, in row order.
@@ -96,9 +98,9 @@ const PanelExtra Extras[] = {
     {CheckS10_1, Place::OnRow, Control::Option, "checkS10_1_1CheckBox", SplitSentences},
     {CheckT10_1, Place::OnRow, Control::Option, "checkT10_1_1CheckBox", SplitSentences},
 
-    {CheckS11_1, Place::RowAfter, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.")},
+    {CheckS11_1, Place::RowAfter, Control::Label, nullptr, AffectedByS15},
     {CheckS11_1, Place::RowAfter, Control::Label, nullptr, SpellChecker},
-    {CheckT11_1, Place::RowAfter, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.")},
+    {CheckT11_1, Place::RowAfter, Control::Label, nullptr, AffectedByT15},
     {CheckT11_1, Place::RowAfter, Control::Label, nullptr, SpellChecker},
     {CheckS12_3, Place::RowAfter, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.")},
     {CheckS12_3, Place::RowAfter, Control::Label, nullptr, SpellChecker},
@@ -107,10 +109,10 @@ const PanelExtra Extras[] = {
 
     {CheckS13_1, Place::OnRow, Control::Option, "checkS13_1_1CheckBox", CaseInsensitive},
     {CheckS13_1, Place::OnRow, Control::Option, "checkS13_1_2CheckBox", SkipNumbers},
-    {CheckS13_1, Place::RowAfter, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.")},
+    {CheckS13_1, Place::RowAfter, Control::Label, nullptr, AffectedByS15},
     {CheckT13_1, Place::OnRow, Control::Option, "checkT13_1_1CheckBox", CaseInsensitive},
     {CheckT13_1, Place::OnRow, Control::Option, "checkT13_1_2CheckBox", SkipNumbers},
-    {CheckT13_1, Place::RowAfter, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.")},
+    {CheckT13_1, Place::RowAfter, Control::Label, nullptr, AffectedByT15},
 
     {CheckS14_1, Place::RowBefore, Control::Option, "checkS14CheckBox", FormatHtml},
     {CheckT14_1, Place::RowBefore, Control::Option, "checkT14CheckBox", FormatHtml},
