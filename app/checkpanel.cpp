@@ -59,6 +59,7 @@ const char *const CssSubset = QT_TRANSLATE_NOOP("MainWindow", "Qt css subset onl
 const char *const SpellChecker = QT_TRANSLATE_NOOP("MainWindow", "Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.");
 const char *const AffectedByS15 = QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.");
 const char *const AffectedByT15 = QT_TRANSLATE_NOOP("MainWindow", "This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.");
+const char *const DisallowListings = QT_TRANSLATE_NOOP("MainWindow", "Disallow listings with a Punctuation_Close at the beginning");
 const char *const LetMeKnow = QT_TRANSLATE_NOOP("MainWindow", "Please let me know if there are (too many) wrong warnings. I want to improve the test.");
 
 // The controls of the panel besides the check boxes of the catalogue, in row order.
@@ -75,12 +76,12 @@ const PanelExtra Extras[] = {
     {CheckS5_3, Place::RowAfter, Control::Spacing, nullptr, nullptr},
     {CheckS5_3, Place::Continue, Control::Option, "checkS5_3_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Include the characters < and > in Check S5.3")},
     {CheckS5_3, Place::Continue, Control::Spacing, nullptr, nullptr},
-    {CheckS5_3, Place::Continue, Control::Option, "checkS5_3_2CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Disallow listings with a Punctuation_Close at the beginning")},
+    {CheckS5_3, Place::Continue, Control::Option, "checkS5_3_2CheckBox", DisallowListings},
     {CheckS5_3, Place::Continue, Control::Stretch, nullptr, nullptr},
     {CheckT5_3, Place::RowAfter, Control::Spacing, nullptr, nullptr},
     {CheckT5_3, Place::Continue, Control::Option, "checkT5_3_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Include the characters < and > in Check T5.3")},
     {CheckT5_3, Place::Continue, Control::Spacing, nullptr, nullptr},
-    {CheckT5_3, Place::Continue, Control::Option, "checkT5_3_2CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Disallow listings with a Punctuation_Close at the beginning")},
+    {CheckT5_3, Place::Continue, Control::Option, "checkT5_3_2CheckBox", DisallowListings},
     {CheckT5_3, Place::Continue, Control::Stretch, nullptr, nullptr},
 
     {CheckS6_1, Place::OnRow, Control::Option, "checkS6_1_1CheckBox", DisallowNumbers},
