@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QTranslator>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     // The checks treat these three characters specially.
     KVN_ASSUME(QChar(0x3000).isSpace());
@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
     if (!translated)
         translated
             = translator.load(QDir(QCoreApplication::applicationDirPath()).filePath(translation),
-                QString(), QString(), QString());
+                              QString(), QString(), QString());
     if (!translated)
         translated
             = translator.load(QLatin1String(":/") + translation, QString(), QString(), QString());

@@ -133,6 +133,13 @@ void saveAppSettings(const QString &iniPath)
     store->sync();
 }
 
+void clearAppSettings(const QString &iniPath)
+{
+    auto store = openStore(iniPath);
+    store->clear();
+    store->sync();
+}
+
 void applyControlLimits(AppSettingsRecord &record)
 {
     const auto &infos = settingInfos();

@@ -261,6 +261,8 @@ void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value
 // is an INI file with the same keys and groups.
 void loadAppSettings(const QString &iniPath = QString());
 void saveAppSettings(const QString &iniPath = QString());
+// Removes every key of the store ("Clear Settings").
+void clearAppSettings(const QString &iniPath = QString());
 
 // Applies the limits that the controls of the window would apply: spin-box
 // ranges, two decimals for the ratio limits, line-edit lengths, and a
