@@ -37,7 +37,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     sourceTexts.insert(source);
 
     MessageState state {source, translation, context, locations, unfinished, numerusForm, {}, {},
-                        {},     {},          {},      {},        {},         {},          {}};
+                        {},     {},          {},      {},        {},         {},          {}, {}};
     state.firstSource = firstSignificantCharacter(source, acceleratorMarker, argumentMarker);
     state.firstTranslation
         = firstSignificantCharacter(translation, acceleratorMarker, argumentMarker);

@@ -153,6 +153,8 @@ private:
     void fail(int index, const QString &text = QString())
     {
         m_state.failed.set(index);
+        if (!m_store.findingAllowed(m_state, index))
+            return;
         m_store.recordTranslationFinding(
             m_state, index, text.isEmpty() ? m_texts : QString(text + QLatin1Char('\n') + m_texts));
     }

@@ -131,7 +131,7 @@ private:
 void TextScanner::fail(int index, const QString &message)
 {
     m_state.failed.set(index);
-    if (skipped(index))
+    if (skipped(index) || !m_store.findingAllowed(m_state, index))
         return;
     const QChar lf = QLatin1Char('\n');
     if (m_translationSide) {
@@ -150,7 +150,7 @@ void TextScanner::fail(int index, const QString &message)
 void TextScanner::failToken(int index, const QString &message, const QString &token)
 {
     m_state.failed.set(index);
-    if (skipped(index))
+    if (skipped(index) || !m_store.findingAllowed(m_state, index))
         return;
     const QChar lf = QLatin1Char('\n');
     if (m_translationSide)

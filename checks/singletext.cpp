@@ -103,9 +103,10 @@ TextSide::TextSide(results &store, MessageState &state, bool translationSide)
 // A translation check skipped by its partially checked box still sets its failure
 // flag: the flags say what the text is (T8.2 and T8.4 ask about T8.1 to T8.3), the
 // box only what the report shows.
-bool TextSide::recordable(int index) const
+bool TextSide::recordable(int index)
 {
-    return !translationSide || !skippedInPartialState(index, m_state);
+    return (!translationSide || !skippedInPartialState(index, m_state))
+           && store.findingAllowed(m_state, index);
 }
 
 void TextSide::record(int index, const QString &key)

@@ -39,7 +39,7 @@ public:
     bool failed(int index) const { return m_state.failed[index]; }
 
 private:
-    bool recordable(int index) const;
+    bool recordable(int index);
     void record(int index, const QString &key);
     const QString &ownKey();
 

@@ -82,13 +82,16 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
 
     QString word, previousWord;
     bool hasLetter = false;
+    qsizetype recordedSize = 0;
     const auto endWord = [&](int position) {
         bool duplicate = false;
         processWord(word, hasLetter, words, previousWord, duplicate, isTranslation);
-        if (duplicate)
+        if (duplicate && itemAllowed(recordedSize, wordLists(isTranslation).doubledWords, text)) {
+            recordedSize += text.size();
             doubledWords.append(tr("Found duplicate word '%1' at position %2.")
                                     .arg(previousWord, QString::number(position))
                                 + QLatin1Char('\n') + text + QLatin1String("\n\n"));
+        }
         word.clear();
         hasLetter = false;
     };

@@ -1,82 +1,115 @@
-// Arbitrary source/translation pairs through every check, under several
-// languages and option sets.
+// Arbitrary source/translation pairs through every check and the report of
+// every tab, under several languages and option sets.
+//
+// Input: a language byte, a flags byte, OptionBytes bytes of options, then the
+// source, a NUL byte and the translation (UTF-8).
 
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "fuzzsupport.h"
 
-#include <QCoreApplication>
-#include <cstdint>
+#include <QHash>
 #include <cstring>
+#include <memory>
 
 namespace {
 
 const char *const Languages[] = {"en", "de_DE", "ja", "zh_CN", "ar", "hi", "pl", "fr", "", "xx"};
+const int LanguageCount = int(sizeof(Languages) / sizeof(*Languages));
+const size_t OptionBytes = 16;
+const char *const LineEditTexts[] = {"-.&", ".", "%", "&", "ab", ":;"};
 
-// Turns the first bytes into options: tri-state boxes, option boxes, line edits.
-void chooseOptions(const uint8_t *data, size_t size)
+// Boxes, spin boxes and line edits from the option bytes; each byte feeds
+// several options, one bit (or pair of bits) each.
+void chooseOptions(const uint8_t *options)
 {
-    AppSettings = AppSettingsRecord();
-    const auto &infos = settingInfos();
+    const QList<SettingInfo> &infos = settingInfos();
     for (int i = 0; i < infos.size(); ++i) {
-        const uint8_t byte = size ? data[i % size] : 0;
-        switch (infos[i].kind) {
+        const int byte = options[size_t(i) % OptionBytes];
+        const int bits = byte >> ((i / int(OptionBytes)) % 7);
+        switch (infos.at(i).kind) {
         case SettingKind::Bool:
-            setSettingValue(AppSettings, i, (byte >> (i % 8)) & 1);
+            setSettingValue(AppSettings, i, bool(bits & 1));
             break;
         case SettingKind::State:
-            setSettingValue(AppSettings, i, byte % 3);
+            setSettingValue(AppSettings, i, (bits & 3) % 3);
             break;
         case SettingKind::Int:
-        case SettingKind::Float:
-            setSettingValue(AppSettings, i, infos[i].low + (byte % 8) * (infos[i].high - infos[i].low) / 7);
+        case SettingKind::Float: {
+            const double low = infos.at(i).low;
+            const double high = infos.at(i).high;
+            setSettingValue(AppSettings, i, low + (byte % 8) * (high - low) / 7);
             break;
+        }
         case SettingKind::String:
-            if (infos[i].high > 0 && (byte & 0x80))
-                setSettingValue(AppSettings, i, QStringLiteral("-.&"));
+            if (infos.at(i).high > 0)
+                setSettingValue(
+                    AppSettings, i,
+                    QString::fromLatin1(LineEditTexts[byte % std::size(LineEditTexts)]));
             break;
         case SettingKind::Bytes:
             break;
         }
     }
+    applyControlLimits(AppSettings);
+}
+
+// Building the language rules costs more than checking a message, so a store is
+// set up once for each language and each state of the two options the set-up
+// reads, and every input starts from a copy of it (the containers are shared
+// until written).
+const results &preparedStore(int language)
+{
+    static QHash<int, std::shared_ptr<results>> stores;
+    const int key = language * 4 + (AppSettings.checkS5_3_1CheckBox ? 1 : 0)
+                    + (AppSettings.checkT5_3_1CheckBox ? 2 : 0);
+    std::shared_ptr<results> &store = stores[key];
+    if (!store) {
+        store = std::make_shared<results>();
+        store->setUpLanguage(QString::fromLatin1(Languages[language]), true,
+                             QStringLiteral("fuzz.ts"));
+    }
+    return *store;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    if (size < 3)
+    fuzzsupport::setUp();
+    if (size < 2 + OptionBytes)
         return 0;
-    chooseOptions(data, 3);
-    const char *language = Languages[data[0] % (sizeof(Languages) / sizeof(*Languages))];
-    const int numerusForm = data[1] % 5;
-    const bool unfinished = data[2] & 1;
-    data += 3;
-    size -= 3;
-    const uint8_t *split = static_cast<const uint8_t *>(std::memchr(data, 0, size));
+    const int language = data[0] % LanguageCount;
+    const int flags = data[1];
+    if (flags & 0x80)
+        fuzzsupport::setDefaultOptions();
+    else
+        chooseOptions(data + 2);
+    const int numerusForm = flags % 5;
+    const bool unfinished = flags & 0x08;
+    const bool vanished = (flags & 0x70) == 0x70;
+    const QString warning = (flags & 0x20) ? QStringLiteral("Numerus warning\n") : QString();
+    data += 2 + OptionBytes;
+    size -= 2 + OptionBytes;
+
+    const auto *split = static_cast<const uint8_t *>(std::memchr(data, 0, size));
     const size_t sourceSize = split ? size_t(split - data) : size;
-    const QString source = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(sourceSize));
+    const QString source
+        = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(sourceSize));
     const QString translation = split ? QString::fromUtf8(reinterpret_cast<const char *>(split + 1),
                                                           qsizetype(size - sourceSize - 1))
                                       : QString();
-    results store;
-    store.setUpLanguage(QString::fromLatin1(language), true, QStringLiteral("fuzz.ts"));
-    const QList<QString> locations{QStringLiteral("a.cpp   Line: 1")};
-    store.checkMessage(source, translation, QStringLiteral("Context"), locations, unfinished, false,
-                       numerusForm, QString(), QString());
+
+    results store = preparedStore(language);
+    const QList<QString> locations {QStringLiteral("a.cpp   Line: 1")};
+    store.checkMessage(source, translation, QStringLiteral("Context"), locations, unfinished,
+                       vanished, numerusForm, warning, warning);
+    // The pair the other way round meets the first one in the catalogue checks.
     store.checkMessage(translation, source, QStringLiteral("Context"), locations, false, false, 0,
                        QString(), QString());
     store.runCatalogueChecks();
-    for (int index = 0; index < CheckCount; ++index) {
-        const CheckInfo &info = checkInfo(index);
-        if (info.store == StoreKind::Findings)
-            store.formatFindings(index, true, true, true, false, index % 2);
-        else if (info.store == StoreKind::Items)
-            store.formatItemList(index, true, true);
-    }
+    const ReportOptions options = reportOptionsFromSettings();
+    const QString header = reportHeader(QTime(12, 0));
+    const QString summary = reportSummary(store, QStringLiteral("fuzz.ts"), 1);
+    for (const QString &tab : tabNames())
+        tabReport(store, tab, header, summary, options);
     return 0;
 }

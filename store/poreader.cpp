@@ -33,7 +33,7 @@ class PoReader
 public:
     static const int HeaderPeekSize = 64 * 1024;
 
-    PoReader(bool clearFirst, const QString &path, results *store, QFile *file)
+    PoReader(bool clearFirst, const QString &path, results *store, QIODevice *file)
         : m_clearFirst(clearFirst)
         , m_path(path)
         , m_store(store)
@@ -77,7 +77,7 @@ private:
     const QString m_path;
     results *const m_store;
     FileProblems m_problems;
-    QFile *const m_file;
+    QIODevice *const m_file;
     QStringDecoder m_decoder;
     bool m_languageSetUp = false;
     QString m_language;
@@ -554,16 +554,21 @@ QString unescapePoString(const QString &text)
     return result;
 }
 
+void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store)
+{
+    qInfo().noquote() << "Reading file" << path;
+    if (clearFirst)
+        store->clear();
+    PoReader reader(clearFirst, path, store, device);
+    reader.read();
+}
+
 QString readPoFile(bool clearFirst, const QString &path, results *store)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
                + path;
-    qInfo().noquote() << "Reading file" << path;
-    if (clearFirst)
-        store->clear();
-    PoReader reader(clearFirst, path, store, &file);
-    reader.read();
+    readPoDevice(clearFirst, path, &file, store);
     return QString();
 }

@@ -6,10 +6,15 @@
 #include <QSet>
 #include <QString>
 
+class QIODevice;
 class results;
 
 QString readTsFile(bool clearFirst, const QString &path, results *store);
 QString readPoFile(bool clearFirst, const QString &path, results *store);
+// The same readers over a device opened for reading; path only names the file in
+// the reports. For callers that hold the bytes already.
+void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
+void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 QString unescapePoString(const QString &text);
 
 // Progress of the directory walks; the window passes its progress dialog behind

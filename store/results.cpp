@@ -3,6 +3,7 @@
 #include "store/appsettings.h"
 
 #include <QtDebug>
+#include <limits>
 
 void FindingMap::insert(const QString &key, const QString &value)
 {
@@ -85,17 +86,54 @@ void results::recordFinding(FindingMap &map, const QString &findingText, const Q
     map.insert(findingText, value);
 }
 
-void results::recordSourceFinding(const MessageState &state, int index, const QString &key,
+namespace {
+
+// The start of a text, to name it in a report line.
+QString textStart(const QString &text)
+{
+    const qsizetype shown = 60;
+    return text.size() <= shown ? text : text.left(shown) + QStringLiteral("...");
+}
+
+} // namespace
+
+bool results::itemAllowed(qsizetype &recordedSize, int index, const QString &text)
+{
+    const qsizetype reported = std::numeric_limits<qsizetype>::max();
+    if (recordedSize < findingBudget)
+        return true;
+    if (recordedSize != reported) {
+        recordedSize = reported;
+        fileAssert(false, tr("Too many findings of check %1 in one text. Its further findings "
+                             "in this text are not reported.")
+                                  .arg(QLatin1String(checkInfo(index).id))
+                              + QLatin1Char('\n') + textStart(text));
+    }
+    return false;
+}
+
+bool results::findingAllowed(MessageState &state, int index)
+{
+    const bool translationCheck = checkInfo(index).id[0] == 'T';
+    return itemAllowed(state.recordedKeySize[index], index,
+                       translationCheck ? state.translation : state.source);
+}
+
+void results::recordSourceFinding(MessageState &state, int index, const QString &key,
                                   const QString &valuePrefix)
 {
-    if (state.numerusForm > sourceRules.maxNumerus)
+    if (state.numerusForm > sourceRules.maxNumerus || !findingAllowed(state, index))
         return;
+    state.recordedKeySize[index] += key.size() + valuePrefix.size() * state.locations.size();
     for (const QString &location : state.locations)
         recordFinding(m_findings[index], key,
                       valuePrefix.isEmpty() ? location : QString(valuePrefix + location));
 }
 
-void results::recordTranslationFinding(const MessageState &state, int index, const QString &key)
+void results::recordTranslationFinding(MessageState &state, int index, const QString &key)
 {
+    if (!findingAllowed(state, index))
+        return;
+    state.recordedKeySize[index] += key.size();
     recordFinding(m_findings[index], key, state.context);
 }

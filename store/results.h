@@ -63,6 +63,7 @@ struct MessageState {
     QChar firstTranslation;
     QSet<QString> sourceEmails, sourceUris, sourceTags;
     QSet<QString> translationEmails, translationUris, translationTags;
+    std::array<qsizetype, CheckCount> recordedKeySize; // by check index, see results::findingBudget
 };
 
 class results
@@ -167,11 +168,23 @@ private:
     void listWordsAndTexts(bool translationSide);
 
 public:
+    // A finding key (or value) may hold the whole text, and a check may fail at
+    // every position of it: a huge text would need memory and time quadratic in
+    // its size. So a check records the findings of one message only until their
+    // keys and values hold findingBudget characters (the first finding always);
+    // the first finding dropped is reported in check "0".
+    static const qsizetype findingBudget = qsizetype(1) << 20;
+    // False when check index has spent its budget for this message; call it before
+    // building a costly key. The recording helpers call it too.
+    bool findingAllowed(MessageState &state, int index);
+    // The same for a list of one text that is not a message (doubled words).
+    bool itemAllowed(qsizetype &recordedSize, int index, const QString &text);
+
     // Recording helpers shared by the check areas.
     // A non-empty valuePrefix is put before each location (S20: source + "\n").
-    void recordSourceFinding(const MessageState &state, int index, const QString &key,
+    void recordSourceFinding(MessageState &state, int index, const QString &key,
                              const QString &valuePrefix = QString());
-    void recordTranslationFinding(const MessageState &state, int index, const QString &key);
+    void recordTranslationFinding(MessageState &state, int index, const QString &key);
     // The partially-checked rule: true when the T check must be skipped for this message.
     static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
     {

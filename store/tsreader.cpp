@@ -300,16 +300,21 @@ void TsReader::readVariantsTranslation(Message &message)
 
 } // namespace
 
+void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store)
+{
+    qInfo().noquote() << "Reading file" << path;
+    if (clearFirst)
+        store->clear();
+    TsReader reader(clearFirst, path, store, device);
+    reader.read();
+}
+
 QString readTsFile(bool clearFirst, const QString &path, results *store)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
                + path;
-    qInfo().noquote() << "Reading file" << path;
-    if (clearFirst)
-        store->clear();
-    TsReader reader(clearFirst, path, store, &file);
-    reader.read();
+    readTsDevice(clearFirst, path, &file, store);
     return QString();
 }

@@ -1,0 +1,19 @@
+// Arbitrary bytes as a .ts file: the reader, every check and the whole report.
+
+#include "fuzzsupport.h"
+#include "store/readers.h"
+
+#include <QBuffer>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzzsupport::setUp();
+    QByteArray bytes = fuzzsupport::bytesOf(data, size);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    results store;
+    readTsDevice(true, QStringLiteral("fuzz.ts"), &buffer, &store);
+    store.runCatalogueChecks();
+    fuzzsupport::wholeReport(store);
+    return 0;
+}
