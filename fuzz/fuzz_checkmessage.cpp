@@ -83,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzzsupport::setDefaultOptions();
     else
         chooseOptions(data + 2);
+    const uint8_t *const optionBytes = data + 2;
     const int numerusForm = flags % 5;
     const bool unfinished = flags & 0x08;
     const bool vanished = (flags & 0x70) == 0x70;
@@ -106,10 +107,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     store.checkMessage(translation, source, QStringLiteral("Context"), locations, false, false, 0,
                        QString(), QString());
     store.runCatalogueChecks();
-    const ReportOptions options = reportOptionsFromSettings();
-    const QString header = reportHeader(QTime(12, 0));
-    const QString summary = reportSummary(store, QStringLiteral("fuzz.ts"), 1);
-    for (const QString &tab : tabNames())
-        tabReport(store, tab, header, summary, options);
+
+    // The boxes that show details, and the report switches, from the same bytes
+    // (reportOptionsFromSettings looks every box up by name: too slow per input).
+    ReportOptions options = fuzzsupport::defaultReportOptions();
+    if (!(flags & 0x80)) {
+        QByteArray boxes(reinterpret_cast<const char *>(optionBytes), OptionBytes);
+        options.boxChecked = [boxes](int index) {
+            return (uchar(boxes.at(index % OptionBytes)) >> (index / OptionBytes % 8)) & 1;
+        };
+        options.printLocation = boxes.at(0) & 1;
+        options.htmlS14 = boxes.at(1) & 1;
+        options.htmlT14 = boxes.at(2) & 1;
+    }
+    fuzzsupport::reportEveryTab(store, options);
     return 0;
 }

@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     results store;
     readTsDevice(true, QStringLiteral("fuzz.ts"), &buffer, &store);
     store.runCatalogueChecks();
-    fuzzsupport::wholeReport(store);
+    fuzzsupport::reportEveryTab(store, fuzzsupport::defaultReportOptions());
     return 0;
 }

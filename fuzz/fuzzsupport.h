@@ -2,6 +2,7 @@
 // Shared by the fuzz targets: one application object, no log output, the
 // options at their defaults, and the whole report over a store.
 
+#include "checks/catalogue.h"
 #include "checks/report.h"
 #include "store/appsettings.h"
 #include "store/results.h"
@@ -39,11 +40,20 @@ inline void setUp()
     setDefaultOptions();
 }
 
-// The batch log text, which holds the block of every check.
-inline QString wholeReport(const results &store)
+// The report options of the default settings.
+inline const ReportOptions &defaultReportOptions()
 {
-    return logReport(store, reportHeader(QTime(12, 0)),
-                     reportSummary(store, QStringLiteral("fuzz"), 1), true);
+    static const ReportOptions options = reportOptionsFromSettings();
+    return options;
+}
+
+// The text of every tab.
+inline void reportEveryTab(const results &store, const ReportOptions &options)
+{
+    const QString header = reportHeader(QTime(12, 0));
+    const QString summary = reportSummary(store, QStringLiteral("fuzz"), 1);
+    for (const QString &tab : tabNames())
+        tabReport(store, tab, header, summary, options);
 }
 
 inline QByteArray bytesOf(const uint8_t *data, size_t size)
