@@ -5,6 +5,13 @@
 
 #include "store/results.h"
 
+// A numerus message with another number of forms than expected.
+inline QString wrongNumberOfPlurals(int expected, int found)
+{
+    return results::tr("Wrong number of plurals (%1 != %2).")
+            .arg(QString::number(expected), QString::number(found));
+}
+
 class FileProblems
 {
 public:

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QtDebug>
+#include <optional>
 
 namespace {
 
@@ -104,8 +105,9 @@ private:
     int m_nplurals = -1;
 };
 
-// Reads, decodes and trims the next line. Invalid bytes are reported and read as
-// replacement characters, so that the structure of the entry survives.
+// Reads, decodes and trims the next line. Invalid bytes and NUL bytes (which end
+// a text for most tools) are reported and read as replacement characters, so that
+// the structure of the entry survives.
 bool PoReader::nextLine()
 {
     if (m_file->atEnd())
@@ -120,6 +122,10 @@ bool PoReader::nextLine()
                        .arg(QString::fromLatin1(m_decoder.name())),
                false);
         m_decoder.resetState();
+    }
+    if (bytes.contains('\0')) {
+        report(results::tr("NUL characters found. They are replaced."), false);
+        m_line.replace(QChar(0), QChar(QChar::ReplacementCharacter));
     }
     m_line = std::move(m_line).trimmed();
     return true;
@@ -346,9 +352,7 @@ void PoReader::flushEntry(bool checkIdFound)
     }
     check(m_msgid_pluralFound, results::tr("'msgid_pluralFound' not found"));
     check(m_translationList.size() == m_nplurals,
-          results::tr("Wrong number of plurals (%1 != %2).")
-                  .arg(QString::number(m_nplurals), QString::number(m_translationList.size())),
-          false);
+          wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
     for (int form = 2; form <= m_translationList.size(); ++form)
         m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
                               m_locations, m_fuzzy, false, form, QString(), QString());
@@ -497,6 +501,24 @@ void PoReader::compareNumerus()
 void PoReader::chooseCharset()
 {
     const QByteArray head = m_file->peek(HeaderPeekSize);
+    const auto reportUnsupported = [&](const QString &charset, int line) {
+        m_problems.report(results::tr("The charset %1 is not supported. The file was read as "
+                                      "UTF-8.")
+                                  .arg(charset),
+                          line, false);
+    };
+    // Lines are split at line-feed bytes, so a charset that spends more than one
+    // byte on an ASCII character (UTF-16, UTF-32) cannot be read line by line.
+    const auto isWide = [](std::optional<QStringConverter::Encoding> encoding) {
+        return encoding && *encoding != QStringConverter::Utf8
+               && *encoding != QStringConverter::Latin1 && *encoding != QStringConverter::System;
+    };
+    const auto byteOrderMark = QStringConverter::encodingForData(head);
+    if (isWide(byteOrderMark)) {
+        reportUnsupported(QString::fromLatin1(QStringConverter::nameForEncoding(*byteOrderMark)),
+                          1);
+        return;
+    }
     const QByteArray marker = "charset=";
     const qsizetype at = head.indexOf(marker);
     if (at < 0)
@@ -511,11 +533,8 @@ void PoReader::chooseCharset()
     if (charset.isEmpty() || upper == "UTF-8" || upper == "UTF8" || charset == "CHARSET")
         return;
     QStringDecoder decoder(charset.constData(), QStringConverter::Flag::Stateless);
-    if (!decoder.isValid()) {
-        m_problems.report(results::tr("The charset %1 is not supported. The file was read as "
-                                      "UTF-8.")
-                                  .arg(QString::fromLatin1(charset)),
-                          int(head.left(at).count('\n')) + 1, false);
+    if (!decoder.isValid() || isWide(QStringConverter::encodingForName(charset.constData()))) {
+        reportUnsupported(QString::fromLatin1(charset), int(head.left(at).count('\n')) + 1);
         return;
     }
     m_decoder = std::move(decoder);

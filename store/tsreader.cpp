@@ -4,11 +4,32 @@
 #include "store/readers.h"
 #include "store/results.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QtDebug>
 
 namespace {
+
+// The line of the first byte sequence of device that is not UTF-8, or 0 when there
+// is none or device cannot be read again from its start.
+int firstInvalidUtf8Line(QIODevice *device)
+{
+    if (device->isSequential() || !device->seek(0))
+        return 0;
+    const auto byteOrderMark = QStringConverter::encodingForData(device->peek(4));
+    if (byteOrderMark && *byteOrderMark != QStringConverter::Utf8)
+        return 0;
+    // A line feed never stands inside a UTF-8 sequence, so lines decode alone.
+    for (int line = 1; !device->atEnd(); ++line) {
+        QStringDecoder decoder(QStringConverter::Utf8);
+        const QString text = decoder.decode(device->readLine());
+        if (decoder.hasError())
+            return line;
+    }
+    return 0;
+}
 
 class TsReader
 {
@@ -110,8 +131,16 @@ void TsReader::read()
         m_problems.report(results::tr("There are length variants in this file. Import not "
                                       "complete, since this feature is not included yet."),
                           line());
-    if (m_xml.hasError())
-        m_problems.report(results::tr("Error while reading the file."), line());
+    if (m_xml.hasError()) {
+        // The stream reader decodes ahead of its tokens: for bytes that are not
+        // UTF-8 it names an earlier line than theirs.
+        int errorLine = 0;
+        if (m_xml.errorString()
+            == QCoreApplication::translate("QXmlStream", "Encountered incorrectly encoded content."))
+            errorLine = firstInvalidUtf8Line(m_xml.device());
+        m_problems.report(results::tr("Error while reading the file."),
+                          errorLine > 0 ? errorLine : line());
+    }
 }
 
 void TsReader::readContext()
@@ -259,6 +288,10 @@ void TsReader::readNumerusTranslation(Message &message)
         else
             check(message, form, form == 1 ? singular : plural);
     }
+    // Forms beyond those of the language are checked under numbers it does not know.
+    const int forms = m_store->translationRules.maxNumerus;
+    if (!message.vanished && forms != results::unknownNumerus && form > forms)
+        m_problems.report(wrongNumberOfPlurals(forms, form), line(), false);
 }
 
 QString TsReader::readNumerusForm()

@@ -2,6 +2,7 @@
 // reading passes of the all-files and filtered modes.
 
 #include "store/readers.h"
+#include "store/results.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,8 +22,10 @@ bool isPoName(const QString &name)
 // The entries of a directory: the default filter and order of QDir (hidden
 // entries excluded, sorted by name ignoring case), without "." and "..".
 // A directory already walked (by canonical path) yields nothing, so links that
-// form a cycle end the walk.
-QFileInfoList entriesOnce(const QString &directory, QSet<QString> &visited)
+// form a cycle end the walk. A directory that cannot be listed yields nothing
+// either; with a store, that is reported in check "0".
+QFileInfoList entriesOnce(const QString &directory, QSet<QString> &visited,
+                          results *store = nullptr)
 {
     QString canonical = QFileInfo(directory).canonicalFilePath();
     if (canonical.isEmpty())
@@ -31,6 +34,11 @@ QFileInfoList entriesOnce(const QString &directory, QSet<QString> &visited)
         return {};
     visited.insert(canonical);
     QFileInfoList entries = QDir(directory).entryInfoList();
+    // A directory that can be read lists at least "." and "..".
+    if (entries.isEmpty() && store)
+        store->fileAssert(false, results::tr("Could not open directory. It is not existing or "
+                                             "not readable.")
+                                         + QLatin1Char('\n') + directory);
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const QFileInfo &entry) {
                                      const QString name = entry.fileName();
@@ -51,12 +59,17 @@ QString filePath(const QString &directory, const QString &name)
 void readTranslationFile(const QString &directory, const QString &name, int &counter,
                          WalkProgress *progress, results *store)
 {
+    QString problem;
     if (isTsName(name))
-        readTsFile(false, filePath(directory, name), store);
+        problem = readTsFile(false, filePath(directory, name), store);
     else if (isPoName(name))
-        readPoFile(false, filePath(directory, name), store);
+        problem = readPoFile(false, filePath(directory, name), store);
     else
         return;
+    // A single file's reader text is shown by the front end; in a walk it would
+    // get lost.
+    if (!problem.isEmpty())
+        store->fileAssert(false, problem);
     ++counter;
     if (progress)
         progress->setValue(counter);
@@ -83,7 +96,7 @@ void collect(const QString &directory, QSet<QString> &names, QSet<QString> &visi
 void walk(const QString &directory, const QString *fileName, int &counter, bool countOnly,
           WalkProgress *progress, results *store, QSet<QString> &visited)
 {
-    for (const QFileInfo &entry : entriesOnce(directory, visited)) {
+    for (const QFileInfo &entry : entriesOnce(directory, visited, countOnly ? nullptr : store)) {
         if (progress && progress->wasCanceled())
             return;
         if (entry.isDir()) {

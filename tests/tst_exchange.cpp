@@ -216,6 +216,21 @@ private slots:
         QCOMPARE(readFile(exchange::mergedFilePath(ts)), byteOrderMark + messageA);
     }
 
+    // Files saved by other editors: a byte order mark and CRLF line ends everywhere.
+    void mergeCrlfAndByteOrderMarks()
+    {
+        const QString ts = m_home.path() + QStringLiteral("/crlf.ts");
+        writeFile(ts, byteOrderMark + QByteArray(messageA).replace("\n", "\r\n"));
+        writeFile(work(ts, exchange::sourceFileName), byteOrderMark + "A\r\n*****\r\n");
+        writeFile(work(ts, exchange::translationFileName), byteOrderMark + "X\r\n*****\r\n");
+        const exchange::Outcome outcome = exchange::mergeTranslation(ts, {}, {}, false);
+        QVERIFY2(outcome.succeeded, qPrintable(outcome.messages));
+        QCOMPARE(readFile(exchange::mergedFilePath(ts)),
+                 byteOrderMark
+                     + QByteArray(messageA).replace("<translation type=\"unfinished\"></translation>",
+                                                    "<translation>X</translation>"));
+    }
+
     void mergeRefusals_data()
     {
         QTest::addColumn<QByteArray>("ts");

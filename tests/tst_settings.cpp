@@ -124,6 +124,16 @@ private slots:
         QCOMPARE(AppSettings.Language, QStringLiteral("en"));
     }
 
+    void crlfAndByteOrderMark()
+    {
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF[MainWindow]\r\ncheckS1_2SpinBox=77\r\n");
+        file.close();
+        loadAppSettings(iniPath());
+        QCOMPARE(AppSettings.checkS1_2SpinBox, 77);
+    }
+
     void unreadableStoreGivesDefaults()
     {
         loadAppSettings(dir.filePath(QStringLiteral("missing/dir/kvn.ini")));

@@ -1,3 +1,4 @@
+#include "enginefixture.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -79,6 +80,42 @@ private slots:
             QTest::ignoreMessage(internal ? QtCriticalMsg : QtInfoMsg, qPrintable(items.value(0)));
         store.fileAssert(condition, QStringLiteral("Unknown tag x.\nLine 3 in a.ts"), internal);
         QCOMPARE(store.items(Check_0), items);
+    }
+
+    // A huge text that fails a check at every position: the findings of that check
+    // for the message stop at the budget, and check "0" says so once.
+    void findingBudget_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<int>("index");
+        QTest::newRow("doubled characters") << "(" << int(CheckS8_4);
+        QTest::newRow("markup nesting") << "</a>" << int(CheckS21_4);
+        QTest::newRow("e-mail tokens") << "a@b@c " << int(CheckS20_1);
+        QTest::newRow("doubled words") << "a " << int(CheckS13_1);
+    }
+    void findingBudget()
+    {
+        QFETCH(QString, piece);
+        QFETCH(int, index);
+        resetAppSettings();
+        const QString text = piece.repeated(300000 / piece.size());
+        Engine engine;
+        engine.check(text, text);
+        engine.store.runCatalogueChecks();
+        qsizetype recorded = 0;
+        const FindingMap &map = engine.store.findings(index);
+        for (auto it = map.entries().cbegin(); it != map.entries().cend(); ++it)
+            for (const QString &value : it.value())
+                recorded += it.key().size() + value.size();
+        for (const QString &item : engine.store.items(index))
+            recorded += item.size();
+        QVERIFY(recorded > 0);
+        QVERIFY(recorded < results::findingBudget + 3 * text.size());
+        const QString notice = QStringLiteral("Too many findings of check %1 in one text. Its "
+                                              "further findings in this text are not reported.\n")
+                                   .arg(QLatin1String(checkInfo(index).id))
+                               + text.left(60) + QStringLiteral("...");
+        QCOMPARE(engine.store.items(Check_0).count(notice), 1);
     }
 };
 

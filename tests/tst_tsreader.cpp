@@ -5,6 +5,7 @@
 #include "store/results.h"
 
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QtTest>
 
 using namespace readertest;
@@ -27,6 +28,7 @@ private slots:
     void messageParts();
     void badInput_data();
     void badInput();
+    void invalidUtf8Line();
 
 private:
     QTemporaryDir m_dir;
@@ -219,6 +221,18 @@ void TsReaderTest::badInput_data()
     bomb += "]>" + head + "<message><source>&j;</source><translation>x</translation></message>"
             + tail;
     QTest::newRow("entity expansion") << bomb << error << 0;
+    const char nul[] = "<message><source>a\0b</source><translation>c</translation></message>";
+    QTest::newRow("NUL byte") << head + QByteArray(nul, sizeof nul - 1) + tail << error << 0;
+    QTest::newRow("1,000 numerus forms")
+            << head + "<message numerus=\"yes\"><source>%n file(s)</source><translation>"
+                       + QByteArray("<numerusform>%n Dateien</numerusform>").repeated(1000)
+                       + "</translation></message>" + tail
+            << QStringList{"Wrong number of plurals (2 != 1000)."} << 2;
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    const QByteArray wide = utf16(QString::fromLatin1(
+            head + "<message><source>a</source><translation>b</translation></message>" + tail));
+    QTest::newRow("UTF-16 with byte order mark")
+            << QByteArray("\xff\xfe") + wide << QStringList() << 1;
 }
 
 void TsReaderTest::badInput()
@@ -231,6 +245,16 @@ void TsReaderTest::badInput()
     QCOMPARE(readTsFile(true, path, &store), QString());
     QCOMPARE(problemSummaries(store), expected);
     QCOMPARE(store.sourceCount, sources);
+}
+
+void TsReaderTest::invalidUtf8Line()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("bad.ts")),
+                                   "<TS language=\"de\">\n<context>\n<name>\xff</name>\n");
+    results store;
+    readTsFile(true, path, &store);
+    QCOMPARE(store.items(Check_0),
+             QStringList{"Error while reading the file.\nLine 3 in " + path + '\n' + reportRequest()});
 }
 
 QTEST_GUILESS_MAIN(TsReaderTest)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QtTest>
+#include <sys/fsuid.h>
 #include <unistd.h>
 
 using namespace readertest;
@@ -33,6 +34,30 @@ QByteArray tsFile(const QString &context)
              "</context></TS>";
 }
 
+// Permissions do not bind root: as root, the file system is used as nobody
+// while this lives.
+class AsNobody
+{
+public:
+    AsNobody()
+    {
+        if (m_root) {
+            setfsgid(65534);
+            setfsuid(65534);
+        }
+    }
+    ~AsNobody()
+    {
+        if (m_root) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+
+private:
+    const bool m_root = geteuid() == 0;
+};
+
 } // namespace
 
 class WalkTest : public QObject
@@ -45,7 +70,9 @@ private slots:
     void walks_data();
     void walks();
     void cancel();
-    void unreadableDirectory();
+    void unreadable_data();
+    void unreadable();
+    void manyEmptyFiles();
     void selection_data();
     void selection();
     void batchStep();
@@ -75,9 +102,10 @@ void WalkTest::initTestCase()
     writeFile(m_root + QStringLiteral("/c.po"), "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
                                                 "msgid \"s\"\nmsgstr \"\"\n");
     writeFile(m_root + QStringLiteral("/notes.txt"), "not a catalogue");
-    // Links that form cycles: one to the root, one to the parent.
+    // Links that form cycles: one to the root, one to the parent, one to itself.
     QVERIFY(QFile::link(m_root, m_root + QStringLiteral("/loop")));
     QVERIFY(QFile::link(QStringLiteral(".."), m_root + QStringLiteral("/sub/up")));
+    QVERIFY(QFile::link(QStringLiteral("self.ts"), m_root + QStringLiteral("/self.ts")));
 }
 
 void WalkTest::collect()
@@ -137,20 +165,56 @@ void WalkTest::cancel()
     QCOMPARE(readOrder(store), (QStringList{"a.ts", "B.ts"}));
 }
 
-void WalkTest::unreadableDirectory()
+void WalkTest::unreadable_data()
 {
-    if (geteuid() == 0)
-        QSKIP("Permissions do not bind root.");
-    const QString locked = m_dir.path() + QStringLiteral("/locked");
-    QDir().mkpath(locked + QStringLiteral("/inside"));
-    writeFile(locked + QStringLiteral("/inside/de.ts"), tsFile(QStringLiteral("x")));
-    QFile::setPermissions(locked, QFileDevice::Permissions());
+    QTest::addColumn<QString>("locked"); // below the walked directory
+    QTest::addColumn<int>("counter"); // both de.ts files are counted when they are reached
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("directory") << "locked" << 1
+                               << "Could not open directory. It is not existing or not readable.";
+    QTest::newRow("file") << "de.ts" << 2 << "Could not open file. It is not existing or in use.";
+}
+
+// What cannot be read is reported in check "0", with its path.
+void WalkTest::unreadable()
+{
+    QFETCH(QString, locked);
+    QFETCH(int, counter);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                          | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                          | QFileDevice::ExeOther;
+    QFile::setPermissions(dir.path(), open);
+    QDir(dir.path()).mkpath(QStringLiteral("locked"));
+    writeFile(dir.filePath(QStringLiteral("locked/de.ts")), tsFile(QStringLiteral("x")));
+    writeFile(dir.filePath(QStringLiteral("de.ts")), tsFile(QStringLiteral("y")));
+    const QString path = dir.filePath(locked);
+    QFile::setPermissions(path, QFileDevice::Permissions());
+    results store;
+    int read = 0;
+    {
+        AsNobody nobody;
+        readDirectory(dir.path(), read, false, nullptr, &store);
+    }
+    QFile::setPermissions(path, open);
+    QCOMPARE(read, counter);
+    QCOMPARE(store.items(Check_0), QStringList{problem + '\n' + path});
+}
+
+void WalkTest::manyEmptyFiles()
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < 10000; ++i)
+        writeFile(dir.filePath(QString::number(i) + (i % 2 ? ".ts" : ".po")), QByteArray());
     results store;
     int counter = 0;
-    readDirectory(locked, counter, false, nullptr, &store);
-    QFile::setPermissions(locked,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(counter, 0);
+    readDirectory(dir.path(), counter, false, nullptr, &store);
+    QCOMPARE(counter, 10000);
+    const QStringList problems = problemSummaries(store);
+    QCOMPARE(problems.size(), 10000);
+    QCOMPARE(problems.count(QStringLiteral("The file is empty.")), 5000);
+    QCOMPARE(problems.count(QStringLiteral("Error while reading the file. *")), 5000);
 }
 
 void WalkTest::selection_data()
