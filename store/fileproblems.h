@@ -9,7 +9,7 @@
 inline QString wrongNumberOfPlurals(int expected, int found)
 {
     return results::tr("Wrong number of plurals (%1 != %2).")
-            .arg(QString::number(expected), QString::number(found));
+        .arg(QString::number(expected), QString::number(found));
 }
 
 class FileProblems

@@ -504,7 +504,7 @@ void PoReader::chooseCharset()
     const auto reportUnsupported = [&](const QString &charset, int line) {
         m_problems.report(results::tr("The charset %1 is not supported. The file was read as "
                                       "UTF-8.")
-                                  .arg(charset),
+                              .arg(charset),
                           line, false);
     };
     // Lines are split at line-feed bytes, so a charset that spends more than one

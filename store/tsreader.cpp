@@ -136,7 +136,8 @@ void TsReader::read()
         // UTF-8 it names an earlier line than theirs.
         int errorLine = 0;
         if (m_xml.errorString()
-            == QCoreApplication::translate("QXmlStream", "Encountered incorrectly encoded content."))
+            == QCoreApplication::translate("QXmlStream",
+                                           "Encountered incorrectly encoded content."))
             errorLine = firstInvalidUtf8Line(m_xml.device());
         m_problems.report(results::tr("Error while reading the file."),
                           errorLine > 0 ? errorLine : line());

@@ -38,7 +38,7 @@ QFileInfoList entriesOnce(const QString &directory, QSet<QString> &visited,
     if (entries.isEmpty() && store)
         store->fileAssert(false, results::tr("Could not open directory. It is not existing or "
                                              "not readable.")
-                                         + QLatin1Char('\n') + directory);
+                                     + QLatin1Char('\n') + directory);
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const QFileInfo &entry) {
                                      const QString name = entry.fileName();

@@ -225,10 +225,11 @@ private slots:
         writeFile(work(ts, exchange::translationFileName), byteOrderMark + "X\r\n*****\r\n");
         const exchange::Outcome outcome = exchange::mergeTranslation(ts, {}, {}, false);
         QVERIFY2(outcome.succeeded, qPrintable(outcome.messages));
-        QCOMPARE(readFile(exchange::mergedFilePath(ts)),
-                 byteOrderMark
-                     + QByteArray(messageA).replace("<translation type=\"unfinished\"></translation>",
-                                                    "<translation>X</translation>"));
+        QCOMPARE(
+            readFile(exchange::mergedFilePath(ts)),
+            byteOrderMark
+                + QByteArray(messageA).replace("<translation type=\"unfinished\"></translation>",
+                                               "<translation>X</translation>"));
     }
 
     void mergeRefusals_data()

@@ -161,9 +161,9 @@ void PoReaderTest::problems_data()
                           "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
             << QStringList{"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
     QTest::newRow("two bytes per character")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                          "\"Content-Type: text/plain; charset=UTF-16\\n\"\n")
-            << QStringList{"The charset UTF-16 is not supported. The file was read as UTF-8."};
+        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                      "\"Content-Type: text/plain; charset=UTF-16\\n\"\n")
+        << QStringList {"The charset UTF-16 is not supported. The file was read as UTF-8."};
     QTest::newRow("repeated language field")
             << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
                           "\"Language: it\\n\"\n\"Language: de\\n\"\n")
@@ -256,7 +256,9 @@ void PoReaderTest::charsets_data()
                                   << QByteArray("\xcf\xf0\xe8\xe2\xe5\xf2") << u"Привет"_qs;
     QTest::newRow("KOI8-R") << QByteArray("KOI8-R") << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4")
                             << u"Привет"_qs;
-    QTest::newRow("ISO-8859-2") << QByteArray("ISO-8859-2") << QByteArray("\xb3\xf3" "d\xbc")
+    QTest::newRow("ISO-8859-2") << QByteArray("ISO-8859-2")
+                                << QByteArray("\xb3\xf3"
+                                              "d\xbc")
                                 << u"łódź"_qs;
 }
 
@@ -267,12 +269,13 @@ void PoReaderTest::charsets()
     QFETCH(QByteArray, translation);
     QFETCH(QString, expected);
     results store;
-    readPoFile(true,
-               write("msgid \"\"\nmsgstr \"\"\n\"Language: ru\\n\"\n\"Content-Type: text/plain; charset="
-                     + charset + "\\n\"\n\nmsgid \"Hello\"\nmsgstr \"" + translation + "\"\n"),
-               &store);
+    readPoFile(
+        true,
+        write("msgid \"\"\nmsgstr \"\"\n\"Language: ru\\n\"\n\"Content-Type: text/plain; charset="
+              + charset + "\\n\"\n\nmsgid \"Hello\"\nmsgstr \"" + translation + "\"\n"),
+        &store);
     QCOMPARE(problemSummaries(store), QStringList());
-    QCOMPARE(store.translationTexts, QSet<QString>{expected});
+    QCOMPARE(store.translationTexts, QSet<QString> {expected});
 }
 
 void PoReaderTest::badInput_data()
@@ -297,20 +300,20 @@ void PoReaderTest::badInput_data()
     QTest::newRow("NUL bytes") << header + QByteArray(nul, sizeof nul - 1)
                                << "NUL characters found. They are replaced." << 1;
     QTest::newRow("10,000 continuation lines")
-            << header + "msgid \"a\"\n" + QByteArray("\"b \"\n").repeated(10000) + "msgstr \"c\"\n"
-            << QString() << 1;
+        << header + "msgid \"a\"\n" + QByteArray("\"b \"\n").repeated(10000) + "msgstr \"c\"\n"
+        << QString() << 1;
     QByteArray forms;
     for (int form = 0; form < 1000; ++form)
         forms += "msgstr[" + QByteArray::number(form) + "] \"%n x\"\n";
     QTest::newRow("1,000 numerus forms")
-            << header.chopped(1) + "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
-                       + "msgid \"%n a\"\nmsgid_plural \"%n as\"\n" + forms
-            << "Wrong number of plurals (2 != 1000)." << 1;
+        << header.chopped(1) + "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
+               + "msgid \"%n a\"\nmsgid_plural \"%n as\"\n" + forms
+        << "Wrong number of plurals (2 != 1000)." << 1;
     QStringEncoder utf16(QStringConverter::Utf16LE);
     const QByteArray wide = utf16(QString::fromLatin1(header));
     QTest::newRow("UTF-16 with byte order mark")
-            << QByteArray("\xff\xfe") + wide
-            << "The charset UTF-16LE is not supported. The file was read as UTF-8." << 0;
+        << QByteArray("\xff\xfe") + wide
+        << "The charset UTF-16LE is not supported. The file was read as UTF-8." << 0;
 }
 
 void PoReaderTest::badInput()

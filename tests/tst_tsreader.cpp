@@ -224,15 +224,15 @@ void TsReaderTest::badInput_data()
     const char nul[] = "<message><source>a\0b</source><translation>c</translation></message>";
     QTest::newRow("NUL byte") << head + QByteArray(nul, sizeof nul - 1) + tail << error << 0;
     QTest::newRow("1,000 numerus forms")
-            << head + "<message numerus=\"yes\"><source>%n file(s)</source><translation>"
-                       + QByteArray("<numerusform>%n Dateien</numerusform>").repeated(1000)
-                       + "</translation></message>" + tail
-            << QStringList{"Wrong number of plurals (2 != 1000)."} << 2;
+        << head + "<message numerus=\"yes\"><source>%n file(s)</source><translation>"
+               + QByteArray("<numerusform>%n Dateien</numerusform>").repeated(1000)
+               + "</translation></message>" + tail
+        << QStringList {"Wrong number of plurals (2 != 1000)."} << 2;
     QStringEncoder utf16(QStringConverter::Utf16LE);
     const QByteArray wide = utf16(QString::fromLatin1(
-            head + "<message><source>a</source><translation>b</translation></message>" + tail));
+        head + "<message><source>a</source><translation>b</translation></message>" + tail));
     QTest::newRow("UTF-16 with byte order mark")
-            << QByteArray("\xff\xfe") + wide << QStringList() << 1;
+        << QByteArray("\xff\xfe") + wide << QStringList() << 1;
 }
 
 void TsReaderTest::badInput()
@@ -253,8 +253,8 @@ void TsReaderTest::invalidUtf8Line()
                                    "<TS language=\"de\">\n<context>\n<name>\xff</name>\n");
     results store;
     readTsFile(true, path, &store);
-    QCOMPARE(store.items(Check_0),
-             QStringList{"Error while reading the file.\nLine 3 in " + path + '\n' + reportRequest()});
+    QCOMPARE(store.items(Check_0), QStringList {"Error while reading the file.\nLine 3 in " + path
+                                                + '\n' + reportRequest()});
 }
 
 QTEST_GUILESS_MAIN(TsReaderTest)

@@ -199,7 +199,7 @@ void WalkTest::unreadable()
     }
     QFile::setPermissions(path, open);
     QCOMPARE(read, counter);
-    QCOMPARE(store.items(Check_0), QStringList{problem + '\n' + path});
+    QCOMPARE(store.items(Check_0), QStringList {problem + '\n' + path});
 }
 
 void WalkTest::manyEmptyFiles()
