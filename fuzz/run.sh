@@ -1,32 +1,47 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang (ASan, UBSan, libFuzzer) and runs each for a
-# bounded time. usage: fuzz/run.sh [SECONDS_PER_TARGET]   (default 30)
+# Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build-fuzz/ and
+# runs each for a bounded time from its seed corpus (fuzz/seeds/<target>) and the
+# corpus it grew before (build-fuzz/fuzz-corpus/<target>). Installs what is
+# missing. A crash, timeout, leak or sanitizer report fails the run; its input is
+# left in build-fuzz/ as crash-*, timeout-*, leak-* or oom-*.
+# usage: fuzz/run.sh [SECONDS_PER_TARGET]   (default 30)
+# FUZZ_RUNS=N runs each target for N executions instead of a time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-30}
-for p in clang libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
-    || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null
-done
 BUILD=${FUZZ_BUILD_DIR:-build-fuzz}
-[ -f "$BUILD/build.ninja" ] || cmake -S . -B "$BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-  -DKVN_FUZZ=ON -DKVN_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" -j "$(nproc)"
+TARGETS=()
+for source in fuzz/fuzz_*.cpp; do
+  TARGETS+=("$(basename "$source" .cpp)")
+done
+
+EXTRA_PACKAGES="clang libclang-rt-14-dev" BUILD_DIR=$BUILD BUILD_TARGETS="${TARGETS[*]}" \
+  CMAKE_ARGS="-DCMAKE_CXX_COMPILER=clang++ -DKVN_FUZZ=ON -DKVN_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo" \
+  bash scripts/setup.sh
+
+if [ -n "${FUZZ_RUNS:-}" ]; then
+  limit=(-runs="$FUZZ_RUNS")
+else
+  limit=(-max_total_time="$SECONDS_PER_TARGET")
+fi
 status=0
-for target in "$BUILD"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
-  name=$(basename "$target")
+for name in "${TARGETS[@]}"; do
   corpus="$BUILD/fuzz-corpus/$name"
   mkdir -p "$corpus"
-  seeds="fuzz/seeds/$name"
-  echo "== $name: ${SECONDS_PER_TARGET}s"
-  args=("$corpus")
-  [ -d "$seeds" ] && args+=("$seeds")
-  if ! "$target" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=2048 \
-       -print_final_stats=1 "${args[@]}" 2>"$BUILD/$name.log"; then
+  log="$BUILD/$name.log"
+  if "$BUILD/fuzz/$name" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+       -artifact_prefix="$BUILD/" "$corpus" "fuzz/seeds/$name" >"$log" 2>&1; then
+    result=ok
+  else
+    result=FAILED
     status=1
-    tail -40 "$BUILD/$name.log"
   fi
-  grep -E "stat::number_of_executed_units|Done [0-9]+ runs" "$BUILD/$name.log" || true
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+  echo "$name: $result, ${runs:-?} executions (${speed:-?}/s), corpus $(ls "$corpus" | wc -l) inputs"
+  if [ "$result" = FAILED ]; then
+    grep -E "^(==[0-9]+==ERROR|SUMMARY|.*runtime error|artifact_prefix|Test unit written)" "$log" || true
+    tail -n 60 "$log"
+  fi
 done
 exit $status

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root or with sudo), then configures
 # and builds into build/. A second run skips what is installed and built already.
+# BUILD_DIR, CMAKE_ARGS (first configure only), EXTRA_PACKAGES and BUILD_TARGETS
+# let the sanitizer and fuzz scripts reuse it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-          fonts-dejavu-core)
+          fonts-dejavu-core ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -22,4 +24,5 @@ BUILD_DIR=${BUILD_DIR:-build}
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
   cmake -S . -B "$BUILD_DIR" -G Ninja ${CMAKE_ARGS:-}
 fi
-cmake --build "$BUILD_DIR" -j "$(nproc)"
+# BUILD_TARGETS: only these targets (default: all).
+cmake --build "$BUILD_DIR" -j "$(nproc)" ${BUILD_TARGETS:+--target $BUILD_TARGETS}
