@@ -1,5 +1,7 @@
 #include "assistant/exchange.h"
 
+#include "store/readers.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -50,6 +52,8 @@ const char writingDone[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 do
 const char writingFileError[]
     = QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing file %1 gave error code %2.");
 const char mergingAbort[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Merging abort.");
+const char notUtf8[] = QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                         "Reading %1 stopped in line %2: the line is not UTF-8.");
 
 // A message in the dialog's translation context, with its arguments.
 template<typename... Args> QString text(const char *source, const Args &...arguments)
@@ -164,9 +168,14 @@ private:
     int m_openedAt = 0;
 };
 
-// Reads every line of an open text file, line endings removed.
-QFileDevice::FileError readLines(QFile &file, QStringList &lines)
+// Reads every line of an open text file, line endings removed. Bytes that are not
+// UTF-8 would be read as replacement characters and end up in the files written
+// from them, so invalidLine receives the first line that holds some (0: none).
+QFileDevice::FileError readLines(QFile &file, QStringList &lines, int &invalidLine)
 {
+    invalidLine = firstInvalidUtf8Line(&file);
+    if (!file.seek(0))
+        return QFileDevice::ReadError;
     QTextStream in(&file);
     QString line;
     while (in.readLineInto(&line))
@@ -216,7 +225,12 @@ bool collectDistinctTexts(QFile &file, const QString &element, QStringList &text
 {
     const QString path = file.fileName();
     QStringList lines;
-    const QFileDevice::FileError error = readLines(file, lines);
+    int invalidLine = 0;
+    const QFileDevice::FileError error = readLines(file, lines, invalidLine);
+    if (invalidLine > 0) {
+        messages += line(notUtf8, path, QString::number(invalidLine));
+        return false;
+    }
     TextCollector collector(element);
     for (int i = 0; i < lines.size(); ++i) {
         const TextCollector::Step step = collector.addLine(lines.at(i), i + 1);
@@ -306,9 +320,14 @@ bool readEntries(const QString &path, const QString &box, bool translationSide,
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1"), path);
         QStringList lines;
-        const QFileDevice::FileError error = readLines(file, lines);
+        int invalidLine = 0;
+        const QFileDevice::FileError error = readLines(file, lines, invalidLine);
         if (error != QFileDevice::NoError) {
             messages += line(readingError, path, errorCode(error));
+            return false;
+        }
+        if (invalidLine > 0) {
+            messages += line(notUtf8, path, QString::number(invalidLine));
             return false;
         }
         // A source keeps a leading empty line, or it would no longer match its
@@ -483,7 +502,10 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
     };
 
     QStringList lines;
-    const QFileDevice::FileError readError = readLines(tsFile, lines);
+    int invalidLine = 0;
+    const QFileDevice::FileError readError = readLines(tsFile, lines, invalidLine);
+    if (invalidLine > 0)
+        return refuse(text(notUtf8, tsPath, QString::number(invalidLine)));
     QString mergedText;
     int added = 0;
     int skipped = 0;

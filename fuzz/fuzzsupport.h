@@ -16,12 +16,21 @@ namespace fuzzsupport {
 
 inline void ignoreMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
+// The options as a settings store without keys gives them, read once.
 inline void setDefaultOptions()
 {
-    const QList<SettingInfo> &infos = settingInfos();
-    for (int i = 0; i < infos.size(); ++i)
-        if (infos.at(i).defaultValue.isValid())
-            setSettingValue(AppSettings, i, infos.at(i).defaultValue);
+    static const AppSettingsRecord defaults = [] {
+        loadAppSettings(QStringLiteral("/nonexistent/korvane-fuzz.ini"));
+        return AppSettings;
+    }();
+    AppSettings = defaults;
+}
+
+// The report options of the default settings (set up first by setUp).
+inline const ReportOptions &defaultReportOptions()
+{
+    static const ReportOptions options = reportOptionsFromSettings();
+    return options;
 }
 
 // Once per process: the application object (the engine translates its texts
@@ -38,13 +47,7 @@ inline void setUp()
     static QCoreApplication application(argc, argv);
     qInstallMessageHandler(ignoreMessage);
     setDefaultOptions();
-}
-
-// The report options of the default settings.
-inline const ReportOptions &defaultReportOptions()
-{
-    static const ReportOptions options = reportOptionsFromSettings();
-    return options;
+    defaultReportOptions();
 }
 
 // The text of every tab.

@@ -16,6 +16,10 @@ QString readPoFile(bool clearFirst, const QString &path, results *store);
 void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 QString unescapePoString(const QString &text);
+// The first line of a device opened for reading whose bytes are not UTF-8; 0 when
+// there is none, when a byte order mark names another encoding, or when the
+// device cannot be read again from its start. Moves the device's position.
+int firstInvalidUtf8Line(QIODevice *device);
 
 // Progress of the directory walks; the window passes its progress dialog behind
 // this, the command line passes none (null).

@@ -10,10 +10,6 @@
 #include <QXmlStreamReader>
 #include <QtDebug>
 
-namespace {
-
-// The line of the first byte sequence of device that is not UTF-8, or 0 when there
-// is none or device cannot be read again from its start.
 int firstInvalidUtf8Line(QIODevice *device)
 {
     if (device->isSequential() || !device->seek(0))
@@ -30,6 +26,8 @@ int firstInvalidUtf8Line(QIODevice *device)
     }
     return 0;
 }
+
+namespace {
 
 class TsReader
 {

@@ -259,6 +259,17 @@ private slots:
             << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
             << "Critical error. Line 1 of %1 holds an empty translation without a source in front "
                "of it.\nMerging abort.\n";
+        // Bytes that are not UTF-8 would reach the merged file as replacement characters.
+        QTest::newRow(".ts not UTF-8")
+            << QByteArray(messageA).replace("<source>A", "<source>A\xe4")
+            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
+            << "Critical error. Reading %1 stopped in line 4: the line is not UTF-8.\nMerging "
+               "abort.\n";
+        QTest::newRow("translations not UTF-8")
+            << messageA << QByteArray("A\n*****\n")
+            << QByteArray("X\nGr\xfc\xdf"
+                          "e\n*****\n")
+            << "Reading %2 stopped in line 2: the line is not UTF-8.\n";
     }
 
     void mergeRefusals()
@@ -273,6 +284,7 @@ private slots:
         writeFile(work(path, exchange::translationFileName), translations);
         const exchange::Outcome outcome = exchange::mergeTranslation(path, {}, {}, true);
         QVERIFY(!outcome.succeeded);
+        expectedEnd.replace(QStringLiteral("%2"), work(path, exchange::translationFileName));
         QVERIFY2(outcome.messages.endsWith(expectedEnd.replace(QStringLiteral("%1"), path)),
                  qPrintable(outcome.messages));
         QVERIFY(!QFile::exists(exchange::mergedFilePath(path)));
