@@ -387,8 +387,9 @@ private slots:
         add("de", "T3.4", u"\u201EDatei\u201C"_s, 0);
         add("de", "T4.4", u"\u201EDatei\u201C"_s, 0);
         add("de", "T5.3", u"\u201CDatei\u201E"_s, 1);
-        add("pl", "T5.3", u"\u201DPlik\u201E"_s, 0);
-        add("pl", "T5.3", u"\u201EPlik\u201D"_s, 1);
+        add("pl", "T5.3", u"\u201EPlik\u201D"_s, 0);
+        add("pl", "T3.4", u"\u201EPlik\u201D"_s, 0);
+        add("pl", "T5.3", u"\u201DPlik\u201E"_s, 1);
         add("sv", "T3.4", u"\u2018Fil"_s, 1);
     }
     void translationLanguages()
