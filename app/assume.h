@@ -5,6 +5,6 @@
 
 #include <QtGlobal>
 
-#define KVN_ASSUME(condition)                                                                      \
-    ((condition) ? void()                                                                          \
+#define KVN_ASSUME(condition) \
+    ((condition) ? void() \
                  : qFatal("ASSERT: \"%s\" in file %s, line %d", #condition, __FILE__, __LINE__))

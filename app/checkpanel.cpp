@@ -35,8 +35,8 @@ struct PanelExtra {
     int check;
     Place place;
     Control control;
-    const char* key; // settings key and object name; null for labels, spacings and stretches
-    const char* text; // text of an option box or a label (context "MainWindow")
+    const char *key; // settings key and object name; null for labels, spacings and stretches
+    const char *text; // text of an option box or a label (context "MainWindow")
 };
 
 const int OptionSpacing = 25;
@@ -171,32 +171,32 @@ const PanelExtra Extras[] = {
 };
 // clang-format on
 
-QString translated(const char* text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
 
-const SettingInfo& infoOf(const char* key)
+const SettingInfo &infoOf(const char *key)
 {
     const int index = settingIndex(QLatin1String(key));
     Q_ASSERT(index >= 0);
     return settingInfos().at(index);
 }
 
-QWidget* createControl(const PanelExtra& extra, QWidget* parent)
+QWidget *createControl(const PanelExtra &extra, QWidget *parent)
 {
-    QWidget* widget = nullptr;
+    QWidget *widget = nullptr;
     switch (extra.control) {
     case Control::Spin: {
-        auto* spin = new QSpinBox(parent);
-        const SettingInfo& info = infoOf(extra.key);
+        auto *spin = new QSpinBox(parent);
+        const SettingInfo &info = infoOf(extra.key);
         spin->setRange(int(info.low), int(info.high));
         widget = spin;
         break;
     }
     case Control::DoubleSpin: {
-        auto* spin = new QDoubleSpinBox(parent);
-        const SettingInfo& info = infoOf(extra.key);
+        auto *spin = new QDoubleSpinBox(parent);
+        const SettingInfo &info = infoOf(extra.key);
         spin->setDecimals(2);
         spin->setSingleStep(0.05);
         spin->setRange(info.low, info.high);
@@ -204,7 +204,7 @@ QWidget* createControl(const PanelExtra& extra, QWidget* parent)
         break;
     }
     case Control::LineEdit: {
-        auto* edit = new QLineEdit(parent);
+        auto *edit = new QLineEdit(parent);
         edit->setMaxLength(int(infoOf(extra.key).high));
         widget = edit;
         break;
@@ -219,12 +219,16 @@ QWidget* createControl(const PanelExtra& extra, QWidget* parent)
     case Control::Stretch:
         return nullptr;
     }
+    // Number and character fields keep their natural width; the descriptions
+    // take the rest of the row, so the fields line up at the row's end.
+    if (extra.control != Control::Option && extra.control != Control::Label)
+        widget->setSizePolicy(QSizePolicy::Fixed, widget->sizePolicy().verticalPolicy());
     if (extra.key)
         widget->setObjectName(QLatin1String(extra.key));
     return widget;
 }
 
-void addExtra(QHBoxLayout* row, const PanelExtra& extra, QWidget* parent)
+void addExtra(QHBoxLayout *row, const PanelExtra &extra, QWidget *parent)
 {
     if (extra.control == Control::Spacing)
         row->addSpacing(OptionSpacing);
@@ -236,10 +240,10 @@ void addExtra(QHBoxLayout* row, const PanelExtra& extra, QWidget* parent)
 
 } // namespace
 
-QWidget* MainWindow::createTopRow()
+QWidget *MainWindow::createTopRow()
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_openFileButton = new QPushButton(tr("Open File"), row);
     m_openFilteredButton = new QPushButton(tr("Open Directory (Filtered by file name)"), row);
@@ -264,21 +268,21 @@ void MainWindow::createPanel()
 {
     m_tabs = new QTabWidget;
     m_tabs->setUsesScrollButtons(true);
-    for (const QString& tab : tabNames())
+    for (const QString &tab : tabNames())
         m_tabs->addTab(createTab(tab), tr(tab.toUtf8().constData()));
 }
 
-QWidget* MainWindow::createTab(const QString& tab)
+QWidget *MainWindow::createTab(const QString &tab)
 {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
 
     for (const int check : checksOfTab(tab)) {
-        const CheckInfo& info = checkInfo(check);
-        QList<QHBoxLayout*> rowsBefore, rowsAfter;
-        auto* checkRow = new QHBoxLayout;
-        QHBoxLayout* current = nullptr;
-        for (const PanelExtra& extra : Extras) {
+        const CheckInfo &info = checkInfo(check);
+        QList<QHBoxLayout *> rowsBefore, rowsAfter;
+        auto *checkRow = new QHBoxLayout;
+        QHBoxLayout *current = nullptr;
+        for (const PanelExtra &extra : Extras) {
             if (extra.check != check)
                 continue;
             switch (extra.place) {
@@ -300,7 +304,7 @@ QWidget* MainWindow::createTab(const QString& tab)
             addExtra(current, extra, page);
         }
 
-        auto* box = new QCheckBox(translated(info.description), page);
+        auto *box = new QCheckBox(translated(info.description), page);
         if (info.box == BoxKind::Fixed) {
             box->setChecked(true);
             box->setEnabled(false);
@@ -311,20 +315,20 @@ QWidget* MainWindow::createTab(const QString& tab)
         }
         checkRow->insertWidget(0, box);
 
-        for (QHBoxLayout* row : rowsBefore)
+        for (QHBoxLayout *row : rowsBefore)
             layout->addLayout(row);
         layout->addLayout(checkRow);
-        for (QHBoxLayout* row : rowsAfter)
+        for (QHBoxLayout *row : rowsAfter)
             layout->addLayout(row);
     }
 
-    QWidget* view;
+    QWidget *view;
     if (tab == QLatin1String("S14") || tab == QLatin1String("T14")) {
-        auto* edit = new QTextEdit(page);
+        auto *edit = new QTextEdit(page);
         edit->setReadOnly(true);
         view = edit;
     } else {
-        auto* edit = new QPlainTextEdit(page);
+        auto *edit = new QPlainTextEdit(page);
         edit->setReadOnly(true);
         view = edit;
     }
@@ -339,50 +343,51 @@ QString MainWindow::welcomeText() const
     QString text;
     text += tr("Welcome to Korvane (KVN)") + QLatin1String("\n\n");
     text += tr("This software is designed to locate bugs in the source and the translation.")
-        + QLatin1Char('\n');
+            + QLatin1Char('\n');
     text += tr("It supports .ts files from Qt and .po files.") + QLatin1String("\n\n");
     text += tr("KVN checks the sources (S) and the translations (T). Some checks compare the "
                "source with the translation (ST).")
-        + QLatin1Char('\n');
+            + QLatin1Char('\n');
     text += tr("The ST checks are not only useful for translators. Some of them are also useful "
                "for the source code developer.")
-        + QLatin1Char('\n');
+            + QLatin1Char('\n');
     text += tr("There might be a lot of false positive warnings.") + QLatin1Char('\n');
     text += tr("Some checks have optional check boxes or spin boxes to reduce the number of false "
                "positive warnings.")
-        + QLatin1Char('\n');
+            + QLatin1Char('\n');
     text += tr("Checked check boxes will always do more checks.") + QLatin1Char(' ')
-        + tr("Several check boxes for the translation checks (T) are tristated. If a checkbox is "
-             "partially checked (on most systems this is a full square), then the translation "
-             "won't be checked if the source failed the same check number.")
-        + QLatin1Char('\n');
+            + tr("Several check boxes for the translation checks (T) are tristated. If a checkbox "
+                 "is "
+                 "partially checked (on most systems this is a full square), then the translation "
+                 "won't be checked if the source failed the same check number.")
+            + QLatin1Char('\n');
     text += tr("So if check T5.3 is partially checked then it skip the warning if S5.3 failed. "
                "Note that S5.3 uses its own optional check boxes, not the optional check boxes "
                "from T5.3.")
-        + QLatin1Char('\n');
+            + QLatin1Char('\n');
     text += tr("Using the optional check boxes and spin boxes from the source checks can also "
                "reduce false positives from the translation checks.")
-        + QLatin1String("\n\n\n");
+            + QLatin1String("\n\n\n");
     text += tr("Please let me know if the are too many false positives or missing checks.")
-        + QLatin1String("\n\n\n");
+            + QLatin1String("\n\n\n");
 
     const struct {
         QChar::Category category;
-        const char* heading;
+        const char *heading;
     } listings[] = {
-        { QChar::Punctuation_Open,
-            QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Open'?") },
-        { QChar::Punctuation_InitialQuote,
-            QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_InitialQuote'?") },
-        { QChar::Punctuation_Close,
-            QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Close'?") },
-        { QChar::Punctuation_FinalQuote,
-            QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_FinalQuote'?") },
+            {QChar::Punctuation_Open,
+             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Open'?")},
+            {QChar::Punctuation_InitialQuote,
+             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_InitialQuote'?")},
+            {QChar::Punctuation_Close,
+             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_Close'?")},
+            {QChar::Punctuation_FinalQuote,
+             QT_TRANSLATE_NOOP("MainWindow", "Which characters are 'Punctuation_FinalQuote'?")},
     };
-    for (const auto& listing : listings) {
+    for (const auto &listing : listings) {
         text += translated(listing.heading) + QLatin1Char('\n');
         for (int code = 0x0001; code <= 0xFFFF; ++code) {
-            const QChar c { char16_t(code) };
+            const QChar c {char16_t(code)};
             if (c.category() != listing.category)
                 continue;
             // The checks count these characters as visible, non-blank text.
@@ -394,20 +399,20 @@ QString MainWindow::welcomeText() const
     }
 
     text += tr("Which characters are 'opening character'?") + QLatin1Char('\n')
-        + tr("All Punctuation_Open and Punctuation_InitialQuote characters.")
-        + QLatin1String("\n\n\n");
+            + tr("All Punctuation_Open and Punctuation_InitialQuote characters.")
+            + QLatin1String("\n\n\n");
     text += tr("Which characters are 'closing character'?") + QLatin1Char('\n')
-        + tr("All Punctuation_Close and Punctuation_FinalQuote characters.")
-        + QLatin1String("\n\n\n");
+            + tr("All Punctuation_Close and Punctuation_FinalQuote characters.")
+            + QLatin1String("\n\n\n");
     text += tr("Which characters are used for the 'Parenthesischeck'?") + QLatin1Char('\n')
-        + tr("All opening characters and closing characters that have a 'mirroredChar'.")
-        + QLatin1Char('\n')
-        + tr("Some of them can't be mirrored, since they are mirrored differently in other "
-             "languages.")
-        + QLatin1Char('\n') + tr("I will try to improve the check by adding localized rules.")
-        + QLatin1Char('\n');
+            + tr("All opening characters and closing characters that have a 'mirroredChar'.")
+            + QLatin1Char('\n')
+            + tr("Some of them can't be mirrored, since they are mirrored differently in other "
+                 "languages.")
+            + QLatin1Char('\n') + tr("I will try to improve the check by adding localized rules.")
+            + QLatin1Char('\n');
     for (int code = 0x0000; code <= 0xFFFF; ++code) {
-        const QChar c { char16_t(code) };
+        const QChar c {char16_t(code)};
         const QChar::Category category = c.category();
         if (category != QChar::Punctuation_Open && category != QChar::Punctuation_InitialQuote)
             continue;

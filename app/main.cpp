@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QTranslator>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     // The checks treat these three characters specially.
     KVN_ASSUME(QChar(0x3000).isSpace());
@@ -24,18 +24,18 @@ int main(int argc, char* argv[])
     // program and the copy built into it are tried next (these need the
     // application object for the program's directory).
     const QString translation
-        = QStringLiteral("translations/Korvane_%1.qm").arg(AppSettings.Language);
+            = QStringLiteral("translations/Korvane_%1.qm").arg(AppSettings.Language);
     QTranslator translator;
     bool translated = translator.load(translation, QString(), QString(), QString());
 
     QApplication app(argc, argv);
     if (!translated)
-        translated
-            = translator.load(QDir(QCoreApplication::applicationDirPath()).filePath(translation),
-                QString(), QString(), QString());
+        translated = translator.load(
+                QDir(QCoreApplication::applicationDirPath()).filePath(translation), QString(),
+                QString(), QString());
     if (!translated)
-        translated
-            = translator.load(QLatin1String(":/") + translation, QString(), QString(), QString());
+        translated = translator.load(QLatin1String(":/") + translation, QString(), QString(),
+                                     QString());
     QCoreApplication::installTranslator(&translator);
 
     MainWindow window(argc, argv);

@@ -42,7 +42,7 @@ namespace {
 class ProgressDialogAdapter : public WalkProgress
 {
 public:
-    explicit ProgressDialogAdapter(QWidget* parent)
+    explicit ProgressDialogAdapter(QWidget *parent)
         : m_parent(parent)
     { }
 
@@ -51,41 +51,41 @@ public:
     void setValue(int value) override { dialog().setValue(value); }
 
 private:
-    QProgressDialog& dialog()
+    QProgressDialog &dialog()
     {
         if (!m_dialog) {
-            m_dialog = std::make_unique<QProgressDialog>(
-                MainWindow::tr("Reading files..."), MainWindow::tr("Abort"), 0, 1, m_parent);
+            m_dialog = std::make_unique<QProgressDialog>(MainWindow::tr("Reading files..."),
+                                                         MainWindow::tr("Abort"), 0, 1, m_parent);
             m_dialog->setWindowModality(Qt::WindowModal);
         }
         return *m_dialog;
     }
 
-    QWidget* m_parent;
+    QWidget *m_parent;
     std::unique_ptr<QProgressDialog> m_dialog;
 };
 
 // Stores the state of a panel control into field `index` of the record.
-void storeControl(const QWidget* widget, int index, AppSettingsRecord& record)
+void storeControl(const QWidget *widget, int index, AppSettingsRecord &record)
 {
-    if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
+    if (const auto *box = qobject_cast<const QCheckBox *>(widget)) {
         // A two-state box counts as set whenever it is not unchecked.
         if (box->isTristate())
             setSettingValue(record, index, int(box->checkState()));
         else
             setSettingValue(record, index, box->checkState() != Qt::Unchecked);
-    } else if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(widget)) {
+    } else if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(widget)) {
         setSettingValue(record, index, float(spin->value()));
-    } else if (const auto* spin = qobject_cast<const QSpinBox*>(widget)) {
+    } else if (const auto *spin = qobject_cast<const QSpinBox *>(widget)) {
         setSettingValue(record, index, spin->value());
-    } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+    } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
         setSettingValue(record, index, edit->text());
     }
 }
 
-void applyControl(QWidget* widget, const QVariant& value)
+void applyControl(QWidget *widget, const QVariant &value)
 {
-    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+    if (auto *box = qobject_cast<QCheckBox *>(widget)) {
         if (box->isTristate()) {
             const int state = value.toInt();
             if (state >= Qt::Unchecked && state <= Qt::Checked)
@@ -93,29 +93,29 @@ void applyControl(QWidget* widget, const QVariant& value)
         } else {
             box->setChecked(value.toBool());
         }
-    } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
+    } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(widget)) {
         spin->setValue(value.toDouble());
-    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
         spin->setValue(value.toInt());
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         edit->setText(value.toString());
     }
 }
 
-const char* const WindowTitlePrefix = "Korvane - ";
+const char *const WindowTitlePrefix = "Korvane - ";
 
 struct Language {
-    const char* code;
-    const char* name;
+    const char *code;
+    const char *name;
 };
 const Language Languages[] = {
-    { "ar", QT_TRANSLATE_NOOP("MainWindow", "Arabic") },
-    { "de", QT_TRANSLATE_NOOP("MainWindow", "German") },
-    { "en", QT_TRANSLATE_NOOP("MainWindow", "English") },
-    { "ro", QT_TRANSLATE_NOOP("MainWindow", "Romanian") },
+        {"ar", QT_TRANSLATE_NOOP("MainWindow", "Arabic")},
+        {"de", QT_TRANSLATE_NOOP("MainWindow", "German")},
+        {"en", QT_TRANSLATE_NOOP("MainWindow", "English")},
+        {"ro", QT_TRANSLATE_NOOP("MainWindow", "Romanian")},
 };
-const char* const RightToLeftLanguage = "ar";
-const char* const DefaultLanguage = "en";
+const char *const RightToLeftLanguage = "ar";
+const char *const DefaultLanguage = "en";
 
 QString compilerDescription()
 {
@@ -132,7 +132,7 @@ QString compilerDescription()
 
 } // namespace
 
-MainWindow::MainWindow(int argc, char* argv[], QWidget* parent)
+MainWindow::MainWindow(int argc, char *argv[], QWidget *parent)
     : QMainWindow(parent)
 {
     Q_UNUSED(argc);
@@ -146,8 +146,8 @@ MainWindow::MainWindow(int argc, char* argv[], QWidget* parent)
     createPanel();
     setViewText(0, welcomeText(), false);
 
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
     layout->addWidget(createTopRow());
     layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
@@ -164,6 +164,7 @@ MainWindow::~MainWindow()
 void MainWindow::connectSignals()
 {
     // The boxes' stateChanged is the Qt 6.4 form of a check state change.
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::showPendingText);
     connect(m_runButton, &QPushButton::clicked, this, &MainWindow::runChecks);
     connect(m_openFileButton, &QPushButton::clicked, this, &MainWindow::openFile);
     connect(m_openFilteredButton, &QPushButton::clicked, this, &MainWindow::openDirectoryFiltered);
@@ -174,9 +175,9 @@ void MainWindow::connectSignals()
     connect(checkBox("checkT14CheckBox"), &QCheckBox::stateChanged, this, &MainWindow::rerunChecks);
 }
 
-QCheckBox* MainWindow::checkBox(const char* key) const
+QCheckBox *MainWindow::checkBox(const char *key) const
 {
-    auto* box = findChild<QCheckBox*>(QLatin1String(key));
+    auto *box = findChild<QCheckBox *>(QLatin1String(key));
     Q_ASSERT(box);
     return box;
 }
@@ -185,19 +186,21 @@ QCheckBox* MainWindow::checkBox(const char* key) const
 
 void MainWindow::readSettings()
 {
+    // The size of a first start; a stored geometry replaces it.
+    resize(1200, 760);
     restoreGeometry(AppSettings.geometry);
-    const auto& infos = settingInfos();
+    const auto &infos = settingInfos();
     for (int i = 0; i < infos.size(); ++i)
-        if (QWidget* widget = findChild<QWidget*>(QLatin1String(infos[i].key)))
+        if (QWidget *widget = findChild<QWidget *>(QLatin1String(infos[i].key)))
             applyControl(widget, settingValue(AppSettings, i));
 }
 
 void MainWindow::writeSettings()
 {
     AppSettings.geometry = saveGeometry();
-    const auto& infos = settingInfos();
+    const auto &infos = settingInfos();
     for (int i = 0; i < infos.size(); ++i)
-        if (const QWidget* widget = findChild<QWidget*>(QLatin1String(infos[i].key)))
+        if (const QWidget *widget = findChild<QWidget *>(QLatin1String(infos[i].key)))
             storeControl(widget, i, AppSettings);
 }
 
@@ -207,20 +210,20 @@ void MainWindow::copyRunOptions()
     // two-state boxes of the checks themselves: those only decide what the
     // report shows, and the report reads them from the panel.
     QSet<QString> reportOnly;
-    for (const QCheckBox* box : qAsConst(m_checkBoxes))
+    for (const QCheckBox *box : qAsConst(m_checkBoxes))
         if (!box->isTristate())
             reportOnly.insert(box->objectName());
-    const auto& infos = settingInfos();
+    const auto &infos = settingInfos();
     for (int i = 0; i < infos.size(); ++i) {
         const QString key = QLatin1String(infos[i].key);
         if (reportOnly.contains(key))
             continue;
-        if (const QWidget* widget = m_tabs->findChild<QWidget*>(key))
+        if (const QWidget *widget = m_tabs->findChild<QWidget *>(key))
             storeControl(widget, i, AppSettings);
     }
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (saveOnClose && m_store) {
         writeSettings();
@@ -233,41 +236,43 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 // ---- Dialogs ----------------------------------------------------------------
 
-QString MainWindow::askOpenFileName(const QString& caption, const QString& filter)
+QString MainWindow::askOpenFileName(const QString &caption, const QString &filter)
 {
     return QFileDialog::getOpenFileName(this, caption, QString(), filter);
 }
 
-QString MainWindow::askExistingDirectory(const QString& caption, const QString& startDirectory)
+QString MainWindow::askExistingDirectory(const QString &caption, const QString &startDirectory)
 {
     return QFileDialog::getExistingDirectory(this, caption, startDirectory,
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+                                             QFileDialog::ShowDirsOnly
+                                                     | QFileDialog::DontResolveSymlinks);
 }
 
-QString MainWindow::askItem(const QString& title, const QString& label, const QStringList& items,
-    int current, bool editable, bool* ok)
+QString MainWindow::askItem(const QString &title, const QString &label, const QStringList &items,
+                            int current, bool editable, bool *ok)
 {
     return QInputDialog::getItem(this, title, label, items, current, editable, ok);
 }
 
-QMessageBox::StandardButton MainWindow::showMessage(QMessageBox::Icon icon, const QString& title,
-    const QString& text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton MainWindow::showMessage(QMessageBox::Icon icon, const QString &title,
+                                                    const QString &text,
+                                                    QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title, text, buttons, this);
     return QMessageBox::StandardButton(box.exec());
 }
 
-int MainWindow::execDialog(QDialog& dialog)
+int MainWindow::execDialog(QDialog &dialog)
 {
     return dialog.exec();
 }
 
-void MainWindow::warn(const QString& text)
+void MainWindow::warn(const QString &text)
 {
     showMessage(QMessageBox::Warning, tr("KVN"), text, QMessageBox::Ok);
 }
 
-void MainWindow::inform(const QString& text)
+void MainWindow::inform(const QString &text)
 {
     showMessage(QMessageBox::Information, tr("KVN"), text, QMessageBox::Ok);
 }
@@ -317,7 +322,8 @@ void MainWindow::openDirectoryFiltered()
         return;
     }
     const QString label = tr("Select File):") + QLatin1Char('\n')
-        + tr("The selected file will be opend from %1\nand all its subdirectories.").arg(directory);
+            + tr("The selected file will be opend from %1\nand all its subdirectories.")
+                      .arg(directory);
     const QString name = askItem(tr("Select File"), label, names, 0, true, nullptr);
     if (name.isEmpty())
         return;
@@ -359,11 +365,11 @@ void MainWindow::toggleTextWrap()
     const bool wrap = m_textWrapBox->isChecked();
     QTextStream(stdout) << (wrap ? "Wrap on" : "Wrap off") << Qt::endl;
     const QTextOption::WrapMode mode
-        = wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap;
-    for (QWidget* view : qAsConst(m_views)) {
-        if (auto* plain = qobject_cast<QPlainTextEdit*>(view))
+            = wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap;
+    for (QWidget *view : qAsConst(m_views)) {
+        if (auto *plain = qobject_cast<QPlainTextEdit *>(view))
             plain->setWordWrapMode(mode);
-        else if (auto* rich = qobject_cast<QTextEdit*>(view))
+        else if (auto *rich = qobject_cast<QTextEdit *>(view))
             rich->setWordWrapMode(mode);
     }
     runChecks();
@@ -374,7 +380,7 @@ ReportOptions MainWindow::panelReportOptions() const
     ReportOptions options;
     options.printLocation = m_printLocationBox->isChecked();
     options.boxChecked = [boxes = m_checkBoxes](int index) {
-        const QCheckBox* box = boxes.value(index);
+        const QCheckBox *box = boxes.value(index);
         return !box || box->checkState() != Qt::Unchecked;
     };
     options.htmlS14 = checkBox("checkS14CheckBox")->isChecked();
@@ -382,35 +388,52 @@ ReportOptions MainWindow::panelReportOptions() const
     return options;
 }
 
-void MainWindow::buildReport(const QString& path, int fileCount)
+void MainWindow::buildReport(const QString &path, int fileCount)
 {
     const QString header = reportHeader(QTime::currentTime());
     const QString summary = reportSummary(*m_store, path, fileCount);
     const ReportOptions options = panelReportOptions();
-    const QList<QString>& tabs = tabNames();
+    const QList<QString> &tabs = tabNames();
     for (int i = 0; i < tabs.size(); ++i)
         setViewText(i, tabReport(*m_store, tabs[i], header, summary, options),
-            tabReportIsHtml(tabs[i], options));
+                    tabReportIsHtml(tabs[i], options));
 }
 
-void MainWindow::setViewText(int tab, const QString& text, bool html)
+void MainWindow::setViewText(int tab, const QString &text, bool html)
 {
-    QWidget* view = m_views.value(tab);
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(view)) {
-        plain->setPlainText(text);
-    } else if (auto* rich = qobject_cast<QTextEdit*>(view)) {
-        if (html)
-            rich->setHtml(text);
+    m_pendingTexts.insert(tab, PendingText {text, html});
+    if (tab == m_tabs->currentIndex())
+        showPendingText(tab);
+}
+
+void MainWindow::showPendingText(int tab)
+{
+    const auto pending = m_pendingTexts.find(tab);
+    if (pending == m_pendingTexts.end())
+        return;
+    QWidget *view = m_views.value(tab);
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(view)) {
+        plain->setPlainText(pending->text);
+    } else if (auto *rich = qobject_cast<QTextEdit *>(view)) {
+        if (pending->html)
+            rich->setHtml(pending->text);
         else
-            rich->setPlainText(text);
+            rich->setPlainText(pending->text);
     }
+    m_pendingTexts.erase(pending);
 }
 
-QString MainWindow::viewPlainText(const QWidget* view)
+QWidget *MainWindow::resultsView(int tab)
 {
-    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(view))
+    showPendingText(tab);
+    return m_views.value(tab);
+}
+
+QString MainWindow::viewPlainText(const QWidget *view)
+{
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(view))
         return plain->toPlainText();
-    if (const auto* rich = qobject_cast<const QTextEdit*>(view))
+    if (const auto *rich = qobject_cast<const QTextEdit *>(view))
         return rich->toPlainText();
     return QString();
 }
@@ -432,7 +455,7 @@ void MainWindow::batchCheckDirectory()
     }
     AppSettings.openDirectoryPath = directory;
     AppSettings.openFilePathAndName.clear();
-    for (const QString& name : qAsConst(names)) {
+    for (const QString &name : qAsConst(names)) {
         AppSettings.openDirectopyFile = name;
         ProgressDialogAdapter progress(this);
         const int fileCount = runBatchStep(*m_store, directory, name, &progress);
@@ -473,16 +496,16 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
-    QMenu* settingsMenu = menuBar()->addMenu(tr("&Settings", "Main menu"));
+    QMenu *settingsMenu = menuBar()->addMenu(tr("&Settings", "Main menu"));
     settingsMenu->addAction(m_languageAct);
     settingsMenu->addAction(m_batchAct);
     settingsMenu->addSeparator();
     settingsMenu->addAction(m_exitAct);
 
-    QMenu* translateMenu = menuBar()->addMenu(tr("&Translate", "Main menu"));
+    QMenu *translateMenu = menuBar()->addMenu(tr("&Translate", "Main menu"));
     translateMenu->addAction(m_translateAct);
 
-    QMenu* helpMenu = menuBar()->addMenu(tr("&Help", "Main menu"));
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help", "Main menu"));
     helpMenu->addAction(m_aboutAct);
     helpMenu->addAction(m_aboutQtAct);
     helpMenu->addAction(m_clearSettingsAct);
@@ -492,7 +515,7 @@ void MainWindow::changeLanguage()
 {
     QStringList items;
     int current = -1;
-    for (const Language& language : Languages) {
+    for (const Language &language : Languages) {
         if (AppSettings.Language == QLatin1String(language.code))
             current = items.size();
         items.append(QLatin1String(language.code) + QLatin1String(" - ") + tr(language.name));
@@ -504,7 +527,7 @@ void MainWindow::changeLanguage()
 
     bool ok = false;
     const QString chosen
-        = askItem(tr("Change Language"), tr("Select language:"), items, current, false, &ok);
+            = askItem(tr("Change Language"), tr("Select language:"), items, current, false, &ok);
     const int index = items.indexOf(chosen);
     if (ok && index >= 0) {
         AppSettings.Language = QLatin1String(Languages[index].code);
@@ -512,22 +535,24 @@ void MainWindow::changeLanguage()
     }
     if (AppSettings.Language != LoadedAppSettings.Language) {
         showMessage(QMessageBox::Information, tr("KVN information"),
-            tr("Language %1 selected.").arg(AppSettings.Language) + QLatin1String("\n\n")
-                + tr("KVN will now close to activate the new language. Please restart KVN."),
-            QMessageBox::Ok);
+                    tr("Language %1 selected.").arg(AppSettings.Language) + QLatin1String("\n\n")
+                            + tr("KVN will now close to activate the new language. Please restart "
+                                 "KVN."),
+                    QMessageBox::Ok);
         close();
     }
 }
 
 void MainWindow::clearSettings()
 {
-    const QMessageBox::StandardButton answer = showMessage(QMessageBox::Question, tr("KVN"),
-        tr("Do you want to delete the settings?"), QMessageBox::Yes | QMessageBox::No);
+    const QMessageBox::StandardButton answer = showMessage(
+            QMessageBox::Question, tr("KVN"), tr("Do you want to delete the settings?"),
+            QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane")).clear();
     showMessage(QMessageBox::Information, tr("KVN information"),
-        tr("Clear settings. KVN will close now. Please restart KVN."), QMessageBox::Ok);
+                tr("Clear settings. KVN will close now. Please restart KVN."), QMessageBox::Ok);
     saveOnClose = false;
     close();
 }
@@ -536,13 +561,14 @@ void MainWindow::about()
 {
     QMessageBox box;
     box.setTextFormat(Qt::RichText);
-    box.setText(
-        QLatin1String("<h1>KVN - Korvane ") + QLatin1String(KvnVersion) + QLatin1String("</h1>"));
-    box.setInformativeText(QLatin1String("<p>") + tr("Korvane (KVN) by Oskerbay.")
-        + QLatin1String("</p><p>") + tr("KVN helps to find bugs in the source and the translation.")
-        + QLatin1String("</p><p>") + tr("Shared libraries by") + QLatin1String("<br />Qt ")
-        + QLatin1String(QT_VERSION_STR) + QLatin1String("<br />") + compilerDescription()
-        + QLatin1String("</p>"));
+    box.setText(QLatin1String("<h1>KVN - Korvane ") + QLatin1String(KvnVersion)
+                + QLatin1String("</h1>"));
+    box.setInformativeText(
+            QLatin1String("<p>") + tr("Korvane (KVN) by Oskerbay.") + QLatin1String("</p><p>")
+            + tr("KVN helps to find bugs in the source and the translation.")
+            + QLatin1String("</p><p>") + tr("Shared libraries by") + QLatin1String("<br />Qt ")
+            + QLatin1String(QT_VERSION_STR) + QLatin1String("<br />") + compilerDescription()
+            + QLatin1String("</p>"));
     execDialog(box);
 }
 

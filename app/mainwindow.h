@@ -25,15 +25,16 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    MainWindow(int argc, char* argv[], QWidget* parent = nullptr);
+    MainWindow(int argc, char *argv[], QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The message store of the window; null once the window has closed.
-    const results* store() const { return m_store; }
-    QTabWidget* tabWidget() const { return m_tabs; }
-    // The results view of a tab (a QPlainTextEdit, or a QTextEdit for S14/T14).
-    QWidget* resultsView(int tab) const { return m_views.value(tab); }
-    static QString viewPlainText(const QWidget* view);
+    const results *store() const { return m_store; }
+    QTabWidget *tabWidget() const { return m_tabs; }
+    // The results view of a tab (a QPlainTextEdit, or a QTextEdit for S14/T14),
+    // with the text of the last run.
+    QWidget *resultsView(int tab);
+    static QString viewPlainText(const QWidget *view);
     // The report options as the panel shows them right now.
     ReportOptions panelReportOptions() const;
 
@@ -51,54 +52,63 @@ public slots:
     void openTranslateDialog();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closeEvent(QCloseEvent *event) override;
 
     // Every modal question of the window goes through these, so that a test can
     // answer them without a dialog on screen.
-    virtual QString askOpenFileName(const QString& caption, const QString& filter);
-    virtual QString askExistingDirectory(const QString& caption, const QString& startDirectory);
-    virtual QString askItem(const QString& title, const QString& label, const QStringList& items,
-        int current, bool editable, bool* ok);
-    virtual QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString& title,
-        const QString& text, QMessageBox::StandardButtons buttons);
-    virtual int execDialog(QDialog& dialog);
+    virtual QString askOpenFileName(const QString &caption, const QString &filter);
+    virtual QString askExistingDirectory(const QString &caption, const QString &startDirectory);
+    virtual QString askItem(const QString &title, const QString &label, const QStringList &items,
+                            int current, bool editable, bool *ok);
+    virtual QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString &title,
+                                                    const QString &text,
+                                                    QMessageBox::StandardButtons buttons);
+    virtual int execDialog(QDialog &dialog);
 
 private:
     void createActions();
     void createMenus();
     void createPanel();
-    QWidget* createTopRow();
-    QWidget* createTab(const QString& tab);
+    QWidget *createTopRow();
+    QWidget *createTab(const QString &tab);
     QString welcomeText() const;
     void connectSignals();
     void readSettings();
     void writeSettings();
     void copyRunOptions();
-    void buildReport(const QString& path, int fileCount);
-    void setViewText(int tab, const QString& text, bool html);
-    QCheckBox* checkBox(const char* key) const;
+    void buildReport(const QString &path, int fileCount);
+    void setViewText(int tab, const QString &text, bool html);
+    void showPendingText(int tab);
+    QCheckBox *checkBox(const char *key) const;
     QString askDirectory();
-    void warn(const QString& text);
-    void inform(const QString& text);
+    void warn(const QString &text);
+    void inform(const QString &text);
 
-    results* m_store = nullptr;
+    results *m_store = nullptr;
     bool saveOnClose = false;
 
-    QPushButton* m_openFileButton = nullptr;
-    QPushButton* m_openFilteredButton = nullptr;
-    QPushButton* m_openAllButton = nullptr;
-    QPushButton* m_runButton = nullptr;
-    QCheckBox* m_textWrapBox = nullptr;
-    QCheckBox* m_printLocationBox = nullptr;
-    QTabWidget* m_tabs = nullptr;
-    QList<QWidget*> m_views; // one per tab, in tab order
-    QHash<int, QCheckBox*> m_checkBoxes; // the box of each check by index, fixed boxes excepted
+    QPushButton *m_openFileButton = nullptr;
+    QPushButton *m_openFilteredButton = nullptr;
+    QPushButton *m_openAllButton = nullptr;
+    QPushButton *m_runButton = nullptr;
+    QCheckBox *m_textWrapBox = nullptr;
+    QCheckBox *m_printLocationBox = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QList<QWidget *> m_views; // one per tab, in tab order
+    struct PendingText {
+        QString text;
+        bool html = false;
+    };
+    // Texts of hidden tabs, set when their tab is first shown: a large report
+    // costs a text document per view, and most tabs are never looked at.
+    QHash<int, PendingText> m_pendingTexts;
+    QHash<int, QCheckBox *> m_checkBoxes; // the box of each check by index, fixed boxes excepted
 
-    QAction* m_languageAct = nullptr;
-    QAction* m_exitAct = nullptr;
-    QAction* m_translateAct = nullptr;
-    QAction* m_aboutAct = nullptr;
-    QAction* m_aboutQtAct = nullptr;
-    QAction* m_clearSettingsAct = nullptr;
-    QAction* m_batchAct = nullptr;
+    QAction *m_languageAct = nullptr;
+    QAction *m_exitAct = nullptr;
+    QAction *m_translateAct = nullptr;
+    QAction *m_aboutAct = nullptr;
+    QAction *m_aboutQtAct = nullptr;
+    QAction *m_clearSettingsAct = nullptr;
+    QAction *m_batchAct = nullptr;
 };
