@@ -307,7 +307,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../checks/catalogue.cpp" line="121"/>
         <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
-        <translation>يحذّر الفحص T1.1b إذا كانت الترجمة معلَّمة كغير منتهية رغم أنها ليست فارغة.</translation>
+        <translation>يحذّر الفحص T1.1b إذا كانت الترجمة معلّمة كغير منتهية رغم أنها ليست فارغة.</translation>
     </message>
     <message>
         <location filename="../checks/catalogue.cpp" line="123"/>
@@ -738,7 +738,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../checks/report.cpp" line="42"/>
         <source>%1 marked as unfinished</source>
-        <translation>%1 معلَّمة كغير منتهية</translation>
+        <translation>%1 معلّمة كغير منتهية</translation>
     </message>
     <message>
         <location filename="../checks/report.cpp" line="76"/>
@@ -768,7 +768,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../checks/report.cpp" line="98"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
-        <translation>تمت قراءة %1 من الترجمات. %2 منها معلَّمة كغير منتهية.</translation>
+        <translation>تمت قراءة %1 من الترجمات. %2 منها معلّمة كغير منتهية.</translation>
     </message>
     <message>
         <location filename="../checks/report.cpp" line="105"/>
@@ -1500,7 +1500,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="428"/>
         <source>No ts file selected.</source>
-        <translation>لم يُحدَّد ملف ts.</translation>
+        <translation>لم يُحدّد ملف ts.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="443"/>
@@ -1593,7 +1593,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../store/fileproblems.h" line="26"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
-        <translation>مشكلات كثيرة جدًا في %1. لن يُبلَّغ عن مشكلات أخرى في هذا الملف.</translation>
+        <translation>مشكلات كثيرة جدًا في %1. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
     </message>
     <message>
         <location filename="../store/fileproblems.h" line="41"/>
@@ -1785,7 +1785,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../store/poreader.cpp" line="412"/>
         <source>Space after comment character # not found</source>
-        <translation>لم يُعثر على مسافة بعد محرف التعليق #</translation>
+        <translation>المسافة بعد محرف التعليق # غير موجودة</translation>
     </message>
     <message>
         <location filename="../store/poreader.cpp" line="414"/>
@@ -1795,7 +1795,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../store/poreader.cpp" line="456"/>
         <source>&apos;nplurals&apos; not found</source>
-        <translation>لم يُعثر على &apos;nplurals&apos;</translation>
+        <translation>&apos;nplurals&apos; غير موجود</translation>
     </message>
     <message>
         <location filename="../store/poreader.cpp" line="468"/>

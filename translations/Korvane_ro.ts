@@ -793,7 +793,7 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
     <message>
         <location filename="../app/checkpanel.cpp" line="46"/>
         <source>Don&apos;t trim</source>
-        <translation>Fără eliminarea caracterelor de la capete</translation>
+        <translation>Fără curățarea capetelor</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="47"/>
@@ -1785,7 +1785,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../store/poreader.cpp" line="412"/>
         <source>Space after comment character # not found</source>
-        <translation>Nu s-a găsit spațiul după caracterul de comentariu #</translation>
+        <translation>Spațiul după caracterul de comentariu # nu a fost găsit</translation>
     </message>
     <message>
         <location filename="../store/poreader.cpp" line="414"/>
