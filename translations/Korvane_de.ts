@@ -885,33 +885,33 @@ Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeich
         <location filename="../app/checkpanel.cpp" line="99"/>
         <location filename="../app/checkpanel.cpp" line="110"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
-        <translation>Diese Prüfung wird von den Einstellungen der Prüfung S15.1 beeinflusst. Fügen Sie in Prüfung S15.1 weitere Trennzeichen hinzu und trimmen Sie, um dort weniger Wörter, hier aber mehr Treffer zu erhalten.</translation>
+        <translation>Diese Prüfung hängt von den Einstellungen der Prüfung S15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung S15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="101"/>
         <location filename="../app/checkpanel.cpp" line="113"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
-        <translation>Diese Prüfung wird von den Einstellungen der Prüfung T15.1 beeinflusst. Fügen Sie in Prüfung T15.1 weitere Trennzeichen hinzu und trimmen Sie, um dort weniger Wörter, hier aber mehr Treffer zu erhalten.</translation>
+        <translation>Diese Prüfung hängt von den Einstellungen der Prüfung T15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung T15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="103"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
-        <translation>Diese Prüfungen werden von den Einstellungen der Prüfung S15.1 beeinflusst. Fügen Sie in Prüfung S15.1 weitere Trennzeichen hinzu und trimmen Sie, um dort weniger Wörter, hier aber mehr Treffer zu erhalten.</translation>
+        <translation>Diese Prüfungen hängen von den Einstellungen der Prüfung S15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung S15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="105"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
-        <translation>Diese Prüfungen werden von den Einstellungen der Prüfung T15.1 beeinflusst. Fügen Sie in Prüfung T15.1 weitere Trennzeichen hinzu und trimmen Sie, um dort weniger Wörter, hier aber mehr Treffer zu erhalten.</translation>
+        <translation>Diese Prüfungen hängen von den Einstellungen der Prüfung T15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung T15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="121"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
-        <translation>Diese Einstellungen wirken sich auch auf die Prüfungen S11 bis S13 aus. Fügen Sie weitere Trennzeichen hinzu und trimmen Sie, um hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer zu erhalten.</translation>
+        <translation>Diese Einstellungen wirken sich auch auf die Prüfungen S11 bis S13 aus. Mehr Trennzeichen und Trimmen ergeben hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="126"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
-        <translation>Diese Einstellungen wirken sich auch auf die Prüfungen T11 bis T13 aus. Fügen Sie weitere Trennzeichen hinzu und trimmen Sie, um hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer zu erhalten.</translation>
+        <translation>Diese Einstellungen wirken sich auch auf die Prüfungen T11 bis T13 aus. Mehr Trennzeichen und Trimmen ergeben hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="146"/>

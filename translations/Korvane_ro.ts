@@ -257,7 +257,7 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
     <message>
         <location filename="../checks/catalogue.cpp" line="101"/>
         <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
-        <translation>Verificarea S15.1 listează toate cuvintele din sursă. Puteți adăuga mai multe caractere separatoare în câmpul de editare din dreapta.</translation>
+        <translation>Verificarea S15.1 listează toate cuvintele din sursă. Puteți adăuga mai mulți separatori în câmpul de editare din dreapta.</translation>
     </message>
     <message>
         <location filename="../checks/catalogue.cpp" line="103"/>
@@ -528,7 +528,7 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
     <message>
         <location filename="../checks/catalogue.cpp" line="208"/>
         <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
-        <translation>Verificarea T15.1 listează toate cuvintele din traducere. Puteți adăuga mai multe caractere separatoare în câmpul de editare din dreapta.</translation>
+        <translation>Verificarea T15.1 listează toate cuvintele din traducere. Puteți adăuga mai mulți separatori în câmpul de editare din dreapta.</translation>
     </message>
     <message>
         <location filename="../checks/catalogue.cpp" line="210"/>
@@ -885,33 +885,33 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
         <location filename="../app/checkpanel.cpp" line="99"/>
         <location filename="../app/checkpanel.cpp" line="110"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
-        <translation>Această verificare este influențată de setările verificării S15.1. Adăugați mai multe caractere separatoare și eliminați caracterele de la capete în verificarea S15.1 pentru a obține mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
+        <translation>Această verificare depinde de setările din S15.1. Mai mulți separatori și curățarea capetelor în S15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="101"/>
         <location filename="../app/checkpanel.cpp" line="113"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
-        <translation>Această verificare este influențată de setările verificării T15.1. Adăugați mai multe caractere separatoare și eliminați caracterele de la capete în verificarea T15.1 pentru a obține mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
+        <translation>Această verificare depinde de setările din T15.1. Mai mulți separatori și curățarea capetelor în T15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="103"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
-        <translation>Aceste verificări sunt influențate de setările verificării S15.1. Adăugați mai multe caractere separatoare și eliminați caracterele de la capete în verificarea S15.1 pentru a obține mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
+        <translation>Aceste verificări depind de setările din S15.1. Mai mulți separatori și curățarea capetelor în S15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="105"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
-        <translation>Aceste verificări sunt influențate de setările verificării T15.1. Adăugați mai multe caractere separatoare și eliminați caracterele de la capete în verificarea T15.1 pentru a obține mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
+        <translation>Aceste verificări depind de setările din T15.1. Mai mulți separatori și curățarea capetelor în T15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="121"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
-        <translation>Aceste setări influențează și verificările S11 până la S13. Adăugați mai multe caractere separatoare și eliminați caracterele de la capete pentru a obține mai puține cuvinte aici, dar mai multe rezultate în celelalte verificări.</translation>
+        <translation>Aceste setări influențează și verificările S11 până la S13. Mai mulți separatori și curățarea capetelor dau mai puține cuvinte aici, dar mai multe rezultate în celelalte verificări.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="126"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
-        <translation>Aceste setări influențează și verificările T11 până la T13. Adăugați mai multe caractere separatoare și eliminați caracterele de la capete pentru a obține mai puține cuvinte aici, dar mai multe rezultate în celelalte verificări.</translation>
+        <translation>Aceste setări influențează și verificările T11 până la T13. Mai mulți separatori și curățarea capetelor dau mai puține cuvinte aici, dar mai multe rezultate în celelalte verificări.</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="146"/>
