@@ -1,6 +1,8 @@
 // The translate assistant's export and merge over files and strings.
 
 #include "assistant/exchange.h"
+#include "store/readers.h"
+#include "store/results.h"
 
 #include <QDir>
 #include <QFile>
@@ -301,6 +303,15 @@ private slots:
                               ":Sichern", ":DE Open <b>file</b> \"now\" & don't wait",
                               "unfinished:", ":DE \nUsage: kvn", "unfinished:DE %n file(s)",
                               "unfinished:DE %n file(s)", ":Beenden & raus"}));
+
+        // The checker reads the merged copy as translated: only the message with an
+        // empty source, which is never exported, stays without a translation.
+        results store;
+        QVERIFY(readTsFile(true, exchange::mergedFilePath(fixture), &store).isEmpty());
+        QVERIFY(store.items(Check_0).isEmpty());
+        QVERIFY(store.findings(CheckT1_1).isEmpty());
+        QCOMPARE(store.unfinishedCount, 1);
+        QCOMPARE(store.translationCount, store.sourceCount - 1);
     }
 };
 
