@@ -1,3 +1,5 @@
+// The message store: clear() leaves nothing of a run behind; fileAssert.
+
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -8,52 +10,41 @@ class tst_Store : public QObject
     Q_OBJECT
 
 private slots:
-    void clearRestoresEveryDefault()
+    void clearForgetsTheRun()
     {
         results store;
+        const LanguageRules english = store.sourceRules;
+        const LanguageRules unknown = store.translationRules;
         store.setUpLanguage(QStringLiteral("ja"), true, QStringLiteral("a.ts"));
-        store.vanishedCount = 3;
-        store.sourceCount = 4;
-        store.translationCount = 5;
-        store.unfinishedCount = 6;
+        store.checkMessage("a (b)", "c", "C", {"L"}, false, true, 0, {}, {}); // vanished
+        store.checkMessage("a, (b)", "c", "C", {"L"}, false, false, 0, {}, {});
+        store.checkMessage("d", "", "C", {"L"}, true, false, 0, {}, {});
         store.acceleratorMarker = QStringLiteral("_");
-        store.sourceTexts.insert(QStringLiteral("x"));
-        store.translationTexts.insert(QStringLiteral("y"));
-        store.usedSourceCharacters.insert(QStringLiteral("x"));
-        store.firstTranslationOfSource.insert(QStringLiteral("x"), QStringLiteral("y"));
         store.fileAssert(false, QStringLiteral("problem"));
-        results::recordFinding(store.findings(CheckT6_1), QStringLiteral("k"), QStringLiteral("v"));
-        store.items(CheckS15_1).append(QStringLiteral("word"));
+        store.runCatalogueChecks();
 
         store.clear();
-        QVERIFY(!store.languageReady);
+        QVERIFY(!store.languageReady && store.catalogueLanguage.isEmpty());
         QVERIFY(store.emptyElements.isEmpty() && store.htmlSubsetTags.isEmpty());
         QVERIFY(store.htmlSubsetAttributes.isEmpty() && store.cssSubsetProperties.isEmpty());
         QCOMPARE(store.vanishedCount + store.sourceCount + store.translationCount
                      + store.unfinishedCount,
                  0);
-        QVERIFY(store.catalogueLanguage.isEmpty());
-        const LanguageRules &t = store.translationRules;
-        QCOMPARE(t.maxNumerus, 99);
-        QCOMPARE(t.script, -1);
-        QCOMPARE(QStringList(
-                     {t.decimalSeparator, t.questionMark, t.exclamationMark, t.fullStop, t.colon}),
-                 QStringList({".", "?", "!", ".", ":"}));
-        QVERIFY(t.openToClose.isEmpty() && t.closeToOpen.isEmpty());
-        QVERIFY(t.openingCharacters.isEmpty() && t.closingCharacters.isEmpty());
-        const LanguageRules &s = store.sourceRules;
-        QCOMPARE(s.maxNumerus, 2);
-        QCOMPARE(s.script, 3);
-        QVERIFY(s.openToClose.isEmpty() && s.openingCharacters.isEmpty());
-        QCOMPARE(store.acceleratorMarker, QStringLiteral("&"));
-        QCOMPARE(store.argumentMarker, QStringLiteral("%"));
-        QVERIFY(store.sourceTexts.isEmpty() && store.translationTexts.isEmpty());
-        QVERIFY(store.usedSourceCharacters.isEmpty());
-        QVERIFY(store.firstTranslationOfSource.isEmpty());
-        for (int index = 0; index < CheckCount; ++index) {
-            QVERIFY(store.findings(index).isEmpty());
-            QVERIFY(store.items(index).isEmpty());
+        for (const auto *rules : {&store.sourceRules, &store.translationRules}) {
+            const LanguageRules &expected = rules == &store.sourceRules ? english : unknown;
+            QCOMPARE(rules->maxNumerus, expected.maxNumerus);
+            QCOMPARE(rules->script, expected.script);
+            QCOMPARE(rules->fullStop + rules->colon + rules->decimalSeparator,
+                     expected.fullStop + expected.colon + expected.decimalSeparator);
+            QVERIFY(rules->openToClose.isEmpty() && rules->openingCharacters.isEmpty());
         }
+        QCOMPARE(store.acceleratorMarker, QStringLiteral("&"));
+        QVERIFY(store.sourceTexts.isEmpty() && store.translationTexts.isEmpty());
+        QVERIFY(store.usedSourceCharacters.isEmpty() && store.usedTranslationCharacters.isEmpty());
+        QVERIFY(store.firstTranslationOfSource.isEmpty()
+                && store.firstSourceOfTranslation.isEmpty());
+        for (int index = 0; index < CheckCount; ++index)
+            QVERIFY(store.findings(index).isEmpty() && store.items(index).isEmpty());
     }
 
     void fileAssert_data()
@@ -61,13 +52,11 @@ private slots:
         QTest::addColumn<bool>("condition");
         QTest::addColumn<bool>("internal");
         QTest::addColumn<QStringList>("items");
-        const QString message = QStringLiteral("Unknown tag x.\nLine 3 in a.ts");
+        const QString message = "Unknown tag x.\nLine 3 in a.ts";
+        const QString request = "\nPlease report this error to Oskerbay! I want to improve KVN.";
         QTest::newRow("true condition") << true << true << QStringList();
         QTest::newRow("plain problem") << false << false << QStringList {message};
-        QTest::newRow("internal error")
-            << false << true
-            << QStringList {message
-                            + "\nPlease report this error to Oskerbay! I want to improve KVN."};
+        QTest::newRow("internal error") << false << true << QStringList {message + request};
     }
     void fileAssert()
     {
