@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -63,19 +62,10 @@ private slots:
         QDir(korvane).removeRecursively();
     }
 
-    void entities_data()
-    {
-        QTest::addColumn<QString>("encoded");
-        QTest::addColumn<QString>("decoded");
-        QTest::newRow("all five") << "&lt;b&gt; &quot;x&quot; &apos;y&apos; &amp; z"
-                                  << "<b> \"x\" 'y' & z";
-        QTest::newRow("entity written as text") << "&amp;lt;&amp;amp;" << "&lt;&amp;";
-    }
-
     void entities()
     {
-        QFETCH(QString, encoded);
-        QFETCH(QString, decoded);
+        const QString decoded = "<b> \"x\" 'y' & z &lt;";
+        const QString encoded = "&lt;b&gt; &quot;x&quot; &apos;y&apos; &amp; z &amp;lt;";
         QCOMPARE(decodeEntities(encoded), decoded);
         QCOMPARE(encodeEntities(decoded), encoded);
     }
@@ -99,19 +89,13 @@ private slots:
         QCOMPARE(readFile(translationsPath),
                  byteOrderMark + "Speichern\n*****\nSichern\n*****\nBeenden & raus\n*****\n");
 
-        const QString head = QStringLiteral(
-            "Reading %1...\nReading %1 done.\nWriting %2...\nWriting %2 done.\n\nNow use the file "
-            "%2, or copy and paste the source from the left box and let it translate. If you let "
-            "it translate by an AI, then it is clever to tell the AI more about the content.\n"
-            "Example: \"Please translate the attached file %2 from English to German. ");
-        const QString tail = QStringLiteral(
-            " Don't translate the '*****' characters. Keep them as they are.\"\n\nAs soon as you "
-            "have got the translated file, you can copy and paste the translation into the rigth "
-            "box or store it next to file %2 with the name KVN_translation.txt and press the "
-            "'Merge Translation' push button.\nReading %1...\nReading %1 done.\nWriting %3...\n"
-            "Writing %3 done.\n\nMaybe let an AI check the grammar KVN_translation.txt file.");
+        // The steps around the guidance text, and the translations already in the file.
+        const QString head = "Reading %1...\nReading %1 done.\nWriting %2...\nWriting %2 done.\n\n";
+        const QString tail = "'Merge Translation' push button.\nReading %1...\nReading %1 done.\n"
+                             "Writing %3...\nWriting %3 done.\n\nMaybe let an AI check the "
+                             "grammar KVN_translation.txt file.";
         QVERIFY2(outcome.messages.startsWith(head.arg(fixture, sourcePath))
-                     && outcome.messages.endsWith(tail.arg(fixture, sourcePath, translationsPath)),
+                     && outcome.messages.endsWith(tail.arg(fixture, translationsPath)),
                  qPrintable(outcome.messages));
     }
 
@@ -178,9 +162,8 @@ private slots:
         const exchange::Outcome outcome
             = exchange::mergeTranslation(fixture, "x\n*****\n", "y\n*****\n", keepUnfinished);
         const QString merged = exchange::mergedFilePath(fixture);
-        QCOMPARE(merged,
-                 exchange::workDirectory(fixture)
-                     + QStringLiteral("/assistant_de_KVN_TRANSLATION_PLEASE_DONATE.ts"));
+        QCOMPARE(merged, exchange::workDirectory(fixture)
+                             + QStringLiteral("/assistant_de_KVN_TRANSLATION_PLEASE_DONATE.ts"));
         QCOMPARE(
             outcome.messages,
             QStringLiteral("Reading %1\nReading %1 done.\nReading %2\nReading %2 done.\n"
@@ -264,7 +247,8 @@ private slots:
         QVERIFY(!QFile::exists(exchange::mergedFilePath(path)));
     }
 
-    // Export, translate every entry, merge, and read the merged copy as XML.
+    // Export, translate every entry, merge: the checker reads the merged copy as
+    // translated, but for the message with an empty source, which is never exported.
     void roundTrip()
     {
         QVERIFY(exchange::exportSources(fixture).succeeded);
@@ -277,41 +261,14 @@ private slots:
                   ("DE " + entries.join(sep + "DE ") + sep).toUtf8());
         QVERIFY(exchange::mergeTranslation(fixture, {}, {}, false).succeeded);
 
-        QFile merged(exchange::mergedFilePath(fixture));
-        QVERIFY(merged.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&merged);
-        QString type;
-        bool numerus = false;
-        QStringList seen; // type and text of every translation or numerus form
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("message"))
-                numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-            if (xml.name() == QLatin1String("translation")) {
-                type = xml.attributes().value(QLatin1String("type")).toString();
-                if (!numerus)
-                    seen << type + ':' + xml.readElementText();
-            } else if (xml.name() == QLatin1String("numerusform")) {
-                seen << type + ':' + xml.readElementText();
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(seen,
-                 QStringList({":DE Open <b>file</b> \"now\" & don't wait", ":Speichern",
-                              ":DE First line\nsecond line\nthird line", "vanished:Alter Text",
-                              ":Sichern", ":DE Open <b>file</b> \"now\" & don't wait",
-                              "unfinished:", ":DE \nUsage: kvn", "unfinished:DE %n file(s)",
-                              "unfinished:DE %n file(s)", ":Beenden & raus"}));
-
-        // The checker reads the merged copy as translated: only the message with an
-        // empty source, which is never exported, stays without a translation.
         results store;
         QVERIFY(readTsFile(true, exchange::mergedFilePath(fixture), &store).isEmpty());
         QVERIFY(store.items(Check_0).isEmpty());
         QVERIFY(store.findings(CheckT1_1).isEmpty());
         QCOMPARE(store.unfinishedCount, 1);
         QCOMPARE(store.translationCount, store.sourceCount - 1);
+        QVERIFY(store.translationTexts.contains("DE Open <b>file</b> \"now\" & don't wait"));
+        QVERIFY(store.translationTexts.contains("DE First line\nsecond line\nthird line"));
     }
 };
 

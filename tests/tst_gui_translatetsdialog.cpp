@@ -25,7 +25,8 @@ protected:
     QString askForTsFile() override { return answer; }
 };
 
-template<typename T> T *child(const QDialog &dialog, const char *name)
+template<typename T>
+T *child(const QDialog &dialog, const char *name)
 {
     T *widget = dialog.findChild<T *>(QLatin1String(name));
     if (!widget)
@@ -70,12 +71,8 @@ private slots:
     void exportAndMergeWithBoxes()
     {
         ScriptedDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("KVN"));
         QVERIFY(child<QCheckBox>(dialog, "keepUnfinishedCheckBox")->isChecked());
         auto *messageBox = child<QPlainTextEdit>(dialog, "messageBox");
-        child<QPushButton>(dialog, "selectFileButton")->click(); // the question is cancelled
-        QCOMPARE(messageBox->toPlainText(), QStringLiteral("Reading  failed.\n"));
-
         dialog.answer = m_ts;
         child<QPushButton>(dialog, "selectFileButton")->click();
         QCOMPARE(child<QLineEdit>(dialog, "fileLineEdit")->text(), m_ts);
