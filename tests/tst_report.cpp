@@ -1,4 +1,5 @@
-// Report assembly: header, summary lines, the tab texts and the batch log.
+// Report assembly from the check catalogue: the catalogue itself, the block of
+// each check in every mode, header, summary lines, the tab texts and the batch log.
 
 #include "checks/catalogue.h"
 #include "checks/report.h"
@@ -27,6 +28,88 @@ class ReportTest : public QObject
 
 private slots:
     void initTestCase() { readertest::setUpTestCase(); }
+
+    // The catalogue is the one table the panel, the settings and the report derive
+    // from: it must agree with itself and with the settings keys.
+    void catalogue()
+    {
+        for (int index = 0; index < CheckCount; ++index) {
+            const CheckInfo &info = checkInfo(index);
+            QCOMPARE(info.index, index);
+            if (index == CheckUnused61) {
+                QVERIFY(!info.id);
+                continue;
+            }
+            QVERIFY(info.id && info.tab && info.description);
+            QCOMPARE(checkIndexOf(QLatin1String(info.id)), index);
+            QVERIFY2(checksOfTab(QLatin1String(info.tab)).contains(index), info.id);
+            QVERIFY(QLatin1String(info.description).startsWith(QLatin1String("Check ")));
+            QCOMPARE(info.box == BoxKind::Fixed, !info.key);
+            if (!info.key)
+                continue;
+            const int setting = settingIndex(QLatin1String(info.key));
+            QVERIFY2(setting >= 0, info.key);
+            QCOMPARE(settingInfos()[setting].kind,
+                     info.box == BoxKind::TriState ? SettingKind::State : SettingKind::Bool);
+        }
+        // ST0, then the S and T tabs of each group in turn, then the ST tabs.
+        QCOMPARE(tabNames().size(), 50);
+        QCOMPARE(tabNames().mid(0, 5), QStringList({"ST0", "S1", "T1", "S2", "T2"}));
+        QCOMPARE(tabNames().mid(36, 3), QStringList({"T21", "ST1", "ST2"}));
+    }
+
+    void findingsBlock_data()
+    {
+        QTest::addColumn<bool>("filled");
+        QTest::addColumn<bool>("details");
+        QTest::addColumn<bool>("locations");
+        QTest::addColumn<bool>("listMode");
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QString>("block"); // behind "Check S6.1: "
+
+        const auto add = [](const char *name, bool filled, bool details, bool locations,
+                            bool listMode, bool html, const char *block) {
+            QTest::newRow(name) << filled << details << locations << listMode << html << block;
+        };
+        const bool y = true, n = false;
+        add("empty map", n, y, y, n, n, "OK\n\n\n");
+        add("empty map, html", n, y, n, n, y, "OK<br /><br /><br />");
+        add("no details", y, n, y, n, n, "Failed 4 time(s)\n\n\n");
+        add("plain", y, y, n, n, n, "Failed 4 time(s)\n\nB\n\nb\n\n\n");
+        add("plain, locations", y, y, y, n, n, "Failed 4 time(s)\n\nL9\nB\n\nL3\nL2\nL1\nb\n\n\n");
+        add("list", y, y, n, y, n, "Found 4 item(s)\n\nB\nb\n\n");
+        add("list, locations", y, y, y, y, n, "Found 4 item(s)\n\nL9B\n\nL3L2L1b\n\n\n");
+        add("html", y, y, n, n, y, "Failed 4 time(s)<br /><br />B<br /><br />b<br /><br /><br />");
+        add("table", y, y, n, y, y, "Found 4 item(s)<br /><table border=1>Bb</table><br /><br />");
+        add("table, locations", y, y, y, y, y,
+            "Found 4 item(s)<br /><table border=1>L9B<br />L3L2L1b<br /></table><br /><br />");
+    }
+    void findingsBlock()
+    {
+        QFETCH(bool, filled);
+        QFETCH(bool, details);
+        QFETCH(bool, locations);
+        QFETCH(bool, listMode);
+        QFETCH(bool, html);
+        QFETCH(QString, block);
+        results store;
+        if (filled)
+            for (const char *pair : {"bL1", "BL9", "bL2", "bL3"})
+                results::recordFinding(store.findings(CheckS6_1), QString(QLatin1Char(pair[0])),
+                                       QLatin1String(pair + 1));
+        QCOMPARE(store.formatFindings(CheckS6_1, true, details, locations, listMode, html),
+                 QStringLiteral("Check S6.1: ") + block);
+    }
+
+    void itemListBlock()
+    {
+        results store;
+        store.items(CheckS15_1) = QStringList {"zeta", "Alpha"};
+        QCOMPARE(store.formatItemList(CheckS15_1, true, true),
+                 QStringLiteral("Check S15.1: Found 2 item(s)\n\nzeta\nAlpha\n\n"));
+        QCOMPARE(store.formatItemList(CheckS15_1, true, false),
+                 QStringLiteral("Check S15.1: Found 2 item(s)\n\n\n"));
+    }
 
     void header()
     {
@@ -90,6 +173,7 @@ private slots:
     void tabHeadings()
     {
         QFETCH(QString, tab);
+        QVERIFY(!checksOfTab(tab).isEmpty());
         results store;
         const QString text = tabReport(store, tab, "H\n\n", "S\n\n", allBoxes(true));
         QStringList headings;

@@ -1,4 +1,6 @@
-// The message store: clear() leaves nothing of a run behind; fileAssert.
+// The message store: language set-up (the row of the catalogue's language, the
+// problems of check 0, what later files of a run change), clear() and fileAssert.
+// The marks of each language are tested through the checks that use them.
 
 #include "store/appsettings.h"
 #include "store/results.h"
@@ -10,6 +12,107 @@ class tst_Store : public QObject
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        AppSettings = AppSettingsRecord();
+        QTest::failOnWarning(QRegularExpression(".*"));
+    }
+
+    void rows_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("numerus");
+        QTest::addColumn<QString>("decimalSeparator");
+        QTest::addColumn<QStringList>("problems");
+        const QString unknown = "Unknown rules for %1. Please contact Oskerbay.";
+        QTest::newRow("de_DE takes de") << "de_DE" << 2 << "," << QStringList();
+        QTest::newRow("se is unknown") << "se" << 99 << "." << QStringList {unknown.arg("se")};
+        QTest::newRow("prefix is case-sensitive")
+            << "DE" << 99 << "." << QStringList {unknown.arg("DE")};
+        QTest::newRow("missing language")
+            << "" << 99 << "."
+            << QStringList {"Missing language in file f.ts. Set to '---KVN UNKNOWN---'.",
+                            "Some checks will fail, because the language in unknown in f.ts."};
+    }
+    void rows()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, numerus);
+        QFETCH(QString, decimalSeparator);
+        QFETCH(QStringList, problems);
+        results store;
+        store.setUpLanguage(language, true, QStringLiteral("f.ts"));
+        QVERIFY(store.languageReady);
+        QCOMPARE(store.translationRules.maxNumerus, numerus);
+        QCOMPARE(store.translationRules.decimalSeparator, decimalSeparator);
+        QCOMPARE(store.items(Check_0), problems);
+        // The source side is English whatever the catalogue says.
+        QCOMPARE(store.sourceRules.maxNumerus, 2);
+        QCOMPARE(store.sourceRules.decimalSeparator, QStringLiteral("."));
+        QCOMPARE(store.catalogueLanguage,
+                 language.isEmpty() ? results::unknownLanguage() : language);
+    }
+
+    // With S5.3.1 the angle brackets match as brackets, but the first and last
+    // character checks do not take them for brackets.
+    void angleBracketsOnlyInBracketTables()
+    {
+        AppSettings.checkS5_3_1CheckBox = true;
+        results store;
+        store.setUpLanguage(QStringLiteral("de"), true, QStringLiteral("f.ts"));
+        QCOMPARE(store.sourceRules.openToClose.value(QLatin1Char('<')), QLatin1Char('>'));
+        QCOMPARE(store.sourceRules.closeToOpen.value(QLatin1Char('>')), QLatin1Char('<'));
+        QVERIFY(!store.sourceRules.openingCharacters.contains(QLatin1Char('<')));
+        QVERIFY(!store.sourceRules.closingCharacters.contains(QLatin1Char('>')));
+        QVERIFY(!store.translationRules.openToClose.contains(QLatin1Char('<')));
+    }
+
+    void laterFiles_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QStringList>("problems");
+        const QString different
+            = "Reading multible files with different languages. (%1 != %2). File f1.ts.";
+        QTest::newRow("same") << QStringList {"de", "de"} << QStringList();
+        QTest::newRow("de and de_DE")
+            << QStringList {"de", "de_DE"} << QStringList {different.arg("de_DE", "de")};
+        QTest::newRow("de and fr")
+            << QStringList {"de", "fr"}
+            << QStringList {different.arg("fr", "de"),
+                            "Languarges are too different. Some checks will fail."};
+        QTest::newRow("later file without language")
+            << QStringList {"de", ""} << QStringList {"Missing language in file f1.ts."};
+        QTest::newRow("first unknown, then fr")
+            << QStringList {"", "fr"}
+            << QStringList {"Missing language in file f0.ts. Set to '---KVN UNKNOWN---'.",
+                            "Some checks will fail, because the language in unknown in f0.ts.",
+                            different.arg("fr", "---KVN UNKNOWN---")};
+    }
+    void laterFiles()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QStringList, problems);
+        results store;
+        for (int i = 0; i < languages.size(); ++i)
+            store.setUpLanguage(languages[i], false, QStringLiteral("f%1.ts").arg(i));
+        QCOMPARE(store.items(Check_0), problems);
+        // The first file's rules stay.
+        QCOMPARE(store.catalogueLanguage,
+                 languages[0].isEmpty() ? results::unknownLanguage() : languages[0]);
+    }
+
+    void secondRootElementKeepsTables()
+    {
+        results store;
+        store.setUpLanguage(QStringLiteral("de"), true, QStringLiteral("f.ts"));
+        const int pairs = store.translationRules.openToClose.size();
+        store.setUpLanguage(QStringLiteral("fr"), true, QStringLiteral("f.ts"));
+        QCOMPARE(store.translationRules.openToClose.size(), pairs);
+        QCOMPARE(store.translationRules.decimalSeparator, QStringLiteral(","));
+        QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
+        QCOMPARE(store.items(Check_0).size(), 2);
+    }
+
     void clearForgetsTheRun()
     {
         results store;

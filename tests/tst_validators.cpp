@@ -1,10 +1,22 @@
-// The e-mail, URI and markup validators, branch by branch with their boundaries.
+// The e-mail, URI and markup validators and the bracket matching, branch by branch
+// with their boundaries.
 
 #include "enginefixture.h"
 
 namespace {
 
-enum Validator { Email, Uri, Name, NameSubset, Attribute, AttributeHtml, AttributeCss };
+enum Validator {
+    Email,
+    Uri,
+    Name,
+    NameSubset,
+    Attribute,
+    AttributeHtml,
+    AttributeCss,
+    Brackets,
+    BracketsNoListings,
+    BracketsAngles // angles: "<" and ">" join the tables
+};
 
 void add(const char *name, Validator validator, const QString &text, const QString &message = {})
 {
@@ -73,15 +85,29 @@ private slots:
         add("style outside subset", AttributeCss, "style=\"color: red; position: absolute\"",
             subset.arg("style=\"color: red; position: absolute\""));
         add("case-sensitive", AttributeHtml, "ALIGN=left", subset.arg("ALIGN=left"));
+
+        add("nested", Brackets, "(a [b] c)");
+        add("crossed", Brackets, "(a [b) c]", "Missing ] at position 5.");
+        add("label", Brackets, "a) b");
+        add("label with full stop", Brackets, "2.b) c");
+        add("label disallowed", BracketsNoListings, "a) b", ") is not opened before position 1.");
+        add("comma ends the label", Brackets, "x, 1) y", ") is not opened before position 4.");
+        add("innermost unclosed", Brackets, "((a)", "( is not closed.");
+        add("empty", Brackets, "");
+        add("label without pair", Brackets, "a\u301E b", "\u301E is not closed.");
+        add("angles ignored", Brackets, "a < b");
+        add("angles matched", BracketsAngles, "a < b", "< is not closed.");
+        add("typographic quotes", Brackets, "\u201Ca\u201D \u00ABb\u00BB");
     }
     void validate()
     {
         QFETCH(int, validator);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        Engine engine;
+        AppSettings.checkS5_3_1CheckBox = validator == BracketsAngles;
+        Engine engine(QStringLiteral("en"));
         const results &store = engine.store;
-        // A validator appends to the message it is given.
+        // A validator appends to the message it is given; the bracket matching sets it.
         QString found = QStringLiteral("Before ");
         bool failed = false;
         switch (validator) {
@@ -95,9 +121,18 @@ private slots:
         case NameSubset:
             failed = store.checkTagName(text, validator == NameSubset, found);
             break;
-        default:
+        case Attribute:
+        case AttributeHtml:
+        case AttributeCss:
             failed = store.checkTagAttribute(text, validator == AttributeHtml,
                                              validator == AttributeCss, found);
+            break;
+        default:
+            const LanguageRules &rules = store.sourceRules;
+            failed = !store.checkBrackets(text, rules.openToClose, rules.closeToOpen, found,
+                                          validator == BracketsNoListings);
+            if (failed)
+                found.prepend(QStringLiteral("Before "));
         }
         QCOMPARE(failed, !message.isEmpty());
         QCOMPARE(found, QStringLiteral("Before ") + message);
