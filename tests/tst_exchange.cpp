@@ -104,17 +104,17 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("cancelled dialog") << "" << QByteArray() << "Reading  failed.\n";
-        QTest::newRow("not a ts file")
-            << "notes.txt" << QByteArray("<source>a</source>\n") << "%1 is not a .ts file.\n";
-        QTest::newRow("source starts twice")
-            << "twice.ts" << QByteArray("<source>a\n<source>b</source>\n")
-            << "Reading %1...\nReading %1 stopped in line 2: a <source> element starts before the "
-               "previous one ends.\n";
-        QTest::newRow("source never ends")
-            << "open.ts" << QByteArray("x\n<source>a\nb\n")
-            << "Reading %1...\nReading %1 stopped: the <source> element that starts in line 2 "
-               "never ends.\n";
+        const auto add = [](const char *name, const char *fileName, const char *content,
+                            const QString &expected) {
+            QTest::newRow(name) << fileName << QByteArray(content) << expected;
+        };
+        const QString reading = "Reading %1...\nReading %1 stopped";
+        add("cancelled dialog", "", nullptr, "Reading  failed.\n");
+        add("not a ts file", "notes.txt", "<source>a</source>\n", "%1 is not a .ts file.\n");
+        add("source starts twice", "twice.ts", "<source>a\n<source>b</source>\n",
+            reading + " in line 2: a <source> element starts before the previous one ends.\n");
+        add("source never ends", "open.ts", "x\n<source>a\nb\n",
+            reading + ": the <source> element that starts in line 2 never ends.\n");
     }
 
     void exportRefusals()
@@ -207,27 +207,25 @@ private slots:
         QTest::addColumn<QByteArray>("sources");
         QTest::addColumn<QByteArray>("translations");
         QTest::addColumn<QString>("expectedEnd");
-        QTest::newRow("fewer translations")
-            << messageA << QByteArray("A\n*****\nB\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. The number of source strings (2) is not the same as the number of "
-               "translation strings (1).\nMerging abort.\n";
-        QTest::newRow("empty source entry")
-            << messageA << QByteArray("A\n*****\n\n*****\n") << QByteArray("X\n*****\nY\n*****\n")
-            << "Critical error. Entry 2 of the source list is empty.\nMerging abort.\n";
-        QTest::newRow("source not in list")
-            << messageA << QByteArray("B\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. The source of the translation in line 5 of %1 is not in the source "
-               "list: A\nMerging abort.\n";
-        QTest::newRow("other indentation")
-            << QByteArray(messageA).replace("        <translation", "      <translation")
-            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. Line 5 of %1 holds an empty translation that is not alone on its "
-               "line or not indented by 8 blanks.\nMerging abort.\n";
-        QTest::newRow("before any source")
-            << QByteArray("        <translation type=\"unfinished\"></translation>\n")
-            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. Line 1 of %1 holds an empty translation without a source in front "
-               "of it.\nMerging abort.\n";
+        const auto add = [](const char *name, const QByteArray &ts, const char *sources,
+                            const char *translations, const QString &error) {
+            QTest::newRow(name) << ts << QByteArray(sources) << QByteArray(translations)
+                                << "Critical error. " + error + "\nMerging abort.\n";
+        };
+        const QByteArray indented = QByteArray(messageA).replace("  <translation", "<translation");
+        add("fewer translations", messageA, "A\n*****\nB\n*****\n", "X\n*****\n",
+            "The number of source strings (2) is not the same as the number of translation "
+            "strings (1).");
+        add("empty source entry", messageA, "A\n*****\n\n*****\n", "X\n*****\nY\n*****\n",
+            "Entry 2 of the source list is empty.");
+        add("source not in list", messageA, "B\n*****\n", "X\n*****\n",
+            "The source of the translation in line 5 of %1 is not in the source list: A");
+        add("other indentation", indented, "A\n*****\n", "X\n*****\n",
+            "Line 5 of %1 holds an empty translation that is not alone on its line or not "
+            "indented by 8 blanks.");
+        add("before any source", "        <translation type=\"unfinished\"></translation>\n",
+            "A\n*****\n", "X\n*****\n",
+            "Line 1 of %1 holds an empty translation without a source in front of it.");
     }
 
     void mergeRefusals()

@@ -69,7 +69,8 @@ private slots:
     void initTestCase() { QLoggingCategory::setFilterRules(u"default.info=false"_s); }
     void init() { resetAppSettings(); }
 
-    void lengthsAndCharacters_data()
+    // S1 to S5; the bracket positions themselves are tested with checkBrackets.
+    void characters_data()
     {
         columns();
         row("S1.2", QString(1000, u'a'), 0);
@@ -81,12 +82,6 @@ private slots:
         row("S2.2", u"a\x7f"_s, 1);
         row("S2.2", u"a\nb"_s, 0);
         row("S2.3", u"a\nb\nc"_s, 1);
-    }
-    void lengthsAndCharacters() { twins(); }
-
-    void firstAndLastCharacters_data()
-    {
-        columns();
         row("S3.1", u"\nText"_s, 1);
         row("S3.2", u" Text"_s, 1);
         row("S3.2", u"\nText"_s, 0);
@@ -104,13 +99,6 @@ private slots:
         row("S4.4", u"Text:"_s, 0, "checkS4_4LineEdit=.:");
         row("S4.4", u"(Text)"_s, 0);
         row("S4.4", u"Text- "_s, 0);
-    }
-    void firstAndLastCharacters() { twins(); }
-
-    // The bracket positions themselves are tested with checkBrackets.
-    void quotesAndBrackets_data()
-    {
-        columns();
         row("S5.1", u"Say \"hi"_s, 1);
         row("S5.1", u"Say \"hi\""_s, 0);
         row("S5.2", u"it's"_s, 1);
@@ -118,7 +106,7 @@ private slots:
         row("S5.3", u"a) b"_s, 1, "checkS5_3_2CheckBox=true",
             u") is not opened before position 1.\na) b"_s);
     }
-    void quotesAndBrackets() { twins(); }
+    void characters() { twins(); }
 
     void punctuation_data()
     {
@@ -149,7 +137,8 @@ private slots:
     }
     void punctuation() { twins(); }
 
-    void doubles_data()
+    // S8 to S10
+    void doublesAndSentences_data()
     {
         columns();
         row("S8.1", u"a\n\nb"_s, 1);
@@ -167,12 +156,6 @@ private slots:
         row("S9.2", u"a_-b"_s, 1);
         row("S9.3", u"\u20AC^"_s, 1);
         row("S9.4", u"a\u02B0\u02B0"_s, 1);
-    }
-    void doubles() { twins(); }
-
-    void sentences_data()
-    {
-        columns();
         row("S10.1", u"hello"_s, 1);
         row("S10.1", u"Hello. world"_s, 1, "", u"world"_s);
         row("S10.1", u"Hello.world"_s, 0);
@@ -182,7 +165,7 @@ private slots:
         row("S10.1", u"1 apple"_s, 0);
         row("S10.1", u"\u00E9lan"_s, 1);
     }
-    void sentences() { twins(); }
+    void doublesAndSentences() { twins(); }
 
     void keySequences_data()
     {

@@ -10,8 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString HighSurrogate(QChar(0xD83D));
-const QString LowSurrogate(QChar(0xDE00));
 const QString OtherRequest
     = u"Please report that you are using other characters! I want to improve the check.\n"_s;
 
@@ -144,7 +142,6 @@ private slots:
         };
         add("Sum 1.234,5", ",", {1234.5});
         add("Sum 1.234,5", ".", {1.2345});
-        add("3.", ".", {3});
         add("a . , b", ".", {});
         add("1'000 and 7", ".", {7, 1000});
         add("1.2.3", ".", {});
@@ -215,11 +212,6 @@ private slots:
         QTest::newRow("local first")
             << int(QChar::Script_Cyrillic) << u"a\u0416"_s
             << u"\nLocal characters: \u0416  \n\nLatin characters: a  \n\n"_s;
-        QTest::newRow("surrogates")
-            << latin << u"\U0001F600"_s
-            << u"\n"_s + unsupported("unprintable", HighSurrogate)
-                   + unsupported("unprintable", LowSurrogate) + OtherRequest
-                   + u"Other characters: <otherNotPrintable>  <otherNotPrintable>  \n\n"_s;
         QTest::newRow("known bracket") << latin << u"()"_s << u"\nCommon characters: (  )  \n\n"_s;
         QTest::newRow("unknown quote") << latin << u"\u201E"_s
                                        << u"\n"_s + notInCheck("parentheses", u"\u201E"_s)
@@ -260,7 +252,8 @@ private slots:
         // Each character once, a character met before kept, surrogates apart.
         QSet<QString> characters {u"z"_s};
         engine.store.collectCharacters(QSet<QString> {u"aab"_s, u"b\U0001F600"_s}, characters);
-        QCOMPARE(characters, (QSet<QString> {u"z"_s, u"a"_s, u"b"_s, HighSurrogate, LowSurrogate}));
+        QCOMPARE(characters, (QSet<QString> {u"z"_s, u"a"_s, u"b"_s, QString(QChar(0xD83D)),
+                                             QString(QChar(0xDE00))}));
     }
 };
 
