@@ -29,6 +29,7 @@ private slots:
         add("arrow disallowed", "a -> b", CheckS21_1, {""}, "checkS21_1_1CheckBox");
         add("less between blanks", "a < b", CheckS21_1, {});
         add("less equal", "a <= b", CheckS21_1, {});
+        add("greater between blanks", "a > b", CheckS21_1, {});
         add("less disallowed", "a < b", CheckS21_1, {notClosed}, "checkS21_1_2CheckBox");
         add("greater disallowed", "a > b", CheckS21_1, {""}, "checkS21_1_2CheckBox");
         add("stray greater", "x>y", CheckS21_1, {""});
