@@ -147,8 +147,6 @@ private slots:
         };
         add("checkT5_1CheckBox", 5, 0); // tri-state
         add("checkS1_2SpinBox", 12000, 9999);
-        add("checkS1_3SpinBox", 0, 1);
-        add("checkST1_1LowDSpinBox", 0.95, 0.9f);
         add("checkS3_4LineEdit", QString(12, 'x'), QString(10, 'x'));
     }
     void storedValuesApplied()

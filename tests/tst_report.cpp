@@ -126,8 +126,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString counts
             = "Read 3 sources.\nRead 2 translations. 1 are marked as unfinished.\n";
-        QTest::newRow("several files")
-            << 4 << 0 << 2 << 0 << "Read 4 files in p.\n" + counts + "\n\n";
         QTest::newRow("no file") << 0 << 0 << 2 << 0 << counts + "\n\n";
         QTest::newRow("one file, empty texts")
             << 1 << 2 << 2 << 0

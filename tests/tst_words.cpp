@@ -176,7 +176,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warnings");
 
-        QTest::newRow("line feed") << u"\n"_s << u"<line feed> "_s << QString();
         QTest::newRow("letter") << u"\u00E9"_s << u"\u00E9 "_s << QString();
         QTest::newRow("other space")
             << u"\u2002"_s << u"<otherSpace> "_s << unsupported("printable", u"\u2002"_s);
@@ -209,9 +208,6 @@ private slots:
             << u"\nLatin characters: a  \n\nCommon characters: <space>  \n\n"
                "Inherited characters: \u0301  \n\n"_s
                    + OtherRequest + u"Other characters: \u0416  \n\n"_s;
-        QTest::newRow("local first")
-            << int(QChar::Script_Cyrillic) << u"a\u0416"_s
-            << u"\nLocal characters: \u0416  \n\nLatin characters: a  \n\n"_s;
         QTest::newRow("known bracket") << latin << u"()"_s << u"\nCommon characters: (  )  \n\n"_s;
         QTest::newRow("unknown quote") << latin << u"\u201E"_s
                                        << u"\n"_s + notInCheck("parentheses", u"\u201E"_s)
