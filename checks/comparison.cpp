@@ -79,13 +79,27 @@ const QString CountedCharacters = QStringLiteral("$%&/\\\u00A7+-|*#~=\t");
 
 std::array<int, 14> countedCharacterCounts(const QString &text)
 {
+    // The slot of each counted character by code unit; all are below U+0100.
+    static const std::array<qint8, 256> slotOf = [] {
+        std::array<qint8, 256> table;
+        table.fill(-1);
+        for (int slot = 0; slot < CountedCharacters.size(); ++slot)
+            table[CountedCharacters.at(slot).unicode()] = qint8(slot);
+        return table;
+    }();
     std::array<int, 14> counts{};
     for (const QChar c : text) {
-        const int slot = CountedCharacters.indexOf(c);
-        if (slot >= 0)
-            ++counts[slot];
+        const char16_t u = c.unicode();
+        if (u < slotOf.size() && slotOf[u] >= 0)
+            ++counts[slotOf[u]];
     }
     return counts;
+}
+
+// Whether the text holds a character that the number extraction takes.
+bool hasNumber(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isNumber(); });
 }
 
 struct KeysAndArguments {
@@ -133,7 +147,6 @@ public:
         , m_state(state)
         , s(state.source)
         , t(state.translation)
-        , m_texts(s + QLatin1Char('\n') + t)
     {}
 
     void lengthRatio();
@@ -154,7 +167,14 @@ private:
     {
         m_state.failed.set(index);
         m_store.recordTranslationFinding(
-            m_state, index, text.isEmpty() ? m_texts : QString(text + QLatin1Char('\n') + m_texts));
+            m_state, index, text.isEmpty() ? texts() : QString(text + QLatin1Char('\n') + texts()));
+    }
+    // The source, a line feed and the translation, built at the first finding.
+    const QString &texts()
+    {
+        if (m_texts.isEmpty())
+            m_texts = s + QLatin1Char('\n') + t;
+        return m_texts;
     }
     void failWithKey(int index, const QString &key)
     {
@@ -176,19 +196,21 @@ private:
     MessageState &m_state;
     const QString &s;
     const QString &t;
-    const QString m_texts;
+    QString m_texts;
 };
 
 void Comparison::lengthRatio()
 {
     const float ratio = float(t.size()) / float(s.size());
-    const QString text = results::tr("Source to translation ratio is %1:").arg(double(ratio));
+    const auto text = [ratio] {
+        return results::tr("Source to translation ratio is %1:").arg(double(ratio));
+    };
     if (s.size() < AppSettings.checkST1SpinBox) {
         if (ratio > AppSettings.checkST1_1HighSpinBox || ratio < AppSettings.checkST1_1LowDSpinBox)
-            fail(CheckST1_1, text);
+            fail(CheckST1_1, text());
     } else if (ratio > AppSettings.checkST1_2HighSpinBox
                || ratio < AppSettings.checkST1_2LowDSpinBox) {
-        fail(CheckST1_2, text);
+        fail(CheckST1_2, text());
     }
 }
 
@@ -299,6 +321,9 @@ void Comparison::numbers()
     static const char MissingInSource[] =
         QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
     const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
+    // Without a number on either side every step below finds nothing.
+    if (!hasNumber(s) && !hasNumber(t))
+        return;
 
     QSet<double> sourceNumbers, translationNumbers;
     m_store.extractNumbers(s, m_store.sourceRules.decimalSeparator, sourceNumbers);
@@ -402,13 +427,13 @@ void Comparison::consistency()
         return;
     const QChar lf = QLatin1Char('\n');
     const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
-        return caseSensitive ? a != b : a.toLower() != b.toLower();
+        return a != b && (caseSensitive || a.toLower() != b.toLower());
     };
     const auto translationIt = m_store.firstTranslationOfSource.constFind(s);
     if (translationIt == m_store.firstTranslationOfSource.constEnd())
         m_store.firstTranslationOfSource.insert(s, t);
     else if (differ(*translationIt, t, AppSettings.checkST10_1_1CheckBox))
-        failWithKey(CheckST10_1, m_texts + lf + *translationIt);
+        failWithKey(CheckST10_1, texts() + lf + *translationIt);
 
     const auto sourceIt = m_store.firstSourceOfTranslation.constFind(t);
     if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
