@@ -3,6 +3,7 @@
 
 #include <QChar>
 #include <QString>
+#include <array>
 
 // The first character that is neither the accelerator marker nor the argument
 // marker; the letter "x" when the text holds nothing else.
@@ -17,4 +18,18 @@ inline QChar firstSignificantCharacter(const QString &text, const QString &accel
         return c;
     }
     return QLatin1Char('x');
+}
+
+// QChar::category, with the ASCII characters taken from a table: the checks ask
+// it about every character of a text.
+inline QChar::Category categoryOf(QChar c)
+{
+    static const std::array<QChar::Category, 0x80> ascii = [] {
+        std::array<QChar::Category, 0x80> table {};
+        for (char16_t u = 0; u < 0x80; ++u)
+            table[u] = QChar(u).category();
+        return table;
+    }();
+    const char16_t u = c.unicode();
+    return u < 0x80 ? ascii[u] : c.category();
 }

@@ -1,6 +1,7 @@
 // Words of all sources and all translations: the doubled-word finder, the word
 // lists of the catalogue-wide pass and the sorted lists of texts.
 
+#include "checks/textutil.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 bool isWordSeparator(QChar c, const QString &extraSeparators)
 {
-    switch (c.category()) {
+    switch (categoryOf(c)) {
     case QChar::Punctuation_Open:
     case QChar::Punctuation_Close:
     case QChar::Punctuation_InitialQuote:
@@ -63,9 +64,9 @@ bool hasUpperAfterLower(const QString &word)
     for (const QChar c : word) {
         if (!c.isLetter())
             afterLowerCase = false;
-        else if (c.category() == QChar::Letter_Lowercase)
+        else if (categoryOf(c) == QChar::Letter_Lowercase)
             afterLowerCase = true;
-        else if (c.category() == QChar::Letter_Uppercase && afterLowerCase)
+        else if (categoryOf(c) == QChar::Letter_Uppercase && afterLowerCase)
             return true;
     }
     return false;
@@ -163,7 +164,7 @@ void results::listWordsAndTexts(bool translationSide)
         for (const QChar c : word) {
             if (!c.isLetter())
                 continue;
-            const QChar::Category category = c.category();
+            const QChar::Category category = categoryOf(c);
             if (category == QChar::Letter_Lowercase)
                 lower = true;
             else if (category == QChar::Letter_Uppercase)
