@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -20,6 +21,33 @@ template <typename T> QList<T> sorted(const QSet<T> &set)
     QList<T> list = set.values();
     std::sort(list.begin(), list.end());
     return list;
+}
+
+// The elements of the sorted list a that the sorted list b lacks, sorted.
+template<typename T>
+QList<T> difference(const QList<T> &a, const QList<T> &b)
+{
+    QList<T> result;
+    std::set_difference(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(result));
+    return result;
+}
+
+// a.toLower() != b.toLower(), decided without lower-casing as long as both texts
+// are ASCII. Lower-casing maps each character on its own and never to nothing,
+// so a difference in an ASCII prefix, or a longer ASCII text, is a difference.
+bool differIgnoringCase(const QString &a, const QString &b)
+{
+    const auto lower = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a.at(i).unicode();
+        const char16_t y = b.at(i).unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return a.toLower() != b.toLower();
+        if (lower(x) != lower(y))
+            return true;
+    }
+    return a.size() != b.size();
 }
 
 // Control characters other than the line feed: 0 to 31 and 127 (slot 32).
@@ -329,10 +357,10 @@ void Comparison::numbers()
     m_store.extractNumbers(s, m_store.sourceRules.decimalSeparator, sourceNumbers);
     m_store.extractNumbers(t, m_store.translationRules.decimalSeparator, translationNumbers);
     // Sorted, so that a finding text is the same on every run.
-    const QList<double> missingInTranslation =
-        sorted(QSet<double>(sourceNumbers).subtract(translationNumbers));
-    const QList<double> missingInSource =
-        sorted(QSet<double>(translationNumbers).subtract(sourceNumbers));
+    const QList<double> sourceValues = sorted(sourceNumbers);
+    const QList<double> translationValues = sorted(translationNumbers);
+    const QList<double> missingInTranslation = difference(sourceValues, translationValues);
+    const QList<double> missingInSource = difference(translationValues, sourceValues);
     const auto numberTexts = [&](const QList<double> &values) {
         QStringList texts;
         for (const double x : values)
@@ -347,8 +375,9 @@ void Comparison::numbers()
     if (!missingInTranslation.isEmpty() || !missingInSource.isEmpty())
         return;
 
+    // Both sides hold the same numbers from here on.
     bool counted = false;
-    for (const double x : sorted(sourceNumbers.unite(translationNumbers))) {
+    for (const double x : sourceValues) {
         const QString text = numberText(x);
         const int inSource = s.count(text);
         const int inTranslation = t.count(text);
@@ -367,10 +396,10 @@ void Comparison::numbers()
     QSet<QString> sourceRuns, translationRuns;
     m_store.extractNumbers(s, sourceRuns);
     m_store.extractNumbers(t, translationRuns);
-    const QStringList runsMissingInTranslation =
-        sorted(QSet<QString>(sourceRuns).subtract(translationRuns));
-    const QStringList runsMissingInSource =
-        sorted(QSet<QString>(translationRuns).subtract(sourceRuns));
+    const QStringList sourceRunList = sorted(sourceRuns);
+    const QStringList translationRunList = sorted(translationRuns);
+    const QStringList runsMissingInTranslation = difference(sourceRunList, translationRunList);
+    const QStringList runsMissingInSource = difference(translationRunList, sourceRunList);
     if (!runsMissingInTranslation.isEmpty())
         fail(CheckST8_3, missingNumbersText(MissingInTranslation, runsMissingInTranslation));
     if (!runsMissingInSource.isEmpty())
@@ -378,7 +407,8 @@ void Comparison::numbers()
     if (!runsMissingInTranslation.isEmpty() || !runsMissingInSource.isEmpty())
         return;
 
-    for (const QString &run : sorted(sourceRuns.unite(translationRuns))) {
+    // Both sides hold the same runs from here on.
+    for (const QString &run : sourceRunList) {
         const int inSource = s.count(run);
         const int inTranslation = t.count(run);
         if (inSource != inTranslation)
@@ -427,7 +457,7 @@ void Comparison::consistency()
         return;
     const QChar lf = QLatin1Char('\n');
     const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
-        return a != b && (caseSensitive || a.toLower() != b.toLower());
+        return a != b && (caseSensitive || differIgnoringCase(a, b));
     };
     const auto translationIt = m_store.firstTranslationOfSource.constFind(s);
     if (translationIt == m_store.firstTranslationOfSource.constEnd())
