@@ -79,6 +79,8 @@ private:
     results *const m_store;
     FileProblems m_problems;
     QFile *const m_file;
+    QByteArray m_data; // the whole file, read at once
+    qsizetype m_position = 0; // of the next line in m_data
     QStringDecoder m_decoder;
     bool m_languageSetUp = false;
     QString m_language;
@@ -109,11 +111,12 @@ private:
 // replacement characters, so that the structure of the entry survives.
 bool PoReader::nextLine()
 {
-    if (m_file->atEnd())
+    if (m_position >= m_data.size())
         return false;
-    const QByteArray bytes = m_file->readLine();
-    if (bytes.isEmpty() && m_file->atEnd())
-        return false;
+    const qsizetype lineFeed = m_data.indexOf('\n', m_position);
+    const qsizetype end = lineFeed < 0 ? m_data.size() : lineFeed + 1;
+    const QByteArrayView bytes(m_data.constData() + m_position, end - m_position);
+    m_position = end;
     ++m_lineNumber;
     m_line = m_decoder.decode(bytes);
     if (m_decoder.hasError()) {
@@ -153,6 +156,7 @@ void PoReader::setUpLanguage(const QString &language)
 void PoReader::read()
 {
     chooseCharset();
+    m_data = m_file->readAll();
     while (nextLine())
         readLine();
     endOfFile();
@@ -562,6 +566,8 @@ void PoReader::endOfFile()
 
 QString unescapePoString(const QString &text)
 {
+    if (!text.contains(QLatin1Char('\\')))
+        return text;
     QString result = text;
     result.replace(QLatin1String("\\\""), QLatin1String("\""));
     result.replace(QLatin1String("\\n"), QLatin1String("\n"));
