@@ -30,7 +30,8 @@ bool isWordSeparator(QChar c, const QString &extraSeparators)
     case 0x2028:
     case 0x2029:
     case 0x3000: return true;
-    default: return extraSeparators.contains(c);
+    default:
+        return !extraSeparators.isEmpty() && extraSeparators.contains(c);
     }
 }
 
@@ -81,33 +82,44 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
     ItemList &doubledWords = m_items[wordLists(isTranslation).doubledWords];
     const bool hasAccelerator = acceleratorMarker.size() == 1;
 
-    QString word, previousWord;
+    // The current word is the text from start to the next separator without the
+    // accelerator markers; it is copied out only when it ends.
+    int start = 0;
+    int kept = 0; // characters of the current word that are not markers
+    bool markers = false;
+    QString previousWord;
     bool hasLetter = false;
-    const auto endWord = [&](int position) {
+    const auto endWord = [&](int end, int position) {
+        QString word = text.mid(start, end - start);
+        if (markers)
+            word.remove(acceleratorMarker.at(0));
         bool duplicate = false;
         processWord(word, hasLetter, words, previousWord, duplicate, isTranslation);
         if (duplicate)
             doubledWords.append(tr("Found duplicate word '%1' at position %2.")
                                     .arg(previousWord, QString::number(position))
                                 + QLatin1Char('\n') + text + QLatin1String("\n\n"));
-        word.clear();
         hasLetter = false;
     };
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (isWordSeparator(c, extraSeparators)) {
-            if (!word.isEmpty())
-                endWord(i);
+            if (kept > 0)
+                endWord(i, i);
+            start = i + 1;
+            kept = 0;
+            markers = false;
             continue;
         }
         if (c.isLetter())
             hasLetter = true;
         if (hasAccelerator && c == acceleratorMarker.at(0))
-            continue;
-        word += c;
+            markers = true;
+        else
+            ++kept;
     }
-    if (!word.isEmpty())
-        endWord(text.size() - 1);
+    if (kept > 0)
+        endWord(text.size(), text.size() - 1);
 }
 
 void results::processWord(QString word, bool hasLetter, QSet<QString> &words, QString &previousWord,
