@@ -1,6 +1,7 @@
 // The comparison checks ST1 to ST21: a source against its translation, and the
 // consistency of translations across all files of a run.
 
+#include "checks/singletext.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -50,62 +51,21 @@ bool differIgnoringCase(const QString &a, const QString &b)
     return a.size() != b.size();
 }
 
-// Control characters other than the line feed: 0 to 31 and 127 (slot 32).
-using ControlCounts = std::array<int, 33>;
-
-ControlCounts controlCounts(const QString &text)
-{
-    ControlCounts counts{};
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 && u != u'\n')
-            ++counts[u];
-        else if (u == 0x7F)
-            ++counts[32];
-    }
-    return counts;
-}
-
-struct PunctuationCounts {
-    int colons = 0, exclamationMarks = 0, questionMarks = 0, fullStops = 0;
-};
-
-PunctuationCounts punctuationCounts(const QString &text, const LanguageRules &rules)
-{
-    PunctuationCounts counts;
-    for (const QChar c : text) {
-        if (matchesRule(c, rules.colon))
-            ++counts.colons;
-        else if (matchesRule(c, rules.exclamationMark))
-            ++counts.exclamationMarks;
-        else if (matchesRule(c, rules.questionMark))
-            ++counts.questionMarks;
-        else if (matchesRule(c, rules.fullStop))
-            ++counts.fullStops;
-    }
-    return counts;
-}
-
-struct BracketCounts {
-    int angle = 0, other = 0;
-};
-
-BracketCounts bracketCounts(const QString &text, const LanguageRules &rules)
-{
-    BracketCounts counts;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
-            ++counts.angle;
-        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
-            ++counts.other;
-    }
-    return counts;
-}
-
 // The characters ST7.2 counts, whatever the language.
 const QString CountedCharacters = QStringLiteral("$%&/\\\u00A7+-|*#~=\t");
 
-std::array<int, 14> countedCharacterCounts(const QString &text)
+// What the comparison checks count in a text, gathered in one pass over it.
+struct CharacterCounts {
+    // Control characters other than the line feed: 0 to 31 and 127 (slot 32).
+    std::array<int, 33> control {};
+    int lineFeeds = 0;
+    int colons = 0, exclamationMarks = 0, questionMarks = 0, fullStops = 0;
+    int angleBrackets = 0, otherBrackets = 0;
+    std::array<int, 14> counted {}; // by slot of CountedCharacters
+    bool hasNumber = false; // a character that the number extraction takes
+};
+
+CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
 {
     // The slot of each counted character by code unit; all are below U+0100.
     static const std::array<qint8, 256> slotOf = [] {
@@ -115,19 +75,39 @@ std::array<int, 14> countedCharacterCounts(const QString &text)
             table[CountedCharacters.at(slot).unicode()] = qint8(slot);
         return table;
     }();
-    std::array<int, 14> counts{};
+    const Mark colon(rules.colon);
+    const Mark exclamation(rules.exclamationMark);
+    const Mark question(rules.questionMark);
+    const Mark fullStop(rules.fullStop);
+    CharacterCounts counts;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
+        if (u == u'\n')
+            ++counts.lineFeeds;
+        else if (u < 0x20)
+            ++counts.control[u];
+        else if (u == 0x7F)
+            ++counts.control[32];
+
+        if (colon.matches(c))
+            ++counts.colons;
+        else if (exclamation.matches(c))
+            ++counts.exclamationMarks;
+        else if (question.matches(c))
+            ++counts.questionMarks;
+        else if (fullStop.matches(c))
+            ++counts.fullStops;
+
+        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
+            ++counts.angleBrackets;
+        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
+            ++counts.otherBrackets;
+
         if (u < slotOf.size() && slotOf[u] >= 0)
-            ++counts[slotOf[u]];
+            ++counts.counted[slotOf[u]];
+        counts.hasNumber = counts.hasNumber || c.isNumber();
     }
     return counts;
-}
-
-// Whether the text holds a character that the number extraction takes.
-bool hasNumber(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isNumber(); });
 }
 
 struct KeysAndArguments {
@@ -175,6 +155,8 @@ public:
         , m_state(state)
         , s(state.source)
         , t(state.translation)
+        , m_sourceCounts(characterCounts(s, store.sourceRules))
+        , m_translationCounts(characterCounts(t, store.translationRules))
     {}
 
     void lengthRatio();
@@ -224,6 +206,8 @@ private:
     MessageState &m_state;
     const QString &s;
     const QString &t;
+    const CharacterCounts m_sourceCounts;
+    const CharacterCounts m_translationCounts;
     QString m_texts;
 };
 
@@ -245,17 +229,17 @@ void Comparison::lengthRatio()
 void Comparison::controlCharacters()
 {
     // Equal counts per character are the same as equal sorted lists of characters.
-    if (controlCounts(s) != controlCounts(t))
+    if (m_sourceCounts.control != m_translationCounts.control)
         fail(CheckST2_1, results::tr("Different control keys included in source and translation:"));
-    const int sourceTabs = s.count(QLatin1Char('\t'));
-    const int translationTabs = t.count(QLatin1Char('\t'));
+    const int sourceTabs = m_sourceCounts.control[u'\t'];
+    const int translationTabs = m_translationCounts.control[u'\t'];
     if (sourceTabs != translationTabs)
         fail(CheckST2_2, results::tr("There are %1 tabulations in the source but %2 tabulations "
                                      "in the translation:")
                              .arg(sourceTabs)
                              .arg(translationTabs));
-    const int sourceLineFeeds = s.count(QLatin1Char('\n'));
-    const int translationLineFeeds = t.count(QLatin1Char('\n'));
+    const int sourceLineFeeds = m_sourceCounts.lineFeeds;
+    const int translationLineFeeds = m_translationCounts.lineFeeds;
     if (sourceLineFeeds != translationLineFeeds)
         fail(CheckST2_3, results::tr("There are %1 line feed characters in the source but %2 line "
                                      "feed characters in the translation:")
@@ -303,18 +287,18 @@ void Comparison::lastCharacter()
 
 void Comparison::brackets()
 {
-    const BracketCounts source = bracketCounts(s, m_store.sourceRules);
-    const BracketCounts translation = bracketCounts(t, m_store.translationRules);
-    if (source.angle != translation.angle)
+    const CharacterCounts &source = m_sourceCounts;
+    const CharacterCounts &translation = m_translationCounts;
+    if (source.angleBrackets != translation.angleBrackets)
         fail(CheckST5_1);
-    if (source.other != translation.other)
+    if (source.otherBrackets != translation.otherBrackets)
         fail(CheckST5_2);
 }
 
 void Comparison::punctuation()
 {
-    const PunctuationCounts source = punctuationCounts(s, m_store.sourceRules);
-    const PunctuationCounts translation = punctuationCounts(t, m_store.translationRules);
+    const CharacterCounts &source = m_sourceCounts;
+    const CharacterCounts &translation = m_translationCounts;
     if (source.colons != translation.colons)
         fail(CheckST6_1);
     if (source.exclamationMarks != translation.exclamationMarks)
@@ -330,8 +314,8 @@ void Comparison::ellipsesAndCharacters()
     const QString ellipsis = QStringLiteral("...");
     if (s.count(ellipsis) != t.count(ellipsis))
         fail(CheckST7_1);
-    const std::array<int, 14> source = countedCharacterCounts(s);
-    const std::array<int, 14> translation = countedCharacterCounts(t);
+    const std::array<int, 14> &source = m_sourceCounts.counted;
+    const std::array<int, 14> &translation = m_translationCounts.counted;
     for (int slot = 0; slot < int(source.size()); ++slot)
         if (source[slot] != translation[slot])
             fail(CheckST7_2,
@@ -350,7 +334,7 @@ void Comparison::numbers()
         QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
     const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
     // Without a number on either side every step below finds nothing.
-    if (!hasNumber(s) && !hasNumber(t))
+    if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
         return;
 
     QSet<double> sourceNumbers, translationNumbers;
