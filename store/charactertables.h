@@ -12,12 +12,13 @@ class CharacterSet
 public:
     void insert(QChar c)
     {
-        if (!m_members.test(c.unicode())) {
-            m_members.set(c.unicode());
+        if (!m_members[c.unicode()]) {
+            m_members[c.unicode()] = true;
             ++m_size;
         }
     }
-    bool contains(QChar c) const { return m_members.test(c.unicode()); }
+    // A code unit is always below the size of the set: no range check needed.
+    bool contains(QChar c) const { return m_members[c.unicode()]; }
     bool isEmpty() const { return m_size == 0; }
     int size() const { return m_size; }
 
