@@ -160,13 +160,13 @@ void results::listWordsAndTexts(bool translationSide)
     // The texts are split in sorted order, so the doubled-word items come in
     // the same order on every run.
     QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
-    std::sort(texts.begin(), texts.end());
+    sortByCodeUnits(texts);
 
     QSet<QString> collected;
     for (const QString &text : std::as_const(texts))
         splitWords(text, collected, translationSide);
     QStringList words = collected.values();
-    std::sort(words.begin(), words.end());
+    sortByCodeUnits(words);
 
     m_items[lists.allWords] += words;
     for (const QString &word : std::as_const(words)) {
