@@ -135,8 +135,8 @@ void TsReader::readMessage()
         if (isElement("location")) {
             readLocation(message);
         } else if (isElement("source")) {
-            m_problems.check(message.source.isEmpty(), results::tr("Second 'source' found."),
-                             line());
+            m_problems.check(message.source.isEmpty(),
+                             QT_TRANSLATE_NOOP("results", "Second 'source' found."), line());
             message.source = text();
         } else if (isElement("comment") || isElement("extracomment")
                    || isElement("translatorcomment")) {
@@ -168,8 +168,8 @@ void TsReader::readLocation(Message &message)
 
 void TsReader::readTranslation(Message &message)
 {
-    m_problems.check(message.translation.isEmpty(), results::tr("Second 'translation' found."),
-                     line());
+    m_problems.check(message.translation.isEmpty(),
+                     QT_TRANSLATE_NOOP("results", "Second 'translation' found."), line());
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const auto type = attributes.value(QLatin1String("type"));
     if (type == QLatin1String("unfinished"))
