@@ -219,9 +219,8 @@ private:
 void Comparison::lengthRatio()
 {
     const float ratio = float(t.size()) / float(s.size());
-    const auto text = [ratio] {
-        return results::tr("Source to translation ratio is %1:").arg(double(ratio));
-    };
+    const auto text
+        = [ratio] { return results::tr("Source to translation ratio is %1:").arg(double(ratio)); };
     if (s.size() < AppSettings.checkST1SpinBox) {
         if (ratio > AppSettings.checkST1_1HighSpinBox || ratio < AppSettings.checkST1_1LowDSpinBox)
             fail(CheckST1_1, text());

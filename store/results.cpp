@@ -10,7 +10,7 @@ void FindingMap::insert(const QString &key, const QString &value)
     // a new key.
     const auto it = m_entries.lowerBound(key);
     if (it == m_entries.end() || it.key() != key)
-        m_entries.insert(it, key, QStringList{value});
+        m_entries.insert(it, key, QStringList {value});
     else
         it->append(value);
     ++m_count;
