@@ -215,9 +215,13 @@ QWidget *createControl(const PanelExtra &extra, QWidget *parent)
     case Control::Option:
         widget = new QCheckBox(translated(extra.text), parent);
         break;
-    case Control::Label:
-        widget = new QLabel(translated(extra.text), parent);
+    case Control::Label: {
+        // Notes wrap, so that longer translations do not widen the window.
+        auto *label = new QLabel(translated(extra.text), parent);
+        label->setWordWrap(true);
+        widget = label;
         break;
+    }
     case Control::Spacing:
     case Control::Stretch:
         return nullptr;

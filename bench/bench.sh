@@ -1,68 +1,100 @@
 #!/usr/bin/env bash
 # Times kvn against the peer tools on one corpus, and on synthetic catalogues.
 #
-# usage: bench/bench.sh [CORPUS_DIR] [RUNS]     (default ../shared/corpus, 5 runs)
-#        SYNTHETIC="10000 100000 1000000" bench/bench.sh    sizes of the synthetic catalogues
-#        SKIP_PEERS=1 bench/bench.sh                          kvn only
+# usage: bench/bench.sh [CORPUS_DIR] [RUNS]     (default ../shared/corpus or $KVN_CORPUS, 5 runs)
+#        SYNTHETIC="10000 100000" bench/bench.sh   sizes of the synthetic catalogues
+#                                                  (default 10000 100000 1000000; "" for none)
+#        SKIP_PEERS=1 bench/bench.sh               kvn only
+#        SKIP_WINDOW=1 bench/bench.sh              without the offscreen window benchmark
+#        KVN=path/to/kvn PEERS=path/to/peers.sh    other binaries or peer script
 #
 # Each figure is the median wall-clock time of RUNS runs (after one warm-up) of the whole
-# process, with messages/s and MB/s from the input read, and the peak resident memory.
+# process, start-up included, with messages/s and MB/s from the input read, the median CPU
+# time (user + system) and the peak resident memory (largest of the runs). kvn runs with
+# every check box on (bench/all-checks.ini) and writes its report to /dev/null.
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/.." && pwd)
-CORPUS=$(cd "${1:-$ROOT/../shared/corpus}" && pwd)
+CORPUS=$(cd "${1:-${KVN_CORPUS:-$ROOT/../shared/corpus}}" && pwd)
 RUNS=${2:-5}
-KVN=${KVN:-$ROOT/build/cli/kvn}
-PEERS=${PEERS:-$(cd "$ROOT/../shared/bench" 2>/dev/null && pwd)/peers.sh}
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+KVN=${KVN:-$BUILD_DIR/cli/kvn}
+WINDOW_BENCH=${WINDOW_BENCH:-$BUILD_DIR/bench/windowbench}
+PEERS=${PEERS:-$(dirname "$CORPUS")/bench/peers.sh}
 STATS=$(dirname "$PEERS")/corpus_stats.py
 SETTINGS=$HERE/all-checks.ini
+SYNTHETIC=${SYNTHETIC-10000 100000 1000000}
 
 for pkg in time translate-toolkit gettext qt6-l10n-tools; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
     || { echo "installing $pkg" >&2; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$pkg" >/dev/null; }
 done
-[ -x "$KVN" ] || bash "$ROOT/scripts/setup.sh"
+[ -x "$KVN" ] || BUILD_DIR=$BUILD_DIR bash "$ROOT/scripts/setup.sh"
+[ -f "$STATS" ] || { echo "missing $STATS (set PEERS=.../peers.sh)" >&2; exit 2; }
 GNUTIME=$(type -P time)
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR%2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
-messages() { python3 "$STATS" "$1" --tsv | awk -F'\t' '{s+=$3} END {print s+0}'; }
+# Messages and bytes of the .ts and .po files of a directory, or of one file.
+messages() {
+  if [ -d "$1" ]; then
+    python3 "$STATS" "$1" --tsv | awk -F'\t' '$1 !~ /\.pot$/ {s+=$3} END {print s+0}'
+  else
+    python3 "$STATS" "$(dirname "$1")" --tsv | awk -F'\t' -v f="$(basename "$1")" '$1==f {print $3}'
+  fi
+}
 bytes() { find "$1" -type f \( -name '*.ts' -o -name '*.po' \) -printf '%s\n' | awk '{s+=$1} END {print s+0}'; }
 
 # time_cmd NAME MESSAGES BYTES CMD...: prints one row and remembers msgs/s by name.
 declare -A RATE
 tf=$(mktemp)
+trap 'rm -f "$tf"' EXIT
 time_cmd() {
   local name=$1 msgs=$2 size=$3; shift 3
-  local walls=() peaks=()
+  local walls=() cpus=() peaks=()
   for r in $(seq 0 "$RUNS"); do
-    "$GNUTIME" -f '%e %M' -o "$tf" "$@" >/dev/null 2>&1 || :
+    "$GNUTIME" -f '%e %U %S %M' -o "$tf" "$@" >/dev/null 2>&1 || :
     [ "$r" -eq 0 ] && continue
-    read -r w m < "$tf"
-    walls+=("$w"); peaks+=("$m")
+    read -r w u s m < <(tail -1 "$tf")  # GNU time puts a line about a non-zero status first
+    walls+=("$w"); cpus+=("$(awk -v u="$u" -v s="$s" 'BEGIN {print u+s}')"); peaks+=("$m")
   done
-  local med pk
+  local med cpu pk
   med=$(printf '%s\n' "${walls[@]}" | median)
+  cpu=$(printf '%s\n' "${cpus[@]}" | median)
   pk=$(printf '%s\n' "${peaks[@]}" | sort -n | tail -1)
   RATE[$name]=$(awk -v m="$msgs" -v t="$med" 'BEGIN {printf "%.0f", (t>0? m/t : 0)}')
-  awk -v n="$name" -v t="$med" -v m="$msgs" -v b="$size" -v p="$pk" 'BEGIN {
-    printf "%-28s %9.3f %10.0f %8.2f %9.1f %9d\n", n, t, (t>0? m/t:0), (t>0? b/1e6/t:0), p/1024, m }'
+  awk -v n="$name" -v t="$med" -v c="$cpu" -v m="$msgs" -v b="$size" -v p="$pk" 'BEGIN {
+    printf "%-30s %9.3f %8.3f %10.0f %8.2f %9.1f %9d %8.1f\n", n, t, c, (t>0? m/t:0), (t>0? b/1e6/t:0), p/1024, m, b/1e6 }'
 }
 
-printf '%-28s %9s %10s %8s %9s %9s\n' bench median_s msgs/s MB/s peak_MB messages
+echo "kvn $("$KVN" --version | cut -d' ' -f2), $(nproc) cores, median of $RUNS runs"
+printf '%-30s %9s %8s %10s %8s %9s %9s %8s\n' bench median_s cpu_s msgs/s MB/s peak_MB messages input_MB
 largest=$(find "$CORPUS" -type f \( -name '*.ts' -o -name '*.po' \) -printf '%s %p\n' | sort -n | tail -1 | cut -d' ' -f2-)
 time_cmd "kvn check corpus" "$(messages "$CORPUS")" "$(bytes "$CORPUS")" \
   "$KVN" check --settings "$SETTINGS" "$CORPUS"
-time_cmd "kvn check largest file" "$(python3 "$STATS" "$(dirname "$largest")" --tsv | awk -F'\t' -v f="$largest" '$1==f || index(f,$1) {print $3}' | head -1)" \
-  "$(stat -c %s "$largest")" "$KVN" check --settings "$SETTINGS" "$largest"
-echo "  (largest file: ${largest#$CORPUS/})"
+time_cmd "kvn check largest file" "$(messages "$largest")" "$(stat -c %s "$largest")" \
+  "$KVN" check --settings "$SETTINGS" "$largest"
+if [ -z "${SKIP_WINDOW:-}" ] && [ -x "$WINDOW_BENCH" ]; then
+  # The program times itself: the run (reading, checks, report texts) and the
+  # filling of the 50 views; the row gives the whole process.
+  wf=$(mktemp)
+  time_cmd "window process (offscreen)" "$(messages "$CORPUS")" "$(bytes "$CORPUS")" \
+    sh -c 'QT_QPA_PLATFORM=offscreen "$0" --settings "$1" "$2" >>"$3"' \
+    "$WINDOW_BENCH" "$SETTINGS" "$CORPUS" "$wf"
+  tail -n "$RUNS" "$wf" | awk '{print $1}' | median | xargs printf '  window run (read, check, 50 report texts) %8.3f s\n'
+  tail -n "$RUNS" "$wf" | awk '{print $2}' | median | xargs printf '  window filling all 50 views             %8.3f s\n'
+  tail -n "$RUNS" "$wf" | awk '{print $1 + $2}' | median | xargs printf '  window run + all 50 views               %8.3f s\n'
+  rm -f "$wf"
+fi
 
-for n in ${SYNTHETIC:-10000 100000}; do
-  f=$(mktemp --suffix=.ts)
+synthetic=$(mktemp -d)
+trap 'rm -f "$tf"; rm -rf "$synthetic"' EXIT
+for n in $SYNTHETIC; do
+  f=$synthetic/synthetic-$n.ts
   python3 "$HERE/gen_catalogue.py" "$n" "$f"
   time_cmd "kvn check synthetic $n" "$n" "$(stat -c %s "$f")" "$KVN" check --settings "$SETTINGS" "$f"
   rm -f "$f"
 done
-rm -f "$tf"
+echo "  (largest file: ${largest#"$CORPUS"/}; synthetic: bench/gen_catalogue.py, .ts)"
 
 if [ -z "${SKIP_PEERS:-}" ] && [ -f "$PEERS" ]; then
   echo

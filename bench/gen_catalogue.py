@@ -78,10 +78,10 @@ def main():
                     f.write("</context>\n")
                 f.write("<context>\n    <name>Context%d</name>\n" % (i // per_context))
             src, tr = message(rng, i)
-            f.write("    <message>\n")
+            r = rng.random()
+            f.write('    <message numerus="yes">\n' if r < 0.02 else "    <message>\n")
             f.write('        <location filename="src/file%d.cpp" line="%d"/>\n'
                     % (i % 97, i % 1000 + 1))
-            r = rng.random()
             if r < 0.02:
                 f.write("        <source>%s</source>\n" % escape("%n " + src + "(s)"))
                 f.write('        <translation>\n')

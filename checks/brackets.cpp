@@ -18,8 +18,8 @@ bool isLabelCharacter(QChar c)
 
 } // namespace
 
-bool results::checkBrackets(const QString &text, const QHash<QChar, QChar> &openToClose,
-                            const QHash<QChar, QChar> &closeToOpen, QString &message,
+bool results::checkBrackets(const QString &text, const CharacterMap &openToClose,
+                            const CharacterMap &closeToOpen, QString &message,
                             bool disallowListings) const
 {
     QVarLengthArray<QChar, 16> stack;

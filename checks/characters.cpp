@@ -77,8 +77,8 @@ QString results::characterName(QChar ch, bool warn, QString &warnings) const
 }
 
 QString results::usedCharacterReport(int localScript, const QSet<QString> &characters,
-                                     const QHash<QChar, QChar> &openToClose,
-                                     const QHash<QChar, QChar> &closeToOpen) const
+                                     const CharacterMap &openToClose,
+                                     const CharacterMap &closeToOpen) const
 {
     QStringList sorted(characters.cbegin(), characters.cend());
     std::sort(sorted.begin(), sorted.end());

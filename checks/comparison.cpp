@@ -1,11 +1,13 @@
 // The comparison checks ST1 to ST21: a source against its translation, and the
 // consistency of translations across all files of a run.
 
+#include "checks/singletext.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -22,68 +24,93 @@ template <typename T> QList<T> sorted(const QSet<T> &set)
     return list;
 }
 
-// Control characters other than the line feed: 0 to 31 and 127 (slot 32).
-using ControlCounts = std::array<int, 33>;
-
-ControlCounts controlCounts(const QString &text)
+// The elements of the sorted list a that the sorted list b lacks, sorted.
+template<typename T>
+QList<T> difference(const QList<T> &a, const QList<T> &b)
 {
-    ControlCounts counts{};
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 && u != u'\n')
-            ++counts[u];
-        else if (u == 0x7F)
-            ++counts[32];
-    }
-    return counts;
+    QList<T> result;
+    std::set_difference(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(result));
+    return result;
 }
 
-struct PunctuationCounts {
-    int colons = 0, exclamationMarks = 0, questionMarks = 0, fullStops = 0;
-};
-
-PunctuationCounts punctuationCounts(const QString &text, const LanguageRules &rules)
+// a.toLower() != b.toLower(), decided without lower-casing as long as both texts
+// are ASCII. Lower-casing maps each character on its own and never to nothing,
+// so a difference in an ASCII prefix, or a longer ASCII text, is a difference.
+bool differIgnoringCase(const QString &a, const QString &b)
 {
-    PunctuationCounts counts;
-    for (const QChar c : text) {
-        if (matchesRule(c, rules.colon))
-            ++counts.colons;
-        else if (matchesRule(c, rules.exclamationMark))
-            ++counts.exclamationMarks;
-        else if (matchesRule(c, rules.questionMark))
-            ++counts.questionMarks;
-        else if (matchesRule(c, rules.fullStop))
-            ++counts.fullStops;
+    const auto lower = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a.at(i).unicode();
+        const char16_t y = b.at(i).unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return a.toLower() != b.toLower();
+        if (lower(x) != lower(y))
+            return true;
     }
-    return counts;
-}
-
-struct BracketCounts {
-    int angle = 0, other = 0;
-};
-
-BracketCounts bracketCounts(const QString &text, const LanguageRules &rules)
-{
-    BracketCounts counts;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
-            ++counts.angle;
-        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
-            ++counts.other;
-    }
-    return counts;
+    return a.size() != b.size();
 }
 
 // The characters ST7.2 counts, whatever the language.
 const QString CountedCharacters = QStringLiteral("$%&/\\\u00A7+-|*#~=\t");
 
-std::array<int, 14> countedCharacterCounts(const QString &text)
+// What the comparison checks count in a text, gathered in one pass over it.
+struct CharacterCounts {
+    // Control characters other than the line feed: 0 to 31 and 127 (slot 32).
+    std::array<int, 33> control {};
+    int lineFeeds = 0;
+    int colons = 0, exclamationMarks = 0, questionMarks = 0, fullStops = 0;
+    int angleBrackets = 0, otherBrackets = 0;
+    int ellipses = 0; // occurrences of "...", overlapping ones included
+    std::array<int, 14> counted {}; // by slot of CountedCharacters
+    bool hasNumber = false; // a character that the number extraction takes
+};
+
+CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
 {
-    std::array<int, 14> counts{};
+    // The slot of each counted character by code unit; all are below U+0100.
+    static const std::array<qint8, 256> slotOf = [] {
+        std::array<qint8, 256> table;
+        table.fill(-1);
+        for (int slot = 0; slot < CountedCharacters.size(); ++slot)
+            table[CountedCharacters.at(slot).unicode()] = qint8(slot);
+        return table;
+    }();
+    const Mark colon(rules.colon);
+    const Mark exclamation(rules.exclamationMark);
+    const Mark question(rules.questionMark);
+    const Mark fullStop(rules.fullStop);
+    CharacterCounts counts;
+    int fullStopRun = 0; // ASCII full stops in a row
     for (const QChar c : text) {
-        const int slot = CountedCharacters.indexOf(c);
-        if (slot >= 0)
-            ++counts[slot];
+        const char16_t u = c.unicode();
+        fullStopRun = u == u'.' ? fullStopRun + 1 : 0;
+        if (fullStopRun >= 3)
+            ++counts.ellipses;
+        if (u == u'\n')
+            ++counts.lineFeeds;
+        else if (u < 0x20)
+            ++counts.control[u];
+        else if (u == 0x7F)
+            ++counts.control[32];
+
+        if (colon.matches(c))
+            ++counts.colons;
+        else if (exclamation.matches(c))
+            ++counts.exclamationMarks;
+        else if (question.matches(c))
+            ++counts.questionMarks;
+        else if (fullStop.matches(c))
+            ++counts.fullStops;
+
+        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
+            ++counts.angleBrackets;
+        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
+            ++counts.otherBrackets;
+
+        if (u < slotOf.size() && slotOf[u] >= 0)
+            ++counts.counted[slotOf[u]];
+        counts.hasNumber = counts.hasNumber || c.isNumber();
     }
     return counts;
 }
@@ -133,7 +160,8 @@ public:
         , m_state(state)
         , s(state.source)
         , t(state.translation)
-        , m_texts(s + QLatin1Char('\n') + t)
+        , m_sourceCounts(characterCounts(s, store.sourceRules))
+        , m_translationCounts(characterCounts(t, store.translationRules))
     {}
 
     void lengthRatio();
@@ -156,7 +184,14 @@ private:
         if (!m_store.findingAllowed(m_state, index))
             return;
         m_store.recordTranslationFinding(
-            m_state, index, text.isEmpty() ? m_texts : QString(text + QLatin1Char('\n') + m_texts));
+            m_state, index, text.isEmpty() ? texts() : QString(text + QLatin1Char('\n') + texts()));
+    }
+    // The source, a line feed and the translation, built at the first finding.
+    const QString &texts()
+    {
+        if (m_texts.isEmpty())
+            m_texts = s + QLatin1Char('\n') + t;
+        return m_texts;
     }
     void failWithKey(int index, const QString &key)
     {
@@ -178,36 +213,39 @@ private:
     MessageState &m_state;
     const QString &s;
     const QString &t;
-    const QString m_texts;
+    const CharacterCounts m_sourceCounts;
+    const CharacterCounts m_translationCounts;
+    QString m_texts;
 };
 
 void Comparison::lengthRatio()
 {
     const float ratio = float(t.size()) / float(s.size());
-    const QString text = results::tr("Source to translation ratio is %1:").arg(double(ratio));
+    const auto text
+        = [ratio] { return results::tr("Source to translation ratio is %1:").arg(double(ratio)); };
     if (s.size() < AppSettings.checkST1SpinBox) {
         if (ratio > AppSettings.checkST1_1HighSpinBox || ratio < AppSettings.checkST1_1LowDSpinBox)
-            fail(CheckST1_1, text);
+            fail(CheckST1_1, text());
     } else if (ratio > AppSettings.checkST1_2HighSpinBox
                || ratio < AppSettings.checkST1_2LowDSpinBox) {
-        fail(CheckST1_2, text);
+        fail(CheckST1_2, text());
     }
 }
 
 void Comparison::controlCharacters()
 {
     // Equal counts per character are the same as equal sorted lists of characters.
-    if (controlCounts(s) != controlCounts(t))
+    if (m_sourceCounts.control != m_translationCounts.control)
         fail(CheckST2_1, results::tr("Different control keys included in source and translation:"));
-    const int sourceTabs = s.count(QLatin1Char('\t'));
-    const int translationTabs = t.count(QLatin1Char('\t'));
+    const int sourceTabs = m_sourceCounts.control[u'\t'];
+    const int translationTabs = m_translationCounts.control[u'\t'];
     if (sourceTabs != translationTabs)
         fail(CheckST2_2, results::tr("There are %1 tabulations in the source but %2 tabulations "
                                      "in the translation:")
                              .arg(sourceTabs)
                              .arg(translationTabs));
-    const int sourceLineFeeds = s.count(QLatin1Char('\n'));
-    const int translationLineFeeds = t.count(QLatin1Char('\n'));
+    const int sourceLineFeeds = m_sourceCounts.lineFeeds;
+    const int translationLineFeeds = m_translationCounts.lineFeeds;
     if (sourceLineFeeds != translationLineFeeds)
         fail(CheckST2_3, results::tr("There are %1 line feed characters in the source but %2 line "
                                      "feed characters in the translation:")
@@ -255,18 +293,18 @@ void Comparison::lastCharacter()
 
 void Comparison::brackets()
 {
-    const BracketCounts source = bracketCounts(s, m_store.sourceRules);
-    const BracketCounts translation = bracketCounts(t, m_store.translationRules);
-    if (source.angle != translation.angle)
+    const CharacterCounts &source = m_sourceCounts;
+    const CharacterCounts &translation = m_translationCounts;
+    if (source.angleBrackets != translation.angleBrackets)
         fail(CheckST5_1);
-    if (source.other != translation.other)
+    if (source.otherBrackets != translation.otherBrackets)
         fail(CheckST5_2);
 }
 
 void Comparison::punctuation()
 {
-    const PunctuationCounts source = punctuationCounts(s, m_store.sourceRules);
-    const PunctuationCounts translation = punctuationCounts(t, m_store.translationRules);
+    const CharacterCounts &source = m_sourceCounts;
+    const CharacterCounts &translation = m_translationCounts;
     if (source.colons != translation.colons)
         fail(CheckST6_1);
     if (source.exclamationMarks != translation.exclamationMarks)
@@ -279,11 +317,10 @@ void Comparison::punctuation()
 
 void Comparison::ellipsesAndCharacters()
 {
-    const QString ellipsis = QStringLiteral("...");
-    if (s.count(ellipsis) != t.count(ellipsis))
+    if (m_sourceCounts.ellipses != m_translationCounts.ellipses)
         fail(CheckST7_1);
-    const std::array<int, 14> source = countedCharacterCounts(s);
-    const std::array<int, 14> translation = countedCharacterCounts(t);
+    const std::array<int, 14> &source = m_sourceCounts.counted;
+    const std::array<int, 14> &translation = m_translationCounts.counted;
     for (int slot = 0; slot < int(source.size()); ++slot)
         if (source[slot] != translation[slot])
             fail(CheckST7_2,
@@ -301,15 +338,18 @@ void Comparison::numbers()
     static const char MissingInSource[] =
         QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
     const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
+    // Without a number on either side every step below finds nothing.
+    if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
+        return;
 
     QSet<double> sourceNumbers, translationNumbers;
     m_store.extractNumbers(s, m_store.sourceRules.decimalSeparator, sourceNumbers);
     m_store.extractNumbers(t, m_store.translationRules.decimalSeparator, translationNumbers);
     // Sorted, so that a finding text is the same on every run.
-    const QList<double> missingInTranslation =
-        sorted(QSet<double>(sourceNumbers).subtract(translationNumbers));
-    const QList<double> missingInSource =
-        sorted(QSet<double>(translationNumbers).subtract(sourceNumbers));
+    const QList<double> sourceValues = sorted(sourceNumbers);
+    const QList<double> translationValues = sorted(translationNumbers);
+    const QList<double> missingInTranslation = difference(sourceValues, translationValues);
+    const QList<double> missingInSource = difference(translationValues, sourceValues);
     const auto numberTexts = [&](const QList<double> &values) {
         QStringList texts;
         for (const double x : values)
@@ -324,8 +364,9 @@ void Comparison::numbers()
     if (!missingInTranslation.isEmpty() || !missingInSource.isEmpty())
         return;
 
+    // Both sides hold the same numbers from here on.
     bool counted = false;
-    for (const double x : sorted(sourceNumbers.unite(translationNumbers))) {
+    for (const double x : sourceValues) {
         const QString text = numberText(x);
         const int inSource = s.count(text);
         const int inTranslation = t.count(text);
@@ -344,10 +385,10 @@ void Comparison::numbers()
     QSet<QString> sourceRuns, translationRuns;
     m_store.extractNumbers(s, sourceRuns);
     m_store.extractNumbers(t, translationRuns);
-    const QStringList runsMissingInTranslation =
-        sorted(QSet<QString>(sourceRuns).subtract(translationRuns));
-    const QStringList runsMissingInSource =
-        sorted(QSet<QString>(translationRuns).subtract(sourceRuns));
+    const QStringList sourceRunList = sorted(sourceRuns);
+    const QStringList translationRunList = sorted(translationRuns);
+    const QStringList runsMissingInTranslation = difference(sourceRunList, translationRunList);
+    const QStringList runsMissingInSource = difference(translationRunList, sourceRunList);
     if (!runsMissingInTranslation.isEmpty())
         fail(CheckST8_3, missingNumbersText(MissingInTranslation, runsMissingInTranslation));
     if (!runsMissingInSource.isEmpty())
@@ -355,7 +396,8 @@ void Comparison::numbers()
     if (!runsMissingInTranslation.isEmpty() || !runsMissingInSource.isEmpty())
         return;
 
-    for (const QString &run : sorted(sourceRuns.unite(translationRuns))) {
+    // Both sides hold the same runs from here on.
+    for (const QString &run : sourceRunList) {
         const int inSource = s.count(run);
         const int inTranslation = t.count(run);
         if (inSource != inTranslation)
@@ -404,13 +446,13 @@ void Comparison::consistency()
         return;
     const QChar lf = QLatin1Char('\n');
     const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
-        return caseSensitive ? a != b : a.toLower() != b.toLower();
+        return a != b && (caseSensitive || differIgnoringCase(a, b));
     };
     const auto translationIt = m_store.firstTranslationOfSource.constFind(s);
     if (translationIt == m_store.firstTranslationOfSource.constEnd())
         m_store.firstTranslationOfSource.insert(s, t);
     else if (differ(*translationIt, t, AppSettings.checkST10_1_1CheckBox))
-        failWithKey(CheckST10_1, m_texts + lf + *translationIt);
+        failWithKey(CheckST10_1, texts() + lf + *translationIt);
 
     const auto sourceIt = m_store.firstSourceOfTranslation.constFind(t);
     if (sourceIt == m_store.firstSourceOfTranslation.constEnd())

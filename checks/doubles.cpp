@@ -2,6 +2,7 @@
 // category (group S9), and their translation twins.
 
 #include "checks/singletext.h"
+#include "checks/textutil.h"
 
 namespace {
 
@@ -90,9 +91,9 @@ std::array<int, 4> countCategoryPairs(const QString &text)
     std::array<int, 4> hits{};
     if (text.isEmpty())
         return hits;
-    QChar::Category before = text.at(0).category();
+    QChar::Category before = categoryOf(text.at(0));
     for (int i = 1; i < text.size(); ++i) {
-        const QChar::Category c = text.at(i).category();
+        const QChar::Category c = categoryOf(text.at(i));
         if (isMark(c) && isMark(before))
             ++hits[0];
         else if (isConnectorOrDash(c) && isConnectorOrDash(before))

@@ -24,10 +24,11 @@ bool isFixedTab(const QString &tab)
     return tab == QLatin1String("ST0");
 }
 
-// One block per check of the tab, in index order.
-QString tabBlocks(const results &store, const QString &tab, const ReportOptions &options, bool html)
+// One block per check of the tab, in index order, after the given beginning;
+// joined at once, so that every block is copied once.
+QString tabBlocks(const results &store, const QString &tab, const ReportOptions &options, bool html,
+                  QStringList text)
 {
-    QString text;
     for (int index : checksOfTab(tab)) {
         const CheckInfo &info = checkInfo(index);
         const bool details
@@ -43,7 +44,7 @@ QString tabBlocks(const results &store, const QString &tab, const ReportOptions 
                             .arg(store.unfinishedCount)
                     + QLatin1String("\n\n");
     }
-    return text;
+    return text.join(QString());
 }
 
 } // namespace
@@ -130,10 +131,10 @@ QString tabReport(const results &store, const QString &tab, const QString &heade
                   const QString &summary, const ReportOptions &options)
 {
     if (isFixedTab(tab))
-        return header + summary + tabBlocks(store, tab, options, false);
+        return tabBlocks(store, tab, options, false, {header, summary});
     if (tabReportIsHtml(tab, options))
-        return header + QLatin1String("<br /><br />") + tabBlocks(store, tab, options, true);
-    return header + tabBlocks(store, tab, options, false);
+        return tabBlocks(store, tab, options, true, {header, QStringLiteral("<br /><br />")});
+    return tabBlocks(store, tab, options, false, {header});
 }
 
 QString logReport(const results &store, const QString &header, const QString &summary,

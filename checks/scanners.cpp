@@ -2,6 +2,7 @@
 // source (S20, S21) or on the translation (T20, T21); the side decides the
 // options, the check indices and how a finding is recorded.
 
+#include "checks/textutil.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 bool isBracketOrQuotePunctuation(QChar c)
 {
-    switch (c.category()) {
+    switch (categoryOf(c)) {
     case QChar::Punctuation_Open:
     case QChar::Punctuation_Close:
     case QChar::Punctuation_InitialQuote:
@@ -165,23 +166,26 @@ void TextScanner::scanEmails()
 {
     if (!m_text.contains(QLatin1Char('@')))
         return;
-    QString token;
-    const auto endToken = [&] {
-        if (token.contains(QLatin1Char('@'))) {
-            m_emails.insert(token);
-            QString message;
-            if (m_store.checkEmail(token, message))
-                failToken(m_checks.email, message, token);
-        }
-        token.clear();
+    // A token is the text between two separators.
+    int start = 0;
+    const auto endToken = [&](int end) {
+        const QStringView view = QStringView(m_text).mid(start, end - start);
+        start = end + 1;
+        if (!view.contains(QLatin1Char('@')))
+            return;
+        const QString token = view.toString();
+        m_emails.insert(token);
+        QString message;
+        if (m_store.checkEmail(token, message))
+            failToken(m_checks.email, message, token);
     };
-    for (const QChar c : m_text) {
+    const int n = m_text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = m_text.at(i);
         if (c.isSpace() || c == QLatin1Char('<') || c == QLatin1Char('>'))
-            endToken();
-        else
-            token += c;
+            endToken(i);
     }
-    endToken();
+    endToken(n);
 }
 
 void TextScanner::scanUris()
@@ -193,11 +197,13 @@ void TextScanner::scanUris()
     const int slashesNeeded = AppSettings.checkST20_2_5CheckBox ? 1 : 2;
     const bool dontTrim = AppSettings.checkST20_2_6CheckBox;
 
-    QString token;
+    // A token is the text between two characters that end one.
+    int start = 0;
     bool bracket = false, colon = false, tilde = false;
     int dots = 0, slashes = 0;
-    const auto endToken = [&] {
+    const auto endToken = [&](int end) {
         if (bracket || colon || tilde || dots >= dotsNeeded || slashes >= slashesNeeded) {
+            QString token = m_text.mid(start, end - start);
             QString message;
             if (m_store.checkUri(token, message))
                 failToken(m_checks.uri, message, token);
@@ -206,7 +212,7 @@ void TextScanner::scanUris()
             if (!token.isEmpty())
                 m_uris.insert(token);
         }
-        token.clear();
+        start = end + 1;
         bracket = colon = tilde = false;
         dots = slashes = 0;
     };
@@ -215,10 +221,9 @@ void TextScanner::scanUris()
     for (int i = 0; i < n; ++i) {
         const QChar c = m_text.at(i);
         if (endsUriToken(c)) {
-            endToken();
+            endToken(i);
             continue;
         }
-        token += c;
         const QChar previous = i > 0 ? m_text.at(i - 1) : QChar();
         const QChar next = i + 1 < n ? m_text.at(i + 1) : QChar();
         if (c == QLatin1Char('[') || c == QLatin1Char(']')) {
@@ -237,7 +242,7 @@ void TextScanner::scanUris()
             tilde = tilde || detectTilde;
         }
     }
-    endToken();
+    endToken(n);
 }
 
 void TextScanner::scanTags()

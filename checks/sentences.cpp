@@ -1,6 +1,7 @@
 // Sentences that begin with a lowercase letter (S10.1 and T10.1).
 
 #include "checks/singletext.h"
+#include "checks/textutil.h"
 
 QStringList lowercaseSentences(const QString &text, const LanguageRules &rules,
                                bool splitAtLineFeeds)
@@ -37,9 +38,9 @@ QStringList lowercaseSentences(const QString &text, const LanguageRules &rules,
             continue;
         const QChar c = text.at(i);
         const char16_t u = c.unicode();
-        if (isDigit(c) || (u >= u'A' && u <= u'Z') || c.category() == QChar::Letter_Uppercase) {
+        if (isDigit(c) || (u >= u'A' && u <= u'Z') || categoryOf(c) == QChar::Letter_Uppercase) {
             decided = true;
-        } else if ((u >= u'a' && u <= u'z') || c.category() == QChar::Letter_Lowercase) {
+        } else if ((u >= u'a' && u <= u'z') || categoryOf(c) == QChar::Letter_Lowercase) {
             decided = true;
             lowercase = true;
         }

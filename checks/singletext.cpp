@@ -165,25 +165,18 @@ int countLettersOrNumbers(const QString &text)
 
 void checkControlCharacters(TextSide &side, int first)
 {
-    const QString &text = side.text;
     bool nonAscii = false;
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    side.fail(first, nonAscii);
-
     bool control = false;
-    for (const QChar c : text) {
+    bool lineFeed = false;
+    for (const QChar c : side.text) {
         const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\n') || u == 0x7F) {
-            control = true;
-            break;
-        }
+        nonAscii = nonAscii || u >= 0x80;
+        control = control || (u < 0x20 && u != u'\n') || u == 0x7F;
+        lineFeed = lineFeed || u == u'\n';
     }
+    side.fail(first, nonAscii);
     side.fail(first + 1, control);
-    side.fail(first + 2, text.contains(QLatin1Char('\n')));
+    side.fail(first + 2, lineFeed);
 }
 
 void checkFirstCharacter(TextSide &side, int first, const QString &allowed)

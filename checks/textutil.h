@@ -3,6 +3,10 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <vector>
 
 // The first character that is neither the accelerator marker nor the argument
 // marker; the letter "x" when the text holds nothing else.
@@ -17,4 +21,59 @@ inline QChar firstSignificantCharacter(const QString &text, const QString &accel
         return c;
     }
     return QLatin1Char('x');
+}
+
+// QChar::category, with the ASCII characters taken from a table: the checks ask
+// it about every character of a text.
+inline QChar::Category categoryOf(QChar c)
+{
+    static const std::array<QChar::Category, 0x80> ascii = [] {
+        std::array<QChar::Category, 0x80> table {};
+        for (char16_t u = 0; u < 0x80; ++u)
+            table[u] = QChar(u).category();
+        return table;
+    }();
+    const char16_t u = c.unicode();
+    return u < 0x80 ? ascii[u] : c.category();
+}
+
+// The order of QString's operator< (by UTF-16 code unit), for sorting many
+// texts: most comparisons end within a few characters, which this decides
+// without a call into Qt.
+inline bool codeUnitLess(const QString &a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const QChar *x = a.constData();
+    const QChar *y = b.constData();
+    for (qsizetype i = 0; i < n; ++i)
+        if (x[i] != y[i])
+            return x[i].unicode() < y[i].unicode();
+    return a.size() < b.size();
+}
+
+// Sorts texts in the order of QString's operator<. The first four code units of
+// each text, packed into one integer, decide most comparisons; only texts that
+// share them are compared in full.
+inline void sortByCodeUnits(QStringList &texts)
+{
+    struct Entry {
+        quint64 prefix;
+        const QString *text;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(size_t(texts.size()));
+    for (const QString &text : std::as_const(texts)) {
+        quint64 prefix = 0;
+        for (qsizetype i = 0; i < 4; ++i)
+            prefix = (prefix << 16) | (i < text.size() ? text.at(i).unicode() : 0u);
+        entries.push_back({prefix, &text});
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : codeUnitLess(*a.text, *b.text);
+    });
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (const Entry &entry : entries)
+        sorted.append(*entry.text);
+    texts = std::move(sorted);
 }

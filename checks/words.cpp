@@ -1,6 +1,7 @@
 // Words of all sources and all translations: the doubled-word finder, the word
 // lists of the catalogue-wide pass and the sorted lists of texts.
 
+#include "checks/textutil.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 bool isWordSeparator(QChar c, const QString &extraSeparators)
 {
-    switch (c.category()) {
+    switch (categoryOf(c)) {
     case QChar::Punctuation_Open:
     case QChar::Punctuation_Close:
     case QChar::Punctuation_InitialQuote:
@@ -29,7 +30,8 @@ bool isWordSeparator(QChar c, const QString &extraSeparators)
     case 0x2028:
     case 0x2029:
     case 0x3000: return true;
-    default: return extraSeparators.contains(c);
+    default:
+        return !extraSeparators.isEmpty() && extraSeparators.contains(c);
     }
 }
 
@@ -63,9 +65,9 @@ bool hasUpperAfterLower(const QString &word)
     for (const QChar c : word) {
         if (!c.isLetter())
             afterLowerCase = false;
-        else if (c.category() == QChar::Letter_Lowercase)
+        else if (categoryOf(c) == QChar::Letter_Lowercase)
             afterLowerCase = true;
-        else if (c.category() == QChar::Letter_Uppercase && afterLowerCase)
+        else if (categoryOf(c) == QChar::Letter_Uppercase && afterLowerCase)
             return true;
     }
     return false;
@@ -80,10 +82,18 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
     ItemList &doubledWords = m_items[wordLists(isTranslation).doubledWords];
     const bool hasAccelerator = acceleratorMarker.size() == 1;
 
-    QString word, previousWord;
+    // The current word is the text from start to the next separator without the
+    // accelerator markers; it is copied out only when it ends.
+    int start = 0;
+    int kept = 0; // characters of the current word that are not markers
+    bool markers = false;
+    QString previousWord;
     bool hasLetter = false;
     qsizetype recordedSize = 0;
-    const auto endWord = [&](int position) {
+    const auto endWord = [&](int end, int position) {
+        QString word = text.mid(start, end - start);
+        if (markers)
+            word.remove(acceleratorMarker.at(0));
         bool duplicate = false;
         processWord(word, hasLetter, words, previousWord, duplicate, isTranslation);
         if (duplicate && itemAllowed(recordedSize, wordLists(isTranslation).doubledWords, text)) {
@@ -92,24 +102,27 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
                                     .arg(previousWord, QString::number(position))
                                 + QLatin1Char('\n') + text + QLatin1String("\n\n"));
         }
-        word.clear();
         hasLetter = false;
     };
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (isWordSeparator(c, extraSeparators)) {
-            if (!word.isEmpty())
-                endWord(i);
+            if (kept > 0)
+                endWord(i, i);
+            start = i + 1;
+            kept = 0;
+            markers = false;
             continue;
         }
         if (c.isLetter())
             hasLetter = true;
         if (hasAccelerator && c == acceleratorMarker.at(0))
-            continue;
-        word += c;
+            markers = true;
+        else
+            ++kept;
     }
-    if (!word.isEmpty())
-        endWord(text.size() - 1);
+    if (kept > 0)
+        endWord(text.size(), text.size() - 1);
 }
 
 void results::processWord(QString word, bool hasLetter, QSet<QString> &words, QString &previousWord,
@@ -150,13 +163,13 @@ void results::listWordsAndTexts(bool translationSide)
     // The texts are split in sorted order, so the doubled-word items come in
     // the same order on every run.
     QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
-    std::sort(texts.begin(), texts.end());
+    sortByCodeUnits(texts);
 
     QSet<QString> collected;
     for (const QString &text : std::as_const(texts))
         splitWords(text, collected, translationSide);
     QStringList words = collected.values();
-    std::sort(words.begin(), words.end());
+    sortByCodeUnits(words);
 
     m_items[lists.allWords] += words;
     for (const QString &word : std::as_const(words)) {
@@ -166,7 +179,7 @@ void results::listWordsAndTexts(bool translationSide)
         for (const QChar c : word) {
             if (!c.isLetter())
                 continue;
-            const QChar::Category category = c.category();
+            const QChar::Category category = categoryOf(c);
             if (category == QChar::Letter_Lowercase)
                 lower = true;
             else if (category == QChar::Letter_Uppercase)

@@ -39,6 +39,13 @@ public:
         ++m_count;
         m_store->fileAssert(false, message + QLatin1Char('\n') + lineText(line), internalError);
     }
+    // The same with a text of the context "results", translated only when it is
+    // recorded: the readers check their state at every line.
+    void check(bool condition, const char *message, int line, bool internalError = true)
+    {
+        if (!condition)
+            check(false, results::tr(message), line, internalError);
+    }
     void report(const QString &message, int line, bool internalError = true)
     {
         check(false, message, line, internalError);

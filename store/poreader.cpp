@@ -47,7 +47,8 @@ public:
 
 private:
     bool nextLine();
-    void check(bool condition, const QString &message, bool internalError = true)
+    // message: a text of the context "results", translated only when reported.
+    void check(bool condition, const char *message, bool internalError = true)
     {
         m_problems.check(condition, message, m_lineNumber, internalError);
     }
@@ -79,6 +80,8 @@ private:
     results *const m_store;
     FileProblems m_problems;
     QIODevice *const m_file;
+    QByteArray m_data; // the whole file, read at once
+    qsizetype m_position = 0; // of the next line in m_data
     QStringDecoder m_decoder;
     bool m_languageSetUp = false;
     QString m_language;
@@ -110,11 +113,12 @@ private:
 // the structure of the entry survives.
 bool PoReader::nextLine()
 {
-    if (m_file->atEnd())
+    if (m_position >= m_data.size())
         return false;
-    const QByteArray bytes = m_file->readLine();
-    if (bytes.isEmpty() && m_file->atEnd())
-        return false;
+    const qsizetype lineFeed = m_data.indexOf('\n', m_position);
+    const qsizetype end = lineFeed < 0 ? m_data.size() : lineFeed + 1;
+    const QByteArrayView bytes(m_data.constData() + m_position, end - m_position);
+    m_position = end;
     ++m_lineNumber;
     m_line = m_decoder.decode(bytes);
     if (m_decoder.hasError()) {
@@ -133,17 +137,18 @@ bool PoReader::nextLine()
 
 void PoReader::checkCurrentStringEmpty()
 {
-    check(m_wholeCurrentString.isEmpty(), results::tr("!wholeCurrentString.isEmpty()"));
+    check(m_wholeCurrentString.isEmpty(),
+          QT_TRANSLATE_NOOP("results", "!wholeCurrentString.isEmpty()"));
 }
 
 QString PoReader::takeQuotedValue(const QString &keyword, const char *startQuoteReport)
 {
     QString value = m_line;
-    check(value.endsWith(QLatin1Char('"')), results::tr(EndQuoteReport));
+    check(value.endsWith(QLatin1Char('"')), EndQuoteReport);
     value.chop(1);
     value.remove(0, keyword.size());
     removeLeadingSpace(value);
-    check(value.startsWith(QLatin1Char('"')), results::tr(startQuoteReport));
+    check(value.startsWith(QLatin1Char('"')), startQuoteReport);
     value.remove(0, 1);
     return value;
 }
@@ -157,6 +162,7 @@ void PoReader::setUpLanguage(const QString &language)
 void PoReader::read()
 {
     chooseCharset();
+    m_data = m_file->readAll();
     while (nextLine())
         readLine();
     endOfFile();
@@ -216,14 +222,16 @@ void PoReader::readFlags()
         flags.remove(QLatin1String(known));
     flags.remove(QLatin1Char(','));
     flags = flags.simplified();
-    check(flags.isEmpty(), results::tr("Unknown flag '%1'.").arg(flags));
+    if (!flags.isEmpty())
+        report(results::tr("Unknown flag '%1'.").arg(flags));
 }
 
 void PoReader::readContextLine()
 {
     checkCurrentStringEmpty();
-    check(m_line.count(QLatin1Char('"')) > 1, results::tr(QuoteCountReport));
-    check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
+    check(m_line.count(QLatin1Char('"')) > 1, QuoteCountReport);
+    check(m_locationInLinguist.isEmpty(),
+          QT_TRANSLATE_NOOP("results", "!locationInLinguist.isEmpty()"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgctxt"), ContextStartQuoteReport);
     m_msgctxtFound = true;
     m_keywordSeen = true;
@@ -232,22 +240,25 @@ void PoReader::readContextLine()
 void PoReader::readIdLine()
 {
     if (!m_msgctxtFound) {
-        check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
+        check(m_locationInLinguist.isEmpty(),
+              QT_TRANSLATE_NOOP("results", "!locationInLinguist.isEmpty()"));
         m_locationInLinguist = m_path;
     } else {
-        check(!m_wholeCurrentString.isEmpty(), results::tr("wholeCurrentString.isEmpty()"));
-        check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
+        check(!m_wholeCurrentString.isEmpty(),
+              QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
+        check(m_locationInLinguist.isEmpty(),
+              QT_TRANSLATE_NOOP("results", "!locationInLinguist.isEmpty()"));
         if (m_qtContexts) {
             const qsizetype bar = m_wholeCurrentString.indexOf(QLatin1Char('|'));
-            check(bar >= 0, results::tr("! index>1"));
+            check(bar >= 0, QT_TRANSLATE_NOOP("results", "! index>1"));
             m_wholeCurrentString.truncate(qMax<qsizetype>(bar, 0));
         }
         m_locationInLinguist = m_wholeCurrentString;
         m_wholeCurrentString.clear();
     }
-    check(!m_msgidFound, results::tr("'msgidFound' found"));
-    check(!m_msgstrFound, results::tr("'msgstrFound' found"));
-    check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
+    check(!m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' found"));
+    check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
+    check(!m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' found"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid"), StartQuoteReport);
     m_msgidFound = true;
     m_keywordSeen = true;
@@ -255,15 +266,16 @@ void PoReader::readIdLine()
 
 void PoReader::readPluralIdLine()
 {
-    check(!m_wholeCurrentString.isEmpty(), results::tr("wholeCurrentString.isEmpty()"));
-    check(m_source.isEmpty(), results::tr("!source.isEmpty()"));
+    check(!m_wholeCurrentString.isEmpty(),
+          QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
+    check(m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "!source.isEmpty()"));
     m_source = unescapePoString(m_wholeCurrentString);
     m_wholeCurrentString.clear();
-    check(!m_source.isEmpty(), results::tr("source.isEmpty()"));
-    check(m_sourcePlural.isEmpty(), results::tr("!sourcePlural.isEmpty()"));
-    check(m_msgidFound, results::tr("'msgidFound' not found"));
-    check(!m_msgstrFound, results::tr("'msgstrFound' found"));
-    check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
+    check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
+    check(m_sourcePlural.isEmpty(), QT_TRANSLATE_NOOP("results", "!sourcePlural.isEmpty()"));
+    check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
+    check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
+    check(!m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' found"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid_plural"), StartQuoteReport);
     m_msgid_pluralFound = true;
     m_keywordSeen = true;
@@ -272,7 +284,7 @@ void PoReader::readPluralIdLine()
 void PoReader::readTranslationLine()
 {
     QString rest = m_line;
-    check(rest.endsWith(QLatin1Char('"')), results::tr(EndQuoteReport));
+    check(rest.endsWith(QLatin1Char('"')), EndQuoteReport);
     rest.chop(1);
     rest.remove(0, 6); // "msgstr"
     int index = 0;
@@ -283,35 +295,38 @@ void PoReader::readTranslationLine()
             ++digits;
         bool ok = false;
         index = QStringView(rest).left(digits).toInt(&ok, 10);
-        check(ok, results::tr("!ok"));
+        check(ok, QT_TRANSLATE_NOOP("results", "!ok"));
         rest.remove(0, digits);
-        check(rest.startsWith(QLatin1Char(']')), results::tr(IndexBracketReport));
+        check(rest.startsWith(QLatin1Char(']')), IndexBracketReport);
         if (rest.startsWith(QLatin1Char(']')))
             rest.remove(0, 1);
     }
     if (index > 0) {
-        check(!m_source.isEmpty(), results::tr("source.isEmpty()"));
-        check(!m_sourcePlural.isEmpty(), results::tr("sourcePlural.isEmpty()"));
+        check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
+        check(!m_sourcePlural.isEmpty(), QT_TRANSLATE_NOOP("results", "sourcePlural.isEmpty()"));
         m_translationList.append(unescapePoString(m_wholeCurrentString));
     } else {
-        check(!m_wholeCurrentString.isEmpty(), results::tr("wholeCurrentString.isEmpty()"));
-        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+        check(!m_wholeCurrentString.isEmpty(),
+              QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
+        check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
         if (!m_msgid_pluralFound) {
-            check(m_source.isEmpty(), results::tr("!source.isEmpty()"));
+            check(m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "!source.isEmpty()"));
             m_source = unescapePoString(m_wholeCurrentString);
         } else {
-            check(!m_source.isEmpty(), results::tr("source.isEmpty()"));
-            check(m_sourcePlural.isEmpty(), results::tr("!sourcePlural.isEmpty()"));
+            check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
+            check(m_sourcePlural.isEmpty(),
+                  QT_TRANSLATE_NOOP("results", "!sourcePlural.isEmpty()"));
             m_sourcePlural = unescapePoString(m_wholeCurrentString);
         }
     }
     m_wholeCurrentString.clear();
     removeLeadingSpace(rest);
-    check(rest.startsWith(QLatin1Char('"')), results::tr(TranslationStartQuoteReport));
+    check(rest.startsWith(QLatin1Char('"')), TranslationStartQuoteReport);
     rest.remove(0, 1);
     m_wholeCurrentString = rest;
-    check(m_msgidFound, results::tr("'msgidFound' not found"));
-    check(!m_locationInLinguist.isEmpty(), results::tr("locationInLinguist.isEmpty()"));
+    check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
+    check(!m_locationInLinguist.isEmpty(),
+          QT_TRANSLATE_NOOP("results", "locationInLinguist.isEmpty()"));
     m_msgstrFound = true;
     m_keywordSeen = true;
 }
@@ -319,9 +334,9 @@ void PoReader::readTranslationLine()
 void PoReader::endEntry()
 {
     if (m_obsolete) {
-        check(!m_msgctxtFound, results::tr("'msgctxtFound' found"));
-        check(!m_msgidFound, results::tr("'msgidFound' found"));
-        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+        check(!m_msgctxtFound, QT_TRANSLATE_NOOP("results", "'msgctxtFound' found"));
+        check(!m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' found"));
+        check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
         checkCurrentStringEmpty();
     } else if (m_locationInLinguist.isEmpty() && !m_msgidFound && !m_msgstrFound
                && !m_msgid_pluralFound) {
@@ -336,10 +351,11 @@ void PoReader::endEntry()
 
 void PoReader::flushEntry(bool checkIdFound)
 {
-    check(!m_locationInLinguist.isEmpty(), results::tr("locationInLinguist.isEmpty()"));
+    check(!m_locationInLinguist.isEmpty(),
+          QT_TRANSLATE_NOOP("results", "locationInLinguist.isEmpty()"));
     if (checkIdFound)
-        check(m_msgidFound, results::tr("'msgidFound' not found"));
-    check(m_msgstrFound, results::tr("'msgstrFound' not found"));
+        check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
+    check(m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' not found"));
     m_translationList.append(unescapePoString(m_wholeCurrentString));
     // A header without a language field: the rules are set up as for an empty
     // language before the first entry is checked.
@@ -350,9 +366,9 @@ void PoReader::flushEntry(bool checkIdFound)
                               m_locations, m_fuzzy, false, 1, QString(), QString());
         return;
     }
-    check(m_msgid_pluralFound, results::tr("'msgid_pluralFound' not found"));
-    check(m_translationList.size() == m_nplurals,
-          wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
+    check(m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' not found"));
+    if (m_translationList.size() != m_nplurals)
+        report(wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
     for (int form = 2; form <= m_translationList.size(); ++form)
         m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
                               m_locations, m_fuzzy, false, form, QString(), QString());
@@ -392,21 +408,21 @@ void PoReader::readHeaderLine()
         checkCurrentStringEmpty();
         report(results::tr("'msgctxt' found"));
     } else if (line.startsWith(QLatin1String("msgid"))) {
-        check(!m_msgidFound, results::tr("'msgidFound' found"));
-        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
-        check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
+        check(!m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' found"));
+        check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
+        check(!m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' found"));
         checkCurrentStringEmpty();
         m_msgidFound = true;
         m_keywordSeen = true;
     } else if (line.startsWith(QLatin1String("msgstr"))) {
-        check(m_msgidFound, results::tr("'msgidFound' not found"));
-        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
-        check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
+        check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
+        check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
+        check(!m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' found"));
         checkCurrentStringEmpty();
         m_msgstrFound = true;
         m_keywordSeen = true;
     } else if (line.isEmpty()) {
-        check(m_msgstrFound, results::tr("'msgstrFound' not found"));
+        check(m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' not found"));
         m_headerMode = false;
         m_msgidFound = false;
         m_msgstrFound = false;
@@ -549,15 +565,17 @@ void PoReader::endOfFile()
     if (m_headerMode) {
         // A file that holds only its header: the header ends with the file.
         if (m_msgidFound)
-            check(m_msgstrFound, results::tr("'msgstrFound' not found"));
+            check(m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' not found"));
         return;
     }
     if (!m_msgidFound) {
-        check(m_locationInLinguist.isEmpty(), results::tr("!locationInLinguist.isEmpty()"));
-        check(!m_msgstrFound, results::tr("'msgstrFound' found"));
+        check(m_locationInLinguist.isEmpty(),
+              QT_TRANSLATE_NOOP("results", "!locationInLinguist.isEmpty()"));
+        check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
         checkCurrentStringEmpty();
-        check(!m_msgid_pluralFound, results::tr("'msgid_pluralFound' found"));
-        check(m_translationList.isEmpty(), results::tr("!translationList.isEmpty()"));
+        check(!m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' found"));
+        check(m_translationList.isEmpty(),
+              QT_TRANSLATE_NOOP("results", "!translationList.isEmpty()"));
         return;
     }
     flushEntry(false);
@@ -567,6 +585,8 @@ void PoReader::endOfFile()
 
 QString unescapePoString(const QString &text)
 {
+    if (!text.contains(QLatin1Char('\\')))
+        return text;
     QString result = text;
     result.replace(QLatin1String("\\\""), QLatin1String("\""));
     result.replace(QLatin1String("\\n"), QLatin1String("\n"));

@@ -7,7 +7,13 @@
 
 void FindingMap::insert(const QString &key, const QString &value)
 {
-    m_entries[key].append(value);
+    // One search of the tree: QMap::operator[] searches a second time to insert
+    // a new key.
+    const auto it = m_entries.lowerBound(key);
+    if (it == m_entries.end() || it.key() != key)
+        m_entries.insert(it, key, QStringList {value});
+    else
+        it->append(value);
     ++m_count;
 }
 

@@ -4,6 +4,7 @@
 // derive from them stays.
 
 #include "checks/catalogue.h"
+#include "store/charactertables.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -44,10 +45,10 @@ struct LanguageRules {
     QString exclamationMark = QStringLiteral("!");
     QString fullStop = QStringLiteral(".");
     QString colon = QStringLiteral(":");
-    QHash<QChar, QChar> openToClose;
-    QHash<QChar, QChar> closeToOpen;
-    QSet<QChar> openingCharacters;
-    QSet<QChar> closingCharacters;
+    CharacterMap openToClose;
+    CharacterMap closeToOpen;
+    CharacterSet openingCharacters;
+    CharacterSet closingCharacters;
 };
 
 // Per-call state of checkMessage shared by the single-text and comparison checks.
@@ -102,11 +103,11 @@ public:
     // Characters and brackets.
     QString characterName(QChar ch, bool warn, QString &warnings) const;
     QString usedCharacterReport(int localScript, const QSet<QString> &characters,
-                                const QHash<QChar, QChar> &openToClose,
-                                const QHash<QChar, QChar> &closeToOpen) const;
+                                const CharacterMap &openToClose,
+                                const CharacterMap &closeToOpen) const;
     void collectCharacters(const QSet<QString> &texts, QSet<QString> &characters);
-    bool checkBrackets(const QString &text, const QHash<QChar, QChar> &openToClose,
-                       const QHash<QChar, QChar> &closeToOpen, QString &message,
+    bool checkBrackets(const QString &text, const CharacterMap &openToClose,
+                       const CharacterMap &closeToOpen, QString &message,
                        bool disallowListings) const;
 
     // E-mail, URI and markup validators.

@@ -29,6 +29,10 @@ int firstInvalidUtf8Line(QIODevice *device)
 
 namespace {
 
+// Context and text of the stream reader's message for bytes its decoder rejects,
+// compared in the language Qt translates it into.
+const char *const QtEncodingError[] = {"QXmlStream", "Encountered incorrectly encoded content."};
+
 class TsReader
 {
 public:
@@ -78,6 +82,7 @@ private:
     QXmlStreamReader m_xml;
     QString m_context;
     bool m_languageSetUp = false;
+    QString m_language; // of the TS element
     bool m_secondTsReported = false;
     bool m_lengthVariants = false;
 };
@@ -92,6 +97,7 @@ void TsReader::setUpLanguage(const QString &language)
 {
     m_store->setUpLanguage(language, m_clearFirst, m_path);
     m_languageSetUp = true;
+    m_language = language;
 }
 
 void TsReader::check(Message &message, int numerusForm, const QString &source)
@@ -133,9 +139,7 @@ void TsReader::read()
         // The stream reader decodes ahead of its tokens: for bytes that are not
         // UTF-8 it names an earlier line than theirs.
         int errorLine = 0;
-        if (m_xml.errorString()
-            == QCoreApplication::translate("QXmlStream",
-                                           "Encountered incorrectly encoded content."))
+        if (m_xml.errorString() == QCoreApplication::translate(QtEncodingError[0], QtEncodingError[1]))
             errorLine = firstInvalidUtf8Line(m_xml.device());
         m_problems.report(results::tr("Error while reading the file."),
                           errorLine > 0 ? errorLine : line());
@@ -163,8 +167,8 @@ void TsReader::readMessage()
         if (isElement("location")) {
             readLocation(message);
         } else if (isElement("source")) {
-            m_problems.check(message.source.isEmpty(), results::tr("Second 'source' found."),
-                             line());
+            m_problems.check(message.source.isEmpty(),
+                             QT_TRANSLATE_NOOP("results", "Second 'source' found."), line());
             message.source = text();
         } else if (isElement("comment") || isElement("extracomment")
                    || isElement("translatorcomment")) {
@@ -196,8 +200,8 @@ void TsReader::readLocation(Message &message)
 
 void TsReader::readTranslation(Message &message)
 {
-    m_problems.check(message.translation.isEmpty(), results::tr("Second 'translation' found."),
-                     line());
+    m_problems.check(message.translation.isEmpty(),
+                     QT_TRANSLATE_NOOP("results", "Second 'translation' found."), line());
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const auto type = attributes.value(QLatin1String("type"));
     if (type == QLatin1String("unfinished"))
@@ -288,8 +292,11 @@ void TsReader::readNumerusTranslation(Message &message)
             check(message, form, form == 1 ? singular : plural);
     }
     // Forms beyond those of the language are checked under numbers it does not know.
+    // The rules are those of the run's first file: a file in another language has
+    // been reported already.
     const int forms = m_store->translationRules.maxNumerus;
-    if (!message.vanished && forms != results::unknownNumerus && form > forms)
+    if (!message.vanished && forms != results::unknownNumerus && form > forms
+        && m_language == m_store->catalogueLanguage)
         m_problems.report(wrongNumberOfPlurals(forms, form), line(), false);
 }
 

@@ -17,30 +17,35 @@ inline void resetAppSettings()
             setSettingValue(AppSettings, i, infos.at(i).defaultValue);
 }
 
-// Sets the given boolean or tri-state options, named by settings key.
-inline void setOptions(const QStringList &keys, const QVariant &value = true)
+// Sets options named by settings key: "key" to `value`, "key=text" to the text.
+inline void setOptions(const QStringList &options, const QVariant &value = true)
 {
-    for (const QString &key : keys) {
+    for (const QString &option : options) {
+        const QString key = option.section(QLatin1Char('='), 0, 0);
         const int index = settingIndex(key);
         QVERIFY2(index >= 0, qPrintable(key));
-        setSettingValue(AppSettings, index, value);
+        setSettingValue(AppSettings, index,
+                        key == option ? value : QVariant(option.section(QLatin1Char('='), 1)));
     }
 }
 
 struct Engine {
     results store;
     static inline const QString Location = QStringLiteral("main.cpp   Line: 7");
+    static inline const QString Context = QStringLiteral("Dialog");
 
     explicit Engine(const QString &language = QStringLiteral("de"))
     {
         QStandardPaths::setTestModeEnabled(true);
         store.setUpLanguage(language, true, QStringLiteral("first.ts"));
     }
-    void check(const QString &source, const QString &translation, int numerusForm = 0)
+    void check(const QString &source, const QString &translation, int numerusForm = 0,
+               bool unfinished = false, const QList<QString> &locations = {Location})
     {
-        store.checkMessage(source, translation, QStringLiteral("Dialog"), {Location}, false, false,
-                           numerusForm, QString(), QString());
+        store.checkMessage(source, translation, Context, locations, unfinished, false, numerusForm,
+                           QString(), QString());
     }
+    int count(int index) { return store.findings(index).size(); }
     // Distinct finding texts of a check, in key order.
     QStringList keys(int index) const { return store.findings(index).entries().keys(); }
 };

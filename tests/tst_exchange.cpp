@@ -1,12 +1,13 @@
 // The translate assistant's export and merge over files and strings.
 
 #include "assistant/exchange.h"
+#include "store/readers.h"
+#include "store/results.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -61,19 +62,10 @@ private slots:
         QDir(korvane).removeRecursively();
     }
 
-    void entities_data()
-    {
-        QTest::addColumn<QString>("encoded");
-        QTest::addColumn<QString>("decoded");
-        QTest::newRow("all five") << "&lt;b&gt; &quot;x&quot; &apos;y&apos; &amp; z"
-                                  << "<b> \"x\" 'y' & z";
-        QTest::newRow("entity written as text") << "&amp;lt;&amp;amp;" << "&lt;&amp;";
-    }
-
     void entities()
     {
-        QFETCH(QString, encoded);
-        QFETCH(QString, decoded);
+        const QString decoded = "<b> \"x\" 'y' & z &lt;";
+        const QString encoded = "&lt;b&gt; &quot;x&quot; &apos;y&apos; &amp; z &amp;lt;";
         QCOMPARE(decodeEntities(encoded), decoded);
         QCOMPARE(encodeEntities(decoded), encoded);
     }
@@ -97,19 +89,13 @@ private slots:
         QCOMPARE(readFile(translationsPath),
                  byteOrderMark + "Speichern\n*****\nSichern\n*****\nBeenden & raus\n*****\n");
 
-        const QString head = QStringLiteral(
-            "Reading %1...\nReading %1 done.\nWriting %2...\nWriting %2 done.\n\nNow use the file "
-            "%2, or copy and paste the source from the left box and let it translate. If you let "
-            "it translate by an AI, then it is clever to tell the AI more about the content.\n"
-            "Example: \"Please translate the attached file %2 from English to German. ");
-        const QString tail = QStringLiteral(
-            " Don't translate the '*****' characters. Keep them as they are.\"\n\nAs soon as you "
-            "have got the translated file, you can copy and paste the translation into the rigth "
-            "box or store it next to file %2 with the name KVN_translation.txt and press the "
-            "'Merge Translation' push button.\nReading %1...\nReading %1 done.\nWriting %3...\n"
-            "Writing %3 done.\n\nMaybe let an AI check the grammar KVN_translation.txt file.");
+        // The steps around the guidance text, and the translations already in the file.
+        const QString head = "Reading %1...\nReading %1 done.\nWriting %2...\nWriting %2 done.\n\n";
+        const QString tail = "'Merge Translation' push button.\nReading %1...\nReading %1 done.\n"
+                             "Writing %3...\nWriting %3 done.\n\nMaybe let an AI check the "
+                             "grammar KVN_translation.txt file.";
         QVERIFY2(outcome.messages.startsWith(head.arg(fixture, sourcePath))
-                     && outcome.messages.endsWith(tail.arg(fixture, sourcePath, translationsPath)),
+                     && outcome.messages.endsWith(tail.arg(fixture, translationsPath)),
                  qPrintable(outcome.messages));
     }
 
@@ -118,17 +104,17 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("cancelled dialog") << "" << QByteArray() << "Reading  failed.\n";
-        QTest::newRow("not a ts file")
-            << "notes.txt" << QByteArray("<source>a</source>\n") << "%1 is not a .ts file.\n";
-        QTest::newRow("source starts twice")
-            << "twice.ts" << QByteArray("<source>a\n<source>b</source>\n")
-            << "Reading %1...\nReading %1 stopped in line 2: a <source> element starts before the "
-               "previous one ends.\n";
-        QTest::newRow("source never ends")
-            << "open.ts" << QByteArray("x\n<source>a\nb\n")
-            << "Reading %1...\nReading %1 stopped: the <source> element that starts in line 2 "
-               "never ends.\n";
+        const auto add = [](const char *name, const char *fileName, const char *content,
+                            const QString &expected) {
+            QTest::newRow(name) << fileName << QByteArray(content) << expected;
+        };
+        const QString reading = "Reading %1...\nReading %1 stopped";
+        add("cancelled dialog", "", nullptr, "Reading  failed.\n");
+        add("not a ts file", "notes.txt", "<source>a</source>\n", "%1 is not a .ts file.\n");
+        add("source starts twice", "twice.ts", "<source>a\n<source>b</source>\n",
+            reading + " in line 2: a <source> element starts before the previous one ends.\n");
+        add("source never ends", "open.ts", "x\n<source>a\nb\n",
+            reading + ": the <source> element that starts in line 2 never ends.\n");
     }
 
     void exportRefusals()
@@ -176,19 +162,12 @@ private slots:
         const exchange::Outcome outcome
             = exchange::mergeTranslation(fixture, "x\n*****\n", "y\n*****\n", keepUnfinished);
         const QString merged = exchange::mergedFilePath(fixture);
-        QCOMPARE(merged,
-                 exchange::workDirectory(fixture)
-                     + QStringLiteral("/assistant_de_KVN_TRANSLATION_PLEASE_DONATE.ts"));
-        QCOMPARE(
-            outcome.messages,
-            QStringLiteral("Reading %1\nReading %1 done.\nReading %2\nReading %2 done.\n"
-                           "Number of source and translation strings are the same.\n"
-                           "Reading %3...\nWriting %4...\nReading %3 done.\n"
-                           "Writing %4 done.\n\n"
-                           "Added 4 translations and skiped 6 translations.\n"
-                           "Please check the follwoing 2 numerus forms:\n"
-                           "%n file(s)\n%n file(s)\n")
-                .arg(work(fixture, exchange::sourceFileName), translationPath, fixture, merged));
+        QCOMPARE(merged, exchange::workDirectory(fixture)
+                             + QStringLiteral("/assistant_de_KVN_TRANSLATION_PLEASE_DONATE.ts"));
+        QVERIFY2(outcome.messages.endsWith("Added 4 translations and skiped 6 translations.\n"
+                                           "Please check the follwoing 2 numerus forms:\n"
+                                           "%n file(s)\n%n file(s)\n"),
+                 qPrintable(outcome.messages));
         QCOMPARE(readFile(merged),
                  byteOrderMark + readFile(KVN_TEST_DATA "/exchange/" + expectedFile));
     }
@@ -198,13 +177,8 @@ private slots:
         const QString ts = m_home.path() + QStringLiteral("/boxes.ts");
         writeFile(ts, QByteArray(messageA).replace("\n", "\r\n"));
         exchange::Outcome outcome = exchange::mergeTranslation(ts, "A\n*****\n", QString(), true);
-        QCOMPARE(
-            outcome.messages,
-            QStringLiteral("Reading %1 failed.\nReading the source from the left box now.\n"
-                           "Reading %2 failed.\n"
-                           "Reading the translation from the right box now.\n"
-                           "The right translation box is empty.\nMerging abort.")
-                .arg(work(ts, exchange::sourceFileName), work(ts, exchange::translationFileName)));
+        QVERIFY(outcome.messages.contains("Reading the source from the left box now.\n"));
+        QVERIFY(outcome.messages.endsWith("The right translation box is empty.\nMerging abort."));
 
         // An empty translation leaves its message unfinished; line ends become line feeds.
         outcome = exchange::mergeTranslation(ts, "A\n*****\n", "\n*****\n", false);
@@ -238,37 +212,30 @@ private slots:
         QTest::addColumn<QByteArray>("sources");
         QTest::addColumn<QByteArray>("translations");
         QTest::addColumn<QString>("expectedEnd");
-        QTest::newRow("fewer translations")
-            << messageA << QByteArray("A\n*****\nB\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. The number of source strings (2) is not the same as the number of "
-               "translation strings (1).\nMerging abort.\n";
-        QTest::newRow("empty source entry")
-            << messageA << QByteArray("A\n*****\n\n*****\n") << QByteArray("X\n*****\nY\n*****\n")
-            << "Critical error. Entry 2 of the source list is empty.\nMerging abort.\n";
-        QTest::newRow("source not in list")
-            << messageA << QByteArray("B\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. The source of the translation in line 5 of %1 is not in the source "
-               "list: A\nMerging abort.\n";
-        QTest::newRow("other indentation")
-            << QByteArray(messageA).replace("        <translation", "      <translation")
-            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. Line 5 of %1 holds an empty translation that is not alone on its "
-               "line or not indented by 8 blanks.\nMerging abort.\n";
-        QTest::newRow("before any source")
-            << QByteArray("        <translation type=\"unfinished\"></translation>\n")
-            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. Line 1 of %1 holds an empty translation without a source in front "
-               "of it.\nMerging abort.\n";
+        const auto add = [](const char *name, const QByteArray &ts, const char *sources,
+                            const char *translations, const QString &error) {
+            QTest::newRow(name) << ts << QByteArray(sources) << QByteArray(translations)
+                                << "Critical error. " + error + "\nMerging abort.\n";
+        };
+        const QByteArray indented = QByteArray(messageA).replace("  <translation", "<translation");
+        add("fewer translations", messageA, "A\n*****\nB\n*****\n", "X\n*****\n",
+            "The number of source strings (2) is not the same as the number of translation "
+            "strings (1).");
+        add("empty source entry", messageA, "A\n*****\n\n*****\n", "X\n*****\nY\n*****\n",
+            "Entry 2 of the source list is empty.");
+        add("source not in list", messageA, "B\n*****\n", "X\n*****\n",
+            "The source of the translation in line 5 of %1 is not in the source list: A");
+        add("other indentation", indented, "A\n*****\n", "X\n*****\n",
+            "Line 5 of %1 holds an empty translation that is not alone on its line or not "
+            "indented by 8 blanks.");
+        add("before any source", "        <translation type=\"unfinished\"></translation>\n",
+            "A\n*****\n", "X\n*****\n",
+            "Line 1 of %1 holds an empty translation without a source in front of it.");
         // Bytes that are not UTF-8 would reach the merged file as replacement characters.
-        QTest::newRow(".ts not UTF-8")
-            << QByteArray(messageA).replace("<source>A", "<source>A\xe4")
-            << QByteArray("A\n*****\n") << QByteArray("X\n*****\n")
-            << "Critical error. Reading %1 stopped in line 4: the line is not UTF-8.\nMerging "
-               "abort.\n";
+        add(".ts not UTF-8", QByteArray(messageA).replace("<source>A", "<source>A\xe4"),
+            "A\n*****\n", "X\n*****\n", "Reading %1 stopped in line 4: the line is not UTF-8.");
         QTest::newRow("translations not UTF-8")
-            << messageA << QByteArray("A\n*****\n")
-            << QByteArray("X\nGr\xfc\xdf"
-                          "e\n*****\n")
+            << messageA << QByteArray("A\n*****\n") << QByteArray("X\nGr\xfc\xdf" "e\n*****\n")
             << "Reading %2 stopped in line 2: the line is not UTF-8.\n";
     }
 
@@ -290,7 +257,8 @@ private slots:
         QVERIFY(!QFile::exists(exchange::mergedFilePath(path)));
     }
 
-    // Export, translate every entry, merge, and read the merged copy as XML.
+    // Export, translate every entry, merge: the checker reads the merged copy as
+    // translated, but for the message with an empty source, which is never exported.
     void roundTrip()
     {
         QVERIFY(exchange::exportSources(fixture).succeeded);
@@ -303,32 +271,14 @@ private slots:
                   ("DE " + entries.join(sep + "DE ") + sep).toUtf8());
         QVERIFY(exchange::mergeTranslation(fixture, {}, {}, false).succeeded);
 
-        QFile merged(exchange::mergedFilePath(fixture));
-        QVERIFY(merged.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&merged);
-        QString type;
-        bool numerus = false;
-        QStringList seen; // type and text of every translation or numerus form
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("message"))
-                numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-            if (xml.name() == QLatin1String("translation")) {
-                type = xml.attributes().value(QLatin1String("type")).toString();
-                if (!numerus)
-                    seen << type + ':' + xml.readElementText();
-            } else if (xml.name() == QLatin1String("numerusform")) {
-                seen << type + ':' + xml.readElementText();
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(seen,
-                 QStringList({":DE Open <b>file</b> \"now\" & don't wait", ":Speichern",
-                              ":DE First line\nsecond line\nthird line", "vanished:Alter Text",
-                              ":Sichern", ":DE Open <b>file</b> \"now\" & don't wait",
-                              "unfinished:", ":DE \nUsage: kvn", "unfinished:DE %n file(s)",
-                              "unfinished:DE %n file(s)", ":Beenden & raus"}));
+        results store;
+        QVERIFY(readTsFile(true, exchange::mergedFilePath(fixture), &store).isEmpty());
+        QVERIFY(store.items(Check_0).isEmpty());
+        QVERIFY(store.findings(CheckT1_1).isEmpty());
+        QCOMPARE(store.unfinishedCount, 1);
+        QCOMPARE(store.translationCount, store.sourceCount - 1);
+        QVERIFY(store.translationTexts.contains("DE Open <b>file</b> \"now\" & don't wait"));
+        QVERIFY(store.translationTexts.contains("DE First line\nsecond line\nthird line"));
     }
 };
 

@@ -1,4 +1,5 @@
-// Report assembly: header, summary lines, the tab texts and the batch log.
+// Report assembly from the check catalogue: the catalogue itself, the block of
+// each check in every mode, header, summary lines, the tab texts and the batch log.
 
 #include "checks/catalogue.h"
 #include "checks/report.h"
@@ -9,8 +10,6 @@
 
 #include <QRegularExpression>
 #include <QtTest>
-
-using namespace readertest;
 
 namespace {
 
@@ -28,179 +27,236 @@ class ReportTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpTestCase(); }
-    void header();
-    void summary_data();
-    void summary();
-    void tabHeadings_data();
-    void tabHeadings();
-    void tabDetails();
-    void listingTabs();
-    void optionsFromSettings();
-    void writeLog();
-};
+    void initTestCase() { readertest::setUpTestCase(); }
 
-void ReportTest::header()
-{
-    QCOMPARE(reportHeader(QTime(9, 5, 7)), QStringLiteral("Last checks were done at 09:05:07\n\n"));
-}
+    // The catalogue is the one table the panel, the settings and the report derive
+    // from: it must agree with itself and with the settings keys.
+    void catalogue()
+    {
+        for (int index = 0; index < CheckCount; ++index) {
+            const CheckInfo &info = checkInfo(index);
+            QCOMPARE(info.index, index);
+            if (index == CheckUnused61) {
+                QVERIFY(!info.id);
+                continue;
+            }
+            QVERIFY(info.id && info.tab && info.description);
+            QCOMPARE(checkIndexOf(QLatin1String(info.id)), index);
+            QVERIFY2(checksOfTab(QLatin1String(info.tab)).contains(index), info.id);
+            QVERIFY(QLatin1String(info.description).startsWith(QLatin1String("Check ")));
+            QCOMPARE(info.box == BoxKind::Fixed, !info.key);
+            if (!info.key)
+                continue;
+            const int setting = settingIndex(QLatin1String(info.key));
+            QVERIFY2(setting >= 0, info.key);
+            QCOMPARE(settingInfos()[setting].kind,
+                     info.box == BoxKind::TriState ? SettingKind::State : SettingKind::Bool);
+        }
+        // ST0, then the S and T tabs of each group in turn, then the ST tabs.
+        QCOMPARE(tabNames().size(), 50);
+        QCOMPARE(tabNames().mid(0, 5), QStringList({"ST0", "S1", "T1", "S2", "T2"}));
+        QCOMPARE(tabNames().mid(36, 3), QStringList({"T21", "ST1", "ST2"}));
+    }
 
-void ReportTest::summary_data()
-{
-    QTest::addColumn<int>("fileCount");
-    QTest::addColumn<QList<int>>("counts"); // sources, translations, unfinished, vanished
-    QTest::addColumn<int>("emptySources");
-    QTest::addColumn<int>("emptyTranslations");
-    QTest::addColumn<int>("translationNumerus");
-    QTest::addColumn<QString>("expected");
-    const QString counts = "Read 3 sources.\nRead 2 translations. 1 are marked as unfinished.\n";
-    QTest::newRow("one file") << 1 << QList<int>{3, 2, 1, 0} << 0 << 0 << 2
-                              << "Read file p.\n" + counts + "\n\n";
-    QTest::newRow("several files") << 4 << QList<int>{3, 2, 1, 0} << 0 << 0 << 2
-                                   << "Read 4 files in p.\n" + counts + "\n\n";
-    QTest::newRow("no file") << 0 << QList<int>{3, 2, 1, 0} << 0 << 0 << 2 << counts + "\n\n";
-    QTest::newRow("empty texts")
-            << 1 << QList<int>{3, 2, 1, 0} << 3 << 1 << 2
-            << "Read file p.\nRead 3 sources.\nWarning! 3 sources are empty! Compare Check S1.1.\n"
-               "Read 2 translations. 1 are marked as unfinished.\nWarning! 1 translations are "
+    void findingsBlock_data()
+    {
+        QTest::addColumn<bool>("filled");
+        QTest::addColumn<bool>("details");
+        QTest::addColumn<bool>("locations");
+        QTest::addColumn<bool>("listMode");
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QString>("block"); // behind "Check S6.1: "
+
+        const auto add = [](const char *name, bool filled, bool details, bool locations,
+                            bool listMode, bool html, const char *block) {
+            QTest::newRow(name) << filled << details << locations << listMode << html << block;
+        };
+        const bool y = true, n = false;
+        add("empty map", n, y, y, n, n, "OK\n\n\n");
+        add("empty map, html", n, y, n, n, y, "OK<br /><br /><br />");
+        add("no details", y, n, y, n, n, "Failed 4 time(s)\n\n\n");
+        add("plain", y, y, n, n, n, "Failed 4 time(s)\n\nB\n\nb\n\n\n");
+        add("plain, locations", y, y, y, n, n, "Failed 4 time(s)\n\nL9\nB\n\nL3\nL2\nL1\nb\n\n\n");
+        add("list", y, y, n, y, n, "Found 4 item(s)\n\nB\nb\n\n");
+        add("list, locations", y, y, y, y, n, "Found 4 item(s)\n\nL9B\n\nL3L2L1b\n\n\n");
+        add("html", y, y, n, n, y, "Failed 4 time(s)<br /><br />B<br /><br />b<br /><br /><br />");
+        add("table", y, y, n, y, y, "Found 4 item(s)<br /><table border=1>Bb</table><br /><br />");
+        add("table, locations", y, y, y, y, y,
+            "Found 4 item(s)<br /><table border=1>L9B<br />L3L2L1b<br /></table><br /><br />");
+    }
+    void findingsBlock()
+    {
+        QFETCH(bool, filled);
+        QFETCH(bool, details);
+        QFETCH(bool, locations);
+        QFETCH(bool, listMode);
+        QFETCH(bool, html);
+        QFETCH(QString, block);
+        results store;
+        if (filled)
+            for (const char *pair : {"bL1", "BL9", "bL2", "bL3"})
+                results::recordFinding(store.findings(CheckS6_1), QString(QLatin1Char(pair[0])),
+                                       QLatin1String(pair + 1));
+        QCOMPARE(store.formatFindings(CheckS6_1, true, details, locations, listMode, html),
+                 QStringLiteral("Check S6.1: ") + block);
+    }
+
+    void itemListBlock()
+    {
+        results store;
+        store.items(CheckS15_1) = QStringList {"zeta", "Alpha"};
+        QCOMPARE(store.formatItemList(CheckS15_1, true, true),
+                 QStringLiteral("Check S15.1: Found 2 item(s)\n\nzeta\nAlpha\n\n"));
+        QCOMPARE(store.formatItemList(CheckS15_1, true, false),
+                 QStringLiteral("Check S15.1: Found 2 item(s)\n\n\n"));
+    }
+
+    void header()
+    {
+        QCOMPARE(reportHeader(QTime(9, 5, 7)),
+                 QStringLiteral("Last checks were done at 09:05:07\n\n"));
+    }
+
+    void summary_data()
+    {
+        QTest::addColumn<int>("fileCount");
+        QTest::addColumn<int>("empty"); // empty sources and empty translations
+        QTest::addColumn<int>("translationNumerus");
+        QTest::addColumn<int>("vanished");
+        QTest::addColumn<QString>("expected");
+        const QString counts
+            = "Read 3 sources.\nRead 2 translations. 1 are marked as unfinished.\n";
+        QTest::newRow("no file") << 0 << 0 << 2 << 0 << counts + "\n\n";
+        QTest::newRow("one file, empty texts")
+            << 1 << 2 << 2 << 0
+            << "Read file p.\nRead 3 sources.\nWarning! 2 sources are empty! Compare Check S1.1.\n"
+               "Read 2 translations. 1 are marked as unfinished.\nWarning! 2 translations are "
                "empty! Compare Check T1.1.\n\n\n";
-    QTest::newRow("numerus and vanished")
-            << 1 << QList<int>{3, 2, 1, 5} << 0 << 0 << 99
-            << "Read file p.\n" + counts
-                       + "The number of read sources and translations might be different because "
-                         "the source use 2 numerus while the translation uses 99 numerus.\n"
-                         "5 vanished sources (and translations) not imported.\n\n\n";
-}
+        QTest::newRow("numerus and vanished")
+            << 4 << 0 << 99 << 5
+            << "Read 4 files in p.\n" + counts
+                   + "The number of read sources and translations might be different because "
+                     "the source use 2 numerus while the translation uses 99 numerus.\n"
+                     "5 vanished sources (and translations) not imported.\n\n\n";
+    }
+    void summary()
+    {
+        QFETCH(int, fileCount);
+        QFETCH(int, empty);
+        QFETCH(int, translationNumerus);
+        QFETCH(int, vanished);
+        QFETCH(QString, expected);
+        results store;
+        store.sourceCount = 3;
+        store.translationCount = 2;
+        store.unfinishedCount = 1;
+        store.vanishedCount = vanished;
+        store.translationRules.maxNumerus = translationNumerus;
+        for (int i = 0; i < empty; ++i) {
+            results::recordFinding(store.findings(CheckS1_1), "empty", QString::number(i));
+            results::recordFinding(store.findings(CheckT1_1), "s", "c");
+        }
+        setDiagnosticsToStandardError(true);
+        QCOMPARE(reportSummary(store, QStringLiteral("p"), fileCount), expected);
+    }
 
-void ReportTest::summary()
-{
-    QFETCH(int, fileCount);
-    QFETCH(QList<int>, counts);
-    QFETCH(int, emptySources);
-    QFETCH(int, emptyTranslations);
-    QFETCH(int, translationNumerus);
-    QFETCH(QString, expected);
-    results store;
-    store.sourceCount = counts[0];
-    store.translationCount = counts[1];
-    store.unfinishedCount = counts[2];
-    store.vanishedCount = counts[3];
-    store.translationRules.maxNumerus = translationNumerus;
-    for (int i = 0; i < emptySources; ++i)
-        results::recordFinding(store.findings(CheckS1_1), QStringLiteral("empty"),
-                               QString::number(i));
-    for (int i = 0; i < emptyTranslations; ++i)
-        results::recordFinding(store.findings(CheckT1_1), QStringLiteral("s"), QStringLiteral("c"));
-    setDiagnosticsToStandardError(true);
-    QCOMPARE(reportSummary(store, QStringLiteral("p"), fileCount), expected);
-}
+    void tabHeadings_data()
+    {
+        QTest::addColumn<QString>("tab");
+        for (const QString &tab : tabNames())
+            QTest::newRow(qPrintable(tab)) << tab;
+    }
+    // Every tab holds one block per check of the catalogue, in index order, behind
+    // the header (and, in tab ST0, the summary).
+    void tabHeadings()
+    {
+        QFETCH(QString, tab);
+        QVERIFY(!checksOfTab(tab).isEmpty());
+        results store;
+        const QString text = tabReport(store, tab, "H\n\n", "S\n\n", allBoxes(true));
+        QStringList headings;
+        const QRegularExpression heading(QStringLiteral("Check ([0-9A-Z.b]+): "));
+        for (auto it = heading.globalMatch(text); it.hasNext();)
+            headings.append(it.next().captured(1));
+        QStringList expected;
+        for (int index : checksOfTab(tab))
+            expected.append(QLatin1String(checkInfo(index).id));
+        QCOMPARE(headings, expected);
+        QVERIFY(text.startsWith(tab == "ST0" ? "H\n\nS\n\nCheck 0: " : "H\n\nCheck "));
+    }
 
-void ReportTest::tabHeadings_data()
-{
-    QTest::addColumn<QString>("tab");
-    for (const QString &tab : tabNames())
-        QTest::newRow(qPrintable(tab)) << tab;
-}
+    void tabDetails()
+    {
+        results store;
+        store.unfinishedCount = 4;
+        results::recordFinding(store.findings(CheckT1_1), "source", "Context");
+        results::recordFinding(store.findings(CheckS0), "numerus", "a.cpp   Line: 1");
+        ReportOptions options = allBoxes(true);
+        options.printLocation = true;
+        QVERIFY(tabReport(store, "T1", {}, {}, options)
+                    .startsWith("Check T1.1: Failed 1 time(s)\n\nContext\nsource\n\n\n"
+                                "4 marked as unfinished\n\nCheck T1.1b: OK\n"));
 
-// Every tab holds one block per check of the catalogue, in index order, behind
-// the header (and, in tab ST0, the summary).
-void ReportTest::tabHeadings()
-{
-    QFETCH(QString, tab);
-    results store;
-    const QString text = tabReport(store, tab, "H\n\n", "S\n\n", allBoxes(true));
-    QStringList headings;
-    const QRegularExpression heading(QStringLiteral("Check ([0-9A-Z.b]+): "));
-    for (auto it = heading.globalMatch(text); it.hasNext();)
-        headings.append(it.next().captured(1));
-    QStringList expected;
-    for (int index : checksOfTab(tab))
-        expected.append(QLatin1String(checkInfo(index).id));
-    QCOMPARE(headings, expected);
-    QVERIFY(text.startsWith(tab == "ST0" ? "H\n\nS\n\nCheck 0: " : "H\n\nCheck "));
-}
+        // An unchecked box hides the details, not the count; the fixed boxes always show.
+        const ReportOptions unchecked = allBoxes(false);
+        QVERIFY(tabReport(store, "T1", {}, {}, unchecked)
+                    .startsWith("Check T1.1: Failed 1 time(s)\n\n\n4 marked as unfinished"));
+        QVERIFY(tabReport(store, "ST0", {}, {}, unchecked)
+                    .contains("Check S0: Failed 1 time(s)\n\nnumerus\n"));
+        QCOMPARE(logReport(store, "H", "S", true), tabReport(store, "ST0", "H", "S", options));
+    }
 
-void ReportTest::tabDetails()
-{
-    results store;
-    store.unfinishedCount = 4;
-    results::recordFinding(store.findings(CheckT1_1), QStringLiteral("source"),
-                           QStringLiteral("Context"));
-    results::recordFinding(store.findings(CheckS0), QStringLiteral("numerus"),
-                           QStringLiteral("a.cpp   Line: 1"));
-    ReportOptions options = allBoxes(true);
-    options.printLocation = true;
-    const QString t1 = tabReport(store, QStringLiteral("T1"), QString(), QString(), options);
-    QVERIFY(t1.startsWith("Check T1.1: Failed 1 time(s)\n\nContext\nsource\n\n\n"
-                          "4 marked as unfinished\n\nCheck T1.1b: OK\n"));
+    void listingTabs()
+    {
+        results store;
+        results::recordFinding(store.findings(CheckS14_3), "<tr><td>Ctrl+S</td></tr>", "a.cpp");
+        ReportOptions options = allBoxes(true);
+        QVERIFY(tabReport(store, "S14", "H", {}, options)
+                    .contains("Check S14.3: Found 1 item(s)\n\n<tr><td>Ctrl+S</td></tr>\n\n"));
+        QVERIFY(!tabReportIsHtml("S14", options));
 
-    // An unchecked box hides the details, not the count; the fixed boxes always show.
-    const ReportOptions unchecked = allBoxes(false);
-    const QString hidden = tabReport(store, QStringLiteral("T1"), QString(), QString(), unchecked);
-    QVERIFY(hidden.startsWith("Check T1.1: Failed 1 time(s)\n\n\n4 marked as unfinished"));
-    const QString st0 = tabReport(store, QStringLiteral("ST0"), QString(), QString(), unchecked);
-    QVERIFY(st0.contains("Check S0: Failed 1 time(s)\n\nnumerus\n"));
-    QCOMPARE(logReport(store, "H", "S", true),
-             tabReport(store, QStringLiteral("ST0"), "H", "S", options));
-}
+        options.htmlS14 = true;
+        QVERIFY(tabReportIsHtml("S14", options) && !tabReportIsHtml("T14", options));
+        const QString html = tabReport(store, "S14", "H", {}, options);
+        QVERIFY(html.startsWith("H<br /><br />Check S14.1: OK<br /><br /><br />"));
+        QVERIFY(html.contains("Check S14.3: Found 1 item(s)<br /><table border=1><tr><td>Ctrl+S"
+                              "</td></tr></table><br /><br />"));
+    }
 
-void ReportTest::listingTabs()
-{
-    results store;
-    results::recordFinding(store.findings(CheckS14_3), QStringLiteral("<tr><td>Ctrl+S</td></tr>"),
-                           QStringLiteral("a.cpp"));
-    ReportOptions options = allBoxes(true);
-    const QString plain = tabReport(store, QStringLiteral("S14"), "H", QString(), options);
-    QVERIFY(plain.contains("Check S14.3: Found 1 item(s)\n\n<tr><td>Ctrl+S</td></tr>\n\n"));
-    QVERIFY(!tabReportIsHtml(QStringLiteral("S14"), options));
+    void optionsFromSettings()
+    {
+        AppSettings.checkT1_2CheckBox = 1;
+        AppSettings.checkT1_3CheckBox = 0;
+        AppSettings.checkS1_1CheckBox = false;
+        AppSettings.checkS1_2CheckBox = true;
+        AppSettings.printLocationCheckBox = true;
+        const ReportOptions options = reportOptionsFromSettings();
+        QVERIFY(options.boxChecked(CheckT1_2)); // partially checked counts as checked
+        QVERIFY(!options.boxChecked(CheckT1_3) && !options.boxChecked(CheckS1_1));
+        QVERIFY(options.boxChecked(CheckS1_2) && options.printLocation);
+    }
 
-    options.htmlS14 = true;
-    QVERIFY(tabReportIsHtml(QStringLiteral("S14"), options));
-    QVERIFY(!tabReportIsHtml(QStringLiteral("T14"), options));
-    const QString html = tabReport(store, QStringLiteral("S14"), "H", QString(), options);
-    QVERIFY(html.startsWith("H<br /><br />Check S14.1: OK<br /><br /><br />"));
-    QVERIFY(html.contains("Check S14.3: Found 1 item(s)<br /><table border=1><tr><td>Ctrl+S"
-                          "</td></tr></table><br /><br />"));
+    void writeLog()
+    {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        results store;
+        store.fileAssert(false, QStringLiteral("a problem"));
+        AppSettings.printLocationCheckBox = false;
+        QVERIFY(writeResults("/some/dir", 2, "de.ts", store));
+        QVERIFY(!writeResults("/some/dir", 2, "missing/de.ts", store));
+        QDir::setCurrent(previous);
 
-    QVERIFY(isListingFindingsCheck(CheckT14_4) && !isWarningCheck(CheckT14_4));
-    QVERIFY(isWarningCheck(CheckS0) && !isWarningCheck(CheckST0) && !isWarningCheck(CheckS15_1));
-}
-
-void ReportTest::optionsFromSettings()
-{
-    AppSettings.checkT1_2CheckBox = 1;
-    AppSettings.checkT1_3CheckBox = 0;
-    AppSettings.checkS1_1CheckBox = false;
-    AppSettings.checkS1_2CheckBox = true;
-    AppSettings.printLocationCheckBox = true;
-    const ReportOptions options = reportOptionsFromSettings();
-    QVERIFY(options.boxChecked(CheckT1_2)); // partially checked counts as checked
-    QVERIFY(!options.boxChecked(CheckT1_3));
-    QVERIFY(!options.boxChecked(CheckS1_1));
-    QVERIFY(options.boxChecked(CheckS1_2));
-    QVERIFY(options.printLocation);
-}
-
-void ReportTest::writeLog()
-{
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    results store;
-    store.fileAssert(false, QStringLiteral("a problem"));
-    AppSettings.printLocationCheckBox = false;
-    QVERIFY(writeResults(QStringLiteral("/some/dir"), 2, QStringLiteral("de.ts"), store));
-    QVERIFY(!writeResults(QStringLiteral("/some/dir"), 2, QStringLiteral("missing/de.ts"), store));
-    QDir::setCurrent(previous);
-
-    QFile log(dir.filePath(QStringLiteral("de.ts-LOG.txt")));
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(log.readAll());
-    QVERIFY(text.startsWith("Last checks were done at "));
-    QCOMPARE(text.section('\n', 2), reportSummary(store, QStringLiteral("/some/dir"), 2)
-                                            + logReport(store, QString(), QString(), false));
-    QVERIFY(text.contains("Check 0: Found 1 item(s)\n\na problem\n"));
-}
+        QFile log(dir.filePath(QStringLiteral("de.ts-LOG.txt")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY(text.startsWith("Last checks were done at "));
+        QCOMPARE(text.section('\n', 2),
+                 reportSummary(store, "/some/dir", 2) + logReport(store, {}, {}, false));
+        QVERIFY(text.contains("Check 0: Found 1 item(s)\n\na problem\n"));
+    }
+};
 
 QTEST_GUILESS_MAIN(ReportTest)
 #include "tst_report.moc"

@@ -1,3 +1,6 @@
+// The options record: loading with defaults, writing only what changed, and the
+// limits of the controls for kvn, which has no controls.
+
 #include "store/appsettings.h"
 
 #include <QSettings>
@@ -9,13 +12,13 @@ class tst_Settings : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir dir;
     QString iniPath() const { return dir.filePath(QStringLiteral("kvn.ini")); }
-    void resetRecords()
+    void writeIni(const QByteArray &content)
     {
-        AppSettings = AppSettingsRecord();
-        LoadedAppSettings = AppSettingsRecord();
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
     }
 
 private slots:
@@ -23,38 +26,21 @@ private slots:
     void init()
     {
         QFile::remove(iniPath());
-        resetRecords();
-    }
-
-    void everyKeyDeclaredOnceInOrder()
-    {
-        const auto &infos = settingInfos();
-        QCOMPARE(infos.size(), 206);
-        QCOMPARE(QLatin1String(infos.first().key), QLatin1String("Language"));
-        QCOMPARE(QLatin1String(infos.last().key), QLatin1String("checkST21_1CheckBox"));
-        QSet<QString> keys;
-        for (const SettingInfo &info : infos)
-            keys.insert(QLatin1String(info.key));
-        QCOMPARE(keys.size(), infos.size());
-        QVERIFY(infos[0].topLevel && infos[1].topLevel && !infos[2].topLevel);
+        AppSettings = AppSettingsRecord();
+        LoadedAppSettings = AppSettingsRecord();
     }
 
     void defaultsWhenAbsent()
     {
+        QSet<QString> keys;
+        for (const SettingInfo &info : settingInfos())
+            keys.insert(QLatin1String(info.key));
+        QCOMPARE(keys.size(), settingInfos().size()); // every key once
         loadAppSettings(iniPath());
         QCOMPARE(AppSettings.Language, QStringLiteral("en"));
-        QCOMPARE(AppSettings.LanguageRTL, false);
-        QVERIFY(AppSettings.geometry.isEmpty());
-        QCOMPARE(AppSettings.textWrapModeCheckBox, true);
-        QCOMPARE(AppSettings.printLocationCheckBox, false);
         QCOMPARE(AppSettings.checkS1_2SpinBox, 1000);
-        QCOMPARE(AppSettings.checkT2_1CheckBox, 0);
         QCOMPARE(AppSettings.checkT2_2CheckBox, 1);
-        QCOMPARE(AppSettings.checkST1SpinBox, 20);
-        QCOMPARE(AppSettings.checkST1_1LowDSpinBox, 0.5f);
-        QCOMPARE(AppSettings.checkST1_1HighSpinBox, 3.5f);
         QCOMPARE(AppSettings.checkST1_2HighSpinBox, 2.0f); // stored default is the integer 2
-        QCOMPARE(AppSettings.checkS15_1LineEdit, QString());
         QCOMPARE(LoadedAppSettings.checkST1_2LowDSpinBox, 0.6f);
     }
 
@@ -74,10 +60,8 @@ private slots:
         QCOMPARE(ini.allKeys().size(), 5);
         QCOMPARE(ini.value(QStringLiteral("LanguageRTL")).toBool(), true);
         QCOMPARE(ini.value(QStringLiteral("MainWindow/checkS1_2SpinBox")).toInt(), 500);
-        QVERIFY(!ini.contains(QStringLiteral("MainWindow/checkS3_4CheckBox")));
-        QVERIFY(!ini.contains(QStringLiteral("Language")));
 
-        resetRecords();
+        AppSettings = LoadedAppSettings = AppSettingsRecord();
         loadAppSettings(iniPath());
         QCOMPARE(AppSettings.checkS1_2SpinBox, 500);
         QCOMPARE(AppSettings.checkT6_1CheckBox, 2);
@@ -101,43 +85,27 @@ private slots:
         QCOMPARE(AppSettings.checkST1_2HighSpinBox, 2.0f);
         QCOMPARE(AppSettings.geometry, QByteArray("\x01\x02", 2));
         saveAppSettings(iniPath()); // nothing changed: nothing written
-        QSettings ini(iniPath(), QSettings::IniFormat);
-        QCOMPARE(ini.allKeys().size(), 4);
+        QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).allKeys().size(), 4);
     }
 
-    void corruptStoreGivesDefaults_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe[[[\x01=\n\x02", 11);
-        QTest::newRow("broken groups") << QByteArray("[MainWindow\ncheckS1_2SpinBox\n=\n[=]\n");
-        QTest::newRow("empty") << QByteArray();
-    }
     void corruptStoreGivesDefaults()
     {
-        QFETCH(QByteArray, content);
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        writeIni(QByteArray("\x00\xff\xfe[[[\x01=\n\x02", 11));
+        loadAppSettings(iniPath());
+        QCOMPARE(AppSettings.checkS1_2SpinBox, 1000);
+        writeIni("[MainWindow\ncheckS1_2SpinBox\n=\n[=]\n");
         loadAppSettings(iniPath());
         QCOMPARE(AppSettings.checkS1_2SpinBox, 1000);
         QCOMPARE(AppSettings.Language, QStringLiteral("en"));
+        loadAppSettings(dir.filePath(QStringLiteral("missing/dir/kvn.ini")));
+        QCOMPARE(AppSettings.checkT1_2CheckBox, 1);
     }
 
     void crlfAndByteOrderMark()
     {
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xEF\xBB\xBF[MainWindow]\r\ncheckS1_2SpinBox=77\r\n");
-        file.close();
+        writeIni("\xEF\xBB\xBF[MainWindow]\r\ncheckS1_2SpinBox=77\r\n");
         loadAppSettings(iniPath());
         QCOMPARE(AppSettings.checkS1_2SpinBox, 77);
-    }
-
-    void unreadableStoreGivesDefaults()
-    {
-        loadAppSettings(dir.filePath(QStringLiteral("missing/dir/kvn.ini")));
-        QCOMPARE(AppSettings.checkT1_2CheckBox, 1);
     }
 
     void controlLimits_data()
@@ -147,16 +115,12 @@ private slots:
         QTest::addColumn<QVariant>("applied");
         QTest::newRow("tri-state 5") << "checkT3_1CheckBox" << QVariant(5) << QVariant(0);
         QTest::newRow("tri-state -1") << "checkT3_1CheckBox" << QVariant(-1) << QVariant(0);
-        QTest::newRow("tri-state 2") << "checkT3_1CheckBox" << QVariant(2) << QVariant(2);
         QTest::newRow("spin above") << "checkS1_2SpinBox" << QVariant(12000) << QVariant(9999);
         QTest::newRow("spin below") << "checkS1_3SpinBox" << QVariant(0) << QVariant(1);
         QTest::newRow("ratio above")
             << "checkST1_1LowDSpinBox" << QVariant(0.95f) << QVariant(0.9f);
         QTest::newRow("ratio decimals")
             << "checkST1_2HighSpinBox" << QVariant(2.123f) << QVariant(2.12f);
-        QTest::newRow("line edit cut")
-            << "checkS15_1LineEdit" << QVariant(QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
-            << QVariant(QStringLiteral("abcdefghijklmnopqrst"));
         QTest::newRow("line edit 10")
             << "checkS8_4LineEdit" << QVariant(QStringLiteral("0123456789ab"))
             << QVariant(QStringLiteral("0123456789"));
@@ -167,7 +131,6 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QVariant, applied);
         const int index = settingIndex(key);
-        QVERIFY(index >= 0);
         setSettingValue(AppSettings, index, stored);
         applyControlLimits(AppSettings);
         const QVariant value = settingValue(AppSettings, index);

@@ -29,6 +29,7 @@ private slots:
     void badInput_data();
     void badInput();
     void invalidUtf8Line();
+    void formsOfALaterLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -255,6 +256,23 @@ void TsReaderTest::invalidUtf8Line()
     readTsFile(true, path, &store);
     QCOMPARE(store.items(Check_0), QStringList {"Error while reading the file.\nLine 3 in " + path
                                                 + '\n' + reportRequest()});
+}
+
+// A later file of a run in another language keeps the first file's rules: its
+// forms are not measured against them.
+void TsReaderTest::formsOfALaterLanguage()
+{
+    const QByteArray message = "<context><name>c</name><message numerus=\"yes\"><source>%n file(s)"
+                               "</source><translation><numerusform>%n a</numerusform><numerusform>"
+                               "%n b</numerusform></translation></message></context></TS>";
+    results store;
+    readTsFile(true, writeFile(m_dir.filePath(QStringLiteral("ja.ts")), "<TS language=\"ja\">"), &store);
+    readTsFile(false, writeFile(m_dir.filePath(QStringLiteral("de.ts")), "<TS language=\"de\">" + message),
+               &store);
+    QVERIFY(!problemSummaries(store).contains(QStringLiteral("Wrong number of plurals (1 != 2).")));
+    readTsFile(false, writeFile(m_dir.filePath(QStringLiteral("ja2.ts")), "<TS language=\"ja\">" + message),
+               &store);
+    QVERIFY(problemSummaries(store).contains(QStringLiteral("Wrong number of plurals (1 != 2).")));
 }
 
 QTEST_GUILESS_MAIN(TsReaderTest)

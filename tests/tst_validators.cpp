@@ -1,6 +1,29 @@
-// The e-mail, URI and markup validators, branch by branch with their boundaries.
+// The e-mail, URI and markup validators and the bracket matching, branch by branch
+// with their boundaries.
 
 #include "enginefixture.h"
+
+namespace {
+
+enum Validator {
+    Email,
+    Uri,
+    Name,
+    NameSubset,
+    Attribute,
+    AttributeHtml,
+    AttributeCss,
+    Brackets,
+    BracketsNoListings,
+    BracketsAngles // angles: "<" and ">" join the tables
+};
+
+void add(const char *name, Validator validator, const QString &text, const QString &message = {})
+{
+    QTest::newRow(name) << int(validator) << text << message;
+}
+
+} // namespace
 
 class TestValidators : public QObject
 {
@@ -9,175 +32,123 @@ class TestValidators : public QObject
 private slots:
     void init() { resetAppSettings(); }
 
-    void checkEmail_data();
-    void checkEmail();
-    void appendsToMessage();
-    void checkUri_data();
-    void checkUri();
-    void trimToLettersOrNumbers_data();
-    void trimToLettersOrNumbers();
-    void checkTagName_data();
-    void checkTagName();
-    void checkTagAttribute_data();
-    void checkTagAttribute();
+    // message: what the validator appends; empty when the text is valid.
+    void validate_data()
+    {
+        QTest::addColumn<int>("validator");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+
+        const QString local63(63, QLatin1Char('a'));
+        const QString label62(62, QLatin1Char('d'));
+        add("three after @", Email, "x@x.x");
+        add("two after @", Email, "x@xx", "Incorrect domain name.");
+        add("no local part", Email, "@abc.de", "Missing local part.");
+        add("local part 63", Email, local63 + "@x.de");
+        add("local part 64", Email, local63 + "a@x.de", "Too large local part.");
+        add("double dot", Email, "ab@x..de", "Double dot is not allowed.");
+        add("second @", Email, "a@b@c.de", "Too many @ characters.");
+        add("leading dot", Email, ".a@x.de", "Email starts with character '.'.");
+        add("comma in local", Email, "a,b@x.de", "Not allowed character , in email a,b@x.de.");
+        add("hyphen first", Email, "a@-x.de", "Hyphen can't be the first character of a domain.");
+        add("hyphen last", Email, "a@x.de-", "Hyphen can't be the last character of a domain.");
+        add("hyphen inside", Email, "a@x-y.de");
+        add("numeric domain", Email, "a@1-2.3", "Numeric only domain name is not allowed.");
+        add("underscore", Email, "a@x_y.de", "Not allowed character _ in email a@x_y.de.");
+        add("label 62", Email, "a@" + label62 + ".de");
+        add("label 63", Email, "a@" + label62 + "d.de", "Domain lable is too large.");
+        add("last label unlimited", Email, "a@x." + QString(200, QLatin1Char('e')));
+
+        add("uri brackets backslash", Uri, "a[1]\\b");
+        add("uri blank", Uri, "a b", "Not allowed character   in URI a b.");
+        add("uri non-ASCII", Uri, "x.de/\u00E9",
+            "Not allowed character \u00E9 in URI x.de/\u00E9.");
+
+        const QString subset = "%1 is not included in the Qt subset.";
+        add("empty name", Name, "",
+            "Tag name is empty. There is maybe a space before the tag name.");
+        add("b subset", NameSubset, "b");
+        add("B", Name, "B");
+        add("B subset", NameSubset, "B", subset.arg("B"));
+        add("doctype", Name, "!DOCTYPE");
+        add("doctype subset", NameSubset, "!DOCTYPE", subset.arg("!DOCTYPE"));
+        add("namespace", Name, "svg:rect", "Not allowed character : in name svg:rect.");
+        add("name non-ASCII", Name, "b\u00E4", "Not allowed character \u00E4 in name b\u00E4.");
+
+        add("bare word", Attribute, "disabled", "Missing equal signin attribute disabled.");
+        add("bad name", Attribute, "a$b=\"x\"", "Not allowed character $ in attribute a$b=\"x\".");
+        add("value not examined", Attribute, "href=\"$ <%>\"");
+        add("html attribute", AttributeHtml, "align=\"left\"");
+        add("html attribute, css box", AttributeCss, "bgcolor=#fff");
+        add("not in html subset", AttributeHtml, "href=\"x\"", subset.arg("href=\"x\""));
+        add("style in subset", AttributeCss, "style=\"color: red; font-size: 10pt;\"");
+        add("style outside subset", AttributeCss, "style=\"color: red; position: absolute\"",
+            subset.arg("style=\"color: red; position: absolute\""));
+        add("case-sensitive", AttributeHtml, "ALIGN=left", subset.arg("ALIGN=left"));
+
+        add("nested", Brackets, "(a [b] c)");
+        add("crossed", Brackets, "(a [b) c]", "Missing ] at position 5.");
+        add("label", Brackets, "a) b");
+        add("label with full stop", Brackets, "2.b) c");
+        add("label disallowed", BracketsNoListings, "a) b", ") is not opened before position 1.");
+        add("comma ends the label", Brackets, "x, 1) y", ") is not opened before position 4.");
+        add("innermost unclosed", Brackets, "((a)", "( is not closed.");
+        add("empty", Brackets, "");
+        add("label without pair", Brackets, "a\u301E b", "\u301E is not closed.");
+        add("angles ignored", Brackets, "a < b");
+        add("angles matched", BracketsAngles, "a < b", "< is not closed.");
+        add("typographic quotes", Brackets, "\u201Ca\u201D \u00ABb\u00BB");
+    }
+    void validate()
+    {
+        QFETCH(int, validator);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        AppSettings.checkS5_3_1CheckBox = validator == BracketsAngles;
+        Engine engine(QStringLiteral("en"));
+        const results &store = engine.store;
+        // A validator appends to the message it is given; the bracket matching sets it.
+        QString found = QStringLiteral("Before ");
+        bool failed = false;
+        switch (validator) {
+        case Email:
+            failed = store.checkEmail(text, found);
+            break;
+        case Uri:
+            failed = store.checkUri(text, found);
+            break;
+        case Name:
+        case NameSubset:
+            failed = store.checkTagName(text, validator == NameSubset, found);
+            break;
+        case Attribute:
+        case AttributeHtml:
+        case AttributeCss:
+            failed = store.checkTagAttribute(text, validator == AttributeHtml,
+                                             validator == AttributeCss, found);
+            break;
+        default:
+            const LanguageRules &rules = store.sourceRules;
+            failed = !store.checkBrackets(text, rules.openToClose, rules.closeToOpen, found,
+                                          validator == BracketsNoListings);
+            if (failed)
+                found.prepend(QStringLiteral("Before "));
+        }
+        QCOMPARE(failed, !message.isEmpty());
+        QCOMPARE(found, QStringLiteral("Before ") + message);
+    }
+
+    void trimToLettersOrNumbers()
+    {
+        Engine engine;
+        QString text = QStringLiteral("*(abc/def).*");
+        engine.store.trimToLettersOrNumbers(text);
+        QCOMPARE(text, QStringLiteral("abc/def"));
+        text = QStringLiteral("...");
+        engine.store.trimToLettersOrNumbers(text);
+        QCOMPARE(text, QString());
+    }
 };
-
-void TestValidators::checkEmail_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("message"); // empty: valid
-
-    const QString local63(63, QLatin1Char('a'));
-    const QString label62(62, QLatin1Char('d'));
-    QTest::newRow("three after @") << "x@x.x" << "";
-    QTest::newRow("two after @") << "x@xx" << "Incorrect domain name.";
-    QTest::newRow("no local part") << "@abc.de" << "Missing local part.";
-    QTest::newRow("local part 63") << local63 + "@x.de" << "";
-    QTest::newRow("local part 64") << local63 + "a@x.de" << "Too large local part.";
-    QTest::newRow("double dot domain") << "ab@x..de" << "Double dot is not allowed.";
-    QTest::newRow("second @") << "a@b@c.de" << "Too many @ characters.";
-    QTest::newRow("leading dot") << ".a@x.de" << "Email starts with character '.'.";
-    QTest::newRow("comma in local") << "a,b@x.de" << "Not allowed character , in email a,b@x.de.";
-    QTest::newRow("hyphen first") << "a@-x.de"
-                                  << "Hyphen can't be the first character of a domain.";
-    QTest::newRow("hyphen last") << "a@x.de-" << "Hyphen can't be the last character of a domain.";
-    QTest::newRow("hyphen inside") << "a@x-y.de" << "";
-    QTest::newRow("numeric with hyphen") << "a@1-2.3" << "Numeric only domain name is not allowed.";
-    QTest::newRow("underscore in domain")
-        << "a@x_y.de" << "Not allowed character _ in email a@x_y.de.";
-    QTest::newRow("label 62 then dot") << "a@" + label62 + ".de" << "";
-    QTest::newRow("label 63 then dot") << "a@" + label62 + "d.de" << "Domain lable is too large.";
-    QTest::newRow("last label unlimited") << "a@x." + QString(200, QLatin1Char('e')) << "";
-}
-
-void TestValidators::checkEmail()
-{
-    QFETCH(QString, address);
-    QFETCH(QString, message);
-    Engine engine;
-    QString found;
-    QCOMPARE(engine.store.checkEmail(address, found), !message.isEmpty());
-    QCOMPARE(found, message);
-}
-
-void TestValidators::appendsToMessage()
-{
-    Engine engine;
-    QString message = QStringLiteral("Before ");
-    QVERIFY(engine.store.checkEmail(QStringLiteral("@x.de"), message));
-    QVERIFY(engine.store.checkUri(QStringLiteral("a b"), message));
-    QCOMPARE(message,
-             QStringLiteral("Before Missing local part.Not allowed character   in URI a b."));
-}
-
-void TestValidators::checkUri_data()
-{
-    QTest::addColumn<QString>("uri");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("brackets backslash") << "a[1]\\b" << "";
-    QTest::newRow("blank") << "a b" << "Not allowed character   in URI a b.";
-    QTest::newRow("less") << "a<b" << "Not allowed character < in URI a<b.";
-    QTest::newRow("non-ASCII") << "x.de/\u00E9"
-                               << "Not allowed character \u00E9 in URI x.de/\u00E9.";
-}
-
-void TestValidators::checkUri()
-{
-    QFETCH(QString, uri);
-    QFETCH(QString, message);
-    Engine engine;
-    QString found;
-    QCOMPARE(engine.store.checkUri(uri, found), !message.isEmpty());
-    QCOMPARE(found, message);
-}
-
-void TestValidators::trimToLettersOrNumbers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-
-    QTest::newRow("punctuation around") << "*(abc/def).*" << "abc/def";
-    QTest::newRow("only dots") << "..." << "";
-}
-
-void TestValidators::trimToLettersOrNumbers()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    Engine engine;
-    engine.store.trimToLettersOrNumbers(text);
-    QCOMPARE(text, trimmed);
-}
-
-void TestValidators::checkTagName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("subsetOnly");
-    QTest::addColumn<QString>("message");
-
-    const QString empty = "Tag name is empty. There is maybe a space before the tag name.";
-    QTest::newRow("empty") << "" << false << empty;
-    QTest::newRow("b subset") << "b" << true << "";
-    QTest::newRow("B") << "B" << false << "";
-    QTest::newRow("B subset") << "B" << true << "B is not included in the Qt subset.";
-    QTest::newRow("doctype") << "!DOCTYPE" << false << "";
-    QTest::newRow("doctype subset")
-        << "!DOCTYPE" << true << "!DOCTYPE is not included in the Qt subset.";
-    QTest::newRow("namespace") << "svg:rect" << false
-                               << "Not allowed character : in name svg:rect.";
-    QTest::newRow("non-ASCII") << "b\u00E4" << false
-                               << "Not allowed character \u00E4 in name b\u00E4.";
-}
-
-void TestValidators::checkTagName()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, subsetOnly);
-    QFETCH(QString, message);
-    Engine engine;
-    QString found;
-    QCOMPARE(engine.store.checkTagName(name, subsetOnly, found), !message.isEmpty());
-    QCOMPARE(found, message);
-}
-
-void TestValidators::checkTagAttribute_data()
-{
-    QTest::addColumn<QString>("attribute");
-    QTest::addColumn<bool>("html");
-    QTest::addColumn<bool>("css");
-    QTest::addColumn<QString>("message");
-
-    const QString notInSubset = "%1 is not included in the Qt subset.";
-    QTest::newRow("bare word") << "disabled" << false << false
-                               << "Missing equal signin attribute disabled.";
-    QTest::newRow("bad name") << "a$b=\"x\"" << false << false
-                              << "Not allowed character $ in attribute a$b=\"x\".";
-    QTest::newRow("value not examined") << "href=\"$ <%>\"" << false << false << "";
-    QTest::newRow("html attribute") << "align=\"left\"" << true << false << "";
-    QTest::newRow("html attribute css box") << "bgcolor=#fff" << false << true << "";
-    QTest::newRow("not in subset")
-        << "href=\"x\"" << true << false << notInSubset.arg("href=\"x\"");
-    QTest::newRow("style in subset")
-        << "style=\"color: red; font-size: 10pt;\"" << false << true << "";
-    QTest::newRow("style outside subset")
-        << "style=\"color: red; position: absolute\"" << false << true
-        << notInSubset.arg("style=\"color: red; position: absolute\"");
-    QTest::newRow("case-sensitive")
-        << "ALIGN=left" << true << false << notInSubset.arg("ALIGN=left");
-}
-
-void TestValidators::checkTagAttribute()
-{
-    QFETCH(QString, attribute);
-    QFETCH(bool, html);
-    QFETCH(bool, css);
-    QFETCH(QString, message);
-    Engine engine;
-    QString found;
-    QCOMPARE(engine.store.checkTagAttribute(attribute, html, css, found), !message.isEmpty());
-    QCOMPARE(found, message);
-}
 
 QTEST_GUILESS_MAIN(TestValidators)
 #include "tst_validators.moc"

@@ -1,168 +1,257 @@
-// Words of the catalogue-wide pass and the number extraction.
+// The catalogue-wide pass (the characters used, check ST0, and the word lists),
+// character names and the number extraction.
 
 #include "enginefixture.h"
+
+#include <QLoggingCategory>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString OtherRequest
+    = u"Please report that you are using other characters! I want to improve the check.\n"_s;
+
+// A warning sentence as the report and the warnings carry it.
+QString warning(const QString &sentence)
+{
+    return sentence + u" Please report it to me (Oskerbay), so i will improve the check.\n\n"_s;
+}
+QString unsupported(const char *kind, const QString &character)
+{
+    return warning(u"You are using a non-supported %1 character (unicode=%2)."_s.arg(
+        QLatin1String(kind), character));
+}
+QString notInCheck(const char *check, const QString &character)
+{
+    return warning(u"You are using character %1. This character isn't supported in the %2 check "
+                   "yet."_s.arg(character, QLatin1String(check)));
+}
+
+} // namespace
 
 class TestWords : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(u"default.info=false\ndefault.warning=false"_s);
+    }
     void init() { resetAppSettings(); }
 
-    void doubledWords_data();
-    void doubledWords();
-    void wordLists_data();
-    void wordLists();
-    void translationSide();
-    void numberValues_data();
-    void numberValues();
-    void digitRuns_data();
-    void digitRuns();
-};
+    void doubledWords_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("word"); // empty: no doubled word
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QStringList>("options");
 
-void TestWords::doubledWords_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("word"); // empty: no doubled word
-    QTest::addColumn<int>("position");
-
-    const QStringList none;
-    QTest::newRow("at the end") << "the the" << none << "the" << 6;
-    QTest::newRow("before a blank") << "the the cat" << none << "the" << 7;
-    QTest::newRow("case differs") << "The the" << none << "" << 0;
-    QTest::newRow("case-insensitive")
-        << "The the" << QStringList{"checkS13_1_1CheckBox"} << "the" << 6;
-    QTest::newRow("number interrupts") << "a 5 a" << none << "" << 0;
-    QTest::newRow("skip numbers") << "a 5 a" << QStringList{"checkS13_1_2CheckBox"} << "a" << 4;
-    QTest::newRow("accelerator dropped") << "&File &File" << none << "File" << 10;
-    QTest::newRow("brackets separate") << "(word) word" << none << "word" << 10;
-    QTest::newRow("trimmed") << "word. word" << none << "word" << 9;
-    QTest::newRow("don't trim") << "word. word" << QStringList{"checkS15_1_1CheckBox"} << "" << 0;
-}
-
-void TestWords::doubledWords()
-{
-    QFETCH(QString, source);
-    QFETCH(QStringList, options);
-    QFETCH(QString, word);
-    QFETCH(int, position);
-    setOptions(options);
-    Engine engine;
-    engine.check(source, QStringLiteral("x"));
-    engine.store.runCatalogueChecks();
-    const QStringList expected =
-        word.isEmpty()
-            ? QStringList()
-            : QStringList{QStringLiteral("Found duplicate word '%1' at position %2.\n%3\n\n")
-                              .arg(word, QString::number(position), source)};
-    QCOMPARE(engine.store.items(CheckS13_1), expected);
-}
-
-void TestWords::wordLists_data()
-{
-    QTest::addColumn<QStringList>("sources");
-    QTest::addColumn<QString>("separators"); // checkS15_1LineEdit
-    QTest::addColumn<int>("list");
-    QTest::addColumn<QStringList>("items");
-
-    const QStringList mixed{"Open %n files (%1) 42 ...", "'%n'", "I said OK, Ok?"};
-    QTest::newRow("all words sorted")
-        << mixed << "" << int(CheckS15_1)
-        << QStringList{"%n", "I", "OK", "Ok", "Open", "files", "said"};
-    QTest::newRow("extra separators")
-        << QStringList{"and/or"} << "/" << int(CheckS15_1) << QStringList{"and", "or"};
-    QTest::newRow("upper case only") << mixed << "" << int(CheckS12_3) << QStringList{"I", "OK"};
-    QTest::newRow("doubled characters")
-        << QStringList{"Hello Helo ooh"} << "" << int(CheckS11_1) << QStringList{"Hello", "ooh"};
-    QTest::newRow("upper after lower")
-        << QStringList{"camelCase McDonald iPhone ABC a-B"} << "" << int(CheckS12_2)
-        << QStringList{"McDonald", "camelCase", "iPhone"};
-    QTest::newRow("other letters") << QStringList{"a\u306E \u01C5a \u306E\u306E Plain"} << ""
-                                   << int(CheckS12_1) << QStringList{"a\u306E", "\u01C5a"};
-    QTest::newRow("sorted sources")
-        << QStringList{"b", "B", "a", "b"} << "" << int(CheckS16_1) << QStringList{"B", "a", "b"};
-}
-
-void TestWords::wordLists()
-{
-    QFETCH(QStringList, sources);
-    QFETCH(QString, separators);
-    QFETCH(int, list);
-    QFETCH(QStringList, items);
-    AppSettings.checkS15_1LineEdit = separators;
-    Engine engine;
-    for (const QString &source : sources)
+        const auto add = [](const char *source, const char *word, int position,
+                            const QStringList &options = {}) {
+            QTest::newRow(source) << source << word << position << options;
+        };
+        add("the the", "the", 6);
+        add("the the cat", "the", 7);
+        add("The the", "", 0);
+        add("The the", "the", 6, {"checkS13_1_1CheckBox"});
+        add("a 5 a", "", 0);
+        add("a 5 a", "a", 4, {"checkS13_1_2CheckBox"});
+        add("&File &File", "File", 10);
+        add("word. word", "word", 9);
+        add("word. word", "", 0, {"checkS15_1_1CheckBox"});
+    }
+    void doubledWords()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, word);
+        QFETCH(int, position);
+        QFETCH(QStringList, options);
+        setOptions(options);
+        Engine engine;
         engine.check(source, QStringLiteral("x"));
-    engine.store.runCatalogueChecks();
-    QCOMPARE(engine.store.items(list), items);
-}
+        engine.store.runCatalogueChecks();
+        QStringList expected;
+        if (!word.isEmpty())
+            expected << QStringLiteral("Found duplicate word '%1' at position %2.\n%3\n\n")
+                            .arg(word, QString::number(position), source);
+        QCOMPARE(engine.store.items(CheckS13_1), expected);
+    }
 
-void TestWords::translationSide()
-{
-    AppSettings.checkT13_1_1CheckBox = true;
-    Engine engine;
-    engine.check(QStringLiteral("The the"), QStringLiteral("Der der"));
-    engine.store.runCatalogueChecks();
-    QVERIFY(engine.store.items(CheckS13_1).isEmpty());
-    QCOMPARE(engine.store.items(CheckT13_1),
-             QStringList{QStringLiteral("Found duplicate word 'der' at position 6.\nDer der\n\n")});
-    QCOMPARE(engine.store.items(CheckT15_1), (QStringList{"Der", "der"}));
-    QCOMPARE(engine.store.items(CheckT16_1), QStringList{QStringLiteral("Der der")});
-}
+    void wordLists_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("separators"); // checkS15_1LineEdit
 
-void TestWords::numberValues_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QList<double>>("values");
+        const auto add = [](const char *name, const QStringList &sources, int list,
+                            const QStringList &items, const char *separators = "") {
+            QTest::newRow(name) << sources << list << items << QString(separators);
+        };
+        const QStringList mixed {"Open %n files (%1) 42 ...", "'%n'", "I said OK, Ok?"};
+        add("all words sorted", mixed, CheckS15_1,
+            {"%n", "I", "OK", "Ok", "Open", "files", "said"});
+        add("extra separators", {"and/or"}, CheckS15_1, {"and", "or"}, "/");
+        add("upper case only", mixed, CheckS12_3, {"I", "OK"});
+        add("doubled characters", {"Hello Helo ooh"}, CheckS11_1, {"Hello", "ooh"});
+        add("upper after lower", {"camelCase McDonald iPhone ABC a-B"}, CheckS12_2,
+            {"McDonald", "camelCase", "iPhone"});
+        add("other letters", {"a\u306E \u01C5a \u306E\u306E Plain"}, CheckS12_1,
+            {"a\u306E", "\u01C5a"});
+        add("sorted sources", {"b", "B", "a", "b"}, CheckS16_1, {"B", "a", "b"});
+    }
+    void wordLists()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(int, list);
+        QFETCH(QStringList, items);
+        QFETCH(QString, separators);
+        AppSettings.checkS15_1LineEdit = separators;
+        Engine engine;
+        for (const QString &source : sources)
+            engine.check(source, QStringLiteral("x"));
+        engine.store.runCatalogueChecks();
+        QCOMPARE(engine.store.items(list), items);
+    }
 
-    QTest::newRow("comma language") << "Sum 1.234,5" << "," << QList<double>{1234.5};
-    QTest::newRow("comma language mid text") << "1.234,5 EUR" << "," << QList<double>{1234.5};
-    QTest::newRow("full-stop language") << "Sum 1.234,5" << "." << QList<double>{1.2345};
-    QTest::newRow("trailing point") << "3." << "." << QList<double>{3};
-    QTest::newRow("lone marks") << "a . , b" << "." << QList<double>();
-    QTest::newRow("apostrophe") << "1'000 and 7" << "." << QList<double>{7, 1000};
-    QTest::newRow("several points dropped") << "1.2.3" << "." << QList<double>();
-    QTest::newRow("several points in comma language") << "1.2.3" << "," << QList<double>{123};
-    QTest::newRow("Arabic-Indic digits") << "\u0661\u0662" << "." << QList<double>();
-}
+    void translationSide()
+    {
+        AppSettings.checkT13_1_1CheckBox = true;
+        Engine engine;
+        engine.check(QStringLiteral("The the"), QStringLiteral("Der der"));
+        engine.store.runCatalogueChecks();
+        QVERIFY(engine.store.items(CheckS13_1).isEmpty());
+        QCOMPARE(engine.store.items(CheckT13_1),
+                 QStringList {"Found duplicate word 'der' at position 6.\nDer der\n\n"});
+        QCOMPARE(engine.store.items(CheckT15_1), (QStringList {"Der", "der"}));
+        QCOMPARE(engine.store.items(CheckT16_1), QStringList {"Der der"});
+    }
 
-void TestWords::numberValues()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, separator);
-    QFETCH(QList<double>, values);
-    Engine engine;
-    QSet<double> numbers;
-    engine.store.extractNumbers(text, separator, numbers);
-    QList<double> found = numbers.values();
-    std::sort(found.begin(), found.end());
-    QCOMPARE(found, values);
-}
+    void numberValues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QList<double>>("values");
 
-void TestWords::digitRuns_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("runs");
+        const auto add = [](const char *text, const char *separator, QList<double> values) {
+            QTest::newRow(qPrintable(QString("%1 %2").arg(text, separator)))
+                << QString(text) << QString(separator) << values;
+        };
+        add("Sum 1.234,5", ",", {1234.5});
+        add("Sum 1.234,5", ".", {1.2345});
+        add("a . , b", ".", {});
+        add("1'000 and 7", ".", {7, 1000});
+        add("1.2.3", ".", {});
+        add("1.2.3", ",", {123});
+        add("\u0661\u0662", ".", {}); // Arabic-Indic digits
+    }
+    void numberValues()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(QList<double>, values);
+        Engine engine;
+        QSet<double> numbers;
+        engine.store.extractNumbers(text, separator, numbers);
+        QList<double> found = numbers.values();
+        std::sort(found.begin(), found.end());
+        QCOMPARE(found, values);
+    }
 
-    QTest::newRow("comma splits") << "1,234" << QStringList{"1", "234"};
-    QTest::newRow("letters split") << "a1b22c1" << QStringList{"1", "22"};
-    QTest::newRow("Arabic-Indic digits") << "x \u0661\u0662." << QStringList{"\u0661\u0662"};
-    QTest::newRow("none") << "abc" << QStringList();
-}
+    // Runs of digits of any script, split by everything else.
+    void digitRuns()
+    {
+        Engine engine;
+        QSet<QString> found;
+        engine.store.extractNumbers(QStringLiteral("1,2 a22b \u0661\u0662. 1"), found);
+        QCOMPARE(found, (QSet<QString> {"1", "2", "22", "\u0661\u0662"}));
+    }
 
-void TestWords::digitRuns()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, runs);
-    Engine engine;
-    QSet<QString> found;
-    engine.store.extractNumbers(text, found);
-    QStringList sorted = found.values();
-    sorted.sort();
-    QCOMPARE(sorted, runs);
-}
+    void characterName_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("warnings");
+
+        QTest::newRow("letter") << u"\u00E9"_s << u"\u00E9 "_s << QString();
+        QTest::newRow("other space")
+            << u"\u2002"_s << u"<otherSpace> "_s << unsupported("printable", u"\u2002"_s);
+        QTest::newRow("control") << u"\u0001"_s << u"<otherNotPrintable> "_s
+                                 << unsupported("unprintable", u"\u0001"_s);
+    }
+    void characterName()
+    {
+        QFETCH(QString, character);
+        QFETCH(QString, name);
+        QFETCH(QString, warnings);
+        results store;
+        QString found = u"before"_s;
+        QCOMPARE(store.characterName(character.at(0), false, found), name);
+        QCOMPARE(found, u"before"_s);
+        found.clear();
+        QCOMPARE(store.characterName(character.at(0), true, found), name);
+        QCOMPARE(found, warnings);
+    }
+
+    void usedCharacterReport_data()
+    {
+        QTest::addColumn<int>("localScript");
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<QString>("report");
+
+        const int latin = QChar::Script_Latin;
+        QTest::newRow("buckets in order")
+            << -1 << u"\u0301 a\u0416"_s
+            << u"\nLatin characters: a  \n\nCommon characters: <space>  \n\n"
+               "Inherited characters: \u0301  \n\n"_s
+                   + OtherRequest + u"Other characters: \u0416  \n\n"_s;
+        QTest::newRow("known bracket") << latin << u"()"_s << u"\nCommon characters: (  )  \n\n"_s;
+        QTest::newRow("unknown quote") << latin << u"\u201E"_s
+                                       << u"\n"_s + notInCheck("parentheses", u"\u201E"_s)
+                                              + u"Common characters: \u201E  \n\n"_s;
+        QTest::newRow("Arabic-Indic digit") << latin << u"3\u0663"_s
+                                            << u"\n"_s + notInCheck("compare numbers", u"\u0663"_s)
+                                                   + u"Common characters: 3  \n\n"_s + OtherRequest
+                                                   + u"Other characters: \u0663  \n\n"_s;
+    }
+    void usedCharacterReport()
+    {
+        QFETCH(int, localScript);
+        QFETCH(QString, characters);
+        QFETCH(QString, report);
+        Engine engine(u"en"_s);
+        QSet<QString> set;
+        for (const QChar c : characters)
+            set.insert(QString(c));
+        const LanguageRules &rules = engine.store.sourceRules;
+        QCOMPARE(engine.store.usedCharacterReport(localScript, set, rules.openToClose,
+                                                  rules.closeToOpen),
+                 report);
+    }
+
+    void usedCharactersOfTheCatalogue()
+    {
+        Engine engine;
+        engine.check(u"ab"_s, u"ba"_s);
+        engine.check(u"ba"_s, u"\u00E4"_s);
+        engine.store.runCatalogueChecks();
+        QCOMPARE(
+            engine.store.items(CheckST0),
+            (QStringList {u"Used characters in the source:"_s, u"\nLocal characters: a  b  \n\n"_s,
+                          u"Used characters in the translation:"_s,
+                          u"\nLocal characters: a  b  \u00E4  \n\n"_s}));
+        QCOMPARE(engine.store.usedSourceCharacters, (QSet<QString> {u"a"_s, u"b"_s}));
+
+        // Each character once, a character met before kept, surrogates apart.
+        QSet<QString> characters {u"z"_s};
+        engine.store.collectCharacters(QSet<QString> {u"aab"_s, u"b\U0001F600"_s}, characters);
+        QCOMPARE(characters, (QSet<QString> {u"z"_s, u"a"_s, u"b"_s, QString(QChar(0xD83D)),
+                                             QString(QChar(0xDE00))}));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestWords)
 #include "tst_words.moc"

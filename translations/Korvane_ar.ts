@@ -1,0 +1,2231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../store/run.cpp" line="20"/>
+        <source>Please select a file or a directory.</source>
+        <translation>يرجى اختيار ملف أو مجلد.</translation>
+    </message>
+    <message>
+        <location filename="../store/run.cpp" line="21"/>
+        <source>Multible selection. Please try again.</source>
+        <translation>تحديد متعدد. يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <location filename="../store/run.cpp" line="22"/>
+        <source>Missing path. Please try again.</source>
+        <translation>المسار مفقود. يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <location filename="../store/run.cpp" line="23"/>
+        <source>No translation files found in %1.</source>
+        <translation>لم يُعثر على ملفات ترجمة في %1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="11"/>
+        <source>Check 0 warns if the file is corrupt.</source>
+        <translation>يحذّر الفحص 0 إذا كان الملف تالفًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="13"/>
+        <source>Check S0 warns if the source has a wrong numerus.</source>
+        <translation>يحذّر الفحص S0 إذا كانت صيغ الجمع في النص المصدر خاطئة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="15"/>
+        <source>Check S1.1 warns if the source is empty.</source>
+        <translation>يحذّر الفحص S1.1 إذا كان النص المصدر فارغًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="17"/>
+        <source>Check S1.2 warns if the source has more than x characters.</source>
+        <translation>يحذّر الفحص S1.2 إذا احتوى النص المصدر على أكثر من x من المحارف.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="19"/>
+        <source>Check S1.3 warns if the source has less than x letters or numbers.</source>
+        <translation>يحذّر الفحص S1.3 إذا احتوى النص المصدر على أقل من x من الحروف أو الأرقام.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="21"/>
+        <source>Check S2.1 warns if the source contains non-ASCII characters.</source>
+        <translation>يحذّر الفحص S2.1 إذا احتوى النص المصدر على محارف غير ASCII.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="23"/>
+        <source>Check S2.2 warns if the source contains control characters. (Exclusive of the warnings from Check S2.3.)</source>
+        <translation>يحذّر الفحص S2.2 إذا احتوى النص المصدر على محارف تحكم. (باستثناء تحذيرات الفحص S2.3.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="25"/>
+        <source>Check S2.3 warns if the source contains line feed characters.</source>
+        <translation>يحذّر الفحص S2.3 إذا احتوى النص المصدر على محارف سطر جديد.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="27"/>
+        <source>Check S3.1 warns if the first character of the source is line feed.</source>
+        <translation>يحذّر الفحص S3.1 إذا كان المحرف الأول من النص المصدر سطرًا جديدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="29"/>
+        <source>Check S3.2 warns if the first character of the source is a space. (Exclusive of the warnings from Check S3.1.)</source>
+        <translation>يحذّر الفحص S3.2 إذا كان المحرف الأول من النص المصدر مسافة. (باستثناء تحذيرات الفحص S3.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="31"/>
+        <source>Check S3.3 warns if the first character of the source is Punctuation_Close or Punctuation_FinalQuote.</source>
+        <translation>يحذّر الفحص S3.3 إذا كان المحرف الأول من النص المصدر Punctuation_Close أو Punctuation_FinalQuote.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="33"/>
+        <source>Check S3.4 warns if the first character of the source is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
+Except the characters from Check S3.1 to S3.3 and characters you wrote into the right line edit.</source>
+        <translation>يحذّر الفحص S3.4 إذا لم يكن المحرف الأول من النص المصدر (LetterOrNumber أو Punctuation_Open أو Punctuation_InitialQuote أو x).
+باستثناء المحارف من الفحص S3.1 إلى S3.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="35"/>
+        <source>Check S4.1 warns if the last character of the source is a line feed.</source>
+        <translation>يحذّر الفحص S4.1 إذا كان المحرف الأخير من النص المصدر سطرًا جديدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="37"/>
+        <source>Check S4.2 warns if the last character of the source is a space. (Exclusive of the warnings from Check S4.1.)</source>
+        <translation>يحذّر الفحص S4.2 إذا كان المحرف الأخير من النص المصدر مسافة. (باستثناء تحذيرات الفحص S4.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="39"/>
+        <source>Check S4.3 warns if the last character of the source is Punctuation_Open or Punctuation_InitialQuote.</source>
+        <translation>يحذّر الفحص S4.3 إذا كان المحرف الأخير من النص المصدر Punctuation_Open أو Punctuation_InitialQuote.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="41"/>
+        <source>Check S4.4 warns if the last character of the source is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x)
+Except the characters from Check S4.1 to S4.3 and the characters you wrote into the right line edit.</source>
+        <translation>يحذّر الفحص S4.4 إذا لم يكن المحرف الأخير من النص المصدر (LetterOrNumber أو Punctuation_Close أو Punctuation_FinalQuote أو x)
+باستثناء المحارف من الفحص S4.1 إلى S4.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="43"/>
+        <source>Check S5.1 warns if the number of characters &quot; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
+        <translation>يحذّر الفحص S5.1 إذا كان عدد المحارف &quot; في النص المصدر فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص S5.3)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="45"/>
+        <source>Check S5.2 warns if the number of characters &apos; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
+        <translation>يحذّر الفحص S5.2 إذا كان عدد المحارف &apos; في النص المصدر فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص S5.3)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="47"/>
+        <source>Check S5.3 warns if the opening and the closing characters in the source are not well-formed. (Parenthesischeck)</source>
+        <translation>يحذّر الفحص S5.3 إذا لم تكن محارف الفتح والإغلاق في النص المصدر متوازنة. (فحص الأقواس)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="49"/>
+        <source>Check S6.1 warns if there is no space after comma or semicolon in the source.</source>
+        <translation>يحذّر الفحص S6.1 إذا لم توجد مسافة بعد الفاصلة أو الفاصلة المنقوطة في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="51"/>
+        <source>Check S6.2 warns if there is no space or closing character in the source after full stop.</source>
+        <translation>يحذّر الفحص S6.2 إذا لم توجد مسافة أو محرف إغلاق بعد النقطة في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="53"/>
+        <source>Check S6.3 warns if there is no space or closing character in the source after exclamation mark or question mark.</source>
+        <translation>يحذّر الفحص S6.3 إذا لم توجد مسافة أو محرف إغلاق بعد علامة التعجب أو علامة الاستفهام في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="55"/>
+        <source>Check S6.4 warns if there is no space in the source after colon.</source>
+        <translation>يحذّر الفحص S6.4 إذا لم توجد مسافة بعد النقطتين في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="57"/>
+        <source>Check S7.1 warns if there is a space before comma or semicolon in the source.</source>
+        <translation>يحذّر الفحص S7.1 إذا وُجدت مسافة قبل الفاصلة أو الفاصلة المنقوطة في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="59"/>
+        <source>Check S7.2 warns if there is a space or an opening character in the source before full stop.</source>
+        <translation>يحذّر الفحص S7.2 إذا وُجدت مسافة أو محرف فتح قبل النقطة في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="61"/>
+        <source>Check S7.3 warns if there is a space or an opening character in the source before exclamation mark or question mark.</source>
+        <translation>يحذّر الفحص S7.3 إذا وُجدت مسافة أو محرف فتح قبل علامة التعجب أو علامة الاستفهام في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="63"/>
+        <source>Check S7.4 warns if there is a space or an opening character in the source before colon.</source>
+        <translation>يحذّر الفحص S7.4 إذا وُجدت مسافة أو محرف فتح قبل النقطتين في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="65"/>
+        <source>Check S8.1 warns if the source contains a double line feed.</source>
+        <translation>يحذّر الفحص S8.1 إذا احتوى النص المصدر على سطر جديد مكرر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="67"/>
+        <source>Check S8.2 warns if the source contains a double space. (Exclusive of the warnings from Check S8.1.)</source>
+        <translation>يحذّر الفحص S8.2 إذا احتوى النص المصدر على مسافة مكررة. (باستثناء تحذيرات الفحص S8.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="69"/>
+        <source>Check S8.3 warns if the source contains a double dot.</source>
+        <translation>يحذّر الفحص S8.3 إذا احتوى النص المصدر على نقطة مكررة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="71"/>
+        <source>Check S8.4 warns if the source contains a double character.
+Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
+        <translation>يحذّر الفحص S8.4 إذا احتوى النص المصدر على محرف مكرر.
+باستثناء المحارف من الفحص S8.1 إلى S8.3، والمحارف LetterOrNumber، والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="73"/>
+        <source>Check S9.1 warns if the source contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
+        <translation>يحذّر الفحص S9.1 إذا احتوى النص المصدر على محرف مكرر (Mark_Enclosing أو Mark_NonSpacing أو Mark_SpacingCombining).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="75"/>
+        <source>Check S9.2 warns if the source contains a double (Punctuation_Connector or Punctuation_Dash).</source>
+        <translation>يحذّر الفحص S9.2 إذا احتوى النص المصدر على محرف مكرر (Punctuation_Connector أو Punctuation_Dash).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="77"/>
+        <source>Check S9.3 warns if the source contains a double (Symbol_Currency or Symbol_Modifier).</source>
+        <translation>يحذّر الفحص S9.3 إذا احتوى النص المصدر على محرف مكرر (Symbol_Currency أو Symbol_Modifier).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="79"/>
+        <source>Check S9.4 warns if the source contains a double (Letter_Titlecase or Letter_Modifier).</source>
+        <translation>يحذّر الفحص S9.4 إذا احتوى النص المصدر على محرف مكرر (Letter_Titlecase أو Letter_Modifier).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="81"/>
+        <source>Check S10.1 warns if a sentence in the source begins with a lowercase letter.</source>
+        <translation>يحذّر الفحص S10.1 إذا بدأت جملة في النص المصدر بحرف صغير.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="83"/>
+        <source>Check S11.1 lists all the words in the source with double letters.</source>
+        <translation>يسرد الفحص S11.1 جميع الكلمات في النص المصدر التي تحتوي على حروف مكررة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="85"/>
+        <source>Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
+        <translation>يسرد الفحص S12.1 جميع الكلمات في النص المصدر التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="87"/>
+        <source>Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.</source>
+        <translation>يسرد الفحص S12.2 جميع الكلمات في النص المصدر التي فيها حرف كبير بعد حرف صغير.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="89"/>
+        <source>Check S12.3 lists all the words in the source with uppercase letters only.</source>
+        <translation>يسرد الفحص S12.3 جميع الكلمات في النص المصدر المكتوبة بحروف كبيرة فقط.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="91"/>
+        <source>Check S13.1 warns if a word is doubled in the source.</source>
+        <translation>يحذّر الفحص S13.1 إذا تكررت كلمة في النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="93"/>
+        <source>Check S14.1 warns if there is more than one QKeySequence in the source.</source>
+        <translation>يحذّر الفحص S14.1 إذا احتوى النص المصدر على أكثر من QKeySequence واحد.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="95"/>
+        <source>Check S14.2 warns if the QKeySequence is at the end of the source.</source>
+        <translation>يحذّر الفحص S14.2 إذا كان QKeySequence في نهاية النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="97"/>
+        <source>Check S14.3 lists all QKeySequence in the source sorted by keys.</source>
+        <translation>يسرد الفحص S14.3 جميع QKeySequence في النص المصدر مرتبة حسب المفاتيح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="99"/>
+        <source>Check S14.4 lists all QKeySequence in the source sorted by source.</source>
+        <translation>يسرد الفحص S14.4 جميع QKeySequence في النص المصدر مرتبة حسب النص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="101"/>
+        <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
+        <translation>يسرد الفحص S15.1 جميع الكلمات في النص المصدر. يمكنك إضافة المزيد من محارف الفصل في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="103"/>
+        <source>Check S16.1 lists all the sources (sorted alphabetically without duplicates).</source>
+        <translation>يسرد الفحص S16.1 جميع النصوص المصدر (مرتبة أبجديًا دون تكرار).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="105"/>
+        <source>Check S20.1 warns if an email in the source is not valid.</source>
+        <translation>يحذّر الفحص S20.1 إذا كان عنوان بريد إلكتروني في النص المصدر غير صالح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="107"/>
+        <source>Check S20.2 warns if an URI in the source is not valid.</source>
+        <translation>يحذّر الفحص S20.2 إذا كان أحد عناوين URI في النص المصدر غير صالح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="109"/>
+        <source>Check S21.1 warns if opening or closing brace of a xml tag is not found.</source>
+        <translation>يحذّر الفحص S21.1 إذا لم يُعثر على قوس الفتح أو قوس الإغلاق لوسم XML.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="111"/>
+        <source>Check S21.2 warns if a xml tag name is not fine.</source>
+        <translation>يحذّر الفحص S21.2 إذا كان اسم وسم XML غير سليم.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="113"/>
+        <source>Check S21.3 warns if a xml tag attributes are not fine.</source>
+        <translation>يحذّر الفحص S21.3 إذا كانت سمات وسم XML غير سليمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="115"/>
+        <source>Check S21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
+        <translation>يحذّر الفحص S21.4 إذا لم تكن وسوم XML الافتتاحية والختامية متوازنة. (فحص الأقواس).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="117"/>
+        <source>Check T0 warns if the translation has a wrong numerus.</source>
+        <translation>يحذّر الفحص T0 إذا كانت صيغ الجمع في الترجمة خاطئة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="119"/>
+        <source>Check T1.1 warns if the translation is empty.</source>
+        <translation>يحذّر الفحص T1.1 إذا كانت الترجمة فارغة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="121"/>
+        <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
+        <translation>يحذّر الفحص T1.1b إذا كانت الترجمة معلّمة كغير منتهية رغم أنها ليست فارغة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="123"/>
+        <source>Check T1.2 warns if the translation has more than x characters.</source>
+        <translation>يحذّر الفحص T1.2 إذا احتوت الترجمة على أكثر من x من المحارف.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="125"/>
+        <source>Check T1.3 warns if the translation has less than x letters or numbers.</source>
+        <translation>يحذّر الفحص T1.3 إذا احتوت الترجمة على أقل من x من الحروف أو الأرقام.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="127"/>
+        <source>Check T2.1 warns if the translation contains non-ASCII characters.</source>
+        <translation>يحذّر الفحص T2.1 إذا احتوت الترجمة على محارف غير ASCII.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="129"/>
+        <source>Check T2.2 warns if the translation contains control characters. (Exclusive of the warnings from Check T2.3.)</source>
+        <translation>يحذّر الفحص T2.2 إذا احتوت الترجمة على محارف تحكم. (باستثناء تحذيرات الفحص T2.3.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="131"/>
+        <source>Check T2.3 warns if the translation contains line feed characters.</source>
+        <translation>يحذّر الفحص T2.3 إذا احتوت الترجمة على محارف سطر جديد.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="134"/>
+        <source>Check T3.1 warns if first character of the translation is a line feed.</source>
+        <translation>يحذّر الفحص T3.1 إذا كان المحرف الأول من الترجمة سطرًا جديدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="136"/>
+        <source>Check T3.2 warns if first character of the translation is a space. (Exclusive of the warnings from Check T3.1.)</source>
+        <translation>يحذّر الفحص T3.2 إذا كان المحرف الأول من الترجمة مسافة. (باستثناء تحذيرات الفحص T3.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="138"/>
+        <source>Check T3.3 warns if first character of the translation is Punctuation_Close or Punctuation_FinalQuote.</source>
+        <translation>يحذّر الفحص T3.3 إذا كان المحرف الأول من الترجمة Punctuation_Close أو Punctuation_FinalQuote.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="140"/>
+        <source>Check T3.4 warns if first character of the translation is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
+Except the characters from Check T3.1 to T3.3 and the characters you wrote into the right line edit.</source>
+        <translation>يحذّر الفحص T3.4 إذا لم يكن المحرف الأول من الترجمة (LetterOrNumber أو Punctuation_Open أو Punctuation_InitialQuote أو x).
+باستثناء المحارف من الفحص T3.1 إلى T3.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="142"/>
+        <source>Check T4.1 warns if the last character of the translation is a line feed.</source>
+        <translation>يحذّر الفحص T4.1 إذا كان المحرف الأخير من الترجمة سطرًا جديدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="144"/>
+        <source>Check T4.2 warns if the last character of the translation is a space. (Exclusive of the warnings from Check T4.1.)</source>
+        <translation>يحذّر الفحص T4.2 إذا كان المحرف الأخير من الترجمة مسافة. (باستثناء تحذيرات الفحص T4.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="146"/>
+        <source>Check T4.3 warns if the last character of the translation is Punctuation_Open or Punctuation_InitialQuote.</source>
+        <translation>يحذّر الفحص T4.3 إذا كان المحرف الأخير من الترجمة Punctuation_Open أو Punctuation_InitialQuote.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="148"/>
+        <source>Check T4.4 warns if the last character of the translation is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x).
+Except the characters from Check T4.1 to T4.3 and the characters you wrote into the right line edit.</source>
+        <translation>يحذّر الفحص T4.4 إذا لم يكن المحرف الأخير من الترجمة (LetterOrNumber أو Punctuation_Close أو Punctuation_FinalQuote أو x).
+باستثناء المحارف من الفحص T4.1 إلى T4.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="150"/>
+        <source>Check T5.1 warns if the number of characters &quot; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
+        <translation>يحذّر الفحص T5.1 إذا كان عدد المحارف &quot; في الترجمة فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص T5.3)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="152"/>
+        <source>Check T5.2 warns if the number of characters &apos; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
+        <translation>يحذّر الفحص T5.2 إذا كان عدد المحارف &apos; في الترجمة فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص T5.3)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="154"/>
+        <source>Check T5.3 warns if the opening and the closing characters in the translation are not well-formed. (Parenthesischeck)</source>
+        <translation>يحذّر الفحص T5.3 إذا لم تكن محارف الفتح والإغلاق في الترجمة متوازنة. (فحص الأقواس)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="156"/>
+        <source>Check T6.1 warns if there is no space after comma or semicolon in the translation.</source>
+        <translation>يحذّر الفحص T6.1 إذا لم توجد مسافة بعد الفاصلة أو الفاصلة المنقوطة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="158"/>
+        <source>Check T6.2 warns if there is no space or closing character in the translation after full stop.</source>
+        <translation>يحذّر الفحص T6.2 إذا لم توجد مسافة أو محرف إغلاق بعد النقطة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="160"/>
+        <source>Check T6.3 warns if there is no space or closing character in the translation after exclamation mark or question mark.</source>
+        <translation>يحذّر الفحص T6.3 إذا لم توجد مسافة أو محرف إغلاق بعد علامة التعجب أو علامة الاستفهام في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="162"/>
+        <source>Check T6.4 warns if there is no space in the translation after colon.</source>
+        <translation>يحذّر الفحص T6.4 إذا لم توجد مسافة بعد النقطتين في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="164"/>
+        <source>Check T7.1 warns if there is a space before comma or semicolon in the translation.</source>
+        <translation>يحذّر الفحص T7.1 إذا وُجدت مسافة قبل الفاصلة أو الفاصلة المنقوطة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="166"/>
+        <source>Check T7.2 warns if there is a space or an opening character in the translation before full stop.</source>
+        <translation>يحذّر الفحص T7.2 إذا وُجدت مسافة أو محرف فتح قبل النقطة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="168"/>
+        <source>Check T7.3 warns if there is a space or an opening character in the translation before exclamation mark or question mark.</source>
+        <translation>يحذّر الفحص T7.3 إذا وُجدت مسافة أو محرف فتح قبل علامة التعجب أو علامة الاستفهام في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="170"/>
+        <source>Check T7.4 warns if there is a space or an opening character in the translation before colon.</source>
+        <translation>يحذّر الفحص T7.4 إذا وُجدت مسافة أو محرف فتح قبل النقطتين في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="172"/>
+        <source>Check T8.1 warns if the translation contains a double line feed.</source>
+        <translation>يحذّر الفحص T8.1 إذا احتوت الترجمة على سطر جديد مكرر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="174"/>
+        <source>Check T8.2 warns if the translation contains a double space. (Exclusive of the warnings from Check T8.1.)</source>
+        <translation>يحذّر الفحص T8.2 إذا احتوت الترجمة على مسافة مكررة. (باستثناء تحذيرات الفحص T8.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="176"/>
+        <source>Check T8.3 warns if the translation contains a double dot.</source>
+        <translation>يحذّر الفحص T8.3 إذا احتوت الترجمة على نقطة مكررة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="178"/>
+        <source>Check T8.4 warns if the translation contains a double character.
+Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
+        <translation>يحذّر الفحص T8.4 إذا احتوت الترجمة على محرف مكرر.
+باستثناء المحارف من الفحص S8.1 إلى S8.3، والمحارف LetterOrNumber، والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="180"/>
+        <source>Check T9.1 warns if the translation contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
+        <translation>يحذّر الفحص T9.1 إذا احتوت الترجمة على محرف مكرر (Mark_Enclosing أو Mark_NonSpacing أو Mark_SpacingCombining).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="182"/>
+        <source>Check T9.2 warns if the translation contains a double (Punctuation_Connector or Punctuation_Dash).</source>
+        <translation>يحذّر الفحص T9.2 إذا احتوت الترجمة على محرف مكرر (Punctuation_Connector أو Punctuation_Dash).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="184"/>
+        <source>Check T9.3 warns if the translation contains a double (Symbol_Currency or Symbol_Modifier).</source>
+        <translation>يحذّر الفحص T9.3 إذا احتوت الترجمة على محرف مكرر (Symbol_Currency أو Symbol_Modifier).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="186"/>
+        <source>Check T9.4 warns if the translation contains a double (Letter_Titlecase or Letter_Modifier).</source>
+        <translation>يحذّر الفحص T9.4 إذا احتوت الترجمة على محرف مكرر (Letter_Titlecase أو Letter_Modifier).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="188"/>
+        <source>Check T10.1 warns if a sentence in the translation begins with a lowercase letter.</source>
+        <translation>يحذّر الفحص T10.1 إذا بدأت جملة في الترجمة بحرف صغير.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="190"/>
+        <source>Check T11.1 lists all the words in the translation with double letters.</source>
+        <translation>يسرد الفحص T11.1 جميع الكلمات في الترجمة التي تحتوي على حروف مكررة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="192"/>
+        <source>Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
+        <translation>يسرد الفحص T12.1 جميع الكلمات في الترجمة التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="194"/>
+        <source>Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.</source>
+        <translation>يسرد الفحص T12.2 جميع الكلمات في الترجمة التي فيها حرف كبير بعد حرف صغير.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="196"/>
+        <source>Check T12.3 lists all the words in the translation with uppercase letters only.</source>
+        <translation>يسرد الفحص T12.3 جميع الكلمات في الترجمة المكتوبة بحروف كبيرة فقط.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="198"/>
+        <source>Check T13.1 warns if a word is doubled in the translation.</source>
+        <translation>يحذّر الفحص T13.1 إذا تكررت كلمة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="200"/>
+        <source>Check T14.1 warns if there is more than one QKeySequence in the translation.</source>
+        <translation>يحذّر الفحص T14.1 إذا احتوت الترجمة على أكثر من QKeySequence واحد.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="202"/>
+        <source>Check T14.2 warns if the QKeySequence is at the end of the translation.</source>
+        <translation>يحذّر الفحص T14.2 إذا كان QKeySequence في نهاية الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="204"/>
+        <source>Check T14.3 lists all QKeySequence in the translation sorted by keys.</source>
+        <translation>يسرد الفحص T14.3 جميع QKeySequence في الترجمة مرتبة حسب المفاتيح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="206"/>
+        <source>Check T14.4 lists all QKeySequence in the translation sorted by translation.</source>
+        <translation>يسرد الفحص T14.4 جميع QKeySequence في الترجمة مرتبة حسب الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="208"/>
+        <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
+        <translation>يسرد الفحص T15.1 جميع الكلمات في الترجمة. يمكنك إضافة المزيد من محارف الفصل في حقل الإدخال المجاور.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="210"/>
+        <source>Check T16.1 lists all translations (sorted alphabetically without duplicates).</source>
+        <translation>يسرد الفحص T16.1 جميع الترجمات (مرتبة أبجديًا دون تكرار).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="212"/>
+        <source>Check T20.1 warns if an email in the translation is not valid.</source>
+        <translation>يحذّر الفحص T20.1 إذا كان عنوان بريد إلكتروني في الترجمة غير صالح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="214"/>
+        <source>Check T20.2 warns if an URI in the translation is not valid.</source>
+        <translation>يحذّر الفحص T20.2 إذا كان أحد عناوين URI في الترجمة غير صالح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="216"/>
+        <source>Check T21.1 warns if opening or closing brace of a xml tag is not found.</source>
+        <translation>يحذّر الفحص T21.1 إذا لم يُعثر على قوس الفتح أو قوس الإغلاق لوسم XML.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="218"/>
+        <source>Check T21.2 warns if a xml tag name is not fine.</source>
+        <translation>يحذّر الفحص T21.2 إذا كان اسم وسم XML غير سليم.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="220"/>
+        <source>Check T21.3 warns if a xml tag attributes are not fine.</source>
+        <translation>يحذّر الفحص T21.3 إذا كانت سمات وسم XML غير سليمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="222"/>
+        <source>Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
+        <translation>يحذّر الفحص T21.4 إذا لم تكن وسوم XML الافتتاحية والختامية متوازنة. (فحص الأقواس).</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="224"/>
+        <source>Check ST0 lists all used characters in the source and the translation.</source>
+        <translation>يسرد الفحص ST0 جميع المحارف المستخدمة في النص المصدر وفي الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="226"/>
+        <source>Check ST1.1</source>
+        <translation>الفحص ST1.1</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="228"/>
+        <source>Check ST1.2</source>
+        <translation>الفحص ST1.2</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="230"/>
+        <source>Check ST2.1 warns if the control characters in the source are not used in the translation.</source>
+        <translation>يحذّر الفحص ST2.1 إذا لم تُستخدم محارف التحكم الموجودة في النص المصدر في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="232"/>
+        <source>Check ST2.2 warns if the number of tabulations in the source is different in the translation.</source>
+        <translation>يحذّر الفحص ST2.2 إذا اختلف عدد محارف الجدولة في النص المصدر عنه في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="234"/>
+        <source>Check ST2.3 warns if the number of line feed characters in the source is different in the translation.</source>
+        <translation>يحذّر الفحص ST2.3 إذا اختلف عدد محارف السطر الجديد في النص المصدر عنه في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="236"/>
+        <source>Check ST3.1 warns if source XOR translation begins with a line feed.</source>
+        <translation>يحذّر الفحص ST3.1 إذا بدأ النص المصدر XOR الترجمة بسطر جديد.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="238"/>
+        <source>Check ST3.2 warns if source XOR translation begins with a space. (Except ST3.1 warnings.)</source>
+        <translation>يحذّر الفحص ST3.2 إذا بدأ النص المصدر XOR الترجمة بمسافة. (باستثناء تحذيرات ST3.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="240"/>
+        <source>Check ST3.3 warns if source XOR translation begins with an opening character. (Except ST3.1 to ST3.2 warnings.)</source>
+        <translation>يحذّر الفحص ST3.3 إذا بدأ النص المصدر XOR الترجمة بمحرف فتح. (باستثناء تحذيرات ST3.1 إلى ST3.2.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="242"/>
+        <source>Check ST3.4 warns if source XOR translation begins with another character. (Except LetterOrNumber and ST3.1 to ST3.3 warnings.)</source>
+        <translation>يحذّر الفحص ST3.4 إذا بدأ النص المصدر XOR الترجمة بمحرف آخر. (باستثناء LetterOrNumber وتحذيرات ST3.1 إلى ST3.3.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="244"/>
+        <source>Check ST4.1 warns if source XOR translation ends with a line feed.</source>
+        <translation>يحذّر الفحص ST4.1 إذا انتهى النص المصدر XOR الترجمة بسطر جديد.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="246"/>
+        <source>Check ST4.2 warns if source XOR translation ends with a space. (Except ST4.1 warnings.)</source>
+        <translation>يحذّر الفحص ST4.2 إذا انتهى النص المصدر XOR الترجمة بمسافة. (باستثناء تحذيرات ST4.1.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="248"/>
+        <source>Check ST4.3 warns if source XOR translation ends with a closing character. (Except ST4.1 to ST4.2 warnings.)</source>
+        <translation>يحذّر الفحص ST4.3 إذا انتهى النص المصدر XOR الترجمة بمحرف إغلاق. (باستثناء تحذيرات ST4.1 إلى ST4.2.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="250"/>
+        <source>Check ST4.4 warns if source XOR translation ends with another character. (Except LetterOrNumber and ST4.1 to ST4.3 warnings.)</source>
+        <translation>يحذّر الفحص ST4.4 إذا انتهى النص المصدر XOR الترجمة بمحرف آخر. (باستثناء LetterOrNumber وتحذيرات ST4.1 إلى ST4.3.)</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="252"/>
+        <source>Check ST5.1 warns if source and translation contains a different number of &lt; and &gt;.</source>
+        <translation>يحذّر الفحص ST5.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من &lt; و &gt;.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="254"/>
+        <source>Check ST5.2 warns if source and translation contains a different number of opening and closing characters.</source>
+        <translation>يحذّر الفحص ST5.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من محارف الفتح والإغلاق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="256"/>
+        <source>Check ST6.1 warns if source and translation contains a different number of colons.</source>
+        <translation>يحذّر الفحص ST6.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من النقطتين الرأسيتين.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="258"/>
+        <source>Check ST6.2 warns if source and translation contains a different number of exclamation marks.</source>
+        <translation>يحذّر الفحص ST6.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات التعجب.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="260"/>
+        <source>Check ST6.3 warns if source and translation contains a different number of question marks.</source>
+        <translation>يحذّر الفحص ST6.3 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات الاستفهام.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="262"/>
+        <source>Check ST6.4 warns if source and translation contains a different number of full stops.</source>
+        <translation>يحذّر الفحص ST6.4 إذا احتوى النص المصدر والترجمة على عدد مختلف من النقاط.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="264"/>
+        <source>Check ST7.1 warns if source and translation contains a different number of ellipses.</source>
+        <translation>يحذّر الفحص ST7.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات الحذف.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="266"/>
+        <source>Check ST7.2 warns if source and translation contains a different number of other characters.</source>
+        <translation>يحذّر الفحص ST7.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من المحارف الأخرى.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="268"/>
+        <source>Check ST8.1 warns if source and translation contains different numbers.</source>
+        <translation>يحذّر الفحص ST8.1 إذا احتوى النص المصدر والترجمة على أرقام مختلفة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="270"/>
+        <source>Check ST8.2 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1.</source>
+        <translation>يحذّر الفحص ST8.2 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="272"/>
+        <source>Check ST8.3 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.2.</source>
+        <translation>يحذّر الفحص ST8.3 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1 إلى ST8.2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="274"/>
+        <source>Check ST8.4 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.3.</source>
+        <translation>يحذّر الفحص ST8.4 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1 إلى ST8.3.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="276"/>
+        <source>Check ST9.1 warns if source and translation contains a different number of QKeySequence.</source>
+        <translation>يحذّر الفحص ST9.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من QKeySequence.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="278"/>
+        <source>Check ST9.2 warns if source and translation contains a different number of arguments.</source>
+        <translation>يحذّر الفحص ST9.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من الوسائط.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="280"/>
+        <source>Check ST9.3 warns if the arguments are not increasing by 1.</source>
+        <translation>يحذّر الفحص ST9.3 إذا لم تتزايد الوسائط بمقدار 1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="282"/>
+        <source>Check ST10.1 warns if the source is not translated always identically.</source>
+        <translation>يحذّر الفحص ST10.1 إذا لم يُترجم النص المصدر دائمًا بالطريقة نفسها.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="284"/>
+        <source>Check ST11.1 warns if the same translation is used for different sources.</source>
+        <translation>يحذّر الفحص ST11.1 إذا استُخدمت الترجمة نفسها لنصوص مصدر مختلفة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="286"/>
+        <source>Check ST20.1 if source and translation contains a different emails.</source>
+        <translation>يحذّر الفحص ST20.1 إذا احتوى النص المصدر والترجمة على عناوين بريد إلكتروني مختلفة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="288"/>
+        <source>Check ST20.2 if source and translation contains a different URIs.</source>
+        <translation>يحذّر الفحص ST20.2 إذا احتوى النص المصدر والترجمة على عناوين URI مختلفة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/catalogue.cpp" line="290"/>
+        <source>Check ST21.1 if source and translation contains a different number of tag.</source>
+        <translation>يحذّر الفحص ST21.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من الوسوم.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="43"/>
+        <source>%1 marked as unfinished</source>
+        <translation>%1 معلّمة كغير منتهية</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="77"/>
+        <source>Last checks were done at %1</source>
+        <translation>أُجريت آخر الفحوص في الساعة %1</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="89"/>
+        <source>Read file %1.</source>
+        <translation>تمت قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="91"/>
+        <source>Read %1 files in %2.</source>
+        <translation>تمت قراءة %1 من الملفات في %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="93"/>
+        <source>Read %1 sources.</source>
+        <translation>تمت قراءة %1 من النصوص المصدر.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="96"/>
+        <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
+        <translation>تحذير! %1 من النصوص المصدر فارغة! راجع الفحص S1.1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="99"/>
+        <source>Read %1 translations. %2 are marked as unfinished.</source>
+        <translation>تمت قراءة %1 من الترجمات. %2 منها معلّمة كغير منتهية.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="106"/>
+        <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
+        <translation>تحذير! %1 من الترجمات فارغة! راجع الفحص T1.1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="110"/>
+        <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
+        <translation>قد يختلف عدد النصوص المصدر والترجمات المقروءة لأن النص المصدر يستخدم %2 من صيغ الجمع بينما تستخدم الترجمة %3.</translation>
+    </message>
+    <message>
+        <location filename="../checks/report.cpp" line="117"/>
+        <source>%1 vanished sources (and translations) not imported.</source>
+        <translation>لم يُستورد %1 من النصوص المصدر المختفية (والترجمات).</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="45"/>
+        <source>Format the results with html.</source>
+        <translation>تنسيق النتائج باستخدام HTML.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="46"/>
+        <source>Don&apos;t trim</source>
+        <translation>بدون تشذيب</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="47"/>
+        <source>Disallow numbers</source>
+        <translation>عدم السماح بالأرقام</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="48"/>
+        <source>Disallow times</source>
+        <translation>عدم السماح بالأوقات</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="49"/>
+        <source>Disallow Ellipsis (...)</source>
+        <translation>عدم السماح بعلامة الحذف (...)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="50"/>
+        <source>Split into two sentences if there is a line feed</source>
+        <translation>التقسيم إلى جملتين عند وجود سطر جديد</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="51"/>
+        <source>Case-Insensitive</source>
+        <translation>دون تمييز حالة الأحرف</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="52"/>
+        <source>Case-Sensitive</source>
+        <translation>مع تمييز حالة الأحرف</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="53"/>
+        <source>Skip numbers</source>
+        <translation>تخطي الأرقام</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="54"/>
+        <source>Don&apos;t allow &apos;-&gt;&apos;</source>
+        <translation>عدم السماح بـ &apos;-&gt;&apos;</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="55"/>
+        <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
+        <translation>عدم السماح بـ &apos; &lt; &apos; و &apos; &gt; &apos; و &apos; &lt;=&apos; و &apos; &gt;=&apos;</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="56"/>
+        <source>Qt html subset only</source>
+        <translation>مجموعة HTML الفرعية لـ Qt فقط</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="57"/>
+        <source>Strict xml</source>
+        <translation>XML صارم</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="58"/>
+        <source>Qt css subset only</source>
+        <translation>مجموعة CSS الفرعية لـ Qt فقط</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="59"/>
+        <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
+        <translation>يمكنك نسخ هذه القائمة ولصقها في LibreOffice Writer أو Microsoft Word أو Google Docs أو Apple Pages أو أي برنامج آخر فيه مدقق نحوي وإملائي.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="63"/>
+        <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
+        <translation>يرجى إعلامي إذا ظهرت تحذيرات خاطئة (كثيرة جدًا). أريد تحسين الفحص.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="77"/>
+        <source>Include the characters &lt; and &gt; in Check S5.3</source>
+        <translation>تضمين المحرفين &lt; و &gt; في الفحص S5.3</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="62"/>
+        <source>Disallow listings with a Punctuation_Close at the beginning</source>
+        <translation>عدم السماح بالتعدادات التي تبدأ بـ Punctuation_Close</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="82"/>
+        <source>Include the characters &lt; and &gt; in Check T5.3</source>
+        <translation>تضمين المحرفين &lt; و &gt; في الفحص T5.3</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="60"/>
+        <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
+        <translation>يتأثر هذا الفحص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="61"/>
+        <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
+        <translation>يتأثر هذا الفحص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="106"/>
+        <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
+        <translation>تتأثر هذه الفحوص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="108"/>
+        <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
+        <translation>تتأثر هذه الفحوص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="124"/>
+        <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
+        <translation>تؤثر هذه الإعدادات أيضًا في الفحوص S11 إلى S13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="129"/>
+        <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
+        <translation>تؤثر هذه الإعدادات أيضًا في الفحوص T11 إلى T13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="149"/>
+        <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
+        <translation>تحذّر الفحوص ST1 إذا كانت نسبة طول النص المصدر إلى طول الترجمة صغيرة جدًا أو كبيرة جدًا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="150"/>
+        <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
+        <translation>لتقليل عدد التحذيرات الإيجابية الكاذبة يمكن ضبط الحدود مرتين. للنصوص المصدر التي تحتوي على أقل من x من المحارف وللنصوص الأخرى.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="151"/>
+        <source>Set the number x for the number of source characters in this spin box:</source>
+        <translation>اضبط في مربع الأرقام هذا العدد x لعدد محارف النص المصدر:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="154"/>
+        <source>Warn if the ratio (with source &lt; x) is lower than:</source>
+        <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أقل من:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="156"/>
+        <source>Warn if the ratio (with source &lt; x) is greater than:</source>
+        <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أكبر من:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="159"/>
+        <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
+        <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أقل من:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="161"/>
+        <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
+        <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أكبر من:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="165"/>
+        <source>Disallow duplicates</source>
+        <translation>عدم السماح بالتكرار</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="168"/>
+        <source>Detect ~.</source>
+        <translation>اكتشاف ~.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="169"/>
+        <source>Detect :.</source>
+        <translation>اكتشاف :.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="170"/>
+        <source>Detect [].</source>
+        <translation>اكتشاف [].</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="171"/>
+        <source>Detect also single dot.</source>
+        <translation>اكتشاف النقطة المفردة أيضًا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="172"/>
+        <source>Detect also single slash.</source>
+        <translation>اكتشاف الشرطة المائلة المفردة أيضًا.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="255"/>
+        <location filename="../app/mainwindow.cpp" line="283"/>
+        <source>Open File</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="256"/>
+        <source>Open Directory (Filtered by file name)</source>
+        <translation>فتح مجلد (مع التصفية حسب اسم الملف)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="257"/>
+        <source>Open Directory (All files)</source>
+        <translation>فتح مجلد (جميع الملفات)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="258"/>
+        <source>Run Checks</source>
+        <translation>تشغيل الفحوص</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="259"/>
+        <source>Text Wrap Mode</source>
+        <translation>التفاف النص</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="261"/>
+        <source>Print Location</source>
+        <translation>إظهار الموقع</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="351"/>
+        <source>Welcome to Korvane (KVN)</source>
+        <translation>مرحبًا بك في Korvane (KVN)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="352"/>
+        <source>This software is designed to locate bugs in the source and the translation.</source>
+        <translation>صُمّم هذا البرنامج لاكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="354"/>
+        <source>It supports .ts files from Qt and .po files.</source>
+        <translation>يدعم ملفات .ts من Qt وملفات .po.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="355"/>
+        <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
+        <translation>يفحص KVN النصوص المصدر (S) والترجمات (T). وبعض الفحوص تقارن النص المصدر بالترجمة (ST).</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="358"/>
+        <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
+        <translation>فحوص ST ليست مفيدة للمترجمين فقط. بعضها مفيد أيضًا لمطوّر الشيفرة المصدرية.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="361"/>
+        <source>There might be a lot of false positive warnings.</source>
+        <translation>قد تظهر تحذيرات إيجابية كاذبة كثيرة.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="362"/>
+        <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
+        <translation>لبعض الفحوص مربعات اختيار أو مربعات أرقام اختيارية لتقليل عدد التحذيرات الإيجابية الكاذبة.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="365"/>
+        <source>Checked check boxes will always do more checks.</source>
+        <translation>مربعات الاختيار المحددة تُجري دائمًا فحوصًا أكثر.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="366"/>
+        <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
+        <translation>لعدة مربعات اختيار في فحوص الترجمة (T) ثلاث حالات. إذا كان مربع الاختيار محددًا جزئيًا (في معظم الأنظمة يظهر كمربع ممتلئ) فلن تُفحص الترجمة إذا فشل النص المصدر في الفحص ذي الرقم نفسه.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="371"/>
+        <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
+        <translation>فإذا كان الفحص T5.3 محددًا جزئيًا فإنه يتخطى التحذير إذا فشل الفحص S5.3. لاحظ أن S5.3 يستخدم مربعات الاختيار الاختيارية الخاصة به، وليس مربعات الاختيار الاختيارية الخاصة بـ T5.3.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="375"/>
+        <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
+        <translation>يمكن لاستخدام مربعات الاختيار ومربعات الأرقام الاختيارية في فحوص النص المصدر أن يقلل أيضًا من النتائج الإيجابية الكاذبة في فحوص الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="378"/>
+        <source>Please let me know if the are too many false positives or missing checks.</source>
+        <translation>يرجى إعلامي إذا كانت هناك نتائج إيجابية كاذبة كثيرة جدًا أو فحوص ناقصة.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="386"/>
+        <source>Which characters are &apos;Punctuation_Open&apos;?</source>
+        <translation>ما المحارف التي تُعد &apos;Punctuation_Open&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="388"/>
+        <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
+        <translation>ما المحارف التي تُعد &apos;Punctuation_InitialQuote&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="390"/>
+        <source>Which characters are &apos;Punctuation_Close&apos;?</source>
+        <translation>ما المحارف التي تُعد &apos;Punctuation_Close&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="392"/>
+        <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
+        <translation>ما المحارف التي تُعد &apos;Punctuation_FinalQuote&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="408"/>
+        <source>Which characters are &apos;opening character&apos;?</source>
+        <translation>ما المحارف التي تُعد &apos;محارف فتح&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="409"/>
+        <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
+        <translation>جميع محارف Punctuation_Open و Punctuation_InitialQuote.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="411"/>
+        <source>Which characters are &apos;closing character&apos;?</source>
+        <translation>ما المحارف التي تُعد &apos;محارف إغلاق&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="412"/>
+        <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
+        <translation>جميع محارف Punctuation_Close و Punctuation_FinalQuote.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="414"/>
+        <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
+        <translation>ما المحارف المستخدمة في &apos;فحص الأقواس&apos;؟</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="415"/>
+        <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
+        <translation>جميع محارف الفتح والإغلاق التي لها &apos;mirroredChar&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="417"/>
+        <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
+        <translation>لا يمكن عكس بعضها لأنها تُعكس بشكل مختلف في لغات أخرى.</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="419"/>
+        <source>I will try to improve the check by adding localized rules.</source>
+        <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="52"/>
+        <source>Reading files...</source>
+        <translation>جارٍ قراءة الملفات...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="53"/>
+        <source>Abort</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="106"/>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="107"/>
+        <source>German</source>
+        <translation>الألمانية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="108"/>
+        <source>English</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="109"/>
+        <source>Romanian</source>
+        <translation>الرومانية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="266"/>
+        <location filename="../app/mainwindow.cpp" line="271"/>
+        <location filename="../app/mainwindow.cpp" line="550"/>
+        <source>KVN</source>
+        <translation>KVN</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="276"/>
+        <source>Open Directory</source>
+        <translation>فتح مجلد</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="301"/>
+        <location filename="../app/mainwindow.cpp" line="328"/>
+        <source>Multible files: %1</source>
+        <translation>ملفات متعددة: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="319"/>
+        <source>Select File):</source>
+        <translation>اختر الملف:</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="320"/>
+        <source>The selected file will be opend from %1
+and all its subdirectories.</source>
+        <translation>سيُفتح الملف المحدد من %1
+ومن جميع مجلداته الفرعية.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="322"/>
+        <source>Select File</source>
+        <translation>اختيار ملف</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="471"/>
+        <source>&amp;Language</source>
+        <comment>Menu</comment>
+        <translation>&amp;اللغة</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="472"/>
+        <source>Ctrl+L</source>
+        <comment>&amp;Language</comment>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="475"/>
+        <source>E&amp;xit</source>
+        <comment>Menu</comment>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="476"/>
+        <source>Ctrl+X</source>
+        <comment>Exit</comment>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="479"/>
+        <source>Translate ts</source>
+        <comment>Menu</comment>
+        <translation>ترجمة ts</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="482"/>
+        <source>A&amp;bout</source>
+        <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
+        <translation>&amp;حول</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="483"/>
+        <source>Ctrl+B</source>
+        <comment>A&amp;bout</comment>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="486"/>
+        <source>About &amp;Qt</source>
+        <comment>Menu</comment>
+        <translation>حول &amp;Qt</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="487"/>
+        <source>Ctrl+Q</source>
+        <comment>About &amp;Qt</comment>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="490"/>
+        <source>Clear Settings</source>
+        <comment>Menu</comment>
+        <translation>مسح الإعدادات</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="494"/>
+        <source>Batch Check Directory...</source>
+        <comment>Menu</comment>
+        <translation>فحص دفعي لمجلد...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="500"/>
+        <source>&amp;Settings</source>
+        <comment>Main menu</comment>
+        <translation>الإ&amp;عدادات</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="506"/>
+        <source>&amp;Translate</source>
+        <comment>Main menu</comment>
+        <translation>ال&amp;ترجمة</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="509"/>
+        <source>&amp;Help</source>
+        <comment>Main menu</comment>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="531"/>
+        <source>Change Language</source>
+        <translation>تغيير اللغة</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="531"/>
+        <source>Select language:</source>
+        <translation>اختر اللغة:</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="538"/>
+        <location filename="../app/mainwindow.cpp" line="555"/>
+        <source>KVN information</source>
+        <translation>معلومات KVN</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="539"/>
+        <source>Language %1 selected.</source>
+        <translation>تم اختيار اللغة %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="540"/>
+        <source>KVN will now close to activate the new language. Please restart KVN.</source>
+        <translation>سيُغلق KVN الآن لتفعيل اللغة الجديدة. يرجى إعادة تشغيل KVN.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="550"/>
+        <source>Do you want to delete the settings?</source>
+        <translation>هل تريد حذف الإعدادات؟</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="556"/>
+        <source>Clear settings. KVN will close now. Please restart KVN.</source>
+        <translation>تم مسح الإعدادات. سيُغلق KVN الآن. يرجى إعادة تشغيل KVN.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="568"/>
+        <source>Korvane (KVN) by Oskerbay.</source>
+        <translation>Korvane (KVN) من Oskerbay.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="569"/>
+        <source>KVN helps to find bugs in the source and the translation.</source>
+        <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="570"/>
+        <source>Shared libraries by</source>
+        <translation>المكتبات المشتركة من</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../checks/formatters.cpp" line="19"/>
+        <location filename="../checks/formatters.cpp" line="43"/>
+        <source>Found %1 item(s)</source>
+        <translation>عُثر على %1 من العناصر</translation>
+    </message>
+    <message>
+        <location filename="../checks/formatters.cpp" line="44"/>
+        <source>Failed %1 time(s)</source>
+        <translation>فشل %1 مرة</translation>
+    </message>
+</context>
+<context>
+    <name>TranslateTsDialog</name>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="46"/>
+        <source>Reading %1 failed.</source>
+        <translation>فشلت قراءة %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="47"/>
+        <source>Reading %1...</source>
+        <translation>جارٍ قراءة %1...</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="48"/>
+        <source>Reading %1 done.</source>
+        <translation>اكتملت قراءة %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="50"/>
+        <source>Reading %1 gave error code %2.</source>
+        <translation>أعادت قراءة %1 رمز الخطأ %2.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="51"/>
+        <source>Writing %1 done.</source>
+        <translation>اكتملت كتابة %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="53"/>
+        <source>Writing file %1 gave error code %2.</source>
+        <translation>أعادت كتابة الملف %1 رمز الخطأ %2.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="54"/>
+        <source>Merging abort.</source>
+        <translation>أُلغي الدمج.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="55"/>
+        <source>Reading %1 stopped in line %2: the line is not UTF-8.</source>
+        <translation>توقفت قراءة %1 في السطر %2: السطر ليس بترميز UTF-8.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="77"/>
+        <source>Critical error.</source>
+        <translation>خطأ فادح.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="144"/>
+        <source>Reading %1 stopped in line %2: a &lt;%3&gt; element starts before the previous one ends.</source>
+        <translation>توقفت قراءة %1 في السطر %2: يبدأ عنصر &lt;%3&gt; قبل أن ينتهي العنصر السابق.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="148"/>
+        <source>Reading %1 stopped in line %2: the line ends a &lt;%3&gt; element before it starts one.</source>
+        <translation>توقفت قراءة %1 في السطر %2: ينهي السطر عنصر &lt;%3&gt; قبل أن يبدأ واحدًا.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="156"/>
+        <source>Reading %1 stopped: the &lt;%3&gt; element that starts in line %2 never ends.</source>
+        <translation>توقفت قراءة %1: عنصر &lt;%3&gt; الذي يبدأ في السطر %2 لا ينتهي أبدًا.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="198"/>
+        <source>Creating %1 failed.</source>
+        <translation>فشل إنشاء %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="208"/>
+        <source>%1 is not a .ts file.</source>
+        <translation>%1 ليس ملفًا بصيغة .ts.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="264"/>
+        <source>Writing %1 failed.</source>
+        <translation>فشلت كتابة %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="267"/>
+        <location filename="../assistant/exchange.cpp" line="494"/>
+        <source>Writing %1...</source>
+        <translation>جارٍ كتابة %1...</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="270"/>
+        <source>Writing %1 gave error code %2.</source>
+        <translation>أعادت كتابة %1 رمز الخطأ %2.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="283"/>
+        <source>Now use the file %1, or copy and paste the source from the left box and let it translate.</source>
+        <translation>استخدم الآن الملف %1، أو انسخ النص المصدر من المربع الأيسر ودَعه يُترجَم.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="288"/>
+        <source>If you let it translate by an AI, then it is clever to tell the AI more about the content.</source>
+        <translation>إذا تركت الذكاء الاصطناعي يترجمه، فمن الحكمة أن تخبره بالمزيد عن المحتوى.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="291"/>
+        <source>Example: </source>
+        <translation>مثال: </translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="292"/>
+        <source>Please translate the attached file %1 from English to German.</source>
+        <translation>يرجى ترجمة الملف المرفق %1 من الإنجليزية إلى العربية.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="296"/>
+        <source>The texts come from a desktop program that checks the translation files of other software.</source>
+        <translation>تأتي النصوص من برنامج لسطح المكتب يفحص ملفات الترجمة لبرامج أخرى.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="300"/>
+        <source>Translate the word &apos;source&apos; as &apos;Quelltext&apos;.</source>
+        <translation>ترجم كلمة &apos;source&apos; إلى &apos;النص المصدر&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="303"/>
+        <source>Don&apos;t translate the &apos;*****&apos; characters. Keep them as they are.</source>
+        <translation>لا تترجم المحارف &apos;*****&apos;. اتركها كما هي.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="306"/>
+        <source>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</source>
+        <translation>بمجرد حصولك على الملف المترجم، يمكنك نسخ الترجمة ولصقها في المربع الأيمن أو حفظها بجوار الملف %1 باسم %2 ثم الضغط على زر &apos;دمج الترجمة&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="321"/>
+        <source>Reading %1</source>
+        <translation>جارٍ قراءة %1</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="357"/>
+        <source>Reading the translation from the right box now.</source>
+        <translation>تجري الآن قراءة الترجمة من المربع الأيمن.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="361"/>
+        <source>Reading the source from the left box now.</source>
+        <translation>تجري الآن قراءة النص المصدر من المربع الأيسر.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="364"/>
+        <source>The right translation box is empty.</source>
+        <translation>مربع الترجمة الأيمن فارغ.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="365"/>
+        <source>The left source box is empty.</source>
+        <translation>مربع النص المصدر الأيسر فارغ.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="435"/>
+        <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
+        <translation>ربما تطلب من ذكاء اصطناعي تدقيق قواعد الملف KVN_translation.txt.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="447"/>
+        <source>No ts file selected.</source>
+        <translation>لم يُحدّد ملف ts.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="462"/>
+        <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
+        <translation>عدد النصوص المصدر (%1) لا يساوي عدد نصوص الترجمة (%2).</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="468"/>
+        <source>Number of source and translation strings are the same.</source>
+        <translation>عدد النصوص المصدر ونصوص الترجمة متساوٍ.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="475"/>
+        <source>Entry %1 of the source list is empty.</source>
+        <translation>الإدخال %1 في قائمة النصوص المصدر فارغ.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="483"/>
+        <source>Reading file %1 failed.</source>
+        <translation>فشلت قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="491"/>
+        <source>Creating file %1 failed.</source>
+        <translation>فشل إنشاء الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="534"/>
+        <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
+        <translation>يحتوي السطر %2 من %1 على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار %3 من المسافات.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="540"/>
+        <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
+        <translation>يحتوي السطر %2 من %1 على ترجمة فارغة دون نص مصدر قبلها.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="553"/>
+        <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
+        <translation>النص المصدر للترجمة في السطر %2 من %1 غير موجود في قائمة النصوص المصدر: %3</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="594"/>
+        <source>Added %1 translations and skiped %2 translations.</source>
+        <translation>أُضيفت %1 من الترجمات وتُخطّيت %2 من الترجمات.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="598"/>
+        <source>Please check the follwoing %1 numerus forms:</source>
+        <translation>يرجى التحقق من صيغ الجمع التالية وعددها %1:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="603"/>
+        <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
+        <translation>حصلت هذه النصوص المصدر وعددها %1 على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="31"/>
+        <source>Select File</source>
+        <translation>اختيار ملف</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="32"/>
+        <source>Keep Unfinished flag</source>
+        <translation>الإبقاء على علامة غير منتهية</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
+        <source>Merge Translation</source>
+        <translation>دمج الترجمة</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="38"/>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
+        <source>KVN</source>
+        <translation>KVN</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="115"/>
+        <source>Open File</source>
+        <translation>فتح ملف</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <location filename="../store/fileproblems.h" line="33"/>
+        <source>Too many problems in %1. Further problems of this file are not reported.</source>
+        <translation>مشكلات كثيرة جدًا في %1. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
+    </message>
+    <message>
+        <location filename="../store/fileproblems.h" line="55"/>
+        <source>Line %1 in %2</source>
+        <translation>السطر %1 في %2</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="16"/>
+        <source>! line.back()==&quot;&quot;&quot;</source>
+        <translation>! line.back()==&quot;&quot;&quot;</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="17"/>
+        <source>! line.at(0)==&quot;\&quot;&quot;</source>
+        <translation>! line.at(0)==&quot;\&quot;&quot;</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="18"/>
+        <source>! line.at(0)==(&quot;\&quot;&quot;)</source>
+        <translation>! line.at(0)==(&quot;\&quot;&quot;)</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="19"/>
+        <source>! line.count(&quot;\&quot;&quot;)&gt;1</source>
+        <translation>! line.count(&quot;\&quot;&quot;)&gt;1</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="21"/>
+        <source>! line.startsWith(&quot;\&quot;&quot;</source>
+        <translation>! line.startsWith(&quot;\&quot;&quot;</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="22"/>
+        <source>! line.startsWith(&quot;]&quot;)</source>
+        <translation>! line.startsWith(&quot;]&quot;)</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="125"/>
+        <source>Invalid characters for the encoding %1 found. They are replaced.</source>
+        <translation>عُثر على محارف غير صالحة للترميز %1. سيتم استبدالها.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="131"/>
+        <source>NUL characters found. They are replaced.</source>
+        <translation>عُثر على محارف NUL. سيتم استبدالها.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="141"/>
+        <source>!wholeCurrentString.isEmpty()</source>
+        <translation>!wholeCurrentString.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="208"/>
+        <source>Unknown line.</source>
+        <translation>سطر غير معروف.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="226"/>
+        <source>Unknown flag &apos;%1&apos;.</source>
+        <translation>علامة غير معروفة &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="234"/>
+        <location filename="../store/poreader.cpp" line="244"/>
+        <location filename="../store/poreader.cpp" line="250"/>
+        <location filename="../store/poreader.cpp" line="573"/>
+        <source>!locationInLinguist.isEmpty()</source>
+        <translation>!locationInLinguist.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="248"/>
+        <location filename="../store/poreader.cpp" line="270"/>
+        <location filename="../store/poreader.cpp" line="310"/>
+        <source>wholeCurrentString.isEmpty()</source>
+        <translation>wholeCurrentString.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="253"/>
+        <source>! index&gt;1</source>
+        <translation>! index&gt;1</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="259"/>
+        <location filename="../store/poreader.cpp" line="338"/>
+        <location filename="../store/poreader.cpp" line="411"/>
+        <source>&apos;msgidFound&apos; found</source>
+        <translation>&apos;msgidFound&apos; موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="260"/>
+        <location filename="../store/poreader.cpp" line="277"/>
+        <location filename="../store/poreader.cpp" line="311"/>
+        <location filename="../store/poreader.cpp" line="339"/>
+        <location filename="../store/poreader.cpp" line="412"/>
+        <location filename="../store/poreader.cpp" line="419"/>
+        <location filename="../store/poreader.cpp" line="574"/>
+        <source>&apos;msgstrFound&apos; found</source>
+        <translation>&apos;msgstrFound&apos; موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="261"/>
+        <location filename="../store/poreader.cpp" line="278"/>
+        <location filename="../store/poreader.cpp" line="413"/>
+        <location filename="../store/poreader.cpp" line="420"/>
+        <location filename="../store/poreader.cpp" line="576"/>
+        <source>&apos;msgid_pluralFound&apos; found</source>
+        <translation>&apos;msgid_pluralFound&apos; موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="271"/>
+        <location filename="../store/poreader.cpp" line="313"/>
+        <source>!source.isEmpty()</source>
+        <translation>!source.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="274"/>
+        <location filename="../store/poreader.cpp" line="305"/>
+        <location filename="../store/poreader.cpp" line="316"/>
+        <source>source.isEmpty()</source>
+        <translation>source.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="275"/>
+        <location filename="../store/poreader.cpp" line="318"/>
+        <source>!sourcePlural.isEmpty()</source>
+        <translation>!sourcePlural.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="276"/>
+        <location filename="../store/poreader.cpp" line="327"/>
+        <location filename="../store/poreader.cpp" line="357"/>
+        <location filename="../store/poreader.cpp" line="418"/>
+        <source>&apos;msgidFound&apos; not found</source>
+        <translation>&apos;msgidFound&apos; غير موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="298"/>
+        <source>!ok</source>
+        <translation>!ok</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="306"/>
+        <source>sourcePlural.isEmpty()</source>
+        <translation>sourcePlural.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="329"/>
+        <location filename="../store/poreader.cpp" line="355"/>
+        <source>locationInLinguist.isEmpty()</source>
+        <translation>locationInLinguist.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="337"/>
+        <source>&apos;msgctxtFound&apos; found</source>
+        <translation>&apos;msgctxtFound&apos; موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="344"/>
+        <source>Second empty line found.</source>
+        <translation>عُثر على سطر فارغ ثانٍ.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="358"/>
+        <location filename="../store/poreader.cpp" line="425"/>
+        <location filename="../store/poreader.cpp" line="568"/>
+        <source>&apos;msgstrFound&apos; not found</source>
+        <translation>&apos;msgstrFound&apos; غير موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="369"/>
+        <source>&apos;msgid_pluralFound&apos; not found</source>
+        <translation>&apos;msgid_pluralFound&apos; غير موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/fileproblems.h" line="11"/>
+        <source>Wrong number of plurals (%1 != %2).</source>
+        <translation>عدد خاطئ من صيغ الجمع (%1 != %2).</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="403"/>
+        <source>Information: This .po file has not been translated earlier</source>
+        <translation>معلومة: لم يُترجم ملف .po هذا من قبل</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="406"/>
+        <source>#, is not supported yet</source>
+        <translation>#, غير مدعوم بعد</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="409"/>
+        <source>&apos;msgctxt&apos; found</source>
+        <translation>&apos;msgctxt&apos; موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="432"/>
+        <source>Space after comment character # not found</source>
+        <translation>المسافة بعد محرف التعليق # غير موجودة</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="434"/>
+        <source>&apos;Unknown line</source>
+        <translation>سطر غير معروف</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="476"/>
+        <source>&apos;nplurals&apos; not found</source>
+        <translation>&apos;nplurals&apos; غير موجود</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="488"/>
+        <source>&apos;nplurals&apos; is mot a number.</source>
+        <translation>&apos;nplurals&apos; ليس رقمًا.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="503"/>
+        <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
+        <translation>قيمة &apos;nplurals&apos; هي %1 بينما قيمة &apos;maxNumerusTranslation&apos; هي %2. هل اللغة غير مدعومة؟</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="508"/>
+        <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
+        <translation>قيمة &apos;nplurals&apos; هي %1 بينما قيمة &apos;maxNumerusTranslation&apos; هي %2. يبدو أن ملف .po غير صحيح.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="521"/>
+        <source>The charset %1 is not supported. The file was read as UTF-8.</source>
+        <translation>مجموعة المحارف %1 غير مدعومة. قُرئ الملف بترميز UTF-8.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="562"/>
+        <source>The file is empty.</source>
+        <translation>الملف فارغ.</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="578"/>
+        <source>!translationList.isEmpty()</source>
+        <translation>!translationList.isEmpty()</translation>
+    </message>
+    <message>
+        <location filename="../store/poreader.cpp" line="609"/>
+        <location filename="../store/tsreader.cpp" line="355"/>
+        <source>Could not open file. It is not existing or in use.</source>
+        <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
+    </message>
+    <message>
+        <location filename="../store/results.cpp" line="82"/>
+        <source>Please report this error to Oskerbay! I want to improve KVN.</source>
+        <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
+    </message>
+    <message>
+        <location filename="../store/results.cpp" line="113"/>
+        <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
+        <translation>نتائج كثيرة جدًا للفحص %1 في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="92"/>
+        <source>Unknown tag %1.</source>
+        <translation>وسم غير معروف %1.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="126"/>
+        <source>Second &apos;TS&apos; found.</source>
+        <translation>عُثر على &apos;TS&apos; ثانٍ.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="135"/>
+        <source>There are length variants in this file. Import not complete, since this feature is not included yet.</source>
+        <translation>يحتوي هذا الملف على متغيرات طول. الاستيراد غير مكتمل لأن هذه الميزة غير مضمّنة بعد.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="144"/>
+        <source>Error while reading the file.</source>
+        <translation>خطأ أثناء قراءة الملف.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="171"/>
+        <source>Second &apos;source&apos; found.</source>
+        <translation>عُثر على &apos;source&apos; ثانٍ.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="191"/>
+        <source>Missing or invalid &apos;line&apos; attribute.</source>
+        <translation>السمة &apos;line&apos; مفقودة أو غير صالحة.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="204"/>
+        <source>Second &apos;translation&apos; found.</source>
+        <translation>عُثر على &apos;translation&apos; ثانٍ.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="232"/>
+        <source>Numerus in the translation found, even the message is not a numerus.</source>
+        <translation>عُثر على صيغة جمع في الترجمة رغم أن الرسالة ليست بصيغ جمع.</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="244"/>
+        <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
+        <translation>لم يُعثر على صيغة جمع في النص المصدر رغم أن الرسالة بصيغ جمع. السطر %1</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="250"/>
+        <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
+        <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس فتح واحد بالضبط. السطر %1</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="256"/>
+        <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
+        <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس إغلاق واحد بالضبط. السطر %1</translation>
+    </message>
+    <message>
+        <location filename="../store/tsreader.cpp" line="286"/>
+        <source>Numerus in translation not found, even the message is a numerus.</source>
+        <translation>لم يُعثر على صيغة جمع في الترجمة رغم أن الرسالة بصيغ جمع.</translation>
+    </message>
+    <message>
+        <location filename="../checks/brackets.cpp" line="50"/>
+        <source>%1 is not opened before position %2.</source>
+        <translation>%1 غير مفتوح قبل الموضع %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/brackets.cpp" line="55"/>
+        <source>Missing %1 at position %2.</source>
+        <translation>%1 مفقود في الموضع %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/brackets.cpp" line="62"/>
+        <source>%1 is not closed.</source>
+        <translation>%1 غير مغلق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="39"/>
+        <source>Please report it to me (%1), so i will improve the check.</source>
+        <translation>يرجى إبلاغي بذلك (%1) لأحسّن الفحص.</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="46"/>
+        <source>You are using character %1.</source>
+        <translation>أنت تستخدم المحرف %1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="60"/>
+        <source>You are using a non-supported printable character (unicode=%1).</source>
+        <translation>أنت تستخدم محرفًا قابلًا للطباعة غير مدعوم (unicode=%1).</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="71"/>
+        <source>You are using a non-supported unprintable character (unicode=%1).</source>
+        <translation>أنت تستخدم محرفًا غير قابل للطباعة وغير مدعوم (unicode=%1).</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="106"/>
+        <source>This character isn&apos;t supported in the parentheses check yet.</source>
+        <translation>هذا المحرف غير مدعوم بعد في فحص الأقواس.</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="109"/>
+        <source>This character isn&apos;t supported in the compare numbers check yet.</source>
+        <translation>هذا المحرف غير مدعوم بعد في فحص مقارنة الأرقام.</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="113"/>
+        <source>Local characters: %1</source>
+        <translation>المحارف المحلية: %1</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="115"/>
+        <source>Latin characters: %1</source>
+        <translation>المحارف اللاتينية: %1</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="117"/>
+        <source>Common characters: %1</source>
+        <translation>المحارف المشتركة: %1</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="119"/>
+        <source>Inherited characters: %1</source>
+        <translation>المحارف الموروثة: %1</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="121"/>
+        <source>Please report that you are using other characters! I want to improve the check.</source>
+        <translation>يرجى الإبلاغ عن استخدامك لمحارف أخرى! أريد تحسين الفحص.</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="124"/>
+        <source>Other characters: %1</source>
+        <translation>محارف أخرى: %1</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="149"/>
+        <source>Used characters in the source:</source>
+        <translation>المحارف المستخدمة في النص المصدر:</translation>
+    </message>
+    <message>
+        <location filename="../checks/characters.cpp" line="152"/>
+        <source>Used characters in the translation:</source>
+        <translation>المحارف المستخدمة في الترجمة:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="225"/>
+        <source>Source to translation ratio is %1:</source>
+        <translation>نسبة النص المصدر إلى الترجمة هي %1:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="239"/>
+        <source>Different control keys included in source and translation:</source>
+        <translation>محارف تحكم مختلفة في النص المصدر والترجمة:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="243"/>
+        <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
+        <translation>يحتوي النص المصدر على %1 من محارف الجدولة بينما تحتوي الترجمة على %2 منها:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="250"/>
+        <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
+        <translation>يحتوي النص المصدر على %1 من محارف السطر الجديد بينما تحتوي الترجمة على %2 منها:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="327"/>
+        <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
+        <translation>عدّ المحرف %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="337"/>
+        <source>Missing numbers in the translation:</source>
+        <translation>أرقام مفقودة في الترجمة:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="339"/>
+        <source>Missing numbers in the source:</source>
+        <translation>أرقام مفقودة في النص المصدر:</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="374"/>
+        <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
+        <translation>عدّ الرقم %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="405"/>
+        <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
+        <translation>عدّ الرقم %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="481"/>
+        <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
+        <translation>عدّ البريد الإلكتروني %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="484"/>
+        <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
+        <translation>عدّ URI %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/comparison.cpp" line="487"/>
+        <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
+        <translation>عدّ الوسم %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/doubles.cpp" line="122"/>
+        <source>Double character %1 at position %2:</source>
+        <translation>محرف مكرر %1 في الموضع %2:</translation>
+    </message>
+    <message>
+        <location filename="../checks/language.cpp" line="214"/>
+        <source>Missing language in file %1.</source>
+        <translation>اللغة مفقودة في الملف %1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/language.cpp" line="216"/>
+        <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
+        <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (%1 != %2). الملف %3.</translation>
+    </message>
+    <message>
+        <location filename="../checks/language.cpp" line="222"/>
+        <source>Languarges are too different. Some checks will fail.</source>
+        <translation>اللغات مختلفة جدًا. ستفشل بعض الفحوص.</translation>
+    </message>
+    <message>
+        <location filename="../checks/language.cpp" line="228"/>
+        <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
+        <translation>اللغة مفقودة في الملف %1. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../checks/language.cpp" line="230"/>
+        <source>Some checks will fail, because the language in unknown in %1.</source>
+        <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في %1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/language.cpp" line="263"/>
+        <source>Unknown rules for %1. Please contact Oskerbay.</source>
+        <translation>قواعد غير معروفة لـ %1. يرجى التواصل مع Oskerbay.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="286"/>
+        <source>Missing tag name diretly after character /.</source>
+        <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="292"/>
+        <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
+        <translation>%1 عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="312"/>
+        <source>&lt;%1&gt; is not opened before position %2.</source>
+        <translation>&lt;%1&gt; غير مفتوح قبل الموضع %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="317"/>
+        <source>Missing &lt;%1&gt; at position %2.</source>
+        <translation>&lt;%1&gt; مفقود في الموضع %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="335"/>
+        <source>Second opening brace found, but the previous isn&apos;t closed.</source>
+        <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="336"/>
+        <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
+        <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;%1&gt; غير مغلق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="382"/>
+        <location filename="../checks/scanners.cpp" line="384"/>
+        <source>&lt;%1&gt; is not closed.</source>
+        <translation>&lt;%1&gt; غير مغلق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/scanners.cpp" line="386"/>
+        <source>Attributevalue in &lt;%1&gt; is not closed.</source>
+        <translation>قيمة السمة في &lt;%1&gt; غير مغلقة.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="76"/>
+        <source>Missing local part.</source>
+        <translation>الجزء المحلي مفقود.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="80"/>
+        <source>Incorrect domain name.</source>
+        <translation>اسم نطاق غير صحيح.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="84"/>
+        <source>Too large local part.</source>
+        <translation>الجزء المحلي طويل جدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="88"/>
+        <source>Double dot is not allowed.</source>
+        <translation>النقطة المكررة غير مسموح بها.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="92"/>
+        <source>Too many @ characters.</source>
+        <translation>محارف @ كثيرة جدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="96"/>
+        <source>Email starts with character &apos;.&apos;.</source>
+        <translation>يبدأ البريد الإلكتروني بالمحرف &apos;.&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="100"/>
+        <source>Not allowed character %1 in email %2.</source>
+        <translation>محرف غير مسموح به %1 في البريد الإلكتروني %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="118"/>
+        <source>Hyphen can&apos;t be the first character of a domain.</source>
+        <translation>لا يمكن أن تكون الشرطة أول محرف في النطاق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="122"/>
+        <source>Hyphen can&apos;t be the last character of a domain.</source>
+        <translation>لا يمكن أن تكون الشرطة آخر محرف في النطاق.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="129"/>
+        <source>Domain lable is too large.</source>
+        <translation>تسمية النطاق طويلة جدًا.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="138"/>
+        <source>Numeric only domain name is not allowed.</source>
+        <translation>اسم النطاق الرقمي فقط غير مسموح به.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="148"/>
+        <source>Not allowed character %1 in URI %2.</source>
+        <translation>محرف غير مسموح به %1 في URI %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="169"/>
+        <source>Tag name is empty. There is maybe a space before the tag name.</source>
+        <translation>اسم الوسم فارغ. ربما توجد مسافة قبل اسم الوسم.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="175"/>
+        <location filename="../checks/validators.cpp" line="215"/>
+        <source>%1 is not included in the Qt subset.</source>
+        <translation>%1 غير مضمّن في مجموعة Qt الفرعية.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="182"/>
+        <source>Not allowed character %1 in name %2.</source>
+        <translation>محرف غير مسموح به %1 في الاسم %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="195"/>
+        <source>Missing equal signin attribute %1.</source>
+        <translation>علامة المساواة مفقودة في السمة %1.</translation>
+    </message>
+    <message>
+        <location filename="../checks/validators.cpp" line="204"/>
+        <source>Not allowed character %1 in attribute %2.</source>
+        <translation>محرف غير مسموح به %1 في السمة %2.</translation>
+    </message>
+    <message>
+        <location filename="../checks/words.cpp" line="101"/>
+        <source>Found duplicate word &apos;%1&apos; at position %2.</source>
+        <translation>عُثر على كلمة مكررة &apos;%1&apos; في الموضع %2.</translation>
+    </message>
+    <message>
+        <location filename="../store/walk.cpp" line="39"/>
+        <source>Could not open directory. It is not existing or not readable.</source>
+        <translation>تعذّر فتح المجلد. إنه غير موجود أو غير قابل للقراءة.</translation>
+    </message>
+</context>
+</TS>
