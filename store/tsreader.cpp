@@ -139,7 +139,8 @@ void TsReader::read()
         // The stream reader decodes ahead of its tokens: for bytes that are not
         // UTF-8 it names an earlier line than theirs.
         int errorLine = 0;
-        if (m_xml.errorString() == QCoreApplication::translate(QtEncodingError[0], QtEncodingError[1]))
+        if (m_xml.errorString()
+            == QCoreApplication::translate(QtEncodingError[0], QtEncodingError[1]))
             errorLine = firstInvalidUtf8Line(m_xml.device());
         m_problems.report(results::tr("Error while reading the file."),
                           errorLine > 0 ? errorLine : line());

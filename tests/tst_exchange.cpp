@@ -235,7 +235,9 @@ private slots:
         add(".ts not UTF-8", QByteArray(messageA).replace("<source>A", "<source>A\xe4"),
             "A\n*****\n", "X\n*****\n", "Reading %1 stopped in line 4: the line is not UTF-8.");
         QTest::newRow("translations not UTF-8")
-            << messageA << QByteArray("A\n*****\n") << QByteArray("X\nGr\xfc\xdf" "e\n*****\n")
+            << messageA << QByteArray("A\n*****\n")
+            << QByteArray("X\nGr\xfc\xdf"
+                          "e\n*****\n")
             << "Reading %2 stopped in line 2: the line is not UTF-8.\n";
     }
 

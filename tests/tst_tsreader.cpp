@@ -266,12 +266,16 @@ void TsReaderTest::formsOfALaterLanguage()
                                "</source><translation><numerusform>%n a</numerusform><numerusform>"
                                "%n b</numerusform></translation></message></context></TS>";
     results store;
-    readTsFile(true, writeFile(m_dir.filePath(QStringLiteral("ja.ts")), "<TS language=\"ja\">"), &store);
-    readTsFile(false, writeFile(m_dir.filePath(QStringLiteral("de.ts")), "<TS language=\"de\">" + message),
+    readTsFile(true, writeFile(m_dir.filePath(QStringLiteral("ja.ts")), "<TS language=\"ja\">"),
+               &store);
+    readTsFile(false,
+               writeFile(m_dir.filePath(QStringLiteral("de.ts")), "<TS language=\"de\">" + message),
                &store);
     QVERIFY(!problemSummaries(store).contains(QStringLiteral("Wrong number of plurals (1 != 2).")));
-    readTsFile(false, writeFile(m_dir.filePath(QStringLiteral("ja2.ts")), "<TS language=\"ja\">" + message),
-               &store);
+    readTsFile(
+        false,
+        writeFile(m_dir.filePath(QStringLiteral("ja2.ts")), "<TS language=\"ja\">" + message),
+        &store);
     QVERIFY(problemSummaries(store).contains(QStringLiteral("Wrong number of plurals (1 != 2).")));
 }
 
