@@ -15,9 +15,14 @@ for source in fuzz/fuzz_*.cpp; do
   TARGETS+=("$(basename "$source" .cpp)")
 done
 
-EXTRA_PACKAGES="clang libclang-rt-14-dev" BUILD_DIR=$BUILD BUILD_TARGETS="${TARGETS[*]}" \
+EXTRA_PACKAGES="clang libclang-rt-14-dev llvm-14" BUILD_DIR=$BUILD BUILD_TARGETS="${TARGETS[*]}" \
   CMAKE_ARGS="-DCMAKE_CXX_COMPILER=clang++ -DKVN_FUZZ=ON -DKVN_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo" \
   bash scripts/setup.sh
+
+# Reports with function names and lines.
+symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
+if [ -x "$symbolizer" ]; then export ASAN_SYMBOLIZER_PATH=$symbolizer; fi
+export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 
 if [ -n "${FUZZ_RUNS:-}" ]; then
   limit=(-runs="$FUZZ_RUNS")
