@@ -1,6 +1,7 @@
 // The comparison checks ST1 to ST21: a source against its translation, and the
 // consistency of translations across all files of a run.
 
+#include "checks/occurrences.h"
 #include "checks/singletext.h"
 #include "store/appsettings.h"
 #include "store/results.h"
@@ -16,6 +17,9 @@ bool matchesRule(QChar c, const QString &rule)
 {
     return rule.size() == 1 && c == rule.at(0);
 }
+
+// More tokens than this are counted at once (see OccurrenceCounter).
+const qsizetype ManyTokens = 16;
 
 template <typename T> QList<T> sorted(const QSet<T> &set)
 {
@@ -466,9 +470,20 @@ void Comparison::compareCounts(int index, const QSet<QString> &sourceTokens,
 {
     if (sourceTokens.isEmpty() && translationTokens.isEmpty())
         return;
-    for (const QString &token : sorted(QSet<QString>(sourceTokens).unite(translationTokens))) {
-        const int inSource = s.count(token);
-        const int inTranslation = t.count(token);
+    const QStringList tokens = sorted(QSet<QString>(sourceTokens).unite(translationTokens));
+    // One by one for the few tokens of an ordinary message; all at once for the
+    // many of a huge text, which one by one would take their number times its length.
+    const bool many = tokens.size() > ManyTokens;
+    QList<qsizetype> sourceCounts, translationCounts;
+    if (many) {
+        const OccurrenceCounter counter(tokens);
+        sourceCounts = counter.count(s);
+        translationCounts = counter.count(t);
+    }
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QString &token = tokens.at(i);
+        const qsizetype inSource = many ? sourceCounts.at(i) : s.count(token);
+        const qsizetype inTranslation = many ? translationCounts.at(i) : t.count(token);
         if (inSource != inTranslation)
             fail(index, results::tr(text).arg(token, QString::number(inSource),
                                               QString::number(inTranslation)));
