@@ -158,7 +158,7 @@ void TextScanner::failToken(int index, const QString &message, const QString &to
         m_store.recordTranslationFinding(m_state, index,
                                          message + QLatin1Char(' ') + token + lf + m_state.source
                                              + lf + m_state.translation);
-    else
+    else if (!m_state.locations.isEmpty()) // the source is copied into every value
         m_store.recordSourceFinding(m_state, index, message + lf + token, m_state.source + lf);
 }
 
