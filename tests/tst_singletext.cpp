@@ -77,32 +77,15 @@ private slots:
         row("S1.2", u"abcdef"_s, 1, "checkS1_2SpinBox=5");
         row("S1.3", u"\u00E9\u0663"_s, 0);
         row("S1.3", u"abcd"_s, 1, "checkS1_3SpinBox=5");
-        row("S2.1", u"Gr\u00FC\u00DFe"_s, 1);
         row("S2.2", u"a\tb\tc"_s, 1);
         row("S2.2", u"a\x7f"_s, 1);
         row("S2.2", u"a\nb"_s, 0);
-        row("S2.3", u"a\nb\nc"_s, 1);
-        row("S3.1", u"\nText"_s, 1);
-        row("S3.2", u" Text"_s, 1);
         row("S3.2", u"\nText"_s, 0);
         row("S3.3", u")Text"_s, 1);
-        row("S3.4", u"-Text"_s, 1);
         row("S3.4", u"-Text"_s, 0, "checkS3_4LineEdit=+-");
-        row("S3.4", u"&File"_s, 0);
-        row("S3.4", u"%1 files"_s, 0);
-        row("S3.4", u"(Text)"_s, 0);
         row("S3.4", u" -Text"_s, 0);
-        row("S4.1", u"Text\n"_s, 1);
-        row("S4.2", u"Text "_s, 1);
-        row("S4.3", u"Text ("_s, 1);
-        row("S4.4", u"Text:"_s, 1);
         row("S4.4", u"Text:"_s, 0, "checkS4_4LineEdit=.:");
-        row("S4.4", u"(Text)"_s, 0);
-        row("S4.4", u"Text- "_s, 0);
         row("S5.1", u"Say \"hi"_s, 1);
-        row("S5.1", u"Say \"hi\""_s, 0);
-        row("S5.2", u"it's"_s, 1);
-        row("S5.3", u"(a [b) c]"_s, 1, "", u"Missing ] at position 5.\n(a [b) c]"_s);
         row("S5.3", u"a) b"_s, 1, "checkS5_3_2CheckBox=true",
             u") is not opened before position 1.\na) b"_s);
     }
@@ -111,29 +94,23 @@ private slots:
     void punctuation_data()
     {
         columns();
-        row("S6.1", u"a;b,c"_s, 2);
         row("S6.1", u"a, b;\nc"_s, 0);
         row("S6.1", u"1,5"_s, 0);
         row("S6.1", u"1,5"_s, 1, "checkS6_1_1CheckBox=true");
-        row("S6.2", u"End.Next"_s, 1);
         row("S6.2", u"End. Next v.2 (a.)"_s, 0);
         row("S6.2", u"1.\u00B2"_s, 0);
         row("S6.2", u"1.\u00B2"_s, 1, "checkS6_2_1CheckBox=true");
         row("S6.2", u"1.5"_s, 0, "checkS6_2_1CheckBox=true");
         row("S6.2", u"Wait...next..."_s, 0);
         row("S6.2", u"Wait..next"_s, 1);
-        row("S6.3", u"Stop!Go? No"_s, 1);
         row("S6.3", u"(Stop!) Why?)"_s, 0);
-        row("S6.4", u"Name:x"_s, 1);
         row("S6.4", u"12:30"_s, 0);
         row("S6.4", u"12:30"_s, 1, "checkS6_4_1CheckBox=true");
         row("S6.4", u"(Name:)"_s, 1);
         row("S7.1", u"a , b ;c"_s, 2);
-        row("S7.2", u"End ."_s, 1);
         row("S7.2", u"Wait ..."_s, 0);
         row("S7.2", u"Wait ..."_s, 1, "checkS7_2_1CheckBox=true");
         row("S7.3", u"Stop ! (?)"_s, 2);
-        row("S7.4", u"Name :"_s, 1);
     }
     void punctuation() { twins(); }
 
@@ -141,14 +118,10 @@ private slots:
     void doublesAndSentences_data()
     {
         columns();
-        row("S8.1", u"a\n\nb"_s, 1);
-        row("S8.2", u"a  b   c"_s, 3);
         row("S8.2", u"a\n\n  b"_s, 0);
         row("S8.3", u"Wait.."_s, 1);
-        row("S8.3", u"Wait... go..."_s, 0);
         row("S8.3", u"Wait...."_s, 1);
         row("S8.3", u"Wait..."_s, 2, "checkS8_3_1CheckBox=true");
-        row("S8.4", u"a--b"_s, 1, "", u"Double character -  at position 2:\na--b"_s);
         row("S8.4", u"a--b"_s, 0, "checkS8_4LineEdit=-");
         row("S8.4", u"Wait..."_s, 0);
         row("S8.4", u"a  --b"_s, 0);
@@ -156,13 +129,10 @@ private slots:
         row("S9.2", u"a_-b"_s, 1);
         row("S9.3", u"\u20AC^"_s, 1);
         row("S9.4", u"a\u02B0\u02B0"_s, 1);
-        row("S10.1", u"hello"_s, 1);
-        row("S10.1", u"Hello. world"_s, 1, "", u"world"_s);
         row("S10.1", u"Hello.world"_s, 0);
         row("S10.1", u"Hi! you? yes"_s, 2, "", u" you"_s);
         row("S10.1", u"Hello\nworld"_s, 0);
         row("S10.1", u"Hello\nworld"_s, 1, "checkS10_1_1CheckBox=true", u"world"_s);
-        row("S10.1", u"1 apple"_s, 0);
         row("S10.1", u"\u00E9lan"_s, 1);
     }
     void doublesAndSentences() { twins(); }
@@ -176,46 +146,20 @@ private slots:
         row("S14.2", u"File&"_s, 1);
         row("S14.3", u"File&"_s, 0);
         row("S14.3", u"&Save &as"_s, 1, plain, u"QKeySequence S: &Save &as"_s);
-        row("S14.3", u"&File"_s, 1, "", u"<tr><td>QKeySequence F</td><td>&File</td></tr>"_s);
         row("S14.4", u"&File"_s, 1, plain, u"File\t:\t&File"_s);
-        row("S14.4", u"&File"_s, 1, "", u"<tr><td>File</td><td>&File</td></tr>"_s);
     }
     void keySequences() { twins(); }
 
-    // The keys of the translation side: the source and the translation follow.
-    void translationKeys_data()
+    // The plain-text keys of T14.3 and T14.4 (the corpus run writes HTML).
+    void plainKeySequenceKeys()
     {
-        QTest::addColumn<QString>("check");
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<QString>("key");
-
-        const auto add
-            = [](const char *check, const QString &s, const QString &t, const QString &key) {
-                  QTest::newRow(check) << QString::fromLatin1(check) << s << t << key;
-              };
-        add("T6.1", u"a, b"_s, u"c,d"_s, u"a, b\nc,d"_s);
-        add("T10.1", u"Go"_s, u"Ja. nein"_s, u"nein\nGo\nJa. nein"_s);
-        add("T14.3", u"&File"_s, u"&Datei"_s,
-            u"<tr><td>QKeySequence D</td><td>&Datei</td><td>&File</td></tr>"_s);
-        add("T14.4", u"&File"_s, u"&Datei"_s,
-            u"<tr><td>Datei</td><td>&Datei</td><td>&File</td></tr>"_s);
-        add("T14.3 plain", u"&File"_s, u"&Datei"_s, u"QKeySequence D:\t\t&Datei\t\t: &File"_s);
-        add("T14.4 plain", u"&File"_s, u"&Datei"_s, u"Datei\t\t: &Datei\t\t: &File"_s);
-    }
-    void translationKeys()
-    {
-        QFETCH(QString, check);
-        QFETCH(QString, source);
-        QFETCH(QString, translation);
-        QFETCH(QString, key);
-
-        AppSettings.checkT14CheckBox = !check.endsWith(u"plain"_s);
+        AppSettings.checkT14CheckBox = false;
         Engine engine(u"en"_s);
-        engine.check(source, translation);
-        const FindingMap &map = engine.store.findings(checkIndexOf(check.section(u' ', 0, 0)));
-        QCOMPARE(map.entries().keys(), QStringList {key});
-        QCOMPARE(map.values(key), QStringList {Engine::Context});
+        engine.check(u"&File"_s, u"&Datei"_s);
+        QCOMPARE(engine.keys(CheckT14_3), QStringList {u"QKeySequence D:\t\t&Datei\t\t: &File"_s});
+        QCOMPARE(engine.keys(CheckT14_4), QStringList {u"Datei\t\t: &Datei\t\t: &File"_s});
+        QCOMPARE(engine.store.findings(CheckT14_4).entries().first(),
+                 QStringList {Engine::Context});
     }
 
     void partialRule_data()
@@ -293,8 +237,6 @@ private slots:
         add("ja", "T7.3", u"\u4F55 \uFF1F"_s, 1);
         add("ja", "T8.3", u"\u3042\u3002\u3002"_s, 1);
         add("ja", "T8.4", u"a.."_s, 1);
-        add("zh", "T6.3", u"\u597D\uFF01\u597D"_s, 1);
-        add("zh", "T10.1", u"Ok\uFF01ok"_s, 1);
         add("ar", "T6.3", u"\u0645\u061Fx"_s, 1);
         add("de", "T5.3", u"\u201EDatei\u201C"_s, 0);
         add("de", "T4.4", u"\u201EDatei\u201C"_s, 0);
