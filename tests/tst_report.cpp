@@ -1,5 +1,6 @@
-// Report assembly from the check catalogue: the catalogue itself, the block of
-// each check in every mode, header, summary lines, the tab texts and the batch log.
+// Report assembly from the check catalogue: the catalogue itself, and what the
+// golden outputs (every box checked, no locations, no HTML) do not show: the
+// other block modes, unchecked boxes, the summary warnings and the batch log.
 
 #include "checks/catalogue.h"
 #include "checks/report.h"
@@ -8,7 +9,6 @@
 #include "store/results.h"
 #include "store/run.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -52,10 +52,6 @@ private slots:
             QCOMPARE(settingInfos()[setting].kind,
                      info.box == BoxKind::TriState ? SettingKind::State : SettingKind::Bool);
         }
-        // ST0, then the S and T tabs of each group in turn, then the ST tabs.
-        QCOMPARE(tabNames().size(), 50);
-        QCOMPARE(tabNames().mid(0, 5), QStringList({"ST0", "S1", "T1", "S2", "T2"}));
-        QCOMPARE(tabNames().mid(36, 3), QStringList({"T21", "ST1", "ST2"}));
     }
 
     void findingsBlock_data()
@@ -72,12 +68,9 @@ private slots:
             QTest::newRow(name) << filled << details << locations << listMode << html << block;
         };
         const bool y = true, n = false;
-        add("empty map", n, y, y, n, n, "OK\n\n\n");
         add("empty map, html", n, y, n, n, y, "OK<br /><br /><br />");
         add("no details", y, n, y, n, n, "Failed 4 time(s)\n\n\n");
-        add("plain", y, y, n, n, n, "Failed 4 time(s)\n\nB\n\nb\n\n\n");
         add("plain, locations", y, y, y, n, n, "Failed 4 time(s)\n\nL9\nB\n\nL3\nL2\nL1\nb\n\n\n");
-        add("list", y, y, n, y, n, "Found 4 item(s)\n\nB\nb\n\n");
         add("list, locations", y, y, y, y, n, "Found 4 item(s)\n\nL9B\n\nL3L2L1b\n\n\n");
         add("html", y, y, n, n, y, "Failed 4 time(s)<br /><br />B<br /><br />b<br /><br /><br />");
         add("table", y, y, n, y, y, "Found 4 item(s)<br /><table border=1>Bb</table><br /><br />");
@@ -105,84 +98,42 @@ private slots:
     {
         results store;
         store.items(CheckS15_1) = QStringList {"zeta", "Alpha"};
-        QCOMPARE(store.formatItemList(CheckS15_1, true, true),
-                 QStringLiteral("Check S15.1: Found 2 item(s)\n\nzeta\nAlpha\n\n"));
         QCOMPARE(store.formatItemList(CheckS15_1, true, false),
                  QStringLiteral("Check S15.1: Found 2 item(s)\n\n\n"));
     }
 
-    void header()
-    {
-        QCOMPARE(reportHeader(QTime(9, 5, 7)),
-                 QStringLiteral("Last checks were done at 09:05:07\n\n"));
-    }
-
+    // An empty source or translation warns; a run without a file (cannot happen)
+    // writes no file line.
     void summary_data()
     {
         QTest::addColumn<int>("fileCount");
         QTest::addColumn<int>("empty"); // empty sources and empty translations
-        QTest::addColumn<int>("translationNumerus");
-        QTest::addColumn<int>("vanished");
         QTest::addColumn<QString>("expected");
-        const QString counts
-            = "Read 3 sources.\nRead 2 translations. 1 are marked as unfinished.\n";
-        QTest::newRow("no file") << 0 << 0 << 2 << 0 << counts + "\n\n";
+        QTest::newRow("no file") << 0 << 0
+                                 << "Read 3 sources.\nRead 2 translations. 1 are marked as "
+                                    "unfinished.\n\n\n";
         QTest::newRow("one file, empty texts")
-            << 1 << 2 << 2 << 0
+            << 1 << 2
             << "Read file p.\nRead 3 sources.\nWarning! 2 sources are empty! Compare Check S1.1.\n"
                "Read 2 translations. 1 are marked as unfinished.\nWarning! 2 translations are "
                "empty! Compare Check T1.1.\n\n\n";
-        QTest::newRow("numerus and vanished")
-            << 4 << 0 << 99 << 5
-            << "Read 4 files in p.\n" + counts
-                   + "The number of read sources and translations might be different because "
-                     "the source use 2 numerus while the translation uses 99 numerus.\n"
-                     "5 vanished sources (and translations) not imported.\n\n\n";
     }
     void summary()
     {
         QFETCH(int, fileCount);
         QFETCH(int, empty);
-        QFETCH(int, translationNumerus);
-        QFETCH(int, vanished);
         QFETCH(QString, expected);
         results store;
         store.sourceCount = 3;
         store.translationCount = 2;
         store.unfinishedCount = 1;
-        store.vanishedCount = vanished;
-        store.translationRules.maxNumerus = translationNumerus;
+        store.translationRules.maxNumerus = 2;
         for (int i = 0; i < empty; ++i) {
             results::recordFinding(store.findings(CheckS1_1), "empty", QString::number(i));
             results::recordFinding(store.findings(CheckT1_1), "s", "c");
         }
         setDiagnosticsToStandardError(true);
         QCOMPARE(reportSummary(store, QStringLiteral("p"), fileCount), expected);
-    }
-
-    void tabHeadings_data()
-    {
-        QTest::addColumn<QString>("tab");
-        for (const QString &tab : tabNames())
-            QTest::newRow(qPrintable(tab)) << tab;
-    }
-    // Every tab holds one block per check of the catalogue, in index order, behind
-    // the header (and, in tab ST0, the summary).
-    void tabHeadings()
-    {
-        QFETCH(QString, tab);
-        QVERIFY(!checksOfTab(tab).isEmpty());
-        results store;
-        const QString text = tabReport(store, tab, "H\n\n", "S\n\n", allBoxes(true));
-        QStringList headings;
-        const QRegularExpression heading(QStringLiteral("Check ([0-9A-Z.b]+): "));
-        for (auto it = heading.globalMatch(text); it.hasNext();)
-            headings.append(it.next().captured(1));
-        QStringList expected;
-        for (int index : checksOfTab(tab))
-            expected.append(QLatin1String(checkInfo(index).id));
-        QCOMPARE(headings, expected);
-        QVERIFY(text.startsWith(tab == "ST0" ? "H\n\nS\n\nCheck 0: " : "H\n\nCheck "));
     }
 
     void tabDetails()
@@ -254,7 +205,6 @@ private slots:
         QVERIFY(text.startsWith("Last checks were done at "));
         QCOMPARE(text.section('\n', 2),
                  reportSummary(store, "/some/dir", 2) + logReport(store, {}, {}, false));
-        QVERIFY(text.contains("Check 0: Found 1 item(s)\n\na problem\n"));
     }
 };
 
