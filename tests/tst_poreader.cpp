@@ -19,8 +19,6 @@ private slots:
     void initTestCase() { setUpTestCase(); }
     void unescape_data();
     void unescape();
-    void fixtureProblems_data();
-    void fixtureProblems();
     void problems_data();
     void problems();
     void contexts_data();
@@ -45,18 +43,15 @@ void PoReaderTest::unescape_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("quote") << R"(say \"hi\")"
-                           << R"(say "hi")";
-    QTest::newRow("line feed") << R"(a\nb)"
-                               << "a\nb";
-    QTest::newRow("tab stays") << R"(a\tb)"
-                               << R"(a\tb)";
-    QTest::newRow("double backslash stays") << R"(a\\b)"
-                                            << R"(a\\b)";
-    QTest::newRow("quote before line feed") << R"(\\"n)"
-                                            << "\\\"n";
-    QTest::newRow("backslash and line feed") << R"(a\\n)"
-                                             << "a\\\n";
+    const auto add = [](const char *name, const char *text, const char *expected) {
+        QTest::newRow(name) << QString(text) << QString(expected);
+    };
+    add("quote", R"(say \"hi\")", R"(say "hi")");
+    add("line feed", R"(a\nb)", "a\nb");
+    add("tab stays", R"(a\tb)", R"(a\tb)");
+    add("double backslash stays", R"(a\\b)", R"(a\\b)");
+    add("quote before line feed", R"(\\"n)", "\\\"n");
+    add("backslash and line feed", R"(a\\n)", "a\\\n");
 }
 
 void PoReaderTest::unescape()
@@ -66,114 +61,100 @@ void PoReaderTest::unescape()
     QCOMPARE(unescapePoString(text), expected);
 }
 
-void PoReaderTest::fixtureProblems_data()
+// The bytes of a fixture, read as a file named test.po.
+static QByteArray fixture(const char *name)
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("entries") << "entries.po" << QStringList{"Unknown flag 'python-format'. *"};
-    QTest::newRow("no Plural-Forms")
-            << "noplurals.po" << QStringList{"Wrong number of plurals (-1 != 2)."};
-    QTest::newRow("nplurals against language")
-            << "nplurals3.po"
-            << QStringList{"'nplurals' is 3 while 'maxNumerusTranslation' is 2. Looks like an "
-                           "incorrect .po file."};
-    QTest::newRow("no language")
-            << "nolanguage.po"
-            << QStringList{"Missing language in file " + dataPath("po/nolanguage.po")
-                                   + ". Set to '---KVN UNKNOWN---'.",
-                           "Some checks will fail, because the language in unknown in "
-                                   + dataPath("po/nolanguage.po") + "."};
-    QTest::newRow("Qt contexts") << "qtcontexts.po"
-                                 << QStringList{"! index>1 *", "locationInLinguist.isEmpty() *",
-                                                "locationInLinguist.isEmpty() *"};
-    QTest::newRow("crlf and byte order mark") << "crlfbom.po" << QStringList();
-    QTest::newRow("header only, no empty line") << "header.po" << QStringList();
-    QTest::newRow("invalid UTF-8")
-            << "invalidutf8.po"
-            << QStringList{"Invalid characters for the encoding UTF-8 found. They are replaced."};
-}
-
-void PoReaderTest::fixtureProblems()
-{
-    QFETCH(QString, file);
-    QFETCH(QStringList, expected);
-    results store;
-    QCOMPARE(readPoFile(true, dataPath("po/" + file), &store), QString());
-    QCOMPARE(problemSummaries(store), expected);
+    QFile file(dataPath(QStringLiteral("po/") + QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void PoReaderTest::problems_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected");
+    const QString path = m_dir.filePath("test.po");
+    QTest::newRow("entries") << fixture("entries.po")
+                             << QStringList {"Unknown flag 'python-format'. *"};
+    QTest::newRow("no Plural-Forms")
+        << fixture("noplurals.po") << QStringList {"Wrong number of plurals (-1 != 2)."};
+    QTest::newRow("nplurals against language")
+        << fixture("nplurals3.po")
+        << QStringList {"'nplurals' is 3 while 'maxNumerusTranslation' is 2. Looks like an "
+                        "incorrect .po file."};
+    QTest::newRow("no language")
+        << fixture("nolanguage.po")
+        << QStringList {"Missing language in file " + path + ". Set to '---KVN UNKNOWN---'.",
+                        "Some checks will fail, because the language in unknown in " + path + "."};
+    QTest::newRow("Qt contexts") << fixture("qtcontexts.po")
+                                 << QStringList {"! index>1 *", "locationInLinguist.isEmpty() *",
+                                                 "locationInLinguist.isEmpty() *"};
+    QTest::newRow("crlf and byte order mark") << fixture("crlfbom.po") << QStringList();
+    QTest::newRow("header only, no empty line") << fixture("header.po") << QStringList();
+    QTest::newRow("invalid UTF-8")
+        << fixture("invalidutf8.po")
+        << QStringList {"Invalid characters for the encoding UTF-8 found. They are replaced."};
     const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
     QTest::newRow("header fuzzy") << "#, fuzzy\n" + header
-                                  << QStringList{"Information: This .po file has not been "
-                                                 "translated earlier"};
+                                  << QStringList {"Information: This .po file has not been "
+                                                  "translated earlier"};
     QTest::newRow("header flag") << "#, c-format\n" + header
-                                 << QStringList{"#, is not supported yet *"};
+                                 << QStringList {"#, is not supported yet *"};
     QTest::newRow("header comment without space")
-            << "#comment\n" + header << QStringList{"Space after comment character # not found"};
-    QTest::newRow("header unknown line") << "junk\n" + header << QStringList{"'Unknown line *"};
+        << "#comment\n" + header << QStringList {"Space after comment character # not found"};
+    QTest::newRow("header unknown line") << "junk\n" + header << QStringList {"'Unknown line *"};
     QTest::newRow("header msgctxt")
-            << "msgctxt \"x\"\n" + header << QStringList{"'msgctxt' found *"};
-    QTest::newRow("unknown line") << header + "junk\n" << QStringList{"Unknown line. *"};
-    QTest::newRow("fuzzy and c-format") << header + "#, fuzzy, c-format\nmsgid \"a\"\nmsgstr \"\"\n"
-                                        << QStringList();
+        << "msgctxt \"x\"\n" + header << QStringList {"'msgctxt' found *"};
+    QTest::newRow("unknown line") << header + "junk\n" << QStringList {"Unknown line. *"};
     QTest::newRow("end quote") << header + "msgid \"a\nmsgstr \"b\"\n"
-                               << QStringList{"! line.back()==\"\"\" *",
-                                              "wholeCurrentString.isEmpty() *"};
+                               << QStringList {"! line.back()==\"\"\" *",
+                                               "wholeCurrentString.isEmpty() *"};
     QTest::newRow("start quote") << header + "msgid a\"\nmsgstr \"b\"\n"
-                                 << QStringList{"! line.at(0)==(\"\\\"\") *",
-                                                "wholeCurrentString.isEmpty() *"};
+                                 << QStringList {"! line.at(0)==(\"\\\"\") *",
+                                                 "wholeCurrentString.isEmpty() *"};
     QTest::newRow("context quotes")
-            << header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n"
-            << QStringList{"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
-                           "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
-                           "locationInLinguist.isEmpty() *"};
+        << header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n"
+        << QStringList {"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
+                        "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
+                        "locationInLinguist.isEmpty() *"};
     QTest::newRow("translation start quote") << header + "msgid \"a\"\nmsgstr b\"\n"
-                                             << QStringList{"! line.startsWith(\"\\\"\" *"};
+                                             << QStringList {"! line.startsWith(\"\\\"\" *"};
     QTest::newRow("index bracket")
-            << header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n"
-            << QStringList{"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."};
+        << header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n"
+        << QStringList {"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."};
     QTest::newRow("msgstr without msgid")
-            << header + "msgstr \"b\"\n"
-            << QStringList{"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
-                           "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
-                           "!wholeCurrentString.isEmpty() *"};
+        << header + "msgstr \"b\"\n"
+        << QStringList {"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
+                        "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
+                        "!wholeCurrentString.isEmpty() *"};
     QTest::newRow("nplurals not a number")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Plural-Forms: "
-                          "nplurals=x;\\n\"\n")
-            << QStringList{"'nplurals' is mot a number. *",
-                           "'nplurals' is 9 while 'maxNumerusTranslation' is 2. Looks like an "
-                           "incorrect .po file."};
+        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Plural-Forms: "
+                      "nplurals=x;\\n\"\n")
+        << QStringList {"'nplurals' is mot a number. *",
+                        "'nplurals' is 9 while 'maxNumerusTranslation' is 2. Looks like an "
+                        "incorrect .po file."};
     QTest::newRow("nplurals missing")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Plural-Forms: plural=0;\\n\"\n")
-            << QStringList{"'nplurals' not found *"};
+        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Plural-Forms: plural=0;\\n\"\n")
+        << QStringList {"'nplurals' not found *"};
     QTest::newRow("unknown language")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: xx\\n\"\n\"Plural-Forms: "
-                          "nplurals=2;\\n\"\n")
-            << QStringList{"Unknown rules for xx. Please contact Oskerbay.",
-                           "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not "
-                           "supported?"};
+        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: xx\\n\"\n\"Plural-Forms: "
+                      "nplurals=2;\\n\"\n")
+        << QStringList {"Unknown rules for xx. Please contact Oskerbay.",
+                        "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not "
+                        "supported?"};
     QTest::newRow("unknown charset")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                          "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
-            << QStringList{"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
+        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                      "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
+        << QStringList {"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
     QTest::newRow("two bytes per character")
         << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
                       "\"Content-Type: text/plain; charset=UTF-16\\n\"\n")
         << QStringList {"The charset UTF-16 is not supported. The file was read as UTF-8."};
     QTest::newRow("repeated language field")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
-                          "\"Language: it\\n\"\n\"Language: de\\n\"\n")
-            << QStringList{"Reading multible files with different languages. (fr != de). File "
-                                   + m_dir.filePath("test.po") + ".",
-                           "Languarges are too different. Some checks will fail."};
-    QTest::newRow("obsolete entry") << header
-                                               + "#~ msgid \"a\"\n#~ msgstr \"b\"\n\nmsgid \"c\"\n"
-                                                 "msgstr \"d\"\n"
-                                    << QStringList();
+        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
+                      "\"Language: it\\n\"\n\"Language: de\\n\"\n")
+        << QStringList {"Reading multible files with different languages. (fr != de). File "
+                            + m_dir.filePath("test.po") + ".",
+                        "Languarges are too different. Some checks will fail."};
 }
 
 void PoReaderTest::problems()
@@ -204,15 +185,15 @@ void PoReaderTest::contexts()
     results store;
     readPoFile(true, path, &store);
     QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("OK")),
-             QStringList{context.isEmpty() ? path : context});
+             QStringList {context.isEmpty() ? path : context});
 }
 
 void PoReaderTest::entries()
 {
     results store;
     readPoFile(true, dataPath(QStringLiteral("po/entries.po")), &store);
-    QCOMPARE((QList<int>{store.sourceCount, store.translationCount, store.unfinishedCount}),
-             (QList<int>{6, 4, 1}));
+    QCOMPARE((QList<int> {store.sourceCount, store.translationCount, store.unfinishedCount}),
+             (QList<int> {6, 4, 1}));
     // Continuation lines joined; only the quote and line feed escapes translated.
     QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\\t"));
     // A plural entry hands over msgstr[1] against msgid_plural only.
@@ -228,7 +209,7 @@ void PoReaderTest::entries()
     readPoFile(true, path, &store);
     QCOMPARE(store.findings(CheckS1_1).entries().size(), 1);
     QCOMPARE(store.findings(CheckS1_1).values(store.findings(CheckS1_1).entries().firstKey()),
-             (QStringList{"b.c:2", "a.c:1 a.c:9"}));
+             (QStringList {"b.c:2", "a.c:1 a.c:9"}));
 }
 
 void PoReaderTest::decoding()
@@ -236,15 +217,15 @@ void PoReaderTest::decoding()
     results store;
     readPoFile(true, dataPath(QStringLiteral("po/crlfbom.po")), &store);
     QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
-    QCOMPARE(store.translationTexts, (QSet<QString>{"eins", "zwei"}));
+    QCOMPARE(store.translationTexts, (QSet<QString> {"eins", "zwei"}));
 
     readPoFile(true, dataPath(QStringLiteral("po/latin1.po")), &store);
-    QCOMPARE(store.translationTexts, QSet<QString>{QStringLiteral("Schließen")});
+    QCOMPARE(store.translationTexts, QSet<QString> {QStringLiteral("Schließen")});
 
     readPoFile(true, dataPath(QStringLiteral("po/invalidutf8.po")), &store);
     QCOMPARE(store.items(Check_0).first().section('\n', 1),
              "Line 6 in " + dataPath(QStringLiteral("po/invalidutf8.po")));
-    QCOMPARE(store.translationTexts, (QSet<QString>{QStringLiteral("b\uFFFDse"), "gut"}));
+    QCOMPARE(store.translationTexts, (QSet<QString> {QStringLiteral("b\uFFFDse"), "gut"}));
 }
 
 void PoReaderTest::charsets_data()
@@ -290,12 +271,12 @@ void PoReaderTest::badInput_data()
     const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
     QTest::newRow("empty file") << QByteArray() << "The file is empty." << 0;
     QTest::newRow("binary junk")
-            << junk << "Invalid characters for the encoding UTF-8 found. They are replaced." << 0;
+        << junk << "Invalid characters for the encoding UTF-8 found. They are replaced." << 0;
     QTest::newRow("large single line")
-            << header + "msgid \"" + QByteArray(5 * 1024 * 1024, 'a') + "\"\nmsgstr \"b\"\n"
-            << QString() << 1;
+        << header + "msgid \"" + QByteArray(5 * 1024 * 1024, 'a') + "\"\nmsgstr \"b\"\n"
+        << QString() << 1;
     QTest::newRow("large line without quotes")
-            << header + QByteArray(5 * 1024 * 1024, 'a') << "Unknown line. *" << 0;
+        << header + QByteArray(5 * 1024 * 1024, 'a') << "Unknown line. *" << 0;
     const char nul[] = "msgid \"a\"\nmsgstr \"b\0c\"\n";
     QTest::newRow("NUL bytes") << header + QByteArray(nul, sizeof nul - 1)
                                << "NUL characters found. They are replaced." << 1;
@@ -335,8 +316,8 @@ void PoReaderTest::problemCap()
     readPoFile(true, path, &store);
     QCOMPARE(store.items(Check_0).size(), FileProblems::MaximumItems + 1);
     QCOMPARE(store.items(Check_0).last(), "Too many problems in " + path
-                                                  + ". Further problems of this file are not "
-                                                    "reported.");
+                                              + ". Further problems of this file are not "
+                                                "reported.");
 }
 
 QTEST_GUILESS_MAIN(PoReaderTest)

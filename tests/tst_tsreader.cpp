@@ -19,8 +19,6 @@ private slots:
     void cannotOpen();
     void problems_data();
     void problems();
-    void counters_data();
-    void counters();
     void numerusSources_data();
     void numerusSources();
     void numerusWarnings_data();
@@ -42,38 +40,44 @@ void TsReaderTest::cannotOpen()
     const QString path = dataPath(QStringLiteral("ts/missing.ts"));
     QCOMPARE(readTsFile(true, path, &store),
              QStringLiteral("Could not open file. It is not existing or in use.\n") + path);
-    QCOMPARE(store.items(Check_0), QStringList{QStringLiteral("earlier")});
+    QCOMPARE(store.items(Check_0), QStringList {QStringLiteral("earlier")});
 }
 
+// The problems of each fixture (the line of the first), and the counts of what
+// was read: sources, translations, unfinished, vanished.
 void TsReaderTest::problems_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("firstLine");
-    QTest::newRow("clean") << "clean.ts" << QStringList() << 0;
-    QTest::newRow("crlf and byte order mark") << "crlfbom.ts" << QStringList() << 0;
-    QTest::newRow("messages") << "messages.ts"
-                              << QStringList{"Missing or invalid 'line' attribute. *",
-                                             "Missing or invalid 'line' attribute. *",
-                                             "Second 'source' found. *",
-                                             "Second 'translation' found. *",
-                                             "Unknown tag userdata. *",
-                                             "There are length variants in this file. Import not "
-                                             "complete, since this feature is not included yet. *"}
-                              << 10;
+    QTest::addColumn<QList<int>>("counts");
+    const QStringList error {"Error while reading the file. *"};
+    const QString line = "Missing or invalid 'line' attribute. *";
+    QTest::newRow("crlfbom.ts") << "crlfbom.ts" << QStringList() << 0 << QList<int> {1, 1, 0, 0};
+    QTest::newRow("messages.ts")
+        << "messages.ts"
+        << QStringList {line,
+                        line,
+                        "Second 'source' found. *",
+                        "Second 'translation' found. *",
+                        "Unknown tag userdata. *",
+                        "There are length variants in this file. Import not complete, since this "
+                        "feature is not included yet. *"}
+        << 10 << QList<int> {10, 8, 1, 1};
     QTest::newRow("child in a text element")
-            << "malformed.ts" << QStringList{"Error while reading the file. *"} << 10;
-    QTest::newRow("truncated") << "truncated.ts" << QStringList{"Error while reading the file. *"}
-                               << 11;
-    QTest::newRow("nested TS") << "nested.ts" << QStringList{"Second 'TS' found. *"} << 3;
+        << "malformed.ts" << error << 10 << QList<int> {1, 1, 0, 0};
+    QTest::newRow("truncated") << "truncated.ts" << error << 11 << QList<int> {};
+    QTest::newRow("nested TS") << "nested.ts" << QStringList {"Second 'TS' found. *"} << 3
+                               << QList<int> {2, 2, 0, 0};
     QTest::newRow("context without TS")
-            << "nots.ts"
-            << QStringList{"Missing language in file " + dataPath("ts/nots.ts")
-                                   + ". Set to '---KVN UNKNOWN---'.",
-                           "Some checks will fail, because the language in unknown in "
-                                   + dataPath("ts/nots.ts") + "."}
-            << -1;
-    QTest::newRow("numerus") << "numerus.ts" << QStringList{"Unknown tag lengthvariant. *"} << 52;
+        << "nots.ts"
+        << QStringList {"Missing language in file " + dataPath("ts/nots.ts")
+                            + ". Set to '---KVN UNKNOWN---'.",
+                        "Some checks will fail, because the language in unknown in "
+                            + dataPath("ts/nots.ts") + "."}
+        << -1 << QList<int> {};
+    QTest::newRow("numerus") << "numerus.ts" << QStringList {"Unknown tag lengthvariant. *"} << 52
+                             << QList<int> {9, 10, 0, 2};
 }
 
 void TsReaderTest::problems()
@@ -81,34 +85,17 @@ void TsReaderTest::problems()
     QFETCH(QString, file);
     QFETCH(QStringList, expected);
     QFETCH(int, firstLine);
+    QFETCH(QList<int>, counts);
     results store;
     QCOMPARE(readTsFile(true, dataPath("ts/" + file), &store), QString());
     QCOMPARE(problemSummaries(store), expected);
     if (firstLine > 0)
         QCOMPARE(store.items(Check_0).first().section('\n', 1, 1),
                  QStringLiteral("Line %1 in %2").arg(firstLine).arg(dataPath("ts/" + file)));
-}
-
-void TsReaderTest::counters_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QList<int>>("counts"); // sources, translations, unfinished, vanished
-    QTest::newRow("messages") << "messages.ts" << QList<int>{10, 8, 1, 1};
-    QTest::newRow("numerus forms") << "numerus.ts" << QList<int>{9, 10, 0, 2};
-    QTest::newRow("malformed keeps what was read") << "malformed.ts" << QList<int>{1, 1, 0, 0};
-    QTest::newRow("nested TS") << "nested.ts" << QList<int>{2, 2, 0, 0};
-    QTest::newRow("crlf and byte order mark") << "crlfbom.ts" << QList<int>{1, 1, 0, 0};
-}
-
-void TsReaderTest::counters()
-{
-    QFETCH(QString, file);
-    QFETCH(QList<int>, counts);
-    results store;
-    readTsFile(true, dataPath("ts/" + file), &store);
-    QCOMPARE((QList<int>{store.sourceCount, store.translationCount, store.unfinishedCount,
-                         store.vanishedCount}),
-             counts);
+    if (!counts.isEmpty())
+        QCOMPARE((QList<int> {store.sourceCount, store.translationCount, store.unfinishedCount,
+                              store.vanishedCount}),
+                 counts);
 }
 
 void TsReaderTest::numerusSources_data()
@@ -145,22 +132,22 @@ void TsReaderTest::numerusWarnings_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QStringList>("values");
     QTest::newRow("S0 once per form and location")
-            << int(CheckS0) << noSource + "\nDeleted (some) items"
-            << QStringList{"files.cpp   Line: 2", "files.cpp   Line: 2"};
+        << int(CheckS0) << noSource + "\nDeleted (some) items"
+        << QStringList {"files.cpp   Line: 2", "files.cpp   Line: 2"};
     QTest::newRow("S0 braces")
-            << int(CheckS0)
-            << "Location of the numerus in the source unclear, since there is not exact one "
-               "opening brace. Line 50\nLocation of the numerus in the source unclear, since "
-               "there is not exact one closing brace. Line 50\n\n%n (a) (b)"
-            << QStringList{"files.cpp   Line: 6"};
+        << int(CheckS0)
+        << "Location of the numerus in the source unclear, since there is not exact one "
+           "opening brace. Line 50\nLocation of the numerus in the source unclear, since "
+           "there is not exact one closing brace. Line 50\n\n%n (a) (b)"
+        << QStringList {"files.cpp   Line: 6"};
     QTest::newRow("T0 first missing form")
-            << int(CheckT0) << noTranslation + "\n%n items\ny" << QStringList{"Numerus"};
+        << int(CheckT0) << noTranslation + "\n%n items\ny" << QStringList {"Numerus"};
     QTest::newRow("T0 grows over the forms")
-            << int(CheckT0) << noTranslation + noTranslation + "\n%n items\nz"
-            << QStringList{"Numerus"};
+        << int(CheckT0) << noTranslation + noTranslation + "\n%n items\nz"
+        << QStringList {"Numerus"};
     QTest::newRow("T0 later form with %n carries it")
-            << int(CheckT0) << noTranslation + "\nDeleted (some) items\nmany %n"
-            << QStringList{"Numerus"};
+        << int(CheckT0) << noTranslation + "\nDeleted (some) items\nmany %n"
+        << QStringList {"Numerus"};
 }
 
 void TsReaderTest::numerusWarnings()
@@ -180,12 +167,12 @@ void TsReaderTest::messageParts()
     const QString emptySource = store.findings(CheckS1_1).entries().firstKey();
     // Duplicate locations once, a signed line number, newest first.
     QCOMPARE(store.findings(CheckS1_1).values(emptySource),
-             (QStringList{"b.cpp   Line: 2", "a.cpp   Line: 1"}));
+             (QStringList {"b.cpp   Line: 2", "a.cpp   Line: 1"}));
     QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("empty translation")),
-             QStringList{"Second"});
+             QStringList {"Second"});
     QCOMPARE(store.findings(CheckT0).values("Numerus in the translation found, even the message "
                                             "is not a numerus.\n\n%n things\n%n Dinge"),
-             QStringList{"Dialog"});
+             QStringList {"Dialog"});
     const QSet<QString> &texts = store.translationTexts;
     QVERIFY(texts.contains("erste Variante") && !texts.contains("zweite Variante"));
     QVERIFY(texts.contains("noch eine Variante") && texts.contains("alter Typ"));
@@ -200,7 +187,7 @@ void TsReaderTest::badInput_data()
     QTest::addColumn<int>("sources");
     const QByteArray head = "<TS language=\"de\"><context><name>c</name>";
     const QByteArray tail = "</context></TS>";
-    const QStringList error{"Error while reading the file. *"};
+    const QStringList error {"Error while reading the file. *"};
     QByteArray junk(64 * 1024, '\0');
     QRandomGenerator random(5);
     for (char &byte : junk)
@@ -209,12 +196,12 @@ void TsReaderTest::badInput_data()
     QTest::newRow("binary junk") << junk << error << 0;
     QTest::newRow("invalid UTF-8") << head + "<message><source>b\xff\xfe</source>" << error << 0;
     QTest::newRow("large single line")
-            << head + "<message><source>" + QByteArray(5 * 1024 * 1024, 'a')
-                       + "</source><translation>b</translation></message>" + tail
-            << QStringList() << 1;
+        << head + "<message><source>" + QByteArray(5 * 1024 * 1024, 'a')
+               + "</source><translation>b</translation></message>" + tail
+        << QStringList() << 1;
     QTest::newRow("deep nesting") << head + QByteArray("<a>").repeated(100000)
-                                             + QByteArray("</a>").repeated(100000) + tail
-                                  << QStringList{"Unknown tag a. *"} << 0;
+                                         + QByteArray("</a>").repeated(100000) + tail
+                                  << QStringList {"Unknown tag a. *"} << 0;
     QByteArray bomb = "<!DOCTYPE TS [<!ENTITY a \"aaaaaaaaaaaaaaaa\">";
     for (char level = 'b'; level <= 'j'; ++level)
         bomb += QByteArray("<!ENTITY ") + level + " \""
