@@ -31,11 +31,8 @@ private slots:
         add("control list", "a\tb", "ab", CheckST2_1,
             {"Different control keys included in source and translation:"});
         add("control kinds", "a\tb\rc", "a\rb\tc", CheckST2_1, {});
-        add("blank first", " a", "a", CheckST3_2, {""});
         add("marker skipped", "&Open", "\u00D6ffnen", CheckST3_4, {});
         add("ellipsis overlapping", "Wait....", "Warte...", CheckST7_1, {""});
-        add("counted character", "a+b", "ab", CheckST7_2,
-            {"Counting character +. It is 1 times in the source but 0 times in the translation."});
         // The number cascade: a later check only when the earlier ones found nothing.
         add("8.1 both sides", "3 and 5", "3 und 4", CheckST8_1, {missingS + "4 ", missingT + "5 "});
         add("8.1 stops 8.3", "3 and 5", "3 und", CheckST8_3, {});
@@ -43,21 +40,16 @@ private slots:
         add("8.2 stops 8.4", "3 of 3", "3 von", CheckST8_4, {});
         add("8.3 runs", "05", "5", CheckST8_3, {missingS + "5 ", missingT + "05 "});
         add("8.4 run count", "v1.0.0", "v1.0.0.0", CheckST8_4, {count.arg("number 0", "2", "3")});
-        add("argument missing", "%1 and %2", "%2", CheckST9_2, {""});
         add("arguments adjacent", "%1%2", "%2%1", CheckST9_2, {});
         add("argument repeated", "%1 %2", "%1 %1 %2", CheckST9_2, {});
         add("argument repeated, counted", "%1 %2", "%1 %1 %2", CheckST9_2, {""},
             {"checkST9_2_1CheckBox"});
         add("accelerator after argument", "%1&File", "&Datei %1", CheckST9_1, {});
-        add("first argument not 1", "%2 files", "Dateien", CheckST9_3, {""});
         // E-mails, URIs and tags as the scanners collect them, counted in both texts
-        add("email count", "a@b.de or a@b.de", "a@b.de", CheckST20_1,
-            {count.arg("email a@b.de", "2", "1") + "."});
         add("uri trimmed", "see (www.x.org).", "siehe", CheckST20_2,
             {count.arg("URI www.x.org", "1", "0") + "."});
         add("uri untrimmed", "see (www.x.org).", "siehe", CheckST20_2,
             {count.arg("URI (www.x.org).", "1", "0") + "."}, {"checkST20_2_6CheckBox"});
-        add("tag count", "<b>x</b>", "<b>x", CheckST21_1, {count.arg("tag </b>", "1", "0") + "."});
     }
     void findings()
     {
@@ -86,13 +78,11 @@ private slots:
         QTest::addColumn<QString>("ratio");
 
         // Defaults: below 20 characters 0.5 to 2.5 (set below), from 20 on 0.6 to 2.
-        QTest::newRow("short, too long") << 10 << 30 << int(CheckST1_1) << "3";
         QTest::newRow("short, at high limit") << 10 << 25 << -1 << "";
         QTest::newRow("short, too short") << 10 << 4 << int(CheckST1_1) << "0.4";
         QTest::newRow("19, between limits") << 19 << 41 << -1 << "";
         QTest::newRow("20, at high limit") << 20 << 40 << -1 << "";
         QTest::newRow("20, beyond high limit") << 20 << 41 << int(CheckST1_2) << "2.05";
-        QTest::newRow("long, too short") << 50 << 29 << int(CheckST1_2) << "0.58";
     }
     void lengthRatio()
     {

@@ -1,9 +1,9 @@
 // The shortcuts the checks take over every character: they must answer exactly
 // as the Qt calls they replace.
 
+#include "checks/occurrences.h"
 #include "checks/textutil.h"
 #include "enginefixture.h"
-#include "store/charactertables.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -19,7 +19,8 @@ private slots:
     void categoryOfEveryCodeUnit();
     void sortByCodeUnits_data();
     void sortByCodeUnits();
-    void characterTables();
+    void occurrences_data();
+    void occurrences();
     void consistencyIgnoringCase_data();
     void consistencyIgnoringCase();
 };
@@ -66,25 +67,6 @@ void TestTextUtil::sortByCodeUnits()
     QCOMPARE(texts, expected);
 }
 
-void TestTextUtil::characterTables()
-{
-    CharacterSet set;
-    QVERIFY(set.isEmpty());
-    set.insert(QChar(0xFFFF));
-    set.insert(QChar(0xFFFF));
-    set.insert(QChar(0));
-    QCOMPARE(set.size(), 2);
-    QVERIFY(set.contains(QChar(0xFFFF)) && set.contains(QChar(0)) && !set.contains(QChar(1)));
-
-    CharacterMap map;
-    map.insert(QLatin1Char('('), QLatin1Char(')'));
-    map.insert(QLatin1Char('('), QLatin1Char(']'));
-    QCOMPARE(map.size(), 1);
-    QCOMPARE(map.value(QLatin1Char('(')), QLatin1Char(']'));
-    QCOMPARE(map.value(QLatin1Char('['), QLatin1Char('x')), QLatin1Char('x'));
-    QVERIFY(!map.contains(QLatin1Char(')')));
-}
-
 // ST10 compares a repeated source's translations ignoring case unless told
 // otherwise; an ASCII prefix is decided without QString::toLower.
 void TestTextUtil::consistencyIgnoringCase_data()
@@ -92,20 +74,18 @@ void TestTextUtil::consistencyIgnoringCase_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("differ");
-    QTest::newRow("ASCII case") << "Open File"
-                                << "open FILE" << false;
-    QTest::newRow("ASCII letter") << "Open file"
-                                  << "Open fila" << true;
-    QTest::newRow("longer") << "Open"
-                            << "Opens" << true;
-    QTest::newRow("shorter") << "Opens"
-                             << "Open" << true;
-    QTest::newRow("non-ASCII case") << u"\u00D6FFNEN"_s << u"\u00F6ffnen"_s << false;
-    QTest::newRow("non-ASCII after ASCII") << u"Datei \u00D6"_s << u"datei \u00F6"_s << false;
-    QTest::newRow("non-ASCII letter") << u"Datei \u00D6"_s << u"datei \u00E4"_s << true;
+    const auto add = [](const char *name, const QString &first, const QString &second,
+                        bool differ) { QTest::newRow(name) << first << second << differ; };
+    add("ASCII case", "Open File", "open FILE", false);
+    add("ASCII letter", "Open file", "Open fila", true);
+    add("longer", "Open", "Opens", true);
+    add("shorter", "Opens", "Open", true);
+    add("non-ASCII case", u"\u00D6FFNEN"_s, u"\u00F6ffnen"_s, false);
+    add("non-ASCII after ASCII", u"Datei \u00D6"_s, u"datei \u00F6"_s, false);
+    add("non-ASCII letter", u"Datei \u00D6"_s, u"datei \u00E4"_s, true);
     // U+0130 lower-cases to two code units, "i" and U+0307.
-    QTest::newRow("lower-cased longer") << u"\u0130"_s << u"i\u0307"_s << false;
-    QTest::newRow("dotted and plain i") << u"\u0130"_s << "i" << true;
+    add("lower-cased longer", u"\u0130"_s, u"i\u0307"_s, false);
+    add("dotted and plain i", u"\u0130"_s, "i", true);
 }
 
 void TestTextUtil::consistencyIgnoringCase()
@@ -118,6 +98,46 @@ void TestTextUtil::consistencyIgnoringCase()
     engine.check(QStringLiteral("Open"), first);
     engine.check(QStringLiteral("Open"), second);
     QCOMPARE(!engine.store.findings(CheckST10_1).isEmpty(), differ);
+}
+
+// Counting many patterns at once gives what QString::count gives for each.
+void TestTextUtil::occurrences_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("patterns");
+    QTest::newRow("overlapping") << "aaaa" << QStringList {"a", "aa", "aaa", "aaaaa"};
+    QTest::newRow("suffixes of one another")
+        << "she sells sea shells" << QStringList {"he", "she", "s", "hers", "ells", "l"};
+    QTest::newRow("tags") << "<b><a href='x'>x</a></b><b>"
+                          << QStringList {"<b>", "</b>", "<a href='x'>"};
+    QTest::newRow("not in the text") << "abc" << QStringList {"abd", "x", "cab"};
+    QTest::newRow("empty pattern and text") << "" << QStringList {"a", ""};
+    QTest::newRow("beyond Latin-1") << u"😀ab😀"_qs << QStringList {u"😀"_qs, u"b😀"_qs, "a"};
+    // Random texts over a small alphabet meet every case of the fail links.
+    QRandomGenerator random(11);
+    for (int row = 0; row < 20; ++row) {
+        const auto randomText = [&random](int length) {
+            QString text;
+            for (int i = 0; i < length; ++i)
+                text += QChar(u'a' + random.bounded(3));
+            return text;
+        };
+        QStringList patterns;
+        for (int i = 0; i < 30; ++i)
+            patterns.append(randomText(1 + random.bounded(6)));
+        patterns.removeDuplicates();
+        QTest::addRow("random %d", row) << randomText(300) << patterns;
+    }
+}
+
+void TestTextUtil::occurrences()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, patterns);
+    QList<qsizetype> expected;
+    for (const QString &pattern : patterns)
+        expected.append(text.count(pattern));
+    QCOMPARE(OccurrenceCounter(patterns).count(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTextUtil)
