@@ -4,6 +4,7 @@
 #include "store/results.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -37,6 +38,16 @@ inline QString writeFile(const QString &path, const QByteArray &bytes)
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
+}
+
+// 64 KiB of random bytes.
+inline QByteArray randomBytes(quint32 seed)
+{
+    QByteArray bytes(64 * 1024, '\0');
+    QRandomGenerator random(seed);
+    for (char &byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
 }
 
 // The readers log every problem; the tests look at the store instead.

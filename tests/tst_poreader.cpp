@@ -5,61 +5,10 @@
 #include "store/readers.h"
 #include "store/results.h"
 
-#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QtTest>
 
 using namespace readertest;
-
-class PoReaderTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { setUpTestCase(); }
-    void unescape_data();
-    void unescape();
-    void problems_data();
-    void problems();
-    void contexts_data();
-    void contexts();
-    void entries();
-    void decoding();
-    void charsets_data();
-    void charsets();
-    void badInput_data();
-    void badInput();
-    void problemCap();
-
-private:
-    QString write(const QByteArray &bytes)
-    {
-        return writeFile(m_dir.filePath(QStringLiteral("test.po")), bytes);
-    }
-    QTemporaryDir m_dir;
-};
-
-void PoReaderTest::unescape_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    const auto add = [](const char *name, const char *text, const char *expected) {
-        QTest::newRow(name) << QString(text) << QString(expected);
-    };
-    add("quote", R"(say \"hi\")", R"(say "hi")");
-    add("line feed", R"(a\nb)", "a\nb");
-    add("tab stays", R"(a\tb)", R"(a\tb)");
-    add("double backslash stays", R"(a\\b)", R"(a\\b)");
-    add("quote before line feed", R"(\\"n)", "\\\"n");
-    add("backslash and line feed", R"(a\\n)", "a\\\n");
-}
-
-void PoReaderTest::unescape()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(unescapePoString(text), expected);
-}
 
 // The bytes of a fixture, read as a file named test.po.
 static QByteArray fixture(const char *name)
@@ -68,257 +17,278 @@ static QByteArray fixture(const char *name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void PoReaderTest::problems_data()
+class PoReaderTest : public QObject
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("expected");
-    const QString path = m_dir.filePath("test.po");
-    QTest::newRow("entries") << fixture("entries.po")
-                             << QStringList {"Unknown flag 'python-format'. *"};
-    QTest::newRow("no Plural-Forms")
-        << fixture("noplurals.po") << QStringList {"Wrong number of plurals (-1 != 2)."};
-    QTest::newRow("nplurals against language")
-        << fixture("nplurals3.po")
-        << QStringList {"'nplurals' is 3 while 'maxNumerusTranslation' is 2. Looks like an "
-                        "incorrect .po file."};
-    QTest::newRow("no language")
-        << fixture("nolanguage.po")
-        << QStringList {"Missing language in file " + path + ". Set to '---KVN UNKNOWN---'.",
-                        "Some checks will fail, because the language in unknown in " + path + "."};
-    QTest::newRow("Qt contexts") << fixture("qtcontexts.po")
-                                 << QStringList {"! index>1 *", "locationInLinguist.isEmpty() *",
-                                                 "locationInLinguist.isEmpty() *"};
-    QTest::newRow("crlf and byte order mark") << fixture("crlfbom.po") << QStringList();
-    QTest::newRow("header only, no empty line") << fixture("header.po") << QStringList();
-    QTest::newRow("invalid UTF-8")
-        << fixture("invalidutf8.po")
-        << QStringList {"Invalid characters for the encoding UTF-8 found. They are replaced."};
-    const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
-    QTest::newRow("header fuzzy") << "#, fuzzy\n" + header
-                                  << QStringList {"Information: This .po file has not been "
-                                                  "translated earlier"};
-    QTest::newRow("header flag") << "#, c-format\n" + header
-                                 << QStringList {"#, is not supported yet *"};
-    QTest::newRow("header comment without space")
-        << "#comment\n" + header << QStringList {"Space after comment character # not found"};
-    QTest::newRow("header unknown line") << "junk\n" + header << QStringList {"'Unknown line *"};
-    QTest::newRow("header msgctxt")
-        << "msgctxt \"x\"\n" + header << QStringList {"'msgctxt' found *"};
-    QTest::newRow("unknown line") << header + "junk\n" << QStringList {"Unknown line. *"};
-    QTest::newRow("end quote") << header + "msgid \"a\nmsgstr \"b\"\n"
-                               << QStringList {"! line.back()==\"\"\" *",
-                                               "wholeCurrentString.isEmpty() *"};
-    QTest::newRow("start quote") << header + "msgid a\"\nmsgstr \"b\"\n"
-                                 << QStringList {"! line.at(0)==(\"\\\"\") *",
-                                                 "wholeCurrentString.isEmpty() *"};
-    QTest::newRow("context quotes")
-        << header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n"
-        << QStringList {"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
-                        "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
-                        "locationInLinguist.isEmpty() *"};
-    QTest::newRow("translation start quote") << header + "msgid \"a\"\nmsgstr b\"\n"
-                                             << QStringList {"! line.startsWith(\"\\\"\" *"};
-    QTest::newRow("index bracket")
-        << header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n"
-        << QStringList {"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."};
-    QTest::newRow("msgstr without msgid")
-        << header + "msgstr \"b\"\n"
-        << QStringList {"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
-                        "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
-                        "!wholeCurrentString.isEmpty() *"};
-    QTest::newRow("nplurals not a number")
-        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Plural-Forms: "
-                      "nplurals=x;\\n\"\n")
-        << QStringList {"'nplurals' is mot a number. *",
-                        "'nplurals' is 9 while 'maxNumerusTranslation' is 2. Looks like an "
-                        "incorrect .po file."};
-    QTest::newRow("nplurals missing")
-        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Plural-Forms: plural=0;\\n\"\n")
-        << QStringList {"'nplurals' not found *"};
-    QTest::newRow("unknown language")
-        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: xx\\n\"\n\"Plural-Forms: "
-                      "nplurals=2;\\n\"\n")
-        << QStringList {"Unknown rules for xx. Please contact Oskerbay.",
-                        "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not "
-                        "supported?"};
-    QTest::newRow("unknown charset")
-        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                      "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
-        << QStringList {"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
-    QTest::newRow("two bytes per character")
-        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                      "\"Content-Type: text/plain; charset=UTF-16\\n\"\n")
-        << QStringList {"The charset UTF-16 is not supported. The file was read as UTF-8."};
-    QTest::newRow("repeated language field")
-        << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
-                      "\"Language: it\\n\"\n\"Language: de\\n\"\n")
-        << QStringList {"Reading multible files with different languages. (fr != de). File "
-                            + m_dir.filePath("test.po") + ".",
-                        "Languarges are too different. Some checks will fail."};
-}
+    Q_OBJECT
 
-void PoReaderTest::problems()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, expected);
-    results store;
-    readPoFile(true, write(bytes), &store);
-    QCOMPARE(problemSummaries(store), expected);
-}
+private slots:
+    void initTestCase() { setUpTestCase(); }
+    void unescape_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const auto add = [](const char *name, const char *text, const char *expected) {
+            QTest::newRow(name) << QString(text) << QString(expected);
+        };
+        add("quote", "say \\\"hi\\\"", "say \"hi\"");
+        add("line feed", "a\\nb", "a\nb");
+        add("tab stays", "a\\tb", "a\\tb");
+        add("double backslash stays", "a\\\\b", "a\\\\b");
+        add("quote before line feed", "\\\\\"n", "\\\"n");
+        add("backslash and line feed", "a\\\\n", "a\\\n");
+    }
+    void unescape()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(unescapePoString(text), expected);
+    }
 
-void PoReaderTest::contexts_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("context");
-    const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n";
-    const QByteArray entry = "msgctxt \"Dialog|OK button\"\nmsgid \"OK\"\nmsgstr \"\"\n";
-    QTest::newRow("no msgctxt: the path") << header + "\nmsgid \"OK\"\nmsgstr \"\"\n" << QString();
-    QTest::newRow("whole msgctxt") << header + "\n" + entry << "Dialog|OK button";
-    QTest::newRow("X-Qt-Contexts") << header + "\"X-Qt-Contexts: true\\n\"\n\n" + entry << "Dialog";
-}
+    void problems_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("entries") << fixture("entries.po")
+                                 << QStringList {"Unknown flag 'python-format'. *"};
+        QTest::newRow("no Plural-Forms")
+            << fixture("noplurals.po") << QStringList {"Wrong number of plurals (-1 != 2)."};
+        QTest::newRow("nplurals against language")
+            << fixture("nplurals3.po")
+            << QStringList {"'nplurals' is 3 while 'maxNumerusTranslation' is 2. Looks like an "
+                            "incorrect .po file."};
+        QTest::newRow("Qt contexts")
+            << fixture("qtcontexts.po")
+            << QStringList {"! index>1 *", "locationInLinguist.isEmpty() *",
+                            "locationInLinguist.isEmpty() *"};
+        QTest::newRow("crlf and byte order mark") << fixture("crlfbom.po") << QStringList();
+        QTest::newRow("header only, no empty line") << fixture("header.po") << QStringList();
+        QTest::newRow("invalid UTF-8")
+            << fixture("invalidutf8.po")
+            << QStringList {"Invalid characters for the encoding UTF-8 found. They are replaced."};
+        const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
+        QTest::newRow("header fuzzy") << "#, fuzzy\n" + header
+                                      << QStringList {"Information: This .po file has not been "
+                                                      "translated earlier"};
+        QTest::newRow("header flag")
+            << "#, c-format\n" + header << QStringList {"#, is not supported yet *"};
+        QTest::newRow("header comment without space")
+            << "#comment\n" + header << QStringList {"Space after comment character # not found"};
+        QTest::newRow("header unknown line")
+            << "junk\n" + header << QStringList {"'Unknown line *"};
+        QTest::newRow("header msgctxt")
+            << "msgctxt \"x\"\n" + header << QStringList {"'msgctxt' found *"};
+        QTest::newRow("unknown line") << header + "junk\n" << QStringList {"Unknown line. *"};
+        QTest::newRow("end quote")
+            << header + "msgid \"a\nmsgstr \"b\"\n"
+            << QStringList {"! line.back()==\"\"\" *", "wholeCurrentString.isEmpty() *"};
+        QTest::newRow("start quote")
+            << header + "msgid a\"\nmsgstr \"b\"\n"
+            << QStringList {"! line.at(0)==(\"\\\"\") *", "wholeCurrentString.isEmpty() *"};
+        QTest::newRow("context quotes")
+            << header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n"
+            << QStringList {"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
+                            "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
+                            "locationInLinguist.isEmpty() *"};
+        QTest::newRow("translation start quote") << header + "msgid \"a\"\nmsgstr b\"\n"
+                                                 << QStringList {"! line.startsWith(\"\\\"\" *"};
+        QTest::newRow("index bracket")
+            << header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n"
+            << QStringList {"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."};
+        QTest::newRow("msgstr without msgid")
+            << header + "msgstr \"b\"\n"
+            << QStringList {"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
+                            "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
+                            "!wholeCurrentString.isEmpty() *"};
+        QTest::newRow("nplurals not a number")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Plural-Forms: "
+                          "nplurals=x;\\n\"\n")
+            << QStringList {"'nplurals' is mot a number. *",
+                            "'nplurals' is 9 while 'maxNumerusTranslation' is 2. Looks like an "
+                            "incorrect .po file."};
+        QTest::newRow("nplurals missing")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Plural-Forms: plural=0;\\n\"\n")
+            << QStringList {"'nplurals' not found *"};
+        QTest::newRow("unknown language")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: xx\\n\"\n\"Plural-Forms: "
+                          "nplurals=2;\\n\"\n")
+            << QStringList {"Unknown rules for xx. Please contact Oskerbay.",
+                            "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not "
+                            "supported?"};
+        QTest::newRow("unknown charset")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                          "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
+            << QStringList {"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
+        QTest::newRow("two bytes per character")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                          "\"Content-Type: text/plain; charset=UTF-16\\n\"\n")
+            << QStringList {"The charset UTF-16 is not supported. The file was read as UTF-8."};
+        QTest::newRow("repeated language field")
+            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
+                          "\"Language: it\\n\"\n\"Language: de\\n\"\n")
+            << QStringList {"Reading multible files with different languages. (fr != de). File "
+                                + m_dir.filePath("test.po") + ".",
+                            "Languarges are too different. Some checks will fail."};
+    }
+    void problems()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        results store;
+        readPoFile(true, write(bytes), &store);
+        QCOMPARE(problemSummaries(store), expected);
+    }
 
-void PoReaderTest::contexts()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, context);
-    const QString path = write(bytes);
-    results store;
-    readPoFile(true, path, &store);
-    QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("OK")),
-             QStringList {context.isEmpty() ? path : context});
-}
+    void contexts_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("context");
+        const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n";
+        const QByteArray entry = "msgctxt \"Dialog|OK button\"\nmsgid \"OK\"\nmsgstr \"\"\n";
+        QTest::newRow("no msgctxt: the path") << header + "\nmsgid \"OK\"\nmsgstr \"\"\n"
+                                              << QString();
+        QTest::newRow("whole msgctxt") << header + "\n" + entry << "Dialog|OK button";
+        QTest::newRow("X-Qt-Contexts")
+            << header + "\"X-Qt-Contexts: true\\n\"\n\n" + entry << "Dialog";
+    }
+    void contexts()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, context);
+        const QString path = write(bytes);
+        results store;
+        readPoFile(true, path, &store);
+        QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("OK")),
+                 QStringList {context.isEmpty() ? path : context});
+    }
 
-void PoReaderTest::entries()
-{
-    results store;
-    readPoFile(true, dataPath(QStringLiteral("po/entries.po")), &store);
-    QCOMPARE((QList<int> {store.sourceCount, store.translationCount, store.unfinishedCount}),
-             (QList<int> {6, 4, 1}));
-    // Continuation lines joined; only the quote and line feed escapes translated.
-    QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\\t"));
-    // A plural entry hands over msgstr[1] against msgid_plural only.
-    QVERIFY(store.sourceTexts.contains("%d files") && !store.sourceTexts.contains("%d file"));
-    QVERIFY(store.translationTexts.contains("%d Dateien")
-            && !store.translationTexts.contains("%d Datei"));
-    QVERIFY(!store.sourceTexts.contains("obsolete"));
-    QVERIFY(store.sourceTexts.contains("last")); // no empty line behind it
+    void entries()
+    {
+        results store;
+        readPoFile(true, dataPath(QStringLiteral("po/entries.po")), &store);
+        QCOMPARE((QList<int> {store.sourceCount, store.translationCount, store.unfinishedCount}),
+                 (QList<int> {6, 4, 1}));
+        // Continuation lines joined; only the quote and line feed escapes translated.
+        QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\\t"));
+        // A plural entry hands over msgstr[1] against msgid_plural only.
+        QVERIFY(store.sourceTexts.contains("%d files") && !store.sourceTexts.contains("%d file"));
+        QVERIFY(store.translationTexts.contains("%d Dateien")
+                && !store.translationTexts.contains("%d Datei"));
+        QVERIFY(!store.sourceTexts.contains("obsolete"));
+        QVERIFY(store.sourceTexts.contains("last")); // no empty line behind it
+    }
 
-    // Locations: one text per "#:" line, newest first.
-    const QString path = write("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n#: a.c:1 a.c:9\n"
-                               "#:   b.c:2\nmsgid \"\"\nmsgstr \"x\"\n");
-    readPoFile(true, path, &store);
-    QCOMPARE(store.findings(CheckS1_1).entries().size(), 1);
-    QCOMPARE(store.findings(CheckS1_1).values(store.findings(CheckS1_1).entries().firstKey()),
-             (QStringList {"b.c:2", "a.c:1 a.c:9"}));
-}
+    void decoding()
+    {
+        results store;
+        readPoFile(true, dataPath(QStringLiteral("po/crlfbom.po")), &store);
+        QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
+        QCOMPARE(store.translationTexts, (QSet<QString> {"eins", "zwei"}));
 
-void PoReaderTest::decoding()
-{
-    results store;
-    readPoFile(true, dataPath(QStringLiteral("po/crlfbom.po")), &store);
-    QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
-    QCOMPARE(store.translationTexts, (QSet<QString> {"eins", "zwei"}));
+        readPoFile(true, dataPath(QStringLiteral("po/latin1.po")), &store);
+        QCOMPARE(store.translationTexts, QSet<QString> {QStringLiteral("Schließen")});
 
-    readPoFile(true, dataPath(QStringLiteral("po/latin1.po")), &store);
-    QCOMPARE(store.translationTexts, QSet<QString> {QStringLiteral("Schließen")});
+        readPoFile(true, dataPath(QStringLiteral("po/invalidutf8.po")), &store);
+        QCOMPARE(store.items(Check_0).first().section('\n', 1),
+                 "Line 6 in " + dataPath(QStringLiteral("po/invalidutf8.po")));
+        QCOMPARE(store.translationTexts, (QSet<QString> {QStringLiteral("b\uFFFDse"), "gut"}));
+    }
 
-    readPoFile(true, dataPath(QStringLiteral("po/invalidutf8.po")), &store);
-    QCOMPARE(store.items(Check_0).first().section('\n', 1),
-             "Line 6 in " + dataPath(QStringLiteral("po/invalidutf8.po")));
-    QCOMPARE(store.translationTexts, (QSet<QString> {QStringLiteral("b\uFFFDse"), "gut"}));
-}
+    void charsets_data()
+    {
+        QTest::addColumn<QByteArray>("charset");
+        QTest::addColumn<QByteArray>("translation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("windows-1251")
+            << QByteArray("windows-1251") << QByteArray("\xcf\xf0\xe8\xe2\xe5\xf2") << u"Привет"_qs;
+        QTest::newRow("KOI8-R") << QByteArray("KOI8-R") << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4")
+                                << u"Привет"_qs;
+        QTest::newRow("ISO-8859-2") << QByteArray("ISO-8859-2")
+                                    << QByteArray("\xb3\xf3"
+                                                  "d\xbc")
+                                    << u"łódź"_qs;
+    }
 
-void PoReaderTest::charsets_data()
-{
-    QTest::addColumn<QByteArray>("charset");
-    QTest::addColumn<QByteArray>("translation");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("windows-1251") << QByteArray("windows-1251")
-                                  << QByteArray("\xcf\xf0\xe8\xe2\xe5\xf2") << u"Привет"_qs;
-    QTest::newRow("KOI8-R") << QByteArray("KOI8-R") << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4")
-                            << u"Привет"_qs;
-    QTest::newRow("ISO-8859-2") << QByteArray("ISO-8859-2")
-                                << QByteArray("\xb3\xf3"
-                                              "d\xbc")
-                                << u"łódź"_qs;
-}
+    // Charsets other than UTF-8 are read where the platform can decode them.
+    void charsets()
+    {
+        QFETCH(QByteArray, charset);
+        QFETCH(QByteArray, translation);
+        QFETCH(QString, expected);
+        results store;
+        readPoFile(
+            true,
+            write(
+                "msgid \"\"\nmsgstr \"\"\n\"Language: ru\\n\"\n\"Content-Type: text/plain; charset="
+                + charset + "\\n\"\n\nmsgid \"Hello\"\nmsgstr \"" + translation + "\"\n"),
+            &store);
+        QCOMPARE(problemSummaries(store), QStringList());
+        QCOMPARE(store.translationTexts, QSet<QString> {expected});
+    }
 
-// Charsets other than UTF-8 are read where the platform can decode them.
-void PoReaderTest::charsets()
-{
-    QFETCH(QByteArray, charset);
-    QFETCH(QByteArray, translation);
-    QFETCH(QString, expected);
-    results store;
-    readPoFile(
-        true,
-        write("msgid \"\"\nmsgstr \"\"\n\"Language: ru\\n\"\n\"Content-Type: text/plain; charset="
-              + charset + "\\n\"\n\nmsgid \"Hello\"\nmsgstr \"" + translation + "\"\n"),
-        &store);
-    QCOMPARE(problemSummaries(store), QStringList());
-    QCOMPARE(store.translationTexts, QSet<QString> {expected});
-}
+    void badInput_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("firstProblem");
+        QTest::addColumn<int>("sources");
+        const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
+        QTest::newRow("empty file") << QByteArray() << "The file is empty." << 0;
+        QTest::newRow("binary junk")
+            << randomBytes(7)
+            << "Invalid characters for the encoding UTF-8 found. They are replaced." << 0;
+        QTest::newRow("large single line")
+            << header + "msgid \"" + QByteArray(5 * 1024 * 1024, 'a') + "\"\nmsgstr \"b\"\n"
+            << QString() << 1;
+        QTest::newRow("large line without quotes")
+            << header + QByteArray(5 * 1024 * 1024, 'a') << "Unknown line. *" << 0;
+        const char nul[] = "msgid \"a\"\nmsgstr \"b\0c\"\n";
+        QTest::newRow("NUL bytes") << header + QByteArray(nul, sizeof nul - 1)
+                                   << "NUL characters found. They are replaced." << 1;
+        QTest::newRow("10,000 continuation lines")
+            << header + "msgid \"a\"\n" + QByteArray("\"b \"\n").repeated(10000) + "msgstr \"c\"\n"
+            << QString() << 1;
+        QByteArray forms;
+        for (int form = 0; form < 1000; ++form)
+            forms += "msgstr[" + QByteArray::number(form) + "] \"%n x\"\n";
+        QTest::newRow("1,000 numerus forms")
+            << header.chopped(1) + "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
+                   + "msgid \"%n a\"\nmsgid_plural \"%n as\"\n" + forms
+            << "Wrong number of plurals (2 != 1000)." << 1;
+        QStringEncoder utf16(QStringConverter::Utf16LE);
+        const QByteArray wide = utf16(QString::fromLatin1(header));
+        QTest::newRow("UTF-16 with byte order mark")
+            << QByteArray("\xff\xfe") + wide
+            << "The charset UTF-16LE is not supported. The file was read as UTF-8." << 0;
+    }
+    void badInput()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, firstProblem);
+        QFETCH(int, sources);
+        results store;
+        QCOMPARE(readPoFile(true, write(bytes), &store), QString());
+        QCOMPARE(problemSummaries(store).value(0), firstProblem);
+        QCOMPARE(store.sourceCount, sources);
+    }
 
-void PoReaderTest::badInput_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("firstProblem");
-    QTest::addColumn<int>("sources");
-    QByteArray junk(64 * 1024, '\0');
-    QRandomGenerator random(7);
-    for (char &byte : junk)
-        byte = char(random.bounded(256));
-    const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
-    QTest::newRow("empty file") << QByteArray() << "The file is empty." << 0;
-    QTest::newRow("binary junk")
-        << junk << "Invalid characters for the encoding UTF-8 found. They are replaced." << 0;
-    QTest::newRow("large single line")
-        << header + "msgid \"" + QByteArray(5 * 1024 * 1024, 'a') + "\"\nmsgstr \"b\"\n"
-        << QString() << 1;
-    QTest::newRow("large line without quotes")
-        << header + QByteArray(5 * 1024 * 1024, 'a') << "Unknown line. *" << 0;
-    const char nul[] = "msgid \"a\"\nmsgstr \"b\0c\"\n";
-    QTest::newRow("NUL bytes") << header + QByteArray(nul, sizeof nul - 1)
-                               << "NUL characters found. They are replaced." << 1;
-    QTest::newRow("10,000 continuation lines")
-        << header + "msgid \"a\"\n" + QByteArray("\"b \"\n").repeated(10000) + "msgstr \"c\"\n"
-        << QString() << 1;
-    QByteArray forms;
-    for (int form = 0; form < 1000; ++form)
-        forms += "msgstr[" + QByteArray::number(form) + "] \"%n x\"\n";
-    QTest::newRow("1,000 numerus forms")
-        << header.chopped(1) + "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
-               + "msgid \"%n a\"\nmsgid_plural \"%n as\"\n" + forms
-        << "Wrong number of plurals (2 != 1000)." << 1;
-    QStringEncoder utf16(QStringConverter::Utf16LE);
-    const QByteArray wide = utf16(QString::fromLatin1(header));
-    QTest::newRow("UTF-16 with byte order mark")
-        << QByteArray("\xff\xfe") + wide
-        << "The charset UTF-16LE is not supported. The file was read as UTF-8." << 0;
-}
+    void problemCap()
+    {
+        results store;
+        const QString path = write("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
+                                   + QByteArray("junk\n").repeated(5000));
+        readPoFile(true, path, &store);
+        QCOMPARE(store.items(Check_0).size(), FileProblems::MaximumItems + 1);
+        QCOMPARE(store.items(Check_0).last(), "Too many problems in " + path
+                                                  + ". Further problems of this file are not "
+                                                    "reported.");
+    }
 
-void PoReaderTest::badInput()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, firstProblem);
-    QFETCH(int, sources);
-    results store;
-    QCOMPARE(readPoFile(true, write(bytes), &store), QString());
-    QCOMPARE(problemSummaries(store).value(0), firstProblem);
-    QCOMPARE(store.sourceCount, sources);
-}
-
-void PoReaderTest::problemCap()
-{
-    results store;
-    const QString path = write("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
-                               + QByteArray("junk\n").repeated(5000));
-    readPoFile(true, path, &store);
-    QCOMPARE(store.items(Check_0).size(), FileProblems::MaximumItems + 1);
-    QCOMPARE(store.items(Check_0).last(), "Too many problems in " + path
-                                              + ". Further problems of this file are not "
-                                                "reported.");
-}
+private:
+    QString write(const QByteArray &bytes)
+    {
+        return writeFile(m_dir.filePath(QStringLiteral("test.po")), bytes);
+    }
+    QTemporaryDir m_dir;
+};
 
 QTEST_GUILESS_MAIN(PoReaderTest)
 #include "tst_poreader.moc"
