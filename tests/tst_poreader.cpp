@@ -52,10 +52,6 @@ private slots:
                                  << QStringList {"Unknown flag 'python-format'. *"};
         QTest::newRow("no Plural-Forms")
             << fixture("noplurals.po") << QStringList {"Wrong number of plurals (-1 != 2)."};
-        QTest::newRow("nplurals against language")
-            << fixture("nplurals3.po")
-            << QStringList {"'nplurals' is 3 while 'maxNumerusTranslation' is 2. Looks like an "
-                            "incorrect .po file."};
         QTest::newRow("Qt contexts")
             << fixture("qtcontexts.po")
             << QStringList {"! index>1 *", "locationInLinguist.isEmpty() *",

@@ -1,13 +1,12 @@
 // Report assembly from the check catalogue: the catalogue itself, and what the
 // golden outputs (every box checked, no locations, no HTML) do not show: the
-// other block modes, unchecked boxes, the summary warnings and the batch log.
+// other block modes, unchecked boxes, the summary warnings and the batch log's text.
 
 #include "checks/catalogue.h"
 #include "checks/report.h"
 #include "readertest.h"
 #include "store/appsettings.h"
 #include "store/results.h"
-#include "store/run.h"
 
 #include <QtTest>
 
@@ -185,26 +184,6 @@ private slots:
         QVERIFY(options.boxChecked(CheckT1_2)); // partially checked counts as checked
         QVERIFY(!options.boxChecked(CheckT1_3) && !options.boxChecked(CheckS1_1));
         QVERIFY(options.boxChecked(CheckS1_2) && options.printLocation);
-    }
-
-    void writeLog()
-    {
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        results store;
-        store.fileAssert(false, QStringLiteral("a problem"));
-        AppSettings.printLocationCheckBox = false;
-        QVERIFY(writeResults("/some/dir", 2, "de.ts", store));
-        QVERIFY(!writeResults("/some/dir", 2, "missing/de.ts", store));
-        QDir::setCurrent(previous);
-
-        QFile log(dir.filePath(QStringLiteral("de.ts-LOG.txt")));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(log.readAll());
-        QVERIFY(text.startsWith("Last checks were done at "));
-        QCOMPARE(text.section('\n', 2),
-                 reportSummary(store, "/some/dir", 2) + logReport(store, {}, {}, false));
     }
 };
 

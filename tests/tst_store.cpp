@@ -77,10 +77,6 @@ private slots:
         QTest::newRow("same") << QStringList {"de", "de"} << QStringList();
         QTest::newRow("de and de_DE")
             << QStringList {"de", "de_DE"} << QStringList {different.arg("de_DE", "de")};
-        QTest::newRow("de and fr")
-            << QStringList {"de", "fr"}
-            << QStringList {different.arg("fr", "de"),
-                            "Languarges are too different. Some checks will fail."};
         QTest::newRow("later file without language")
             << QStringList {"de", ""} << QStringList {"Missing language in file f1.ts."};
         QTest::newRow("first unknown, then fr")
