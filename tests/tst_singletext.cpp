@@ -83,7 +83,6 @@ private slots:
         row("S3.2", u"\nText"_s, 0);
         row("S3.3", u")Text"_s, 1);
         row("S3.4", u"-Text"_s, 0, "checkS3_4LineEdit=+-");
-        row("S3.4", u" -Text"_s, 0);
         row("S4.4", u"Text:"_s, 0, "checkS4_4LineEdit=.:");
         row("S5.1", u"Say \"hi"_s, 1);
         row("S5.3", u"a) b"_s, 1, "checkS5_3_2CheckBox=true",
@@ -94,16 +93,13 @@ private slots:
     void punctuation_data()
     {
         columns();
-        row("S6.1", u"a, b;\nc"_s, 0);
         row("S6.1", u"1,5"_s, 0);
         row("S6.1", u"1,5"_s, 1, "checkS6_1_1CheckBox=true");
-        row("S6.2", u"End. Next v.2 (a.)"_s, 0);
         row("S6.2", u"1.\u00B2"_s, 0);
         row("S6.2", u"1.\u00B2"_s, 1, "checkS6_2_1CheckBox=true");
         row("S6.2", u"1.5"_s, 0, "checkS6_2_1CheckBox=true");
         row("S6.2", u"Wait...next..."_s, 0);
         row("S6.2", u"Wait..next"_s, 1);
-        row("S6.3", u"(Stop!) Why?)"_s, 0);
         row("S6.4", u"12:30"_s, 0);
         row("S6.4", u"12:30"_s, 1, "checkS6_4_1CheckBox=true");
         row("S6.4", u"(Name:)"_s, 1);
@@ -129,7 +125,6 @@ private slots:
         row("S9.2", u"a_-b"_s, 1);
         row("S9.3", u"\u20AC^"_s, 1);
         row("S9.4", u"a\u02B0\u02B0"_s, 1);
-        row("S10.1", u"Hello.world"_s, 0);
         row("S10.1", u"Hi! you? yes"_s, 2, "", u" you"_s);
         row("S10.1", u"Hello\nworld"_s, 0);
         row("S10.1", u"Hello\nworld"_s, 1, "checkS10_1_1CheckBox=true", u"world"_s);
@@ -144,7 +139,6 @@ private slots:
         row("S14.1", u"&File"_s, 0);
         row("S14.1", u"&Save &As"_s, 1);
         row("S14.2", u"File&"_s, 1);
-        row("S14.3", u"File&"_s, 0);
         row("S14.3", u"&Save &as"_s, 1, plain, u"QKeySequence S: &Save &as"_s);
         row("S14.4", u"&File"_s, 1, plain, u"File\t:\t&File"_s);
     }
