@@ -28,21 +28,14 @@ class ReportTest : public QObject
 private slots:
     void initTestCase() { readertest::setUpTestCase(); }
 
-    // The catalogue is the one table the panel, the settings and the report derive
-    // from: it must agree with itself and with the settings keys.
+    // The golden JSON lists each check's id, index and tab; here each check's box
+    // must match its settings key and the kind of that setting.
     void catalogue()
     {
         for (int index = 0; index < CheckCount; ++index) {
             const CheckInfo &info = checkInfo(index);
-            QCOMPARE(info.index, index);
-            if (index == CheckUnused61) {
-                QVERIFY(!info.id);
+            if (index == CheckUnused61)
                 continue;
-            }
-            QVERIFY(info.id && info.tab && info.description);
-            QCOMPARE(checkIndexOf(QLatin1String(info.id)), index);
-            QVERIFY2(checksOfTab(QLatin1String(info.tab)).contains(index), info.id);
-            QVERIFY(QLatin1String(info.description).startsWith(QLatin1String("Check ")));
             QCOMPARE(info.box == BoxKind::Fixed, !info.key);
             if (!info.key)
                 continue;
