@@ -16,129 +16,118 @@ class TestTextUtil : public QObject
     Q_OBJECT
 
 private slots:
-    void categoryOfEveryCodeUnit();
-    void sortByCodeUnits_data();
-    void sortByCodeUnits();
-    void occurrences_data();
-    void occurrences();
-    void consistencyIgnoringCase_data();
-    void consistencyIgnoringCase();
-};
-
-void TestTextUtil::categoryOfEveryCodeUnit()
-{
-    for (char32_t u = 0; u <= 0xFFFF; ++u)
-        if (categoryOf(QChar(char16_t(u))) != QChar(char16_t(u)).category())
-            QFAIL(qPrintable(QString::number(u, 16)));
-}
-
-void TestTextUtil::sortByCodeUnits_data()
-{
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("empty list") << QStringList();
-    QTest::newRow("prefixes and lengths")
-        << QStringList {"abcd", "abc", "", "abcde", "ab", "abcdA", "abcd\u00E9", "b", "abcd"};
-    QTest::newRow("null code unit")
-        << QStringList {QString::fromUtf16(u"ab\0c", 4), "ab", QString::fromUtf16(u"ab\0", 3),
-                        QString::fromUtf16(u"\0", 1), ""};
-    QTest::newRow("high code units")
-        << QStringList {u"\uFFFF"_s, u"\U0001F600"_s, u"\uE000"_s, "Z", "z", u"\u00FF"_s};
-    QTest::newRow("shared first four")
-        << QStringList {"Open file", "Open folder", "Open", "Open ", "Opened", "Open file"};
-
-    QStringList random;
-    QRandomGenerator generator(7);
-    const char16_t alphabet[] = {0, u'a', u'b', 0x00E9, 0xD83D, 0xFFFF};
-    for (int i = 0; i < 2000; ++i) {
-        QString text;
-        for (int k = generator.bounded(8); k > 0; --k)
-            text += QChar(alphabet[generator.bounded(int(std::size(alphabet)))]);
-        random.append(text);
+    void categoryOfEveryCodeUnit()
+    {
+        for (char32_t u = 0; u <= 0xFFFF; ++u)
+            if (categoryOf(QChar(char16_t(u))) != QChar(char16_t(u)).category())
+                QFAIL(qPrintable(QString::number(u, 16)));
     }
-    QTest::newRow("random") << random;
-}
 
-void TestTextUtil::sortByCodeUnits()
-{
-    QFETCH(QStringList, texts);
-    QStringList expected = texts;
-    std::sort(expected.begin(), expected.end());
-    ::sortByCodeUnits(texts);
-    QCOMPARE(texts, expected);
-}
+    void sortByCodeUnits_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("empty list") << QStringList();
+        QTest::newRow("prefixes and lengths")
+            << QStringList {"abcd", "abc", "", "abcde", "ab", "abcdA", "abcd\u00E9", "b", "abcd"};
+        QTest::newRow("null code unit")
+            << QStringList {QString::fromUtf16(u"ab\0c", 4), "ab", QString::fromUtf16(u"ab\0", 3),
+                            QString::fromUtf16(u"\0", 1), ""};
+        QTest::newRow("high code units")
+            << QStringList {u"\uFFFF"_s, u"\U0001F600"_s, u"\uE000"_s, "Z", "z", u"\u00FF"_s};
+        QTest::newRow("shared first four")
+            << QStringList {"Open file", "Open folder", "Open", "Open ", "Opened", "Open file"};
 
-// ST10 compares a repeated source's translations ignoring case unless told
-// otherwise; an ASCII prefix is decided without QString::toLower.
-void TestTextUtil::consistencyIgnoringCase_data()
-{
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<bool>("differ");
-    const auto add = [](const char *name, const QString &first, const QString &second,
-                        bool differ) { QTest::newRow(name) << first << second << differ; };
-    add("ASCII case", "Open File", "open FILE", false);
-    add("ASCII letter", "Open file", "Open fila", true);
-    add("longer", "Open", "Opens", true);
-    add("shorter", "Opens", "Open", true);
-    add("non-ASCII case", u"\u00D6FFNEN"_s, u"\u00F6ffnen"_s, false);
-    add("non-ASCII after ASCII", u"Datei \u00D6"_s, u"datei \u00F6"_s, false);
-    add("non-ASCII letter", u"Datei \u00D6"_s, u"datei \u00E4"_s, true);
-    // U+0130 lower-cases to two code units, "i" and U+0307.
-    add("lower-cased longer", u"\u0130"_s, u"i\u0307"_s, false);
-    add("dotted and plain i", u"\u0130"_s, "i", true);
-}
-
-void TestTextUtil::consistencyIgnoringCase()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(bool, differ);
-    resetAppSettings();
-    Engine engine;
-    engine.check(QStringLiteral("Open"), first);
-    engine.check(QStringLiteral("Open"), second);
-    QCOMPARE(!engine.store.findings(CheckST10_1).isEmpty(), differ);
-}
-
-// Counting many patterns at once gives what QString::count gives for each.
-void TestTextUtil::occurrences_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("patterns");
-    QTest::newRow("overlapping") << "aaaa" << QStringList {"a", "aa", "aaa", "aaaaa"};
-    QTest::newRow("suffixes of one another")
-        << "she sells sea shells" << QStringList {"he", "she", "s", "hers", "ells", "l"};
-    QTest::newRow("tags") << "<b><a href='x'>x</a></b><b>"
-                          << QStringList {"<b>", "</b>", "<a href='x'>"};
-    QTest::newRow("not in the text") << "abc" << QStringList {"abd", "x", "cab"};
-    QTest::newRow("empty pattern and text") << "" << QStringList {"a", ""};
-    QTest::newRow("beyond Latin-1") << u"😀ab😀"_qs << QStringList {u"😀"_qs, u"b😀"_qs, "a"};
-    // Random texts over a small alphabet meet every case of the fail links.
-    QRandomGenerator random(11);
-    for (int row = 0; row < 20; ++row) {
-        const auto randomText = [&random](int length) {
+        QStringList random;
+        QRandomGenerator generator(7);
+        const char16_t alphabet[] = {0, u'a', u'b', 0x00E9, 0xD83D, 0xFFFF};
+        for (int i = 0; i < 2000; ++i) {
             QString text;
-            for (int i = 0; i < length; ++i)
-                text += QChar(u'a' + random.bounded(3));
-            return text;
-        };
-        QStringList patterns;
-        for (int i = 0; i < 30; ++i)
-            patterns.append(randomText(1 + random.bounded(6)));
-        patterns.removeDuplicates();
-        QTest::addRow("random %d", row) << randomText(300) << patterns;
+            for (int k = generator.bounded(8); k > 0; --k)
+                text += QChar(alphabet[generator.bounded(int(std::size(alphabet)))]);
+            random.append(text);
+        }
+        QTest::newRow("random") << random;
     }
-}
+    void sortByCodeUnits()
+    {
+        QFETCH(QStringList, texts);
+        QStringList expected = texts;
+        std::sort(expected.begin(), expected.end());
+        ::sortByCodeUnits(texts);
+        QCOMPARE(texts, expected);
+    }
 
-void TestTextUtil::occurrences()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, patterns);
-    QList<qsizetype> expected;
-    for (const QString &pattern : patterns)
-        expected.append(text.count(pattern));
-    QCOMPARE(OccurrenceCounter(patterns).count(text), expected);
-}
+    // Counting many patterns at once gives what QString::count gives for each.
+    void occurrences_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("patterns");
+        QTest::newRow("overlapping") << "aaaa" << QStringList {"a", "aa", "aaa", "aaaaa"};
+        QTest::newRow("suffixes of one another")
+            << "she sells sea shells" << QStringList {"he", "she", "s", "hers", "ells", "l"};
+        QTest::newRow("tags") << "<b><a href='x'>x</a></b><b>"
+                              << QStringList {"<b>", "</b>", "<a href='x'>"};
+        QTest::newRow("not in the text") << "abc" << QStringList {"abd", "x", "cab"};
+        QTest::newRow("empty pattern and text") << "" << QStringList {"a", ""};
+        QTest::newRow("beyond Latin-1") << u"😀ab😀"_qs << QStringList {u"😀"_qs, u"b😀"_qs, "a"};
+        // Random texts over a small alphabet meet every case of the fail links.
+        QRandomGenerator random(11);
+        for (int row = 0; row < 20; ++row) {
+            const auto randomText = [&random](int length) {
+                QString text;
+                for (int i = 0; i < length; ++i)
+                    text += QChar(u'a' + random.bounded(3));
+                return text;
+            };
+            QStringList patterns;
+            for (int i = 0; i < 30; ++i)
+                patterns.append(randomText(1 + random.bounded(6)));
+            patterns.removeDuplicates();
+            QTest::addRow("random %d", row) << randomText(300) << patterns;
+        }
+    }
+    void occurrences()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, patterns);
+        QList<qsizetype> expected;
+        for (const QString &pattern : patterns)
+            expected.append(text.count(pattern));
+        QCOMPARE(OccurrenceCounter(patterns).count(text), expected);
+    }
+
+    // ST10 compares a repeated source's translations ignoring case unless told
+    // otherwise; an ASCII prefix is decided without QString::toLower.
+    void consistencyIgnoringCase_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("differ");
+        const auto add = [](const char *name, const QString &first, const QString &second,
+                            bool differ) { QTest::newRow(name) << first << second << differ; };
+        add("ASCII case", "Open File", "open FILE", false);
+        add("ASCII letter", "Open file", "Open fila", true);
+        add("longer", "Open", "Opens", true);
+        add("shorter", "Opens", "Open", true);
+        add("non-ASCII case", u"\u00D6FFNEN"_s, u"\u00F6ffnen"_s, false);
+        add("non-ASCII after ASCII", u"Datei \u00D6"_s, u"datei \u00F6"_s, false);
+        add("non-ASCII letter", u"Datei \u00D6"_s, u"datei \u00E4"_s, true);
+        // U+0130 lower-cases to two code units, "i" and U+0307.
+        add("lower-cased longer", u"\u0130"_s, u"i\u0307"_s, false);
+        add("dotted and plain i", u"\u0130"_s, "i", true);
+    }
+    void consistencyIgnoringCase()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, differ);
+        resetAppSettings();
+        Engine engine;
+        engine.check(QStringLiteral("Open"), first);
+        engine.check(QStringLiteral("Open"), second);
+        QCOMPARE(!engine.store.findings(CheckST10_1).isEmpty(), differ);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTextUtil)
 #include "tst_textutil.moc"
