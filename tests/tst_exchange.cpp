@@ -1,8 +1,6 @@
 // The translate assistant's export and merge over files and strings.
 
 #include "assistant/exchange.h"
-#include "store/readers.h"
-#include "store/results.h"
 
 #include <QDir>
 #include <QFile>
@@ -257,28 +255,6 @@ private slots:
         QVERIFY2(outcome.messages.endsWith(expectedEnd.replace(QStringLiteral("%1"), path)),
                  qPrintable(outcome.messages));
         QVERIFY(!QFile::exists(exchange::mergedFilePath(path)));
-    }
-
-    // Export, translate every entry, merge: the checker reads the merged copy as
-    // translated, but for the message with an empty source, which is never exported.
-    void roundTrip()
-    {
-        QVERIFY(exchange::exportSources(fixture).succeeded);
-        const QString sep = QLatin1String(exchange::separator);
-        QStringList entries
-            = QString::fromUtf8(readFile(work(fixture, exchange::sourceFileName)).mid(3))
-                  .split(sep);
-        entries.removeLast();
-        writeFile(work(fixture, exchange::translationFileName),
-                  ("DE " + entries.join(sep + "DE ") + sep).toUtf8());
-        QVERIFY(exchange::mergeTranslation(fixture, {}, {}, false).succeeded);
-
-        results store;
-        QVERIFY(readTsFile(true, exchange::mergedFilePath(fixture), &store).isEmpty());
-        QVERIFY(store.items(Check_0).isEmpty());
-        QVERIFY(store.findings(CheckT1_1).isEmpty());
-        QCOMPARE(store.unfinishedCount, 1);
-        QCOMPARE(store.translationCount, store.sourceCount - 1);
     }
 };
 

@@ -74,11 +74,9 @@ private slots:
         QTest::addColumn<bool>("checked");
         QTest::newRow("as read, when derived") << "%n file(s) found" << false;
         QTest::newRow("as read, without %n") << "Deleted (some) items" << true;
-        QTest::newRow("plural of the third form") << "%n items" << true;
         QTest::newRow("empty form: as read") << "%n a(b)" << true;
         QTest::newRow("no singular after an empty form") << "%n a" << false;
         QTest::newRow("plural after an empty form") << "%n ab" << true;
-        QTest::newRow("vanished") << "%n gone(s)" << false;
     }
     void numerusSources()
     {
