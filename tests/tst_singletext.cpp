@@ -133,6 +133,7 @@ private slots:
         columns();
         const char *plain = "checkS14CheckBox=false";
         row("S14.2", u"File&"_s, 1);
+        row("S14.3", u"File&"_s, 0);
         row("S14.3", u"&Save &as"_s, 1, plain, u"QKeySequence S: &Save &as"_s);
         row("S14.4", u"&File"_s, 1, plain, u"File\t:\t&File"_s);
     }
