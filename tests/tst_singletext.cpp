@@ -82,6 +82,7 @@ private slots:
         row("S2.2", u"a\nb"_s, 0);
         row("S3.2", u"\nText"_s, 0);
         row("S3.4", u"-Text"_s, 0, "checkS3_4LineEdit=+-");
+        row("S3.4", u" -Text"_s, 0);
         row("S4.4", u"Text:"_s, 0, "checkS4_4LineEdit=.:");
         row("S5.3", u"a) b"_s, 1, "checkS5_3_2CheckBox=true",
             u") is not opened before position 1.\na) b"_s);
@@ -91,6 +92,7 @@ private slots:
     void punctuation_data()
     {
         columns();
+        row("S6.1", u"a, b;\nc"_s, 0);
         row("S6.1", u"1,5"_s, 0);
         row("S6.1", u"1,5"_s, 1, "checkS6_1_1CheckBox=true");
         row("S6.2", u"1.\u00B2"_s, 0);
