@@ -254,6 +254,8 @@ private slots:
         QCOMPARE(runBatchStep(store, m_root, QStringLiteral("de.ts"), nullptr), 3);
         QVERIFY(store.items(Check_0).isEmpty());
         QCOMPARE(store.findings(CheckT1_1).size(), 3);
+        // A log that cannot be written is a failure, not a silent success.
+        QVERIFY(!writeResults(m_root, 1, m_root + QStringLiteral("/no-such-dir/de.ts"), store));
     }
 
 private:
