@@ -109,12 +109,12 @@ bool TextSide::recordable(int index)
            && store.findingAllowed(m_state, index);
 }
 
-void TextSide::record(int index, const QString &key)
+void TextSide::record(int index, const QString &key, int times)
 {
     if (translationSide)
-        store.recordTranslationFinding(m_state, index, key);
+        store.recordTranslationFinding(m_state, index, key, times);
     else
-        store.recordSourceFinding(m_state, index, key);
+        store.recordSourceFinding(m_state, index, key, QString(), times);
 }
 
 const QString &TextSide::ownKey()
@@ -133,9 +133,7 @@ void TextSide::fail(int index, int hits)
     m_state.failed.set(index);
     if (!recordable(index))
         return;
-    const QString &key = ownKey();
-    for (int i = 0; i < hits; ++i)
-        record(index, key);
+    record(index, ownKey(), hits);
 }
 
 void TextSide::fail(int index, const QString &text)

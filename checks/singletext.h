@@ -40,7 +40,7 @@ public:
 
 private:
     bool recordable(int index);
-    void record(int index, const QString &key);
+    void record(int index, const QString &key, int times = 1);
     const QString &ownKey();
 
     MessageState &m_state;

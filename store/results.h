@@ -21,7 +21,8 @@
 class FindingMap
 {
 public:
-    void insert(const QString &key, const QString &value);
+    // Appends `value` `times` times to the values of `key`.
+    void insert(const QString &key, const QString &value, int times = 1);
     bool isEmpty() const { return m_count == 0; }
     int size() const { return m_count; } // key/value pairs, not distinct keys
     void clear();
@@ -183,9 +184,11 @@ public:
 
     // Recording helpers shared by the check areas.
     // A non-empty valuePrefix is put before each location (S20: source + "\n").
+    // `times` findings of the same key are recorded as many single ones.
     void recordSourceFinding(MessageState &state, int index, const QString &key,
-                             const QString &valuePrefix = QString());
-    void recordTranslationFinding(MessageState &state, int index, const QString &key);
+                             const QString &valuePrefix = QString(), int times = 1);
+    void recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                  int times = 1);
     // The partially-checked rule: true when the T check must be skipped for this message.
     static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
     {
