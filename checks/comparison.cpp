@@ -37,21 +37,26 @@ QList<T> difference(const QList<T> &a, const QList<T> &b)
     return result;
 }
 
-// a.toLower() != b.toLower(), decided without lower-casing as long as both texts
-// are ASCII. Lower-casing maps each character on its own and never to nothing,
-// so a difference in an ASCII prefix, or a longer ASCII text, is a difference.
+// a.toLower() != b.toLower(), decided at the first position where the texts
+// differ in more than case. Lower-casing maps each character on its own to one
+// character, except U+0130 (to two) and surrogates (pairs by code point, and an
+// unpaired one may become U+FFFD, depending on where lower-casing starts to
+// change the text): where those are involved, both texts are lowered whole.
 bool differIgnoringCase(const QString &a, const QString &b)
 {
-    const auto lower = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
+    const auto isSpecial = [](char16_t u) { return u == 0x0130 || QChar::isSurrogate(u); };
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t x = a.at(i).unicode();
         const char16_t y = b.at(i).unicode();
-        if (x >= 0x80 || y >= 0x80)
+        if (x == y && !QChar::isSurrogate(x))
+            continue;
+        if (isSpecial(x) || isSpecial(y))
             return a.toLower() != b.toLower();
-        if (lower(x) != lower(y))
+        if (QChar::toLower(x) != QChar::toLower(y))
             return true;
     }
+    // A longer text lowers to a longer one.
     return a.size() != b.size();
 }
 
