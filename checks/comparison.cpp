@@ -3,6 +3,7 @@
 
 #include "checks/occurrences.h"
 #include "checks/singletext.h"
+#include "checks/textutil.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -35,29 +36,6 @@ QList<T> difference(const QList<T> &a, const QList<T> &b)
     QList<T> result;
     std::set_difference(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(result));
     return result;
-}
-
-// a.toLower() != b.toLower(), decided at the first position where the texts
-// differ in more than case. Lower-casing maps each character on its own to one
-// character, except U+0130 (to two) and surrogates (pairs by code point, and an
-// unpaired one may become U+FFFD, depending on where lower-casing starts to
-// change the text): where those are involved, both texts are lowered whole.
-bool differIgnoringCase(const QString &a, const QString &b)
-{
-    const auto isSpecial = [](char16_t u) { return u == 0x0130 || QChar::isSurrogate(u); };
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t x = a.at(i).unicode();
-        const char16_t y = b.at(i).unicode();
-        if (x == y && !QChar::isSurrogate(x))
-            continue;
-        if (isSpecial(x) || isSpecial(y))
-            return a.toLower() != b.toLower();
-        if (QChar::toLower(x) != QChar::toLower(y))
-            return true;
-    }
-    // A longer text lowers to a longer one.
-    return a.size() != b.size();
 }
 
 // The characters ST7.2 counts, whatever the language.

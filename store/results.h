@@ -121,7 +121,7 @@ public:
 
     // Words and numbers.
     void splitWords(const QString &text, QSet<QString> &words, bool isTranslation);
-    void processWord(QString word, bool hasLetter, QSet<QString> &words, QString &previousWord,
+    void processWord(QStringView word, bool hasLetter, QSet<QString> &words, QString &previousWord,
                      bool &duplicate, bool isTranslation);
     void extractNumbers(const QString &text, const QString &decimalSeparator,
                         QSet<double> &numbers) const;
