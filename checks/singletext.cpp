@@ -126,28 +126,43 @@ const QString &TextSide::ownKey()
     return m_ownKey;
 }
 
+void TextSide::found(int index, const QString &key, int times)
+{
+    if (m_capture)
+        m_capture->findings.append({index, key, times});
+    else
+        record(index, key, times);
+}
+
+void TextSide::replay(const SourceCheckOutcome &outcome)
+{
+    m_state.failed |= outcome.failed;
+    for (const SourceCheckOutcome::Finding &finding : outcome.findings)
+        if (recordable(finding.index))
+            record(finding.index, finding.key, finding.times);
+}
+
 void TextSide::fail(int index, int hits)
 {
     if (hits <= 0)
         return;
     m_state.failed.set(index);
-    if (!recordable(index))
-        return;
-    record(index, ownKey(), hits);
+    if (m_capture || recordable(index))
+        found(index, ownKey(), hits);
 }
 
 void TextSide::fail(int index, const QString &text)
 {
     m_state.failed.set(index);
-    if (recordable(index))
-        record(index, text + QLatin1Char('\n') + ownKey());
+    if (m_capture || recordable(index))
+        found(index, text + QLatin1Char('\n') + ownKey());
 }
 
 void TextSide::failWithKey(int index, const QString &key)
 {
     m_state.failed.set(index);
-    if (recordable(index))
-        record(index, key);
+    if (m_capture || recordable(index))
+        found(index, key);
 }
 
 int countLettersOrNumbers(const QString &text)
@@ -230,9 +245,33 @@ void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings)
 
 void results::runSourceChecks(MessageState &state)
 {
+    TextSide side(*this, state, false);
+    // Only short texts are reused: none of their checks can spend the finding
+    // budget of a message, so replaying the findings records exactly what
+    // checking the text again would.
+    const qsizetype longestReused = 512;
+    if (!reuseSourceOutcomes || state.source.size() > longestReused) {
+        runSourceCheckGroups(side, state);
+        return;
+    }
+    auto &outcomes = m_sourceOutcomes[state.numerusForm > sourceRules.maxNumerus ? 1 : 0];
+    auto it = outcomes.constFind(state.source);
+    if (it == outcomes.constEnd()) {
+        SourceCheckOutcome outcome;
+        const std::bitset<CheckCount> before = state.failed;
+        side.capture(&outcome);
+        runSourceCheckGroups(side, state);
+        side.capture(nullptr);
+        outcome.failed = state.failed & ~before;
+        it = outcomes.insert(state.source, outcome);
+    }
+    side.replay(*it);
+}
+
+void results::runSourceCheckGroups(TextSide &side, MessageState &state)
+{
     const AppSettingsRecord &o = AppSettings;
     const QString &s = state.source;
-    TextSide side(*this, state, false);
     side.fail(CheckS1_2, s.size() > o.checkS1_2SpinBox);
     // A later numerus form counts no letters, so it always fails S1.3 (T1.3 then
     // skips it in the partial state); its finding is not recorded anyway.

@@ -38,13 +38,20 @@ public:
     void failWithKey(int index, const QString &key);
     bool failed(int index) const { return m_state.failed[index]; }
 
+    // While an outcome is given, the findings go to it instead of the store.
+    void capture(SourceCheckOutcome *outcome) { m_capture = outcome; }
+    // Sets the failure flags of a captured outcome and records its findings.
+    void replay(const SourceCheckOutcome &outcome);
+
 private:
     bool recordable(int index);
     void record(int index, const QString &key, int times = 1);
+    void found(int index, const QString &key, int times = 1);
     const QString &ownKey();
 
     MessageState &m_state;
     QString m_ownKey; // source + "\n" + translation, built at the first translation finding
+    SourceCheckOutcome *m_capture = nullptr;
 };
 
 // A punctuation mark of a side. A text character matches it only when the rule

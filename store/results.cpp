@@ -68,6 +68,8 @@ void results::clear()
     usedTranslationCharacters.clear();
     firstTranslationOfSource.clear();
     firstSourceOfTranslation.clear();
+    for (auto &outcomes : m_sourceOutcomes)
+        outcomes.clear();
     for (FindingMap &map : m_findings)
         map.clear();
     for (ItemList &list : m_items)

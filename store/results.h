@@ -52,6 +52,18 @@ struct LanguageRules {
     CharacterSet closingCharacters;
 };
 
+// What the source checks found on one text: their failure flags and the
+// findings they would record, in order (see results::reuseSourceOutcomes).
+struct SourceCheckOutcome {
+    struct Finding {
+        int index;
+        QString key;
+        int times;
+    };
+    std::bitset<CheckCount> failed;
+    QList<Finding> findings;
+};
+
 // Per-call state of checkMessage shared by the single-text and comparison checks.
 struct MessageState {
     const QString &source;
@@ -67,6 +79,8 @@ struct MessageState {
     QSet<QString> translationEmails, translationUris, translationTags;
     std::array<qsizetype, CheckCount> recordedKeySize; // by check index, see results::findingBudget
 };
+
+class TextSide;
 
 class results
 {
@@ -159,9 +173,17 @@ public:
     QHash<QString, QString> firstTranslationOfSource;
     QHash<QString, QString> firstSourceOfTranslation;
 
+    // The source checks give the same outcome for every message with the same
+    // source, as long as the options and the rules stay: a run (whose options
+    // cannot change) sets this, and then replays the outcome for a source that
+    // comes back instead of checking it again. clear() and the language set-up
+    // forget the outcomes.
+    bool reuseSourceOutcomes = false;
+
 private:
     // Steps of checkMessage, by area.
     void runSourceChecks(MessageState &state);
+    void runSourceCheckGroups(TextSide &side, MessageState &state);
     void runTranslationChecks(MessageState &state);
     void scanEmailsUrisTags(MessageState &state, bool translationSide);
     void runComparisonChecks(MessageState &state);
@@ -198,4 +220,6 @@ public:
 private:
     std::array<FindingMap, CheckCount> m_findings;
     std::array<ItemList, CheckCount> m_items;
+    // By source text, apart for messages beyond the source numerus forms.
+    std::array<QHash<QString, SourceCheckOutcome>, 2> m_sourceOutcomes;
 };
