@@ -129,17 +129,9 @@ const QString &TextSide::ownKey()
 void TextSide::found(int index, const QString &key, int times)
 {
     if (m_capture)
-        m_capture->findings.append({index, key, times});
+        m_capture->findings.append({index, key, times, QString(), false});
     else
         record(index, key, times);
-}
-
-void TextSide::replay(const SourceCheckOutcome &outcome)
-{
-    m_state.failed |= outcome.failed;
-    for (const SourceCheckOutcome::Finding &finding : outcome.findings)
-        if (recordable(finding.index))
-            record(finding.index, finding.key, finding.times);
 }
 
 void TextSide::fail(int index, int hits)
@@ -243,15 +235,15 @@ void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings)
         side.fail(first + 2, message);
 }
 
+// The source checks and the source scanners.
 void results::runSourceChecks(MessageState &state)
 {
-    TextSide side(*this, state, false);
     // Only short texts are reused: none of their checks can spend the finding
     // budget of a message, so replaying the findings records exactly what
     // checking the text again would.
     const qsizetype longestReused = 512;
     if (!reuseSourceOutcomes || state.source.size() > longestReused) {
-        runSourceCheckGroups(side, state);
+        runSourceCheckGroups(state, nullptr);
         return;
     }
     auto &outcomes = m_sourceOutcomes[state.numerusForm > sourceRules.maxNumerus ? 1 : 0];
@@ -259,19 +251,36 @@ void results::runSourceChecks(MessageState &state)
     if (it == outcomes.constEnd()) {
         SourceCheckOutcome outcome;
         const std::bitset<CheckCount> before = state.failed;
-        side.capture(&outcome);
-        runSourceCheckGroups(side, state);
-        side.capture(nullptr);
+        runSourceCheckGroups(state, &outcome);
         outcome.failed = state.failed & ~before;
+        outcome.emails = state.sourceEmails;
+        outcome.uris = state.sourceUris;
+        outcome.tags = state.sourceTags;
         it = outcomes.insert(state.source, outcome);
     }
-    side.replay(*it);
+    replaySourceOutcome(state, *it);
 }
 
-void results::runSourceCheckGroups(TextSide &side, MessageState &state)
+void results::replaySourceOutcome(MessageState &state, const SourceCheckOutcome &outcome)
+{
+    state.failed |= outcome.failed;
+    state.sourceEmails = outcome.emails;
+    state.sourceUris = outcome.uris;
+    state.sourceTags = outcome.tags;
+    for (const SourceCheckOutcome::Finding &finding : outcome.findings) {
+        if (!findingAllowed(state, finding.index)
+            || (finding.needsLocations && state.locations.isEmpty()))
+            continue;
+        recordSourceFinding(state, finding.index, finding.key, finding.valuePrefix, finding.times);
+    }
+}
+
+void results::runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capture)
 {
     const AppSettingsRecord &o = AppSettings;
     const QString &s = state.source;
+    TextSide side(*this, state, false);
+    side.capture(capture);
     side.fail(CheckS1_2, s.size() > o.checkS1_2SpinBox);
     // A later numerus form counts no letters, so it always fails S1.3 (T1.3 then
     // skips it in the partial state); its finding is not recorded anyway.
@@ -288,6 +297,7 @@ void results::runSourceCheckGroups(TextSide &side, MessageState &state)
     checkCategoryPairs(side, CheckS9_1);
     checkSentenceStarts(side, CheckS10_1, o.checkS10_1_1CheckBox);
     checkKeySequences(side, CheckS14_1, o.checkS14CheckBox);
+    scanEmailsUrisTags(state, false, capture);
 }
 
 void results::runTranslationChecks(MessageState &state)

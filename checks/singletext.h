@@ -40,8 +40,6 @@ public:
 
     // While an outcome is given, the findings go to it instead of the store.
     void capture(SourceCheckOutcome *outcome) { m_capture = outcome; }
-    // Sets the failure flags of a captured outcome and records its findings.
-    void replay(const SourceCheckOutcome &outcome);
 
 private:
     bool recordable(int index);

@@ -52,16 +52,20 @@ struct LanguageRules {
     CharacterSet closingCharacters;
 };
 
-// What the source checks found on one text: their failure flags and the
-// findings they would record, in order (see results::reuseSourceOutcomes).
+// What the source checks and scanners found on one text: their failure flags,
+// tokens and the findings they would record, in order (see
+// results::reuseSourceOutcomes).
 struct SourceCheckOutcome {
     struct Finding {
         int index;
         QString key;
         int times;
+        QString valuePrefix; // see results::recordSourceFinding
+        bool needsLocations; // not recorded for a message without locations
     };
     std::bitset<CheckCount> failed;
     QList<Finding> findings;
+    QSet<QString> emails, uris, tags;
 };
 
 // Per-call state of checkMessage shared by the single-text and comparison checks.
@@ -79,8 +83,6 @@ struct MessageState {
     QSet<QString> translationEmails, translationUris, translationTags;
     std::array<qsizetype, CheckCount> recordedKeySize; // by check index, see results::findingBudget
 };
-
-class TextSide;
 
 class results
 {
@@ -183,9 +185,12 @@ public:
 private:
     // Steps of checkMessage, by area.
     void runSourceChecks(MessageState &state);
-    void runSourceCheckGroups(TextSide &side, MessageState &state);
+    void runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capture);
+    void replaySourceOutcome(MessageState &state, const SourceCheckOutcome &outcome);
     void runTranslationChecks(MessageState &state);
-    void scanEmailsUrisTags(MessageState &state, bool translationSide);
+    // With `capture`, the findings go there instead of the store.
+    void scanEmailsUrisTags(MessageState &state, bool translationSide,
+                            SourceCheckOutcome *capture = nullptr);
     void runComparisonChecks(MessageState &state);
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
