@@ -13,12 +13,6 @@
 
 namespace {
 
-// A character of a text matches a punctuation rule only when the rule is one character.
-bool matchesRule(QChar c, const QString &rule)
-{
-    return rule.size() == 1 && c == rule.at(0);
-}
-
 // More tokens than this are counted at once (see OccurrenceCounter).
 const qsizetype ManyTokens = 16;
 
@@ -115,14 +109,16 @@ KeysAndArguments keysAndArguments(const QString &text, const QString &accelerato
                                   const QString &argumentMarker)
 {
     KeysAndArguments found;
+    const Mark accelerator(acceleratorMarker);
+    const Mark argument(argumentMarker);
     const int n = text.size();
     int i = 0;
     while (i < n) {
         const QChar c = text.at(i);
-        if (matchesRule(c, acceleratorMarker)) {
+        if (accelerator.matches(c)) {
             ++found.accelerators;
             ++i;
-        } else if (matchesRule(c, argumentMarker)) {
+        } else if (argument.matches(c)) {
             int end = i + 1;
             while (end < n && text.at(end).isNumber())
                 ++end;

@@ -58,14 +58,13 @@ class Mark
 {
 public:
     explicit Mark(const QString &rule)
-        : m_valid(rule.size() == 1)
-        , m_char(m_valid ? rule.at(0) : QChar())
+        : m_unit(rule.size() == 1 ? rule.at(0).unicode() : NoUnit)
     {}
-    bool matches(QChar c) const { return m_valid && c == m_char; }
+    bool matches(QChar c) const { return c.unicode() == m_unit; }
 
 private:
-    bool m_valid;
-    QChar m_char;
+    static constexpr char32_t NoUnit = 0x10000; // above every code unit: matches none
+    char32_t m_unit;
 };
 
 // ASCII 0-9, or a non-ASCII number.
