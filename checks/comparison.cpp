@@ -18,6 +18,8 @@ const qsizetype ManyTokens = 16;
 
 template <typename T> QList<T> sorted(const QSet<T> &set)
 {
+    if (set.isEmpty()) // the common case, without the cost of copying nothing
+        return {};
     QList<T> list = set.values();
     std::sort(list.begin(), list.end());
     return list;
