@@ -59,6 +59,14 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
             table[CountedCharacters.at(slot).unicode()] = qint8(slot);
         return table;
     }();
+    // The code units that count whatever the language: control characters, the
+    // angle brackets and the counted characters (all below U+0100).
+    static const std::array<bool, 256> fixed = [] {
+        std::array<bool, 256> table {};
+        for (int u = 0; u < 256; ++u)
+            table[u] = u < 0x20 || u == 0x7F || u == u'<' || u == u'>' || slotOf[u] >= 0;
+        return table;
+    }();
     const Mark colon(rules.colon);
     const Mark exclamation(rules.exclamationMark);
     const Mark question(rules.questionMark);
@@ -70,12 +78,21 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
         fullStopRun = u == u'.' ? fullStopRun + 1 : 0;
         if (fullStopRun >= 3)
             ++counts.ellipses;
-        if (u == u'\n')
-            ++counts.lineFeeds;
-        else if (u < 0x20)
-            ++counts.control[u];
-        else if (u == 0x7F)
-            ++counts.control[32];
+
+        bool angle = false;
+        if (u < fixed.size() && fixed[u]) {
+            if (u == u'\n')
+                ++counts.lineFeeds;
+            else if (u < 0x20)
+                ++counts.control[u];
+            else if (u == 0x7F)
+                ++counts.control[32];
+            angle = u == u'<' || u == u'>';
+            if (angle)
+                ++counts.angleBrackets;
+            if (slotOf[u] >= 0)
+                ++counts.counted[slotOf[u]];
+        }
 
         if (colon.matches(c))
             ++counts.colons;
@@ -86,13 +103,8 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
         else if (fullStop.matches(c))
             ++counts.fullStops;
 
-        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
-            ++counts.angleBrackets;
-        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
+        if (!angle && (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c)))
             ++counts.otherBrackets;
-
-        if (u < slotOf.size() && slotOf[u] >= 0)
-            ++counts.counted[slotOf[u]];
         counts.hasNumber = counts.hasNumber || c.isNumber();
     }
     return counts;
