@@ -11,11 +11,13 @@ void FindingMap::insert(const QString &key, const QString &value, int times)
         return;
     // One search of the tree: QMap::operator[] searches a second time to insert
     // a new key.
-    auto it = m_entries.lowerBound(key);
-    if (it == m_entries.end() || it.key() != key)
-        it = m_entries.insert(it, key, QStringList());
-    for (int i = 0; i < times; ++i)
-        it->append(value);
+    const auto it = m_entries.lowerBound(key);
+    if (it == m_entries.end() || it.key() != key) {
+        m_entries.insert(it, key, QStringList(times, value));
+    } else {
+        for (int i = 0; i < times; ++i)
+            it->append(value);
+    }
     m_count += times;
 }
 
