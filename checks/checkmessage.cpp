@@ -46,7 +46,6 @@ void results::checkMessage(const QString &source, const QString &translation,
         recordSourceFinding(state, CheckS0, sourceNumerusWarnings + QLatin1Char('\n') + source);
     }
     runSourceChecks(state);
-    scanEmailsUrisTags(state, false);
 
     if (translation.isEmpty())
         return;

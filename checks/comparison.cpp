@@ -3,6 +3,7 @@
 
 #include "checks/occurrences.h"
 #include "checks/singletext.h"
+#include "checks/textutil.h"
 #include "store/appsettings.h"
 #include "store/results.h"
 
@@ -12,17 +13,13 @@
 
 namespace {
 
-// A character of a text matches a punctuation rule only when the rule is one character.
-bool matchesRule(QChar c, const QString &rule)
-{
-    return rule.size() == 1 && c == rule.at(0);
-}
-
 // More tokens than this are counted at once (see OccurrenceCounter).
 const qsizetype ManyTokens = 16;
 
 template <typename T> QList<T> sorted(const QSet<T> &set)
 {
+    if (set.isEmpty()) // the common case, without the cost of copying nothing
+        return {};
     QList<T> list = set.values();
     std::sort(list.begin(), list.end());
     return list;
@@ -35,24 +32,6 @@ QList<T> difference(const QList<T> &a, const QList<T> &b)
     QList<T> result;
     std::set_difference(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(result));
     return result;
-}
-
-// a.toLower() != b.toLower(), decided without lower-casing as long as both texts
-// are ASCII. Lower-casing maps each character on its own and never to nothing,
-// so a difference in an ASCII prefix, or a longer ASCII text, is a difference.
-bool differIgnoringCase(const QString &a, const QString &b)
-{
-    const auto lower = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t x = a.at(i).unicode();
-        const char16_t y = b.at(i).unicode();
-        if (x >= 0x80 || y >= 0x80)
-            return a.toLower() != b.toLower();
-        if (lower(x) != lower(y))
-            return true;
-    }
-    return a.size() != b.size();
 }
 
 // The characters ST7.2 counts, whatever the language.
@@ -80,6 +59,14 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
             table[CountedCharacters.at(slot).unicode()] = qint8(slot);
         return table;
     }();
+    // The code units that count whatever the language: control characters, the
+    // angle brackets and the counted characters (all below U+0100).
+    static const std::array<bool, 256> fixed = [] {
+        std::array<bool, 256> table {};
+        for (int u = 0; u < 256; ++u)
+            table[u] = u < 0x20 || u == 0x7F || u == u'<' || u == u'>' || slotOf[u] >= 0;
+        return table;
+    }();
     const Mark colon(rules.colon);
     const Mark exclamation(rules.exclamationMark);
     const Mark question(rules.questionMark);
@@ -91,12 +78,21 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
         fullStopRun = u == u'.' ? fullStopRun + 1 : 0;
         if (fullStopRun >= 3)
             ++counts.ellipses;
-        if (u == u'\n')
-            ++counts.lineFeeds;
-        else if (u < 0x20)
-            ++counts.control[u];
-        else if (u == 0x7F)
-            ++counts.control[32];
+
+        bool angle = false;
+        if (u < fixed.size() && fixed[u]) {
+            if (u == u'\n')
+                ++counts.lineFeeds;
+            else if (u < 0x20)
+                ++counts.control[u];
+            else if (u == 0x7F)
+                ++counts.control[32];
+            angle = u == u'<' || u == u'>';
+            if (angle)
+                ++counts.angleBrackets;
+            if (slotOf[u] >= 0)
+                ++counts.counted[slotOf[u]];
+        }
 
         if (colon.matches(c))
             ++counts.colons;
@@ -107,13 +103,8 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
         else if (fullStop.matches(c))
             ++counts.fullStops;
 
-        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
-            ++counts.angleBrackets;
-        else if (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c))
+        if (!angle && (rules.openingCharacters.contains(c) || rules.closingCharacters.contains(c)))
             ++counts.otherBrackets;
-
-        if (u < slotOf.size() && slotOf[u] >= 0)
-            ++counts.counted[slotOf[u]];
         counts.hasNumber = counts.hasNumber || c.isNumber();
     }
     return counts;
@@ -132,14 +123,16 @@ KeysAndArguments keysAndArguments(const QString &text, const QString &accelerato
                                   const QString &argumentMarker)
 {
     KeysAndArguments found;
+    const Mark accelerator(acceleratorMarker);
+    const Mark argument(argumentMarker);
     const int n = text.size();
     int i = 0;
     while (i < n) {
         const QChar c = text.at(i);
-        if (matchesRule(c, acceleratorMarker)) {
+        if (accelerator.matches(c)) {
             ++found.accelerators;
             ++i;
-        } else if (matchesRule(c, argumentMarker)) {
+        } else if (argument.matches(c)) {
             int end = i + 1;
             while (end < n && text.at(end).isNumber())
                 ++end;

@@ -9,25 +9,27 @@ namespace {
 static_assert(CheckS8_4 - CheckS8_1 == 3 && CheckT8_4 - CheckT8_1 == 3);
 static_assert(CheckS9_4 - CheckS9_1 == 3 && CheckT9_4 - CheckT9_1 == 3);
 
-bool isMark(QChar::Category c)
+// The four kinds of neighbours S9 counts (slots 0 to 3 of countCategoryPairs),
+// by category; -1 for the others.
+int pairSlot(QChar::Category c)
 {
-    return c == QChar::Mark_NonSpacing || c == QChar::Mark_SpacingCombining
-           || c == QChar::Mark_Enclosing;
-}
-
-bool isConnectorOrDash(QChar::Category c)
-{
-    return c == QChar::Punctuation_Connector || c == QChar::Punctuation_Dash;
-}
-
-bool isCurrencyOrModifierSymbol(QChar::Category c)
-{
-    return c == QChar::Symbol_Currency || c == QChar::Symbol_Modifier;
-}
-
-bool isTitlecaseOrModifierLetter(QChar::Category c)
-{
-    return c == QChar::Letter_Titlecase || c == QChar::Letter_Modifier;
+    switch (c) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return 0;
+    case QChar::Punctuation_Connector:
+    case QChar::Punctuation_Dash:
+        return 1;
+    case QChar::Symbol_Currency:
+    case QChar::Symbol_Modifier:
+        return 2;
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+        return 3;
+    default:
+        return -1;
+    }
 }
 
 } // namespace
@@ -89,20 +91,12 @@ QList<int> doubleCharacterPositions(const QString &text, const LanguageRules &ru
 std::array<int, 4> countCategoryPairs(const QString &text)
 {
     std::array<int, 4> hits{};
-    if (text.isEmpty())
-        return hits;
-    QChar::Category before = categoryOf(text.at(0));
-    for (int i = 1; i < text.size(); ++i) {
-        const QChar::Category c = categoryOf(text.at(i));
-        if (isMark(c) && isMark(before))
-            ++hits[0];
-        else if (isConnectorOrDash(c) && isConnectorOrDash(before))
-            ++hits[1];
-        else if (isCurrencyOrModifierSymbol(c) && isCurrencyOrModifierSymbol(before))
-            ++hits[2];
-        else if (isTitlecaseOrModifierLetter(c) && isTitlecaseOrModifierLetter(before))
-            ++hits[3];
-        before = c;
+    int before = -1;
+    for (const QChar c : text) {
+        const int slot = pairSlot(categoryOf(c));
+        if (slot >= 0 && slot == before)
+            ++hits[slot];
+        before = slot;
     }
     return hits;
 }

@@ -233,6 +233,8 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
         catalogueLanguage = language;
     }
     qInfo().noquote() << "Language" << catalogueLanguage;
+    for (auto &outcomes : m_sourceOutcomes)
+        outcomes.clear();
 
     for (const auto &pair : mirroredPairs()) {
         addPair(sourceRules, pair.first, pair.second);

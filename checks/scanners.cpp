@@ -93,7 +93,8 @@ TagOptions tagOptions(bool translationSide)
 class TextScanner
 {
 public:
-    TextScanner(results &store, MessageState &state, bool translationSide)
+    TextScanner(results &store, MessageState &state, bool translationSide,
+                SourceCheckOutcome *capture)
         : m_store(store)
         , m_state(state)
         , m_translationSide(translationSide)
@@ -102,6 +103,7 @@ public:
         , m_emails(translationSide ? state.translationEmails : state.sourceEmails)
         , m_uris(translationSide ? state.translationUris : state.sourceUris)
         , m_tags(translationSide ? state.translationTags : state.sourceTags)
+        , m_capture(capture)
     {}
 
     void scanEmails();
@@ -126,15 +128,22 @@ private:
     QSet<QString> &m_emails;
     QSet<QString> &m_uris;
     QSet<QString> &m_tags;
+    SourceCheckOutcome *m_capture; // on the source side, where the findings go instead
 };
 
 // S21/T21: the message (or nothing) before the source, and the translation.
 void TextScanner::fail(int index, const QString &message)
 {
     m_state.failed.set(index);
+    const QChar lf = QLatin1Char('\n');
+    if (m_capture) {
+        m_capture->findings.append(
+            {index, message.isEmpty() ? m_state.source : QString(message + lf + m_state.source), 1,
+             QString(), false});
+        return;
+    }
     if (skipped(index) || !m_store.findingAllowed(m_state, index))
         return;
-    const QChar lf = QLatin1Char('\n');
     if (m_translationSide) {
         const QString texts = m_state.source + lf + m_state.translation;
         m_store.recordTranslationFinding(m_state, index,
@@ -151,9 +160,13 @@ void TextScanner::fail(int index, const QString &message)
 void TextScanner::failToken(int index, const QString &message, const QString &token)
 {
     m_state.failed.set(index);
+    const QChar lf = QLatin1Char('\n');
+    if (m_capture) {
+        m_capture->findings.append({index, message + lf + token, 1, m_state.source + lf, true});
+        return;
+    }
     if (skipped(index) || !m_store.findingAllowed(m_state, index))
         return;
-    const QChar lf = QLatin1Char('\n');
     if (m_translationSide)
         m_store.recordTranslationFinding(m_state, index,
                                          message + QLatin1Char(' ') + token + lf + m_state.source
@@ -388,9 +401,10 @@ void TextScanner::scanTags()
 
 } // namespace
 
-void results::scanEmailsUrisTags(MessageState &state, bool translationSide)
+void results::scanEmailsUrisTags(MessageState &state, bool translationSide,
+                                 SourceCheckOutcome *capture)
 {
-    TextScanner scanner(*this, state, translationSide);
+    TextScanner scanner(*this, state, translationSide, capture);
     scanner.scanEmails();
     scanner.scanUris();
     scanner.scanTags();

@@ -109,12 +109,12 @@ bool TextSide::recordable(int index)
            && store.findingAllowed(m_state, index);
 }
 
-void TextSide::record(int index, const QString &key)
+void TextSide::record(int index, const QString &key, int times)
 {
     if (translationSide)
-        store.recordTranslationFinding(m_state, index, key);
+        store.recordTranslationFinding(m_state, index, key, times);
     else
-        store.recordSourceFinding(m_state, index, key);
+        store.recordSourceFinding(m_state, index, key, QString(), times);
 }
 
 const QString &TextSide::ownKey()
@@ -126,30 +126,35 @@ const QString &TextSide::ownKey()
     return m_ownKey;
 }
 
+void TextSide::found(int index, const QString &key, int times)
+{
+    if (m_capture)
+        m_capture->findings.append({index, key, times, QString(), false});
+    else
+        record(index, key, times);
+}
+
 void TextSide::fail(int index, int hits)
 {
     if (hits <= 0)
         return;
     m_state.failed.set(index);
-    if (!recordable(index))
-        return;
-    const QString &key = ownKey();
-    for (int i = 0; i < hits; ++i)
-        record(index, key);
+    if (m_capture || recordable(index))
+        found(index, ownKey(), hits);
 }
 
 void TextSide::fail(int index, const QString &text)
 {
     m_state.failed.set(index);
-    if (recordable(index))
-        record(index, text + QLatin1Char('\n') + ownKey());
+    if (m_capture || recordable(index))
+        found(index, text + QLatin1Char('\n') + ownKey());
 }
 
 void TextSide::failWithKey(int index, const QString &key)
 {
     m_state.failed.set(index);
-    if (recordable(index))
-        record(index, key);
+    if (m_capture || recordable(index))
+        found(index, key);
 }
 
 int countLettersOrNumbers(const QString &text)
@@ -230,11 +235,52 @@ void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings)
         side.fail(first + 2, message);
 }
 
+// The source checks and the source scanners.
 void results::runSourceChecks(MessageState &state)
+{
+    // Only short texts are reused: none of their checks can spend the finding
+    // budget of a message, so replaying the findings records exactly what
+    // checking the text again would.
+    const qsizetype longestReused = 512;
+    if (!reuseSourceOutcomes || state.source.size() > longestReused) {
+        runSourceCheckGroups(state, nullptr);
+        return;
+    }
+    auto &outcomes = m_sourceOutcomes[state.numerusForm > sourceRules.maxNumerus ? 1 : 0];
+    auto it = outcomes.constFind(state.source);
+    if (it == outcomes.constEnd()) {
+        SourceCheckOutcome outcome;
+        const std::bitset<CheckCount> before = state.failed;
+        runSourceCheckGroups(state, &outcome);
+        outcome.failed = state.failed & ~before;
+        outcome.emails = state.sourceEmails;
+        outcome.uris = state.sourceUris;
+        outcome.tags = state.sourceTags;
+        it = outcomes.insert(state.source, outcome);
+    }
+    replaySourceOutcome(state, *it);
+}
+
+void results::replaySourceOutcome(MessageState &state, const SourceCheckOutcome &outcome)
+{
+    state.failed |= outcome.failed;
+    state.sourceEmails = outcome.emails;
+    state.sourceUris = outcome.uris;
+    state.sourceTags = outcome.tags;
+    for (const SourceCheckOutcome::Finding &finding : outcome.findings) {
+        if (!findingAllowed(state, finding.index)
+            || (finding.needsLocations && state.locations.isEmpty()))
+            continue;
+        recordSourceFinding(state, finding.index, finding.key, finding.valuePrefix, finding.times);
+    }
+}
+
+void results::runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capture)
 {
     const AppSettingsRecord &o = AppSettings;
     const QString &s = state.source;
     TextSide side(*this, state, false);
+    side.capture(capture);
     side.fail(CheckS1_2, s.size() > o.checkS1_2SpinBox);
     // A later numerus form counts no letters, so it always fails S1.3 (T1.3 then
     // skips it in the partial state); its finding is not recorded anyway.
@@ -251,6 +297,7 @@ void results::runSourceChecks(MessageState &state)
     checkCategoryPairs(side, CheckS9_1);
     checkSentenceStarts(side, CheckS10_1, o.checkS10_1_1CheckBox);
     checkKeySequences(side, CheckS14_1, o.checkS14CheckBox);
+    scanEmailsUrisTags(state, false, capture);
 }
 
 void results::runTranslationChecks(MessageState &state)

@@ -38,13 +38,18 @@ public:
     void failWithKey(int index, const QString &key);
     bool failed(int index) const { return m_state.failed[index]; }
 
+    // While an outcome is given, the findings go to it instead of the store.
+    void capture(SourceCheckOutcome *outcome) { m_capture = outcome; }
+
 private:
     bool recordable(int index);
-    void record(int index, const QString &key);
+    void record(int index, const QString &key, int times = 1);
+    void found(int index, const QString &key, int times = 1);
     const QString &ownKey();
 
     MessageState &m_state;
     QString m_ownKey; // source + "\n" + translation, built at the first translation finding
+    SourceCheckOutcome *m_capture = nullptr;
 };
 
 // A punctuation mark of a side. A text character matches it only when the rule
@@ -53,14 +58,13 @@ class Mark
 {
 public:
     explicit Mark(const QString &rule)
-        : m_valid(rule.size() == 1)
-        , m_char(m_valid ? rule.at(0) : QChar())
+        : m_unit(rule.size() == 1 ? rule.at(0).unicode() : NoUnit)
     {}
-    bool matches(QChar c) const { return m_valid && c == m_char; }
+    bool matches(QChar c) const { return c.unicode() == m_unit; }
 
 private:
-    bool m_valid;
-    QChar m_char;
+    static constexpr char32_t NoUnit = 0x10000; // above every code unit: matches none
+    char32_t m_unit;
 };
 
 // ASCII 0-9, or a non-ASCII number.

@@ -37,6 +37,29 @@ inline QChar::Category categoryOf(QChar c)
     return u < 0x80 ? ascii[u] : c.category();
 }
 
+// a.toLower() != b.toLower(), decided at the first position where the texts
+// differ in more than case. Lower-casing maps each character on its own to one
+// character, except U+0130 (to two) and surrogates (pairs by code point, and an
+// unpaired one may become U+FFFD, depending on where lower-casing starts to
+// change the text): where those are involved, both texts are lowered whole.
+inline bool differIgnoringCase(const QString &a, const QString &b)
+{
+    const auto isSpecial = [](char16_t u) { return u == 0x0130 || QChar::isSurrogate(u); };
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a.at(i).unicode();
+        const char16_t y = b.at(i).unicode();
+        if (x == y && !QChar::isSurrogate(x))
+            continue;
+        if (isSpecial(x) || isSpecial(y))
+            return a.toLower() != b.toLower();
+        if (QChar::toLower(x) != QChar::toLower(y))
+            return true;
+    }
+    // A longer text lowers to a longer one.
+    return a.size() != b.size();
+}
+
 // The order of QString's operator< (by UTF-16 code unit), for sorting many
 // texts: most comparisons end within a few characters, which this decides
 // without a call into Qt.

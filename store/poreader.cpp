@@ -177,30 +177,34 @@ void PoReader::readLine()
         return;
     }
     const QString &line = m_line;
-    if (line.startsWith(QLatin1String("#."))) {
+    // Most lines are continued strings: the first character rules out the
+    // comments and keywords at once.
+    const bool comment = line.startsWith(QLatin1Char('#'));
+    const bool keyword = line.startsWith(QLatin1Char('m'));
+    if (comment && line.startsWith(QLatin1String("#."))) {
         return;
-    } else if (line.startsWith(QLatin1String("#:"))) {
+    } else if (comment && line.startsWith(QLatin1String("#:"))) {
         checkCurrentStringEmpty();
         QString location = line.mid(2);
         removeLeadingSpace(location);
         m_locations.append(location);
-    } else if (line.startsWith(QLatin1String("#,"))) {
+    } else if (comment && line.startsWith(QLatin1String("#,"))) {
         checkCurrentStringEmpty();
         readFlags();
-    } else if (line.startsWith(QLatin1String("#~"))) {
+    } else if (comment && line.startsWith(QLatin1String("#~"))) {
         checkCurrentStringEmpty();
         m_obsolete = true;
-    } else if (line.startsWith(QLatin1String("#|"))) {
+    } else if (comment && line.startsWith(QLatin1String("#|"))) {
         checkCurrentStringEmpty();
-    } else if (line.startsWith(QLatin1Char('#'))) {
+    } else if (comment) {
         return; // "# " and "#"
-    } else if (line.startsWith(QLatin1String("msgctxt"))) {
+    } else if (keyword && line.startsWith(QLatin1String("msgctxt"))) {
         readContextLine();
-    } else if (line.startsWith(QLatin1String("msgid_plural"))) {
+    } else if (keyword && line.startsWith(QLatin1String("msgid_plural"))) {
         readPluralIdLine();
-    } else if (line.startsWith(QLatin1String("msgid"))) {
+    } else if (keyword && line.startsWith(QLatin1String("msgid"))) {
         readIdLine();
-    } else if (line.startsWith(QLatin1String("msgstr"))) {
+    } else if (keyword && line.startsWith(QLatin1String("msgstr"))) {
         readTranslationLine();
     } else if (line.isEmpty()) {
         endEntry();

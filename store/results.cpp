@@ -5,16 +5,20 @@
 #include <QtDebug>
 #include <limits>
 
-void FindingMap::insert(const QString &key, const QString &value)
+void FindingMap::insert(const QString &key, const QString &value, int times)
 {
+    if (times <= 0)
+        return;
     // One search of the tree: QMap::operator[] searches a second time to insert
     // a new key.
     const auto it = m_entries.lowerBound(key);
-    if (it == m_entries.end() || it.key() != key)
-        m_entries.insert(it, key, QStringList {value});
-    else
-        it->append(value);
-    ++m_count;
+    if (it == m_entries.end() || it.key() != key) {
+        m_entries.insert(it, key, QStringList(times, value));
+    } else {
+        for (int i = 0; i < times; ++i)
+            it->append(value);
+    }
+    m_count += times;
 }
 
 void FindingMap::clear()
@@ -66,6 +70,8 @@ void results::clear()
     usedTranslationCharacters.clear();
     firstTranslationOfSource.clear();
     firstSourceOfTranslation.clear();
+    for (auto &outcomes : m_sourceOutcomes)
+        outcomes.clear();
     for (FindingMap &map : m_findings)
         map.clear();
     for (ItemList &list : m_items)
@@ -126,20 +132,27 @@ bool results::findingAllowed(MessageState &state, int index)
 }
 
 void results::recordSourceFinding(MessageState &state, int index, const QString &key,
-                                  const QString &valuePrefix)
+                                  const QString &valuePrefix, int times)
 {
-    if (state.numerusForm > sourceRules.maxNumerus || !findingAllowed(state, index))
+    if (state.numerusForm > sourceRules.maxNumerus)
         return;
-    state.recordedKeySize[index] += key.size() + valuePrefix.size() * state.locations.size();
-    for (const QString &location : state.locations)
-        recordFinding(m_findings[index], key,
-                      valuePrefix.isEmpty() ? location : QString(valuePrefix + location));
+    for (int i = 0; i < times && findingAllowed(state, index); ++i) {
+        state.recordedKeySize[index] += key.size() + valuePrefix.size() * state.locations.size();
+        for (const QString &location : state.locations)
+            recordFinding(m_findings[index], key,
+                          valuePrefix.isEmpty() ? location : QString(valuePrefix + location));
+    }
 }
 
-void results::recordTranslationFinding(MessageState &state, int index, const QString &key)
+void results::recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                       int times)
 {
-    if (!findingAllowed(state, index))
-        return;
-    state.recordedKeySize[index] += key.size();
-    recordFinding(m_findings[index], key, state.context);
+    // The budget is checked before each finding, as if they came one by one; the
+    // ones it allows share one search of the findings store.
+    int allowed = 0;
+    while (allowed < times && findingAllowed(state, index)) {
+        state.recordedKeySize[index] += key.size();
+        ++allowed;
+    }
+    m_findings[index].insert(key, state.context, allowed);
 }

@@ -21,7 +21,8 @@
 class FindingMap
 {
 public:
-    void insert(const QString &key, const QString &value);
+    // Appends `value` `times` times to the values of `key`.
+    void insert(const QString &key, const QString &value, int times = 1);
     bool isEmpty() const { return m_count == 0; }
     int size() const { return m_count; } // key/value pairs, not distinct keys
     void clear();
@@ -49,6 +50,22 @@ struct LanguageRules {
     CharacterMap closeToOpen;
     CharacterSet openingCharacters;
     CharacterSet closingCharacters;
+};
+
+// What the source checks and scanners found on one text: their failure flags,
+// tokens and the findings they would record, in order (see
+// results::reuseSourceOutcomes).
+struct SourceCheckOutcome {
+    struct Finding {
+        int index;
+        QString key;
+        int times;
+        QString valuePrefix; // see results::recordSourceFinding
+        bool needsLocations; // not recorded for a message without locations
+    };
+    std::bitset<CheckCount> failed;
+    QList<Finding> findings;
+    QSet<QString> emails, uris, tags;
 };
 
 // Per-call state of checkMessage shared by the single-text and comparison checks.
@@ -120,7 +137,7 @@ public:
 
     // Words and numbers.
     void splitWords(const QString &text, QSet<QString> &words, bool isTranslation);
-    void processWord(QString word, bool hasLetter, QSet<QString> &words, QString &previousWord,
+    void processWord(QStringView word, bool hasLetter, QSet<QString> &words, QString &previousWord,
                      bool &duplicate, bool isTranslation);
     void extractNumbers(const QString &text, const QString &decimalSeparator,
                         QSet<double> &numbers) const;
@@ -158,11 +175,22 @@ public:
     QHash<QString, QString> firstTranslationOfSource;
     QHash<QString, QString> firstSourceOfTranslation;
 
+    // The source checks give the same outcome for every message with the same
+    // source, as long as the options and the rules stay: a run (whose options
+    // cannot change) sets this, and then replays the outcome for a source that
+    // comes back instead of checking it again. clear() and the language set-up
+    // forget the outcomes.
+    bool reuseSourceOutcomes = false;
+
 private:
     // Steps of checkMessage, by area.
     void runSourceChecks(MessageState &state);
+    void runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capture);
+    void replaySourceOutcome(MessageState &state, const SourceCheckOutcome &outcome);
     void runTranslationChecks(MessageState &state);
-    void scanEmailsUrisTags(MessageState &state, bool translationSide);
+    // With `capture`, the findings go there instead of the store.
+    void scanEmailsUrisTags(MessageState &state, bool translationSide,
+                            SourceCheckOutcome *capture = nullptr);
     void runComparisonChecks(MessageState &state);
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
@@ -183,9 +211,11 @@ public:
 
     // Recording helpers shared by the check areas.
     // A non-empty valuePrefix is put before each location (S20: source + "\n").
+    // `times` findings of the same key are recorded as many single ones.
     void recordSourceFinding(MessageState &state, int index, const QString &key,
-                             const QString &valuePrefix = QString());
-    void recordTranslationFinding(MessageState &state, int index, const QString &key);
+                             const QString &valuePrefix = QString(), int times = 1);
+    void recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                  int times = 1);
     // The partially-checked rule: true when the T check must be skipped for this message.
     static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
     {
@@ -195,4 +225,6 @@ public:
 private:
     std::array<FindingMap, CheckCount> m_findings;
     std::array<ItemList, CheckCount> m_items;
+    // By source text, apart for messages beyond the source numerus forms.
+    std::array<QHash<QString, SourceCheckOutcome>, 2> m_sourceOutcomes;
 };

@@ -89,6 +89,7 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
         return outcome;
     }
     store.clear();
+    store.reuseSourceOutcomes = true;
     if (!file.isEmpty()) {
         if (!directory.isEmpty() || !fileName.isEmpty()) {
             clearSelection();
@@ -119,6 +120,7 @@ int runBatchStep(results &store, const QString &directory, const QString &fileNa
                  WalkProgress *progress)
 {
     store.clear();
+    store.reuseSourceOutcomes = true;
     return walkBothPasses(store, directory, &fileName, progress);
 }
 
