@@ -1,19 +1,12 @@
-// Arbitrary bytes as a .ts file: the reader, every check and the whole report.
+// Arbitrary bytes as a .ts file: the reader, every check and the whole report,
+// with and without replayed source checks.
 
 #include "fuzzsupport.h"
 #include "store/readers.h"
 
-#include <QBuffer>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzzsupport::setUp();
-    QByteArray bytes = fuzzsupport::bytesOf(data, size);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    results store;
-    readTsDevice(true, QStringLiteral("fuzz.ts"), &buffer, &store);
-    store.runCatalogueChecks();
-    fuzzsupport::reportEveryTab(store, fuzzsupport::defaultReportOptions());
+    fuzzsupport::readCheckAndReport(data, size, QStringLiteral("fuzz.ts"), readTsDevice);
     return 0;
 }
