@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build-fuzz/ and
-# runs each for a bounded time from its seed corpus (fuzz/seeds/<target>) and the
-# corpus it grew before (build-fuzz/fuzz-corpus/<target>). Installs what is
-# missing. A crash, timeout, leak or sanitizer report fails the run; its input is
-# left in build-fuzz/ as crash-*, timeout-*, leak-* or oom-*.
+# runs each for a bounded time from its seeds (fuzz/seeds/<target> and the test
+# fixtures of its format) and the corpus it grew before
+# (build-fuzz/fuzz-corpus/<target>). Installs what is missing. A crash, timeout,
+# leak or sanitizer report fails the run; its input is left in build-fuzz/ as
+# crash-*, timeout-*, leak-* or oom-*.
 # usage: fuzz/run.sh [SECONDS_PER_TARGET]   (default 30)
 # FUZZ_RUNS=N runs each target for N executions instead of a time.
 set -euo pipefail
@@ -29,13 +30,22 @@ if [ -n "${FUZZ_RUNS:-}" ]; then
 else
   limit=(-max_total_time="$SECONDS_PER_TARGET")
 fi
+# The seed directories of a target: its own, and for the readers the test
+# fixtures and examples of their format.
+seeds() {
+  if [ -d "fuzz/seeds/$1" ]; then echo "fuzz/seeds/$1"; fi
+  case $1 in
+    fuzz_tsreader) echo tests/data/ts examples ;;
+    fuzz_poreader) echo tests/data/po examples ;;
+  esac
+}
 status=0
 for name in "${TARGETS[@]}"; do
   corpus="$BUILD/fuzz-corpus/$name"
   mkdir -p "$corpus"
   log="$BUILD/$name.log"
   if "$BUILD/fuzz/$name" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-       -artifact_prefix="$BUILD/" "$corpus" "fuzz/seeds/$name" >"$log" 2>&1; then
+       -artifact_prefix="$BUILD/" "$corpus" $(seeds "$name") >"$log" 2>&1; then
     result=ok
   else
     result=FAILED
