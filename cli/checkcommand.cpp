@@ -127,8 +127,13 @@ int runCheck(const QStringList &arguments)
     const QCommandLineOption formatOption(QStringLiteral("format"),
                                           QStringLiteral("Output format: text or json."),
                                           QStringLiteral("FORMAT"), QStringLiteral("text"));
+    const QCommandLineOption noIgnoreOption(
+        QStringLiteral("no-ignore"),
+        QStringLiteral("Report the findings that kvn-ignore comments of the catalogues "
+                       "silence."));
     parser.addOption(SettingsOption);
     parser.addOption(tabOption);
+    parser.addOption(noIgnoreOption);
     parser.addOption(fileNameOption);
     parser.addOption(formatOption);
     parser.addPositionalArgument(QStringLiteral("path"),
@@ -181,7 +186,10 @@ int runCheck(const QStringList &arguments)
     // The store stays until the process ends: freeing its strings one by one at
     // exit would only cost time. It stays reachable, so leak checkers keep quiet.
     static results *const store = new results;
+    store->honourSuppressions = !parser.isSet(noIgnoreOption);
     const RunOutcome outcome = runSelection(*store, nullptr);
+    for (const QString &problem : store->suppressionProblems())
+        printError(problem);
     if (!outcome.readerMessage.isEmpty()) {
         printError(outcome.readerMessage);
         return ExitUsage;

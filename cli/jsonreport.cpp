@@ -51,7 +51,7 @@ QJsonObject checkObject(const results &store, int index, const ReportOptions &op
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         QJsonArray values;
         // Newest first, as the report lists them.
-        for (auto value = it.value().crbegin(); value != it.value().crend(); ++value)
+        for (auto value = it.value().values.crbegin(); value != it.value().values.crend(); ++value)
             values.append(*value);
         QJsonObject finding;
         finding.insert(QStringLiteral("text"), it.key());

@@ -5,7 +5,7 @@
 #include <QtDebug>
 #include <limits>
 
-void FindingMap::insert(const QString &key, const QString &value, int times)
+void FindingMap::insert(const QString &key, const QString &value, int times, int message)
 {
     if (times <= 0)
         return;
@@ -13,10 +13,13 @@ void FindingMap::insert(const QString &key, const QString &value, int times)
     // a new key.
     const auto it = m_entries.lowerBound(key);
     if (it == m_entries.end() || it.key() != key) {
-        m_entries.insert(it, key, QStringList(times, value));
+        m_entries.insert(it, key,
+                         FindingValues {QStringList(times, value), QList<int>(times, message)});
     } else {
-        for (int i = 0; i < times; ++i)
-            it->append(value);
+        for (int i = 0; i < times; ++i) {
+            it->values.append(value);
+            it->messages.append(message);
+        }
     }
     m_count += times;
 }
@@ -29,7 +32,7 @@ void FindingMap::clear()
 
 QStringList FindingMap::values(const QString &key) const
 {
-    const QStringList stored = m_entries.value(key);
+    const QStringList stored = m_entries.value(key).values;
     QStringList newestFirst;
     newestFirst.reserve(stored.size());
     for (auto it = stored.crbegin(); it != stored.crend(); ++it)
@@ -76,12 +79,57 @@ void results::clear()
         map.clear();
     for (ItemList &list : m_items)
         list.clear();
+    m_files.clear();
+    m_currentFile = -1;
+    m_origin = MessageOrigin();
+    m_currentRecord = -1;
+    m_messages.clear();
+    m_itemOrigins.clear();
+    m_silencedCounts.fill(0);
+    m_suppressionProblems.clear();
 }
 
-void results::fileAssert(bool condition, const QString &message, bool internalError)
+int results::beginFile(const QString &path)
+{
+    m_files.append(path);
+    m_currentFile = int(m_files.size()) - 1;
+    return m_currentFile;
+}
+
+int results::currentMessage(const QString &source, const QString &translation,
+                            const QString &context, int numerusForm)
+{
+    if (m_currentRecord < 0) {
+        m_messages.append(MessageRecord {m_currentFile, m_origin.sourceLine,
+                                         m_origin.translationLine, numerusForm, context, source,
+                                         translation});
+        m_currentRecord = int(m_messages.size()) - 1;
+    }
+    return m_currentRecord;
+}
+
+bool results::silenced(int index, int times)
+{
+    if (!honourSuppressions || !m_origin.silenced.test(size_t(index)))
+        return false;
+    m_silencedCounts[index] += times;
+    return true;
+}
+
+void results::reportUnknownIgnoreId(const QString &id, int line)
+{
+    const QString path = m_currentFile >= 0 ? m_files.at(m_currentFile) : QString();
+    m_suppressionProblems.append(
+        tr("%1:%2: kvn-ignore names no check: %3").arg(path, QString::number(line), id));
+}
+
+void results::fileAssert(bool condition, const QString &message, bool internalError, int line)
 {
     if (condition)
         return;
+    // A problem met while checking a message (a spent finding budget) stands at
+    // the message.
+    m_itemOrigins.append(ItemOrigin {m_currentFile, line > 0 ? line : m_origin.sourceLine});
     QString item = message;
     if (internalError)
         item += QLatin1Char('\n')
@@ -134,13 +182,16 @@ bool results::findingAllowed(MessageState &state, int index)
 void results::recordSourceFinding(MessageState &state, int index, const QString &key,
                                   const QString &valuePrefix, int times)
 {
-    if (state.numerusForm > sourceRules.maxNumerus)
+    if (state.numerusForm > sourceRules.maxNumerus
+        || silenced(index, times * int(state.locations.size())))
         return;
+    const int message = state.locations.isEmpty() ? -1 : currentMessage(state);
     for (int i = 0; i < times && findingAllowed(state, index); ++i) {
         state.recordedKeySize[index] += key.size() + valuePrefix.size() * state.locations.size();
         for (const QString &location : state.locations)
-            recordFinding(m_findings[index], key,
-                          valuePrefix.isEmpty() ? location : QString(valuePrefix + location));
+            m_findings[index].insert(
+                key, valuePrefix.isEmpty() ? location : QString(valuePrefix + location), 1,
+                message);
     }
 }
 
@@ -149,10 +200,13 @@ void results::recordTranslationFinding(MessageState &state, int index, const QSt
 {
     // The budget is checked before each finding, as if they came one by one; the
     // ones it allows share one search of the findings store.
+    if (silenced(index, times))
+        return;
     int allowed = 0;
     while (allowed < times && findingAllowed(state, index)) {
         state.recordedKeySize[index] += key.size();
         ++allowed;
     }
-    m_findings[index].insert(key, state.context, allowed);
+    if (allowed > 0)
+        m_findings[index].insert(key, state.context, allowed, currentMessage(state));
 }
