@@ -2,7 +2,7 @@
 // message, and the kvn-ignore comments that silence findings.
 
 #include "readertest.h"
-#include "store/readers.h"
+#include "input/readers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

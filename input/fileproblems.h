@@ -3,7 +3,7 @@
 // feed and "Line %1 in %2". A hostile file could report one problem per byte, so
 // the items of one file are capped and the cap itself is reported once.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 // The checks a comment of a message silences: "kvn-ignore:" and then ids, groups
 // or families separated by commas or blanks. An id that names no check is
