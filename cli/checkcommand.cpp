@@ -2,16 +2,17 @@
 // the options of the built-in defaults, a profile, the project file, an INI
 // file and the check selections.
 
-#include "checks/catalogue.h"
-#include "checks/report.h"
+#include "checks/results.h"
 #include "cli/commands.h"
+#include "input/readers.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
+#include "report/jsonreport.h"
+#include "report/report.h"
 #include "run/checklist.h"
 #include "run/inputs.h"
 #include "run/options.h"
-#include "store/appsettings.h"
-#include "store/readers.h"
-#include "store/results.h"
-#include "store/run.h"
+#include "run/run.h"
 
 #include <QCommandLineParser>
 #include <QDir>

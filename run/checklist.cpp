@@ -1,7 +1,7 @@
 #include "run/checklist.h"
 
-#include "checks/catalogue.h"
-#include "checks/report.h"
+#include "model/catalogue.h"
+#include "report/report.h"
 #include "model/profiles.h"
 #include "run/options.h"
 

@@ -2,7 +2,7 @@
 // What kvn checks in one call: several paths read as one selection, or split
 // into one run per file or per language.
 
-#include "store/run.h"
+#include "run/run.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #include "run/options.h"
 
-#include "checks/catalogue.h"
+#include "model/catalogue.h"
 #include "model/profiles.h"
 
 #include <QCoreApplication>

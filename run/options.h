@@ -3,7 +3,7 @@
 // built-in defaults, then a profile, the project file, an INI file and the
 // check selections of the command line, each over the one before.
 
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QList>
 #include <QString>

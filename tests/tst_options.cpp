@@ -1,7 +1,7 @@
 // The options of a run: check selections, INI files, profiles, the project
 // file and the order in which they are laid over each other.
 
-#include "checks/catalogue.h"
+#include "model/catalogue.h"
 #include "run/options.h"
 
 #include <QDir>
