@@ -1,8 +1,8 @@
 #include "run/checklist.h"
 
 #include "model/catalogue.h"
-#include "report/report.h"
 #include "model/profiles.h"
+#include "report/report.h"
 #include "run/options.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "run/inputs.h"
 
-#include "input/readers.h"
 #include "checks/results.h"
+#include "input/readers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
