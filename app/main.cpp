@@ -2,7 +2,7 @@
 
 #include "app/assume.h"
 #include "app/mainwindow.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QApplication>
 #include <QChar>

@@ -3,7 +3,7 @@
 // script offers exactly the names this build of the engine knows.
 // usage: kvn_completion TEMPLATE OUTPUT
 
-#include "checks/catalogue.h"
+#include "model/catalogue.h"
 
 #include <QFile>
 #include <QStringList>
