@@ -20,10 +20,19 @@ struct Run {
     QString err;
 };
 
-Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA))
+Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA),
+        const QStringList &locale = QStringList())
 {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QLatin1String(variable));
+        for (const QString &setting : locale)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(KVN_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -198,6 +207,34 @@ private slots:
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.startsWith("Usage: kvn " + command + " [options]"), qPrintable(run.out));
         QCOMPARE(run.err, QString());
+    }
+
+    // kvn's messages follow LC_ALL, then LC_MESSAGES, then LANG.
+    void locale_data()
+    {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QString>("message");
+        const QString english = QStringLiteral("kvn: ts/none.ts does not exist.");
+        QTest::newRow("LANG") << QStringList {"LANG=de_DE.UTF-8"}
+                              << "kvn: ts/none.ts existiert nicht.";
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO.UTF-8"}
+            << "kvn: ts/none.ts nu există.";
+        QTest::newRow("LC_ALL over all")
+            << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO", "LC_ALL=ar_EG.UTF-8"}
+            << "kvn: ts/none.ts غير موجود.";
+        QTest::newRow("C") << QStringList {"LANG=de_DE.UTF-8", "LC_ALL=C"} << english;
+        QTest::newRow("POSIX") << QStringList {"LC_ALL=POSIX"} << english;
+        QTest::newRow("no translation") << QStringList {"LANG=fr_FR.UTF-8"} << english;
+        QTest::newRow("unset") << QStringList {"HOME=/nonexistent"} << english;
+    }
+    void locale()
+    {
+        QFETCH(QStringList, locale);
+        QFETCH(QString, message);
+        const Run run = kvn({"check", "ts/none.ts"}, QString(KVN_TEST_DATA), locale);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.trimmed(), message);
     }
 
     void checkList()
