@@ -22,7 +22,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (translation.isEmpty()) {
         if (unfinished)
             ++unfinishedCount;
-        else if (!silenced(CheckT1_1))
+        else if (!sourceOnly && !silenced(CheckT1_1))
             m_findings[CheckT1_1].insert(source, context, 1,
                                          currentMessage(source, translation, context, numerusForm));
     } else {
@@ -52,7 +52,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     }
     runSourceChecks(state);
 
-    if (translation.isEmpty())
+    if (translation.isEmpty() || sourceOnly)
         return;
     translationTexts.insert(translation);
     if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {
