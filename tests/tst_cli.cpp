@@ -188,7 +188,7 @@ private slots:
         QTemporaryDir tree;
         QFile::copy(m_nonAscii, tree.filePath("de.po"));
         QCOMPARE(mkfifo(QFile::encodeName(tree.filePath("fr.po")).constData(), 0600), 0);
-        const Run walk = kvn({"check", "--tab", "ST0", tree.path()});
+        const Run walk = kvn({"check", "--format", "report", "--tab", "ST0", tree.path()});
         QCOMPARE(walk.status, 0);
         QVERIFY(walk.out.contains("Read file " + tree.path() + "."));
         QVERIFY(timer.elapsed() < 30000);
@@ -282,7 +282,7 @@ private slots:
         const QString fileLine = QStringLiteral("Read file %1.");
 
         // Several paths, one run.
-        const Run both = kvn({"check", "--tab", "ST0", fr, deTs});
+        const Run both = kvn({"check", "--format", "report", "--tab", "ST0", fr, deTs});
         QCOMPARE(both.status, 1); // check 0: two languages in one catalogue
         QVERIFY(both.out.contains("Reading multible files with different languages."));
         QVERIFY2(both.out.contains("Read 2 files in " + fr + ", " + deTs + "."),
@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(walk.out.toUtf8())["summary"]["fileCount"].toInt(), 4);
 
         // One run per file, in the order of the walk.
-        const Run files = kvn({"check", "--split", "file", "--tab", "ST0", tree.path()});
+        const Run files = kvn({"check", "--format", "report", "--split", "file", "--tab", "ST0", tree.path()});
         QCOMPARE(files.status, 1); // de.po has an empty translation
         QCOMPARE(files.out.count("=== ST0 ==="), 4);
         const QStringList order {pot, de, fr, deTs};
@@ -328,7 +328,7 @@ private slots:
 
     void textOutput()
     {
-        const Run run = kvn({"check", "ts/clean.ts"});
+        const Run run = kvn({"check", "--format", "report", "ts/clean.ts"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
         QVERIFY(run.out.startsWith("=== ST0 ===\nLast checks were done at "));
@@ -338,7 +338,7 @@ private slots:
                  50);
 
         // Only the named tabs, in panel order; information lines only when verbose.
-        const Run some = kvn({"--verbose", "check", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
+        const Run some = kvn({"--verbose", "check", "--format", "report", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
         QCOMPARE(some.status, 0);
         QVERIFY(some.out.startsWith("=== S1 ===\n"));
         QVERIFY(some.out.contains("\n=== T1 ===\n"));

@@ -1,8 +1,8 @@
 // Where findings stand: the catalogue lines the readers hand over with each
 // message, and the kvn-ignore comments that silence findings.
 
-#include "readertest.h"
 #include "input/readers.h"
+#include "readertest.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
