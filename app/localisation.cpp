@@ -4,7 +4,12 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QTranslator>
+
+// Start-up information, off unless asked for
+// (QT_LOGGING_RULES="korvane.startup.info=true").
+Q_LOGGING_CATEGORY(lcStartup, "korvane.startup", QtWarningMsg)
 
 QStringList qtTranslationFolders()
 {

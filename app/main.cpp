@@ -3,7 +3,7 @@
 #include "app/assume.h"
 #include "app/localisation.h"
 #include "app/mainwindow.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QApplication>
 #include <QChar>

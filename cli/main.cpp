@@ -1,10 +1,10 @@
 // kvn: the command-line front end over the engine. Standard output holds only
 // the report; diagnostics and run messages go to standard error.
 
-#include "checks/report.h"
 #include "cli/assistantcommands.h"
 #include "cli/commands.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -19,16 +19,14 @@ struct Subcommand {
     int (*run)(const QStringList &arguments);
 };
 
-// The dispatch table. The translate assistant's commands take only the
-// arguments behind the command name.
+// The dispatch table.
 const Subcommand Subcommands[] = {
-        {"check", "Check a translation file or every translation file below a directory.",
-         runCheck},
-        {"batch", "Write one NAME-LOG.txt per translation file name below a directory.", runBatch},
-        {"export", "Export the sources and finished translations of a .ts file for translation.",
-         [](const QStringList &arguments) { return runExport(arguments.mid(1)); }},
-        {"merge", "Merge the translated exchange file back into a copy of a .ts file.",
-         [](const QStringList &arguments) { return runMerge(arguments.mid(1)); }},
+    {"check", "Check a translation file or every translation file below a directory.", runCheck},
+    {"batch", "Write one NAME-LOG.txt per translation file name below a directory.", runBatch},
+    {"checks", "List every check with its severity, default and profiles.", runChecks},
+    {"export", "Export the sources and finished translations of a .ts file for translation.",
+     runExport},
+    {"merge", "Merge the translated exchange file back into a copy of a .ts file.", runMerge},
 };
 
 bool verbose = false;

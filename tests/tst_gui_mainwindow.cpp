@@ -3,10 +3,10 @@
 
 #include "app/localisation.h"
 #include "app/mainwindow.h"
-#include "checks/catalogue.h"
-#include "checks/report.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
+#include "report/report.h"
 
 #include <QAction>
 #include <QApplication>

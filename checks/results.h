@@ -3,8 +3,8 @@
 // one findings store per check. Messages are not kept; only what the checks
 // derive from them stays.
 
-#include "checks/catalogue.h"
-#include "store/charactertables.h"
+#include "model/catalogue.h"
+#include "model/charactertables.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -181,6 +181,11 @@ public:
     // comes back instead of checking it again. clear() and the language set-up
     // forget the outcomes.
     bool reuseSourceOutcomes = false;
+
+    // Set while a template (.pot) is read: its translations are empty by
+    // design, so only the source checks and check "0" report on it, and a
+    // missing language is no problem.
+    bool sourceOnly = false;
 
 private:
     // Steps of checkMessage, by area.

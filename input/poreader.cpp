@@ -1,9 +1,9 @@
 // The reader of gettext catalogues (.po): a strict line-by-line reader that
 // reports every deviation from the layout gettext tools write.
 
-#include "store/fileproblems.h"
-#include "store/readers.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "input/fileproblems.h"
+#include "input/readers.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -603,7 +603,9 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
     if (clearFirst)
         store->clear();
     PoReader reader(clearFirst, path, store, device);
+    store->sourceOnly = path.endsWith(QLatin1String(".pot"));
     reader.read();
+    store->sourceOnly = false;
 }
 
 QString readPoFile(bool clearFirst, const QString &path, results *store)
