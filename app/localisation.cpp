@@ -21,13 +21,25 @@ bool installInterfaceLanguage(const QString &language, bool rightToLeft)
 {
     // The program's own: relative to the working directory first. A program
     // started from a desktop launcher has another working directory, so the
-    // same file beside the program and the copy built into it are tried next.
+    // same file beside the program, in the installed data folder and the copy
+    // built into the program are tried next.
     const QString name = QStringLiteral("translations/Korvane_%1.qm").arg(language);
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString candidates[] = {
+        name,
+        programDir.filePath(name),
+        QDir::cleanPath(programDir.filePath(QLatin1String(KVN_DATA_FROM_BIN "/") + name)),
+        QLatin1String(":/") + name,
+    };
     auto *own = new QTranslator(qApp);
-    const bool found = own->load(name, QString(), QString(), QString())
-                       || own->load(QDir(QCoreApplication::applicationDirPath()).filePath(name),
-                                    QString(), QString(), QString())
-                       || own->load(QLatin1String(":/") + name, QString(), QString(), QString());
+    bool found = false;
+    for (const QString &path : candidates)
+        if ((found = own->load(path, QString(), QString(), QString())))
+            break;
+    if (found)
+        qCInfo(lcStartup, "Interface translation: %s", qUtf8Printable(own->filePath()));
+    else
+        qCInfo(lcStartup, "No interface translation for %s", qUtf8Printable(name));
     QCoreApplication::installTranslator(own);
 
     auto *qt = new QTranslator(qApp);
