@@ -15,6 +15,7 @@
 #include "run/run.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -43,6 +44,11 @@ QString helpText(const QCommandLineParser &parser, const QString &command)
 
 } // namespace
 
+QString kvnText(const char *text)
+{
+    return QCoreApplication::translate("kvn", text);
+}
+
 bool parseCommandLine(QCommandLineParser &parser, const QStringList &arguments, int positionals,
                       int &status)
 {
@@ -60,10 +66,11 @@ bool parseCommandLine(QCommandLineParser &parser, const QStringList &arguments, 
     }
     const qsizetype given = parser.positionalArguments().size();
     if (positionals < 0 ? given == 0 : given != positionals) {
-        printError(
-            positionals < 0
-                ? QStringLiteral("kvn: a path is missing.")
-                : QStringLiteral("kvn: expected %1 path, got %2.").arg(positionals).arg(given));
+        printError(positionals < 0
+                       ? kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: a path is missing."))
+                       : kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: expected %1 path, got %2."))
+                             .arg(positionals)
+                             .arg(given));
         printError(helpText(parser, arguments.first()));
         status = ExitUsage;
         return false;
@@ -212,19 +219,21 @@ int runCheck(const QStringList &arguments)
 
     const QString format = parser.value(formatOption);
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
-        printError(QStringLiteral("kvn: unknown format '%1' (text or json).").arg(format));
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (text or json)."))
+                       .arg(format));
         return ExitUsage;
     }
     SplitMode split = SplitMode::None;
     if (!parseSplitMode(parser.value(splitOption), split)) {
-        printError(QStringLiteral("kvn: unknown split mode '%1' (none, file or language).")
+        printError(kvnText(QT_TRANSLATE_NOOP(
+                               "kvn", "kvn: unknown split mode '%1' (none, file or language)."))
                        .arg(parser.value(splitOption)));
         return ExitUsage;
     }
     QStringList tabs;
     for (const QString &tab : parser.values(tabOption)) {
         if (!tabNames().contains(tab)) {
-            printError(QStringLiteral("kvn: unknown tab '%1'. Tabs: %2")
+            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown tab '%1'. Tabs: %2"))
                            .arg(tab, QStringList(tabNames()).join(QLatin1Char(' '))));
             return ExitUsage;
         }
@@ -241,7 +250,7 @@ int runCheck(const QStringList &arguments)
         anyDirectory = anyDirectory || QFileInfo(path).isDir();
     }
     if (!anyDirectory && parser.isSet(fileNameOption)) {
-        printError(QStringLiteral("kvn: --file-name needs a directory."));
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: --file-name needs a directory.")));
         return ExitUsage;
     }
     if (!selection.load(parser, paths.constFirst()))
@@ -302,7 +311,9 @@ int runBatch(const QStringList &arguments)
         return status;
     const QString directory = parser.positionalArguments().constFirst();
     if (!readableDirectory(directory)) {
-        printError(QStringLiteral("kvn: cannot read the directory %1.").arg(directory));
+        printError(
+            QStringLiteral("kvn: ")
+            + kvnText(QT_TRANSLATE_NOOP("kvn", "cannot read the directory %1.")).arg(directory));
         return ExitUsage;
     }
     if (!selection.load(parser, directory))
@@ -328,7 +339,7 @@ int runBatch(const QStringList &arguments)
         if (writeResults(directory, fileCount, name, *store)) {
             out << logName << '\n';
         } else {
-            printError(QStringLiteral("kvn: cannot write %1.").arg(logName));
+            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: cannot write %1.")).arg(logName));
             status = ExitFindings;
         }
     }
@@ -351,7 +362,8 @@ int runChecks(const QStringList &arguments)
         return status;
     const QString format = parser.value(formatOption);
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
-        printError(QStringLiteral("kvn: unknown format '%1' (text or json).").arg(format));
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (text or json)."))
+                       .arg(format));
         return ExitUsage;
     }
     const QByteArray text = format == QLatin1String("json") ? checkListJson() : checkListText();

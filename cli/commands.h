@@ -18,5 +18,8 @@ class QCommandLineParser;
 bool parseCommandLine(QCommandLineParser &parser, const QStringList &arguments, int positionals,
                       int &status);
 
+// A message of kvn in the language of the locale (translation context "kvn").
+QString kvnText(const char *text);
+
 // Writes a line to standard error.
 void printError(const QString &line);

@@ -20,10 +20,19 @@ struct Run {
     QString err;
 };
 
-Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA))
+Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA),
+        const QStringList &locale = QStringList())
 {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QLatin1String(variable));
+        for (const QString &setting : locale)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(KVN_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -200,6 +209,34 @@ private slots:
         QCOMPARE(run.err, QString());
     }
 
+    // kvn's messages follow LC_ALL, then LC_MESSAGES, then LANG.
+    void locale_data()
+    {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QString>("message");
+        const QString english = QStringLiteral("kvn: ts/none.ts does not exist.");
+        QTest::newRow("LANG") << QStringList {"LANG=de_DE.UTF-8"}
+                              << "kvn: ts/none.ts existiert nicht.";
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO.UTF-8"}
+            << "kvn: ts/none.ts nu există.";
+        QTest::newRow("LC_ALL over all")
+            << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO", "LC_ALL=ar_EG.UTF-8"}
+            << "kvn: ts/none.ts غير موجود.";
+        QTest::newRow("C") << QStringList {"LANG=de_DE.UTF-8", "LC_ALL=C"} << english;
+        QTest::newRow("POSIX") << QStringList {"LC_ALL=POSIX"} << english;
+        QTest::newRow("no translation") << QStringList {"LANG=fr_FR.UTF-8"} << english;
+        QTest::newRow("unset") << QStringList {"HOME=/nonexistent"} << english;
+    }
+    void locale()
+    {
+        QFETCH(QStringList, locale);
+        QFETCH(QString, message);
+        const Run run = kvn({"check", "ts/none.ts"}, QString(KVN_TEST_DATA), locale);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.trimmed(), message);
+    }
+
     void checkList()
     {
         const Run text = kvn({"checks"});
@@ -239,9 +276,14 @@ private slots:
                         "<TS language=\"de\"><context><name>c</name><message><source>Open</source>"
                         "<translation>Offnen</translation></message></context></TS>");
         writeFile(tree.filePath("ts/app.ts"), "export const open = (): void => {};\n");
-        const QString pot = writeFile(tree.filePath("app.pot"),
-                                      "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; "
-                                      "charset=UTF-8\\n\"\n\nmsgid \"Open\"\nmsgstr \"\"\n");
+        // As xgettext writes it: a fuzzy header without language or number of forms.
+        const QString pot = writeFile(
+            tree.filePath("app.pot"),
+            "#, fuzzy\nmsgid \"\"\nmsgstr \"\"\n\"Language: \\n\"\n"
+            "\"Content-Type: text/plain; charset=CHARSET\\n\"\n"
+            "\"Plural-Forms: nplurals=INTEGER; plural=EXPRESSION;\\n\"\n\n"
+            "#: main.c:12\nmsgid \"Open\"\nmsgstr \"\"\n\n#: main.c:14\n"
+            "msgid \"File: %n\"\nmsgid_plural \"Files: %n\"\nmsgstr[0] \"\"\nmsgstr[1] \"\"\n");
         const QString fileLine = QStringLiteral("Read file %1.");
 
         // Several paths, one run.
@@ -283,7 +325,7 @@ private slots:
         const Run templ = kvn({"check", "--format", "json", pot});
         QCOMPARE(templ.status, 0);
         const QJsonObject report = QJsonDocument::fromJson(templ.out.toUtf8()).object();
-        QCOMPARE(report["summary"]["sourceCount"].toInt(), 1);
+        QCOMPARE(report["summary"]["sourceCount"].toInt(), 2);
         for (const QJsonValue &check : report["checks"].toArray())
             if (check["id"] == "0" || check["id"] == "T1.1")
                 QVERIFY2(check["count"].toInt() == 0, qPrintable(check["id"].toString()));
