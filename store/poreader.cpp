@@ -608,10 +608,10 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
 
 QString readPoFile(bool clearFirst, const QString &path, results *store)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
-               + path;
+    QFile file;
+    const QString problem = openTranslationFile(file, path);
+    if (!problem.isEmpty())
+        return problem;
     readPoDevice(clearFirst, path, &file, store);
     return QString();
 }
