@@ -8,6 +8,7 @@
 #include "store/readers.h"
 #include "store/results.h"
 #include "store/run.h"
+#include "store/textescape.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -205,12 +206,19 @@ int runCheck(const QStringList &arguments)
         for (const QString &tab : tabNames()) {
             if (!tabs.isEmpty() && !tabs.contains(tab))
                 continue;
-            write(QString(QLatin1String("=== ") + tab + QLatin1String(" ===\n")
-                          + tabReport(*store, tab, header, summary, options) + QLatin1Char('\n'))
+            // Control characters of the input never reach the terminal as such.
+            write(textescape::escapeControlCharacters(
+                      QLatin1String("=== ") + tab + QLatin1String(" ===\n")
+                          + tabReport(*store, tab, header, summary, options) + QLatin1Char('\n'),
+                      true)
                       .toUtf8());
         }
     }
-    std::fflush(stdout);
+    // A report cut short (a full disk behind standard output) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(QStringLiteral("kvn: writing the report failed."));
+        return ExitUsage;
+    }
     return hasWarnings(*store, options) ? ExitFindings : ExitClean;
 }
 
@@ -218,12 +226,12 @@ int runBatch(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-            QStringLiteral("Checks every distinct translation file name below DIR in turn and "
-                           "writes NAME-LOG.txt for each into the current directory. Prints the "
-                           "names of the written logs.\n"
-                           "Exit status: 0 when every log was written, 1 when no translation "
-                           "file was found or a log could not be written, 2 for a usage error "
-                           "or a directory that cannot be read."));
+        QStringLiteral("Checks every distinct translation file name below DIR in turn and "
+                       "writes NAME-LOG.txt for each into the current directory. Prints the "
+                       "names of the written logs.\n"
+                       "Exit status: 0 when every log was written, 1 when no translation "
+                       "file was found, 2 for a usage error, a directory that cannot be "
+                       "read or a log that could not be written."));
     parser.addOption(SettingsOption);
     parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("The directory."));
     int status = ExitClean;
@@ -237,28 +245,16 @@ int runBatch(const QStringList &arguments)
     if (!loadOptions(parser))
         return ExitUsage;
 
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    names.sort(Qt::CaseSensitive);
-    if (names.isEmpty()) {
+    auto store = std::make_unique<results>();
+    const BatchOutcome outcome = runBatch(*store, directory, QString(), nullptr);
+    if (outcome.namesFound == 0) {
         printError(runMessageText(RunMessage::NoTranslationFiles, directory));
         return ExitFindings;
     }
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
-    auto store = std::make_unique<results>();
     QTextStream out(stdout);
-    for (const QString &name : names) {
-        AppSettings.openDirectopyFile = name;
-        const int fileCount = runBatchStep(*store, directory, name, nullptr);
-        const QString logName = name + QLatin1String("-LOG.txt");
-        if (writeResults(directory, fileCount, name, *store)) {
-            out << logName << '\n';
-        } else {
-            printError(QStringLiteral("kvn: cannot write %1.").arg(logName));
-            status = ExitFindings;
-        }
-    }
-    return status;
+    for (const QString &log : outcome.logsWritten)
+        out << textescape::escapeControlCharacters(log) << '\n';
+    for (const QString &failure : outcome.failures)
+        printError(QStringLiteral("kvn: ") + failure);
+    return outcome.failures.isEmpty() ? ExitClean : ExitUsage;
 }

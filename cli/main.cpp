@@ -5,6 +5,7 @@
 #include "cli/assistantcommands.h"
 #include "cli/commands.h"
 #include "store/appsettings.h"
+#include "store/textescape.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -22,13 +23,12 @@ struct Subcommand {
 // The dispatch table. The translate assistant's commands take only the
 // arguments behind the command name.
 const Subcommand Subcommands[] = {
-        {"check", "Check a translation file or every translation file below a directory.",
-         runCheck},
-        {"batch", "Write one NAME-LOG.txt per translation file name below a directory.", runBatch},
-        {"export", "Export the sources and finished translations of a .ts file for translation.",
-         [](const QStringList &arguments) { return runExport(arguments.mid(1)); }},
-        {"merge", "Merge the translated exchange file back into a copy of a .ts file.",
-         [](const QStringList &arguments) { return runMerge(arguments.mid(1)); }},
+    {"check", "Check a translation file or every translation file below a directory.", runCheck},
+    {"batch", "Write one NAME-LOG.txt per translation file name below a directory.", runBatch},
+    {"export", "Export the sources and finished translations of a .ts file for translation.",
+     [](const QStringList &arguments) { return runExport(arguments.mid(1)); }},
+    {"merge", "Merge the translated exchange file back into a copy of a .ts file.",
+     [](const QStringList &arguments) { return runMerge(arguments.mid(1)); }},
 };
 
 bool verbose = false;
@@ -64,7 +64,7 @@ QString usage()
 
 void printError(const QString &line)
 {
-    const QByteArray bytes = line.toUtf8() + '\n';
+    const QByteArray bytes = textescape::escapeControlCharacters(line, true).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }
@@ -75,6 +75,16 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kvn"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(KvnVersion));
 
+    // A path that is not UTF-8 cannot pass through a QString unchanged; rather
+    // than look for a file of another name, say so.
+    for (int i = 1; i < argc; ++i) {
+        if (!textescape::isRepresentableFileName(QByteArray(argv[i]))) {
+            printError(QStringLiteral("kvn: the argument %1 is not UTF-8; such names cannot be "
+                                      "read.")
+                           .arg(textescape::describeFileName(QByteArray(argv[i]))));
+            return ExitUsage;
+        }
+    }
     QStringList arguments = QCoreApplication::arguments();
     verbose = arguments.removeAll(QStringLiteral("--verbose")) > 0;
     qInstallMessageHandler(messageHandler);
