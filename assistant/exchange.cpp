@@ -1,7 +1,7 @@
 #include "assistant/exchange.h"
 
-#include "store/fileaccess.h"
-#include "store/readers.h"
+#include "input/fileaccess.h"
+#include "input/readers.h"
 
 #include <QCoreApplication>
 #include <QDebug>

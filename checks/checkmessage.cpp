@@ -1,8 +1,8 @@
 // The entry of the per-message checks: counters, the empty texts, the text sets,
 // then the source checks, the translation checks and the comparison checks.
 
+#include "checks/results.h"
 #include "checks/textutil.h"
-#include "store/results.h"
 
 void results::checkMessage(const QString &source, const QString &translation,
                            const QString &context, const QList<QString> &locations, bool unfinished,

@@ -1,11 +1,11 @@
 // kvn: the command-line front end over the engine. Standard output holds only
 // the report; diagnostics and run messages go to standard error.
 
-#include "checks/report.h"
 #include "cli/assistantcommands.h"
 #include "cli/commands.h"
-#include "store/appsettings.h"
-#include "store/textescape.h"
+#include "model/appsettings.h"
+#include "model/textescape.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

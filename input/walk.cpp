@@ -1,9 +1,9 @@
 // The directory walks: collecting translation file names, and the counting and
 // reading passes of the all-files and filtered modes.
 
-#include "store/readers.h"
-#include "store/results.h"
-#include "store/textescape.h"
+#include "checks/results.h"
+#include "input/readers.h"
+#include "model/textescape.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "store/fileaccess.h"
+#include "input/fileaccess.h"
 
-#include "store/results.h"
+#include "checks/results.h"
 
 #include <QFile>
 #include <QSaveFile>

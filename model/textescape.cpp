@@ -1,4 +1,4 @@
-#include "store/textescape.h"
+#include "model/textescape.h"
 
 #include <QFile>
 

@@ -1,13 +1,13 @@
 // One run over the current selection, the batch step and its log file.
 
-#include "store/run.h"
+#include "run/run.h"
 
-#include "checks/report.h"
-#include "store/appsettings.h"
-#include "store/fileaccess.h"
-#include "store/readers.h"
-#include "store/results.h"
-#include "store/textescape.h"
+#include "checks/results.h"
+#include "input/fileaccess.h"
+#include "input/readers.h"
+#include "model/appsettings.h"
+#include "model/textescape.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The reader of Qt Linguist translation files (.ts, XML).
 
-#include "store/fileaccess.h"
-#include "store/fileproblems.h"
-#include "store/readers.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "input/fileaccess.h"
+#include "input/fileproblems.h"
+#include "input/readers.h"
 
 #include <QCoreApplication>
 #include <QFile>
