@@ -50,6 +50,15 @@ TranslationFiles collectTranslationFiles(const QString &directory);
 void collectFileNames(const QString &directory, QSet<QString> &names);
 // Reads the given files into the store, as a walk would; returns how many.
 int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store);
+// The translation files (.ts, .po, .pot) below a directory in the order of the
+// walks; with a fileName, only the files of that name.
+QStringList listTranslationFiles(const QString &directory, const QString &fileName = QString());
+// False for a file that is no Qt Linguist file: its root element is not TS, or
+// it does not begin with markup (a TypeScript source).
+bool isLinguistFile(const QString &path);
+// The language a catalogue declares: the language attribute of a .ts file,
+// the Language header field of a .po file; empty when it names none.
+QString declaredLanguage(const QString &path);
 // Filtered mode: only files named fileName.
 void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
                    WalkProgress *progress, results *store);
