@@ -7,6 +7,7 @@
 #include "input/readers.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 #include "report/findingswriter.h"
 #include "report/report.h"
 #include "run/checklist.h"
@@ -288,7 +289,11 @@ int runCheck(const QStringList &arguments)
         return ExitUsage;
     }
     writer.finish();
-    standardOutput.flush();
+    // An output cut short (a full disk behind standard output) is a failure.
+    if (!standardOutput.flush() || standardOutput.error() != QFileDevice::NoError) {
+        printError(QStringLiteral("kvn: writing the report failed."));
+        return ExitUsage;
+    }
     if (format == OutputFormat::Gcc)
         printError(totalsLine(writer.totals()));
     return warnings ? ExitFindings : ExitClean;
@@ -302,8 +307,8 @@ int runBatch(const QStringList &arguments)
                        "writes NAME-LOG.txt for each into the current directory. Prints the "
                        "names of the written logs.\n"
                        "Exit status: 0 when every log was written, 1 when no translation "
-                       "file was found or a log could not be written, 2 for a usage error "
-                       "or a directory that cannot be read."));
+                       "file was found, 2 for a usage error, a directory that cannot be "
+                       "read or a log that could not be written."));
     const SelectionOptions selection;
     selection.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("The directory."));
@@ -320,31 +325,19 @@ int runBatch(const QStringList &arguments)
     if (!selection.load(parser, directory))
         return ExitUsage;
 
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    names.sort(Qt::CaseSensitive);
-    if (names.isEmpty()) {
+    auto store = std::make_unique<results>();
+    const BatchOutcome outcome = runBatch(*store, directory, QString(), nullptr);
+    if (outcome.namesFound == 0) {
         printError(QStringLiteral("kvn: ")
                    + runMessageText(RunMessage::NoTranslationFiles, directory));
         return ExitFindings;
     }
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
-    auto store = std::make_unique<results>();
     QTextStream out(stdout);
-    for (const QString &name : names) {
-        AppSettings.openDirectopyFile = name;
-        const int fileCount = runBatchStep(*store, directory, name, nullptr);
-        const QString logName = name + QLatin1String("-LOG.txt");
-        if (writeResults(directory, fileCount, name, *store)) {
-            out << logName << '\n';
-        } else {
-            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: cannot write %1.")).arg(logName));
-            status = ExitFindings;
-        }
-    }
-    return status;
+    for (const QString &log : outcome.logsWritten)
+        out << textescape::escapeControlCharacters(log) << '\n';
+    for (const QString &failure : outcome.failures)
+        printError(QStringLiteral("kvn: ") + failure);
+    return outcome.failures.isEmpty() ? ExitClean : ExitUsage;
 }
 
 int runChecks(const QStringList &arguments)

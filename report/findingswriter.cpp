@@ -2,6 +2,7 @@
 
 #include "checks/results.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -149,22 +150,7 @@ QString totalsLine(const OutputTotals &totals)
 
 QString oneLine(const QString &text)
 {
-    QString line;
-    line.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\n'))
-            line += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r'))
-            line += QLatin1String("\\r");
-        else if (c == QLatin1Char('\t'))
-            line += QLatin1String("\\t");
-        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
-                 || c == QChar::ParagraphSeparator)
-            line += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            line += c;
-    }
-    return line;
+    return textescape::escapeControlCharacters(text);
 }
 
 QString githubData(const QString &text)
@@ -594,9 +580,12 @@ void FindingsWriter::writeRun(const results &store, const QString &path, int fil
         for (const QString &tab : tabNames()) {
             if (!d->options.tabs.isEmpty() && !d->options.tabs.contains(tab))
                 continue;
-            d->out += QString(QLatin1String("=== ") + tab + QLatin1String(" ===\n")
+            // Control characters of the input never reach the terminal as such.
+            d->out += textescape::escapeControlCharacters(
+                          QLatin1String("=== ") + tab + QLatin1String(" ===\n")
                               + tabReport(store, tab, header, summary, d->options.report)
-                              + QLatin1Char('\n'))
+                              + QLatin1Char('\n'),
+                          true)
                           .toUtf8();
             d->flush();
         }

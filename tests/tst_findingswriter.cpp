@@ -136,7 +136,7 @@ private slots:
                                       << "x%3A1%2Cy"
                                       << "x:1,y";
         QTest::newRow("controls") << QString("t\tb\x01") << QString("t\tb\x01")
-                                  << QString("t\tb\x01") << "t\\tb\\u0001";
+                                  << QString("t\tb\x01") << "t\\tb\\x01";
     }
     void escaping()
     {
