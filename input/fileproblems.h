@@ -4,6 +4,7 @@
 // the items of one file are capped and the cap itself is reported once.
 
 #include "checks/results.h"
+#include "model/textescape.h"
 
 // The checks a comment of a message silences: "kvn-ignore:" and then ids, groups
 // or families separated by commas or blanks. An id that names no check is
@@ -41,7 +42,7 @@ public:
 
     FileProblems(results *store, const QString &path)
         : m_store(store)
-        , m_path(path)
+        , m_path(textescape::escapeControlCharacters(path))
     {}
 
     // Records message when condition is false.

@@ -53,10 +53,11 @@ struct Occurrence {
     int message; // index into the store's messages, -1 for none
 };
 
-// JSON texts appended to a byte buffer, escaped as RFC 8259 asks.
+// JSON texts appended to a byte buffer, escaped as RFC 8259 asks. Every string
+// holds whole characters: strict parsers reject a lone surrogate.
 void appendJsonString(QByteArray &out, const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = textescape::wholeCharacters(text).toUtf8();
     out += '"';
     qsizetype plain = 0;
     for (qsizetype i = 0; i < utf8.size(); ++i) {
