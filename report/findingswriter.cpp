@@ -317,7 +317,7 @@ void FindingsWriter::Private::countTotals()
 void FindingsWriter::Private::writeLines(bool github)
 {
     for (const Occurrence &occurrence : occurrences) {
-        const QString &path = pathOf(occurrence.file);
+        const QString path = oneLine(pathOf(occurrence.file));
         const char *severity = severityName(severityOf(occurrence.check));
         const QString id = QLatin1String(checkInfo(occurrence.check).id);
         QString line;

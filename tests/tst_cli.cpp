@@ -451,15 +451,21 @@ private slots:
                         "\xF0\x9F\x98\x80 Smile</source><translation>&amp;"
                         "\xF0\x9F\x98\x80 L\xC3\xA4"
                         "cheln</translation></message></context></TS>");
-        const Run text = kvn({"check", name});
+        const Run text = kvn({"check", "--format", "report", name});
         QVERIFY(!text.out.contains(QChar(0x1b)) && !text.out.contains(QChar(0x07)));
+        for (const char *format : {"gcc", "github"}) {
+            const Run lines = kvn({"check", "--enable", "*", "--format", format, name});
+            QVERIFY2(!lines.out.isEmpty() && !lines.out.contains(QChar(0x1b))
+                         && !lines.out.contains("\nCheck 0"),
+                     qPrintable(lines.out));
+        }
         QVERIFY2(text.out.contains("Read file " + m_dir.path() + "/a\\nCheck 0: OK\\x1b[2J.ts.\n"),
                  qPrintable(text.out));
         QVERIFY(text.out.contains(QString::fromUtf8("QKeySequence \xF0\x9F\x98\x80<")));
         const QString po = writeFile(m_dir.filePath(QStringLiteral("escape.po")),
                                      "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
                                      "msgid \"Title\x1b]0;owned\x07\"\nmsgstr \"Titel\"\n");
-        const Run texts = kvn({"check", po});
+        const Run texts = kvn({"check", "--format", "report", po});
         QVERIFY(!texts.out.contains(QChar(0x1b)) && !texts.out.contains(QChar(0x07)));
         QVERIFY(texts.out.contains("Title\\x1b]0;owned\\x07"));
 
