@@ -15,7 +15,9 @@ QString readPoFile(bool clearFirst, const QString &path, results *store);
 // the reports. For callers that hold the bytes already.
 void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
-QString unescapePoString(const QString &text);
+// Decodes the escapes of a quoted .po string as gettext does. An unknown escape
+// stays as it stands; the first one is stored in unknown when it is given.
+QString unescapePoString(const QString &text, QString *unknown = nullptr);
 // The first line of a device opened for reading whose bytes are not UTF-8; 0 when
 // there is none, when a byte order mark names another encoding, or when the
 // device cannot be read again from its start. Moves the device's position.
