@@ -3,8 +3,8 @@
 
 #include "app/assume.h"
 #include "app/mainwindow.h"
-#include "checks/catalogue.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

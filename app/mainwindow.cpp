@@ -1,12 +1,12 @@
 #include "app/mainwindow.h"
 
 #include "assistant/translatetsdialog.h"
-#include "checks/catalogue.h"
-#include "checks/report.h"
-#include "store/appsettings.h"
-#include "store/readers.h"
-#include "store/results.h"
-#include "store/run.h"
+#include "checks/results.h"
+#include "input/readers.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
+#include "report/report.h"
+#include "run/run.h"
 
 #include <QAction>
 #include <QApplication>

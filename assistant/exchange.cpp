@@ -1,6 +1,6 @@
 #include "assistant/exchange.h"
 
-#include "store/readers.h"
+#include "input/readers.h"
 
 #include <QCoreApplication>
 #include <QDebug>

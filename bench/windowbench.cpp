@@ -8,7 +8,7 @@
 // through closeEvent, so the user's settings store is neither read nor written.
 
 #include "app/mainwindow.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Matching of opening and closing characters (S5.3 and T5.3).
 
-#include "store/results.h"
+#include "checks/results.h"
 
 #include <QVarLengthArray>
 

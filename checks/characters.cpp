@@ -1,7 +1,7 @@
 // Names of characters and the report of the characters used in the catalogue
 // (check ST0), grouped by script.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 #include <QtDebug>
 #include <algorithm>

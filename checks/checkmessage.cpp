@@ -1,9 +1,9 @@
 // The entry of the per-message checks: counters, the empty texts, the text sets,
 // then the source checks, the translation checks and the comparison checks.
 
+#include "checks/results.h"
 #include "checks/textutil.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "model/appsettings.h"
 
 namespace {
 

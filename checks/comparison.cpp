@@ -2,10 +2,10 @@
 // consistency of translations across all files of a run.
 
 #include "checks/occurrences.h"
+#include "checks/results.h"
 #include "checks/singletext.h"
 #include "checks/textutil.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "model/appsettings.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Language rules of both sides, the bracket tables and the markup subsets.
 
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
 
 #include <QtDebug>
 #include <iterator>

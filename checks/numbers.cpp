@@ -1,6 +1,6 @@
 // Numbers of a text for the number comparison checks: as values, and as runs of digits.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 
 #include "checks/placeholders.h"
 
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -2,10 +2,10 @@
 // source (S20, S21) or on the translation (T20, T21); the side decides the
 // options, the check indices and how a finding is recorded.
 
+#include "checks/results.h"
 #include "checks/textutil.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
-#include "store/results.h"
 #include <algorithm>
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "checks/singletext.h"
 
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 namespace {
 

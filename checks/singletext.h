@@ -8,7 +8,7 @@
 // The checks of one group have consecutive indices on both sides (S3.1 to S3.4,
 // T3.1 to T3.4 ...), so each group is called with the index of its first check.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 #include <QChar>
 #include <QList>

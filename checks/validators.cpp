@@ -1,7 +1,7 @@
 // Validators of e-mail addresses, URIs, markup tag names and tag attributes.
 // Each appends one sentence to the caller's message when it finds a problem.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Words of all sources and all translations: the doubled-word finder, the word
 // lists of the catalogue-wide pass and the sorted lists of texts.
 
+#include "checks/results.h"
 #include "checks/textutil.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "model/appsettings.h"
 
 #include <algorithm>
 

@@ -1,13 +1,14 @@
 // kvn check and kvn batch: the run of the window over a path given on the
 // command line, with the options of an INI file or the built-in defaults.
 
-#include "checks/catalogue.h"
-#include "checks/report.h"
+#include "checks/results.h"
 #include "cli/commands.h"
-#include "store/appsettings.h"
-#include "store/readers.h"
-#include "store/results.h"
-#include "store/run.h"
+#include "input/readers.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
+#include "report/jsonreport.h"
+#include "report/report.h"
+#include "run/run.h"
 
 #include <QCommandLineParser>
 #include <QDir>

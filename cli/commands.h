@@ -4,9 +4,6 @@
 
 #include <QStringList>
 
-class results;
-struct ReportOptions;
-
 // Exit statuses shared by the subcommands.
 enum ExitStatus { ExitClean = 0, ExitFindings = 1, ExitUsage = 2 };
 
@@ -15,7 +12,3 @@ int runBatch(const QStringList &arguments);
 
 // Writes a line to standard error.
 void printError(const QString &line);
-
-// The JSON document of a run (see JSON.md); tabs empty means every tab.
-QByteArray jsonReport(const results &store, const QString &path, int fileCount,
-                      const ReportOptions &options, const QStringList &tabs);

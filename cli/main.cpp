@@ -1,10 +1,10 @@
 // kvn: the command-line front end over the engine. Standard output holds only
 // the report; diagnostics and run messages go to standard error.
 
-#include "checks/report.h"
 #include "cli/assistantcommands.h"
 #include "cli/commands.h"
-#include "store/appsettings.h"
+#include "model/appsettings.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

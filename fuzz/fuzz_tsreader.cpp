@@ -2,7 +2,7 @@
 // with and without replayed source checks.
 
 #include "fuzzsupport.h"
-#include "store/readers.h"
+#include "input/readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

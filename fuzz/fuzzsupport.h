@@ -2,10 +2,10 @@
 // Shared by the fuzz targets: one application object, no log output, the
 // options at their defaults, and the whole report over a store.
 
-#include "checks/catalogue.h"
-#include "checks/report.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
+#include "report/report.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

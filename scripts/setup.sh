@@ -6,8 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The second line: what the install, package and validation tests use.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-          fonts-dejavu-core ${EXTRA_PACKAGES:-})
+          fonts-dejavu-core
+          desktop-file-utils appstream man-db groff-base dpkg-dev file
+          ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

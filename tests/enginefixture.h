@@ -2,8 +2,8 @@
 // A message store set up for one language, with every option at its default,
 // for tests that drive the checks through checkMessage.
 
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
 
 #include <QStandardPaths>
 #include <QStringList>

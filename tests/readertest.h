@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the reader, walk and report tests.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -2,10 +2,10 @@
 // keys, the report views, the selection warnings and the menus that close it.
 
 #include "app/mainwindow.h"
-#include "checks/catalogue.h"
-#include "checks/report.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
+#include "report/report.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 
 #include "enginefixture.h"
 #include "readertest.h"
-#include "store/readers.h"
+#include "input/readers.h"
 
 class TestPlaceholders : public QObject
 {

@@ -1,9 +1,9 @@
 // The .po reader: unescaping, what it hands to the checks, and its reports.
 
+#include "checks/results.h"
+#include "input/fileproblems.h"
+#include "input/readers.h"
 #include "readertest.h"
-#include "store/fileproblems.h"
-#include "store/readers.h"
-#include "store/results.h"
 
 #include <QStringEncoder>
 #include <QtTest>

@@ -2,11 +2,11 @@
 // golden outputs (every box checked, no locations, no HTML) do not show: the
 // other block modes, unchecked boxes, the summary warnings and the batch log's text.
 
-#include "checks/catalogue.h"
-#include "checks/report.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
 #include "readertest.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "report/report.h"
 
 #include <QtTest>
 

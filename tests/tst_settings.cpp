@@ -1,7 +1,7 @@
 // The options record: loading with defaults, writing only what changed, and the
 // limits of the controls for kvn, which has no controls.
 
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -2,10 +2,10 @@
 // a run change), clear() and the finding budget. The marks of each language are
 // tested through the checks that use them, the known languages by the corpus.
 
-#include "checks/report.h"
+#include "checks/results.h"
 #include "enginefixture.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "model/appsettings.h"
+#include "report/report.h"
 
 #include <QtTest>
 

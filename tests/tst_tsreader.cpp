@@ -1,8 +1,8 @@
 // The .ts reader: what it hands to the checks, and what it reports to check "0".
 
+#include "checks/results.h"
+#include "input/readers.h"
 #include "readertest.h"
-#include "store/readers.h"
-#include "store/results.h"
 
 #include <QStringEncoder>
 #include <QtTest>

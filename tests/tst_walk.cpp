@@ -1,10 +1,10 @@
 // The directory walks and the run over a selection.
 
+#include "checks/results.h"
+#include "input/readers.h"
+#include "model/appsettings.h"
 #include "readertest.h"
-#include "store/appsettings.h"
-#include "store/readers.h"
-#include "store/results.h"
-#include "store/run.h"
+#include "run/run.h"
 
 #include <QDir>
 #include <QtTest>

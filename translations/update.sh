@@ -18,7 +18,7 @@ if [ -z "$LUPDATE" ]; then
     fi
 fi
 
-# -I . resolves the project's includes ("store/results.h"), so lupdate knows
+# -I . resolves the project's includes ("checks/results.h"), so lupdate knows
 # the classes behind results::tr() and MainWindow::tr().
 "$LUPDATE" -I . -source-language en -locations absolute "$@" \
     store checks app assistant cli \

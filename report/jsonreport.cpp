@@ -1,9 +1,8 @@
-// The JSON form of a run (the schema is described in JSON.md).
+#include "report/jsonreport.h"
 
-#include "checks/catalogue.h"
-#include "checks/report.h"
-#include "cli/commands.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/catalogue.h"
+#include "report/report.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,8 +3,8 @@
 // one findings store per check. Messages are not kept; only what the checks
 // derive from them stays.
 
-#include "checks/catalogue.h"
-#include "store/charactertables.h"
+#include "model/catalogue.h"
+#include "model/charactertables.h"
 
 #include <QCoreApplication>
 #include <QHash>

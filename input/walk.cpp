@@ -1,8 +1,8 @@
 // The directory walks: collecting translation file names, and the counting and
 // reading passes of the all-files and filtered modes.
 
-#include "store/readers.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "input/readers.h"
 
 #include <QDir>
 #include <QFileInfo>

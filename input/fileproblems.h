@@ -3,7 +3,7 @@
 // feed and "Line %1 in %2". A hostile file could report one problem per byte, so
 // the items of one file are capped and the cap itself is reported once.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 // A numerus message with another number of forms than expected.
 inline QString wrongNumberOfPlurals(int expected, int found)

@@ -1,6 +1,6 @@
-#include "store/results.h"
+#include "checks/results.h"
 
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QtDebug>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "checks/catalogue.h"
+#include "model/catalogue.h"
 
 #include <QCoreApplication>
 #include <QHash>

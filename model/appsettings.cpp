@@ -1,4 +1,4 @@
-#include "store/appsettings.h"
+#include "model/appsettings.h"
 
 #include <QSettings>
 #include <QtMath>

@@ -1,8 +1,8 @@
 // The reader of Qt Linguist translation files (.ts, XML).
 
-#include "store/fileproblems.h"
-#include "store/readers.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "input/fileproblems.h"
+#include "input/readers.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,11 +1,11 @@
 // Report assembly: header, summary, the text of each tab and the log of a batch
 // step, all from the store and the catalogue.
 
-#include "checks/report.h"
+#include "report/report.h"
 
-#include "checks/catalogue.h"
-#include "store/appsettings.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "model/appsettings.h"
+#include "model/catalogue.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,11 +1,11 @@
 // One run over the current selection, the batch step and its log file.
 
-#include "store/run.h"
+#include "run/run.h"
 
-#include "checks/report.h"
-#include "store/appsettings.h"
-#include "store/readers.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "input/readers.h"
+#include "model/appsettings.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 #include <QFile>

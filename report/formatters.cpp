@@ -1,6 +1,6 @@
 // Report blocks: one block of text per check, from its findings store.
 
-#include "store/results.h"
+#include "checks/results.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The reader of gettext catalogues (.po): a strict line-by-line reader that
 // reports every deviation from the layout gettext tools write.
 
-#include "store/fileproblems.h"
-#include "store/readers.h"
-#include "store/results.h"
+#include "checks/results.h"
+#include "input/fileproblems.h"
+#include "input/readers.h"
 
 #include <QFile>
 #include <QStringDecoder>
