@@ -36,7 +36,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (translation.isEmpty()) {
         if (unfinished)
             ++unfinishedCount;
-        else
+        else if (!sourceOnly)
             recordFinding(m_findings[CheckT1_1], source, context);
     } else {
         ++translationCount;
@@ -62,7 +62,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     }
     runSourceChecks(state);
 
-    if (translation.isEmpty())
+    if (translation.isEmpty() || sourceOnly)
         return;
     translationTexts.insert(translation);
     // Translator credits hold names and addresses instead of a translation.

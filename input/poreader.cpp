@@ -688,7 +688,9 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
     if (clearFirst)
         store->clear();
     PoReader reader(clearFirst, path, store, device);
+    store->sourceOnly = path.endsWith(QLatin1String(".pot"));
     reader.read();
+    store->sourceOnly = false;
 }
 
 QString readPoFile(bool clearFirst, const QString &path, results *store)

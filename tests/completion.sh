@@ -36,7 +36,9 @@ expect_some() { # A WORD THAT MUST BE OFFERED, WORD...
   fi
 }
 
-expect "check" "$kvn" ch
+expect "check checks" "$kvn" ch
+expect "file" "$kvn" check --split f
+expect "all" "$kvn" check --profile al
 expect_some merge "$kvn" ""
 expect "--verbose --version" "$kvn" --ver
 expect "--tab" "$kvn" check --ta

@@ -2227,5 +2227,136 @@ and all its subdirectories.</source>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>تعذّر فتح المجلد. إنه غير موجود أو غير قابل للقراءة.</translation>
     </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>تم تخطي %1: ليس ملف Qt Linguist.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>الإعدادات الافتراضية المضمّنة.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>كل الفحوص مفعّلة، ومربعات الحالات الثلاث محددة بالكامل.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>الفحوص الجديرة بالمتابعة (حاليًا الإعدادات الافتراضية المضمّنة).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>التشكيلات:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>تعذّرت قراءة المجلد %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 ليس ملفًا عاديًا ولا مجلدًا.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>يجب كتابة القيمة التي تحتوي على فاصلة بين علامتي اقتباس مزدوجتين</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>ليست قيمة منطقية (true أو false أو 1 أو 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>ليست حالة تحديد (0 غير محدد، 1 محدد جزئيًا، 2 محدد)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>ليست رقمًا</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>لا ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>مفتاح غير معروف</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>فحص أو مجموعة غير معروفة &apos;%1&apos; (يسردها kvn checks)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>قائمة الفحوص فارغة</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>الفحص %1 يعمل دائمًا ولا يمكن إيقافه</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: تعذّرت قراءة الملف.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: الملف ليس بتنسيق INI.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: المسار مفقود.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: تعذّرت كتابة %1.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: الأمر مفقود.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
+    </message>
 </context>
 </TS>

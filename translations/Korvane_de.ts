@@ -2227,5 +2227,136 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Verzeichnis konnte nicht geöffnet werden. Es existiert nicht oder ist nicht lesbar.</translation>
     </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>%1 übersprungen: keine Qt-Linguist-Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>Die eingebauten Voreinstellungen.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Alle Prüfungen an, dreistufige Kästchen ganz angehakt.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>Die Prüfungen, die sich lohnen (vorerst die eingebauten Voreinstellungen).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>Profile:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 ist weder eine normale Datei noch ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 ist eine XLIFF-Datei, die kvn nicht liest. Wandeln Sie sie mit lconvert in eine .ts-Datei um: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>ein Wert mit Komma muss in doppelten Anführungszeichen stehen</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>kein Wahrheitswert (true, false, 1 oder 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>kein Kästchenzustand (0 nicht angehakt, 1 teilweise angehakt, 2 angehakt)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>der Schlüssel gehört in die Gruppe [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>der Schlüssel gehört nicht in die Gruppe [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>unbekannte Prüfung oder Gruppe &apos;%1&apos; (kvn checks listet sie auf)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>die Liste der Prüfungen ist leer</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: die Datei ist nicht im INI-Format.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: ein Pfad fehlt.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: %1 Pfad erwartet, %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: ein Befehl fehlt.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: unbekannter Befehl &apos;%1&apos;.</translation>
+    </message>
 </context>
 </TS>

@@ -2227,5 +2227,136 @@ and all its subdirectories.</translation>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Could not open directory. It is not existing or not readable.</translation>
     </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>Skipped %1: not a Qt Linguist file.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>The built-in defaults.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Every check on, tri-state boxes fully checked.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>The checks worth acting on (for now the built-in defaults).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>Profiles:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>cannot read the directory %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 is neither a regular file nor a directory.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>a value with a comma must be written in double quotes</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>not a boolean (true, false, 1 or 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>not a check state (0 unchecked, 1 partially checked, 2 checked)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>the key belongs in the group [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>the key belongs outside the group [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unknown key</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>unknown check or group &apos;%1&apos; (kvn checks lists them)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>the list of checks is empty</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>check %1 always runs and cannot be switched off</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: the file is not in INI format.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: a path is missing.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: expected %1 path, got %2.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: unknown format &apos;%1&apos; (text or json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: unknown split mode &apos;%1&apos; (none, file or language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: unknown tab &apos;%1&apos;. Tabs: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name needs a directory.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: cannot write %1.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: a command is missing.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: unknown command &apos;%1&apos;.</translation>
+    </message>
 </context>
 </TS>

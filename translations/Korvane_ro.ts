@@ -2227,5 +2227,136 @@ and all its subdirectories.</source>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Directorul nu a putut fi deschis. Nu există sau nu poate fi citit.</translation>
     </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>%1 omis: nu este un fișier Qt Linguist.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>Valorile implicite încorporate.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Toate verificările pornite, căsuțele cu trei stări bifate complet.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>Verificările care merită urmărite (deocamdată valorile implicite încorporate).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>Profiluri:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 nu există.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>directorul %1 nu poate fi citit.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 nu este nici fișier obișnuit, nici director.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 este un fișier XLIFF, pe care kvn nu îl citește. Convertiți-l într-un fișier .ts cu lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>o valoare care conține o virgulă trebuie scrisă între ghilimele duble</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>nu este o valoare booleană (true, false, 1 sau 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>nu este o stare de bifare (0 nebifat, 1 bifat parțial, 2 bifat)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>nu este un număr</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>cheia aparține grupului [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>cheia nu aparține grupului [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>cheie necunoscută</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>verificare sau grup necunoscut &apos;%1&apos; (kvn checks le listează)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>lista de verificări este goală</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: fișierul nu poate fi citit.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: fișierul nu este în format INI.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: lipsește o cale.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: se aștepta %1 cale, s-au primit %2.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name necesită un director.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: %1 nu poate fi scris.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: lipsește o comandă.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: comandă necunoscută &apos;%1&apos;.</translation>
+    </message>
 </context>
 </TS>
