@@ -136,10 +136,12 @@ private slots:
             false);
         add("placeholder digits", "tr", true, "%2d items", "%2d öğe", CheckST8_1, numbers, false,
             false);
-        add("placeholder digits differ", "el", false, "%1 of %2", "%2 από %1 (3)", CheckST8_1,
+        add("number lost beside placeholders", "el", false, "%1 of %2 (3)", "%2 από %1", CheckST8_1,
             numbers, true, true);
         add("number changed", "ru", true, "Keep 30 days", "Хранить 60 дней", CheckST8_1, numbers,
             true, true);
+        add("number word written in digits", "vi", true, "Square root", "Căn bậc 2", CheckST8_1,
+            numbers, true, false);
     }
     void options()
     {
