@@ -625,9 +625,8 @@ void Comparison::brackets()
 
 void Comparison::punctuation()
 {
-    if (AppSettings.checkST6MarksCheckBox) {
-        const MarkCounts source = markCounts(s, m_store.sourceRules);
-        const MarkCounts translation = markCounts(t, m_store.translationRules);
+    // Both count records name their marks alike.
+    const auto compare = [this](const auto &source, const auto &translation) {
         if (source.colons != translation.colons)
             fail(CheckST6_1);
         if (source.exclamationMarks != translation.exclamationMarks)
@@ -636,18 +635,11 @@ void Comparison::punctuation()
             fail(CheckST6_3);
         if (source.fullStops != translation.fullStops)
             fail(CheckST6_4);
-        return;
-    }
-    const CharacterCounts &source = m_sourceCounts;
-    const CharacterCounts &translation = m_translationCounts;
-    if (source.colons != translation.colons)
-        fail(CheckST6_1);
-    if (source.exclamationMarks != translation.exclamationMarks)
-        fail(CheckST6_2);
-    if (source.questionMarks != translation.questionMarks)
-        fail(CheckST6_3);
-    if (source.fullStops != translation.fullStops)
-        fail(CheckST6_4);
+    };
+    if (AppSettings.checkST6MarksCheckBox)
+        compare(markCounts(s, m_store.sourceRules), markCounts(t, m_store.translationRules));
+    else
+        compare(m_sourceCounts, m_translationCounts);
 }
 
 void Comparison::ellipsesAndCharacters()
