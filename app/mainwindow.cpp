@@ -606,24 +606,27 @@ void MainWindow::batchCheckDirectory()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    std::sort(names.begin(), names.end());
-    if (names.isEmpty()) {
+    // The logs go where the user says, not into the working directory, which a
+    // desktop launcher chooses.
+    const QString logDirectory = askExistingDirectory(
+        tr("Folder for the Logs"),
+        AppSettings.batchLogDirectory.isEmpty() ? directory : AppSettings.batchLogDirectory);
+    if (logDirectory.isEmpty())
+        return;
+    AppSettings.batchLogDirectory = logDirectory;
+    // The logs show locations as the panel says.
+    AppSettings.printLocationCheckBox = m_printLocationBox->isChecked();
+    ProgressDialogAdapter progress(this);
+    const BatchOutcome outcome = runBatch(*m_store, directory, logDirectory, &progress);
+    if (outcome.namesFound == 0) {
         inform(runMessageText(RunMessage::NoTranslationFiles, directory));
         return;
     }
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
-    // The logs show locations as the panel says.
-    AppSettings.printLocationCheckBox = m_printLocationBox->isChecked();
-    for (const QString &name : qAsConst(names)) {
-        AppSettings.openDirectopyFile = name;
-        ProgressDialogAdapter progress(this);
-        const int fileCount = runBatchStep(*m_store, directory, name, &progress);
-        writeResults(directory, fileCount, name, *m_store);
-    }
+    const QString summary = batchSummary(outcome, directory, logDirectory);
+    if (outcome.failures.isEmpty())
+        inform(summary);
+    else
+        warn(summary);
 }
 
 // ---- Menus ------------------------------------------------------------------

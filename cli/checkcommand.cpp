@@ -7,6 +7,7 @@
 #include "input/readers.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 #include "report/jsonreport.h"
 #include "report/report.h"
 #include "run/checklist.h"
@@ -165,8 +166,11 @@ QByteArray runOutput(const results &store, const RunOutcome &outcome, const QStr
     for (const QString &tab : tabNames()) {
         if (!tabs.isEmpty() && !tabs.contains(tab))
             continue;
-        text += QString(QLatin1String("=== ") + tab + QLatin1String(" ===\n")
-                        + tabReport(store, tab, header, summary, options) + QLatin1Char('\n'))
+        // Control characters of the input never reach the terminal as such.
+        text += textescape::escapeControlCharacters(
+                    QLatin1String("=== ") + tab + QLatin1String(" ===\n")
+                        + tabReport(store, tab, header, summary, options) + QLatin1Char('\n'),
+                    true)
                     .toUtf8();
     }
     return text;
@@ -289,7 +293,11 @@ int runCheck(const QStringList &arguments)
     if (array)
         output += "]\n";
     std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
-    std::fflush(stdout);
+    // A report cut short (a full disk behind standard output) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(QStringLiteral("kvn: writing the report failed."));
+        return ExitUsage;
+    }
     return warnings ? ExitFindings : ExitClean;
 }
 
@@ -301,8 +309,8 @@ int runBatch(const QStringList &arguments)
                        "writes NAME-LOG.txt for each into the current directory. Prints the "
                        "names of the written logs.\n"
                        "Exit status: 0 when every log was written, 1 when no translation "
-                       "file was found or a log could not be written, 2 for a usage error "
-                       "or a directory that cannot be read."));
+                       "file was found, 2 for a usage error, a directory that cannot be "
+                       "read or a log that could not be written."));
     const SelectionOptions selection;
     selection.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("The directory."));
@@ -319,31 +327,19 @@ int runBatch(const QStringList &arguments)
     if (!selection.load(parser, directory))
         return ExitUsage;
 
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    names.sort(Qt::CaseSensitive);
-    if (names.isEmpty()) {
+    auto store = std::make_unique<results>();
+    const BatchOutcome outcome = runBatch(*store, directory, QString(), nullptr);
+    if (outcome.namesFound == 0) {
         printError(QStringLiteral("kvn: ")
                    + runMessageText(RunMessage::NoTranslationFiles, directory));
         return ExitFindings;
     }
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
-    auto store = std::make_unique<results>();
     QTextStream out(stdout);
-    for (const QString &name : names) {
-        AppSettings.openDirectopyFile = name;
-        const int fileCount = runBatchStep(*store, directory, name, nullptr);
-        const QString logName = name + QLatin1String("-LOG.txt");
-        if (writeResults(directory, fileCount, name, *store)) {
-            out << logName << '\n';
-        } else {
-            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: cannot write %1.")).arg(logName));
-            status = ExitFindings;
-        }
-    }
-    return status;
+    for (const QString &log : outcome.logsWritten)
+        out << textescape::escapeControlCharacters(log) << '\n';
+    for (const QString &failure : outcome.failures)
+        printError(QStringLiteral("kvn: ") + failure);
+    return outcome.failures.isEmpty() ? ExitClean : ExitUsage;
 }
 
 int runChecks(const QStringList &arguments)

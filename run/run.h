@@ -4,6 +4,7 @@
 // itself knows no dialog.
 
 #include <QString>
+#include <QStringList>
 
 class results;
 class WalkProgress;
@@ -23,15 +24,32 @@ struct RunOutcome {
 // inconsistent selection the three fields are cleared. progress may be null.
 RunOutcome runSelection(results &store, WalkProgress *progress);
 
-// One step of the batch operation: clear, both passes of the filtered walk for
-// fileName below directory, the catalogue pass. Returns the number of files read.
-int runBatchStep(results &store, const QString &directory, const QString &fileName,
+// One step of the batch operation: clear, read the files of one name (found by
+// collectTranslationFiles) with the walk's problems as items of check "0", the
+// catalogue pass. Returns the number of files read.
+int runBatchStep(results &store, const QStringList &files, const QStringList &walkProblems,
                  WalkProgress *progress);
 
-// Writes the log of one batch step to fileName + "-LOG.txt" in the current
-// directory. Returns false when the file could not be written.
-bool writeResults(const QString &path, int fileCount, const QString &fileName,
-                  const results &store);
+// Writes the log of one batch step to fileName + "-LOG.txt" in logDirectory (the
+// current directory when empty), completely or not at all. Returns an empty text
+// on success, otherwise the reason.
+QString writeResults(const QString &path, int fileCount, const QString &fileName,
+                     const results &store, const QString &logDirectory = QString());
+QString logFilePath(const QString &logDirectory, const QString &fileName);
+
+// The whole batch: one walk, then one step and one log per file name.
+struct BatchOutcome {
+    int namesFound = 0;
+    int filesChecked = 0;
+    QStringList logsWritten; // the paths of the written logs
+    QStringList failures; // one line per log that could not be written
+    bool canceled = false;
+};
+BatchOutcome runBatch(results &store, const QString &directory, const QString &logDirectory,
+                      WalkProgress *progress);
+// The summary a front end shows after a batch (context "MainWindow").
+QString batchSummary(const BatchOutcome &outcome, const QString &directory,
+                     const QString &logDirectory);
 
 // The user messages of a run, translated in the context "MainWindow".
 enum class RunMessage { SelectFileOrDirectory, MultipleSelection, MissingPath, NoTranslationFiles };
