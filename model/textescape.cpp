@@ -76,6 +76,30 @@ QString escapeControlCharacters(const QString &text, bool keepLayout)
     return result;
 }
 
+QString wholeCharacters(const QString &text)
+{
+    QString result;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (result.isNull())
+            result = text;
+        result[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return result.isNull() ? text : result;
+}
+
+QString codePoint(char32_t character)
+{
+    return QStringLiteral("U+%1").arg(uint(character), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QString describeFileName(const QByteArray &name)
 {
     QString result;
