@@ -160,7 +160,13 @@ enum CheckIndex : int {
     CheckST20_1 = 138,
     CheckST20_2 = 139,
     CheckST21_1 = 140,
-    CheckCount = 141
+    CheckST22_1 = 141,
+    CheckST22_2 = 142,
+    CheckST22_3 = 143,
+    CheckST22_4 = 144,
+    CheckST22_5 = 145,
+    CheckST22_6 = 146,
+    CheckCount = 147
 };
 
 struct CheckInfo {
@@ -185,7 +191,7 @@ int checkIndexOf(const QString &checkId); // -1 when unknown
 // False when it names no check.
 bool selectChecks(QStringView selector, std::bitset<CheckCount> &checks);
 
-// The 50 tabs in panel order.
+// The 51 tabs in panel order.
 const QList<QString> &tabNames();
 // The checks of a tab, in index order.
 QList<int> checksOfTab(const QString &tab);
