@@ -198,8 +198,9 @@ void MainWindow::writeSettings()
             storeControl(widget, i, AppSettings);
 }
 
-void MainWindow::copyRunOptions()
+AppSettingsRecord MainWindow::runOptions() const
 {
+    AppSettingsRecord options = AppSettings;
     // Every control of the tabs narrows what the engine finds, except the
     // two-state boxes of the checks themselves: those only decide what the
     // report shows, and the report reads them from the panel.
@@ -213,8 +214,9 @@ void MainWindow::copyRunOptions()
         if (reportOnly.contains(key))
             continue;
         if (const QWidget *widget = m_tabs->findChild<QWidget *>(key))
-            storeControl(widget, i, AppSettings);
+            storeControl(widget, i, options);
     }
+    return options;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -283,9 +285,7 @@ void MainWindow::openFile()
     const QString path = askOpenFileName(tr("Open File"), QStringLiteral("*.ts *.po"));
     if (path.isEmpty())
         return;
-    AppSettings.openDirectoryPath.clear();
-    AppSettings.openDirectopyFile.clear();
-    AppSettings.openFilePathAndName = path;
+    selectFile(AppSettings, path);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + path);
     runChecks();
 }
@@ -295,9 +295,7 @@ void MainWindow::openDirectoryAll()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openDirectopyFile.clear();
-    AppSettings.openFilePathAndName.clear();
+    selectDirectory(AppSettings, directory);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + tr("Multible files: %1").arg(directory));
     runChecks();
 }
@@ -307,10 +305,7 @@ void MainWindow::openDirectoryFiltered()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    std::sort(names.begin(), names.end());
+    const QStringList names = translationFileNames(directory);
     if (names.isEmpty()) {
         inform(runMessageText(RunMessage::NoTranslationFiles, directory));
         return;
@@ -322,9 +317,7 @@ void MainWindow::openDirectoryFiltered()
     const QString name = askItem(tr("Select File"), label, names, 0, true, nullptr);
     if (name.isEmpty())
         return;
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openDirectopyFile = name;
-    AppSettings.openFilePathAndName.clear();
+    selectDirectory(AppSettings, directory, name);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + tr("Multible files: %1").arg(name));
     runChecks();
 }
@@ -335,9 +328,10 @@ void MainWindow::runChecks()
 {
     if (!m_store)
         return;
-    copyRunOptions();
     ProgressDialogAdapter progress(this);
-    const RunOutcome outcome = runSelection(*m_store, &progress);
+    const RunOutcome outcome = runSelection(*m_store, runOptions(), &progress);
+    if (outcome.status == RunStatus::MultipleSelection || outcome.status == RunStatus::MissingPath)
+        clearSelection(AppSettings);
     if (outcome.status == RunStatus::Done)
         buildReport(outcome.path, outcome.fileCount);
     // A single file that could not be opened would otherwise leave an empty
@@ -444,24 +438,17 @@ void MainWindow::batchCheckDirectory()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    std::sort(names.begin(), names.end());
+    const QStringList names = translationFileNames(directory);
     if (names.isEmpty()) {
         inform(runMessageText(RunMessage::NoTranslationFiles, directory));
         return;
     }
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
+    AppSettingsRecord options = runOptions();
     // The logs show locations as the panel says.
-    AppSettings.printLocationCheckBox = m_printLocationBox->isChecked();
-    for (const QString &name : qAsConst(names)) {
-        AppSettings.openDirectopyFile = name;
-        ProgressDialogAdapter progress(this);
-        const int fileCount = runBatchStep(*m_store, directory, name, &progress);
-        writeResults(directory, fileCount, name, *m_store);
-    }
+    options.printLocationCheckBox = m_printLocationBox->isChecked();
+    runBatch(
+        *m_store, options, directory, names,
+        [this] { return std::make_unique<ProgressDialogAdapter>(this); }, nullptr);
 }
 
 // ---- Menus ------------------------------------------------------------------

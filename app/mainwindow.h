@@ -18,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class results;
+struct AppSettingsRecord;
 struct ReportOptions;
 
 class MainWindow : public QMainWindow
@@ -75,7 +76,9 @@ private:
     void connectSignals();
     void readSettings();
     void writeSettings();
-    void copyRunOptions();
+    // The options of a run: the persisted record with the panel's controls
+    // that narrow what the engine finds.
+    AppSettingsRecord runOptions() const;
     void buildReport(const QString &path, int fileCount);
     void setViewText(int tab, const QString &text, bool html);
     void showPendingText(int tab);

@@ -220,11 +220,12 @@ void Comparison::lengthRatio()
     const float ratio = float(t.size()) / float(s.size());
     const auto text
         = [ratio] { return results::tr("Source to translation ratio is %1:").arg(double(ratio)); };
-    if (s.size() < AppSettings.checkST1SpinBox) {
-        if (ratio > AppSettings.checkST1_1HighSpinBox || ratio < AppSettings.checkST1_1LowDSpinBox)
+    if (s.size() < m_store.options().checkST1SpinBox) {
+        if (ratio > m_store.options().checkST1_1HighSpinBox
+            || ratio < m_store.options().checkST1_1LowDSpinBox)
             fail(CheckST1_1, text());
-    } else if (ratio > AppSettings.checkST1_2HighSpinBox
-               || ratio < AppSettings.checkST1_2LowDSpinBox) {
+    } else if (ratio > m_store.options().checkST1_2HighSpinBox
+               || ratio < m_store.options().checkST1_2LowDSpinBox) {
         fail(CheckST1_2, text());
     }
 }
@@ -416,7 +417,7 @@ void Comparison::keysAndArgumentsCheck()
 
     const QStringList sourceDistinct = sorted(source.distinctArguments);
     const QStringList translationDistinct = sorted(translation.distinctArguments);
-    if (AppSettings.checkST9_2_1CheckBox) {
+    if (m_store.options().checkST9_2_1CheckBox) {
         QStringList sourceAll = source.arguments;
         QStringList translationAll = translation.arguments;
         std::sort(sourceAll.begin(), sourceAll.end());
@@ -448,13 +449,13 @@ void Comparison::consistency()
     const auto translationIt = m_store.firstTranslationOfSource.constFind(s);
     if (translationIt == m_store.firstTranslationOfSource.constEnd())
         m_store.firstTranslationOfSource.insert(s, t);
-    else if (differ(*translationIt, t, AppSettings.checkST10_1_1CheckBox))
+    else if (differ(*translationIt, t, m_store.options().checkST10_1_1CheckBox))
         failWithKey(CheckST10_1, texts() + lf + *translationIt);
 
     const auto sourceIt = m_store.firstSourceOfTranslation.constFind(t);
     if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
         m_store.firstSourceOfTranslation.insert(t, s);
-    else if (differ(*sourceIt, s, AppSettings.checkST11_1_1CheckBox))
+    else if (differ(*sourceIt, s, m_store.options().checkST11_1_1CheckBox))
         failWithKey(CheckST11_1, t + lf + s + lf + *sourceIt);
 }
 

@@ -265,11 +265,11 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
             tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
 
     // The angle brackets join the bracket tables only, not the character sets.
-    if (AppSettings.checkS5_3_1CheckBox) {
+    if (m_options.checkS5_3_1CheckBox) {
         sourceRules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
         sourceRules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
     }
-    if (AppSettings.checkT5_3_1CheckBox) {
+    if (m_options.checkT5_3_1CheckBox) {
         translationRules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
         translationRules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
     }

@@ -1,7 +1,5 @@
 #include "checks/results.h"
 
-#include "model/appsettings.h"
-
 #include <QtDebug>
 #include <limits>
 
@@ -37,9 +35,17 @@ QStringList FindingMap::values(const QString &key) const
     return newestFirst;
 }
 
-results::results()
+results::results(const AppSettingsRecord &options)
+    : m_options(options)
 {
     clear();
+}
+
+void results::setOptions(const AppSettingsRecord &options)
+{
+    m_options = options;
+    for (auto &outcomes : m_sourceOutcomes)
+        outcomes.clear();
 }
 
 void results::clear()

@@ -3,6 +3,7 @@
 // one findings store per check. Messages are not kept; only what the checks
 // derive from them stays.
 
+#include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "model/charactertables.h"
 
@@ -91,7 +92,13 @@ class results
     Q_DECLARE_TR_FUNCTIONS(results)
 
 public:
-    results();
+    // The options are the store's own copy: two stores may check with different
+    // options in one process.
+    explicit results(const AppSettingsRecord &options = defaultOptions());
+
+    // The options of the checks. Setting them forgets the replayed source outcomes.
+    void setOptions(const AppSettingsRecord &options);
+    const AppSettingsRecord &options() const { return m_options; }
 
     static const int unknownNumerus = 99;
     static QString unknownLanguage() { return QStringLiteral("---KVN UNKNOWN---"); }
@@ -176,10 +183,9 @@ public:
     QHash<QString, QString> firstSourceOfTranslation;
 
     // The source checks give the same outcome for every message with the same
-    // source, as long as the options and the rules stay: a run (whose options
-    // cannot change) sets this, and then replays the outcome for a source that
-    // comes back instead of checking it again. clear() and the language set-up
-    // forget the outcomes.
+    // source, as long as the options and the rules stay: a run sets this, and
+    // then replays the outcome for a source that comes back instead of checking
+    // it again. clear(), setOptions() and the language set-up forget the outcomes.
     bool reuseSourceOutcomes = false;
 
 private:
@@ -223,6 +229,7 @@ public:
     }
 
 private:
+    AppSettingsRecord m_options;
     std::array<FindingMap, CheckCount> m_findings;
     std::array<ItemList, CheckCount> m_items;
     // By source text, apart for messages beyond the source numerus forms.

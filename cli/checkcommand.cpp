@@ -65,22 +65,20 @@ bool parse(QCommandLineParser &parser, const QStringList &arguments, int positio
 
 // The options of a run: the INI file, else the built-in defaults (never the
 // user's settings store), limited as the window's controls would limit them.
-bool loadOptions(const QCommandLineParser &parser)
+bool loadOptions(const QCommandLineParser &parser, AppSettingsRecord &options)
 {
-    if (parser.isSet(SettingsOption)) {
-        const QString iniPath = parser.value(SettingsOption);
-        const QFileInfo info(iniPath);
-        if (!info.isFile() || !info.isReadable()) {
-            printError(QStringLiteral("kvn: cannot read the settings file %1.").arg(iniPath));
-            return false;
-        }
-        loadAppSettings(iniPath);
-    } else {
-        const QList<SettingInfo> &infos = settingInfos();
-        for (int i = 0; i < infos.size(); ++i)
-            setSettingValue(AppSettings, i, infos.at(i).defaultValue);
+    if (!parser.isSet(SettingsOption)) {
+        options = defaultOptions();
+        return true;
     }
-    applyControlLimits(AppSettings);
+    const QString iniPath = parser.value(SettingsOption);
+    const QFileInfo info(iniPath);
+    if (!info.isFile() || !info.isReadable()) {
+        printError(QStringLiteral("kvn: cannot read the settings file %1.").arg(iniPath));
+        return false;
+    }
+    options = readOptions(iniPath);
+    applyControlLimits(options);
     return true;
 }
 
@@ -166,23 +164,18 @@ int runCheck(const QStringList &arguments)
         printError(QStringLiteral("kvn: --file-name needs a directory."));
         return ExitUsage;
     }
-    if (!loadOptions(parser))
+    AppSettingsRecord settings;
+    if (!loadOptions(parser, settings))
         return ExitUsage;
-
-    AppSettings.openFilePathAndName.clear();
-    AppSettings.openDirectoryPath.clear();
-    AppSettings.openDirectopyFile.clear();
-    if (pathInfo.isDir()) {
-        AppSettings.openDirectoryPath = path;
-        AppSettings.openDirectopyFile = parser.value(fileNameOption);
-    } else {
-        AppSettings.openFilePathAndName = path;
-    }
+    if (pathInfo.isDir())
+        selectDirectory(settings, path, parser.value(fileNameOption));
+    else
+        selectFile(settings, path);
 
     // The store stays until the process ends: freeing its strings one by one at
     // exit would only cost time. It stays reachable, so leak checkers keep quiet.
-    static results *const store = new results;
-    const RunOutcome outcome = runSelection(*store, nullptr);
+    static results *const store = new results(settings);
+    const RunOutcome outcome = runSelection(*store, settings, nullptr);
     if (!outcome.readerMessage.isEmpty()) {
         printError(outcome.readerMessage);
         return ExitUsage;
@@ -193,7 +186,7 @@ int runCheck(const QStringList &arguments)
     if (outcome.status != RunStatus::Done)
         return ExitUsage;
 
-    const ReportOptions options = reportOptionsFromSettings();
+    const ReportOptions options = reportOptions(settings);
     // The report as UTF-8, one write per tab.
     const auto write = [](const QByteArray &bytes) {
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
@@ -235,31 +228,25 @@ int runBatch(const QStringList &arguments)
         printError(QStringLiteral("kvn: cannot read the directory %1.").arg(directory));
         return ExitUsage;
     }
-    if (!loadOptions(parser))
+    AppSettingsRecord settings;
+    if (!loadOptions(parser, settings))
         return ExitUsage;
 
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    names.sort(Qt::CaseSensitive);
+    const QStringList names = translationFileNames(directory);
     if (names.isEmpty()) {
         printError(runMessageText(RunMessage::NoTranslationFiles, directory));
         return ExitFindings;
     }
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
-    auto store = std::make_unique<results>();
+    auto store = std::make_unique<results>(settings);
     QTextStream out(stdout);
-    for (const QString &name : names) {
-        AppSettings.openDirectopyFile = name;
-        const int fileCount = runBatchStep(*store, directory, name, nullptr);
-        const QString logName = name + QLatin1String("-LOG.txt");
-        if (writeResults(directory, fileCount, name, *store)) {
-            out << logName << '\n';
-        } else {
-            printError(QStringLiteral("kvn: cannot write %1.").arg(logName));
-            status = ExitFindings;
-        }
-    }
-    return status;
+    const bool allWritten = runBatch(
+        *store, settings, directory, names, nullptr, [&out](const QString &logName, bool written) {
+            if (written) {
+                out << logName << '\n';
+            } else {
+                out.flush();
+                printError(QStringLiteral("kvn: cannot write %1.").arg(logName));
+            }
+        });
+    return allWritten ? status : ExitFindings;
 }

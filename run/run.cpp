@@ -23,13 +23,6 @@ const char *const RunMessageTexts[] = {
         QT_TRANSLATE_NOOP("MainWindow", "No translation files found in %1."),
 };
 
-void clearSelection()
-{
-    AppSettings.openFilePathAndName.clear();
-    AppSettings.openDirectoryPath.clear();
-    AppSettings.openDirectopyFile.clear();
-}
-
 // Counting pass from 1, reading pass from 0; afterwards the progress stands at
 // its maximum. fileName null: all-files mode. Returns the number of files read.
 int walkBothPasses(results &store, const QString &directory, const QString *fileName,
@@ -52,6 +45,35 @@ int walkBothPasses(results &store, const QString &directory, const QString *file
 }
 
 } // namespace
+
+void clearSelection(AppSettingsRecord &options)
+{
+    options.openFilePathAndName.clear();
+    options.openDirectoryPath.clear();
+    options.openDirectopyFile.clear();
+}
+
+void selectFile(AppSettingsRecord &options, const QString &path)
+{
+    clearSelection(options);
+    options.openFilePathAndName = path;
+}
+
+void selectDirectory(AppSettingsRecord &options, const QString &directory, const QString &fileName)
+{
+    clearSelection(options);
+    options.openDirectoryPath = directory;
+    options.openDirectopyFile = fileName;
+}
+
+QStringList translationFileNames(const QString &directory)
+{
+    QSet<QString> found;
+    collectFileNames(directory, found);
+    QStringList names(found.cbegin(), found.cend());
+    names.sort(Qt::CaseSensitive);
+    return names;
+}
 
 QString runMessageText(RunMessage message, const QString &directory)
 {
@@ -78,12 +100,13 @@ QString runOutcomeMessage(const RunOutcome &outcome, bool *isWarning)
     return {};
 }
 
-RunOutcome runSelection(results &store, WalkProgress *progress)
+RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress)
 {
     RunOutcome outcome;
-    const QString file = AppSettings.openFilePathAndName;
-    const QString directory = AppSettings.openDirectoryPath;
-    const QString fileName = AppSettings.openDirectopyFile;
+    store.setOptions(options);
+    const QString file = options.openFilePathAndName;
+    const QString directory = options.openDirectoryPath;
+    const QString fileName = options.openDirectopyFile;
     if (file.isEmpty() && directory.isEmpty() && fileName.isEmpty()) {
         outcome.status = RunStatus::NothingSelected;
         return outcome;
@@ -92,7 +115,6 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
     store.reuseSourceOutcomes = true;
     if (!file.isEmpty()) {
         if (!directory.isEmpty() || !fileName.isEmpty()) {
-            clearSelection();
             outcome.status = RunStatus::MultipleSelection;
             return outcome;
         }
@@ -105,7 +127,6 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
         return outcome;
     }
     if (directory.isEmpty()) {
-        clearSelection();
         outcome.status = RunStatus::MissingPath;
         return outcome;
     }
@@ -116,9 +137,10 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
     return outcome;
 }
 
-int runBatchStep(results &store, const QString &directory, const QString &fileName,
-                 WalkProgress *progress)
+int runBatchStep(results &store, const AppSettingsRecord &options, const QString &directory,
+                 const QString &fileName, WalkProgress *progress)
 {
+    store.setOptions(options);
     store.clear();
     store.reuseSourceOutcomes = true;
     return walkBothPasses(store, directory, &fileName, progress);
@@ -127,8 +149,8 @@ int runBatchStep(results &store, const QString &directory, const QString &fileNa
 bool writeResults(const QString &path, int fileCount, const QString &fileName, const results &store)
 {
     const QString text
-            = logReport(store, reportHeader(QTime::currentTime()),
-                        reportSummary(store, path, fileCount), AppSettings.printLocationCheckBox);
+        = logReport(store, reportHeader(QTime::currentTime()),
+                    reportSummary(store, path, fileCount), store.options().printLocationCheckBox);
     QFile file(fileName + QLatin1String("-LOG.txt"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
@@ -136,4 +158,21 @@ bool writeResults(const QString &path, int fileCount, const QString &fileName, c
     stream << text;
     stream.flush();
     return stream.status() == QTextStream::Ok;
+}
+
+bool runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
+              const QStringList &names,
+              const std::function<std::unique_ptr<WalkProgress>()> &makeProgress,
+              const std::function<void(const QString &logName, bool written)> &stepDone)
+{
+    bool allWritten = true;
+    for (const QString &name : names) {
+        const std::unique_ptr<WalkProgress> progress = makeProgress ? makeProgress() : nullptr;
+        const int fileCount = runBatchStep(store, options, directory, name, progress.get());
+        const bool written = writeResults(directory, fileCount, name, store);
+        allWritten = allWritten && written;
+        if (stepDone)
+            stepDone(name + QLatin1String("-LOG.txt"), written);
+    }
+    return allWritten;
 }

@@ -1,12 +1,16 @@
 #pragma once
-// One run over the current selection, shared by the window and kvn. The caller
-// copies the panel into AppSettings first and shows the message boxes; the run
-// itself knows no dialog.
+// One run over a selection, shared by the window and kvn. The caller fills an
+// options record (the window from its panel, kvn from the defaults or an INI
+// file), hands it to the run and shows the messages; the run knows no dialog.
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
 
 class results;
 class WalkProgress;
+struct AppSettingsRecord;
 
 enum class RunStatus { Done, NothingSelected, MultipleSelection, MissingPath };
 
@@ -18,20 +22,42 @@ struct RunOutcome {
     QString readerMessage; // single-file mode: the reader's text when the file could not be opened
 };
 
-// Reads the selection of AppSettings (openFilePathAndName, openDirectoryPath,
-// openDirectopyFile) into the cleared store and runs the catalogue pass. On an
-// inconsistent selection the three fields are cleared. progress may be null.
-RunOutcome runSelection(results &store, WalkProgress *progress);
+// Gives the store the options and reads their selection (openFilePathAndName,
+// openDirectoryPath, openDirectopyFile) into it, cleared, then runs the
+// catalogue pass. On an inconsistent selection (MultipleSelection, MissingPath)
+// the caller should clear its selection (clearSelection). progress may be null.
+RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress);
+void clearSelection(AppSettingsRecord &options);
+// Selects one file, or a directory with all files (fileName empty) or only the
+// files named fileName.
+void selectFile(AppSettingsRecord &options, const QString &path);
+void selectDirectory(AppSettingsRecord &options, const QString &directory,
+                     const QString &fileName = QString());
 
-// One step of the batch operation: clear, both passes of the filtered walk for
-// fileName below directory, the catalogue pass. Returns the number of files read.
-int runBatchStep(results &store, const QString &directory, const QString &fileName,
-                 WalkProgress *progress);
+// The distinct names of the translation files below directory, sorted: what the
+// filtered selection and the batch offer.
+QStringList translationFileNames(const QString &directory);
+
+// One step of the batch operation: the store takes the options and is cleared,
+// then both passes of the filtered walk for fileName below directory, the
+// catalogue pass. Returns the number of files read.
+int runBatchStep(results &store, const AppSettingsRecord &options, const QString &directory,
+                 const QString &fileName, WalkProgress *progress);
 
 // Writes the log of one batch step to fileName + "-LOG.txt" in the current
-// directory. Returns false when the file could not be written.
+// directory, with locations as the store's options say. Returns false when the
+// file could not be written.
 bool writeResults(const QString &path, int fileCount, const QString &fileName,
                   const results &store);
+
+// The batch operation over names (from translationFileNames): a step and its log
+// for each. makeProgress gives the progress of one step (null, or returning null,
+// for none); stepDone hears of each log, written or not. Returns false when a log
+// could not be written.
+bool runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
+              const QStringList &names,
+              const std::function<std::unique_ptr<WalkProgress>()> &makeProgress,
+              const std::function<void(const QString &logName, bool written)> &stepDone);
 
 // The user messages of a run, translated in the context "MainWindow".
 enum class RunMessage { SelectFileOrDirectory, MultipleSelection, MissingPath, NoTranslationFiles };

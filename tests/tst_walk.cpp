@@ -229,20 +229,17 @@ private slots:
         QFETCH(int, status);
         QFETCH(int, fileCount);
         QFETCH(QString, message);
-        AppSettings.openFilePathAndName = file;
-        AppSettings.openDirectoryPath = directory;
-        AppSettings.openDirectopyFile = fileName;
+        AppSettingsRecord options = defaultOptions();
+        options.openFilePathAndName = file;
+        options.openDirectoryPath = directory;
+        options.openDirectopyFile = fileName;
         results store;
         RecordingProgress progress;
-        const RunOutcome outcome = runSelection(store, &progress);
+        const RunOutcome outcome = runSelection(store, options, &progress);
         QCOMPARE(int(outcome.status), status);
         QCOMPARE(outcome.fileCount, fileCount);
         QCOMPARE(runOutcomeMessage(outcome), message);
         QCOMPARE(store.items(Check_0), QStringList());
-        const bool cleared
-            = status == int(RunStatus::MultipleSelection) || status == int(RunStatus::MissingPath);
-        QCOMPARE(AppSettings.openFilePathAndName.isEmpty(), cleared || file.isEmpty());
-        QCOMPARE(AppSettings.openDirectopyFile.isEmpty(), cleared || fileName.isEmpty());
         if (outcome.directoryMode) // the progress ends at its maximum
             QCOMPARE(progress.value, progress.maxima.value(progress.maxima.size() - 1, 1));
     }
@@ -251,7 +248,8 @@ private slots:
     {
         results store;
         store.fileAssert(false, QStringLiteral("from before"));
-        QCOMPARE(runBatchStep(store, m_root, QStringLiteral("de.ts"), nullptr), 3);
+        QCOMPARE(runBatchStep(store, defaultOptions(), m_root, QStringLiteral("de.ts"), nullptr),
+                 3);
         QVERIFY(store.items(Check_0).isEmpty());
         QCOMPARE(store.findings(CheckT1_1).size(), 3);
         // A log that cannot be written is a failure, not a silent success.
