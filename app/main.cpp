@@ -1,8 +1,8 @@
 // Korvane: the window front end.
 
-#include "app/assume.h"
 #include "app/mainwindow.h"
 #include "model/appsettings.h"
+#include "model/charactertables.h"
 
 #include <QApplication>
 #include <QChar>
@@ -17,10 +17,7 @@ Q_LOGGING_CATEGORY(lcStartup, "korvane.startup", QtWarningMsg)
 
 int main(int argc, char *argv[])
 {
-    // The checks treat these three characters specially.
-    KVN_ASSUME(QChar(0x3000).isSpace());
-    KVN_ASSUME(!QChar(0x200B).isSpace());
-    KVN_ASSUME(!QChar(0x200D).isSpace());
+    assumeCharacterDatabase();
 
     loadAppSettings();
 

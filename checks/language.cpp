@@ -175,25 +175,6 @@ void addPair(LanguageRules &rules, QChar opening, QChar closing)
     rules.closeToOpen.insert(closing, opening);
 }
 
-// Every opening punctuation mark of the BMP with a mirror differing from itself.
-const QList<QPair<QChar, QChar>> &mirroredPairs()
-{
-    static const QList<QPair<QChar, QChar>> pairs = [] {
-        QList<QPair<QChar, QChar>> list;
-        for (char32_t code = 0; code <= 0xFFFF; ++code) {
-            const QChar c {char16_t(code)};
-            const QChar::Category category = c.category();
-            if (category != QChar::Punctuation_Open && category != QChar::Punctuation_InitialQuote)
-                continue;
-            const QChar mirror = c.mirroredChar();
-            if (mirror != c)
-                list.append({c, mirror});
-        }
-        return list;
-    }();
-    return pairs;
-}
-
 } // namespace
 
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)

@@ -4,6 +4,7 @@
 #include "cli/assistantcommands.h"
 #include "cli/commands.h"
 #include "model/appsettings.h"
+#include "model/charactertables.h"
 #include "report/report.h"
 
 #include <QCoreApplication>
@@ -71,6 +72,7 @@ void printError(const QString &line)
 
 int main(int argc, char *argv[])
 {
+    assumeCharacterDatabase();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvn"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(KvnVersion));
