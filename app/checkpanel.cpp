@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -245,6 +247,74 @@ void addExtra(QHBoxLayout *row, const PanelExtra &extra, QWidget *parent)
         row->addWidget(createControl(extra, parent));
 }
 
+// The widgets of a layout that take focus by Tab, in the order they are laid out.
+void collectFocusable(const QLayout *layout, QList<QWidget *> &widgets)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (const QLayout *inner = item->layout())
+            collectFocusable(inner, widgets);
+        else if (QWidget *widget = item->widget(); widget && (widget->focusPolicy() & Qt::TabFocus))
+            widgets.append(widget);
+    }
+}
+
+// Tab follows the rows as they are seen, each row from its check box on, and
+// ends at `last`; the creation order would put a row's own controls before its box.
+void chainTabOrder(const QLayout *layout, QWidget *last)
+{
+    QList<QWidget *> widgets;
+    collectFocusable(layout, widgets);
+    widgets.append(last);
+    for (int i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+// The controls of a tab: as tall as they need, and scrolled sideways when the
+// window is narrower than their longest row, so that a small screen still
+// reaches every control.
+class PanelArea : public QScrollArea
+{
+public:
+    explicit PanelArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        // The tab's own background shows through.
+        viewport()->setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override
+    {
+        return QSize(widget() ? widget()->sizeHint().width() : 0, neededHeight());
+    }
+    QSize minimumSizeHint() const override { return QSize(0, neededHeight()); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        // The sideways scroll bar comes and goes with the width.
+        if (neededHeight() != height())
+            updateGeometry();
+    }
+
+private:
+    int neededHeight() const
+    {
+        if (!widget())
+            return 0;
+        int height = widget()->sizeHint().height() + 2 * frameWidth();
+        if (widget()->minimumSizeHint().width() > width())
+            height += horizontalScrollBar()->sizeHint().height();
+        return height;
+    }
+};
+
 } // namespace
 
 QWidget *MainWindow::createTopRow()
@@ -282,7 +352,11 @@ void MainWindow::createPanel()
 QWidget *MainWindow::createTab(const QString &tab)
 {
     auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
+    auto *pageLayout = new QVBoxLayout(page);
+    auto *area = new PanelArea(page);
+    auto *controls = new QWidget(area);
+    auto *layout = new QVBoxLayout(controls);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     for (const int check : checksOfTab(tab)) {
         const CheckInfo &info = checkInfo(check);
@@ -308,10 +382,10 @@ QWidget *MainWindow::createTab(const QString &tab)
                 Q_ASSERT(current);
                 break;
             }
-            addExtra(current, extra, page);
+            addExtra(current, extra, controls);
         }
 
-        auto *box = new QCheckBox(translated(info.description), page);
+        auto *box = new QCheckBox(translated(info.description), controls);
         if (info.box == BoxKind::Fixed) {
             box->setChecked(true);
             box->setEnabled(false);
@@ -340,8 +414,12 @@ QWidget *MainWindow::createTab(const QString &tab)
         view = edit;
     }
     view->setObjectName(QLatin1String("resultsView") + tab);
-    layout->addWidget(view, 1);
+    area->setWidget(controls);
+    controls->setAutoFillBackground(false);
+    pageLayout->addWidget(area);
+    pageLayout->addWidget(view, 1);
     m_views.append(view);
+    chainTabOrder(layout, view);
     return page;
 }
 

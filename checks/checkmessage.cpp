@@ -21,7 +21,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (translation.isEmpty()) {
         if (unfinished)
             ++unfinishedCount;
-        else
+        else if (!sourceOnly)
             recordFinding(m_findings[CheckT1_1], source, context);
     } else {
         ++translationCount;
@@ -47,7 +47,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     }
     runSourceChecks(state);
 
-    if (translation.isEmpty())
+    if (translation.isEmpty() || sourceOnly)
         return;
     translationTexts.insert(translation);
     if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {

@@ -186,10 +186,13 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     insertAll(cssSubsetProperties, CssSubsetProperties);
 
     QStringList &problems = m_items[Check_0];
+    // A template names no language; it takes the tables of the run, or those
+    // of no language until a catalogue of the run names one.
+    const bool templateWithoutLanguage = sourceOnly && language.isEmpty();
     // A later file of the run, or a second root element of one file: the tables
     // stay as the first call built them.
     if (!catalogueLanguage.isEmpty() && (!clearFirst || languageReady)) {
-        if (language == catalogueLanguage)
+        if (language == catalogueLanguage || templateWithoutLanguage)
             return;
         if (language.isEmpty())
             problems.append(tr("Missing language in file %1.").arg(fileName));
@@ -204,7 +207,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
         return;
     }
 
-    if (language.isEmpty()) {
+    if (language.isEmpty() && !templateWithoutLanguage) {
         problems.append(
             tr("Missing language in file %1. Set to '---KVN UNKNOWN---'.").arg(fileName));
         problems.append(
@@ -241,7 +244,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
         matched = true;
         break;
     }
-    if (!matched && catalogueLanguage != unknownLanguage())
+    if (!matched && !catalogueLanguage.isEmpty() && catalogueLanguage != unknownLanguage())
         problems.append(
             tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
 

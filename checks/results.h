@@ -168,6 +168,11 @@ public:
     // it again. clear(), setOptions() and the language set-up forget the outcomes.
     bool reuseSourceOutcomes = false;
 
+    // Set while a template (.pot) is read: its translations are empty by
+    // design, so only the source checks and check "0" report on it, and a
+    // missing language is no problem.
+    bool sourceOnly = false;
+
 private:
     // Steps of checkMessage, by area.
     void runSourceChecks(MessageState &state);

@@ -371,7 +371,9 @@ void PoReader::flushEntry(bool checkIdFound)
         return;
     }
     check(m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' not found"));
-    if (m_translationList.size() != m_nplurals)
+    // A template's plural forms are the two of the source: its header has no
+    // number of forms yet.
+    if (m_translationList.size() != m_nplurals && !m_store->sourceOnly)
         report(wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
     for (int form = 2; form <= m_translationList.size(); ++form)
         m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
@@ -403,11 +405,12 @@ void PoReader::readHeaderLine()
     if (line.startsWith(QLatin1String("# ")) || line == QLatin1String("#")) {
         return;
     } else if (line.startsWith(QLatin1String("#,"))) {
-        if (line.contains(QLatin1String("fuzzy")))
+        if (!line.contains(QLatin1String("fuzzy")))
+            report(results::tr("#, is not supported yet"));
+        // A template's header is fuzzy until a translator fills it in.
+        else if (!m_store->sourceOnly)
             report(results::tr("Information: This .po file has not been translated earlier"),
                    false);
-        else
-            report(results::tr("#, is not supported yet"));
     } else if (line.startsWith(QLatin1String("msgctxt"))) {
         checkCurrentStringEmpty();
         report(results::tr("'msgctxt' found"));
@@ -474,6 +477,8 @@ void PoReader::readHeaderField()
         }
         if (m_nplurals != -1)
             compareNumerus();
+    } else if (line.contains(QLatin1String("Plural-Forms")) && m_store->sourceOnly) {
+        return; // "nplurals=INTEGER" until the template becomes a catalogue
     } else if (line.contains(QLatin1String("Plural-Forms"))) {
         const qsizetype at = line.indexOf(QLatin1String("nplurals"));
         if (at < 0) {
@@ -603,7 +608,9 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
     if (clearFirst)
         store->clear();
     PoReader reader(clearFirst, path, store, device);
+    store->sourceOnly = path.endsWith(QLatin1String(".pot"));
     reader.read();
+    store->sourceOnly = false;
 }
 
 QString readPoFile(bool clearFirst, const QString &path, results *store)

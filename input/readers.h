@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 class results;
@@ -33,6 +34,15 @@ public:
 };
 
 void collectFileNames(const QString &directory, QSet<QString> &names);
+// The translation files (.ts, .po, .pot) below a directory in the order of the
+// walks; with a fileName, only the files of that name.
+QStringList listTranslationFiles(const QString &directory, const QString &fileName = QString());
+// False for a file that is no Qt Linguist file: its root element is not TS, or
+// it does not begin with markup (a TypeScript source).
+bool isLinguistFile(const QString &path);
+// The language a catalogue declares: the language attribute of a .ts file,
+// the Language header field of a .po file; empty when it names none.
+QString declaredLanguage(const QString &path);
 // Filtered mode: only files named fileName.
 void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
                    WalkProgress *progress, results *store);

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -14,9 +16,25 @@ bool isTsName(const QString &name)
     return name.endsWith(QLatin1String(".ts"));
 }
 
+// Catalogues and templates.
 bool isPoName(const QString &name)
 {
-    return name.endsWith(QLatin1String(".po"));
+    return name.endsWith(QLatin1String(".po")) || name.endsWith(QLatin1String(".pot"));
+}
+
+bool isTranslationName(const QString &name)
+{
+    return isTsName(name) || isPoName(name);
+}
+
+// A ".ts" name that holds no Qt Linguist file (a TypeScript source, most
+// often) is left out of a walk with one line on standard error.
+bool skippedTsFile(const QString &path)
+{
+    if (isLinguistFile(path))
+        return false;
+    qWarning().noquote() << results::tr("Skipped %1: not a Qt Linguist file.").arg(path);
+    return true;
 }
 
 // The entries of a directory: the default filter and order of QDir (hidden
@@ -60,6 +78,8 @@ void readTranslationFile(const QString &directory, const QString &name, int &cou
                          WalkProgress *progress, results *store)
 {
     QString problem;
+    if (isTsName(name) && skippedTsFile(filePath(directory, name)))
+        return;
     if (isTsName(name))
         problem = readTsFile(false, filePath(directory, name), store);
     else if (isPoName(name))
@@ -87,7 +107,7 @@ void collect(const QString &directory, QSet<QString> &names, QSet<QString> &visi
     for (const QFileInfo &entry : entriesOnce(directory, visited)) {
         if (entry.isDir())
             collect(entry.absoluteFilePath(), names, visited);
-        else if (entry.isFile() && (isTsName(entry.fileName()) || isPoName(entry.fileName())))
+        else if (entry.isFile() && isTranslationName(entry.fileName()))
             names.insert(entry.fileName());
     }
 }
@@ -115,7 +135,69 @@ void walk(const QString &directory, const QString *fileName, int &counter, bool 
     }
 }
 
+void list(const QString &directory, const QString &fileName, QStringList &files,
+          QSet<QString> &visited)
+{
+    for (const QFileInfo &entry : entriesOnce(directory, visited)) {
+        const QString name = entry.fileName();
+        if (entry.isDir())
+            list(entry.absoluteFilePath(), fileName, files, visited);
+        else if (entry.isFile() && isTranslationName(name)
+                 && (fileName.isEmpty() || name == fileName)
+                 && !(isTsName(name) && skippedTsFile(filePath(directory, name))))
+            files.append(filePath(directory, name));
+    }
+}
+
 } // namespace
+
+bool isLinguistFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // the reader reports it
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            return xml.name() == QLatin1String("TS");
+    }
+    // No element at all: markup that breaks early is the reader's to report;
+    // text that does not begin with markup is no Linguist file.
+    file.seek(0);
+    QByteArray head = file.read(64);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head.remove(0, 3);
+    head = head.trimmed();
+    return head.isEmpty() || head.startsWith('<') || head.startsWith('\xFF')
+           || head.startsWith('\xFE');
+}
+
+QStringList listTranslationFiles(const QString &directory, const QString &fileName)
+{
+    QStringList files;
+    QSet<QString> visited;
+    list(directory, fileName, files, visited);
+    return files;
+}
+
+QString declaredLanguage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (isTsName(path)) {
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement)
+                return xml.attributes().value(QLatin1String("language")).toString();
+        return {};
+    }
+    // The header entry comes first; its "Language:" field, as the reader reads it.
+    static const QRegularExpression field(QStringLiteral("^\"(?:X-)?Language:\\s*([^\"\\\\]*)"),
+                                          QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = field.match(QString::fromUtf8(file.read(65536)));
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
 
 void collectFileNames(const QString &directory, QSet<QString> &names)
 {

@@ -21,7 +21,7 @@
     <message>
         <location filename="../store/run.cpp" line="23"/>
         <source>No translation files found in %1.</source>
-        <translation>لم يُعثر على ملفات ترجمة في %1.</translation>
+        <translation>لم يُعثر على ملفات ترجمة في ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../checks/catalogue.cpp" line="11"/>
@@ -738,591 +738,655 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../checks/report.cpp" line="43"/>
         <source>%1 marked as unfinished</source>
-        <translation>%1 معلّمة كغير منتهية</translation>
+        <translation>⁨%1⁩ معلّمة كغير منتهية</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="77"/>
+        <location filename="../checks/report.cpp" line="100"/>
         <source>Last checks were done at %1</source>
-        <translation>أُجريت آخر الفحوص في الساعة %1</translation>
+        <translation>أُجريت آخر الفحوص في الساعة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="89"/>
+        <location filename="../checks/report.cpp" line="112"/>
         <source>Read file %1.</source>
-        <translation>تمت قراءة الملف %1.</translation>
+        <translation>تمت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="91"/>
+        <location filename="../checks/report.cpp" line="114"/>
         <source>Read %1 files in %2.</source>
-        <translation>تمت قراءة %1 من الملفات في %2.</translation>
+        <translation>تمت قراءة ⁨%1⁩ من الملفات في ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="93"/>
+        <location filename="../checks/report.cpp" line="116"/>
         <source>Read %1 sources.</source>
-        <translation>تمت قراءة %1 من النصوص المصدر.</translation>
+        <translation>تمت قراءة ⁨%1⁩ من النصوص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="96"/>
+        <location filename="../checks/report.cpp" line="119"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
-        <translation>تحذير! %1 من النصوص المصدر فارغة! راجع الفحص S1.1.</translation>
+        <translation>تحذير! ⁨%1⁩ من النصوص المصدر فارغة! راجع الفحص S1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="99"/>
+        <location filename="../checks/report.cpp" line="122"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
-        <translation>تمت قراءة %1 من الترجمات. %2 منها معلّمة كغير منتهية.</translation>
+        <translation>تمت قراءة ⁨%1⁩ من الترجمات. ⁨%2⁩ منها معلّمة كغير منتهية.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="106"/>
+        <location filename="../checks/report.cpp" line="129"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
-        <translation>تحذير! %1 من الترجمات فارغة! راجع الفحص T1.1.</translation>
+        <translation>تحذير! ⁨%1⁩ من الترجمات فارغة! راجع الفحص T1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="110"/>
+        <location filename="../checks/report.cpp" line="133"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
-        <translation>قد يختلف عدد النصوص المصدر والترجمات المقروءة لأن النص المصدر يستخدم %2 من صيغ الجمع بينما تستخدم الترجمة %3.</translation>
+        <translation>قد يختلف عدد النصوص المصدر والترجمات المقروءة لأن النص المصدر يستخدم ⁨%2⁩ من صيغ الجمع بينما تستخدم الترجمة ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="117"/>
+        <location filename="../checks/report.cpp" line="140"/>
         <source>%1 vanished sources (and translations) not imported.</source>
-        <translation>لم يُستورد %1 من النصوص المصدر المختفية (والترجمات).</translation>
+        <translation>لم يُستورد ⁨%1⁩ من النصوص المصدر المختفية (والترجمات).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="45"/>
+        <location filename="../app/checkpanel.cpp" line="47"/>
         <source>Format the results with html.</source>
         <translation>تنسيق النتائج باستخدام HTML.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="46"/>
+        <location filename="../app/checkpanel.cpp" line="48"/>
         <source>Don&apos;t trim</source>
         <translation>بدون تشذيب</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="49"/>
         <source>Disallow numbers</source>
         <translation>عدم السماح بالأرقام</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="50"/>
         <source>Disallow times</source>
         <translation>عدم السماح بالأوقات</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="51"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>عدم السماح بعلامة الحذف (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="52"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>التقسيم إلى جملتين عند وجود سطر جديد</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="53"/>
         <source>Case-Insensitive</source>
         <translation>دون تمييز حالة الأحرف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="54"/>
         <source>Case-Sensitive</source>
         <translation>مع تمييز حالة الأحرف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="55"/>
         <source>Skip numbers</source>
         <translation>تخطي الأرقام</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="56"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>عدم السماح بـ &apos;-&gt;&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="57"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>عدم السماح بـ &apos; &lt; &apos; و &apos; &gt; &apos; و &apos; &lt;=&apos; و &apos; &gt;=&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="58"/>
         <source>Qt html subset only</source>
         <translation>مجموعة HTML الفرعية لـ Qt فقط</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="59"/>
         <source>Strict xml</source>
         <translation>XML صارم</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Qt css subset only</source>
         <translation>مجموعة CSS الفرعية لـ Qt فقط</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>يمكنك نسخ هذه القائمة ولصقها في LibreOffice Writer أو Microsoft Word أو Google Docs أو Apple Pages أو أي برنامج آخر فيه مدقق نحوي وإملائي.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>يرجى إعلامي إذا ظهرت تحذيرات خاطئة (كثيرة جدًا). أريد تحسين الفحص.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="77"/>
+        <location filename="../app/checkpanel.cpp" line="79"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>تضمين المحرفين &lt; و &gt; في الفحص S5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>عدم السماح بالتعدادات التي تبدأ بـ Punctuation_Close</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="82"/>
+        <location filename="../app/checkpanel.cpp" line="84"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>تضمين المحرفين &lt; و &gt; في الفحص T5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>يتأثر هذا الفحص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>يتأثر هذا الفحص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="106"/>
+        <location filename="../app/checkpanel.cpp" line="108"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>تتأثر هذه الفحوص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="108"/>
+        <location filename="../app/checkpanel.cpp" line="110"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>تتأثر هذه الفحوص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="124"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>تؤثر هذه الإعدادات أيضًا في الفحوص S11 إلى S13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="129"/>
+        <location filename="../app/checkpanel.cpp" line="131"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>تؤثر هذه الإعدادات أيضًا في الفحوص T11 إلى T13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="149"/>
+        <location filename="../app/checkpanel.cpp" line="151"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>تحذّر الفحوص ST1 إذا كانت نسبة طول النص المصدر إلى طول الترجمة صغيرة جدًا أو كبيرة جدًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="150"/>
+        <location filename="../app/checkpanel.cpp" line="152"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
         <translation>لتقليل عدد التحذيرات الإيجابية الكاذبة يمكن ضبط الحدود مرتين. للنصوص المصدر التي تحتوي على أقل من x من المحارف وللنصوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="151"/>
+        <location filename="../app/checkpanel.cpp" line="153"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>اضبط في مربع الأرقام هذا العدد x لعدد محارف النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="154"/>
+        <location filename="../app/checkpanel.cpp" line="156"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أقل من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="158"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أكبر من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="159"/>
+        <location filename="../app/checkpanel.cpp" line="161"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أقل من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="163"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أكبر من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="165"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Disallow duplicates</source>
         <translation>عدم السماح بالتكرار</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="168"/>
+        <location filename="../app/checkpanel.cpp" line="170"/>
         <source>Detect ~.</source>
         <translation>اكتشاف ~.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="169"/>
+        <location filename="../app/checkpanel.cpp" line="171"/>
         <source>Detect :.</source>
         <translation>اكتشاف :.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="170"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Detect [].</source>
         <translation>اكتشاف [].</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="173"/>
         <source>Detect also single dot.</source>
         <translation>اكتشاف النقطة المفردة أيضًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="172"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Detect also single slash.</source>
         <translation>اكتشاف الشرطة المائلة المفردة أيضًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="255"/>
-        <location filename="../app/mainwindow.cpp" line="283"/>
+        <location filename="../app/checkpanel.cpp" line="325"/>
+        <location filename="../app/mainwindow.cpp" line="326"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="256"/>
+        <location filename="../app/checkpanel.cpp" line="326"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="257"/>
+        <location filename="../app/checkpanel.cpp" line="327"/>
         <source>Open Directory (All files)</source>
         <translation>فتح مجلد (جميع الملفات)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="258"/>
+        <location filename="../app/checkpanel.cpp" line="328"/>
         <source>Run Checks</source>
         <translation>تشغيل الفحوص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="259"/>
+        <location filename="../app/checkpanel.cpp" line="329"/>
         <source>Text Wrap Mode</source>
         <translation>التفاف النص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="261"/>
+        <location filename="../app/checkpanel.cpp" line="331"/>
         <source>Print Location</source>
         <translation>إظهار الموقع</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="351"/>
+        <location filename="../app/checkpanel.cpp" line="429"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>مرحبًا بك في Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="352"/>
+        <location filename="../app/checkpanel.cpp" line="430"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>صُمّم هذا البرنامج لاكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="354"/>
+        <location filename="../app/checkpanel.cpp" line="432"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>يدعم ملفات .ts من Qt وملفات .po.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="355"/>
+        <location filename="../app/checkpanel.cpp" line="433"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>يفحص KVN النصوص المصدر (S) والترجمات (T). وبعض الفحوص تقارن النص المصدر بالترجمة (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="358"/>
+        <location filename="../app/checkpanel.cpp" line="436"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>فحوص ST ليست مفيدة للمترجمين فقط. بعضها مفيد أيضًا لمطوّر الشيفرة المصدرية.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="361"/>
+        <location filename="../app/checkpanel.cpp" line="439"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>قد تظهر تحذيرات إيجابية كاذبة كثيرة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="362"/>
+        <location filename="../app/checkpanel.cpp" line="440"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>لبعض الفحوص مربعات اختيار أو مربعات أرقام اختيارية لتقليل عدد التحذيرات الإيجابية الكاذبة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="365"/>
+        <location filename="../app/checkpanel.cpp" line="443"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>مربعات الاختيار المحددة تُجري دائمًا فحوصًا أكثر.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="366"/>
+        <location filename="../app/checkpanel.cpp" line="444"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>لعدة مربعات اختيار في فحوص الترجمة (T) ثلاث حالات. إذا كان مربع الاختيار محددًا جزئيًا (في معظم الأنظمة يظهر كمربع ممتلئ) فلن تُفحص الترجمة إذا فشل النص المصدر في الفحص ذي الرقم نفسه.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="371"/>
+        <location filename="../app/checkpanel.cpp" line="449"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>فإذا كان الفحص T5.3 محددًا جزئيًا فإنه يتخطى التحذير إذا فشل الفحص S5.3. لاحظ أن S5.3 يستخدم مربعات الاختيار الاختيارية الخاصة به، وليس مربعات الاختيار الاختيارية الخاصة بـ T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="375"/>
+        <location filename="../app/checkpanel.cpp" line="453"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>يمكن لاستخدام مربعات الاختيار ومربعات الأرقام الاختيارية في فحوص النص المصدر أن يقلل أيضًا من النتائج الإيجابية الكاذبة في فحوص الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="378"/>
+        <location filename="../app/checkpanel.cpp" line="456"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>يرجى إعلامي إذا كانت هناك نتائج إيجابية كاذبة كثيرة جدًا أو فحوص ناقصة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="386"/>
+        <location filename="../app/checkpanel.cpp" line="464"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Open&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="388"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_InitialQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="390"/>
+        <location filename="../app/checkpanel.cpp" line="468"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Close&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="392"/>
+        <location filename="../app/checkpanel.cpp" line="470"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_FinalQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="408"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف فتح&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="409"/>
+        <location filename="../app/checkpanel.cpp" line="487"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>جميع محارف Punctuation_Open و Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="411"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف إغلاق&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="412"/>
+        <location filename="../app/checkpanel.cpp" line="490"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>جميع محارف Punctuation_Close و Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="414"/>
+        <location filename="../app/checkpanel.cpp" line="492"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>ما المحارف المستخدمة في &apos;فحص الأقواس&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="415"/>
+        <location filename="../app/checkpanel.cpp" line="493"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>جميع محارف الفتح والإغلاق التي لها &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="417"/>
+        <location filename="../app/checkpanel.cpp" line="495"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>لا يمكن عكس بعضها لأنها تُعكس بشكل مختلف في لغات أخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="419"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="52"/>
+        <location filename="../app/mainwindow.cpp" line="75"/>
         <source>Reading files...</source>
         <translation>جارٍ قراءة الملفات...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="53"/>
+        <location filename="../app/mainwindow.cpp" line="76"/>
+        <location filename="../app/mainwindow.cpp" line="433"/>
         <source>Abort</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="106"/>
+        <location filename="../app/mainwindow.cpp" line="140"/>
         <source>Arabic</source>
         <translation>العربية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="107"/>
+        <location filename="../app/mainwindow.cpp" line="141"/>
         <source>German</source>
         <translation>الألمانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="108"/>
+        <location filename="../app/mainwindow.cpp" line="142"/>
         <source>English</source>
         <translation>الإنجليزية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="109"/>
+        <location filename="../app/mainwindow.cpp" line="143"/>
         <source>Romanian</source>
         <translation>الرومانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="266"/>
-        <location filename="../app/mainwindow.cpp" line="271"/>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="309"/>
+        <location filename="../app/mainwindow.cpp" line="314"/>
+        <location filename="../app/mainwindow.cpp" line="432"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="276"/>
+        <location filename="../app/mainwindow.cpp" line="319"/>
         <source>Open Directory</source>
         <translation>فتح مجلد</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="301"/>
-        <location filename="../app/mainwindow.cpp" line="328"/>
+        <location filename="../app/mainwindow.cpp" line="344"/>
+        <location filename="../app/mainwindow.cpp" line="373"/>
         <source>Multible files: %1</source>
-        <translation>ملفات متعددة: %1</translation>
+        <translation>ملفات متعددة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="319"/>
+        <location filename="../app/mainwindow.cpp" line="362"/>
         <source>Select File):</source>
         <translation>اختر الملف:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="320"/>
+        <location filename="../app/mainwindow.cpp" line="363"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
-        <translation>سيُفتح الملف المحدد من %1
+        <translation>سيُفتح الملف المحدد من ⁨%1⁩
 ومن جميع مجلداته الفرعية.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="322"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>Select File</source>
         <translation>اختيار ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="471"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
+        <source>Reading files... %1 of %2</source>
+        <translation>جارٍ قراءة الملفات... ⁨%1⁩ من ⁨%2⁩</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="493"/>
+        <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
+        <translation>الملفات: ⁨%1⁩   الرسائل: ⁨%2⁩   النتائج: ⁨%3⁩   الوقت: ⁨%4⁩ ث</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="632"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="472"/>
+        <location filename="../app/mainwindow.cpp" line="633"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="475"/>
+        <location filename="../app/mainwindow.cpp" line="636"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="476"/>
         <source>Ctrl+X</source>
         <comment>Exit</comment>
-        <translation>Ctrl+X</translation>
+        <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="479"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>ترجمة ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="482"/>
+        <location filename="../app/mainwindow.cpp" line="644"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="483"/>
+        <location filename="../app/mainwindow.cpp" line="645"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="486"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>حول &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="487"/>
         <source>Ctrl+Q</source>
         <comment>About &amp;Qt</comment>
-        <translation>Ctrl+Q</translation>
+        <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="490"/>
+        <location filename="../app/mainwindow.cpp" line="652"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>مسح الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="494"/>
+        <location filename="../app/mainwindow.cpp" line="655"/>
+        <source>&amp;Open File...</source>
+        <comment>Menu</comment>
+        <translation>&amp;فتح ملف...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="658"/>
+        <source>Open Directory (&amp;Filtered by file name)...</source>
+        <comment>Menu</comment>
+        <translation>فتح مجلد (مع التصفية حسب اسم الملف)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="660"/>
+        <source>Open &amp;Directory (All files)...</source>
+        <comment>Menu</comment>
+        <translation>فتح مجلد (جميع الملفات)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="662"/>
+        <source>&amp;Run Again</source>
+        <comment>Menu</comment>
+        <translation>إعادة &amp;التشغيل</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="666"/>
+        <source>&amp;Hide Tabs Without Findings</source>
+        <comment>Menu</comment>
+        <translation>إ&amp;خفاء الألسنة التي لا نتائج فيها</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="671"/>
+        <source>Previous Tab</source>
+        <comment>Menu</comment>
+        <translation>اللسان السابق</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="674"/>
+        <source>Next Tab</source>
+        <comment>Menu</comment>
+        <translation>اللسان التالي</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>فحص دفعي لمجلد...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="500"/>
+        <location filename="../app/mainwindow.cpp" line="685"/>
+        <source>&amp;File</source>
+        <comment>Main menu</comment>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="692"/>
+        <source>&amp;View</source>
+        <comment>Main menu</comment>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="698"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>الإ&amp;عدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="506"/>
+        <location filename="../app/mainwindow.cpp" line="704"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>ال&amp;ترجمة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="509"/>
+        <location filename="../app/mainwindow.cpp" line="707"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Change Language</source>
         <translation>تغيير اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Select language:</source>
         <translation>اختر اللغة:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="538"/>
-        <location filename="../app/mainwindow.cpp" line="555"/>
+        <location filename="../app/mainwindow.cpp" line="750"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
         <source>KVN information</source>
         <translation>معلومات KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="539"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Language %1 selected.</source>
-        <translation>تم اختيار اللغة %1.</translation>
+        <translation>تم اختيار اللغة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="540"/>
+        <location filename="../app/mainwindow.cpp" line="752"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>سيُغلق KVN الآن لتفعيل اللغة الجديدة. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>Do you want to delete the settings?</source>
         <translation>هل تريد حذف الإعدادات؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="556"/>
+        <location filename="../app/mainwindow.cpp" line="768"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>تم مسح الإعدادات. سيُغلق KVN الآن. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="568"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) من Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="569"/>
+        <location filename="../app/mainwindow.cpp" line="781"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="570"/>
+        <location filename="../app/mainwindow.cpp" line="782"/>
         <source>Shared libraries by</source>
         <translation>المكتبات المشتركة من</translation>
     </message>
@@ -1333,12 +1397,12 @@ and all its subdirectories.</source>
         <location filename="../checks/formatters.cpp" line="19"/>
         <location filename="../checks/formatters.cpp" line="43"/>
         <source>Found %1 item(s)</source>
-        <translation>عُثر على %1 من العناصر</translation>
+        <translation>‎عُثر على ⁨%1⁩ من العناصر</translation>
     </message>
     <message>
         <location filename="../checks/formatters.cpp" line="44"/>
         <source>Failed %1 time(s)</source>
-        <translation>فشل %1 مرة</translation>
+        <translation>‎فشل ⁨%1⁩ مرة</translation>
     </message>
 </context>
 <context>
@@ -1346,32 +1410,32 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="46"/>
         <source>Reading %1 failed.</source>
-        <translation>فشلت قراءة %1.</translation>
+        <translation>فشلت قراءة ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="47"/>
         <source>Reading %1...</source>
-        <translation>جارٍ قراءة %1...</translation>
+        <translation>جارٍ قراءة ⁨%1⁩...</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="48"/>
         <source>Reading %1 done.</source>
-        <translation>اكتملت قراءة %1.</translation>
+        <translation>اكتملت قراءة ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="50"/>
         <source>Reading %1 gave error code %2.</source>
-        <translation>أعادت قراءة %1 رمز الخطأ %2.</translation>
+        <translation>أعادت قراءة ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="51"/>
         <source>Writing %1 done.</source>
-        <translation>اكتملت كتابة %1.</translation>
+        <translation>اكتملت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="53"/>
         <source>Writing file %1 gave error code %2.</source>
-        <translation>أعادت كتابة الملف %1 رمز الخطأ %2.</translation>
+        <translation>أعادت كتابة الملف ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="54"/>
@@ -1381,7 +1445,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="55"/>
         <source>Reading %1 stopped in line %2: the line is not UTF-8.</source>
-        <translation>توقفت قراءة %1 في السطر %2: السطر ليس بترميز UTF-8.</translation>
+        <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: السطر ليس بترميز UTF-8.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="77"/>
@@ -1391,48 +1455,48 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="144"/>
         <source>Reading %1 stopped in line %2: a &lt;%3&gt; element starts before the previous one ends.</source>
-        <translation>توقفت قراءة %1 في السطر %2: يبدأ عنصر &lt;%3&gt; قبل أن ينتهي العنصر السابق.</translation>
+        <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: يبدأ عنصر &lt;⁨%3⁩&gt; قبل أن ينتهي العنصر السابق.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="148"/>
         <source>Reading %1 stopped in line %2: the line ends a &lt;%3&gt; element before it starts one.</source>
-        <translation>توقفت قراءة %1 في السطر %2: ينهي السطر عنصر &lt;%3&gt; قبل أن يبدأ واحدًا.</translation>
+        <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: ينهي السطر عنصر &lt;⁨%3⁩&gt; قبل أن يبدأ واحدًا.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="156"/>
         <source>Reading %1 stopped: the &lt;%3&gt; element that starts in line %2 never ends.</source>
-        <translation>توقفت قراءة %1: عنصر &lt;%3&gt; الذي يبدأ في السطر %2 لا ينتهي أبدًا.</translation>
+        <translation>توقفت قراءة ⁨%1⁩: عنصر &lt;⁨%3⁩&gt; الذي يبدأ في السطر ⁨%2⁩ لا ينتهي أبدًا.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="198"/>
         <source>Creating %1 failed.</source>
-        <translation>فشل إنشاء %1.</translation>
+        <translation>فشل إنشاء ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="208"/>
         <source>%1 is not a .ts file.</source>
-        <translation>%1 ليس ملفًا بصيغة .ts.</translation>
+        <translation>⁨%1⁩ ليس ملفًا بصيغة .ts.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="264"/>
         <source>Writing %1 failed.</source>
-        <translation>فشلت كتابة %1.</translation>
+        <translation>فشلت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="267"/>
         <location filename="../assistant/exchange.cpp" line="494"/>
         <source>Writing %1...</source>
-        <translation>جارٍ كتابة %1...</translation>
+        <translation>جارٍ كتابة ⁨%1⁩...</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="270"/>
         <source>Writing %1 gave error code %2.</source>
-        <translation>أعادت كتابة %1 رمز الخطأ %2.</translation>
+        <translation>أعادت كتابة ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="283"/>
         <source>Now use the file %1, or copy and paste the source from the left box and let it translate.</source>
-        <translation>استخدم الآن الملف %1، أو انسخ النص المصدر من المربع الأيسر ودَعه يُترجَم.</translation>
+        <translation>استخدم الآن الملف ⁨%1⁩، أو انسخ النص المصدر من المربع الأيسر ودَعه يُترجَم.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="288"/>
@@ -1447,7 +1511,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="292"/>
         <source>Please translate the attached file %1 from English to German.</source>
-        <translation>يرجى ترجمة الملف المرفق %1 من الإنجليزية إلى العربية.</translation>
+        <translation>يرجى ترجمة الملف المرفق ⁨%1⁩ من الإنجليزية إلى العربية.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="296"/>
@@ -1467,12 +1531,12 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="306"/>
         <source>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</source>
-        <translation>بمجرد حصولك على الملف المترجم، يمكنك نسخ الترجمة ولصقها في المربع الأيمن أو حفظها بجوار الملف %1 باسم %2 ثم الضغط على زر &apos;دمج الترجمة&apos;.</translation>
+        <translation>بمجرد حصولك على الملف المترجم، يمكنك نسخ الترجمة ولصقها في المربع الأيمن أو حفظها بجوار الملف ⁨%1⁩ باسم ⁨%2⁩ ثم الضغط على زر &apos;دمج الترجمة&apos;.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="321"/>
         <source>Reading %1</source>
-        <translation>جارٍ قراءة %1</translation>
+        <translation>جارٍ قراءة ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="357"/>
@@ -1507,7 +1571,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="462"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
-        <translation>عدد النصوص المصدر (%1) لا يساوي عدد نصوص الترجمة (%2).</translation>
+        <translation>عدد النصوص المصدر (⁨%1⁩) لا يساوي عدد نصوص الترجمة (⁨%2⁩).</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="468"/>
@@ -1517,75 +1581,94 @@ and all its subdirectories.</source>
     <message>
         <location filename="../assistant/exchange.cpp" line="475"/>
         <source>Entry %1 of the source list is empty.</source>
-        <translation>الإدخال %1 في قائمة النصوص المصدر فارغ.</translation>
+        <translation>الإدخال ⁨%1⁩ في قائمة النصوص المصدر فارغ.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="483"/>
         <source>Reading file %1 failed.</source>
-        <translation>فشلت قراءة الملف %1.</translation>
+        <translation>فشلت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="491"/>
         <source>Creating file %1 failed.</source>
-        <translation>فشل إنشاء الملف %1.</translation>
+        <translation>فشل إنشاء الملف ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="534"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
-        <translation>يحتوي السطر %2 من %1 على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار %3 من المسافات.</translation>
+        <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار ⁨%3⁩ من المسافات.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="540"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
-        <translation>يحتوي السطر %2 من %1 على ترجمة فارغة دون نص مصدر قبلها.</translation>
+        <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة دون نص مصدر قبلها.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
-        <translation>النص المصدر للترجمة في السطر %2 من %1 غير موجود في قائمة النصوص المصدر: %3</translation>
+        <translation>النص المصدر للترجمة في السطر ⁨%2⁩ من ⁨%1⁩ غير موجود في قائمة النصوص المصدر: ⁨%3⁩</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="594"/>
         <source>Added %1 translations and skiped %2 translations.</source>
-        <translation>أُضيفت %1 من الترجمات وتُخطّيت %2 من الترجمات.</translation>
+        <translation>أُضيفت ⁨%1⁩ من الترجمات وتُخطّيت ⁨%2⁩ من الترجمات.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="598"/>
         <source>Please check the follwoing %1 numerus forms:</source>
-        <translation>يرجى التحقق من صيغ الجمع التالية وعددها %1:</translation>
+        <translation>يرجى التحقق من صيغ الجمع التالية وعددها ⁨%1⁩:</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="603"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
-        <translation>حصلت هذه النصوص المصدر وعددها %1 على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
+        <translation>حصلت هذه النصوص المصدر وعددها ⁨%1⁩ على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="31"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
         <source>Select File</source>
         <translation>اختيار ملف</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="32"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="34"/>
         <source>Keep Unfinished flag</source>
         <translation>الإبقاء على علامة غير منتهية</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="35"/>
         <source>Merge Translation</source>
         <translation>دمج الترجمة</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="38"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
-        <source>KVN</source>
-        <translation>KVN</translation>
+        <location filename="../assistant/translatetsdialog.cpp" line="42"/>
+        <source>KVN - Translate ts</source>
+        <translation>KVN - ترجمة ts</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="115"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="71"/>
+        <source>&amp;Sources for translation:</source>
+        <translation>&amp;النصوص المصدرية للترجمة:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="72"/>
+        <source>&amp;Translations to merge:</source>
+        <translation>ال&amp;ترجمات المراد دمجها:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="79"/>
+        <source>&amp;Messages:</source>
+        <translation>ال&amp;رسائل:</translation>
+    </message>
+    <message>
+        <source>KVN</source>
+        <translation type="vanished">KVN</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
@@ -1595,12 +1678,12 @@ and all its subdirectories.</source>
     <message>
         <location filename="../store/fileproblems.h" line="33"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
-        <translation>مشكلات كثيرة جدًا في %1. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
+        <translation>مشكلات كثيرة جدًا في ⁨%1⁩. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
     </message>
     <message>
         <location filename="../store/fileproblems.h" line="55"/>
         <source>Line %1 in %2</source>
-        <translation>السطر %1 في %2</translation>
+        <translation>السطر ⁨%1⁩ في ⁨%2⁩</translation>
     </message>
     <message>
         <location filename="../store/poreader.cpp" line="16"/>
@@ -1635,7 +1718,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../store/poreader.cpp" line="125"/>
         <source>Invalid characters for the encoding %1 found. They are replaced.</source>
-        <translation>عُثر على محارف غير صالحة للترميز %1. سيتم استبدالها.</translation>
+        <translation>عُثر على محارف غير صالحة للترميز ⁨%1⁩. سيتم استبدالها.</translation>
     </message>
     <message>
         <location filename="../store/poreader.cpp" line="131"/>
@@ -1648,212 +1731,212 @@ and all its subdirectories.</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="208"/>
+        <location filename="../store/poreader.cpp" line="212"/>
         <source>Unknown line.</source>
         <translation>سطر غير معروف.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="226"/>
+        <location filename="../store/poreader.cpp" line="230"/>
         <source>Unknown flag &apos;%1&apos;.</source>
-        <translation>علامة غير معروفة &apos;%1&apos;.</translation>
+        <translation>علامة غير معروفة &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="234"/>
-        <location filename="../store/poreader.cpp" line="244"/>
-        <location filename="../store/poreader.cpp" line="250"/>
-        <location filename="../store/poreader.cpp" line="573"/>
+        <location filename="../store/poreader.cpp" line="238"/>
+        <location filename="../store/poreader.cpp" line="248"/>
+        <location filename="../store/poreader.cpp" line="254"/>
+        <location filename="../store/poreader.cpp" line="577"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="248"/>
-        <location filename="../store/poreader.cpp" line="270"/>
-        <location filename="../store/poreader.cpp" line="310"/>
+        <location filename="../store/poreader.cpp" line="252"/>
+        <location filename="../store/poreader.cpp" line="274"/>
+        <location filename="../store/poreader.cpp" line="314"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="253"/>
+        <location filename="../store/poreader.cpp" line="257"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="259"/>
-        <location filename="../store/poreader.cpp" line="338"/>
-        <location filename="../store/poreader.cpp" line="411"/>
+        <location filename="../store/poreader.cpp" line="263"/>
+        <location filename="../store/poreader.cpp" line="342"/>
+        <location filename="../store/poreader.cpp" line="415"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="260"/>
-        <location filename="../store/poreader.cpp" line="277"/>
-        <location filename="../store/poreader.cpp" line="311"/>
-        <location filename="../store/poreader.cpp" line="339"/>
-        <location filename="../store/poreader.cpp" line="412"/>
-        <location filename="../store/poreader.cpp" line="419"/>
-        <location filename="../store/poreader.cpp" line="574"/>
+        <location filename="../store/poreader.cpp" line="264"/>
+        <location filename="../store/poreader.cpp" line="281"/>
+        <location filename="../store/poreader.cpp" line="315"/>
+        <location filename="../store/poreader.cpp" line="343"/>
+        <location filename="../store/poreader.cpp" line="416"/>
+        <location filename="../store/poreader.cpp" line="423"/>
+        <location filename="../store/poreader.cpp" line="578"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="261"/>
-        <location filename="../store/poreader.cpp" line="278"/>
-        <location filename="../store/poreader.cpp" line="413"/>
-        <location filename="../store/poreader.cpp" line="420"/>
-        <location filename="../store/poreader.cpp" line="576"/>
+        <location filename="../store/poreader.cpp" line="265"/>
+        <location filename="../store/poreader.cpp" line="282"/>
+        <location filename="../store/poreader.cpp" line="417"/>
+        <location filename="../store/poreader.cpp" line="424"/>
+        <location filename="../store/poreader.cpp" line="580"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="271"/>
-        <location filename="../store/poreader.cpp" line="313"/>
+        <location filename="../store/poreader.cpp" line="275"/>
+        <location filename="../store/poreader.cpp" line="317"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="274"/>
-        <location filename="../store/poreader.cpp" line="305"/>
-        <location filename="../store/poreader.cpp" line="316"/>
+        <location filename="../store/poreader.cpp" line="278"/>
+        <location filename="../store/poreader.cpp" line="309"/>
+        <location filename="../store/poreader.cpp" line="320"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="275"/>
-        <location filename="../store/poreader.cpp" line="318"/>
+        <location filename="../store/poreader.cpp" line="279"/>
+        <location filename="../store/poreader.cpp" line="322"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="276"/>
-        <location filename="../store/poreader.cpp" line="327"/>
-        <location filename="../store/poreader.cpp" line="357"/>
-        <location filename="../store/poreader.cpp" line="418"/>
+        <location filename="../store/poreader.cpp" line="280"/>
+        <location filename="../store/poreader.cpp" line="331"/>
+        <location filename="../store/poreader.cpp" line="361"/>
+        <location filename="../store/poreader.cpp" line="422"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="298"/>
+        <location filename="../store/poreader.cpp" line="302"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="306"/>
+        <location filename="../store/poreader.cpp" line="310"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="329"/>
-        <location filename="../store/poreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="333"/>
+        <location filename="../store/poreader.cpp" line="359"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="337"/>
+        <location filename="../store/poreader.cpp" line="341"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="344"/>
+        <location filename="../store/poreader.cpp" line="348"/>
         <source>Second empty line found.</source>
         <translation>عُثر على سطر فارغ ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="358"/>
-        <location filename="../store/poreader.cpp" line="425"/>
-        <location filename="../store/poreader.cpp" line="568"/>
+        <location filename="../store/poreader.cpp" line="362"/>
+        <location filename="../store/poreader.cpp" line="429"/>
+        <location filename="../store/poreader.cpp" line="572"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="369"/>
+        <location filename="../store/poreader.cpp" line="373"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; غير موجود</translation>
     </message>
     <message>
         <location filename="../store/fileproblems.h" line="11"/>
         <source>Wrong number of plurals (%1 != %2).</source>
-        <translation>عدد خاطئ من صيغ الجمع (%1 != %2).</translation>
+        <translation>عدد خاطئ من صيغ الجمع (⁨%1⁩ != ⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="403"/>
+        <location filename="../store/poreader.cpp" line="407"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>معلومة: لم يُترجم ملف .po هذا من قبل</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="406"/>
+        <location filename="../store/poreader.cpp" line="410"/>
         <source>#, is not supported yet</source>
         <translation>#, غير مدعوم بعد</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="409"/>
+        <location filename="../store/poreader.cpp" line="413"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="432"/>
+        <location filename="../store/poreader.cpp" line="436"/>
         <source>Space after comment character # not found</source>
         <translation>المسافة بعد محرف التعليق # غير موجودة</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="434"/>
+        <location filename="../store/poreader.cpp" line="438"/>
         <source>&apos;Unknown line</source>
         <translation>سطر غير معروف</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="476"/>
+        <location filename="../store/poreader.cpp" line="480"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="488"/>
+        <location filename="../store/poreader.cpp" line="492"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; ليس رقمًا.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="503"/>
+        <location filename="../store/poreader.cpp" line="507"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
-        <translation>قيمة &apos;nplurals&apos; هي %1 بينما قيمة &apos;maxNumerusTranslation&apos; هي %2. هل اللغة غير مدعومة؟</translation>
+        <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. هل اللغة غير مدعومة؟</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="508"/>
+        <location filename="../store/poreader.cpp" line="512"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
-        <translation>قيمة &apos;nplurals&apos; هي %1 بينما قيمة &apos;maxNumerusTranslation&apos; هي %2. يبدو أن ملف .po غير صحيح.</translation>
+        <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. يبدو أن ملف .po غير صحيح.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="521"/>
+        <location filename="../store/poreader.cpp" line="525"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
-        <translation>مجموعة المحارف %1 غير مدعومة. قُرئ الملف بترميز UTF-8.</translation>
+        <translation>مجموعة المحارف ⁨%1⁩ غير مدعومة. قُرئ الملف بترميز UTF-8.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="562"/>
+        <location filename="../store/poreader.cpp" line="566"/>
         <source>The file is empty.</source>
         <translation>الملف فارغ.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="578"/>
+        <location filename="../store/poreader.cpp" line="582"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="609"/>
-        <location filename="../store/tsreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="613"/>
+        <location filename="../store/tsreader.cpp" line="356"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="82"/>
+        <location filename="../store/results.cpp" line="88"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="113"/>
+        <location filename="../store/results.cpp" line="119"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
-        <translation>نتائج كثيرة جدًا للفحص %1 في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
+        <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
     <message>
         <location filename="../store/tsreader.cpp" line="92"/>
         <source>Unknown tag %1.</source>
-        <translation>وسم غير معروف %1.</translation>
+        <translation>وسم غير معروف ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../store/tsreader.cpp" line="126"/>
@@ -1866,84 +1949,84 @@ and all its subdirectories.</source>
         <translation>يحتوي هذا الملف على متغيرات طول. الاستيراد غير مكتمل لأن هذه الميزة غير مضمّنة بعد.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="144"/>
+        <location filename="../store/tsreader.cpp" line="145"/>
         <source>Error while reading the file.</source>
         <translation>خطأ أثناء قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="171"/>
+        <location filename="../store/tsreader.cpp" line="172"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>عُثر على &apos;source&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="191"/>
+        <location filename="../store/tsreader.cpp" line="192"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>السمة &apos;line&apos; مفقودة أو غير صالحة.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="204"/>
+        <location filename="../store/tsreader.cpp" line="205"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>عُثر على &apos;translation&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="232"/>
+        <location filename="../store/tsreader.cpp" line="233"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>عُثر على صيغة جمع في الترجمة رغم أن الرسالة ليست بصيغ جمع.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="244"/>
+        <location filename="../store/tsreader.cpp" line="245"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
-        <translation>لم يُعثر على صيغة جمع في النص المصدر رغم أن الرسالة بصيغ جمع. السطر %1</translation>
+        <translation>لم يُعثر على صيغة جمع في النص المصدر رغم أن الرسالة بصيغ جمع. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="250"/>
+        <location filename="../store/tsreader.cpp" line="251"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
-        <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس فتح واحد بالضبط. السطر %1</translation>
+        <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس فتح واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="256"/>
+        <location filename="../store/tsreader.cpp" line="257"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
-        <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس إغلاق واحد بالضبط. السطر %1</translation>
+        <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس إغلاق واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="286"/>
+        <location filename="../store/tsreader.cpp" line="287"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>لم يُعثر على صيغة جمع في الترجمة رغم أن الرسالة بصيغ جمع.</translation>
     </message>
     <message>
         <location filename="../checks/brackets.cpp" line="50"/>
         <source>%1 is not opened before position %2.</source>
-        <translation>%1 غير مفتوح قبل الموضع %2.</translation>
+        <translation>⁨%1⁩ غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../checks/brackets.cpp" line="55"/>
         <source>Missing %1 at position %2.</source>
-        <translation>%1 مفقود في الموضع %2.</translation>
+        <translation>⁨%1⁩ مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../checks/brackets.cpp" line="62"/>
         <source>%1 is not closed.</source>
-        <translation>%1 غير مغلق.</translation>
+        <translation>⁨%1⁩ غير مغلق.</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="39"/>
         <source>Please report it to me (%1), so i will improve the check.</source>
-        <translation>يرجى إبلاغي بذلك (%1) لأحسّن الفحص.</translation>
+        <translation>يرجى إبلاغي بذلك (⁨%1⁩) لأحسّن الفحص.</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="46"/>
         <source>You are using character %1.</source>
-        <translation>أنت تستخدم المحرف %1.</translation>
+        <translation>أنت تستخدم المحرف ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="60"/>
         <source>You are using a non-supported printable character (unicode=%1).</source>
-        <translation>أنت تستخدم محرفًا قابلًا للطباعة غير مدعوم (unicode=%1).</translation>
+        <translation>أنت تستخدم محرفًا قابلًا للطباعة غير مدعوم (unicode=⁨%1⁩).</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="71"/>
         <source>You are using a non-supported unprintable character (unicode=%1).</source>
-        <translation>أنت تستخدم محرفًا غير قابل للطباعة وغير مدعوم (unicode=%1).</translation>
+        <translation>أنت تستخدم محرفًا غير قابل للطباعة وغير مدعوم (unicode=⁨%1⁩).</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="106"/>
@@ -1958,22 +2041,22 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/characters.cpp" line="113"/>
         <source>Local characters: %1</source>
-        <translation>المحارف المحلية: %1</translation>
+        <translation>المحارف المحلية: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="115"/>
         <source>Latin characters: %1</source>
-        <translation>المحارف اللاتينية: %1</translation>
+        <translation>المحارف اللاتينية: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="117"/>
         <source>Common characters: %1</source>
-        <translation>المحارف المشتركة: %1</translation>
+        <translation>المحارف المشتركة: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="119"/>
         <source>Inherited characters: %1</source>
-        <translation>المحارف الموروثة: %1</translation>
+        <translation>المحارف الموروثة: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="121"/>
@@ -1983,7 +2066,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/characters.cpp" line="124"/>
         <source>Other characters: %1</source>
-        <translation>محارف أخرى: %1</translation>
+        <translation>محارف أخرى: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/characters.cpp" line="149"/>
@@ -1996,79 +2079,79 @@ and all its subdirectories.</source>
         <translation>المحارف المستخدمة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="225"/>
+        <location filename="../checks/comparison.cpp" line="222"/>
         <source>Source to translation ratio is %1:</source>
-        <translation>نسبة النص المصدر إلى الترجمة هي %1:</translation>
+        <translation>نسبة النص المصدر إلى الترجمة هي ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="239"/>
+        <location filename="../checks/comparison.cpp" line="236"/>
         <source>Different control keys included in source and translation:</source>
         <translation>محارف تحكم مختلفة في النص المصدر والترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="243"/>
+        <location filename="../checks/comparison.cpp" line="240"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
-        <translation>يحتوي النص المصدر على %1 من محارف الجدولة بينما تحتوي الترجمة على %2 منها:</translation>
+        <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف الجدولة بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="250"/>
+        <location filename="../checks/comparison.cpp" line="247"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
-        <translation>يحتوي النص المصدر على %1 من محارف السطر الجديد بينما تحتوي الترجمة على %2 منها:</translation>
+        <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف السطر الجديد بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="327"/>
+        <location filename="../checks/comparison.cpp" line="324"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
-        <translation>عدّ المحرف %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+        <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="337"/>
+        <location filename="../checks/comparison.cpp" line="334"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="339"/>
+        <location filename="../checks/comparison.cpp" line="336"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="374"/>
+        <location filename="../checks/comparison.cpp" line="371"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
-        <translation>عدّ الرقم %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+        <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="405"/>
+        <location filename="../checks/comparison.cpp" line="402"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
-        <translation>عدّ الرقم %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة</translation>
+        <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="481"/>
+        <location filename="../checks/comparison.cpp" line="489"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
-        <translation>عدّ البريد الإلكتروني %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+        <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="484"/>
+        <location filename="../checks/comparison.cpp" line="492"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
-        <translation>عدّ URI %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+        <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="487"/>
+        <location filename="../checks/comparison.cpp" line="495"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
-        <translation>عدّ الوسم %1. يرد %2 مرة في النص المصدر لكن %3 مرة في الترجمة.</translation>
+        <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="122"/>
+        <location filename="../checks/doubles.cpp" line="116"/>
         <source>Double character %1 at position %2:</source>
-        <translation>محرف مكرر %1 في الموضع %2:</translation>
+        <translation>محرف مكرر ⁨%1⁩ في الموضع ⁨%2⁩:</translation>
     </message>
     <message>
         <location filename="../checks/language.cpp" line="214"/>
         <source>Missing language in file %1.</source>
-        <translation>اللغة مفقودة في الملف %1.</translation>
+        <translation>اللغة مفقودة في الملف ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../checks/language.cpp" line="216"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
-        <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (%1 != %2). الملف %3.</translation>
+        <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (⁨%1⁩ != ⁨%2⁩). الملف ⁨%3⁩.</translation>
     </message>
     <message>
         <location filename="../checks/language.cpp" line="222"/>
@@ -2078,58 +2161,58 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/language.cpp" line="228"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
-        <translation>اللغة مفقودة في الملف %1. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
+        <translation>اللغة مفقودة في الملف ⁨%1⁩. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
         <location filename="../checks/language.cpp" line="230"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
-        <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في %1.</translation>
+        <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="263"/>
+        <location filename="../checks/language.cpp" line="265"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
-        <translation>قواعد غير معروفة لـ %1. يرجى التواصل مع Oskerbay.</translation>
+        <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="286"/>
+        <location filename="../checks/scanners.cpp" line="299"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="292"/>
+        <location filename="../checks/scanners.cpp" line="305"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
-        <translation>%1 عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
+        <translation>⁨%1⁩ عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="325"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
-        <translation>&lt;%1&gt; غير مفتوح قبل الموضع %2.</translation>
+        <translation>&lt;⁨%1⁩&gt; غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="317"/>
+        <location filename="../checks/scanners.cpp" line="330"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
-        <translation>&lt;%1&gt; مفقود في الموضع %2.</translation>
+        <translation>&lt;⁨%1⁩&gt; مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="335"/>
+        <location filename="../checks/scanners.cpp" line="348"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="336"/>
+        <location filename="../checks/scanners.cpp" line="349"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
-        <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;%1&gt; غير مغلق.</translation>
+        <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="382"/>
-        <location filename="../checks/scanners.cpp" line="384"/>
+        <location filename="../checks/scanners.cpp" line="395"/>
+        <location filename="../checks/scanners.cpp" line="397"/>
         <source>&lt;%1&gt; is not closed.</source>
-        <translation>&lt;%1&gt; غير مغلق.</translation>
+        <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="386"/>
+        <location filename="../checks/scanners.cpp" line="399"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
-        <translation>قيمة السمة في &lt;%1&gt; غير مغلقة.</translation>
+        <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>
     <message>
         <location filename="../checks/validators.cpp" line="76"/>
@@ -2164,7 +2247,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/validators.cpp" line="100"/>
         <source>Not allowed character %1 in email %2.</source>
-        <translation>محرف غير مسموح به %1 في البريد الإلكتروني %2.</translation>
+        <translation>محرف غير مسموح به ⁨%1⁩ في البريد الإلكتروني ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../checks/validators.cpp" line="118"/>
@@ -2189,7 +2272,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/validators.cpp" line="148"/>
         <source>Not allowed character %1 in URI %2.</source>
-        <translation>محرف غير مسموح به %1 في URI %2.</translation>
+        <translation>محرف غير مسموح به ⁨%1⁩ في URI ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../checks/validators.cpp" line="169"/>
@@ -2200,32 +2283,163 @@ and all its subdirectories.</source>
         <location filename="../checks/validators.cpp" line="175"/>
         <location filename="../checks/validators.cpp" line="215"/>
         <source>%1 is not included in the Qt subset.</source>
-        <translation>%1 غير مضمّن في مجموعة Qt الفرعية.</translation>
+        <translation>⁨%1⁩ غير مضمّن في مجموعة Qt الفرعية.</translation>
     </message>
     <message>
         <location filename="../checks/validators.cpp" line="182"/>
         <source>Not allowed character %1 in name %2.</source>
-        <translation>محرف غير مسموح به %1 في الاسم %2.</translation>
+        <translation>محرف غير مسموح به ⁨%1⁩ في الاسم ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../checks/validators.cpp" line="195"/>
         <source>Missing equal signin attribute %1.</source>
-        <translation>علامة المساواة مفقودة في السمة %1.</translation>
+        <translation>علامة المساواة مفقودة في السمة ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../checks/validators.cpp" line="204"/>
         <source>Not allowed character %1 in attribute %2.</source>
-        <translation>محرف غير مسموح به %1 في السمة %2.</translation>
+        <translation>محرف غير مسموح به ⁨%1⁩ في السمة ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="101"/>
+        <location filename="../checks/words.cpp" line="104"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
-        <translation>عُثر على كلمة مكررة &apos;%1&apos; في الموضع %2.</translation>
+        <translation>عُثر على كلمة مكررة &apos;⁨%1⁩&apos; في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
         <location filename="../store/walk.cpp" line="39"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>تعذّر فتح المجلد. إنه غير موجود أو غير قابل للقراءة.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>تم تخطي %1: ليس ملف Qt Linguist.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>الإعدادات الافتراضية المضمّنة.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>كل الفحوص مفعّلة، ومربعات الحالات الثلاث محددة بالكامل.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>الفحوص الجديرة بالمتابعة (حاليًا الإعدادات الافتراضية المضمّنة).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>التشكيلات:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>تعذّرت قراءة المجلد %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 ليس ملفًا عاديًا ولا مجلدًا.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>يجب كتابة القيمة التي تحتوي على فاصلة بين علامتي اقتباس مزدوجتين</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>ليست قيمة منطقية (true أو false أو 1 أو 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>ليست حالة تحديد (0 غير محدد، 1 محدد جزئيًا، 2 محدد)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>ليست رقمًا</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>لا ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>مفتاح غير معروف</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>فحص أو مجموعة غير معروفة &apos;%1&apos; (يسردها kvn checks)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>قائمة الفحوص فارغة</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>الفحص %1 يعمل دائمًا ولا يمكن إيقافه</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: تعذّرت قراءة الملف.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: الملف ليس بتنسيق INI.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: المسار مفقود.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: تعذّرت كتابة %1.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: الأمر مفقود.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
     </message>
 </context>
 </TS>

@@ -741,588 +741,652 @@ Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeich
         <translation>%1 als unfertig markiert</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="77"/>
+        <location filename="../checks/report.cpp" line="100"/>
         <source>Last checks were done at %1</source>
         <translation>Die letzten Prüfungen wurden um %1 durchgeführt</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="89"/>
+        <location filename="../checks/report.cpp" line="112"/>
         <source>Read file %1.</source>
         <translation>Datei %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="91"/>
+        <location filename="../checks/report.cpp" line="114"/>
         <source>Read %1 files in %2.</source>
         <translation>%1 Dateien in %2 gelesen.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="93"/>
+        <location filename="../checks/report.cpp" line="116"/>
         <source>Read %1 sources.</source>
         <translation>%1 Quelltexte gelesen.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="96"/>
+        <location filename="../checks/report.cpp" line="119"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>Warnung! %1 Quelltexte sind leer! Siehe Prüfung S1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="99"/>
+        <location filename="../checks/report.cpp" line="122"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>%1 Übersetzungen gelesen. %2 sind als unfertig markiert.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="106"/>
+        <location filename="../checks/report.cpp" line="129"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>Warnung! %1 Übersetzungen sind leer! Siehe Prüfung T1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="110"/>
+        <location filename="../checks/report.cpp" line="133"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>Die Anzahl der gelesenen Quelltexte und Übersetzungen kann sich unterscheiden, weil der Quelltext %2 Numerusformen verwendet, die Übersetzung aber %3.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="117"/>
+        <location filename="../checks/report.cpp" line="140"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>%1 verschwundene Quelltexte (und Übersetzungen) nicht importiert.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="45"/>
+        <location filename="../app/checkpanel.cpp" line="47"/>
         <source>Format the results with html.</source>
         <translation>Ergebnisse mit HTML formatieren.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="46"/>
+        <location filename="../app/checkpanel.cpp" line="48"/>
         <source>Don&apos;t trim</source>
         <translation>Nicht trimmen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="49"/>
         <source>Disallow numbers</source>
         <translation>Zahlen nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="50"/>
         <source>Disallow times</source>
         <translation>Uhrzeiten nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="51"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>Auslassungspunkte nicht erlauben (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="52"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>Bei einem Zeilenvorschub in zwei Sätze aufteilen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="53"/>
         <source>Case-Insensitive</source>
         <translation>Groß-/Kleinschreibung ignorieren</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="54"/>
         <source>Case-Sensitive</source>
         <translation>Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="55"/>
         <source>Skip numbers</source>
         <translation>Zahlen überspringen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="56"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>&apos;-&gt;&apos; nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="57"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>&apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; und &apos; &gt;=&apos; nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="58"/>
         <source>Qt html subset only</source>
         <translation>Nur Qt-HTML-Teilmenge</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="59"/>
         <source>Strict xml</source>
         <translation>Striktes XML</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Qt css subset only</source>
         <translation>Nur Qt-CSS-Teilmenge</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>Kopieren Sie diese Liste eventuell in LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages oder eine andere Software mit Grammatik- und Rechtschreibprüfung.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>Bitte teilen Sie mir mit, wenn es (zu viele) falsche Warnungen gibt. Ich möchte die Prüfung verbessern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="77"/>
+        <location filename="../app/checkpanel.cpp" line="79"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>Die Zeichen &lt; und &gt; in Prüfung S5.3 einbeziehen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>Aufzählungen mit einem Punctuation_Close am Anfang nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="82"/>
+        <location filename="../app/checkpanel.cpp" line="84"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>Die Zeichen &lt; und &gt; in Prüfung T5.3 einbeziehen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfung hängt von den Einstellungen der Prüfung S15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung S15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfung hängt von den Einstellungen der Prüfung T15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung T15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="106"/>
+        <location filename="../app/checkpanel.cpp" line="108"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfungen hängen von den Einstellungen der Prüfung S15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung S15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="108"/>
+        <location filename="../app/checkpanel.cpp" line="110"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfungen hängen von den Einstellungen der Prüfung T15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung T15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="124"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>Diese Einstellungen wirken sich auch auf die Prüfungen S11 bis S13 aus. Mehr Trennzeichen und Trimmen ergeben hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="129"/>
+        <location filename="../app/checkpanel.cpp" line="131"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>Diese Einstellungen wirken sich auch auf die Prüfungen T11 bis T13 aus. Mehr Trennzeichen und Trimmen ergeben hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="149"/>
+        <location filename="../app/checkpanel.cpp" line="151"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>Die Prüfungen ST1 warnen, wenn das Verhältnis der Quelltextlänge zur Übersetzungslänge zu klein oder zu groß ist.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="150"/>
+        <location filename="../app/checkpanel.cpp" line="152"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
         <translation>Um die Zahl falsch positiver Warnungen zu verringern, können die Grenzen 2-mal festgelegt werden. Für Quelltexte mit weniger als x Zeichen und für die übrigen Texte.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="151"/>
+        <location filename="../app/checkpanel.cpp" line="153"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>Legen Sie in diesem Zahlenfeld die Zahl x für die Anzahl der Quelltextzeichen fest:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="154"/>
+        <location filename="../app/checkpanel.cpp" line="156"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &lt; x) kleiner ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="158"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &lt; x) größer ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="159"/>
+        <location filename="../app/checkpanel.cpp" line="161"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &gt;= x) kleiner ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="163"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &gt;= x) größer ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="165"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Disallow duplicates</source>
         <translation>Duplikate nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="168"/>
+        <location filename="../app/checkpanel.cpp" line="170"/>
         <source>Detect ~.</source>
         <translation>~. erkennen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="169"/>
+        <location filename="../app/checkpanel.cpp" line="171"/>
         <source>Detect :.</source>
         <translation>:. erkennen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="170"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Detect [].</source>
         <translation>[]. erkennen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="173"/>
         <source>Detect also single dot.</source>
         <translation>Auch einzelnen Punkt erkennen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="172"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Detect also single slash.</source>
         <translation>Auch einzelnen Schrägstrich erkennen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="255"/>
-        <location filename="../app/mainwindow.cpp" line="283"/>
+        <location filename="../app/checkpanel.cpp" line="325"/>
+        <location filename="../app/mainwindow.cpp" line="326"/>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="256"/>
+        <location filename="../app/checkpanel.cpp" line="326"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>Verzeichnis öffnen (nach Dateiname gefiltert)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="257"/>
+        <location filename="../app/checkpanel.cpp" line="327"/>
         <source>Open Directory (All files)</source>
         <translation>Verzeichnis öffnen (alle Dateien)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="258"/>
+        <location filename="../app/checkpanel.cpp" line="328"/>
         <source>Run Checks</source>
         <translation>Prüfungen starten</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="259"/>
+        <location filename="../app/checkpanel.cpp" line="329"/>
         <source>Text Wrap Mode</source>
         <translation>Zeilenumbruch</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="261"/>
+        <location filename="../app/checkpanel.cpp" line="331"/>
         <source>Print Location</source>
         <translation>Fundort ausgeben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="351"/>
+        <location filename="../app/checkpanel.cpp" line="429"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>Willkommen bei Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="352"/>
+        <location filename="../app/checkpanel.cpp" line="430"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>Diese Software wurde entwickelt, um Fehler im Quelltext und in der Übersetzung zu finden.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="354"/>
+        <location filename="../app/checkpanel.cpp" line="432"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>Sie unterstützt .ts-Dateien von Qt und .po-Dateien.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="355"/>
+        <location filename="../app/checkpanel.cpp" line="433"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>KVN prüft die Quelltexte (S) und die Übersetzungen (T). Einige Prüfungen vergleichen den Quelltext mit der Übersetzung (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="358"/>
+        <location filename="../app/checkpanel.cpp" line="436"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>Die ST-Prüfungen sind nicht nur für Übersetzer nützlich. Einige davon helfen auch den Entwicklern des Quellcodes.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="361"/>
+        <location filename="../app/checkpanel.cpp" line="439"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>Es kann viele falsch positive Warnungen geben.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="362"/>
+        <location filename="../app/checkpanel.cpp" line="440"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>Einige Prüfungen haben optionale Kontrollkästchen oder Zahlenfelder, um die Zahl falsch positiver Warnungen zu verringern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="365"/>
+        <location filename="../app/checkpanel.cpp" line="443"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>Aktivierte Kontrollkästchen führen immer zu mehr Prüfungen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="366"/>
+        <location filename="../app/checkpanel.cpp" line="444"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>Mehrere Kontrollkästchen der Übersetzungsprüfungen (T) haben drei Zustände. Ist ein Kontrollkästchen teilweise aktiviert (auf den meisten Systemen ein ausgefülltes Quadrat), dann wird die Übersetzung nicht geprüft, wenn der Quelltext die Prüfung mit derselben Nummer nicht bestanden hat.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="371"/>
+        <location filename="../app/checkpanel.cpp" line="449"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>Ist also Prüfung T5.3 teilweise aktiviert, entfällt ihre Warnung, wenn S5.3 fehlgeschlagen ist. Beachten Sie, dass S5.3 eigene optionale Kontrollkästchen verwendet, nicht die optionalen Kontrollkästchen von T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="375"/>
+        <location filename="../app/checkpanel.cpp" line="453"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>Die optionalen Kontrollkästchen und Zahlenfelder der Quelltextprüfungen können auch falsch positive Ergebnisse der Übersetzungsprüfungen verringern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="378"/>
+        <location filename="../app/checkpanel.cpp" line="456"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>Bitte teilen Sie mir mit, wenn es zu viele falsch positive Ergebnisse gibt oder Prüfungen fehlen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="386"/>
+        <location filename="../app/checkpanel.cpp" line="464"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_Open&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="388"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_InitialQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="390"/>
+        <location filename="../app/checkpanel.cpp" line="468"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_Close&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="392"/>
+        <location filename="../app/checkpanel.cpp" line="470"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_FinalQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="408"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>Welche Zeichen sind &apos;öffnende Zeichen&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="409"/>
+        <location filename="../app/checkpanel.cpp" line="487"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>Alle Zeichen Punctuation_Open und Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="411"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>Welche Zeichen sind &apos;schließende Zeichen&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="412"/>
+        <location filename="../app/checkpanel.cpp" line="490"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>Alle Zeichen Punctuation_Close und Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="414"/>
+        <location filename="../app/checkpanel.cpp" line="492"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>Welche Zeichen werden für die &apos;Klammerprüfung&apos; verwendet?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="415"/>
+        <location filename="../app/checkpanel.cpp" line="493"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>Alle öffnenden und schließenden Zeichen, die ein &apos;mirroredChar&apos; haben.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="417"/>
+        <location filename="../app/checkpanel.cpp" line="495"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>Einige davon können nicht gespiegelt werden, da sie in anderen Sprachen anders gespiegelt werden.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="419"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>Ich werde versuchen, die Prüfung durch lokalisierte Regeln zu verbessern.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="52"/>
+        <location filename="../app/mainwindow.cpp" line="75"/>
         <source>Reading files...</source>
         <translation>Dateien werden gelesen...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="53"/>
+        <location filename="../app/mainwindow.cpp" line="76"/>
+        <location filename="../app/mainwindow.cpp" line="433"/>
         <source>Abort</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="106"/>
+        <location filename="../app/mainwindow.cpp" line="140"/>
         <source>Arabic</source>
         <translation>Arabisch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="107"/>
+        <location filename="../app/mainwindow.cpp" line="141"/>
         <source>German</source>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="108"/>
+        <location filename="../app/mainwindow.cpp" line="142"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="109"/>
+        <location filename="../app/mainwindow.cpp" line="143"/>
         <source>Romanian</source>
         <translation>Rumänisch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="266"/>
-        <location filename="../app/mainwindow.cpp" line="271"/>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="309"/>
+        <location filename="../app/mainwindow.cpp" line="314"/>
+        <location filename="../app/mainwindow.cpp" line="432"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="276"/>
+        <location filename="../app/mainwindow.cpp" line="319"/>
         <source>Open Directory</source>
         <translation>Verzeichnis öffnen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="301"/>
-        <location filename="../app/mainwindow.cpp" line="328"/>
+        <location filename="../app/mainwindow.cpp" line="344"/>
+        <location filename="../app/mainwindow.cpp" line="373"/>
         <source>Multible files: %1</source>
         <translation>Mehrere Dateien: %1</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="319"/>
+        <location filename="../app/mainwindow.cpp" line="362"/>
         <source>Select File):</source>
         <translation>Datei auswählen:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="320"/>
+        <location filename="../app/mainwindow.cpp" line="363"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>Die ausgewählte Datei wird aus %1
 und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="322"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>Select File</source>
         <translation>Datei auswählen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="471"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
+        <source>Reading files... %1 of %2</source>
+        <translation>Dateien werden gelesen... %1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="493"/>
+        <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
+        <translation>Dateien: %1   Meldungen: %2   Befunde: %3   Zeit: %4 s</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="632"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="472"/>
+        <location filename="../app/mainwindow.cpp" line="633"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="475"/>
+        <location filename="../app/mainwindow.cpp" line="636"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="476"/>
         <source>Ctrl+X</source>
         <comment>Exit</comment>
-        <translation>Ctrl+X</translation>
+        <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="479"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>TS-Datei übersetzen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="482"/>
+        <location filename="../app/mainwindow.cpp" line="644"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="483"/>
+        <location filename="../app/mainwindow.cpp" line="645"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="486"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="487"/>
         <source>Ctrl+Q</source>
         <comment>About &amp;Qt</comment>
-        <translation>Ctrl+Q</translation>
+        <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="490"/>
+        <location filename="../app/mainwindow.cpp" line="652"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>Einstellungen löschen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="494"/>
+        <location filename="../app/mainwindow.cpp" line="655"/>
+        <source>&amp;Open File...</source>
+        <comment>Menu</comment>
+        <translation>Datei &amp;öffnen...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="658"/>
+        <source>Open Directory (&amp;Filtered by file name)...</source>
+        <comment>Menu</comment>
+        <translation>Verzeichnis öffnen (nach Datei&amp;name gefiltert)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="660"/>
+        <source>Open &amp;Directory (All files)...</source>
+        <comment>Menu</comment>
+        <translation>&amp;Verzeichnis öffnen (alle Dateien)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="662"/>
+        <source>&amp;Run Again</source>
+        <comment>Menu</comment>
+        <translation>Erneut &amp;ausführen</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="666"/>
+        <source>&amp;Hide Tabs Without Findings</source>
+        <comment>Menu</comment>
+        <translation>Reiter ohne Befunde &amp;ausblenden</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="671"/>
+        <source>Previous Tab</source>
+        <comment>Menu</comment>
+        <translation>Vorheriger Reiter</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="674"/>
+        <source>Next Tab</source>
+        <comment>Menu</comment>
+        <translation>Nächster Reiter</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>Verzeichnis stapelweise prüfen...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="500"/>
+        <location filename="../app/mainwindow.cpp" line="685"/>
+        <source>&amp;File</source>
+        <comment>Main menu</comment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="692"/>
+        <source>&amp;View</source>
+        <comment>Main menu</comment>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="698"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="506"/>
+        <location filename="../app/mainwindow.cpp" line="704"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>Über&amp;setzen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="509"/>
+        <location filename="../app/mainwindow.cpp" line="707"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Change Language</source>
         <translation>Sprache ändern</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Select language:</source>
         <translation>Sprache auswählen:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="538"/>
-        <location filename="../app/mainwindow.cpp" line="555"/>
+        <location filename="../app/mainwindow.cpp" line="750"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
         <source>KVN information</source>
         <translation>KVN-Information</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="539"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Language %1 selected.</source>
         <translation>Sprache %1 ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="540"/>
+        <location filename="../app/mainwindow.cpp" line="752"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>KVN wird jetzt beendet, um die neue Sprache zu aktivieren. Bitte starten Sie KVN neu.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>Do you want to delete the settings?</source>
         <translation>Möchten Sie die Einstellungen löschen?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="556"/>
+        <location filename="../app/mainwindow.cpp" line="768"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>Einstellungen gelöscht. KVN wird jetzt beendet. Bitte starten Sie KVN neu.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="568"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) von Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="569"/>
+        <location filename="../app/mainwindow.cpp" line="781"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN hilft, Fehler im Quelltext und in der Übersetzung zu finden.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="570"/>
+        <location filename="../app/mainwindow.cpp" line="782"/>
         <source>Shared libraries by</source>
         <translation>Gemeinsam genutzte Bibliotheken von</translation>
     </message>
@@ -1560,32 +1624,51 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Diese %1 Quelltexte haben eine leere Übersetzung erhalten, ihre Meldungen bleiben unfertig:</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="31"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
         <source>Select File</source>
         <translation>Datei auswählen</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="32"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="34"/>
         <source>Keep Unfinished flag</source>
         <translation>Unfertig-Markierung beibehalten</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="35"/>
         <source>Merge Translation</source>
         <translation>Übersetzung zusammenführen</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="38"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
-        <source>KVN</source>
-        <translation>KVN</translation>
+        <location filename="../assistant/translatetsdialog.cpp" line="42"/>
+        <source>KVN - Translate ts</source>
+        <translation>KVN - ts übersetzen</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="115"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="71"/>
+        <source>&amp;Sources for translation:</source>
+        <translation>&amp;Quelltexte zum Übersetzen:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="72"/>
+        <source>&amp;Translations to merge:</source>
+        <translation>Zu übernehmende Ü&amp;bersetzungen:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="79"/>
+        <source>&amp;Messages:</source>
+        <translation>&amp;Meldungen:</translation>
+    </message>
+    <message>
+        <source>KVN</source>
+        <translation type="vanished">KVN</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
@@ -1648,124 +1731,124 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="208"/>
+        <location filename="../store/poreader.cpp" line="212"/>
         <source>Unknown line.</source>
         <translation>Unbekannte Zeile.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="226"/>
+        <location filename="../store/poreader.cpp" line="230"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>Unbekanntes Flag &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="234"/>
-        <location filename="../store/poreader.cpp" line="244"/>
-        <location filename="../store/poreader.cpp" line="250"/>
-        <location filename="../store/poreader.cpp" line="573"/>
+        <location filename="../store/poreader.cpp" line="238"/>
+        <location filename="../store/poreader.cpp" line="248"/>
+        <location filename="../store/poreader.cpp" line="254"/>
+        <location filename="../store/poreader.cpp" line="577"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="248"/>
-        <location filename="../store/poreader.cpp" line="270"/>
-        <location filename="../store/poreader.cpp" line="310"/>
+        <location filename="../store/poreader.cpp" line="252"/>
+        <location filename="../store/poreader.cpp" line="274"/>
+        <location filename="../store/poreader.cpp" line="314"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="253"/>
+        <location filename="../store/poreader.cpp" line="257"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="259"/>
-        <location filename="../store/poreader.cpp" line="338"/>
-        <location filename="../store/poreader.cpp" line="411"/>
+        <location filename="../store/poreader.cpp" line="263"/>
+        <location filename="../store/poreader.cpp" line="342"/>
+        <location filename="../store/poreader.cpp" line="415"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="260"/>
-        <location filename="../store/poreader.cpp" line="277"/>
-        <location filename="../store/poreader.cpp" line="311"/>
-        <location filename="../store/poreader.cpp" line="339"/>
-        <location filename="../store/poreader.cpp" line="412"/>
-        <location filename="../store/poreader.cpp" line="419"/>
-        <location filename="../store/poreader.cpp" line="574"/>
+        <location filename="../store/poreader.cpp" line="264"/>
+        <location filename="../store/poreader.cpp" line="281"/>
+        <location filename="../store/poreader.cpp" line="315"/>
+        <location filename="../store/poreader.cpp" line="343"/>
+        <location filename="../store/poreader.cpp" line="416"/>
+        <location filename="../store/poreader.cpp" line="423"/>
+        <location filename="../store/poreader.cpp" line="578"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="261"/>
-        <location filename="../store/poreader.cpp" line="278"/>
-        <location filename="../store/poreader.cpp" line="413"/>
-        <location filename="../store/poreader.cpp" line="420"/>
-        <location filename="../store/poreader.cpp" line="576"/>
+        <location filename="../store/poreader.cpp" line="265"/>
+        <location filename="../store/poreader.cpp" line="282"/>
+        <location filename="../store/poreader.cpp" line="417"/>
+        <location filename="../store/poreader.cpp" line="424"/>
+        <location filename="../store/poreader.cpp" line="580"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="271"/>
-        <location filename="../store/poreader.cpp" line="313"/>
+        <location filename="../store/poreader.cpp" line="275"/>
+        <location filename="../store/poreader.cpp" line="317"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="274"/>
-        <location filename="../store/poreader.cpp" line="305"/>
-        <location filename="../store/poreader.cpp" line="316"/>
+        <location filename="../store/poreader.cpp" line="278"/>
+        <location filename="../store/poreader.cpp" line="309"/>
+        <location filename="../store/poreader.cpp" line="320"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="275"/>
-        <location filename="../store/poreader.cpp" line="318"/>
+        <location filename="../store/poreader.cpp" line="279"/>
+        <location filename="../store/poreader.cpp" line="322"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="276"/>
-        <location filename="../store/poreader.cpp" line="327"/>
-        <location filename="../store/poreader.cpp" line="357"/>
-        <location filename="../store/poreader.cpp" line="418"/>
+        <location filename="../store/poreader.cpp" line="280"/>
+        <location filename="../store/poreader.cpp" line="331"/>
+        <location filename="../store/poreader.cpp" line="361"/>
+        <location filename="../store/poreader.cpp" line="422"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="298"/>
+        <location filename="../store/poreader.cpp" line="302"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="306"/>
+        <location filename="../store/poreader.cpp" line="310"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="329"/>
-        <location filename="../store/poreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="333"/>
+        <location filename="../store/poreader.cpp" line="359"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="337"/>
+        <location filename="../store/poreader.cpp" line="341"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="344"/>
+        <location filename="../store/poreader.cpp" line="348"/>
         <source>Second empty line found.</source>
         <translation>Zweite leere Zeile gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="358"/>
-        <location filename="../store/poreader.cpp" line="425"/>
-        <location filename="../store/poreader.cpp" line="568"/>
+        <location filename="../store/poreader.cpp" line="362"/>
+        <location filename="../store/poreader.cpp" line="429"/>
+        <location filename="../store/poreader.cpp" line="572"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="369"/>
+        <location filename="../store/poreader.cpp" line="373"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; nicht gefunden</translation>
     </message>
@@ -1775,78 +1858,78 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Falsche Anzahl von Pluralformen (%1 != %2).</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="403"/>
+        <location filename="../store/poreader.cpp" line="407"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>Information: Diese .po-Datei wurde bisher nicht übersetzt</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="406"/>
+        <location filename="../store/poreader.cpp" line="410"/>
         <source>#, is not supported yet</source>
         <translation>#, wird noch nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="409"/>
+        <location filename="../store/poreader.cpp" line="413"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="432"/>
+        <location filename="../store/poreader.cpp" line="436"/>
         <source>Space after comment character # not found</source>
         <translation>Leerzeichen nach dem Kommentarzeichen # nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="434"/>
+        <location filename="../store/poreader.cpp" line="438"/>
         <source>&apos;Unknown line</source>
         <translation>Unbekannte Zeile</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="476"/>
+        <location filename="../store/poreader.cpp" line="480"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="488"/>
+        <location filename="../store/poreader.cpp" line="492"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; ist keine Zahl.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="503"/>
+        <location filename="../store/poreader.cpp" line="507"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>&apos;nplurals&apos; ist %1, während &apos;maxNumerusTranslation&apos; %2 ist. Sprache nicht unterstützt?</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="508"/>
+        <location filename="../store/poreader.cpp" line="512"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>&apos;nplurals&apos; ist %1, während &apos;maxNumerusTranslation&apos; %2 ist. Das sieht nach einer fehlerhaften .po-Datei aus.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="521"/>
+        <location filename="../store/poreader.cpp" line="525"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>Der Zeichensatz %1 wird nicht unterstützt. Die Datei wurde als UTF-8 gelesen.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="562"/>
+        <location filename="../store/poreader.cpp" line="566"/>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="578"/>
+        <location filename="../store/poreader.cpp" line="582"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="609"/>
-        <location filename="../store/tsreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="613"/>
+        <location filename="../store/tsreader.cpp" line="356"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>Datei konnte nicht geöffnet werden. Sie existiert nicht oder wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="82"/>
+        <location filename="../store/results.cpp" line="88"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Bitte melden Sie diesen Fehler an Oskerbay! Ich möchte KVN verbessern.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="113"/>
+        <location filename="../store/results.cpp" line="119"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Zu viele Befunde der Prüfung %1 in einem Text. Weitere Befunde dieser Prüfung in diesem Text werden nicht gemeldet.</translation>
     </message>
@@ -1866,47 +1949,47 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Diese Datei enthält Längenvarianten. Der Import ist unvollständig, da diese Funktion noch nicht enthalten ist.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="144"/>
+        <location filename="../store/tsreader.cpp" line="145"/>
         <source>Error while reading the file.</source>
         <translation>Fehler beim Lesen der Datei.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="171"/>
+        <location filename="../store/tsreader.cpp" line="172"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>Zweites &apos;source&apos; gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="191"/>
+        <location filename="../store/tsreader.cpp" line="192"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>Fehlendes oder ungültiges Attribut &apos;line&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="204"/>
+        <location filename="../store/tsreader.cpp" line="205"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>Zweites &apos;translation&apos; gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="232"/>
+        <location filename="../store/tsreader.cpp" line="233"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>Numerus in der Übersetzung gefunden, obwohl die Meldung keinen Numerus hat.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="244"/>
+        <location filename="../store/tsreader.cpp" line="245"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>Kein Numerus im Quelltext gefunden, obwohl die Meldung einen Numerus hat. Zeile %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="250"/>
+        <location filename="../store/tsreader.cpp" line="251"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>Position des Numerus im Quelltext unklar, da es nicht genau eine öffnende Klammer gibt. Zeile %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="256"/>
+        <location filename="../store/tsreader.cpp" line="257"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>Position des Numerus im Quelltext unklar, da es nicht genau eine schließende Klammer gibt. Zeile %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="286"/>
+        <location filename="../store/tsreader.cpp" line="287"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>Kein Numerus in der Übersetzung gefunden, obwohl die Meldung einen Numerus hat.</translation>
     </message>
@@ -1996,67 +2079,67 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Verwendete Zeichen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="225"/>
+        <location filename="../checks/comparison.cpp" line="222"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Das Verhältnis von Quelltext zu Übersetzung beträgt %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="239"/>
+        <location filename="../checks/comparison.cpp" line="236"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Unterschiedliche Steuerzeichen in Quelltext und Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="243"/>
+        <location filename="../checks/comparison.cpp" line="240"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Der Quelltext enthält %1 Tabulatoren, die Übersetzung aber %2 Tabulatoren:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="250"/>
+        <location filename="../checks/comparison.cpp" line="247"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Der Quelltext enthält %1 Zeilenvorschubzeichen, die Übersetzung aber %2 Zeilenvorschubzeichen:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="327"/>
+        <location filename="../checks/comparison.cpp" line="324"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Zählung des Zeichens %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="337"/>
+        <location filename="../checks/comparison.cpp" line="334"/>
         <source>Missing numbers in the translation:</source>
         <translation>Fehlende Zahlen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="339"/>
+        <location filename="../checks/comparison.cpp" line="336"/>
         <source>Missing numbers in the source:</source>
         <translation>Fehlende Zahlen im Quelltext:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="374"/>
+        <location filename="../checks/comparison.cpp" line="371"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="405"/>
+        <location filename="../checks/comparison.cpp" line="402"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="481"/>
+        <location filename="../checks/comparison.cpp" line="489"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der E-Mail-Adresse %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="484"/>
+        <location filename="../checks/comparison.cpp" line="492"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des URI %1. Er kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="487"/>
+        <location filename="../checks/comparison.cpp" line="495"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des Tags %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="122"/>
+        <location filename="../checks/doubles.cpp" line="116"/>
         <source>Double character %1 at position %2:</source>
         <translation>Doppeltes Zeichen %1 an Position %2:</translation>
     </message>
@@ -2086,48 +2169,48 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Einige Prüfungen werden fehlschlagen, weil die Sprache in %1 unbekannt ist.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="263"/>
+        <location filename="../checks/language.cpp" line="265"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unbekannte Regeln für %1. Bitte wenden Sie sich an Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="286"/>
+        <location filename="../checks/scanners.cpp" line="299"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Tag-Name fehlt direkt nach dem Zeichen /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="292"/>
+        <location filename="../checks/scanners.cpp" line="305"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 ist ein leeres Element und kann nicht mit / beginnen. Es kann nur mit / enden.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="325"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; wird vor Position %2 nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="317"/>
+        <location filename="../checks/scanners.cpp" line="330"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;%1&gt; fehlt an Position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="335"/>
+        <location filename="../checks/scanners.cpp" line="348"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber die vorherige ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="336"/>
+        <location filename="../checks/scanners.cpp" line="349"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber das Tag &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="382"/>
-        <location filename="../checks/scanners.cpp" line="384"/>
+        <location filename="../checks/scanners.cpp" line="395"/>
+        <location filename="../checks/scanners.cpp" line="397"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; wird nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="386"/>
+        <location filename="../checks/scanners.cpp" line="399"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributwert in &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
@@ -2218,7 +2301,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Unzulässiges Zeichen %1 in Attribut %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="101"/>
+        <location filename="../checks/words.cpp" line="104"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>Doppeltes Wort &apos;%1&apos; an Position %2 gefunden.</translation>
     </message>
@@ -2226,6 +2309,137 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <location filename="../store/walk.cpp" line="39"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Verzeichnis konnte nicht geöffnet werden. Es existiert nicht oder ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>%1 übersprungen: keine Qt-Linguist-Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>Die eingebauten Voreinstellungen.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Alle Prüfungen an, dreistufige Kästchen ganz angehakt.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>Die Prüfungen, die sich lohnen (vorerst die eingebauten Voreinstellungen).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>Profile:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 ist weder eine normale Datei noch ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 ist eine XLIFF-Datei, die kvn nicht liest. Wandeln Sie sie mit lconvert in eine .ts-Datei um: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>ein Wert mit Komma muss in doppelten Anführungszeichen stehen</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>kein Wahrheitswert (true, false, 1 oder 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>kein Kästchenzustand (0 nicht angehakt, 1 teilweise angehakt, 2 angehakt)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>der Schlüssel gehört in die Gruppe [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>der Schlüssel gehört nicht in die Gruppe [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>unbekannte Prüfung oder Gruppe &apos;%1&apos; (kvn checks listet sie auf)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>die Liste der Prüfungen ist leer</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: die Datei ist nicht im INI-Format.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: ein Pfad fehlt.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: %1 Pfad erwartet, %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: ein Befehl fehlt.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: unbekannter Befehl &apos;%1&apos;.</translation>
     </message>
 </context>
 </TS>

@@ -11,7 +11,7 @@
     <message>
         <location filename="../store/run.cpp" line="21"/>
         <source>Multible selection. Please try again.</source>
-        <translation>Multible selection. Please try again.</translation>
+        <translation>Multiple selection. Please try again.</translation>
     </message>
     <message>
         <location filename="../store/run.cpp" line="22"/>
@@ -741,588 +741,652 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>%1 marked as unfinished</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="77"/>
+        <location filename="../checks/report.cpp" line="100"/>
         <source>Last checks were done at %1</source>
         <translation>Last checks were done at %1</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="89"/>
+        <location filename="../checks/report.cpp" line="112"/>
         <source>Read file %1.</source>
         <translation>Read file %1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="91"/>
+        <location filename="../checks/report.cpp" line="114"/>
         <source>Read %1 files in %2.</source>
         <translation>Read %1 files in %2.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="93"/>
+        <location filename="../checks/report.cpp" line="116"/>
         <source>Read %1 sources.</source>
         <translation>Read %1 sources.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="96"/>
+        <location filename="../checks/report.cpp" line="119"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>Warning! %1 sources are empty! Compare Check S1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="99"/>
+        <location filename="../checks/report.cpp" line="122"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>Read %1 translations. %2 are marked as unfinished.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="106"/>
+        <location filename="../checks/report.cpp" line="129"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>Warning! %1 translations are empty! Compare Check T1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="110"/>
+        <location filename="../checks/report.cpp" line="133"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="117"/>
+        <location filename="../checks/report.cpp" line="140"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>%1 vanished sources (and translations) not imported.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="45"/>
+        <location filename="../app/checkpanel.cpp" line="47"/>
         <source>Format the results with html.</source>
         <translation>Format the results with html.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="46"/>
+        <location filename="../app/checkpanel.cpp" line="48"/>
         <source>Don&apos;t trim</source>
         <translation>Don&apos;t trim</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="49"/>
         <source>Disallow numbers</source>
         <translation>Disallow numbers</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="50"/>
         <source>Disallow times</source>
         <translation>Disallow times</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="51"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>Disallow Ellipsis (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="52"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>Split into two sentences if there is a line feed</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="53"/>
         <source>Case-Insensitive</source>
         <translation>Case-Insensitive</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="54"/>
         <source>Case-Sensitive</source>
         <translation>Case-Sensitive</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="55"/>
         <source>Skip numbers</source>
         <translation>Skip numbers</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="56"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>Don&apos;t allow &apos;-&gt;&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="57"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="58"/>
         <source>Qt html subset only</source>
         <translation>Qt html subset only</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="59"/>
         <source>Strict xml</source>
         <translation>Strict xml</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Qt css subset only</source>
         <translation>Qt css subset only</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>Please let me know if there are (too many) wrong warnings. I want to improve the test.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="77"/>
+        <location filename="../app/checkpanel.cpp" line="79"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>Include the characters &lt; and &gt; in Check S5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>Disallow listings with a Punctuation_Close at the beginning</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="82"/>
+        <location filename="../app/checkpanel.cpp" line="84"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>Include the characters &lt; and &gt; in Check T5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="106"/>
+        <location filename="../app/checkpanel.cpp" line="108"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="108"/>
+        <location filename="../app/checkpanel.cpp" line="110"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="124"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="129"/>
+        <location filename="../app/checkpanel.cpp" line="131"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="149"/>
+        <location filename="../app/checkpanel.cpp" line="151"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>Checks ST1 warn if the source length to translation length ratio is too small or too large.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="150"/>
+        <location filename="../app/checkpanel.cpp" line="152"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
-        <translation>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</translation>
+        <translation>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other strings.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="151"/>
+        <location filename="../app/checkpanel.cpp" line="153"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>Set the number x for the number of source characters in this spin box:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="154"/>
+        <location filename="../app/checkpanel.cpp" line="156"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>Warn if the ratio (with source &lt; x) is lower than:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="158"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>Warn if the ratio (with source &lt; x) is greater than:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="159"/>
+        <location filename="../app/checkpanel.cpp" line="161"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>Warn if the ratio (with source &gt;= x) is lower than:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="163"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>Warn if the ratio (with source &gt;= x) is greater than:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="165"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Disallow duplicates</source>
         <translation>Disallow duplicates</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="168"/>
+        <location filename="../app/checkpanel.cpp" line="170"/>
         <source>Detect ~.</source>
         <translation>Detect ~.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="169"/>
+        <location filename="../app/checkpanel.cpp" line="171"/>
         <source>Detect :.</source>
         <translation>Detect :.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="170"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Detect [].</source>
         <translation>Detect [].</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="173"/>
         <source>Detect also single dot.</source>
         <translation>Detect also single dot.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="172"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Detect also single slash.</source>
         <translation>Detect also single slash.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="255"/>
-        <location filename="../app/mainwindow.cpp" line="283"/>
+        <location filename="../app/checkpanel.cpp" line="325"/>
+        <location filename="../app/mainwindow.cpp" line="326"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="256"/>
+        <location filename="../app/checkpanel.cpp" line="326"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>Open Directory (Filtered by file name)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="257"/>
+        <location filename="../app/checkpanel.cpp" line="327"/>
         <source>Open Directory (All files)</source>
         <translation>Open Directory (All files)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="258"/>
+        <location filename="../app/checkpanel.cpp" line="328"/>
         <source>Run Checks</source>
         <translation>Run Checks</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="259"/>
+        <location filename="../app/checkpanel.cpp" line="329"/>
         <source>Text Wrap Mode</source>
         <translation>Text Wrap Mode</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="261"/>
+        <location filename="../app/checkpanel.cpp" line="331"/>
         <source>Print Location</source>
         <translation>Print Location</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="351"/>
+        <location filename="../app/checkpanel.cpp" line="429"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>Welcome to Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="352"/>
+        <location filename="../app/checkpanel.cpp" line="430"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>This software is designed to locate bugs in the source and the translation.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="354"/>
+        <location filename="../app/checkpanel.cpp" line="432"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>It supports .ts files from Qt and .po files.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="355"/>
+        <location filename="../app/checkpanel.cpp" line="433"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="358"/>
+        <location filename="../app/checkpanel.cpp" line="436"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="361"/>
+        <location filename="../app/checkpanel.cpp" line="439"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>There might be a lot of false positive warnings.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="362"/>
+        <location filename="../app/checkpanel.cpp" line="440"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="365"/>
+        <location filename="../app/checkpanel.cpp" line="443"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>Checked check boxes will always do more checks.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="366"/>
+        <location filename="../app/checkpanel.cpp" line="444"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="371"/>
+        <location filename="../app/checkpanel.cpp" line="449"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="375"/>
+        <location filename="../app/checkpanel.cpp" line="453"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="378"/>
+        <location filename="../app/checkpanel.cpp" line="456"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>Please let me know if the are too many false positives or missing checks.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="386"/>
+        <location filename="../app/checkpanel.cpp" line="464"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>Which characters are &apos;Punctuation_Open&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="388"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>Which characters are &apos;Punctuation_InitialQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="390"/>
+        <location filename="../app/checkpanel.cpp" line="468"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>Which characters are &apos;Punctuation_Close&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="392"/>
+        <location filename="../app/checkpanel.cpp" line="470"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>Which characters are &apos;Punctuation_FinalQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="408"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>Which characters are &apos;opening character&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="409"/>
+        <location filename="../app/checkpanel.cpp" line="487"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>All Punctuation_Open and Punctuation_InitialQuote characters.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="411"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>Which characters are &apos;closing character&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="412"/>
+        <location filename="../app/checkpanel.cpp" line="490"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>All Punctuation_Close and Punctuation_FinalQuote characters.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="414"/>
+        <location filename="../app/checkpanel.cpp" line="492"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>Which characters are used for the &apos;Parenthesischeck&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="415"/>
+        <location filename="../app/checkpanel.cpp" line="493"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="417"/>
+        <location filename="../app/checkpanel.cpp" line="495"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="419"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>I will try to improve the check by adding localized rules.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="52"/>
+        <location filename="../app/mainwindow.cpp" line="75"/>
         <source>Reading files...</source>
         <translation>Reading files...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="53"/>
+        <location filename="../app/mainwindow.cpp" line="76"/>
+        <location filename="../app/mainwindow.cpp" line="433"/>
         <source>Abort</source>
         <translation>Abort</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="106"/>
+        <location filename="../app/mainwindow.cpp" line="140"/>
         <source>Arabic</source>
         <translation>Arabic</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="107"/>
+        <location filename="../app/mainwindow.cpp" line="141"/>
         <source>German</source>
         <translation>German</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="108"/>
+        <location filename="../app/mainwindow.cpp" line="142"/>
         <source>English</source>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="109"/>
+        <location filename="../app/mainwindow.cpp" line="143"/>
         <source>Romanian</source>
         <translation>Romanian</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="266"/>
-        <location filename="../app/mainwindow.cpp" line="271"/>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="309"/>
+        <location filename="../app/mainwindow.cpp" line="314"/>
+        <location filename="../app/mainwindow.cpp" line="432"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="276"/>
+        <location filename="../app/mainwindow.cpp" line="319"/>
         <source>Open Directory</source>
         <translation>Open Directory</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="301"/>
-        <location filename="../app/mainwindow.cpp" line="328"/>
+        <location filename="../app/mainwindow.cpp" line="344"/>
+        <location filename="../app/mainwindow.cpp" line="373"/>
         <source>Multible files: %1</source>
-        <translation>Multible files: %1</translation>
+        <translation>Multiple files: %1</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="319"/>
+        <location filename="../app/mainwindow.cpp" line="362"/>
         <source>Select File):</source>
-        <translation>Select File):</translation>
+        <translation>Select File:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="320"/>
+        <location filename="../app/mainwindow.cpp" line="363"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
-        <translation>The selected file will be opend from %1
+        <translation>The selected file will be opened from %1
 and all its subdirectories.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="322"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>Select File</source>
         <translation>Select File</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="471"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
+        <source>Reading files... %1 of %2</source>
+        <translation>Reading files... %1 of %2</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="493"/>
+        <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
+        <translation>Files: %1   Messages: %2   Findings: %3   Time: %4 s</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="632"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="472"/>
+        <location filename="../app/mainwindow.cpp" line="633"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="475"/>
+        <location filename="../app/mainwindow.cpp" line="636"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="476"/>
         <source>Ctrl+X</source>
         <comment>Exit</comment>
-        <translation>Ctrl+X</translation>
+        <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="479"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>Translate ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="482"/>
+        <location filename="../app/mainwindow.cpp" line="644"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>A&amp;bout</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="483"/>
+        <location filename="../app/mainwindow.cpp" line="645"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="486"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="487"/>
         <source>Ctrl+Q</source>
         <comment>About &amp;Qt</comment>
-        <translation>Ctrl+Q</translation>
+        <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="490"/>
+        <location filename="../app/mainwindow.cpp" line="652"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>Clear Settings</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="494"/>
+        <location filename="../app/mainwindow.cpp" line="655"/>
+        <source>&amp;Open File...</source>
+        <comment>Menu</comment>
+        <translation>&amp;Open File...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="658"/>
+        <source>Open Directory (&amp;Filtered by file name)...</source>
+        <comment>Menu</comment>
+        <translation>Open Directory (&amp;Filtered by file name)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="660"/>
+        <source>Open &amp;Directory (All files)...</source>
+        <comment>Menu</comment>
+        <translation>Open &amp;Directory (All files)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="662"/>
+        <source>&amp;Run Again</source>
+        <comment>Menu</comment>
+        <translation>&amp;Run Again</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="666"/>
+        <source>&amp;Hide Tabs Without Findings</source>
+        <comment>Menu</comment>
+        <translation>&amp;Hide Tabs Without Findings</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="671"/>
+        <source>Previous Tab</source>
+        <comment>Menu</comment>
+        <translation>Previous Tab</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="674"/>
+        <source>Next Tab</source>
+        <comment>Menu</comment>
+        <translation>Next Tab</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>Batch Check Directory...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="500"/>
+        <location filename="../app/mainwindow.cpp" line="685"/>
+        <source>&amp;File</source>
+        <comment>Main menu</comment>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="692"/>
+        <source>&amp;View</source>
+        <comment>Main menu</comment>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="698"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>&amp;Settings</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="506"/>
+        <location filename="../app/mainwindow.cpp" line="704"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>&amp;Translate</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="509"/>
+        <location filename="../app/mainwindow.cpp" line="707"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Change Language</source>
         <translation>Change Language</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Select language:</source>
         <translation>Select language:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="538"/>
-        <location filename="../app/mainwindow.cpp" line="555"/>
+        <location filename="../app/mainwindow.cpp" line="750"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
         <source>KVN information</source>
         <translation>KVN information</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="539"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Language %1 selected.</source>
         <translation>Language %1 selected.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="540"/>
+        <location filename="../app/mainwindow.cpp" line="752"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>KVN will now close to activate the new language. Please restart KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>Do you want to delete the settings?</source>
         <translation>Do you want to delete the settings?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="556"/>
+        <location filename="../app/mainwindow.cpp" line="768"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>Clear settings. KVN will close now. Please restart KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="568"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) by Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="569"/>
+        <location filename="../app/mainwindow.cpp" line="781"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN helps to find bugs in the source and the translation.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="570"/>
+        <location filename="../app/mainwindow.cpp" line="782"/>
         <source>Shared libraries by</source>
         <translation>Shared libraries by</translation>
     </message>
@@ -1467,7 +1531,7 @@ and all its subdirectories.</translation>
     <message>
         <location filename="../assistant/exchange.cpp" line="306"/>
         <source>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</source>
-        <translation>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</translation>
+        <translation>As soon as you have got the translated file, you can copy and paste the translation into the right box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="321"/>
@@ -1547,12 +1611,12 @@ and all its subdirectories.</translation>
     <message>
         <location filename="../assistant/exchange.cpp" line="594"/>
         <source>Added %1 translations and skiped %2 translations.</source>
-        <translation>Added %1 translations and skiped %2 translations.</translation>
+        <translation>Added %1 translations and skipped %2 translations.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="598"/>
         <source>Please check the follwoing %1 numerus forms:</source>
-        <translation>Please check the follwoing %1 numerus forms:</translation>
+        <translation>Please check the following %1 numerus forms:</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="603"/>
@@ -1560,32 +1624,51 @@ and all its subdirectories.</translation>
         <translation>These %1 sources got an empty translation, their messages stay unfinished:</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="31"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
         <source>Select File</source>
         <translation>Select File</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="32"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="34"/>
         <source>Keep Unfinished flag</source>
         <translation>Keep Unfinished flag</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="35"/>
         <source>Merge Translation</source>
         <translation>Merge Translation</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="38"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
-        <source>KVN</source>
-        <translation>KVN</translation>
+        <location filename="../assistant/translatetsdialog.cpp" line="42"/>
+        <source>KVN - Translate ts</source>
+        <translation>KVN - Translate ts</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="115"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="71"/>
+        <source>&amp;Sources for translation:</source>
+        <translation>&amp;Sources for translation:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="72"/>
+        <source>&amp;Translations to merge:</source>
+        <translation>&amp;Translations to merge:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="79"/>
+        <source>&amp;Messages:</source>
+        <translation>&amp;Messages:</translation>
+    </message>
+    <message>
+        <source>KVN</source>
+        <translation type="vanished">KVN</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -1648,124 +1731,124 @@ and all its subdirectories.</translation>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="208"/>
+        <location filename="../store/poreader.cpp" line="212"/>
         <source>Unknown line.</source>
         <translation>Unknown line.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="226"/>
+        <location filename="../store/poreader.cpp" line="230"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>Unknown flag &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="234"/>
-        <location filename="../store/poreader.cpp" line="244"/>
-        <location filename="../store/poreader.cpp" line="250"/>
-        <location filename="../store/poreader.cpp" line="573"/>
+        <location filename="../store/poreader.cpp" line="238"/>
+        <location filename="../store/poreader.cpp" line="248"/>
+        <location filename="../store/poreader.cpp" line="254"/>
+        <location filename="../store/poreader.cpp" line="577"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="248"/>
-        <location filename="../store/poreader.cpp" line="270"/>
-        <location filename="../store/poreader.cpp" line="310"/>
+        <location filename="../store/poreader.cpp" line="252"/>
+        <location filename="../store/poreader.cpp" line="274"/>
+        <location filename="../store/poreader.cpp" line="314"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="253"/>
+        <location filename="../store/poreader.cpp" line="257"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="259"/>
-        <location filename="../store/poreader.cpp" line="338"/>
-        <location filename="../store/poreader.cpp" line="411"/>
+        <location filename="../store/poreader.cpp" line="263"/>
+        <location filename="../store/poreader.cpp" line="342"/>
+        <location filename="../store/poreader.cpp" line="415"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="260"/>
-        <location filename="../store/poreader.cpp" line="277"/>
-        <location filename="../store/poreader.cpp" line="311"/>
-        <location filename="../store/poreader.cpp" line="339"/>
-        <location filename="../store/poreader.cpp" line="412"/>
-        <location filename="../store/poreader.cpp" line="419"/>
-        <location filename="../store/poreader.cpp" line="574"/>
+        <location filename="../store/poreader.cpp" line="264"/>
+        <location filename="../store/poreader.cpp" line="281"/>
+        <location filename="../store/poreader.cpp" line="315"/>
+        <location filename="../store/poreader.cpp" line="343"/>
+        <location filename="../store/poreader.cpp" line="416"/>
+        <location filename="../store/poreader.cpp" line="423"/>
+        <location filename="../store/poreader.cpp" line="578"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="261"/>
-        <location filename="../store/poreader.cpp" line="278"/>
-        <location filename="../store/poreader.cpp" line="413"/>
-        <location filename="../store/poreader.cpp" line="420"/>
-        <location filename="../store/poreader.cpp" line="576"/>
+        <location filename="../store/poreader.cpp" line="265"/>
+        <location filename="../store/poreader.cpp" line="282"/>
+        <location filename="../store/poreader.cpp" line="417"/>
+        <location filename="../store/poreader.cpp" line="424"/>
+        <location filename="../store/poreader.cpp" line="580"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="271"/>
-        <location filename="../store/poreader.cpp" line="313"/>
+        <location filename="../store/poreader.cpp" line="275"/>
+        <location filename="../store/poreader.cpp" line="317"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="274"/>
-        <location filename="../store/poreader.cpp" line="305"/>
-        <location filename="../store/poreader.cpp" line="316"/>
+        <location filename="../store/poreader.cpp" line="278"/>
+        <location filename="../store/poreader.cpp" line="309"/>
+        <location filename="../store/poreader.cpp" line="320"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="275"/>
-        <location filename="../store/poreader.cpp" line="318"/>
+        <location filename="../store/poreader.cpp" line="279"/>
+        <location filename="../store/poreader.cpp" line="322"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="276"/>
-        <location filename="../store/poreader.cpp" line="327"/>
-        <location filename="../store/poreader.cpp" line="357"/>
-        <location filename="../store/poreader.cpp" line="418"/>
+        <location filename="../store/poreader.cpp" line="280"/>
+        <location filename="../store/poreader.cpp" line="331"/>
+        <location filename="../store/poreader.cpp" line="361"/>
+        <location filename="../store/poreader.cpp" line="422"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; not found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="298"/>
+        <location filename="../store/poreader.cpp" line="302"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="306"/>
+        <location filename="../store/poreader.cpp" line="310"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="329"/>
-        <location filename="../store/poreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="333"/>
+        <location filename="../store/poreader.cpp" line="359"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="337"/>
+        <location filename="../store/poreader.cpp" line="341"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="344"/>
+        <location filename="../store/poreader.cpp" line="348"/>
         <source>Second empty line found.</source>
         <translation>Second empty line found.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="358"/>
-        <location filename="../store/poreader.cpp" line="425"/>
-        <location filename="../store/poreader.cpp" line="568"/>
+        <location filename="../store/poreader.cpp" line="362"/>
+        <location filename="../store/poreader.cpp" line="429"/>
+        <location filename="../store/poreader.cpp" line="572"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; not found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="369"/>
+        <location filename="../store/poreader.cpp" line="373"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; not found</translation>
     </message>
@@ -1775,78 +1858,78 @@ and all its subdirectories.</translation>
         <translation>Wrong number of plurals (%1 != %2).</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="403"/>
+        <location filename="../store/poreader.cpp" line="407"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>Information: This .po file has not been translated earlier</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="406"/>
+        <location filename="../store/poreader.cpp" line="410"/>
         <source>#, is not supported yet</source>
         <translation>#, is not supported yet</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="409"/>
+        <location filename="../store/poreader.cpp" line="413"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="432"/>
+        <location filename="../store/poreader.cpp" line="436"/>
         <source>Space after comment character # not found</source>
         <translation>Space after comment character # not found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="434"/>
+        <location filename="../store/poreader.cpp" line="438"/>
         <source>&apos;Unknown line</source>
         <translation>&apos;Unknown line</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="476"/>
+        <location filename="../store/poreader.cpp" line="480"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; not found</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="488"/>
+        <location filename="../store/poreader.cpp" line="492"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; is mot a number.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="503"/>
+        <location filename="../store/poreader.cpp" line="507"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="508"/>
+        <location filename="../store/poreader.cpp" line="512"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="521"/>
+        <location filename="../store/poreader.cpp" line="525"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>The charset %1 is not supported. The file was read as UTF-8.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="562"/>
+        <location filename="../store/poreader.cpp" line="566"/>
         <source>The file is empty.</source>
         <translation>The file is empty.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="578"/>
+        <location filename="../store/poreader.cpp" line="582"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="609"/>
-        <location filename="../store/tsreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="613"/>
+        <location filename="../store/tsreader.cpp" line="356"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>Could not open file. It is not existing or in use.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="82"/>
+        <location filename="../store/results.cpp" line="88"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Please report this error to Oskerbay! I want to improve KVN.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="113"/>
+        <location filename="../store/results.cpp" line="119"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Too many findings of check %1 in one text. Its further findings in this text are not reported.</translation>
     </message>
@@ -1866,47 +1949,47 @@ and all its subdirectories.</translation>
         <translation>There are length variants in this file. Import not complete, since this feature is not included yet.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="144"/>
+        <location filename="../store/tsreader.cpp" line="145"/>
         <source>Error while reading the file.</source>
         <translation>Error while reading the file.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="171"/>
+        <location filename="../store/tsreader.cpp" line="172"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>Second &apos;source&apos; found.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="191"/>
+        <location filename="../store/tsreader.cpp" line="192"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>Missing or invalid &apos;line&apos; attribute.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="204"/>
+        <location filename="../store/tsreader.cpp" line="205"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>Second &apos;translation&apos; found.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="232"/>
+        <location filename="../store/tsreader.cpp" line="233"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>Numerus in the translation found, even the message is not a numerus.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="244"/>
+        <location filename="../store/tsreader.cpp" line="245"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>Numerus in the source not found, even the message is a numerus. Line %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="250"/>
+        <location filename="../store/tsreader.cpp" line="251"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="256"/>
+        <location filename="../store/tsreader.cpp" line="257"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="286"/>
+        <location filename="../store/tsreader.cpp" line="287"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>Numerus in translation not found, even the message is a numerus.</translation>
     </message>
@@ -1996,67 +2079,67 @@ and all its subdirectories.</translation>
         <translation>Used characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="225"/>
+        <location filename="../checks/comparison.cpp" line="222"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Source to translation ratio is %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="239"/>
+        <location filename="../checks/comparison.cpp" line="236"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Different control keys included in source and translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="243"/>
+        <location filename="../checks/comparison.cpp" line="240"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>There are %1 tabulations in the source but %2 tabulations in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="250"/>
+        <location filename="../checks/comparison.cpp" line="247"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>There are %1 line feed characters in the source but %2 line feed characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="327"/>
+        <location filename="../checks/comparison.cpp" line="324"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Counting character %1. It is %2 times in the source but %3 times in the translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="337"/>
+        <location filename="../checks/comparison.cpp" line="334"/>
         <source>Missing numbers in the translation:</source>
         <translation>Missing numbers in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="339"/>
+        <location filename="../checks/comparison.cpp" line="336"/>
         <source>Missing numbers in the source:</source>
         <translation>Missing numbers in the source:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="374"/>
+        <location filename="../checks/comparison.cpp" line="371"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="405"/>
+        <location filename="../checks/comparison.cpp" line="402"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="481"/>
+        <location filename="../checks/comparison.cpp" line="489"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting email %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="484"/>
+        <location filename="../checks/comparison.cpp" line="492"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting URI %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="487"/>
+        <location filename="../checks/comparison.cpp" line="495"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting tag %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="122"/>
+        <location filename="../checks/doubles.cpp" line="116"/>
         <source>Double character %1 at position %2:</source>
         <translation>Double character %1 at position %2:</translation>
     </message>
@@ -2068,12 +2151,12 @@ and all its subdirectories.</translation>
     <message>
         <location filename="../checks/language.cpp" line="216"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
-        <translation>Reading multible files with different languages. (%1 != %2). File %3.</translation>
+        <translation>Reading multiple files with different languages. (%1 != %2). File %3.</translation>
     </message>
     <message>
         <location filename="../checks/language.cpp" line="222"/>
         <source>Languarges are too different. Some checks will fail.</source>
-        <translation>Languarges are too different. Some checks will fail.</translation>
+        <translation>Languages are too different. Some checks will fail.</translation>
     </message>
     <message>
         <location filename="../checks/language.cpp" line="228"/>
@@ -2086,48 +2169,48 @@ and all its subdirectories.</translation>
         <translation>Some checks will fail, because the language in unknown in %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="263"/>
+        <location filename="../checks/language.cpp" line="265"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unknown rules for %1. Please contact Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="286"/>
+        <location filename="../checks/scanners.cpp" line="299"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Missing tag name diretly after character /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="292"/>
+        <location filename="../checks/scanners.cpp" line="305"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 is an empty element and can&apos;t start with /. It can only end with /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="325"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; is not opened before position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="317"/>
+        <location filename="../checks/scanners.cpp" line="330"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Missing &lt;%1&gt; at position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="335"/>
+        <location filename="../checks/scanners.cpp" line="348"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Second opening brace found, but the previous isn&apos;t closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="336"/>
+        <location filename="../checks/scanners.cpp" line="349"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="382"/>
-        <location filename="../checks/scanners.cpp" line="384"/>
+        <location filename="../checks/scanners.cpp" line="395"/>
+        <location filename="../checks/scanners.cpp" line="397"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; is not closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="386"/>
+        <location filename="../checks/scanners.cpp" line="399"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributevalue in &lt;%1&gt; is not closed.</translation>
     </message>
@@ -2218,7 +2301,7 @@ and all its subdirectories.</translation>
         <translation>Not allowed character %1 in attribute %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="101"/>
+        <location filename="../checks/words.cpp" line="104"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>Found duplicate word &apos;%1&apos; at position %2.</translation>
     </message>
@@ -2226,6 +2309,137 @@ and all its subdirectories.</translation>
         <location filename="../store/walk.cpp" line="39"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Could not open directory. It is not existing or not readable.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>Skipped %1: not a Qt Linguist file.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>The built-in defaults.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Every check on, tri-state boxes fully checked.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>The checks worth acting on (for now the built-in defaults).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>Profiles:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>cannot read the directory %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 is neither a regular file nor a directory.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>a value with a comma must be written in double quotes</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>not a boolean (true, false, 1 or 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>not a check state (0 unchecked, 1 partially checked, 2 checked)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>the key belongs in the group [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>the key belongs outside the group [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unknown key</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>unknown check or group &apos;%1&apos; (kvn checks lists them)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>the list of checks is empty</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>check %1 always runs and cannot be switched off</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: the file is not in INI format.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: a path is missing.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: expected %1 path, got %2.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: unknown format &apos;%1&apos; (text or json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: unknown split mode &apos;%1&apos; (none, file or language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: unknown tab &apos;%1&apos;. Tabs: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name needs a directory.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: cannot write %1.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: a command is missing.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: unknown command &apos;%1&apos;.</translation>
     </message>
 </context>
 </TS>

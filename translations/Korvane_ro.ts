@@ -741,588 +741,652 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
         <translation>%1 marcate ca neterminate</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="77"/>
+        <location filename="../checks/report.cpp" line="100"/>
         <source>Last checks were done at %1</source>
         <translation>Ultimele verificări au fost efectuate la %1</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="89"/>
+        <location filename="../checks/report.cpp" line="112"/>
         <source>Read file %1.</source>
         <translation>S-a citit fișierul %1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="91"/>
+        <location filename="../checks/report.cpp" line="114"/>
         <source>Read %1 files in %2.</source>
         <translation>S-au citit %1 fișiere din %2.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="93"/>
+        <location filename="../checks/report.cpp" line="116"/>
         <source>Read %1 sources.</source>
         <translation>S-au citit %1 surse.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="96"/>
+        <location filename="../checks/report.cpp" line="119"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>Atenție! %1 surse sunt goale! Consultați verificarea S1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="99"/>
+        <location filename="../checks/report.cpp" line="122"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>S-au citit %1 traduceri. %2 sunt marcate ca neterminate.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="106"/>
+        <location filename="../checks/report.cpp" line="129"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>Atenție! %1 traduceri sunt goale! Consultați verificarea T1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="110"/>
+        <location filename="../checks/report.cpp" line="133"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>Numărul surselor și al traducerilor citite poate fi diferit, deoarece sursa folosește %2 forme de plural, iar traducerea folosește %3.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="117"/>
+        <location filename="../checks/report.cpp" line="140"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>%1 surse dispărute (și traducerile lor) nu au fost importate.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="45"/>
+        <location filename="../app/checkpanel.cpp" line="47"/>
         <source>Format the results with html.</source>
         <translation>Formatează rezultatele cu HTML.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="46"/>
+        <location filename="../app/checkpanel.cpp" line="48"/>
         <source>Don&apos;t trim</source>
         <translation>Fără curățarea capetelor</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="49"/>
         <source>Disallow numbers</source>
         <translation>Nu permite numere</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="50"/>
         <source>Disallow times</source>
         <translation>Nu permite ore</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="51"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>Nu permite puncte de suspensie (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="52"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>Împarte în două propoziții dacă există un salt de linie</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="53"/>
         <source>Case-Insensitive</source>
         <translation>Fără diferențiere între majuscule și minuscule</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="54"/>
         <source>Case-Sensitive</source>
         <translation>Cu diferențiere între majuscule și minuscule</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="55"/>
         <source>Skip numbers</source>
         <translation>Ignoră numerele</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="56"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>Nu permite &apos;-&gt;&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="57"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>Nu permite &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; și &apos; &gt;=&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="58"/>
         <source>Qt html subset only</source>
         <translation>Doar subsetul HTML Qt</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="59"/>
         <source>Strict xml</source>
         <translation>XML strict</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Qt css subset only</source>
         <translation>Doar subsetul CSS Qt</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>Eventual copiați și lipiți această listă în LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages sau în alt program cu verificare gramaticală și ortografică.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>Vă rog să-mi spuneți dacă există (prea multe) avertismente greșite. Vreau să îmbunătățesc verificarea.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="77"/>
+        <location filename="../app/checkpanel.cpp" line="79"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>Include caracterele &lt; și &gt; în verificarea S5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>Nu permite enumerări cu un Punctuation_Close la început</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="82"/>
+        <location filename="../app/checkpanel.cpp" line="84"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>Include caracterele &lt; și &gt; în verificarea T5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>Această verificare depinde de setările din S15.1. Mai mulți separatori și curățarea capetelor în S15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>Această verificare depinde de setările din T15.1. Mai mulți separatori și curățarea capetelor în T15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="106"/>
+        <location filename="../app/checkpanel.cpp" line="108"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>Aceste verificări depind de setările din S15.1. Mai mulți separatori și curățarea capetelor în S15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="108"/>
+        <location filename="../app/checkpanel.cpp" line="110"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>Aceste verificări depind de setările din T15.1. Mai mulți separatori și curățarea capetelor în T15.1 dau mai puține cuvinte acolo, dar mai multe rezultate aici.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="124"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>Aceste setări influențează și verificările S11 până la S13. Mai mulți separatori și curățarea capetelor dau mai puține cuvinte aici, dar mai multe rezultate în celelalte verificări.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="129"/>
+        <location filename="../app/checkpanel.cpp" line="131"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>Aceste setări influențează și verificările T11 până la T13. Mai mulți separatori și curățarea capetelor dau mai puține cuvinte aici, dar mai multe rezultate în celelalte verificări.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="149"/>
+        <location filename="../app/checkpanel.cpp" line="151"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>Verificările ST1 avertizează dacă raportul dintre lungimea sursei și lungimea traducerii este prea mic sau prea mare.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="150"/>
+        <location filename="../app/checkpanel.cpp" line="152"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
         <translation>Pentru a reduce numărul de avertismente fals pozitive, limitele pot fi setate de 2 ori. Pentru sursele cu mai puțin de x caractere și pentru celelalte texte.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="151"/>
+        <location filename="../app/checkpanel.cpp" line="153"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>Setați în acest câmp numeric numărul x pentru numărul de caractere ale sursei:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="154"/>
+        <location filename="../app/checkpanel.cpp" line="156"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>Avertizează dacă raportul (pentru sursă &lt; x) este mai mic decât:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="158"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>Avertizează dacă raportul (pentru sursă &lt; x) este mai mare decât:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="159"/>
+        <location filename="../app/checkpanel.cpp" line="161"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>Avertizează dacă raportul (pentru sursă &gt;= x) este mai mic decât:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="163"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>Avertizează dacă raportul (pentru sursă &gt;= x) este mai mare decât:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="165"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Disallow duplicates</source>
         <translation>Nu permite duplicate</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="168"/>
+        <location filename="../app/checkpanel.cpp" line="170"/>
         <source>Detect ~.</source>
         <translation>Detectează ~.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="169"/>
+        <location filename="../app/checkpanel.cpp" line="171"/>
         <source>Detect :.</source>
         <translation>Detectează :.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="170"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Detect [].</source>
         <translation>Detectează [].</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="173"/>
         <source>Detect also single dot.</source>
         <translation>Detectează și punctul singur.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="172"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Detect also single slash.</source>
         <translation>Detectează și bara oblică singură.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="255"/>
-        <location filename="../app/mainwindow.cpp" line="283"/>
+        <location filename="../app/checkpanel.cpp" line="325"/>
+        <location filename="../app/mainwindow.cpp" line="326"/>
         <source>Open File</source>
         <translation>Deschide fișier</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="256"/>
+        <location filename="../app/checkpanel.cpp" line="326"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>Deschide director (filtrat după numele fișierului)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="257"/>
+        <location filename="../app/checkpanel.cpp" line="327"/>
         <source>Open Directory (All files)</source>
         <translation>Deschide director (toate fișierele)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="258"/>
+        <location filename="../app/checkpanel.cpp" line="328"/>
         <source>Run Checks</source>
         <translation>Rulează verificările</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="259"/>
+        <location filename="../app/checkpanel.cpp" line="329"/>
         <source>Text Wrap Mode</source>
         <translation>Încadrare text</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="261"/>
+        <location filename="../app/checkpanel.cpp" line="331"/>
         <source>Print Location</source>
         <translation>Afișează locația</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="351"/>
+        <location filename="../app/checkpanel.cpp" line="429"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>Bun venit în Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="352"/>
+        <location filename="../app/checkpanel.cpp" line="430"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>Acest program este conceput pentru a găsi erori în sursă și în traducere.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="354"/>
+        <location filename="../app/checkpanel.cpp" line="432"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>Acceptă fișiere .ts din Qt și fișiere .po.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="355"/>
+        <location filename="../app/checkpanel.cpp" line="433"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>KVN verifică sursele (S) și traducerile (T). Unele verificări compară sursa cu traducerea (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="358"/>
+        <location filename="../app/checkpanel.cpp" line="436"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>Verificările ST nu sunt utile doar traducătorilor. Unele dintre ele sunt utile și dezvoltatorului codului sursă.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="361"/>
+        <location filename="../app/checkpanel.cpp" line="439"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>Pot apărea multe avertismente fals pozitive.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="362"/>
+        <location filename="../app/checkpanel.cpp" line="440"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>Unele verificări au casete de bifare sau câmpuri numerice opționale pentru a reduce numărul de avertismente fals pozitive.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="365"/>
+        <location filename="../app/checkpanel.cpp" line="443"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>Casetele bifate fac întotdeauna mai multe verificări.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="366"/>
+        <location filename="../app/checkpanel.cpp" line="444"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>Mai multe casete de bifare ale verificărilor traducerii (T) au trei stări. Dacă o casetă este bifată parțial (pe majoritatea sistemelor este un pătrat plin), traducerea nu va fi verificată dacă sursa nu a trecut verificarea cu același număr.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="371"/>
+        <location filename="../app/checkpanel.cpp" line="449"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>Deci, dacă verificarea T5.3 este bifată parțial, avertismentul ei este omis dacă S5.3 a eșuat. Rețineți că S5.3 folosește propriile casete de bifare opționale, nu casetele de bifare opționale ale T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="375"/>
+        <location filename="../app/checkpanel.cpp" line="453"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>Folosirea casetelor de bifare și a câmpurilor numerice opționale ale verificărilor sursei poate reduce și rezultatele fals pozitive ale verificărilor traducerii.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="378"/>
+        <location filename="../app/checkpanel.cpp" line="456"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>Vă rog să-mi spuneți dacă există prea multe rezultate fals pozitive sau dacă lipsesc verificări.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="386"/>
+        <location filename="../app/checkpanel.cpp" line="464"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>Ce caractere sunt &apos;Punctuation_Open&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="388"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>Ce caractere sunt &apos;Punctuation_InitialQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="390"/>
+        <location filename="../app/checkpanel.cpp" line="468"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>Ce caractere sunt &apos;Punctuation_Close&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="392"/>
+        <location filename="../app/checkpanel.cpp" line="470"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>Ce caractere sunt &apos;Punctuation_FinalQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="408"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>Ce caractere sunt &apos;caractere de deschidere&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="409"/>
+        <location filename="../app/checkpanel.cpp" line="487"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>Toate caracterele Punctuation_Open și Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="411"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>Ce caractere sunt &apos;caractere de închidere&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="412"/>
+        <location filename="../app/checkpanel.cpp" line="490"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>Toate caracterele Punctuation_Close și Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="414"/>
+        <location filename="../app/checkpanel.cpp" line="492"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>Ce caractere sunt folosite pentru &apos;verificarea parantezelor&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="415"/>
+        <location filename="../app/checkpanel.cpp" line="493"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>Toate caracterele de deschidere și de închidere care au un &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="417"/>
+        <location filename="../app/checkpanel.cpp" line="495"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>Unele dintre ele nu pot fi oglindite, deoarece în alte limbi sunt oglindite diferit.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="419"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>Voi încerca să îmbunătățesc verificarea adăugând reguli localizate.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="52"/>
+        <location filename="../app/mainwindow.cpp" line="75"/>
         <source>Reading files...</source>
         <translation>Se citesc fișierele...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="53"/>
+        <location filename="../app/mainwindow.cpp" line="76"/>
+        <location filename="../app/mainwindow.cpp" line="433"/>
         <source>Abort</source>
         <translation>Anulează</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="106"/>
+        <location filename="../app/mainwindow.cpp" line="140"/>
         <source>Arabic</source>
         <translation>Arabă</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="107"/>
+        <location filename="../app/mainwindow.cpp" line="141"/>
         <source>German</source>
         <translation>Germană</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="108"/>
+        <location filename="../app/mainwindow.cpp" line="142"/>
         <source>English</source>
         <translation>Engleză</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="109"/>
+        <location filename="../app/mainwindow.cpp" line="143"/>
         <source>Romanian</source>
         <translation>Română</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="266"/>
-        <location filename="../app/mainwindow.cpp" line="271"/>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="309"/>
+        <location filename="../app/mainwindow.cpp" line="314"/>
+        <location filename="../app/mainwindow.cpp" line="432"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="276"/>
+        <location filename="../app/mainwindow.cpp" line="319"/>
         <source>Open Directory</source>
         <translation>Deschide director</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="301"/>
-        <location filename="../app/mainwindow.cpp" line="328"/>
+        <location filename="../app/mainwindow.cpp" line="344"/>
+        <location filename="../app/mainwindow.cpp" line="373"/>
         <source>Multible files: %1</source>
         <translation>Fișiere multiple: %1</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="319"/>
+        <location filename="../app/mainwindow.cpp" line="362"/>
         <source>Select File):</source>
         <translation>Selectați fișierul:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="320"/>
+        <location filename="../app/mainwindow.cpp" line="363"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>Fișierul selectat va fi deschis din %1
 și din toate subdirectoarele sale.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="322"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>Select File</source>
         <translation>Selectați fișierul</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="471"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
+        <source>Reading files... %1 of %2</source>
+        <translation>Se citesc fișierele... %1 din %2</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="493"/>
+        <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
+        <translation>Fișiere: %1   Mesaje: %2   Constatări: %3   Timp: %4 s</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="632"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;Limbă</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="472"/>
+        <location filename="../app/mainwindow.cpp" line="633"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="475"/>
+        <location filename="../app/mainwindow.cpp" line="636"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;Ieșire</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="476"/>
         <source>Ctrl+X</source>
         <comment>Exit</comment>
-        <translation>Ctrl+X</translation>
+        <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="479"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>Traducere ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="482"/>
+        <location filename="../app/mainwindow.cpp" line="644"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;Despre</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="483"/>
+        <location filename="../app/mainwindow.cpp" line="645"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="486"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>Despre &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="487"/>
         <source>Ctrl+Q</source>
         <comment>About &amp;Qt</comment>
-        <translation>Ctrl+Q</translation>
+        <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="490"/>
+        <location filename="../app/mainwindow.cpp" line="652"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>Șterge setările</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="494"/>
+        <location filename="../app/mainwindow.cpp" line="655"/>
+        <source>&amp;Open File...</source>
+        <comment>Menu</comment>
+        <translation>&amp;Deschide fișier...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="658"/>
+        <source>Open Directory (&amp;Filtered by file name)...</source>
+        <comment>Menu</comment>
+        <translation>Deschide dosar (&amp;filtrat după numele fișierului)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="660"/>
+        <source>Open &amp;Directory (All files)...</source>
+        <comment>Menu</comment>
+        <translation>Deschide &amp;dosar (toate fișierele)...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="662"/>
+        <source>&amp;Run Again</source>
+        <comment>Menu</comment>
+        <translation>&amp;Rulează din nou</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="666"/>
+        <source>&amp;Hide Tabs Without Findings</source>
+        <comment>Menu</comment>
+        <translation>&amp;Ascunde filele fără constatări</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="671"/>
+        <source>Previous Tab</source>
+        <comment>Menu</comment>
+        <translation>Fila anterioară</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="674"/>
+        <source>Next Tab</source>
+        <comment>Menu</comment>
+        <translation>Fila următoare</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>Verificare în lot a directorului...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="500"/>
+        <location filename="../app/mainwindow.cpp" line="685"/>
+        <source>&amp;File</source>
+        <comment>Main menu</comment>
+        <translation>&amp;Fișier</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="692"/>
+        <source>&amp;View</source>
+        <comment>Main menu</comment>
+        <translation>&amp;Vizualizare</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="698"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>&amp;Setări</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="506"/>
+        <location filename="../app/mainwindow.cpp" line="704"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>&amp;Traducere</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="509"/>
+        <location filename="../app/mainwindow.cpp" line="707"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>&amp;Ajutor</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Change Language</source>
         <translation>Schimbă limba</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="531"/>
+        <location filename="../app/mainwindow.cpp" line="743"/>
         <source>Select language:</source>
         <translation>Selectați limba:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="538"/>
-        <location filename="../app/mainwindow.cpp" line="555"/>
+        <location filename="../app/mainwindow.cpp" line="750"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
         <source>KVN information</source>
         <translation>Informație KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="539"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Language %1 selected.</source>
         <translation>Limba %1 a fost selectată.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="540"/>
+        <location filename="../app/mainwindow.cpp" line="752"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>KVN se va închide acum pentru a activa noua limbă. Vă rugăm să reporniți KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="550"/>
+        <location filename="../app/mainwindow.cpp" line="762"/>
         <source>Do you want to delete the settings?</source>
         <translation>Doriți să ștergeți setările?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="556"/>
+        <location filename="../app/mainwindow.cpp" line="768"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>Setările au fost șterse. KVN se va închide acum. Vă rugăm să reporniți KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="568"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) de Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="569"/>
+        <location filename="../app/mainwindow.cpp" line="781"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN ajută la găsirea erorilor în sursă și în traducere.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="570"/>
+        <location filename="../app/mainwindow.cpp" line="782"/>
         <source>Shared libraries by</source>
         <translation>Biblioteci partajate de la</translation>
     </message>
@@ -1560,32 +1624,51 @@ and all its subdirectories.</source>
         <translation>Aceste %1 surse au primit o traducere goală, mesajele lor rămân neterminate:</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="31"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
         <source>Select File</source>
         <translation>Selectați fișierul</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="32"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="34"/>
         <source>Keep Unfinished flag</source>
         <translation>Păstrează marcajul de neterminat</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="33"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="35"/>
         <source>Merge Translation</source>
         <translation>Îmbină traducerea</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="38"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
         <source>Close</source>
         <translation>Închide</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="40"/>
-        <source>KVN</source>
-        <translation>KVN</translation>
+        <location filename="../assistant/translatetsdialog.cpp" line="42"/>
+        <source>KVN - Translate ts</source>
+        <translation>KVN - Traducere ts</translation>
     </message>
     <message>
-        <location filename="../assistant/translatetsdialog.cpp" line="115"/>
+        <location filename="../assistant/translatetsdialog.cpp" line="71"/>
+        <source>&amp;Sources for translation:</source>
+        <translation>&amp;Texte sursă pentru traducere:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="72"/>
+        <source>&amp;Translations to merge:</source>
+        <translation>&amp;Traduceri de îmbinat:</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="79"/>
+        <source>&amp;Messages:</source>
+        <translation>&amp;Mesaje:</translation>
+    </message>
+    <message>
+        <source>KVN</source>
+        <translation type="vanished">KVN</translation>
+    </message>
+    <message>
+        <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>Deschide fișier</translation>
     </message>
@@ -1648,124 +1731,124 @@ and all its subdirectories.</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="208"/>
+        <location filename="../store/poreader.cpp" line="212"/>
         <source>Unknown line.</source>
         <translation>Linie necunoscută.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="226"/>
+        <location filename="../store/poreader.cpp" line="230"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>Indicator necunoscut &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="234"/>
-        <location filename="../store/poreader.cpp" line="244"/>
-        <location filename="../store/poreader.cpp" line="250"/>
-        <location filename="../store/poreader.cpp" line="573"/>
+        <location filename="../store/poreader.cpp" line="238"/>
+        <location filename="../store/poreader.cpp" line="248"/>
+        <location filename="../store/poreader.cpp" line="254"/>
+        <location filename="../store/poreader.cpp" line="577"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="248"/>
-        <location filename="../store/poreader.cpp" line="270"/>
-        <location filename="../store/poreader.cpp" line="310"/>
+        <location filename="../store/poreader.cpp" line="252"/>
+        <location filename="../store/poreader.cpp" line="274"/>
+        <location filename="../store/poreader.cpp" line="314"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="253"/>
+        <location filename="../store/poreader.cpp" line="257"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="259"/>
-        <location filename="../store/poreader.cpp" line="338"/>
-        <location filename="../store/poreader.cpp" line="411"/>
+        <location filename="../store/poreader.cpp" line="263"/>
+        <location filename="../store/poreader.cpp" line="342"/>
+        <location filename="../store/poreader.cpp" line="415"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="260"/>
-        <location filename="../store/poreader.cpp" line="277"/>
-        <location filename="../store/poreader.cpp" line="311"/>
-        <location filename="../store/poreader.cpp" line="339"/>
-        <location filename="../store/poreader.cpp" line="412"/>
-        <location filename="../store/poreader.cpp" line="419"/>
-        <location filename="../store/poreader.cpp" line="574"/>
+        <location filename="../store/poreader.cpp" line="264"/>
+        <location filename="../store/poreader.cpp" line="281"/>
+        <location filename="../store/poreader.cpp" line="315"/>
+        <location filename="../store/poreader.cpp" line="343"/>
+        <location filename="../store/poreader.cpp" line="416"/>
+        <location filename="../store/poreader.cpp" line="423"/>
+        <location filename="../store/poreader.cpp" line="578"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="261"/>
-        <location filename="../store/poreader.cpp" line="278"/>
-        <location filename="../store/poreader.cpp" line="413"/>
-        <location filename="../store/poreader.cpp" line="420"/>
-        <location filename="../store/poreader.cpp" line="576"/>
+        <location filename="../store/poreader.cpp" line="265"/>
+        <location filename="../store/poreader.cpp" line="282"/>
+        <location filename="../store/poreader.cpp" line="417"/>
+        <location filename="../store/poreader.cpp" line="424"/>
+        <location filename="../store/poreader.cpp" line="580"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="271"/>
-        <location filename="../store/poreader.cpp" line="313"/>
+        <location filename="../store/poreader.cpp" line="275"/>
+        <location filename="../store/poreader.cpp" line="317"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="274"/>
-        <location filename="../store/poreader.cpp" line="305"/>
-        <location filename="../store/poreader.cpp" line="316"/>
+        <location filename="../store/poreader.cpp" line="278"/>
+        <location filename="../store/poreader.cpp" line="309"/>
+        <location filename="../store/poreader.cpp" line="320"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="275"/>
-        <location filename="../store/poreader.cpp" line="318"/>
+        <location filename="../store/poreader.cpp" line="279"/>
+        <location filename="../store/poreader.cpp" line="322"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="276"/>
-        <location filename="../store/poreader.cpp" line="327"/>
-        <location filename="../store/poreader.cpp" line="357"/>
-        <location filename="../store/poreader.cpp" line="418"/>
+        <location filename="../store/poreader.cpp" line="280"/>
+        <location filename="../store/poreader.cpp" line="331"/>
+        <location filename="../store/poreader.cpp" line="361"/>
+        <location filename="../store/poreader.cpp" line="422"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="298"/>
+        <location filename="../store/poreader.cpp" line="302"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="306"/>
+        <location filename="../store/poreader.cpp" line="310"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="329"/>
-        <location filename="../store/poreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="333"/>
+        <location filename="../store/poreader.cpp" line="359"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="337"/>
+        <location filename="../store/poreader.cpp" line="341"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="344"/>
+        <location filename="../store/poreader.cpp" line="348"/>
         <source>Second empty line found.</source>
         <translation>A fost găsită a doua linie goală.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="358"/>
-        <location filename="../store/poreader.cpp" line="425"/>
-        <location filename="../store/poreader.cpp" line="568"/>
+        <location filename="../store/poreader.cpp" line="362"/>
+        <location filename="../store/poreader.cpp" line="429"/>
+        <location filename="../store/poreader.cpp" line="572"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="369"/>
+        <location filename="../store/poreader.cpp" line="373"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; negăsit</translation>
     </message>
@@ -1775,78 +1858,78 @@ and all its subdirectories.</source>
         <translation>Număr greșit de forme de plural (%1 != %2).</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="403"/>
+        <location filename="../store/poreader.cpp" line="407"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>Informație: Acest fișier .po nu a fost tradus anterior</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="406"/>
+        <location filename="../store/poreader.cpp" line="410"/>
         <source>#, is not supported yet</source>
         <translation>#, nu este încă acceptat</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="409"/>
+        <location filename="../store/poreader.cpp" line="413"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="432"/>
+        <location filename="../store/poreader.cpp" line="436"/>
         <source>Space after comment character # not found</source>
         <translation>Spațiul după caracterul de comentariu # nu a fost găsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="434"/>
+        <location filename="../store/poreader.cpp" line="438"/>
         <source>&apos;Unknown line</source>
         <translation>Linie necunoscută</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="476"/>
+        <location filename="../store/poreader.cpp" line="480"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="488"/>
+        <location filename="../store/poreader.cpp" line="492"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; nu este un număr.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="503"/>
+        <location filename="../store/poreader.cpp" line="507"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>&apos;nplurals&apos; este %1, în timp ce &apos;maxNumerusTranslation&apos; este %2. Limbă neacceptată?</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="508"/>
+        <location filename="../store/poreader.cpp" line="512"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>&apos;nplurals&apos; este %1, în timp ce &apos;maxNumerusTranslation&apos; este %2. Pare a fi un fișier .po incorect.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="521"/>
+        <location filename="../store/poreader.cpp" line="525"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>Setul de caractere %1 nu este acceptat. Fișierul a fost citit ca UTF-8.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="562"/>
+        <location filename="../store/poreader.cpp" line="566"/>
         <source>The file is empty.</source>
         <translation>Fișierul este gol.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="578"/>
+        <location filename="../store/poreader.cpp" line="582"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="609"/>
-        <location filename="../store/tsreader.cpp" line="355"/>
+        <location filename="../store/poreader.cpp" line="613"/>
+        <location filename="../store/tsreader.cpp" line="356"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="82"/>
+        <location filename="../store/results.cpp" line="88"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Vă rugăm să raportați această eroare către Oskerbay! Vreau să îmbunătățesc KVN.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="113"/>
+        <location filename="../store/results.cpp" line="119"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Prea multe constatări ale verificării %1 într-un text. Alte constatări ale acesteia în acest text nu mai sunt raportate.</translation>
     </message>
@@ -1866,47 +1949,47 @@ and all its subdirectories.</source>
         <translation>Acest fișier conține variante de lungime. Importul nu este complet, deoarece această funcție nu este încă inclusă.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="144"/>
+        <location filename="../store/tsreader.cpp" line="145"/>
         <source>Error while reading the file.</source>
         <translation>Eroare la citirea fișierului.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="171"/>
+        <location filename="../store/tsreader.cpp" line="172"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>A fost găsit un al doilea &apos;source&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="191"/>
+        <location filename="../store/tsreader.cpp" line="192"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>Atributul &apos;line&apos; lipsește sau nu este valid.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="204"/>
+        <location filename="../store/tsreader.cpp" line="205"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>A fost găsit un al doilea &apos;translation&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="232"/>
+        <location filename="../store/tsreader.cpp" line="233"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>S-a găsit o formă de plural în traducere, deși mesajul nu are forme de plural.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="244"/>
+        <location filename="../store/tsreader.cpp" line="245"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>Nu s-a găsit forma de plural în sursă, deși mesajul are forme de plural. Linia %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="250"/>
+        <location filename="../store/tsreader.cpp" line="251"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>Poziția formei de plural în sursă este neclară, deoarece nu există exact o paranteză de deschidere. Linia %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="256"/>
+        <location filename="../store/tsreader.cpp" line="257"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>Poziția formei de plural în sursă este neclară, deoarece nu există exact o paranteză de închidere. Linia %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="286"/>
+        <location filename="../store/tsreader.cpp" line="287"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>Nu s-a găsit forma de plural în traducere, deși mesajul are forme de plural.</translation>
     </message>
@@ -1996,67 +2079,67 @@ and all its subdirectories.</source>
         <translation>Caractere folosite în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="225"/>
+        <location filename="../checks/comparison.cpp" line="222"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Raportul dintre sursă și traducere este %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="239"/>
+        <location filename="../checks/comparison.cpp" line="236"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Caractere de control diferite în sursă și în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="243"/>
+        <location filename="../checks/comparison.cpp" line="240"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Sursa conține %1 tabulatori, dar traducerea conține %2 tabulatori:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="250"/>
+        <location filename="../checks/comparison.cpp" line="247"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Sursa conține %1 caractere de salt de linie, dar traducerea conține %2 caractere de salt de linie:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="327"/>
+        <location filename="../checks/comparison.cpp" line="324"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Numărarea caracterului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="337"/>
+        <location filename="../checks/comparison.cpp" line="334"/>
         <source>Missing numbers in the translation:</source>
         <translation>Numere lipsă în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="339"/>
+        <location filename="../checks/comparison.cpp" line="336"/>
         <source>Missing numbers in the source:</source>
         <translation>Numere lipsă în sursă:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="374"/>
+        <location filename="../checks/comparison.cpp" line="371"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="405"/>
+        <location filename="../checks/comparison.cpp" line="402"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="481"/>
+        <location filename="../checks/comparison.cpp" line="489"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea adresei de e-mail %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="484"/>
+        <location filename="../checks/comparison.cpp" line="492"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea URI-ului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="487"/>
+        <location filename="../checks/comparison.cpp" line="495"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea etichetei %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="122"/>
+        <location filename="../checks/doubles.cpp" line="116"/>
         <source>Double character %1 at position %2:</source>
         <translation>Caracter dublu %1 la poziția %2:</translation>
     </message>
@@ -2086,48 +2169,48 @@ and all its subdirectories.</source>
         <translation>Unele verificări vor eșua, deoarece limba din %1 este necunoscută.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="263"/>
+        <location filename="../checks/language.cpp" line="265"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="286"/>
+        <location filename="../checks/scanners.cpp" line="299"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Lipsește numele etichetei imediat după caracterul /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="292"/>
+        <location filename="../checks/scanners.cpp" line="305"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 este un element gol și nu poate începe cu /. Se poate doar termina cu /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="325"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; nu este deschis înainte de poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="317"/>
+        <location filename="../checks/scanners.cpp" line="330"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Lipsește &lt;%1&gt; la poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="335"/>
+        <location filename="../checks/scanners.cpp" line="348"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar cea anterioară nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="336"/>
+        <location filename="../checks/scanners.cpp" line="349"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar eticheta &lt;%1&gt; nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="382"/>
-        <location filename="../checks/scanners.cpp" line="384"/>
+        <location filename="../checks/scanners.cpp" line="395"/>
+        <location filename="../checks/scanners.cpp" line="397"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; nu este închis.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="386"/>
+        <location filename="../checks/scanners.cpp" line="399"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Valoarea atributului din &lt;%1&gt; nu este închisă.</translation>
     </message>
@@ -2218,7 +2301,7 @@ and all its subdirectories.</source>
         <translation>Caracter nepermis %1 în atributul %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="101"/>
+        <location filename="../checks/words.cpp" line="104"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>S-a găsit cuvântul dublat &apos;%1&apos; la poziția %2.</translation>
     </message>
@@ -2226,6 +2309,137 @@ and all its subdirectories.</source>
         <location filename="../store/walk.cpp" line="39"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Directorul nu a putut fi deschis. Nu există sau nu poate fi citit.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: not a Qt Linguist file.</source>
+        <translation>%1 omis: nu este un fișier Qt Linguist.</translation>
+    </message>
+</context>
+<context>
+    <name>kvn</name>
+    <message>
+        <source>The built-in defaults.</source>
+        <translation>Valorile implicite încorporate.</translation>
+    </message>
+    <message>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Toate verificările pornite, căsuțele cu trei stări bifate complet.</translation>
+    </message>
+    <message>
+        <source>The checks worth acting on (for now the built-in defaults).</source>
+        <translation>Verificările care merită urmărite (deocamdată valorile implicite încorporate).</translation>
+    </message>
+    <message>
+        <source>Profiles:</source>
+        <translation>Profiluri:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 nu există.</translation>
+    </message>
+    <message>
+        <source>cannot read the directory %1.</source>
+        <translation>directorul %1 nu poate fi citit.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 nu este nici fișier obișnuit, nici director.</translation>
+    </message>
+    <message>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 este un fișier XLIFF, pe care kvn nu îl citește. Convertiți-l într-un fișier .ts cu lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>o valoare care conține o virgulă trebuie scrisă între ghilimele duble</translation>
+    </message>
+    <message>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>nu este o valoare booleană (true, false, 1 sau 0)</translation>
+    </message>
+    <message>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>nu este o stare de bifare (0 nebifat, 1 bifat parțial, 2 bifat)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>nu este un număr</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>cheia aparține grupului [MainWindow]</translation>
+    </message>
+    <message>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>cheia nu aparține grupului [MainWindow]</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>cheie necunoscută</translation>
+    </message>
+    <message>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>verificare sau grup necunoscut &apos;%1&apos; (kvn checks le listează)</translation>
+    </message>
+    <message>
+        <source>the list of checks is empty</source>
+        <translation>lista de verificări este goală</translation>
+    </message>
+    <message>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: fișierul nu poate fi citit.</translation>
+    </message>
+    <message>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: fișierul nu este în format INI.</translation>
+    </message>
+    <message>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
+    </message>
+    <message>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: lipsește o cale.</translation>
+    </message>
+    <message>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: se aștepta %1 cale, s-au primit %2.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
+    </message>
+    <message>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
+    </message>
+    <message>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name necesită un director.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation>kvn: %1 nu poate fi scris.</translation>
+    </message>
+    <message>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: lipsește o comandă.</translation>
+    </message>
+    <message>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: comandă necunoscută &apos;%1&apos;.</translation>
     </message>
 </context>
 </TS>
