@@ -18,10 +18,23 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
+
+// The document of the HTML views loads nothing: an image or style sheet named in
+// a report would otherwise be read from the file system (a device or a FIFO
+// blocks the window) or fetched.
+class InertDocument : public QTextDocument
+{
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl &) override { return QVariant(); }
+};
 
 // Where an extra control goes relative to the row of its check box.
 enum class Place {
@@ -406,6 +419,7 @@ QWidget *MainWindow::createTab(const QString &tab)
     QWidget *view;
     if (tab == QLatin1String("S14") || tab == QLatin1String("T14")) {
         auto *edit = new QTextEdit(page);
+        edit->setDocument(new InertDocument(edit));
         edit->setReadOnly(true);
         view = edit;
     } else {

@@ -602,17 +602,28 @@ void MainWindow::batchCheckDirectory()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    const QStringList names = translationFileNames(directory);
-    if (names.isEmpty()) {
-        inform(runMessageText(RunMessage::NoTranslationFiles, directory));
+    // The logs go where the user says, not into the working directory, which a
+    // desktop launcher chooses.
+    const QString logDirectory = askExistingDirectory(
+        tr("Folder for the Logs"),
+        AppSettings.batchLogDirectory.isEmpty() ? directory : AppSettings.batchLogDirectory);
+    if (logDirectory.isEmpty())
         return;
-    }
+    AppSettings.batchLogDirectory = logDirectory;
     AppSettingsRecord options = runOptions();
     // The logs show locations as the panel says.
     options.printLocationCheckBox = m_printLocationBox->isChecked();
-    runBatch(
-        *m_store, options, directory, names,
-        [this] { return std::make_unique<ProgressDialogAdapter>(this); }, nullptr);
+    ProgressDialogAdapter progress(this);
+    const BatchOutcome outcome = runBatch(*m_store, options, directory, logDirectory, &progress);
+    if (outcome.namesFound == 0) {
+        inform(runMessageText(RunMessage::NoTranslationFiles, directory));
+        return;
+    }
+    const QString summary = batchSummary(outcome, directory, logDirectory);
+    if (outcome.failures.isEmpty())
+        inform(summary);
+    else
+        warn(summary);
 }
 
 // ---- Menus ------------------------------------------------------------------

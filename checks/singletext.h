@@ -128,7 +128,7 @@ void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds);
 struct KeySequence {
     int markers = 0;    // occurrences of the accelerator marker
     bool atEnd = false; // the text ends with the marker
-    QChar key;          // the character after the first marker (unless atEnd)
+    QString key; // the character after the first marker, whole (unless atEnd)
     QString withoutMarkers;
 };
 KeySequence findKeySequence(const QString &text, const QString &marker);

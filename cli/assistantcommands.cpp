@@ -2,6 +2,7 @@
 
 #include "assistant/exchange.h"
 #include "cli/commands.h"
+#include "model/textescape.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -24,7 +25,8 @@ QString parseTsFile(QCommandLineParser &parser, const QStringList &arguments, in
 int finish(const exchange::Outcome &outcome)
 {
     QTextStream out(stdout);
-    out << outcome.messages;
+    // Control characters of the file's texts never reach the terminal as such.
+    out << textescape::escapeControlCharacters(outcome.messages, true);
     if (!outcome.messages.endsWith(QLatin1Char('\n')))
         out << '\n';
     return outcome.succeeded ? 0 : exitFailure;

@@ -7,6 +7,7 @@
 #include "input/readers.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 #include "report/jsonreport.h"
 #include "report/report.h"
 #include "run/checklist.h"
@@ -164,8 +165,11 @@ QByteArray runOutput(const results &store, const RunOutcome &outcome, const QStr
     for (const QString &tab : tabNames()) {
         if (!tabs.isEmpty() && !tabs.contains(tab))
             continue;
-        text += QString(QLatin1String("=== ") + tab + QLatin1String(" ===\n")
-                        + tabReport(store, tab, header, summary, options) + QLatin1Char('\n'))
+        // Control characters of the input never reach the terminal as such.
+        text += textescape::escapeControlCharacters(
+                    QLatin1String("=== ") + tab + QLatin1String(" ===\n")
+                        + tabReport(store, tab, header, summary, options) + QLatin1Char('\n'),
+                    true)
                     .toUtf8();
     }
     return text;
@@ -289,7 +293,11 @@ int runCheck(const QStringList &arguments)
     if (array)
         output += "]\n";
     std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
-    std::fflush(stdout);
+    // A report cut short (a full disk behind standard output) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(QStringLiteral("kvn: writing the report failed."));
+        return ExitUsage;
+    }
     return warnings ? ExitFindings : ExitClean;
 }
 
@@ -301,8 +309,8 @@ int runBatch(const QStringList &arguments)
                        "writes NAME-LOG.txt for each into the current directory. Prints the "
                        "names of the written logs.\n"
                        "Exit status: 0 when every log was written, 1 when no translation "
-                       "file was found or a log could not be written, 2 for a usage error "
-                       "or a directory that cannot be read."));
+                       "file was found, 2 for a usage error, a directory that cannot be "
+                       "read or a log that could not be written."));
     const SelectionOptions selection;
     selection.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("The directory."));
@@ -320,24 +328,19 @@ int runBatch(const QStringList &arguments)
     if (!selection.load(parser, directory, settings))
         return ExitUsage;
 
-    const QStringList names = translationFileNames(directory);
-    if (names.isEmpty()) {
+    auto store = std::make_unique<results>(settings);
+    const BatchOutcome outcome = runBatch(*store, settings, directory, QString(), nullptr);
+    if (outcome.namesFound == 0) {
         printError(QStringLiteral("kvn: ")
                    + runMessageText(RunMessage::NoTranslationFiles, directory));
         return ExitFindings;
     }
-    auto store = std::make_unique<results>(settings);
     QTextStream out(stdout);
-    const bool allWritten = runBatch(
-        *store, settings, directory, names, nullptr, [&out](const QString &logName, bool written) {
-            if (written) {
-                out << logName << '\n';
-            } else {
-                out.flush();
-                printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: cannot write %1.")).arg(logName));
-            }
-        });
-    return allWritten ? status : ExitFindings;
+    for (const QString &log : outcome.logsWritten)
+        out << textescape::escapeControlCharacters(log) << '\n';
+    for (const QString &failure : outcome.failures)
+        printError(QStringLiteral("kvn: ") + failure);
+    return outcome.failures.isEmpty() ? ExitClean : ExitUsage;
 }
 
 int runChecks(const QStringList &arguments)

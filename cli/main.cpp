@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "model/appsettings.h"
 #include "model/charactertables.h"
+#include "model/textescape.h"
 #include "report/report.h"
 
 #include <QCoreApplication>
@@ -92,7 +93,7 @@ QString usage()
 
 void printError(const QString &line)
 {
-    const QByteArray bytes = line.toUtf8() + '\n';
+    const QByteArray bytes = textescape::escapeControlCharacters(line, true).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }
@@ -104,6 +105,16 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kvn"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(KvnVersion));
 
+    // A path that is not UTF-8 cannot pass through a QString unchanged; rather
+    // than look for a file of another name, say so.
+    for (int i = 1; i < argc; ++i) {
+        if (!textescape::isRepresentableFileName(QByteArray(argv[i]))) {
+            printError(QStringLiteral("kvn: the argument %1 is not UTF-8; such names cannot be "
+                                      "read.")
+                           .arg(textescape::describeFileName(QByteArray(argv[i]))));
+            return ExitUsage;
+        }
+    }
     QTranslator translator;
     installTranslation(translator);
 

@@ -60,6 +60,7 @@ private:
     QString takeQuotedValue(const QString &keyword, const char *startQuoteReport);
     void setUpLanguage(const QString &language);
     void chooseCharset();
+    void findHeader();
 
     void readLine();
     void readFlags();
@@ -163,6 +164,7 @@ void PoReader::read()
 {
     chooseCharset();
     m_data = m_file->readAll();
+    findHeader();
     while (nextLine())
         readLine();
     endOfFile();
@@ -565,6 +567,46 @@ void PoReader::chooseCharset()
     m_decoder = std::move(decoder);
 }
 
+// The header is an entry with an empty msgid. A file whose first entry has a
+// message id has none: that entry is an ordinary one and is read as such, and
+// the missing header is reported.
+void PoReader::findHeader()
+{
+    int lineNumber = 0;
+    qsizetype position = 0;
+    int idLine = 0; // the line of the first msgid or msgctxt
+    bool emptyId = true;
+    const auto isEmptyString = [](QByteArrayView value) { return value.trimmed() == "\"\""; };
+    while (position < m_data.size()) {
+        const qsizetype lineFeed = m_data.indexOf('\n', position);
+        const qsizetype end = lineFeed < 0 ? m_data.size() : lineFeed + 1;
+        const QByteArrayView line
+            = QByteArrayView(m_data).sliced(position, end - position).trimmed();
+        position = end;
+        ++lineNumber;
+        if (idLine > 0) { // continuation lines of the first msgid
+            if (!line.startsWith('"'))
+                break;
+            emptyId = emptyId && isEmptyString(line);
+            continue;
+        }
+        // Comments, and a context with its continuation lines, come before the id.
+        if (line.isEmpty() || line.startsWith('#') || line.startsWith("msgctxt")
+            || line.startsWith('"'))
+            continue;
+        if (!line.startsWith("msgid") || line.startsWith("msgid_plural"))
+            return; // left to the checks of the header
+        idLine = lineNumber;
+        emptyId = isEmptyString(line.sliced(5));
+    }
+    if (idLine == 0 || emptyId)
+        return;
+    m_headerMode = false;
+    m_problems.report(results::tr("The file has no header: its first entry has a message id. "
+                                  "The entry is checked as a message."),
+                      idLine, false);
+}
+
 void PoReader::endOfFile()
 {
     if (m_lineNumber == 0) {
@@ -615,10 +657,10 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
 
 QString readPoFile(bool clearFirst, const QString &path, results *store)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
-               + path;
+    QFile file;
+    const QString problem = openTranslationFile(file, path);
+    if (!problem.isEmpty())
+        return problem;
     readPoDevice(clearFirst, path, &file, store);
     return QString();
 }

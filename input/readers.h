@@ -3,10 +3,12 @@
 // A reader returns an empty text when the file could be opened, otherwise the
 // message for the user; problems inside the file become items of check "0".
 
+#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
+class QFile;
 class QIODevice;
 class results;
 
@@ -17,6 +19,9 @@ QString readPoFile(bool clearFirst, const QString &path, results *store);
 void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 QString unescapePoString(const QString &text);
+// Opens a translation file for reading; an empty text when it is open, otherwise
+// the reader's message: it cannot be opened, is no regular file or is too large.
+QString openTranslationFile(QFile &file, const QString &path);
 // The first line of a device opened for reading whose bytes are not UTF-8; 0 when
 // there is none, when a byte order mark names another encoding, or when the
 // device cannot be read again from its start. Moves the device's position.
@@ -33,7 +38,18 @@ public:
     virtual void setValue(int value) = 0;
 };
 
+// The translation files below a directory, found by one walk.
+struct TranslationFiles {
+    // The paths of the files of each name, in the order of the walks; the map
+    // orders the names case-sensitively.
+    QMap<QString, QStringList> byName;
+    // Items of check "0" for what the walk could not read.
+    QStringList problems;
+};
+TranslationFiles collectTranslationFiles(const QString &directory);
 void collectFileNames(const QString &directory, QSet<QString> &names);
+// Reads the given files into the store, as a walk would; returns how many.
+int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store);
 // The translation files (.ts, .po, .pot) below a directory in the order of the
 // walks; with a fileName, only the files of that name.
 QStringList listTranslationFiles(const QString &directory, const QString &fileName = QString());

@@ -1,6 +1,7 @@
 // The reader of Qt Linguist translation files (.ts, XML).
 
 #include "checks/results.h"
+#include "input/fileaccess.h"
 #include "input/fileproblems.h"
 #include "input/readers.h"
 
@@ -9,6 +10,17 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QtDebug>
+
+QString openTranslationFile(QFile &file, const QString &path)
+{
+    const fileaccess::OpenStatus status = fileaccess::openRegularFile(file, path);
+    if (status == fileaccess::OpenStatus::Opened)
+        return QString();
+    if (status == fileaccess::OpenStatus::NotOpened)
+        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
+               + path;
+    return fileaccess::openProblem(status, path);
+}
 
 int firstInvalidUtf8Line(QIODevice *device)
 {
@@ -230,9 +242,8 @@ void TsReader::checkOrdinaryTranslation(Message &message)
 {
     if (message.translation.contains(QLatin1String("%n")))
         message.translationNumerusWarnings
-                += results::tr(
-                           "Numerus in the translation found, even the message is not a numerus.")
-                   + QLatin1Char('\n');
+            += results::tr("Numerus in the translation found, even the message is not a numerus.")
+               + QLatin1Char('\n');
     check(message, 0, message.source);
 }
 
@@ -284,9 +295,8 @@ void TsReader::readNumerusTranslation(Message &message)
         }
         if (!message.translation.contains(QLatin1String("%n")))
             message.translationNumerusWarnings
-                    += results::tr(
-                               "Numerus in translation not found, even the message is a numerus.")
-                       + QLatin1Char('\n');
+                += results::tr("Numerus in translation not found, even the message is a numerus.")
+                   + QLatin1Char('\n');
         if (!message.sourceNumerusWarnings.isEmpty())
             check(message, form, source);
         else
@@ -351,10 +361,10 @@ void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, resul
 
 QString readTsFile(bool clearFirst, const QString &path, results *store)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
-               + path;
+    QFile file;
+    const QString problem = openTranslationFile(file, path);
+    if (!problem.isEmpty())
+        return problem;
     readTsDevice(clearFirst, path, &file, store);
     return QString();
 }

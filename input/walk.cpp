@@ -3,11 +3,15 @@
 
 #include "checks/results.h"
 #include "input/readers.h"
+#include "model/textescape.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -37,26 +41,80 @@ bool skippedTsFile(const QString &path)
     return true;
 }
 
+// The directories a walk has entered, by device and inode: a link back into the
+// tree leads to one of them. (Comparing canonical paths costs a walk up the
+// whole path for every directory, which made deep trees quadratic.)
+class Visited
+{
+public:
+    // False when directory was entered before.
+    bool enter(const QString &directory)
+    {
+        struct stat info;
+        if (::stat(QFile::encodeName(directory).constData(), &info) != 0)
+            return true; // cannot be listed either; the listing reports it
+        const auto key = qMakePair(quint64(info.st_dev), quint64(info.st_ino));
+        if (m_entered.contains(key))
+            return false;
+        m_entered.insert(key);
+        return true;
+    }
+
+private:
+    QSet<QPair<quint64, quint64>> m_entered;
+};
+
+// The names of a directory that a QString cannot hold (bytes that are not
+// UTF-8): QDir lists them changed, so they could be neither opened nor named.
+QStringList unrepresentableNames(const QString &directory)
+{
+    QStringList names;
+    DIR *stream = ::opendir(QFile::encodeName(directory).constData());
+    if (!stream)
+        return names;
+    while (const dirent *entry = ::readdir(stream)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith('.') && !textescape::isRepresentableFileName(name))
+            names.append(textescape::describeFileName(name));
+    }
+    ::closedir(stream);
+    names.sort();
+    return names;
+}
+
+// The problem texts of a directory: it cannot be listed, or it holds names that
+// cannot be read.
+QStringList directoryProblems(const QString &directory, bool listed)
+{
+    QStringList problems;
+    if (!listed) {
+        problems.append(results::tr("Could not open directory. It is not existing or "
+                                    "not readable.")
+                        + QLatin1Char('\n') + directory);
+        return problems;
+    }
+    for (const QString &name : unrepresentableNames(directory))
+        problems.append(results::tr("The name %1 is not UTF-8; the file or directory was not "
+                                    "read.")
+                            .arg(name)
+                        + QLatin1Char('\n') + textescape::escapeControlCharacters(directory));
+    return problems;
+}
+
 // The entries of a directory: the default filter and order of QDir (hidden
 // entries excluded, sorted by name ignoring case), without "." and "..".
-// A directory already walked (by canonical path) yields nothing, so links that
-// form a cycle end the walk. A directory that cannot be listed yields nothing
-// either; with a store, that is reported in check "0".
-QFileInfoList entriesOnce(const QString &directory, QSet<QString> &visited,
-                          results *store = nullptr)
+// A directory already walked yields nothing, so links that form a cycle end the
+// walk. A directory that cannot be listed yields nothing either. Problems of the
+// directory go to problems when it is given.
+QFileInfoList entriesOnce(const QString &directory, Visited &visited,
+                          QStringList *problems = nullptr)
 {
-    QString canonical = QFileInfo(directory).canonicalFilePath();
-    if (canonical.isEmpty())
-        canonical = QFileInfo(directory).absoluteFilePath();
-    if (visited.contains(canonical))
+    if (!visited.enter(directory))
         return {};
-    visited.insert(canonical);
     QFileInfoList entries = QDir(directory).entryInfoList();
     // A directory that can be read lists at least "." and "..".
-    if (entries.isEmpty() && store)
-        store->fileAssert(false, results::tr("Could not open directory. It is not existing or "
-                                             "not readable.")
-                                     + QLatin1Char('\n') + directory);
+    if (problems)
+        *problems += directoryProblems(directory, !entries.isEmpty());
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const QFileInfo &entry) {
                                      const QString name = entry.fileName();
@@ -102,21 +160,27 @@ void countFile(int &counter, WalkProgress *progress)
         progress->setMaximum(counter);
 }
 
-void collect(const QString &directory, QSet<QString> &names, QSet<QString> &visited)
+// Every translation file below directory, in the order of the walks, by name.
+void collect(const QString &directory, TranslationFiles &files, Visited &visited)
 {
-    for (const QFileInfo &entry : entriesOnce(directory, visited)) {
+    for (const QFileInfo &entry : entriesOnce(directory, visited, &files.problems)) {
         if (entry.isDir())
-            collect(entry.absoluteFilePath(), names, visited);
+            collect(entry.absoluteFilePath(), files, visited);
         else if (entry.isFile() && isTranslationName(entry.fileName()))
-            names.insert(entry.fileName());
+            files.byName[entry.fileName()].append(filePath(directory, entry.fileName()));
     }
 }
 
 // fileName null: all-files mode.
 void walk(const QString &directory, const QString *fileName, int &counter, bool countOnly,
-          WalkProgress *progress, results *store, QSet<QString> &visited)
+          WalkProgress *progress, results *store, Visited &visited)
 {
-    for (const QFileInfo &entry : entriesOnce(directory, visited, countOnly ? nullptr : store)) {
+    QStringList problems;
+    const QFileInfoList entries = entriesOnce(directory, visited, &problems);
+    if (!countOnly)
+        for (const QString &problem : std::as_const(problems))
+            store->fileAssert(false, problem);
+    for (const QFileInfo &entry : entries) {
         if (progress && progress->wasCanceled())
             return;
         if (entry.isDir()) {
@@ -136,7 +200,7 @@ void walk(const QString &directory, const QString *fileName, int &counter, bool 
 }
 
 void list(const QString &directory, const QString &fileName, QStringList &files,
-          QSet<QString> &visited)
+          Visited &visited)
 {
     for (const QFileInfo &entry : entriesOnce(directory, visited)) {
         const QString name = entry.fileName();
@@ -150,6 +214,14 @@ void list(const QString &directory, const QString &fileName, QStringList &files,
 }
 
 } // namespace
+
+TranslationFiles collectTranslationFiles(const QString &directory)
+{
+    TranslationFiles files;
+    Visited visited;
+    collect(directory, files, visited);
+    return files;
+}
 
 bool isLinguistFile(const QString &path)
 {
@@ -175,7 +247,7 @@ bool isLinguistFile(const QString &path)
 QStringList listTranslationFiles(const QString &directory, const QString &fileName)
 {
     QStringList files;
-    QSet<QString> visited;
+    Visited visited;
     list(directory, fileName, files, visited);
     return files;
 }
@@ -201,20 +273,33 @@ QString declaredLanguage(const QString &path)
 
 void collectFileNames(const QString &directory, QSet<QString> &names)
 {
-    QSet<QString> visited;
-    collect(directory, names, visited);
+    const TranslationFiles files = collectTranslationFiles(directory);
+    for (auto it = files.byName.cbegin(); it != files.byName.cend(); ++it)
+        names.insert(it.key());
+}
+
+int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store)
+{
+    int counter = 0;
+    for (const QString &path : paths) {
+        if (progress && progress->wasCanceled())
+            break;
+        const int slash = path.lastIndexOf(QLatin1Char('/'));
+        readTranslationFile(path.left(slash), path.mid(slash + 1), counter, progress, store);
+    }
+    return counter;
 }
 
 void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
                    WalkProgress *progress, results *store)
 {
-    QSet<QString> visited;
+    Visited visited;
     walk(directory, &fileName, counter, countOnly, progress, store, visited);
 }
 
 void readDirectory(const QString &directory, int &counter, bool countOnly, WalkProgress *progress,
                    results *store)
 {
-    QSet<QString> visited;
+    Visited visited;
     walk(directory, nullptr, counter, countOnly, progress, store, visited);
 }

@@ -17,6 +17,7 @@
     X(openDirectoryPath, String, QStringLiteral(""), 0, 0) \
     X(openDirectopyFile, String, QStringLiteral(""), 0, 0) \
     X(openFilePathAndName, String, QStringLiteral(""), 0, 0) \
+    X(batchLogDirectory, String, QStringLiteral(""), 0, 0) \
     X(textWrapModeCheckBox, Bool, true, 0, 0) \
     X(printLocationCheckBox, Bool, false, 0, 0) \
     X(checkS1_1CheckBox, Bool, true, 0, 0) \

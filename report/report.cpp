@@ -6,6 +6,7 @@
 #include "checks/results.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -106,13 +107,15 @@ QString reportSummary(const results &store, const QString &path, int fileCount)
 {
     QString text;
     const auto line = [&text](const QString &content) { text += content + QLatin1Char('\n'); };
+    // A line feed in a file name must not start a line of the report.
+    const QString shownPath = textescape::escapeControlCharacters(path);
     if (fileCount < 1)
         writeDiagnosticLine(QStringLiteral("Should not happen"));
     else if (fileCount == 1)
-        line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read file %1.")).arg(path));
+        line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read file %1.")).arg(shownPath));
     else
         line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read %1 files in %2."))
-                 .arg(QString::number(fileCount), path));
+                 .arg(QString::number(fileCount), shownPath));
     line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read %1 sources.")).arg(store.sourceCount));
     const FindingMap &emptySources = store.findings(CheckS1_1);
     if (!emptySources.isEmpty())

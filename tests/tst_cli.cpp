@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -439,6 +440,51 @@ private slots:
         QVERIFY(text.contains("\n\nRead 2 files in " + tree.path() + ".\nRead 2 sources.\n"));
         QVERIFY(text.contains("Check 0: Found 0 item(s)"));
         QVERIFY(QFile::exists(work.filePath("fr.po-LOG.txt")));
+    }
+
+    // Names and texts of the input cannot forge report lines or reach the terminal
+    // as control sequences, and the JSON holds whole characters only.
+    void hostileNamesAndTexts()
+    {
+        const QString name = m_dir.filePath(QStringLiteral("a\nCheck 0: OK\x1b[2J.ts"));
+        writeFile(name, "<TS language=\"de\"><context><name>c</name><message><source>&amp;"
+                        "\xF0\x9F\x98\x80 Smile</source><translation>&amp;"
+                        "\xF0\x9F\x98\x80 L\xC3\xA4"
+                        "cheln</translation></message></context></TS>");
+        const Run text = kvn({"check", name});
+        QVERIFY(!text.out.contains(QChar(0x1b)) && !text.out.contains(QChar(0x07)));
+        QVERIFY2(text.out.contains("Read file " + m_dir.path() + "/a\\nCheck 0: OK\\x1b[2J.ts.\n"),
+                 qPrintable(text.out));
+        QVERIFY(text.out.contains(QString::fromUtf8("QKeySequence \xF0\x9F\x98\x80<")));
+        const QString po = writeFile(m_dir.filePath(QStringLiteral("escape.po")),
+                                     "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
+                                     "msgid \"Title\x1b]0;owned\x07\"\nmsgstr \"Titel\"\n");
+        const Run texts = kvn({"check", po});
+        QVERIFY(!texts.out.contains(QChar(0x1b)) && !texts.out.contains(QChar(0x07)));
+        QVERIFY(texts.out.contains("Title\\x1b]0;owned\\x07"));
+
+        QProcess process;
+        process.start(QStringLiteral(KVN_BINARY), {"check", "--format", "json", name});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray json = process.readAllStandardOutput();
+        QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = strict.decode(json);
+        QVERIFY(!strict.hasError());
+        QVERIFY(!QJsonDocument::fromJson(json).isNull());
+        QVERIFY(decoded.contains(QString::fromUtf8("QKeySequence \xF0\x9F\x98\x80<")));
+    }
+
+    // An argument that is not UTF-8 cannot name a file through a QString.
+    void argumentNotUtf8()
+    {
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {"-c", "exec \"$0\" check \"$(printf 'x\\377.ts')\"", KVN_BINARY});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("kvn: the argument x\\xff.ts is not UTF-8; such names cannot be "
+                                "read.\n"));
     }
 
     void unreadable()

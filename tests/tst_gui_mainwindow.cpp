@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTime>
 #include <QTimer>
 #include <QtTest>
@@ -105,6 +106,8 @@ public:
     QList<Message> messages;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     QString fileAnswer, directoryAnswer, itemAnswer;
+    QString logDirectoryAnswer; // the batch's folder for the logs
+    QString logDirectoryOffered;
     bool itemOk = true;
     QStringList offeredItems;
     int offeredCurrent = -1;
@@ -118,8 +121,12 @@ public:
 
 protected:
     QString askOpenFileName(const QString &, const QString &) override { return fileAnswer; }
-    QString askExistingDirectory(const QString &, const QString &) override
+    QString askExistingDirectory(const QString &caption, const QString &start) override
     {
+        if (caption == QLatin1String("Folder for the Logs")) {
+            logDirectoryOffered = start;
+            return logDirectoryAnswer;
+        }
         return directoryAnswer;
     }
     QString askItem(const QString &, const QString &, const QStringList &items, int current, bool,
@@ -308,22 +315,88 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Korvane - Multible files: de.ts"));
         QVERIFY(window.messages.isEmpty());
 
-        // The batch writes one log per name into the working directory.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(work.path());
+        // The batch writes one log per name into the folder the user chose,
+        // offered again next time, and says what it did.
+        window.logDirectoryAnswer = work.path();
         window.batchCheckDirectory();
-        QDir::setCurrent(previous);
+        QCOMPARE(window.logDirectoryOffered, tree.path());
         QCOMPARE(QDir(work.path()).entryList(QDir::Files),
                  QStringList({"de.ts-LOG.txt", "Z.ts-LOG.txt"}));
         QFile log(QDir(work.path()).filePath(QStringLiteral("de.ts-LOG.txt")));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(log.readAll()).contains("Read 2 files in " + tree.path() + '.'));
+        QCOMPARE(window.messages.last().icon, QMessageBox::Information);
+        QCOMPARE(window.messages.last().text,
+                 QStringLiteral("Checked 3 files of 2 names in %1. Wrote 2 logs to %2.")
+                     .arg(tree.path(), work.path()));
+
+        // Every log that cannot be written is reported, in a warning.
+        const QString missing = work.filePath(QStringLiteral("missing"));
+        window.logDirectoryAnswer = missing;
+        window.batchCheckDirectory();
+        QCOMPARE(window.logDirectoryOffered, work.path());
+        QCOMPARE(window.messages.last().icon, QMessageBox::Warning);
+        const QStringList lines = window.messages.last().text.split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("Could not write " + missing + "/Z.ts-LOG.txt: "));
+        QVERIFY(lines[1].startsWith("Could not write " + missing + "/de.ts-LOG.txt: "));
+        QVERIFY(lines[2].endsWith("Wrote 0 logs to " + missing + '.'));
+        window.messages.clear();
 
         window.directoryAnswer = empty.path();
         window.openDirectoryFiltered();
         QCOMPARE(window.messages.last().text,
                  QStringLiteral("No translation files found in %1.").arg(empty.path()));
         QCOMPARE(AppSettings.openDirectoryPath, tree.path()); // the selection stays
+    }
+
+    // Texts of the input are shown in the HTML views as written, and the views
+    // load no resource a text names.
+    void htmlViewsShowTextsLiterally()
+    {
+        QTemporaryDir dir;
+        QFile image(dir.filePath(QStringLiteral("image.png")));
+        QVERIFY(image.open(QIODevice::WriteOnly) && image.write("not read") > 0);
+        image.close();
+        const QStringList sources = {
+            QStringLiteral("<!--&Hide"),
+            QStringLiteral("<img src=\"%1\">&Zero").arg(image.fileName()),
+            QStringLiteral("<a href=file:///etc/passwd>&Link</a>"),
+            QStringLiteral("&Last <b>bold</b>"),
+        };
+        QString ts
+            = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                             "<TS version=\"2.1\" language=\"de_DE\"><context><name>C</name>");
+        for (const QString &source : sources)
+            ts += QStringLiteral("<message><location filename=\"a.cpp\" line=\"1\"/><source>%1"
+                                 "</source><translation>%1</translation></message>")
+                      .arg(source.toHtmlEscaped());
+        ts += QStringLiteral("</context></TS>\n");
+        QFile file(dir.filePath(QStringLiteral("de.ts")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ts.toUtf8()) > 0);
+        file.close();
+
+        ScriptedWindow window;
+        window.control<QCheckBox>("checkS14CheckBox")->setChecked(true);
+        window.control<QCheckBox>("checkT14CheckBox")->setChecked(true);
+        window.fileAnswer = file.fileName();
+        window.openFile();
+        for (const char *tab : {"S14", "T14"}) {
+            const int index = tabNames().indexOf(QLatin1String(tab));
+            const auto *view = qobject_cast<QTextEdit *>(window.resultsView(index));
+            QVERIFY(view);
+            const QString shown = view->toPlainText();
+            for (const QString &source : sources)
+                QVERIFY2(shown.contains(source), qPrintable(source));
+            QVERIFY(shown.contains("Found 4 item(s)"));
+            const QString html = view->toHtml();
+            QVERIFY(!html.contains("<img") && !html.contains("<a ") && !html.contains("<!--"));
+            // Not even markup set on purpose reads a file.
+            QVERIFY(
+                view->document()
+                    ->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(image.fileName()))
+                    .isNull());
+        }
     }
 
     // Cancelling the list of names changes nothing, though the list dialog

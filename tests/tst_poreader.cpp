@@ -142,6 +142,36 @@ private slots:
         QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("OK")), QStringList {"Dialog"});
     }
 
+    // A file without a header loses none of its entries; the missing header is
+    // reported at the first entry's message id.
+    void withoutHeader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::newRow("id on its line") << QByteArray(
+            "#: a.c:1\nmsgid \"One\"\nmsgstr \"Eins\"\n\nmsgid \"Two\"\nmsgstr \"\"\n")
+                                        << 2;
+        QTest::newRow("id on continuation lines, with a context")
+            << QByteArray("msgctxt \"c\"\nmsgid \"\"\n\"One\"\nmsgstr \"Eins\"\n\nmsgid \"Two\"\n"
+                          "msgstr \"\"")
+            << 2;
+    }
+    void withoutHeader()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        results store;
+        readPoFile(true, write(bytes), &store);
+        QCOMPARE(store.sourceCount, 2);
+        QVERIFY(store.sourceTexts.contains("One") && store.translationTexts.contains("Eins"));
+        QCOMPARE(store.findings(CheckT1_1).size(), 1);
+        QCOMPARE(store.items(Check_0).value(0),
+                 QStringLiteral("The file has no header: its first entry has a message id. The "
+                                "entry is checked as a message.\nLine %1 in %2")
+                     .arg(line)
+                     .arg(m_dir.filePath("test.po")));
+    }
+
     void entries()
     {
         results store;
