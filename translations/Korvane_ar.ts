@@ -4,22 +4,22 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../run/run.cpp" line="20"/>
+        <location filename="../run/run.cpp" line="21"/>
         <source>Please select a file or a directory.</source>
         <translation>يرجى اختيار ملف أو مجلد.</translation>
     </message>
     <message>
-        <location filename="../run/run.cpp" line="21"/>
+        <location filename="../run/run.cpp" line="22"/>
         <source>Multible selection. Please try again.</source>
         <translation>تحديد متعدد. يرجى المحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../run/run.cpp" line="22"/>
+        <location filename="../run/run.cpp" line="23"/>
         <source>Missing path. Please try again.</source>
         <translation>المسار مفقود. يرجى المحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../run/run.cpp" line="23"/>
+        <location filename="../run/run.cpp" line="24"/>
         <source>No translation files found in %1.</source>
         <translation>لم يُعثر على ملفات ترجمة في ⁨%1⁩.</translation>
     </message>
@@ -766,552 +766,553 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>يحذّر الفحص ST22.6 إذا احتوى النص المصدر على مفتاح تسريع &quot;_&quot; ولم تحتوِ الترجمة على أي منها (ملفات ‎.po).</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="43"/>
+        <location filename="../report/report.cpp" line="44"/>
         <source>%1 marked as unfinished</source>
         <translation>⁨%1⁩ معلّمة كغير منتهية</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="100"/>
+        <location filename="../report/report.cpp" line="101"/>
         <source>Last checks were done at %1</source>
         <translation>أُجريت آخر الفحوص في الساعة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="112"/>
+        <location filename="../report/report.cpp" line="115"/>
         <source>Read file %1.</source>
         <translation>تمت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="114"/>
+        <location filename="../report/report.cpp" line="117"/>
         <source>Read %1 files in %2.</source>
         <translation>تمت قراءة ⁨%1⁩ من الملفات في ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="116"/>
+        <location filename="../report/report.cpp" line="119"/>
         <source>Read %1 sources.</source>
         <translation>تمت قراءة ⁨%1⁩ من النصوص المصدر.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="119"/>
+        <location filename="../report/report.cpp" line="122"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>تحذير! ⁨%1⁩ من النصوص المصدر فارغة! راجع الفحص S1.1.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="123"/>
+        <location filename="../report/report.cpp" line="126"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>تمت قراءة ⁨%1⁩ من الترجمات. ⁨%2⁩ منها معلّمة كغير منتهية.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="128"/>
+        <location filename="../report/report.cpp" line="131"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>تحذير! ⁨%1⁩ من الترجمات فارغة! راجع الفحص T1.1.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="132"/>
+        <location filename="../report/report.cpp" line="135"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>قد يختلف عدد النصوص المصدر والترجمات المقروءة لأن النص المصدر يستخدم ⁨%2⁩ من صيغ الجمع بينما تستخدم الترجمة ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="139"/>
+        <location filename="../report/report.cpp" line="142"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>لم يُستورد ⁨%1⁩ من النصوص المصدر المختفية (والترجمات).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Format the results with html.</source>
         <translation>تنسيق النتائج باستخدام HTML.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Don&apos;t trim</source>
         <translation>بدون تشذيب</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>Disallow numbers</source>
         <translation>عدم السماح بالأرقام</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>Disallow times</source>
         <translation>عدم السماح بالأوقات</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>عدم السماح بعلامة الحذف (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>التقسيم إلى جملتين عند وجود سطر جديد</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="66"/>
         <source>Case-Insensitive</source>
         <translation>دون تمييز حالة الأحرف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="67"/>
         <source>Case-Sensitive</source>
         <translation>مع تمييز حالة الأحرف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="68"/>
         <source>Skip numbers</source>
         <translation>تخطي الأرقام</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="69"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>عدم السماح بـ &apos;-&gt;&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="70"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>عدم السماح بـ &apos; &lt; &apos; و &apos; &gt; &apos; و &apos; &lt;=&apos; و &apos; &gt;=&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="71"/>
         <source>Qt html subset only</source>
         <translation>مجموعة HTML الفرعية لـ Qt فقط</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="72"/>
         <source>Strict xml</source>
         <translation>XML صارم</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="73"/>
         <source>Qt css subset only</source>
         <translation>مجموعة CSS الفرعية لـ Qt فقط</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="74"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>يمكنك نسخ هذه القائمة ولصقها في LibreOffice Writer أو Microsoft Word أو Google Docs أو Apple Pages أو أي برنامج آخر فيه مدقق نحوي وإملائي.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="65"/>
+        <location filename="../app/checkpanel.cpp" line="78"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>يرجى إعلامي إذا ظهرت تحذيرات خاطئة (كثيرة جدًا). أريد تحسين الفحص.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="79"/>
+        <location filename="../app/checkpanel.cpp" line="92"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>تضمين المحرفين &lt; و &gt; في الفحص S5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="64"/>
+        <location filename="../app/checkpanel.cpp" line="77"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>عدم السماح بالتعدادات التي تبدأ بـ Punctuation_Close</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="84"/>
+        <location filename="../app/checkpanel.cpp" line="97"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>تضمين المحرفين &lt; و &gt; في الفحص T5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="75"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>يتأثر هذا الفحص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="76"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>يتأثر هذا الفحص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="88"/>
+        <location filename="../app/checkpanel.cpp" line="101"/>
         <source>» and « as a pair where the language quotes »so«</source>
         <translation>» و« زوجًا حيث تقتبس اللغة »هكذا«</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="105"/>
+        <location filename="../app/checkpanel.cpp" line="118"/>
         <source>Skip placeholders, tags, abbreviations and letters without case</source>
         <translation>تخطَّ العناصر النائبة والوسوم والاختصارات والحروف التي لا حالة لها</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="111"/>
+        <location filename="../app/checkpanel.cpp" line="124"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>تتأثر هذه الفحوص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="113"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>تتأثر هذه الفحوص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="129"/>
+        <location filename="../app/checkpanel.cpp" line="142"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>تؤثر هذه الإعدادات أيضًا في الفحوص S11 إلى S13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="134"/>
+        <location filename="../app/checkpanel.cpp" line="147"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>تؤثر هذه الإعدادات أيضًا في الفحوص T11 إلى T13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="154"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>تحذّر الفحوص ST1 إذا كانت نسبة طول النص المصدر إلى طول الترجمة صغيرة جدًا أو كبيرة جدًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="155"/>
+        <location filename="../app/checkpanel.cpp" line="168"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
         <translation>لتقليل عدد التحذيرات الإيجابية الكاذبة يمكن ضبط الحدود مرتين. للنصوص المصدر التي تحتوي على أقل من x من المحارف وللنصوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="169"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>اضبط في مربع الأرقام هذا العدد x لعدد محارف النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="159"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أقل من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أكبر من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="164"/>
+        <location filename="../app/checkpanel.cpp" line="177"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أقل من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="166"/>
+        <location filename="../app/checkpanel.cpp" line="179"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أكبر من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="169"/>
+        <location filename="../app/checkpanel.cpp" line="182"/>
         <source>Other limits for translations in Han, Hiragana, Katakana or Hangul, lower:</source>
         <translation>حدود أخرى للترجمات بالهانية أو الهيراغانا أو الكاتاكانا أو الهانغول، الأدنى:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="184"/>
         <source>greater:</source>
         <translation>الأعلى:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="174"/>
+        <location filename="../app/checkpanel.cpp" line="187"/>
         <source>Quotes and brackets may move to the other end (also ST3.4, ST4.3, ST4.4)</source>
         <translation>يجوز أن تنتقل علامات الاقتباس والأقواس إلى الطرف الآخر (وكذلك ST3.4 وST4.3 وST4.4)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="175"/>
+        <location filename="../app/checkpanel.cpp" line="188"/>
         <source>Brackets only, quotes and accelerator suffixes ignored</source>
         <translation>الأقواس فقط، مع تجاهل علامات الاقتباس ولواحق مفاتيح التسريع</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="176"/>
+        <location filename="../app/checkpanel.cpp" line="189"/>
         <source>ASCII, full-width and native marks as one class (. 。, : ：, ? ？, ... …), also in ST4.4, ST7.1 and T6.2</source>
         <translation>علامات ASCII وكاملة العرض والأصلية صنفًا واحدًا (. 。، : ：، ? ？، ... …)، وكذلك في ST4.4 وST7.1 وT6.2</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="178"/>
+        <location filename="../app/checkpanel.cpp" line="191"/>
         <source>Numbers normalised: digits of every script, both decimal separators, no placeholders, numbers only the translation adds not reported (also ST8.2 to ST8.4)</source>
         <translation>أرقام موحّدة: أرقام كل الكتابات، وكلا الفاصلين العشريين، دون العناصر النائبة، ولا يُبلَّغ عن أرقام تضيفها الترجمة وحدها (وكذلك ST8.2 إلى ST8.4)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="179"/>
+        <location filename="../app/checkpanel.cpp" line="192"/>
         <source>Accelerators by file kind (&quot;_&quot; in .po files; a doubled ampersand is literal)</source>
         <translation>مفاتيح التسريع حسب نوع الملف (&quot;_&quot; في ملفات ‎.po؛ وعلامة العطف المضاعفة حرفية)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="181"/>
+        <location filename="../app/checkpanel.cpp" line="194"/>
         <source>Disallow duplicates</source>
         <translation>عدم السماح بالتكرار</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="182"/>
+        <location filename="../app/checkpanel.cpp" line="195"/>
         <source>Read %L1 and %1$s, not printf widths (also ST9.3)</source>
         <translation>اقرأ %L1 و%1$s، لا عروض printf (وكذلك ST9.3)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="184"/>
+        <location filename="../app/checkpanel.cpp" line="197"/>
         <source>Compare like numerus forms only (also ST11.1)</source>
         <translation>قارن صيغ العدد المتماثلة فقط (وكذلك ST11.1)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="186"/>
+        <location filename="../app/checkpanel.cpp" line="199"/>
         <source>Detect ~.</source>
         <translation>اكتشاف ~.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="187"/>
+        <location filename="../app/checkpanel.cpp" line="200"/>
         <source>Detect :.</source>
         <translation>اكتشاف :.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="188"/>
+        <location filename="../app/checkpanel.cpp" line="201"/>
         <source>Detect [].</source>
         <translation>اكتشاف [].</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="189"/>
+        <location filename="../app/checkpanel.cpp" line="202"/>
         <source>Detect also single dot.</source>
         <translation>اكتشاف النقطة المفردة أيضًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="190"/>
+        <location filename="../app/checkpanel.cpp" line="203"/>
         <source>Detect also single slash.</source>
         <translation>اكتشاف الشرطة المائلة المفردة أيضًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="192"/>
+        <location filename="../app/checkpanel.cpp" line="205"/>
         <source>Skip translator credits and &lt;user@host&gt; contact lines</source>
         <translation>تخطَّ شكر المترجمين وأسطر الاتصال &lt;user@host&gt;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="193"/>
+        <location filename="../app/checkpanel.cpp" line="206"/>
         <source>Only names of HTML elements make tags; &lt;empty&gt; and &lt;%1&gt; are text (also S21 and T21)</source>
         <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;%1&gt; نص (وكذلك S21 وT21)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="344"/>
-        <location filename="../app/mainwindow.cpp" line="329"/>
+        <location filename="../app/checkpanel.cpp" line="357"/>
+        <location filename="../app/mainwindow.cpp" line="330"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="345"/>
+        <location filename="../app/checkpanel.cpp" line="358"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="346"/>
+        <location filename="../app/checkpanel.cpp" line="359"/>
         <source>Open Directory (All files)</source>
         <translation>فتح مجلد (جميع الملفات)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="347"/>
+        <location filename="../app/checkpanel.cpp" line="360"/>
         <source>Run Checks</source>
         <translation>تشغيل الفحوص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="348"/>
+        <location filename="../app/checkpanel.cpp" line="361"/>
         <source>Text Wrap Mode</source>
         <translation>التفاف النص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="350"/>
+        <location filename="../app/checkpanel.cpp" line="363"/>
         <source>Print Location</source>
         <translation>إظهار الموقع</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="448"/>
+        <location filename="../app/checkpanel.cpp" line="462"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>مرحبًا بك في Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="449"/>
+        <location filename="../app/checkpanel.cpp" line="463"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>صُمّم هذا البرنامج لاكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="451"/>
+        <location filename="../app/checkpanel.cpp" line="465"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>يدعم ملفات .ts من Qt وملفات .po.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="452"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>يفحص KVN النصوص المصدر (S) والترجمات (T). وبعض الفحوص تقارن النص المصدر بالترجمة (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="455"/>
+        <location filename="../app/checkpanel.cpp" line="469"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>فحوص ST ليست مفيدة للمترجمين فقط. بعضها مفيد أيضًا لمطوّر الشيفرة المصدرية.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="458"/>
+        <location filename="../app/checkpanel.cpp" line="472"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>قد تظهر تحذيرات إيجابية كاذبة كثيرة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="459"/>
+        <location filename="../app/checkpanel.cpp" line="473"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>لبعض الفحوص مربعات اختيار أو مربعات أرقام اختيارية لتقليل عدد التحذيرات الإيجابية الكاذبة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="462"/>
+        <location filename="../app/checkpanel.cpp" line="476"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>مربعات الاختيار المحددة تُجري دائمًا فحوصًا أكثر.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="463"/>
+        <location filename="../app/checkpanel.cpp" line="477"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>لعدة مربعات اختيار في فحوص الترجمة (T) ثلاث حالات. إذا كان مربع الاختيار محددًا جزئيًا (في معظم الأنظمة يظهر كمربع ممتلئ) فلن تُفحص الترجمة إذا فشل النص المصدر في الفحص ذي الرقم نفسه.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="468"/>
+        <location filename="../app/checkpanel.cpp" line="482"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>فإذا كان الفحص T5.3 محددًا جزئيًا فإنه يتخطى التحذير إذا فشل الفحص S5.3. لاحظ أن S5.3 يستخدم مربعات الاختيار الاختيارية الخاصة به، وليس مربعات الاختيار الاختيارية الخاصة بـ T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="472"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>يمكن لاستخدام مربعات الاختيار ومربعات الأرقام الاختيارية في فحوص النص المصدر أن يقلل أيضًا من النتائج الإيجابية الكاذبة في فحوص الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="475"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>يرجى إعلامي إذا كانت هناك نتائج إيجابية كاذبة كثيرة جدًا أو فحوص ناقصة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="483"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Open&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="485"/>
+        <location filename="../app/checkpanel.cpp" line="499"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_InitialQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="487"/>
+        <location filename="../app/checkpanel.cpp" line="501"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Close&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="489"/>
+        <location filename="../app/checkpanel.cpp" line="503"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_FinalQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="505"/>
+        <location filename="../app/checkpanel.cpp" line="519"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف فتح&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="506"/>
+        <location filename="../app/checkpanel.cpp" line="520"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>جميع محارف Punctuation_Open و Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="508"/>
+        <location filename="../app/checkpanel.cpp" line="522"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف إغلاق&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="509"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>جميع محارف Punctuation_Close و Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="511"/>
+        <location filename="../app/checkpanel.cpp" line="525"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>ما المحارف المستخدمة في &apos;فحص الأقواس&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="512"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>جميع محارف الفتح والإغلاق التي لها &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="514"/>
+        <location filename="../app/checkpanel.cpp" line="528"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>لا يمكن عكس بعضها لأنها تُعكس بشكل مختلف في لغات أخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="516"/>
+        <location filename="../app/checkpanel.cpp" line="530"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="76"/>
+        <location filename="../app/mainwindow.cpp" line="77"/>
         <source>Reading files...</source>
         <translation>جارٍ قراءة الملفات...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="77"/>
-        <location filename="../app/mainwindow.cpp" line="435"/>
+        <location filename="../app/mainwindow.cpp" line="78"/>
+        <location filename="../app/mainwindow.cpp" line="436"/>
         <source>Abort</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="143"/>
+        <location filename="../app/mainwindow.cpp" line="144"/>
         <source>Arabic</source>
         <translation>العربية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="144"/>
+        <location filename="../app/mainwindow.cpp" line="145"/>
         <source>German</source>
         <translation>الألمانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="145"/>
+        <location filename="../app/mainwindow.cpp" line="146"/>
         <source>English</source>
         <translation>الإنجليزية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="146"/>
+        <location filename="../app/mainwindow.cpp" line="147"/>
         <source>Romanian</source>
         <translation>الرومانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="312"/>
-        <location filename="../app/mainwindow.cpp" line="317"/>
-        <location filename="../app/mainwindow.cpp" line="434"/>
-        <location filename="../app/mainwindow.cpp" line="763"/>
+        <location filename="../app/mainwindow.cpp" line="313"/>
+        <location filename="../app/mainwindow.cpp" line="318"/>
+        <location filename="../app/mainwindow.cpp" line="435"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="794"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="322"/>
+        <location filename="../app/mainwindow.cpp" line="323"/>
         <source>Open Directory</source>
         <translation>فتح مجلد</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="347"/>
-        <location filename="../app/mainwindow.cpp" line="376"/>
+        <location filename="../app/mainwindow.cpp" line="348"/>
+        <location filename="../app/mainwindow.cpp" line="377"/>
         <source>Multible files: %1</source>
         <translation>ملفات متعددة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="365"/>
+        <location filename="../app/mainwindow.cpp" line="366"/>
         <source>Select File):</source>
         <translation>اختر الملف:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="366"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>سيُفتح الملف المحدد من ⁨%1⁩
 ومن جميع مجلداته الفرعية.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="370"/>
+        <location filename="../app/mainwindow.cpp" line="371"/>
         <source>Select File</source>
         <translation>اختيار ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="450"/>
+        <location filename="../app/mainwindow.cpp" line="451"/>
         <source>Reading files... %1 of %2</source>
         <translation>جارٍ قراءة الملفات... ⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="494"/>
+        <location filename="../app/mainwindow.cpp" line="495"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>الملفات: ⁨%1⁩   الرسائل: ⁨%2⁩   النتائج: ⁨%3⁩   الوقت: ⁨%4⁩ ث</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="633"/>
+        <location filename="../app/mainwindow.cpp" line="637"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="634"/>
+        <location filename="../app/mainwindow.cpp" line="638"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="637"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;خروج</translation>
@@ -1322,25 +1323,25 @@ and all its subdirectories.</source>
         <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="642"/>
+        <location filename="../app/mainwindow.cpp" line="646"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>ترجمة ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="645"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="646"/>
+        <location filename="../app/mainwindow.cpp" line="650"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="650"/>
+        <location filename="../app/mainwindow.cpp" line="654"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>حول &amp;Qt</translation>
@@ -1351,137 +1352,163 @@ and all its subdirectories.</source>
         <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="653"/>
+        <location filename="../app/mainwindow.cpp" line="657"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>مسح الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="656"/>
+        <location filename="../app/mainwindow.cpp" line="660"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>&amp;فتح ملف...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="659"/>
+        <location filename="../app/mainwindow.cpp" line="663"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="661"/>
+        <location filename="../app/mainwindow.cpp" line="665"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (جميع الملفات)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="663"/>
+        <location filename="../app/mainwindow.cpp" line="667"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>إعادة &amp;التشغيل</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="667"/>
+        <location filename="../app/mainwindow.cpp" line="671"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>إ&amp;خفاء الألسنة التي لا نتائج فيها</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="672"/>
+        <location filename="../app/mainwindow.cpp" line="676"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>اللسان السابق</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="675"/>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>اللسان التالي</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="680"/>
+        <location filename="../app/mainwindow.cpp" line="684"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>فحص دفعي لمجلد...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="686"/>
+        <location filename="../app/mainwindow.cpp" line="690"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="693"/>
+        <location filename="../app/mainwindow.cpp" line="697"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;عرض</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="699"/>
+        <location filename="../app/mainwindow.cpp" line="703"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>الإ&amp;عدادات</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="705"/>
+        <source>&amp;Profiles</source>
+        <comment>Menu</comment>
+        <translation>ال&amp;ملفات التعريفية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="709"/>
+        <source>&amp;Default</source>
+        <translation>ال&amp;افتراضي</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="710"/>
+        <source>&amp;Recommended</source>
+        <translation>ال&amp;موصى به</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="711"/>
+        <source>&amp;All</source>
+        <translation>ال&amp;كل</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="722"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>ال&amp;ترجمة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="708"/>
+        <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="744"/>
+        <location filename="../app/mainwindow.cpp" line="761"/>
         <source>Change Language</source>
         <translation>تغيير اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="744"/>
+        <location filename="../app/mainwindow.cpp" line="761"/>
         <source>Select language:</source>
         <translation>اختر اللغة:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="751"/>
         <location filename="../app/mainwindow.cpp" line="768"/>
+        <location filename="../app/mainwindow.cpp" line="785"/>
         <source>KVN information</source>
         <translation>معلومات KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="752"/>
+        <location filename="../app/mainwindow.cpp" line="769"/>
         <source>Language %1 selected.</source>
         <translation>تم اختيار اللغة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="753"/>
+        <location filename="../app/mainwindow.cpp" line="770"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>سيُغلق KVN الآن لتفعيل اللغة الجديدة. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="763"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Do you want to delete the settings?</source>
         <translation>هل تريد حذف الإعدادات؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="769"/>
+        <location filename="../app/mainwindow.cpp" line="786"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>تم مسح الإعدادات. سيُغلق KVN الآن. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="781"/>
+        <location filename="../app/mainwindow.cpp" line="795"/>
+        <source>Set every check box and option of the panel as the profile %1 has them?</source>
+        <translation>هل تريد ضبط كل مربعات الاختيار والخيارات في اللوحة كما هي في الملف التعريفي %1؟</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="818"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) من Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="782"/>
+        <location filename="../app/mainwindow.cpp" line="819"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="783"/>
+        <location filename="../app/mainwindow.cpp" line="820"/>
         <source>Shared libraries by</source>
         <translation>المكتبات المشتركة من</translation>
     </message>
@@ -1503,218 +1530,218 @@ and all its subdirectories.</source>
 <context>
     <name>TranslateTsDialog</name>
     <message>
-        <location filename="../assistant/exchange.cpp" line="46"/>
+        <location filename="../assistant/exchange.cpp" line="52"/>
         <source>Reading %1 failed.</source>
         <translation>فشلت قراءة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="47"/>
+        <location filename="../assistant/exchange.cpp" line="53"/>
         <source>Reading %1...</source>
         <translation>جارٍ قراءة ⁨%1⁩...</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="48"/>
+        <location filename="../assistant/exchange.cpp" line="54"/>
         <source>Reading %1 done.</source>
         <translation>اكتملت قراءة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="50"/>
+        <location filename="../assistant/exchange.cpp" line="56"/>
         <source>Reading %1 gave error code %2.</source>
         <translation>أعادت قراءة ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="51"/>
+        <location filename="../assistant/exchange.cpp" line="57"/>
         <source>Writing %1 done.</source>
         <translation>اكتملت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="53"/>
+        <location filename="../assistant/exchange.cpp" line="59"/>
         <source>Writing file %1 gave error code %2.</source>
         <translation>أعادت كتابة الملف ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="54"/>
+        <location filename="../assistant/exchange.cpp" line="60"/>
         <source>Merging abort.</source>
         <translation>أُلغي الدمج.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="55"/>
+        <location filename="../assistant/exchange.cpp" line="61"/>
         <source>Reading %1 stopped in line %2: the line is not UTF-8.</source>
         <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: السطر ليس بترميز UTF-8.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="77"/>
+        <location filename="../assistant/exchange.cpp" line="85"/>
         <source>Critical error.</source>
         <translation>خطأ فادح.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="144"/>
+        <location filename="../assistant/exchange.cpp" line="152"/>
         <source>Reading %1 stopped in line %2: a &lt;%3&gt; element starts before the previous one ends.</source>
         <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: يبدأ عنصر &lt;⁨%3⁩&gt; قبل أن ينتهي العنصر السابق.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="148"/>
+        <location filename="../assistant/exchange.cpp" line="156"/>
         <source>Reading %1 stopped in line %2: the line ends a &lt;%3&gt; element before it starts one.</source>
         <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: ينهي السطر عنصر &lt;⁨%3⁩&gt; قبل أن يبدأ واحدًا.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="156"/>
+        <location filename="../assistant/exchange.cpp" line="164"/>
         <source>Reading %1 stopped: the &lt;%3&gt; element that starts in line %2 never ends.</source>
         <translation>توقفت قراءة ⁨%1⁩: عنصر &lt;⁨%3⁩&gt; الذي يبدأ في السطر ⁨%2⁩ لا ينتهي أبدًا.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="198"/>
+        <location filename="../assistant/exchange.cpp" line="253"/>
         <source>Creating %1 failed.</source>
         <translation>فشل إنشاء ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="208"/>
+        <location filename="../assistant/exchange.cpp" line="262"/>
         <source>%1 is not a .ts file.</source>
         <translation>⁨%1⁩ ليس ملفًا بصيغة .ts.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="264"/>
+        <location filename="../assistant/exchange.cpp" line="327"/>
         <source>Writing %1 failed.</source>
         <translation>فشلت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="267"/>
-        <location filename="../assistant/exchange.cpp" line="494"/>
+        <location filename="../assistant/exchange.cpp" line="331"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>Writing %1...</source>
         <translation>جارٍ كتابة ⁨%1⁩...</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="270"/>
+        <location filename="../assistant/exchange.cpp" line="333"/>
         <source>Writing %1 gave error code %2.</source>
         <translation>أعادت كتابة ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="283"/>
+        <location filename="../assistant/exchange.cpp" line="348"/>
         <source>Now use the file %1, or copy and paste the source from the left box and let it translate.</source>
         <translation>استخدم الآن الملف ⁨%1⁩، أو انسخ النص المصدر من المربع الأيسر ودَعه يُترجَم.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="288"/>
+        <location filename="../assistant/exchange.cpp" line="354"/>
         <source>If you let it translate by an AI, then it is clever to tell the AI more about the content.</source>
         <translation>إذا تركت الذكاء الاصطناعي يترجمه، فمن الحكمة أن تخبره بالمزيد عن المحتوى.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="291"/>
+        <location filename="../assistant/exchange.cpp" line="357"/>
         <source>Example: </source>
         <translation>مثال: </translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="292"/>
+        <location filename="../assistant/exchange.cpp" line="359"/>
         <source>Please translate the attached file %1 from English to German.</source>
         <translation>يرجى ترجمة الملف المرفق ⁨%1⁩ من الإنجليزية إلى العربية.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="296"/>
+        <location filename="../assistant/exchange.cpp" line="363"/>
         <source>The texts come from a desktop program that checks the translation files of other software.</source>
         <translation>تأتي النصوص من برنامج لسطح المكتب يفحص ملفات الترجمة لبرامج أخرى.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="300"/>
+        <location filename="../assistant/exchange.cpp" line="367"/>
         <source>Translate the word &apos;source&apos; as &apos;Quelltext&apos;.</source>
         <translation>ترجم كلمة &apos;source&apos; إلى &apos;النص المصدر&apos;.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="303"/>
+        <location filename="../assistant/exchange.cpp" line="371"/>
         <source>Don&apos;t translate the &apos;*****&apos; characters. Keep them as they are.</source>
         <translation>لا تترجم المحارف &apos;*****&apos;. اتركها كما هي.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="306"/>
+        <location filename="../assistant/exchange.cpp" line="375"/>
         <source>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</source>
         <translation>بمجرد حصولك على الملف المترجم، يمكنك نسخ الترجمة ولصقها في المربع الأيمن أو حفظها بجوار الملف ⁨%1⁩ باسم ⁨%2⁩ ثم الضغط على زر &apos;دمج الترجمة&apos;.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="321"/>
+        <location filename="../assistant/exchange.cpp" line="395"/>
         <source>Reading %1</source>
         <translation>جارٍ قراءة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="357"/>
+        <location filename="../assistant/exchange.cpp" line="431"/>
         <source>Reading the translation from the right box now.</source>
         <translation>تجري الآن قراءة الترجمة من المربع الأيمن.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="361"/>
+        <location filename="../assistant/exchange.cpp" line="435"/>
         <source>Reading the source from the left box now.</source>
         <translation>تجري الآن قراءة النص المصدر من المربع الأيسر.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="364"/>
+        <location filename="../assistant/exchange.cpp" line="439"/>
         <source>The right translation box is empty.</source>
         <translation>مربع الترجمة الأيمن فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="365"/>
+        <location filename="../assistant/exchange.cpp" line="441"/>
         <source>The left source box is empty.</source>
         <translation>مربع النص المصدر الأيسر فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="435"/>
+        <location filename="../assistant/exchange.cpp" line="499"/>
         <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
         <translation>ربما تطلب من ذكاء اصطناعي تدقيق قواعد الملف KVN_translation.txt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="447"/>
+        <location filename="../assistant/exchange.cpp" line="716"/>
         <source>No ts file selected.</source>
         <translation>لم يُحدّد ملف ts.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="462"/>
+        <location filename="../assistant/exchange.cpp" line="518"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>عدد النصوص المصدر (⁨%1⁩) لا يساوي عدد نصوص الترجمة (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="468"/>
+        <location filename="../assistant/exchange.cpp" line="524"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>عدد النصوص المصدر ونصوص الترجمة متساوٍ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="475"/>
+        <location filename="../assistant/exchange.cpp" line="531"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>الإدخال ⁨%1⁩ في قائمة النصوص المصدر فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="483"/>
+        <location filename="../assistant/exchange.cpp" line="546"/>
         <source>Reading file %1 failed.</source>
         <translation>فشلت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="491"/>
+        <location filename="../assistant/exchange.cpp" line="646"/>
         <source>Creating file %1 failed.</source>
         <translation>فشل إنشاء الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="534"/>
+        <location filename="../assistant/exchange.cpp" line="597"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار ⁨%3⁩ من المسافات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="540"/>
+        <location filename="../assistant/exchange.cpp" line="603"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة دون نص مصدر قبلها.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="553"/>
+        <location filename="../assistant/exchange.cpp" line="616"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>النص المصدر للترجمة في السطر ⁨%2⁩ من ⁨%1⁩ غير موجود في قائمة النصوص المصدر: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="594"/>
+        <location filename="../assistant/exchange.cpp" line="655"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>أُضيفت ⁨%1⁩ من الترجمات وتُخطّيت ⁨%2⁩ من الترجمات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="598"/>
+        <location filename="../assistant/exchange.cpp" line="659"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>يرجى التحقق من صيغ الجمع التالية وعددها ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="664"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>حصلت هذه النصوص المصدر وعددها ⁨%1⁩ على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
     </message>
@@ -1797,7 +1824,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="316"/>
+        <location filename="../cli/checkcommand.cpp" line="324"/>
         <source>cannot read the directory %1.</source>
         <translation>تعذّرت قراءة المجلد %1.</translation>
     </message>
@@ -1883,48 +1910,47 @@ and all its subdirectories.</source>
         <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="70"/>
+        <location filename="../cli/checkcommand.cpp" line="71"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: المسار مفقود.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="71"/>
+        <location filename="../cli/checkcommand.cpp" line="72"/>
         <source>kvn: expected %1 path, got %2.</source>
         <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="222"/>
-        <location filename="../cli/checkcommand.cpp" line="365"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="361"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="232"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="240"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="257"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="342"/>
         <source>kvn: cannot write %1.</source>
-        <translation>kvn: تعذّرت كتابة %1.</translation>
+        <translation type="vanished">kvn: تعذّرت كتابة %1.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="130"/>
+        <location filename="../cli/main.cpp" line="141"/>
         <source>kvn: a command is missing.</source>
         <translation>kvn: الأمر مفقود.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="132"/>
+        <location filename="../cli/main.cpp" line="143"/>
         <source>kvn: unknown command &apos;%1&apos;.</source>
         <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
     </message>
@@ -1932,12 +1958,12 @@ and all its subdirectories.</source>
 <context>
     <name>results</name>
     <message>
-        <location filename="../input/fileproblems.h" line="33"/>
+        <location filename="../input/fileproblems.h" line="34"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
         <translation>مشكلات كثيرة جدًا في ⁨%1⁩. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
     </message>
     <message>
-        <location filename="../input/fileproblems.h" line="55"/>
+        <location filename="../input/fileproblems.h" line="56"/>
         <source>Line %1 in %2</source>
         <translation>السطر ⁨%1⁩ في ⁨%2⁩</translation>
     </message>
@@ -1972,215 +1998,214 @@ and all its subdirectories.</source>
         <translation>! line.startsWith(&quot;]&quot;)</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="129"/>
+        <location filename="../input/poreader.cpp" line="130"/>
         <source>Invalid characters for the encoding %1 found. They are replaced.</source>
         <translation>عُثر على محارف غير صالحة للترميز ⁨%1⁩. سيتم استبدالها.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="135"/>
+        <location filename="../input/poreader.cpp" line="136"/>
         <source>NUL characters found. They are replaced.</source>
         <translation>عُثر على محارف NUL. سيتم استبدالها.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="145"/>
+        <location filename="../input/poreader.cpp" line="146"/>
         <source>!wholeCurrentString.isEmpty()</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="216"/>
+        <location filename="../input/poreader.cpp" line="218"/>
         <source>Unknown line.</source>
         <translation>سطر غير معروف.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="239"/>
+        <location filename="../input/poreader.cpp" line="241"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>علامة غير معروفة &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="247"/>
-        <location filename="../input/poreader.cpp" line="257"/>
-        <location filename="../input/poreader.cpp" line="263"/>
-        <location filename="../input/poreader.cpp" line="604"/>
+        <location filename="../input/poreader.cpp" line="249"/>
+        <location filename="../input/poreader.cpp" line="259"/>
+        <location filename="../input/poreader.cpp" line="265"/>
+        <location filename="../input/poreader.cpp" line="646"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="261"/>
-        <location filename="../input/poreader.cpp" line="292"/>
-        <location filename="../input/poreader.cpp" line="332"/>
+        <location filename="../input/poreader.cpp" line="263"/>
+        <location filename="../input/poreader.cpp" line="294"/>
+        <location filename="../input/poreader.cpp" line="334"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="266"/>
+        <location filename="../input/poreader.cpp" line="268"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="272"/>
-        <location filename="../input/poreader.cpp" line="360"/>
-        <location filename="../input/poreader.cpp" line="440"/>
+        <location filename="../input/poreader.cpp" line="274"/>
+        <location filename="../input/poreader.cpp" line="362"/>
+        <location filename="../input/poreader.cpp" line="442"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="273"/>
-        <location filename="../input/poreader.cpp" line="299"/>
-        <location filename="../input/poreader.cpp" line="333"/>
-        <location filename="../input/poreader.cpp" line="361"/>
-        <location filename="../input/poreader.cpp" line="441"/>
-        <location filename="../input/poreader.cpp" line="448"/>
-        <location filename="../input/poreader.cpp" line="605"/>
+        <location filename="../input/poreader.cpp" line="275"/>
+        <location filename="../input/poreader.cpp" line="301"/>
+        <location filename="../input/poreader.cpp" line="335"/>
+        <location filename="../input/poreader.cpp" line="363"/>
+        <location filename="../input/poreader.cpp" line="443"/>
+        <location filename="../input/poreader.cpp" line="450"/>
+        <location filename="../input/poreader.cpp" line="647"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="274"/>
-        <location filename="../input/poreader.cpp" line="300"/>
-        <location filename="../input/poreader.cpp" line="442"/>
-        <location filename="../input/poreader.cpp" line="449"/>
-        <location filename="../input/poreader.cpp" line="607"/>
+        <location filename="../input/poreader.cpp" line="276"/>
+        <location filename="../input/poreader.cpp" line="302"/>
+        <location filename="../input/poreader.cpp" line="444"/>
+        <location filename="../input/poreader.cpp" line="451"/>
+        <location filename="../input/poreader.cpp" line="649"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="285"/>
+        <location filename="../input/poreader.cpp" line="287"/>
         <source>Unknown escape sequence %1.</source>
         <translation>تسلسل هروب غير معروف %1.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="293"/>
-        <location filename="../input/poreader.cpp" line="335"/>
+        <location filename="../input/poreader.cpp" line="295"/>
+        <location filename="../input/poreader.cpp" line="337"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="296"/>
-        <location filename="../input/poreader.cpp" line="327"/>
-        <location filename="../input/poreader.cpp" line="338"/>
+        <location filename="../input/poreader.cpp" line="298"/>
+        <location filename="../input/poreader.cpp" line="329"/>
+        <location filename="../input/poreader.cpp" line="340"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="297"/>
-        <location filename="../input/poreader.cpp" line="340"/>
+        <location filename="../input/poreader.cpp" line="299"/>
+        <location filename="../input/poreader.cpp" line="342"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="298"/>
-        <location filename="../input/poreader.cpp" line="349"/>
-        <location filename="../input/poreader.cpp" line="379"/>
-        <location filename="../input/poreader.cpp" line="447"/>
+        <location filename="../input/poreader.cpp" line="300"/>
+        <location filename="../input/poreader.cpp" line="351"/>
+        <location filename="../input/poreader.cpp" line="381"/>
+        <location filename="../input/poreader.cpp" line="449"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="320"/>
+        <location filename="../input/poreader.cpp" line="322"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="328"/>
+        <location filename="../input/poreader.cpp" line="330"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="351"/>
-        <location filename="../input/poreader.cpp" line="377"/>
+        <location filename="../input/poreader.cpp" line="353"/>
+        <location filename="../input/poreader.cpp" line="379"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="359"/>
+        <location filename="../input/poreader.cpp" line="361"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="366"/>
+        <location filename="../input/poreader.cpp" line="368"/>
         <source>Second empty line found.</source>
         <translation>عُثر على سطر فارغ ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="380"/>
-        <location filename="../input/poreader.cpp" line="454"/>
-        <location filename="../input/poreader.cpp" line="599"/>
+        <location filename="../input/poreader.cpp" line="382"/>
+        <location filename="../input/poreader.cpp" line="456"/>
+        <location filename="../input/poreader.cpp" line="641"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="392"/>
+        <location filename="../input/poreader.cpp" line="394"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/fileproblems.h" line="11"/>
+        <location filename="../input/fileproblems.h" line="12"/>
         <source>Wrong number of plurals (%1 != %2).</source>
         <translation>عدد خاطئ من صيغ الجمع (⁨%1⁩ != ⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="434"/>
+        <location filename="../input/poreader.cpp" line="436"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>معلومة: لم يُترجم ملف .po هذا من قبل</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="431"/>
+        <location filename="../input/poreader.cpp" line="433"/>
         <source>#, is not supported yet</source>
         <translation>#, غير مدعوم بعد</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="438"/>
+        <location filename="../input/poreader.cpp" line="440"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="461"/>
+        <location filename="../input/poreader.cpp" line="463"/>
         <source>Space after comment character # not found</source>
         <translation>المسافة بعد محرف التعليق # غير موجودة</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="463"/>
+        <location filename="../input/poreader.cpp" line="465"/>
         <source>&apos;Unknown line</source>
         <translation>سطر غير معروف</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="507"/>
+        <location filename="../input/poreader.cpp" line="509"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="519"/>
+        <location filename="../input/poreader.cpp" line="521"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; ليس رقمًا.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="534"/>
+        <location filename="../input/poreader.cpp" line="536"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. هل اللغة غير مدعومة؟</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="539"/>
+        <location filename="../input/poreader.cpp" line="541"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. يبدو أن ملف .po غير صحيح.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="552"/>
+        <location filename="../input/poreader.cpp" line="554"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>مجموعة المحارف ⁨%1⁩ غير مدعومة. قُرئ الملف بترميز UTF-8.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="593"/>
+        <location filename="../input/poreader.cpp" line="635"/>
         <source>The file is empty.</source>
         <translation>الملف فارغ.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="609"/>
+        <location filename="../input/poreader.cpp" line="651"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="705"/>
-        <location filename="../input/tsreader.cpp" line="374"/>
+        <location filename="../input/tsreader.cpp" line="20"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
@@ -2195,62 +2220,62 @@ and all its subdirectories.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="108"/>
+        <location filename="../input/tsreader.cpp" line="120"/>
         <source>Unknown tag %1.</source>
         <translation>وسم غير معروف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="142"/>
+        <location filename="../input/tsreader.cpp" line="154"/>
         <source>Second &apos;TS&apos; found.</source>
         <translation>عُثر على &apos;TS&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="151"/>
+        <location filename="../input/tsreader.cpp" line="163"/>
         <source>There are length variants in this file. Import not complete, since this feature is not included yet.</source>
         <translation>يحتوي هذا الملف على متغيرات طول. الاستيراد غير مكتمل لأن هذه الميزة غير مضمّنة بعد.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="161"/>
+        <location filename="../input/tsreader.cpp" line="173"/>
         <source>Error while reading the file.</source>
         <translation>خطأ أثناء قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="188"/>
+        <location filename="../input/tsreader.cpp" line="200"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>عُثر على &apos;source&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="208"/>
+        <location filename="../input/tsreader.cpp" line="220"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>السمة &apos;line&apos; مفقودة أو غير صالحة.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="221"/>
+        <location filename="../input/tsreader.cpp" line="233"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>عُثر على &apos;translation&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="249"/>
+        <location filename="../input/tsreader.cpp" line="261"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>عُثر على صيغة جمع في الترجمة رغم أن الرسالة ليست بصيغ جمع.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="261"/>
+        <location filename="../input/tsreader.cpp" line="272"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>لم يُعثر على صيغة جمع في النص المصدر رغم أن الرسالة بصيغ جمع. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="267"/>
+        <location filename="../input/tsreader.cpp" line="278"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس فتح واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="273"/>
+        <location filename="../input/tsreader.cpp" line="284"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس إغلاق واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="303"/>
+        <location filename="../input/tsreader.cpp" line="314"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>لم يُعثر على صيغة جمع في الترجمة رغم أن الرسالة بصيغ جمع.</translation>
     </message>
@@ -2270,72 +2295,72 @@ and all its subdirectories.</source>
         <translation>⁨%1⁩ غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="39"/>
+        <location filename="../checks/characters.cpp" line="40"/>
         <source>Please report it to me (%1), so i will improve the check.</source>
         <translation>يرجى إبلاغي بذلك (⁨%1⁩) لأحسّن الفحص.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="46"/>
+        <location filename="../checks/characters.cpp" line="47"/>
         <source>You are using character %1.</source>
         <translation>أنت تستخدم المحرف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="60"/>
+        <location filename="../checks/characters.cpp" line="61"/>
         <source>You are using a non-supported printable character (unicode=%1).</source>
         <translation>أنت تستخدم محرفًا قابلًا للطباعة غير مدعوم (unicode=⁨%1⁩).</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="71"/>
+        <location filename="../checks/characters.cpp" line="72"/>
         <source>You are using a non-supported unprintable character (unicode=%1).</source>
         <translation>أنت تستخدم محرفًا غير قابل للطباعة وغير مدعوم (unicode=⁨%1⁩).</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="106"/>
+        <location filename="../checks/characters.cpp" line="107"/>
         <source>This character isn&apos;t supported in the parentheses check yet.</source>
         <translation>هذا المحرف غير مدعوم بعد في فحص الأقواس.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="109"/>
+        <location filename="../checks/characters.cpp" line="110"/>
         <source>This character isn&apos;t supported in the compare numbers check yet.</source>
         <translation>هذا المحرف غير مدعوم بعد في فحص مقارنة الأرقام.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="113"/>
+        <location filename="../checks/characters.cpp" line="114"/>
         <source>Local characters: %1</source>
         <translation>المحارف المحلية: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="115"/>
+        <location filename="../checks/characters.cpp" line="116"/>
         <source>Latin characters: %1</source>
         <translation>المحارف اللاتينية: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="117"/>
+        <location filename="../checks/characters.cpp" line="118"/>
         <source>Common characters: %1</source>
         <translation>المحارف المشتركة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="119"/>
+        <location filename="../checks/characters.cpp" line="120"/>
         <source>Inherited characters: %1</source>
         <translation>المحارف الموروثة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="121"/>
+        <location filename="../checks/characters.cpp" line="122"/>
         <source>Please report that you are using other characters! I want to improve the check.</source>
         <translation>يرجى الإبلاغ عن استخدامك لمحارف أخرى! أريد تحسين الفحص.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="124"/>
+        <location filename="../checks/characters.cpp" line="125"/>
         <source>Other characters: %1</source>
         <translation>محارف أخرى: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="149"/>
+        <location filename="../checks/characters.cpp" line="150"/>
         <source>Used characters in the source:</source>
         <translation>المحارف المستخدمة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="152"/>
+        <location filename="../checks/characters.cpp" line="153"/>
         <source>Used characters in the translation:</source>
         <translation>المحارف المستخدمة في الترجمة:</translation>
     </message>
@@ -2360,42 +2385,42 @@ and all its subdirectories.</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف السطر الجديد بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="665"/>
+        <location filename="../checks/comparison.cpp" line="657"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="694"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="696"/>
+        <location filename="../checks/comparison.cpp" line="688"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="739"/>
+        <location filename="../checks/comparison.cpp" line="731"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="770"/>
+        <location filename="../checks/comparison.cpp" line="762"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="885"/>
+        <location filename="../checks/comparison.cpp" line="877"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="888"/>
+        <location filename="../checks/comparison.cpp" line="880"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="891"/>
+        <location filename="../checks/comparison.cpp" line="883"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
@@ -2567,12 +2592,12 @@ and all its subdirectories.</source>
         <translation>عُثر على كلمة مكررة &apos;⁨%1⁩&apos; في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../input/walk.cpp" line="57"/>
+        <location filename="../input/walk.cpp" line="91"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>تعذّر فتح المجلد. إنه غير موجود أو غير قابل للقراءة.</translation>
     </message>
     <message>
-        <location filename="../input/walk.cpp" line="36"/>
+        <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
         <translation>تم تخطي %1: ليس ملف Qt Linguist.</translation>
     </message>
