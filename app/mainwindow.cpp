@@ -793,7 +793,7 @@ void MainWindow::applyPanelProfile(const QString &name)
             QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    AppSettingsRecord record = defaultSettingsRecord();
+    AppSettingsRecord record = defaultOptions();
     QString error;
     if (!applyProfile(record, name, error)) {
         warn(error);
