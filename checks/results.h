@@ -3,8 +3,10 @@
 // one findings store per check. Messages are not kept; only what the checks
 // derive from them stays.
 
+#include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "model/charactertables.h"
+#include "model/findings.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -15,32 +17,6 @@
 #include <QStringList>
 #include <array>
 #include <bitset>
-
-// The values of one finding text, oldest first, and beside each the message it
-// came from: an index into results::messages(), -1 for none.
-struct FindingValues {
-    QStringList values;
-    QList<int> messages;
-};
-
-// Findings of one warning check: finding text -> values, keys in code-unit order,
-// the values of one key newest first. Filled through the recording helpers of results.
-class FindingMap
-{
-public:
-    // Appends `value` `times` times to the values of `key`, each from `message`.
-    void insert(const QString &key, const QString &value, int times = 1, int message = -1);
-    bool isEmpty() const { return m_count == 0; }
-    int size() const { return m_count; } // key/value pairs, not distinct keys
-    void clear();
-    // Distinct keys in order, each with its values oldest first (print them reversed).
-    const QMap<QString, FindingValues> &entries() const { return m_entries; }
-    QStringList values(const QString &key) const; // newest first
-
-private:
-    QMap<QString, FindingValues> m_entries;
-    int m_count = 0;
-};
 
 // Where a message of a catalogue stands and what it says: kept once per message
 // that has a finding, and named by index from the findings. Lines are 1-based,
@@ -133,7 +109,13 @@ class results
     Q_DECLARE_TR_FUNCTIONS(results)
 
 public:
-    results();
+    // The options are the store's own copy: two stores may check with different
+    // options in one process.
+    explicit results(const AppSettingsRecord &options = defaultOptions());
+
+    // The options of the checks. Setting them forgets the replayed source outcomes.
+    void setOptions(const AppSettingsRecord &options);
+    const AppSettingsRecord &options() const { return m_options; }
 
     static const int unknownNumerus = 99;
     static QString unknownLanguage() { return QStringLiteral("---KVN UNKNOWN---"); }
@@ -247,10 +229,9 @@ public:
     QHash<QString, QString> firstSourceOfTranslation;
 
     // The source checks give the same outcome for every message with the same
-    // source, as long as the options and the rules stay: a run (whose options
-    // cannot change) sets this, and then replays the outcome for a source that
-    // comes back instead of checking it again. clear() and the language set-up
-    // forget the outcomes.
+    // source, as long as the options and the rules stay: a run sets this, and
+    // then replays the outcome for a source that comes back instead of checking
+    // it again. clear(), setOptions() and the language set-up forget the outcomes.
     bool reuseSourceOutcomes = false;
 
     // Set while a template (.pot) is read: its translations are empty by
@@ -300,6 +281,7 @@ public:
     }
 
 private:
+    AppSettingsRecord m_options;
     // The record of the message being checked, made at its first finding.
     int currentMessage(const QString &source, const QString &translation, const QString &context,
                        int numerusForm);

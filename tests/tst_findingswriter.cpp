@@ -57,7 +57,7 @@ class tst_FindingsWriter : public QObject
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         OutputOptions options;
-        options.report = reportOptionsFromSettings();
+        options.report = reportOptions(defaultOptions());
         options.toolVersion = QStringLiteral("1.0");
         FindingsWriter writer(format, &buffer, options);
         writer.writeRun(store, QStringLiteral("a.po"), 1);
@@ -71,7 +71,6 @@ private slots:
     void initTestCase()
     {
         setUpTestCase();
-        resetAppSettings();
         QVERIFY(m_dir.isValid());
         m_previousDirectory = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
