@@ -1954,6 +1954,14 @@ and all its subdirectories.</source>
         <source>kvn: unknown command &apos;%1&apos;.</source>
         <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>%1: the baseline cannot be written (%2).</source>
+        <translation>%1: تعذّرت كتابة خط الأساس (%2).</translation>
+    </message>
+    <message>
+        <source>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</source>
+        <translation>%1: ليس خط أساس لـ kvn (سطره الأول ليس &quot;%2&quot;).</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

@@ -1954,6 +1954,14 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <source>kvn: unknown command &apos;%1&apos;.</source>
         <translation>kvn: unbekannter Befehl &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>%1: the baseline cannot be written (%2).</source>
+        <translation>%1: die Basislinie kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</source>
+        <translation>%1: keine Basislinie von kvn (ihre erste Zeile ist nicht &quot;%2&quot;).</translation>
+    </message>
 </context>
 <context>
     <name>results</name>
