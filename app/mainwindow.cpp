@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/findingstable.h"
+
 #include "assistant/translatetsdialog.h"
 #include "checks/results.h"
 #include "input/readers.h"
@@ -13,6 +15,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -25,9 +29,11 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -37,6 +43,7 @@
 #include <QThread>
 #include <QTime>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <atomic>
 #include <memory>
@@ -184,8 +191,67 @@ MainWindow::MainWindow(int argc, char *argv[], QWidget *parent)
     layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
 
+    createFindingsDock();
+
     readSettings();
     connectSignals();
+}
+
+void MainWindow::createFindingsDock()
+{
+    m_findings = new FindingsPanel;
+    m_findingsDock = new QDockWidget(tr("Findings"), this);
+    m_findingsDock->setObjectName(QStringLiteral("findingsDock"));
+    m_findingsDock->setWidget(m_findings);
+    addDockWidget(Qt::BottomDockWidgetArea, m_findingsDock);
+    m_viewMenu->insertAction(m_viewMenu->actions().value(0), m_findingsDock->toggleViewAction());
+    connect(m_findings, &FindingsPanel::openRequested, this, &MainWindow::openInEditor);
+    m_editorCommand = QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane"))
+                          .value(QStringLiteral("MainWindow/editorCommand"))
+                          .toString();
+}
+
+void MainWindow::setEditorCommand(const QString &command)
+{
+    m_editorCommand = command;
+}
+
+void MainWindow::askEditorCommand()
+{
+    bool ok = false;
+    const QString command = askText(
+        tr("Editor Command"),
+        tr("The command that opens a file at a line (%f: the file, %l: the line).\nEmpty: "
+           "$VISUAL or $EDITOR with +LINE, else the desktop's default application."),
+        m_editorCommand, &ok);
+    if (!ok)
+        return;
+    setEditorCommand(command.trimmed());
+    QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane"))
+        .setValue(QStringLiteral("MainWindow/editorCommand"), m_editorCommand);
+}
+
+bool MainWindow::openInEditor(const QString &file, int line)
+{
+    const QString lineText = QString::number(qMax(line, 1));
+    QStringList arguments;
+    if (!m_editorCommand.isEmpty()) {
+        for (QString argument : QProcess::splitCommand(m_editorCommand))
+            arguments.append(
+                argument.replace(QLatin1String("%f"), file).replace(QLatin1String("%l"), lineText));
+    } else {
+        QString editor = qEnvironmentVariable("VISUAL");
+        if (editor.isEmpty())
+            editor = qEnvironmentVariable("EDITOR");
+        if (editor.isEmpty())
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+        arguments = QProcess::splitCommand(editor);
+        arguments << QLatin1Char('+') + lineText << file;
+    }
+    if (arguments.isEmpty())
+        return false;
+    const QString program = arguments.takeFirst();
+    return QProcess::startDetached(program, arguments);
 }
 
 MainWindow::~MainWindow()
@@ -272,6 +338,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         writeSettings();
         saveAppSettings();
     }
+    m_findings->setStore(nullptr);
     delete m_store;
     m_store = nullptr;
     event->accept();
@@ -308,6 +375,12 @@ QMessageBox::StandardButton MainWindow::showMessage(QMessageBox::Icon icon, cons
 int MainWindow::execDialog(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+QString MainWindow::askText(const QString &title, const QString &label, const QString &text,
+                            bool *ok)
+{
+    return QInputDialog::getText(this, title, label, QLineEdit::Normal, text, ok);
 }
 
 void MainWindow::warn(const QString &text)
@@ -378,12 +451,15 @@ void MainWindow::runChecks()
     if (!m_store || m_running)
         return;
     const AppSettingsRecord options = runOptions();
+    // The table reads the store, which the run is about to clear and fill.
+    m_findings->setStore(nullptr);
     QElapsedTimer clock;
     clock.start();
     RunOutcome outcome;
     runInBackground([this, &outcome, &options](WalkProgress *progress) {
         outcome = runSelection(*m_store, options, progress);
     });
+    m_findings->setStore(m_store);
     if (outcome.status == RunStatus::MultipleSelection || outcome.status == RunStatus::MissingPath)
         clearSelection(AppSettings);
     if (outcome.status == RunStatus::Done) {
@@ -614,6 +690,7 @@ void MainWindow::batchCheckDirectory()
     AppSettingsRecord options = runOptions();
     // The logs show locations as the panel says.
     options.printLocationCheckBox = m_printLocationBox->isChecked();
+    m_findings->setStore(nullptr); // the batch reuses the store
     ProgressDialogAdapter progress(this);
     const BatchOutcome outcome = runBatch(*m_store, options, directory, logDirectory, &progress);
     if (outcome.namesFound == 0) {
@@ -669,6 +746,22 @@ void MainWindow::createActions()
     m_hideEmptyTabsAct->setCheckable(true);
     connect(m_hideEmptyTabsAct, &QAction::toggled, this, [this] { updateTabTitles(); });
 
+    m_findAct = new QAction(tr("&Find...", "Menu"), this);
+    m_findAct->setShortcuts(QKeySequence::Find);
+    connect(m_findAct, &QAction::triggered, this, [this] {
+        m_findingsDock->show();
+        m_findings->searchField()->setFocus();
+        m_findings->searchField()->selectAll();
+    });
+    m_nextFindingAct = new QAction(tr("Next Finding", "Menu"), this);
+    m_nextFindingAct->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(m_nextFindingAct, &QAction::triggered, this, [this] { m_findings->step(1); });
+    m_previousFindingAct = new QAction(tr("Previous Finding", "Menu"), this);
+    m_previousFindingAct->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    connect(m_previousFindingAct, &QAction::triggered, this, [this] { m_findings->step(-1); });
+    m_editorCommandAct = new QAction(tr("&Editor Command...", "Menu"), this);
+    connect(m_editorCommandAct, &QAction::triggered, this, &MainWindow::askEditorCommand);
+
     // Ctrl+PageUp/PageDown move between the tabs wherever the focus is.
     m_previousTabAct = new QAction(tr("Previous Tab", "Menu"), this);
     m_previousTabAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
@@ -692,6 +785,11 @@ void MainWindow::createMenus()
     fileMenu->addAction(m_runAgainAct);
 
     QMenu *viewMenu = menuBar()->addMenu(tr("&View", "Main menu"));
+    m_viewMenu = viewMenu;
+    viewMenu->addAction(m_findAct);
+    viewMenu->addAction(m_nextFindingAct);
+    viewMenu->addAction(m_previousFindingAct);
+    viewMenu->addSeparator();
     viewMenu->addAction(m_hideEmptyTabsAct);
     viewMenu->addSeparator();
     viewMenu->addAction(m_previousTabAct);
@@ -713,6 +811,7 @@ void MainWindow::createMenus()
         connect(action, &QAction::triggered, this, [this, name] { applyPanelProfile(name); });
     }
     settingsMenu->addAction(m_batchAct);
+    settingsMenu->addAction(m_editorCommandAct);
     settingsMenu->addSeparator();
     settingsMenu->addAction(m_exitAct);
 
