@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -142,9 +143,13 @@ QVariant FindingsModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole: {
         if (column == LineColumn)
             return line(index.row()) > 0 ? QVariant(line(index.row())) : QVariant();
-        const QString text = rawText(index.row(), column);
+        QString text = rawText(index.row(), column);
         if (column >= ContextColumn)
-            return visibleWhitespace(text.left(CellLength));
+            text = visibleWhitespace(text.left(CellLength));
+        // In a right-to-left window a path or an English text keeps its own
+        // direction (a first-strong isolate) instead of taking the window's.
+        if (QGuiApplication::isRightToLeft())
+            return QString(QChar(0x2068) + text + QChar(0x2069));
         return text;
     }
     case Qt::ToolTipRole:
