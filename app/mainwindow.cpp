@@ -7,6 +7,7 @@
 #include "input/readers.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "report/findingswriter.h"
 #include "report/report.h"
 #include "run/options.h"
 #include "run/run.h"
@@ -32,6 +33,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
@@ -377,6 +379,13 @@ int MainWindow::execDialog(QDialog &dialog)
     return dialog.exec();
 }
 
+QString MainWindow::askSaveFileName(const QString &caption, const QStringList &filters,
+                                    QString *selectedFilter)
+{
+    return QFileDialog::getSaveFileName(this, caption, QString(), filters.join(QLatin1String(";;")),
+                                        selectedFilter);
+}
+
 QString MainWindow::askText(const QString &title, const QString &label, const QString &text,
                             bool *ok)
 {
@@ -608,7 +617,11 @@ ReportOptions MainWindow::panelReportOptions() const
 
 void MainWindow::buildReport(const QString &path, int fileCount)
 {
-    const QString header = reportHeader(QTime::currentTime());
+    m_reportPath = path;
+    m_reportFileCount = fileCount;
+    m_reportTime = QTime::currentTime();
+    m_saveReportAct->setEnabled(true);
+    const QString header = reportHeader(m_reportTime);
     const QString summary = reportSummary(*m_store, path, fileCount);
     const ReportOptions options = panelReportOptions();
     const QList<QString> &tabs = tabNames();
@@ -691,6 +704,7 @@ void MainWindow::batchCheckDirectory()
     // The logs show locations as the panel says.
     options.printLocationCheckBox = m_printLocationBox->isChecked();
     m_findings->setStore(nullptr); // the batch reuses the store
+    m_saveReportAct->setEnabled(false);
     ProgressDialogAdapter progress(this);
     const BatchOutcome outcome = runBatch(*m_store, options, directory, logDirectory, &progress);
     if (outcome.namesFound == 0) {
@@ -738,6 +752,10 @@ void MainWindow::createActions()
     connect(m_openFilteredAct, &QAction::triggered, this, &MainWindow::openDirectoryFiltered);
     m_openAllAct = new QAction(tr("Open &Directory (All files)...", "Menu"), this);
     connect(m_openAllAct, &QAction::triggered, this, &MainWindow::openDirectoryAll);
+    m_saveReportAct = new QAction(tr("Save &Report As...", "Menu"), this);
+    m_saveReportAct->setShortcuts(QKeySequence::SaveAs);
+    m_saveReportAct->setEnabled(false); // until a run has a report
+    connect(m_saveReportAct, &QAction::triggered, this, &MainWindow::saveReportAs);
     m_runAgainAct = new QAction(tr("&Run Again", "Menu"), this);
     m_runAgainAct->setShortcut(QKeySequence(Qt::Key_F5));
     connect(m_runAgainAct, &QAction::triggered, this, &MainWindow::runChecks);
@@ -783,6 +801,7 @@ void MainWindow::createMenus()
     fileMenu->addAction(m_openAllAct);
     fileMenu->addSeparator();
     fileMenu->addAction(m_runAgainAct);
+    fileMenu->addAction(m_saveReportAct);
 
     QMenu *viewMenu = menuBar()->addMenu(tr("&View", "Main menu"));
     m_viewMenu = viewMenu;
@@ -902,6 +921,50 @@ void MainWindow::applyPanelProfile(const QString &name)
     for (int i = 0; i < infos.size(); ++i)
         if (QWidget *widget = m_tabs->findChild<QWidget *>(QLatin1String(infos[i].key)))
             applyControl(widget, settingValue(record, i));
+}
+
+namespace {
+
+struct ExportFormat {
+    OutputFormat format;
+    const char *filter; // context "MainWindow"
+};
+const ExportFormat ExportFormats[] = {
+    {OutputFormat::Report, QT_TRANSLATE_NOOP("MainWindow", "Report text (*.txt)")},
+    {OutputFormat::Gcc, QT_TRANSLATE_NOOP("MainWindow", "One line per finding, as gcc (*.log)")},
+    {OutputFormat::Json, QT_TRANSLATE_NOOP("MainWindow", "JSON (*.json)")},
+    {OutputFormat::Sarif, QT_TRANSLATE_NOOP("MainWindow", "SARIF (*.sarif)")},
+};
+
+} // namespace
+
+void MainWindow::saveReportAs()
+{
+    if (!m_store || m_running || !m_hasRun)
+        return;
+    QStringList filters;
+    for (const ExportFormat &format : ExportFormats)
+        filters.append(tr(format.filter));
+    QString selected = filters.first();
+    const QString path = askSaveFileName(tr("Save Report As..."), filters, &selected);
+    if (path.isEmpty())
+        return;
+    const int chosen = qMax(0, filters.indexOf(selected));
+    OutputOptions options;
+    options.report = panelReportOptions();
+    options.time = m_reportTime;
+    options.toolVersion = QLatin1String(KvnVersion);
+    // Written whole or not at all: an old file stays until the new one is complete.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        FindingsWriter writer(ExportFormats[chosen].format, &file, options);
+        writer.writeRun(*m_store, m_reportPath, m_reportFileCount);
+        writer.finish();
+        written = file.commit();
+    }
+    if (!written)
+        warn(tr("Could not write %1.").arg(path));
 }
 
 void MainWindow::about()

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <atomic>
 #include <functional>
 
@@ -59,6 +60,8 @@ public:
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
 public slots:
+    // File > Save Report As...: the last run in one of kvn's formats.
+    void saveReportAs();
     void about();
     void changeLanguage();
     void clearSettings();
@@ -89,6 +92,9 @@ protected:
                                                     const QString &text,
                                                     QMessageBox::StandardButtons buttons);
     virtual int execDialog(QDialog &dialog);
+    // The file to save to and, in selectedFilter, the chosen one of filters.
+    virtual QString askSaveFileName(const QString &caption, const QStringList &filters,
+                                    QString *selectedFilter);
     virtual QString askText(const QString &title, const QString &label, const QString &text,
                             bool *ok);
 
@@ -166,6 +172,11 @@ private:
     QMenu *m_viewMenu = nullptr;
     QDockWidget *m_findingsDock = nullptr;
     QString m_editorCommand;
+    QAction *m_saveReportAct = nullptr;
+    // What the report of the last run names: its path, files and time.
+    QString m_reportPath;
+    int m_reportFileCount = 0;
+    QTime m_reportTime;
     QAction *m_previousTabAct = nullptr;
     QAction *m_nextTabAct = nullptr;
 };

@@ -12,9 +12,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
@@ -34,13 +36,22 @@ public:
     ScriptedWindow()
         : MainWindow(0, nullptr)
     { }
-    QString fileAnswer;
+    QString fileAnswer, saveAnswer, filterAnswer;
+    QStringList warnings;
 
 protected:
+    QString askSaveFileName(const QString &, const QStringList &filters, QString *selected) override
+    {
+        for (const QString &filter : filters)
+            if (filter.contains(filterAnswer))
+                *selected = filter;
+        return saveAnswer;
+    }
     QString askOpenFileName(const QString &, const QString &) override { return fileAnswer; }
-    QMessageBox::StandardButton showMessage(QMessageBox::Icon, const QString &, const QString &,
+    QMessageBox::StandardButton showMessage(QMessageBox::Icon, const QString &, const QString &text,
                                             QMessageBox::StandardButtons) override
     {
+        warnings.append(text);
         return QMessageBox::Ok;
     }
 };
@@ -248,6 +259,51 @@ private slots:
         actions.at(1)->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  m_panel->model()->rawText(row, FindingsModel::SourceColumn));
+    }
+
+    // File > Save Report As... writes the last run in the chosen format.
+    void exportFormats_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("expected"); // a pattern the whole output matches
+        QTest::newRow("report") << "txt"
+                                << "^=== ST0 ===\nLast checks were done at \\d\\d:\\d\\d:\\d\\d\n";
+        QTest::newRow("gcc") << "log"
+                             << "gui_sample.ts:\\d+:(\\d+:)? (warning|error|note): ";
+        QTest::newRow("json") << "json"
+                              << "^\\{.*\"occurrences\"";
+        QTest::newRow("sarif") << "sarif"
+                               << "^\\{.*\"version\": ?\"2.1.0\"";
+    }
+    void exportFormats()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, expected);
+        QTemporaryDir work;
+        m_window->saveAnswer = work.filePath(QStringLiteral("report.") + filter);
+        m_window->filterAnswer = QStringLiteral("*.") + filter;
+        m_window->warnings.clear();
+        m_window->saveReportAs();
+        QVERIFY(m_window->warnings.isEmpty());
+        QFile saved(m_window->saveAnswer);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(saved.readAll());
+        QVERIFY2(QRegularExpression(expected, QRegularExpression::DotMatchesEverythingOption)
+                     .match(text)
+                     .hasMatch(),
+                 qPrintable(text.left(300)));
+        if (filter == QLatin1String("json") || filter == QLatin1String("sarif"))
+            QVERIFY(!QJsonDocument::fromJson(text.toUtf8()).isNull());
+    }
+
+    void exportToUnwritableFolder()
+    {
+        m_window->saveAnswer = QStringLiteral("/nonexistent/folder/report.txt");
+        m_window->filterAnswer = QStringLiteral("txt");
+        m_window->warnings.clear();
+        m_window->saveReportAs();
+        QCOMPARE(m_window->warnings,
+                 QStringList(QStringLiteral("Could not write %1.").arg(m_window->saveAnswer)));
     }
 
     void cleanupTestCase() { m_window.reset(); }
