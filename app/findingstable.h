@@ -58,6 +58,7 @@ public:
     // The file and line of a row ("" and 0 when it has none).
     QString filePath(int row) const;
     int line(int row) const;
+    int check(int row) const; // the check index
 
 private:
     struct Row {
@@ -69,6 +70,7 @@ private:
     };
     const results *m_store = nullptr;
     QList<Row> m_rows;
+    QString m_severityTexts[3]; // by Severity
 };
 
 // Narrows the table by check or group, file and severity, and by a text
