@@ -68,8 +68,8 @@ void storeControl(const QWidget *widget, int index, AppSettingsRecord &record)
             setSettingValue(record, index, int(box->checkState()));
         else // set whenever not unchecked, which for a two-state box is isChecked
             setSettingValue(record, index, box->checkState() != Qt::Unchecked);
-    } else if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(widget)) {
-        setSettingValue(record, index, float(spin->value()));
+    } else if (const auto *real = qobject_cast<const QDoubleSpinBox *>(widget)) {
+        setSettingValue(record, index, float(real->value()));
     } else if (const auto *spin = qobject_cast<const QSpinBox *>(widget)) {
         setSettingValue(record, index, spin->value());
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
@@ -87,8 +87,8 @@ void applyControl(QWidget *widget, const QVariant &value)
         } else {
             box->setChecked(value.toBool());
         }
-    } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(widget)) {
-        spin->setValue(value.toDouble());
+    } else if (auto *real = qobject_cast<QDoubleSpinBox *>(widget)) {
+        real->setValue(value.toDouble());
     } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
         spin->setValue(value.toInt());
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {

@@ -137,9 +137,9 @@ KeysAndArguments keysAndArguments(const QString &text, const QString &accelerato
             while (end < n && text.at(end).isNumber())
                 ++end;
             if (end > i + 1) {
-                const QString argument = text.mid(i + 1, end - i - 1);
-                found.arguments.append(argument);
-                found.distinctArguments.insert(argument);
+                const QString number = text.mid(i + 1, end - i - 1);
+                found.arguments.append(number);
+                found.distinctArguments.insert(number);
             }
             i = end;
         } else {

@@ -190,9 +190,9 @@ void GoldenTest::initTestCase()
             continue;
         QVERIFY2(load(corpus), qPrintable(corpus.table()));
         // A file of the table that the corpus no longer holds.
-        for (auto it = corpus.expected.cbegin(); it != corpus.expected.cend(); ++it)
-            QVERIFY2(corpus.paths.contains(it.key().section(QLatin1Char('\t'), 0, 0)),
-                     qPrintable(it.key()));
+        for (auto row = corpus.expected.cbegin(); row != corpus.expected.cend(); ++row)
+            QVERIFY2(corpus.paths.contains(row.key().section(QLatin1Char('\t'), 0, 0)),
+                     qPrintable(row.key()));
     }
 }
 
