@@ -6,6 +6,7 @@
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "report/report.h"
+#include "run/options.h"
 #include "run/run.h"
 
 #include <QAction>
@@ -13,24 +14,48 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTextStream>
+#include <QThread>
 #include <QTime>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <atomic>
 #include <memory>
 
 namespace {
+
+// The walk runs on a worker thread and reports through atomics; the window
+// reads them on a timer.
+class ThreadProgress : public WalkProgress
+{
+public:
+    bool wasCanceled() const override { return canceled.load(); }
+    void setMaximum(int value) override { maximum.store(value); }
+    void setValue(int value) override { this->value.store(value); }
+
+    std::atomic<int> maximum {0};
+    std::atomic<int> value {0};
+    std::atomic<bool> canceled {false};
+};
 
 // The walks report their progress to a window-modal progress dialog, created on
 // the first report, so a single-file run never shows one.
@@ -94,6 +119,19 @@ void applyControl(QWidget *widget, const QVariant &value)
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         edit->setText(value.toString());
     }
+}
+
+// Each paragraph of a results view takes the direction of its first letter:
+// the report mixes translated lines with English headings, ids and paths.
+void useParagraphDirections(QTextDocument *document)
+{
+    QTextOption option = document->defaultTextOption();
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    // A plain text view aligns every paragraph alike, except that a justified
+    // right-to-left paragraph ends at the right; only wrapped lines stretch.
+    if (QGuiApplication::isRightToLeft())
+        option.setAlignment(Qt::AlignJustify);
+    document->setDefaultTextOption(option);
 }
 
 const char *const WindowTitlePrefix = "Korvane - ";
@@ -180,8 +218,10 @@ QCheckBox *MainWindow::checkBox(const char *key) const
 
 void MainWindow::readSettings()
 {
-    // The size of a first start; a stored geometry replaces it.
-    resize(1200, 760);
+    // The size of a first start, never more than most of the screen; a stored
+    // geometry replaces it.
+    const QSize available = screen()->availableGeometry().size();
+    resize(QSize(1200, 760).boundedTo(available * 0.9));
     restoreGeometry(AppSettings.geometry);
     const auto &infos = settingInfos();
     for (int i = 0; i < infos.size(); ++i)
@@ -221,6 +261,13 @@ AppSettingsRecord MainWindow::runOptions() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // The run ends first, then the window closes.
+    if (m_running) {
+        m_closeRequested = true;
+        abortRun();
+        event->ignore();
+        return;
+    }
     if (saveOnClose && m_store) {
         writeSettings();
         saveAppSettings();
@@ -314,8 +361,10 @@ void MainWindow::openDirectoryFiltered()
         = tr("Select File):") + QLatin1Char('\n')
           + tr("The selected file will be opend from %1\nand all its subdirectories.")
                 .arg(directory);
-    const QString name = askItem(tr("Select File"), label, names, 0, true, nullptr);
-    if (name.isEmpty())
+    // Cancelled, the list dialog still returns its current item.
+    bool ok = false;
+    const QString name = askItem(tr("Select File"), label, names, 0, true, &ok);
+    if (!ok || name.isEmpty())
         return;
     selectDirectory(AppSettings, directory, name);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + tr("Multible files: %1").arg(name));
@@ -326,31 +375,131 @@ void MainWindow::openDirectoryFiltered()
 
 void MainWindow::runChecks()
 {
-    if (!m_store)
+    if (!m_store || m_running)
         return;
-    ProgressDialogAdapter progress(this);
-    const RunOutcome outcome = runSelection(*m_store, runOptions(), &progress);
+    const AppSettingsRecord options = runOptions();
+    QElapsedTimer clock;
+    clock.start();
+    RunOutcome outcome;
+    runInBackground([this, &outcome, &options](WalkProgress *progress) {
+        outcome = runSelection(*m_store, options, progress);
+    });
     if (outcome.status == RunStatus::MultipleSelection || outcome.status == RunStatus::MissingPath)
         clearSelection(AppSettings);
-    if (outcome.status == RunStatus::Done)
+    if (outcome.status == RunStatus::Done) {
+        m_hasRun = true;
         buildReport(outcome.path, outcome.fileCount);
+        showRunSummary(outcome.fileCount, clock.elapsed());
+    }
     // A single file that could not be opened would otherwise leave an empty
     // report without a word why.
     if (!outcome.readerMessage.isEmpty())
         warn(outcome.readerMessage);
     bool isWarning = false;
     const QString message = runOutcomeMessage(outcome, &isWarning);
-    if (message.isEmpty())
-        return;
-    if (isWarning)
-        warn(message);
-    else
-        inform(message);
+    if (!message.isEmpty()) {
+        if (isWarning)
+            warn(message);
+        else
+            inform(message);
+    }
+    if (m_closeRequested)
+        close();
+}
+
+void MainWindow::runInBackground(const std::function<void(WalkProgress *)> &job)
+{
+    ThreadProgress progress;
+    m_running = true;
+    m_runCanceled = &progress.canceled;
+    qApp->installEventFilter(this);
+    QEventLoop loop;
+    std::unique_ptr<QThread> worker(QThread::create([&job, &progress] { job(&progress); }));
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+
+    // The dialog shows only for runs that take a while; until then the window
+    // repaints, and the slots that start something wait for the run to end.
+    std::unique_ptr<QProgressDialog> dialog;
+    QTimer tick;
+    QElapsedTimer clock;
+    clock.start();
+    connect(&tick, &QTimer::timeout, this, [&] {
+        if (!dialog && clock.elapsed() < m_progressDelay)
+            return;
+        if (!dialog) {
+            dialog = std::make_unique<QProgressDialog>(this);
+            dialog->setWindowTitle(tr("KVN"));
+            dialog->setCancelButtonText(tr("Abort"));
+            dialog->setWindowModality(Qt::WindowModal);
+            dialog->setMinimumDuration(0);
+            dialog->setAutoReset(false);
+            dialog->setAutoClose(false);
+            connect(dialog.get(), &QProgressDialog::canceled, this,
+                    [&progress] { progress.canceled = true; });
+            dialog->show();
+        }
+        if (dialog->wasCanceled())
+            progress.canceled = true;
+        const int maximum = qMax(1, progress.maximum.load());
+        const int value = qMin(progress.value.load(), maximum);
+        dialog->setMaximum(maximum);
+        dialog->setValue(value);
+        dialog->setLabelText(tr("Reading files... %1 of %2").arg(value).arg(maximum));
+    });
+    tick.start(50);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    qApp->removeEventFilter(this);
+    m_runCanceled = nullptr;
+    m_running = false;
+}
+
+bool MainWindow::isRunning() const
+{
+    return m_running;
+}
+
+void MainWindow::abortRun()
+{
+    if (m_runCanceled)
+        *m_runCanceled = true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+        if (const auto *widget = qobject_cast<const QWidget *>(watched))
+            return widget->window() == this;
+        return false;
+    case QEvent::Shortcut:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::showRunSummary(int fileCount, qint64 milliseconds)
+{
+    statusBar()->showMessage(tr("Files: %1   Messages: %2   Findings: %3   Time: %4 s")
+                                 .arg(fileCount)
+                                 .arg(m_store->sourceCount)
+                                 .arg(reportFindingCount(*m_store))
+                                 .arg(QLocale().toString(milliseconds / 1000.0, 'f', 2)));
 }
 
 void MainWindow::rerunChecks()
 {
-    runChecks();
+    // Before the first run there is nothing to show again.
+    if (m_hasRun)
+        runChecks();
 }
 
 void MainWindow::toggleTextWrap()
@@ -365,7 +514,7 @@ void MainWindow::toggleTextWrap()
         else if (auto *rich = qobject_cast<QTextEdit *>(view))
             rich->setWordWrapMode(mode);
     }
-    runChecks();
+    rerunChecks();
 }
 
 ReportOptions MainWindow::panelReportOptions() const
@@ -390,6 +539,20 @@ void MainWindow::buildReport(const QString &path, int fileCount)
     for (int i = 0; i < tabs.size(); ++i)
         setViewText(i, tabReport(*m_store, tabs[i], header, summary, options),
                     tabReportIsHtml(tabs[i], options));
+    updateTabTitles();
+}
+
+void MainWindow::updateTabTitles()
+{
+    const QList<QString> &tabs = tabNames();
+    const bool hideEmpty = m_hideEmptyTabsAct->isChecked() && m_hasRun;
+    for (int i = 0; i < tabs.size(); ++i) {
+        const int count = m_hasRun ? tabFindingCount(*m_store, tabs[i]) : 0;
+        const QString title = tr(tabs[i].toUtf8().constData());
+        m_tabs->setTabText(i, count > 0 ? QStringLiteral("%1 (%2)").arg(title).arg(count) : title);
+        // The first tab holds the summary and stays.
+        m_tabs->setTabVisible(i, i == 0 || !hideEmpty || count > 0);
+    }
 }
 
 void MainWindow::setViewText(int tab, const QString &text, bool html)
@@ -407,11 +570,13 @@ void MainWindow::showPendingText(int tab)
     QWidget *view = m_views.value(tab);
     if (auto *plain = qobject_cast<QPlainTextEdit *>(view)) {
         plain->setPlainText(pending->text);
+        useParagraphDirections(plain->document());
     } else if (auto *rich = qobject_cast<QTextEdit *>(view)) {
         if (pending->html)
             rich->setHtml(pending->text);
         else
             rich->setPlainText(pending->text);
+        useParagraphDirections(rich->document());
     }
     m_pendingTexts.erase(pending);
 }
@@ -438,17 +603,28 @@ void MainWindow::batchCheckDirectory()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    const QStringList names = translationFileNames(directory);
-    if (names.isEmpty()) {
-        inform(runMessageText(RunMessage::NoTranslationFiles, directory));
+    // The logs go where the user says, not into the working directory, which a
+    // desktop launcher chooses.
+    const QString logDirectory = askExistingDirectory(
+        tr("Folder for the Logs"),
+        AppSettings.batchLogDirectory.isEmpty() ? directory : AppSettings.batchLogDirectory);
+    if (logDirectory.isEmpty())
         return;
-    }
+    AppSettings.batchLogDirectory = logDirectory;
     AppSettingsRecord options = runOptions();
     // The logs show locations as the panel says.
     options.printLocationCheckBox = m_printLocationBox->isChecked();
-    runBatch(
-        *m_store, options, directory, names,
-        [this] { return std::make_unique<ProgressDialogAdapter>(this); }, nullptr);
+    ProgressDialogAdapter progress(this);
+    const BatchOutcome outcome = runBatch(*m_store, options, directory, logDirectory, &progress);
+    if (outcome.namesFound == 0) {
+        inform(runMessageText(RunMessage::NoTranslationFiles, directory));
+        return;
+    }
+    const QString summary = batchSummary(outcome, directory, logDirectory);
+    if (outcome.failures.isEmpty())
+        inform(summary);
+    else
+        warn(summary);
 }
 
 // ---- Menus ------------------------------------------------------------------
@@ -460,7 +636,8 @@ void MainWindow::createActions()
     connect(m_languageAct, &QAction::triggered, this, &MainWindow::changeLanguage);
 
     m_exitAct = new QAction(tr("E&xit", "Menu"), this);
-    m_exitAct->setShortcut(QKeySequence(tr("Ctrl+X", "Exit"), QKeySequence::NativeText));
+    // The platform's Quit key: Ctrl+X is Cut in every text view of the window.
+    m_exitAct->setShortcuts(QKeySequence::Quit);
     connect(m_exitAct, &QAction::triggered, this, &QWidget::close);
 
     m_translateAct = new QAction(tr("Translate ts", "Menu"), this);
@@ -470,12 +647,35 @@ void MainWindow::createActions()
     m_aboutAct->setShortcut(QKeySequence(tr("Ctrl+B", "A&bout"), QKeySequence::NativeText));
     connect(m_aboutAct, &QAction::triggered, this, &MainWindow::about);
 
+    // No shortcut: Ctrl+Q is the platform's Quit key.
     m_aboutQtAct = new QAction(tr("About &Qt", "Menu"), this);
-    m_aboutQtAct->setShortcut(QKeySequence(tr("Ctrl+Q", "About &Qt"), QKeySequence::NativeText));
     connect(m_aboutQtAct, &QAction::triggered, qApp, &QApplication::aboutQt);
 
     m_clearSettingsAct = new QAction(tr("Clear Settings", "Menu"), this);
     connect(m_clearSettingsAct, &QAction::triggered, this, &MainWindow::clearSettings);
+
+    m_openAct = new QAction(tr("&Open File...", "Menu"), this);
+    m_openAct->setShortcuts(QKeySequence::Open);
+    connect(m_openAct, &QAction::triggered, this, &MainWindow::openFile);
+    m_openFilteredAct = new QAction(tr("Open Directory (&Filtered by file name)...", "Menu"), this);
+    connect(m_openFilteredAct, &QAction::triggered, this, &MainWindow::openDirectoryFiltered);
+    m_openAllAct = new QAction(tr("Open &Directory (All files)...", "Menu"), this);
+    connect(m_openAllAct, &QAction::triggered, this, &MainWindow::openDirectoryAll);
+    m_runAgainAct = new QAction(tr("&Run Again", "Menu"), this);
+    m_runAgainAct->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(m_runAgainAct, &QAction::triggered, this, &MainWindow::runChecks);
+
+    m_hideEmptyTabsAct = new QAction(tr("&Hide Tabs Without Findings", "Menu"), this);
+    m_hideEmptyTabsAct->setCheckable(true);
+    connect(m_hideEmptyTabsAct, &QAction::toggled, this, [this] { updateTabTitles(); });
+
+    // Ctrl+PageUp/PageDown move between the tabs wherever the focus is.
+    m_previousTabAct = new QAction(tr("Previous Tab", "Menu"), this);
+    m_previousTabAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    connect(m_previousTabAct, &QAction::triggered, this, [this] { stepTab(-1); });
+    m_nextTabAct = new QAction(tr("Next Tab", "Menu"), this);
+    m_nextTabAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    connect(m_nextTabAct, &QAction::triggered, this, [this] { stepTab(1); });
 
     // Checks every file name below a directory in turn and writes one log per name.
     m_batchAct = new QAction(tr("Batch Check Directory...", "Menu"), this);
@@ -484,8 +684,34 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File", "Main menu"));
+    fileMenu->addAction(m_openAct);
+    fileMenu->addAction(m_openFilteredAct);
+    fileMenu->addAction(m_openAllAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(m_runAgainAct);
+
+    QMenu *viewMenu = menuBar()->addMenu(tr("&View", "Main menu"));
+    viewMenu->addAction(m_hideEmptyTabsAct);
+    viewMenu->addSeparator();
+    viewMenu->addAction(m_previousTabAct);
+    viewMenu->addAction(m_nextTabAct);
+
     QMenu *settingsMenu = menuBar()->addMenu(tr("&Settings", "Main menu"));
     settingsMenu->addAction(m_languageAct);
+    QMenu *profilesMenu = settingsMenu->addMenu(tr("&Profiles", "Menu"));
+    const struct {
+        const char *name;
+        const char *text;
+    } profiles[] = {{"default", QT_TRANSLATE_NOOP("MainWindow", "&Default")},
+                    {"recommended", QT_TRANSLATE_NOOP("MainWindow", "&Recommended")},
+                    {"all", QT_TRANSLATE_NOOP("MainWindow", "&All")}};
+    for (const auto &profile : profiles) {
+        const QString name = QLatin1String(profile.name);
+        QAction *action = profilesMenu->addAction(tr(profile.text));
+        action->setObjectName(QLatin1String("profile_") + name);
+        connect(action, &QAction::triggered, this, [this, name] { applyPanelProfile(name); });
+    }
     settingsMenu->addAction(m_batchAct);
     settingsMenu->addSeparator();
     settingsMenu->addAction(m_exitAct);
@@ -497,6 +723,20 @@ void MainWindow::createMenus()
     helpMenu->addAction(m_aboutAct);
     helpMenu->addAction(m_aboutQtAct);
     helpMenu->addAction(m_clearSettingsAct);
+}
+
+void MainWindow::stepTab(int step)
+{
+    const int count = m_tabs->count();
+    int tab = m_tabs->currentIndex();
+    // Hidden tabs are skipped; at most one round.
+    for (int i = 0; i < count; ++i) {
+        tab = (tab + step + count) % count;
+        if (m_tabs->isTabVisible(tab)) {
+            m_tabs->setCurrentIndex(tab);
+            return;
+        }
+    }
 }
 
 void MainWindow::changeLanguage()
@@ -543,6 +783,26 @@ void MainWindow::clearSettings()
                 tr("Clear settings. KVN will close now. Please restart KVN."), QMessageBox::Ok);
     saveOnClose = false;
     close();
+}
+
+void MainWindow::applyPanelProfile(const QString &name)
+{
+    if (showMessage(
+            QMessageBox::Question, tr("KVN"),
+            tr("Set every check box and option of the panel as the profile %1 has them?").arg(name),
+            QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    AppSettingsRecord record = defaultOptions();
+    QString error;
+    if (!applyProfile(record, name, error)) {
+        warn(error);
+        return;
+    }
+    const auto &infos = settingInfos();
+    for (int i = 0; i < infos.size(); ++i)
+        if (QWidget *widget = m_tabs->findChild<QWidget *>(QLatin1String(infos[i].key)))
+            applyControl(widget, settingValue(record, i));
 }
 
 void MainWindow::about()

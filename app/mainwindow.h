@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -20,6 +22,7 @@ class QWidget;
 class results;
 struct AppSettingsRecord;
 struct ReportOptions;
+class WalkProgress;
 
 class MainWindow : public QMainWindow
 {
@@ -38,11 +41,19 @@ public:
     static QString viewPlainText(const QWidget *view);
     // The report options as the panel shows them right now.
     ReportOptions panelReportOptions() const;
+    // True while a run reads and checks on its worker thread.
+    bool isRunning() const;
+    // Asks the running walk to stop; what was read is reported.
+    void abortRun();
+    // How long a run goes before its progress dialog shows, in milliseconds.
+    void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
 public slots:
     void about();
     void changeLanguage();
     void clearSettings();
+    // Sets the controls of the check panel as a built-in profile has them, after asking.
+    void applyPanelProfile(const QString &name);
     void runChecks();
     void openFile();
     void openDirectoryFiltered();
@@ -54,6 +65,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // During a run, drops the input meant for this window (the progress dialog
+    // is a window of its own).
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Every modal question of the window goes through these, so that a test can
     // answer them without a dialog on screen.
@@ -73,6 +87,7 @@ private:
     QWidget *createTopRow();
     QWidget *createTab(const QString &tab);
     QString welcomeText() const;
+    void stepTab(int step);
     void connectSignals();
     void readSettings();
     void writeSettings();
@@ -80,6 +95,11 @@ private:
     // that narrow what the engine finds.
     AppSettingsRecord runOptions() const;
     void buildReport(const QString &path, int fileCount);
+    // Runs job on a worker thread; the event loop runs meanwhile.
+    void runInBackground(const std::function<void(WalkProgress *)> &job);
+    // Each tab's title with its count of findings; hides the empty ones when asked.
+    void updateTabTitles();
+    void showRunSummary(int fileCount, qint64 milliseconds);
     void setViewText(int tab, const QString &text, bool html);
     void showPendingText(int tab);
     QCheckBox *checkBox(const char *key) const;
@@ -89,6 +109,11 @@ private:
 
     results *m_store = nullptr;
     bool saveOnClose = false;
+    bool m_hasRun = false; // a run has shown a report
+    bool m_running = false;
+    bool m_closeRequested = false; // asked to close during a run
+    int m_progressDelay = 500;
+    std::atomic<bool> *m_runCanceled = nullptr; // the running walk's cancel flag
 
     QPushButton *m_openFileButton = nullptr;
     QPushButton *m_openFilteredButton = nullptr;
@@ -114,4 +139,11 @@ private:
     QAction *m_aboutQtAct = nullptr;
     QAction *m_clearSettingsAct = nullptr;
     QAction *m_batchAct = nullptr;
+    QAction *m_openAct = nullptr;
+    QAction *m_openFilteredAct = nullptr;
+    QAction *m_openAllAct = nullptr;
+    QAction *m_runAgainAct = nullptr;
+    QAction *m_hideEmptyTabsAct = nullptr;
+    QAction *m_previousTabAct = nullptr;
+    QAction *m_nextTabAct = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "assistant/exchange.h"
 
+#include "input/fileaccess.h"
 #include "input/readers.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QSet>
 #include <QStringList>
 #include <QTextStream>
 
@@ -41,6 +45,8 @@ const QLatin1String emptyUnfinishedTranslation("<translation type=\"unfinished\"
 const QLatin1String emptyNumerusForm("<numerusform></numerusform>");
 const int translationIndent = 8;
 const int numerusFormIndent = 12;
+// How long an export or a merge waits for another process to leave its work folder.
+const int lockWaitMilliseconds = 2000;
 
 // Messages used in more than one place.
 const char readingFailed[] = QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1 failed.");
@@ -56,7 +62,8 @@ const char notUtf8[] = QT_TRANSLATE_NOOP("TranslateTsDialog",
                                          "Reading %1 stopped in line %2: the line is not UTF-8.");
 
 // A message in the dialog's translation context, with its arguments.
-template<typename... Args> QString text(const char *source, const Args &...arguments)
+template<typename... Args>
+QString text(const char *source, const Args &...arguments)
 {
     const QString translated = QCoreApplication::translate("TranslateTsDialog", source);
     if constexpr (sizeof...(Args) == 0)
@@ -66,7 +73,8 @@ template<typename... Args> QString text(const char *source, const Args &...argum
 }
 
 // The same as a line of the message box.
-template<typename... Args> QString line(const char *source, const Args &...arguments)
+template<typename... Args>
+QString line(const char *source, const Args &...arguments)
 {
     return text(source, arguments...) + lineFeed;
 }
@@ -183,16 +191,63 @@ QFileDevice::FileError readLines(QFile &file, QStringList &lines, int &invalidLi
     return file.error();
 }
 
-QFileDevice::FileError writeWithByteOrderMark(QFile &file, const QString &text)
+// Writes text in UTF-8 with a byte order mark, completely or not at all.
+fileaccess::WriteOutcome writeWithByteOrderMark(const QString &path, const QString &text)
 {
-    static const char byteOrderMark[] = "\xEF\xBB\xBF";
-    if (file.write(byteOrderMark, 3) != 3 || file.write(text.toUtf8()) < 0 || !file.flush())
-        return file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
-    return file.error();
+    return fileaccess::writeWholeFile(path, QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8());
 }
+
+// The system's reason for a failed write, as a line of its own.
+QString writeReason(const fileaccess::WriteOutcome &outcome)
+{
+    return outcome.reason.isEmpty() ? QString() : outcome.reason + lineFeed;
+}
+
+// Opens a file the assistant reads; a FIFO, a device or a huge file is refused
+// rather than read. NotOpened is left to the caller, whose message differs.
+fileaccess::OpenStatus openForReading(QFile &file, const QString &path, QString &messages)
+{
+    const fileaccess::OpenStatus status
+        = fileaccess::openRegularFile(file, path, QIODevice::ReadOnly | QIODevice::Text);
+    if (status != fileaccess::OpenStatus::Opened && status != fileaccess::OpenStatus::NotOpened)
+        messages += fileaccess::openProblem(status, path) + lineFeed;
+    return status;
+}
+
+// Holds the lock of a work directory while an export or a merge writes in it, so
+// that two processes never write the same files at once.
+class WorkDirectoryLock
+{
+public:
+    explicit WorkDirectoryLock(const QString &directory)
+        : m_lock(directory + QLatin1String("/KVN_work_folder.lock"))
+    {
+        // Only a lock whose process has gone is stale, however long it is held.
+        m_lock.setStaleLockTime(0);
+    }
+    bool acquire(const QString &directory, QString &messages)
+    {
+        if (m_lock.tryLock(lockWaitMilliseconds))
+            return true;
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                           "Another process is working in %1. Please try again "
+                                           "when it has finished."),
+                         directory);
+        return false;
+    }
+
+private:
+    QLockFile m_lock;
+};
 
 bool createWorkDirectory(const QString &directory, QString &messages)
 {
+    if (directory.isEmpty()) {
+        messages += line(
+            QT_TRANSLATE_NOOP("TranslateTsDialog", "The file name gives no work folder below %1."),
+            QDir::homePath() + QLatin1String("/Korvane"));
+        return false;
+    }
     if (QDir().mkpath(directory))
         return true;
     messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating %1 failed."), directory);
@@ -200,16 +255,22 @@ bool createWorkDirectory(const QString &directory, QString &messages)
 }
 
 // Opens a .ts file chosen for an export; on failure the messages are replaced.
-bool openTsFile(QFile &file, Outcome &outcome)
+bool openTsFile(QFile &file, const QString &path, Outcome &outcome)
 {
-    const QString path = file.fileName();
     if (!path.isEmpty() && !path.endsWith(QLatin1String(".ts"))) {
         outcome.messages
             = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "%1 is not a .ts file."), path);
         return false;
     }
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (path.isEmpty()) {
         outcome.messages = line(readingFailed, path);
+        return false;
+    }
+    QString problem;
+    const fileaccess::OpenStatus status = openForReading(file, path, problem);
+    if (status != fileaccess::OpenStatus::Opened) {
+        outcome.messages
+            = status == fileaccess::OpenStatus::NotOpened ? line(readingFailed, path) : problem;
         return false;
     }
     outcome.fileOpened = true;
@@ -220,10 +281,9 @@ bool openTsFile(QFile &file, Outcome &outcome)
 // and reports the reading. Returns false when the action has to end. Empty texts
 // are left out: there is nothing to translate, and an empty entry is easily lost
 // on its way through a translation service, which would shift every later entry.
-bool collectDistinctTexts(QFile &file, const QString &element, QStringList &texts,
-                          QString &messages)
+bool collectDistinctTexts(QFile &file, const QString &path, const QString &element,
+                          QStringList &texts, QString &messages)
 {
-    const QString path = file.fileName();
     QStringList lines;
     int invalidLine = 0;
     const QFileDevice::FileError error = readLines(file, lines, invalidLine);
@@ -232,11 +292,14 @@ bool collectDistinctTexts(QFile &file, const QString &element, QStringList &text
         return false;
     }
     TextCollector collector(element);
+    QSet<QString> seen;
     for (int i = 0; i < lines.size(); ++i) {
         const TextCollector::Step step = collector.addLine(lines.at(i), i + 1);
         if (step == TextCollector::Completed) {
-            if (!collector.text().isEmpty() && !texts.contains(collector.text()))
+            if (!collector.text().isEmpty() && !seen.contains(collector.text())) {
+                seen.insert(collector.text());
                 texts.append(collector.text());
+            }
         } else if (step != TextCollector::Nothing) {
             messages += collector.failure(step, path, i + 1) + lineFeed;
             return false;
@@ -259,16 +322,17 @@ enum class WriteResult { NotOpened, Failed, Written };
 
 WriteResult writeExchangeFile(const QString &path, const QStringList &texts, QString &messages)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 failed."), path);
+    const fileaccess::WriteOutcome written = writeWithByteOrderMark(path, exchangeText(texts));
+    if (written.status == fileaccess::WriteOutcome::NotOpened) {
+        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 failed."), path)
+                    + writeReason(written);
         return WriteResult::NotOpened;
     }
     messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), path);
-    const QFileDevice::FileError error = writeWithByteOrderMark(file, exchangeText(texts));
-    if (error != QFileDevice::NoError) {
+    if (!written.written()) {
         messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1 gave error code %2."),
-                         path, errorCode(error));
+                         path, errorCode(written.error))
+                    + writeReason(written);
         return WriteResult::Failed;
     }
     messages += line(writingDone, path);
@@ -280,30 +344,35 @@ QString guidance(const QString &sourceFilePath)
     const QChar quote(QLatin1Char('"'));
     const QChar blank(QLatin1Char(' '));
     return lineFeed
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+           + text(
+               QT_TRANSLATE_NOOP("TranslateTsDialog",
                                  "Now use the file %1, or copy and paste the source from the left "
                                  "box and let it translate."),
                sourceFilePath)
-        + blank
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+           + blank
+           + text(
+               QT_TRANSLATE_NOOP("TranslateTsDialog",
                                  "If you let it translate by an AI, then it is clever to tell the "
                                  "AI more about the content."))
-        + lineFeed + text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Example: ")) + quote
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+           + lineFeed + text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Example: ")) + quote
+           + text(
+               QT_TRANSLATE_NOOP("TranslateTsDialog",
                                  "Please translate the attached file %1 from English to German."),
                sourceFilePath)
-        + blank
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                 "The texts come from a desktop program that checks the "
-                                 "translation files of other software."))
-        + blank
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                 "Translate the word 'source' as 'Quelltext'."))
-        + blank
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+           + blank
+           + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                    "The texts come from a desktop program that checks the "
+                                    "translation files of other software."))
+           + blank
+           + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                    "Translate the word 'source' as 'Quelltext'."))
+           + blank
+           + text(
+               QT_TRANSLATE_NOOP("TranslateTsDialog",
                                  "Don't translate the '*****' characters. Keep them as they are."))
-        + quote + lineFeed + lineFeed
-        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+           + quote + lineFeed + lineFeed
+           + line(
+               QT_TRANSLATE_NOOP("TranslateTsDialog",
                                  "As soon as you have got the translated file, you can copy and "
                                  "paste the translation into the rigth box or store it next to "
                                  "file %1 with the name %2 and press the 'Merge Translation' push "
@@ -316,8 +385,13 @@ QString guidance(const QString &sourceFilePath)
 bool readEntries(const QString &path, const QString &box, bool translationSide,
                  QStringList &entries, QString &messages)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    const fileaccess::OpenStatus status = openForReading(file, path, messages);
+    if (status != fileaccess::OpenStatus::Opened && status != fileaccess::OpenStatus::NotOpened) {
+        messages += text(mergingAbort);
+        return false;
+    }
+    if (status == fileaccess::OpenStatus::Opened) {
         messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading %1"), path);
         QStringList lines;
         int invalidLine = 0;
@@ -360,9 +434,11 @@ bool readEntries(const QString &path, const QString &box, bool translationSide,
         messages += line(
             QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading the source from the left box now."));
     if (box.isEmpty()) {
-        messages += translationSide
-            ? line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The right translation box is empty."))
-            : line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The left source box is empty."));
+        messages
+            += translationSide
+                   ? line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                            "The right translation box is empty."))
+                   : line(QT_TRANSLATE_NOOP("TranslateTsDialog", "The left source box is empty."));
         messages += text(mergingAbort);
         return false;
     }
@@ -377,93 +453,73 @@ bool readEntries(const QString &path, const QString &box, bool translationSide,
 
 QString workDirectory(const QString &tsPath)
 {
-    return QDir::homePath() + QLatin1String("/Korvane/") + QFileInfo(tsPath).baseName();
+    // The whole name but its extension: app.de.ts and app.fr.ts get folders of
+    // their own. A name that would leave the folder gets none.
+    const QString name = QFileInfo(tsPath).completeBaseName();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QString();
+    return QDir::homePath() + QLatin1String("/Korvane/") + name;
 }
 
 QString mergedFilePath(const QString &tsPath)
 {
-    return workDirectory(tsPath) + QLatin1Char('/') + QFileInfo(tsPath).baseName()
-        + QLatin1String(mergedFileSuffix);
-}
-
-Outcome exportSources(const QString &tsPath)
-{
-    Outcome outcome;
-    QFile file(tsPath);
-    if (!openTsFile(file, outcome))
-        return outcome;
-    outcome.messages = line(readingTs, tsPath);
-    QStringList sources;
-    if (!collectDistinctTexts(file, QStringLiteral("source"), sources, outcome.messages))
-        return outcome;
-
-    outcome.boxesCleared = true;
     const QString directory = workDirectory(tsPath);
-    if (!createWorkDirectory(directory, outcome.messages))
-        return outcome;
-    const QString sourcePath = directory + QLatin1Char('/') + QLatin1String(sourceFileName);
-    const WriteResult written = writeExchangeFile(sourcePath, sources, outcome.messages);
-    if (written != WriteResult::NotOpened)
-        outcome.sourceBoxText = exchangeText(sources);
-    if (written != WriteResult::Written)
-        return outcome;
-    outcome.messages += guidance(sourcePath);
-
-    const Outcome translations = exportTranslations(tsPath, outcome.messages);
-    outcome.messages = translations.messages;
-    outcome.succeeded = translations.succeeded;
-    return outcome;
+    if (directory.isEmpty())
+        return QString();
+    return directory + QLatin1Char('/') + QFileInfo(tsPath).completeBaseName()
+           + QLatin1String(mergedFileSuffix);
 }
 
-Outcome exportTranslations(const QString &tsPath, const QString &priorMessages)
+namespace {
+
+// exportTranslations; the work directory is locked here unless the caller holds
+// its lock already.
+Outcome exportTranslationsIn(const QString &tsPath, const QString &priorMessages, bool locked)
 {
     Outcome outcome;
-    QFile file(tsPath);
-    if (!openTsFile(file, outcome))
+    QFile file;
+    if (!openTsFile(file, tsPath, outcome))
         return outcome;
     outcome.messages = priorMessages + line(readingTs, tsPath);
     QStringList translations;
-    if (!collectDistinctTexts(file, QStringLiteral("translation"), translations, outcome.messages))
+    if (!collectDistinctTexts(file, tsPath, QStringLiteral("translation"), translations,
+                              outcome.messages))
         return outcome;
     const QString directory = workDirectory(tsPath);
     if (!createWorkDirectory(directory, outcome.messages))
+        return outcome;
+    WorkDirectoryLock lock(directory);
+    if (!locked && !lock.acquire(directory, outcome.messages))
         return outcome;
     const QString path = directory + QLatin1Char('/') + QLatin1String(translationsInTsFileName);
     if (writeExchangeFile(path, translations, outcome.messages) != WriteResult::Written)
         return outcome;
-    outcome.messages += lineFeed
-        + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                 "Maybe let an AI check the grammar KVN_translation.txt file."));
+    outcome.messages
+        += lineFeed
+           + text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                    "Maybe let an AI check the grammar KVN_translation.txt file."));
     outcome.succeeded = true;
     return outcome;
 }
 
-Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
-                         const QString &translationBox, bool keepUnfinished)
+// The merge proper, with the work directory created and locked.
+void mergeLocked(const QString &tsPath, const QString &directory, const QString &sourceBox,
+                 const QString &translationBox, bool keepUnfinished, Outcome &outcome)
 {
-    Outcome outcome;
     QString &messages = outcome.messages;
-    if (!tsPath.endsWith(QLatin1String(".ts"))) {
-        messages = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "No ts file selected."));
-        return outcome;
-    }
-    if (!createWorkDirectory(workDirectory(tsPath), messages))
-        return outcome;
-    const QString directory = workDirectory(tsPath) + QLatin1Char('/');
-
     QStringList sources;
     QStringList translations;
     if (!readEntries(directory + QLatin1String(sourceFileName), sourceBox, false, sources, messages)
         || !readEntries(directory + QLatin1String(translationFileName), translationBox, true,
                         translations, messages))
-        return outcome;
+        return;
     if (sources.size() != translations.size()) {
         messages += criticalError(
             text(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                    "The number of source strings (%1) is not the same as the "
                                    "number of translation strings (%2)."),
                  QString::number(sources.size()), QString::number(translations.size())));
-        return outcome;
+        return;
     }
     messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                        "Number of source and translation strings are the same."));
@@ -474,38 +530,45 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
         messages += criticalError(
             text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Entry %1 of the source list is empty."),
                  QString::number(emptySource + 1)));
-        return outcome;
+        return;
     }
+    // The first translation of each source, found in constant time.
+    QHash<QString, int> sourceIndex;
+    sourceIndex.reserve(sources.size());
+    for (int i = sources.size() - 1; i >= 0; --i)
+        sourceIndex.insert(sources.at(i), i);
 
-    QFile tsFile(tsPath);
-    if (!tsFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile tsFile;
+    QString problem;
+    if (openForReading(tsFile, tsPath, problem) != fileaccess::OpenStatus::Opened) {
         messages += criticalError(
-            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading file %1 failed."), tsPath));
-        return outcome;
+            problem.isEmpty()
+                ? text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading file %1 failed."), tsPath)
+                : problem.chopped(1));
+        return;
     }
     messages += line(readingTs, tsPath);
     const QString mergedPath = mergedFilePath(tsPath);
-    QFile merged(mergedPath);
-    if (!merged.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // The merged file replaces what is at its path: never the .ts file itself,
+    // reached through a link.
+    if (fileaccess::sameFile(tsPath, mergedPath)) {
         messages += criticalError(
-            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating file %1 failed."), mergedPath));
-        return outcome;
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "The merged file %1 is the file %2 "
+                                                        "itself."),
+                 mergedPath, tsPath));
+        return;
     }
-    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), mergedPath);
-
-    // A line that cannot be placed ends the merge without a merged file, so that no
-    // copy with misplaced or missing translations is left behind.
-    const auto refuse = [&](const QString &detail) {
-        merged.remove();
-        messages += criticalError(detail);
-        return outcome;
-    };
+    // A line that cannot be placed ends the merge: the merged file is written only
+    // when every line is placed, and a previous one stays as it was.
+    const auto refuse = [&](const QString &detail) { messages += criticalError(detail); };
 
     QStringList lines;
     int invalidLine = 0;
     const QFileDevice::FileError readError = readLines(tsFile, lines, invalidLine);
     if (invalidLine > 0)
         return refuse(text(notUtf8, tsPath, QString::number(invalidLine)));
+    if (readError != QFileDevice::NoError)
+        return refuse(text(writingFileError, tsPath, errorCode(readError)));
     QString mergedText;
     int added = 0;
     int skipped = 0;
@@ -548,7 +611,7 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
             skipped += unfinished ? 1 : 0;
             continue;
         }
-        const int index = sources.indexOf(source);
+        const int index = sourceIndex.value(source, -1);
         if (index < 0)
             return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                                  "The source of the translation in line %2 of %1 "
@@ -572,23 +635,21 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
             ++added;
         }
     }
-    if (readError != QFileDevice::NoError) {
-        writeWithByteOrderMark(merged, mergedText);
-        messages += criticalError(text(writingFileError, tsPath, errorCode(readError)));
-        return outcome;
-    }
     if (collector.isOpen())
         return refuse(collector.unclosedFailure(tsPath));
     messages += line(readingDone, tsPath);
     tsFile.close();
 
-    const QFileDevice::FileError writeError = writeWithByteOrderMark(merged, mergedText);
-    if (writeError != QFileDevice::NoError) {
-        messages += criticalError(text(writingFileError, mergedPath, errorCode(writeError)));
-        return outcome;
-    }
+    const fileaccess::WriteOutcome written = writeWithByteOrderMark(mergedPath, mergedText);
+    if (written.status == fileaccess::WriteOutcome::NotOpened)
+        return refuse(
+            text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating file %1 failed."), mergedPath)
+            + lineFeed + written.reason);
+    messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog", "Writing %1..."), mergedPath);
+    if (!written.written())
+        return refuse(text(writingFileError, mergedPath, errorCode(written.error)) + lineFeed
+                      + written.reason);
     messages += line(writingDone, mergedPath);
-    merged.close();
 
     messages += lineFeed
         + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
@@ -606,6 +667,62 @@ Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
                          QString::number(emptyTranslationSources.size()))
             + emptyTranslationSources.join(lineFeed) + lineFeed;
     outcome.succeeded = true;
+}
+
+} // namespace
+
+Outcome exportSources(const QString &tsPath)
+{
+    Outcome outcome;
+    QFile file;
+    if (!openTsFile(file, tsPath, outcome))
+        return outcome;
+    outcome.messages = line(readingTs, tsPath);
+    QStringList sources;
+    if (!collectDistinctTexts(file, tsPath, QStringLiteral("source"), sources, outcome.messages))
+        return outcome;
+
+    outcome.boxesCleared = true;
+    const QString directory = workDirectory(tsPath);
+    if (!createWorkDirectory(directory, outcome.messages))
+        return outcome;
+    WorkDirectoryLock lock(directory);
+    if (!lock.acquire(directory, outcome.messages))
+        return outcome;
+    const QString sourcePath = directory + QLatin1Char('/') + QLatin1String(sourceFileName);
+    const WriteResult written = writeExchangeFile(sourcePath, sources, outcome.messages);
+    if (written != WriteResult::NotOpened)
+        outcome.sourceBoxText = exchangeText(sources);
+    if (written != WriteResult::Written)
+        return outcome;
+    outcome.messages += guidance(sourcePath);
+
+    const Outcome translations = exportTranslationsIn(tsPath, outcome.messages, true);
+    outcome.messages = translations.messages;
+    outcome.succeeded = translations.succeeded;
+    return outcome;
+}
+
+Outcome exportTranslations(const QString &tsPath, const QString &priorMessages)
+{
+    return exportTranslationsIn(tsPath, priorMessages, false);
+}
+
+Outcome mergeTranslation(const QString &tsPath, const QString &sourceBox,
+                         const QString &translationBox, bool keepUnfinished)
+{
+    Outcome outcome;
+    if (!tsPath.endsWith(QLatin1String(".ts"))) {
+        outcome.messages = line(QT_TRANSLATE_NOOP("TranslateTsDialog", "No ts file selected."));
+        return outcome;
+    }
+    const QString directory = workDirectory(tsPath);
+    if (!createWorkDirectory(directory, outcome.messages))
+        return outcome;
+    WorkDirectoryLock lock(directory);
+    if (lock.acquire(directory, outcome.messages))
+        mergeLocked(tsPath, directory + QLatin1Char('/'), sourceBox, translationBox, keepUnfinished,
+                    outcome);
     return outcome;
 }
 

@@ -6,9 +6,11 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -37,7 +39,7 @@ TranslateTsDialog::TranslateTsDialog(QWidget *parent)
     , m_translationBox(new QPlainTextEdit(this))
     , m_closeButton(new QPushButton(tr("Close"), this))
 {
-    setWindowTitle(tr("KVN"));
+    setWindowTitle(tr("KVN - Translate ts"));
     m_selectFileButton->setObjectName(QStringLiteral("selectFileButton"));
     m_keepUnfinishedCheckBox->setObjectName(QStringLiteral("keepUnfinishedCheckBox"));
     m_mergeButton->setObjectName(QStringLiteral("mergeButton"));
@@ -56,19 +58,29 @@ TranslateTsDialog::TranslateTsDialog(QWidget *parent)
     topRow->addWidget(m_keepUnfinishedCheckBox);
     topRow->addStretch();
     topRow->addWidget(m_mergeButton);
+    // Each box under its label, which names it for the keyboard and screen readers too.
+    const auto labelled = [this](QPlainTextEdit *box, const QString &text) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(box);
+        auto *column = new QVBoxLayout;
+        column->addWidget(label);
+        column->addWidget(box);
+        return column;
+    };
     auto *boxRow = new QHBoxLayout;
-    boxRow->addWidget(m_sourceBox);
-    boxRow->addWidget(m_translationBox);
+    boxRow->addLayout(labelled(m_sourceBox, tr("&Sources for translation:")), 1);
+    boxRow->addLayout(labelled(m_translationBox, tr("&Translations to merge:")), 1);
     auto *bottomRow = new QHBoxLayout;
     bottomRow->addStretch();
     bottomRow->addWidget(m_closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(topRow);
     layout->addWidget(m_fileLineEdit);
-    layout->addWidget(m_messageBox);
+    layout->addLayout(labelled(m_messageBox, tr("&Messages:")));
     layout->addLayout(boxRow);
     layout->addLayout(bottomRow);
-    resize(900, 700);
+    // At most most of the screen.
+    resize(QSize(900, 700).boundedTo(screen()->availableGeometry().size() * 0.9));
 
     connect(m_selectFileButton, &QPushButton::clicked, this, &TranslateTsDialog::selectFile);
     connect(m_mergeButton, &QPushButton::clicked, this, &TranslateTsDialog::mergeTranslation);

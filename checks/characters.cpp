@@ -2,6 +2,7 @@
 // (check ST0), grouped by script.
 
 #include "checks/results.h"
+#include "model/textescape.h"
 
 #include <QtDebug>
 #include <algorithm>
@@ -67,9 +68,9 @@ QString results::characterName(QChar ch, bool warn, QString &warnings) const
         return QString(ch) + QLatin1Char(' ');
     }
     if (warn) {
-        const QString sentence =
-            tr("You are using a non-supported unprintable character (unicode=%1).")
-                .arg(QString(ch));
+        const QString sentence
+            = tr("You are using a non-supported unprintable character (unicode=%1).")
+                  .arg(textescape::codePoint(ch.unicode())); // the character itself is invisible
         qWarning().noquote() << sentence;
         warnings += sentence + QLatin1Char(' ') + reportRequest() + QLatin1String("\n\n");
     }

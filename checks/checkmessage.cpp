@@ -3,6 +3,21 @@
 
 #include "checks/results.h"
 #include "checks/textutil.h"
+#include "model/appsettings.h"
+
+namespace {
+
+bool isCreditsSource(const QString &source)
+{
+    for (const char *key :
+         {"translator-credits", "translator_credits", "translator credits", "your names",
+          "your emails", "name of translators", "email of translators", "translated by"})
+        if (source.trimmed().compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 void results::checkMessage(const QString &source, const QString &translation,
                            const QString &context, const QList<QString> &locations, bool unfinished,
@@ -21,7 +36,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (translation.isEmpty()) {
         if (unfinished)
             ++unfinishedCount;
-        else
+        else if (!sourceOnly)
             recordFinding(m_findings[CheckT1_1], source, context);
     } else {
         ++translationCount;
@@ -47,9 +62,12 @@ void results::checkMessage(const QString &source, const QString &translation,
     }
     runSourceChecks(state);
 
-    if (translation.isEmpty())
+    if (translation.isEmpty() || sourceOnly)
         return;
     translationTexts.insert(translation);
+    // Translator credits hold names and addresses instead of a translation.
+    if (m_options.checkST20_1_1CheckBox && isCreditsSource(source))
+        return;
     if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {
         state.failed.set(CheckT0);
         recordTranslationFinding(state, CheckT0,
@@ -59,6 +77,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     runTranslationChecks(state);
     scanEmailsUrisTags(state, true);
     runComparisonChecks(state);
+    runPlaceholderChecks(state);
 }
 
 void results::runCatalogueChecks()

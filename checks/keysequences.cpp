@@ -20,8 +20,13 @@ KeySequence findKeySequence(const QString &text, const QString &marker)
         return found;
     found.markers = text.count(marker);
     found.atEnd = text.endsWith(marker);
-    if (!found.atEnd)
-        found.key = text.at(firstMarker + marker.size());
+    if (!found.atEnd) {
+        // A character outside the BMP is a surrogate pair: the key is both halves.
+        const int at = firstMarker + marker.size();
+        const bool pair = text.at(at).isHighSurrogate() && at + 1 < text.size()
+                          && text.at(at + 1).isLowSurrogate();
+        found.key = text.mid(at, pair ? 2 : 1);
+    }
     found.withoutMarkers = text;
     found.withoutMarkers.remove(marker);
     return found;
@@ -29,16 +34,18 @@ KeySequence findKeySequence(const QString &text, const QString &marker)
 
 void checkKeySequences(TextSide &side, int first, bool html)
 {
-    const QString &text = side.text;
-    const KeySequence sequence = findKeySequence(text, side.store.acceleratorMarker);
+    const KeySequence sequence = findKeySequence(side.text, side.store.acceleratorMarker);
     if (sequence.markers == 0)
         return;
     side.fail(first, sequence.markers != 1);
     if (sequence.atEnd)
         side.fail(first + 1);
 
-    const QString key(sequence.key);
-    const QString &stripped = sequence.withoutMarkers;
+    // An HTML row shows the texts as they are written, never as markup.
+    const auto cell = [html](const QString &value) { return html ? value.toHtmlEscaped() : value; };
+    const QString key = cell(sequence.key);
+    const QString stripped = cell(sequence.withoutMarkers);
+    const QString text = cell(side.text);
     if (!side.translationSide) {
         if (!sequence.atEnd)
             side.failWithKey(
@@ -50,7 +57,7 @@ void checkKeySequences(TextSide &side, int first, bool html)
                             : QStringLiteral("%1\t:\t%2").arg(stripped, text));
         return;
     }
-    const QString &source = side.source;
+    const QString source = cell(side.source);
     if (!sequence.atEnd)
         side.failWithKey(
             first + 2,

@@ -186,10 +186,13 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     insertAll(cssSubsetProperties, CssSubsetProperties);
 
     QStringList &problems = m_items[Check_0];
+    // A template names no language; it takes the tables of the run, or those
+    // of no language until a catalogue of the run names one.
+    const bool templateWithoutLanguage = sourceOnly && language.isEmpty();
     // A later file of the run, or a second root element of one file: the tables
     // stay as the first call built them.
     if (!catalogueLanguage.isEmpty() && (!clearFirst || languageReady)) {
-        if (language == catalogueLanguage)
+        if (language == catalogueLanguage || templateWithoutLanguage)
             return;
         if (language.isEmpty())
             problems.append(tr("Missing language in file %1.").arg(fileName));
@@ -204,7 +207,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
         return;
     }
 
-    if (language.isEmpty()) {
+    if (language.isEmpty() && !templateWithoutLanguage) {
         problems.append(
             tr("Missing language in file %1. Set to '---KVN UNKNOWN---'.").arg(fileName));
         problems.append(
@@ -217,9 +220,19 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     for (auto &outcomes : m_sourceOutcomes)
         outcomes.clear();
 
+    // German, Danish, Czech, Slovak, Slovene, Croatian and Hungarian quote
+    // »so« and ›so‹: there the guillemets pair the other way round.
+    bool reversedGuillemets = false;
+    if (m_options.checkT5_3_3CheckBox)
+        for (const char *code : {"de", "da", "cs", "sk", "sl", "hr", "hu"})
+            reversedGuillemets
+                = reversedGuillemets || catalogueLanguage.startsWith(QLatin1String(code));
     for (const auto &pair : mirroredPairs()) {
         addPair(sourceRules, pair.first, pair.second);
-        addPair(translationRules, pair.first, pair.second);
+        if (reversedGuillemets && (pair.first == QChar(0x00AB) || pair.first == QChar(0x2039)))
+            addPair(translationRules, pair.second, pair.first);
+        else
+            addPair(translationRules, pair.first, pair.second);
     }
     addPair(sourceRules, QChar(0x2018), QChar(0x2019));
     addPair(sourceRules, QChar(0x201C), QChar(0x201D));
@@ -241,7 +254,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
         matched = true;
         break;
     }
-    if (!matched && catalogueLanguage != unknownLanguage())
+    if (!matched && !catalogueLanguage.isEmpty() && catalogueLanguage != unknownLanguage())
         problems.append(
             tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
 

@@ -6,6 +6,8 @@
 #include "checks/textutil.h"
 #include "model/appsettings.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isBracketOrQuotePunctuation(QChar c)
@@ -134,7 +136,8 @@ private:
     }
     void fail(int index, const QString &message);
     void failToken(int index, const QString &message, const QString &token);
-    void openTag(TagScan &tag, int i);
+    int openTag(TagScan &tag, int i);
+    int angledText(int i) const;
     void readInTag(TagScan &tag, int i);
     void endTagToken(TagScan &tag, int i);
     void endTag(TagScan &tag, int i);
@@ -363,8 +366,46 @@ bool TextScanner::isComparison(int i) const
            && (m_text.at(i + 1).isSpace() || m_text.at(i + 1) == QLatin1Char('='));
 }
 
-// A "<": a second one before the tag closed is a fault; a comparison is no tag.
-void TextScanner::openTag(TagScan &tag, int i)
+// Where "<" at i starts text in angle brackets that makes no tag: with the option,
+// "<empty>", "<%1>" and "<http://...>" (only the names of HTML elements make tags),
+// and "<user@host>", a contact address. The position to go on from, or -1.
+int TextScanner::angledText(int i) const
+{
+    const int n = m_text.size();
+    if (m_store.options().checkST21_1_1CheckBox) {
+        int end = i + 1;
+        if (end < n && m_text.at(end) == QLatin1Char('/'))
+            ++end;
+        const int nameStart = end;
+        while (end < n && m_text.at(end).isLetterOrNumber() && m_text.at(end).unicode() < 128)
+            ++end;
+        const QString tagName = m_text.mid(nameStart, end - nameStart).toLower();
+        const bool nameEnds = end < n
+                              && (m_text.at(end) == QLatin1Char('>') || m_text.at(end).isSpace()
+                                  || m_text.at(end) == QLatin1Char('/'));
+        if (!nameEnds
+            || !(m_store.htmlSubsetTags.contains(tagName)
+                 || m_store.emptyElements.contains(tagName))) {
+            const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
+            const int next = m_text.indexOf(QLatin1Char('<'), i + 1);
+            return close > i && (next < 0 || close < next) ? close : i;
+        }
+    }
+    if (m_store.options().checkST20_1_1CheckBox) {
+        const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
+        if (close > i + 1) {
+            const QStringView inside = QStringView(m_text).mid(i + 1, close - i - 1);
+            if (inside.contains(QLatin1Char('@'))
+                && std::none_of(inside.begin(), inside.end(), [](QChar d) { return d.isSpace(); }))
+                return close;
+        }
+    }
+    return -1;
+}
+
+// A "<": a second one before the tag closed is a fault; a comparison or text in angle
+// brackets is no tag. The position to go on from.
+int TextScanner::openTag(TagScan &tag, int i)
 {
     if (tag.inTag || tag.closing || tag.selfClosing || !tag.tagText.isEmpty() || !tag.name.isEmpty()
         || !tag.token.isEmpty()) {
@@ -376,10 +417,14 @@ void TextScanner::openTag(TagScan &tag, int i)
         tag.reset();
     }
     if (!tag.options.comparisonIsBrace && isComparison(i))
-        return;
+        return i;
+    const int skipTo = angledText(i);
+    if (skipTo >= 0)
+        return skipTo;
     tag.inTag = true;
     tag.tagText = m_text.at(i);
     tag.closing = i + 1 < m_text.size() && m_text.at(i + 1) == QLatin1Char('/');
+    return i;
 }
 
 // One character inside a tag.
@@ -420,7 +465,7 @@ void TextScanner::scanTags()
     for (int i = 0; i < n; ++i) {
         const QChar c = m_text.at(i);
         if (c == QLatin1Char('<')) {
-            openTag(tag, i);
+            i = openTag(tag, i);
         } else if (tag.inTag) {
             readInTag(tag, i);
         } else if (c == QLatin1Char('>')) {

@@ -2,6 +2,7 @@
 
 #include "assistant/exchange.h"
 #include "cli/commands.h"
+#include "model/textescape.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -10,30 +11,22 @@
 namespace {
 
 const int exitFailure = ExitUsage; // the action ended on a failure message
-const int exitUsage = ExitUsage;
 
-// Parses "[options] FILE.ts"; on wrong arguments prints the usage to standard
-// error and returns an empty path.
-QString parseTsFile(QCommandLineParser &parser, const QString &usage, const QStringList &arguments)
+// Parses "[options] FILE.ts"; --help prints the help and leaves status 0,
+// wrong arguments print the usage to standard error.
+QString parseTsFile(QCommandLineParser &parser, const QStringList &arguments, int &status)
 {
     parser.addPositionalArgument(QStringLiteral("FILE.ts"), QStringLiteral("The .ts file."));
-    // The parser expects the program name in front of the arguments.
-    const QStringList commandLine = QStringList(QStringLiteral("kvn")) + arguments;
-    const bool parsed = parser.parse(commandLine);
-    if (parsed && parser.positionalArguments().size() == 1
-        && !parser.positionalArguments().constFirst().isEmpty())
-        return parser.positionalArguments().constFirst();
-    QTextStream err(stderr);
-    if (!parsed)
-        err << parser.errorText() << '\n';
-    err << "Usage: " << usage << '\n';
-    return QString();
+    if (!parseCommandLine(parser, arguments, 1, status))
+        return QString();
+    return parser.positionalArguments().constFirst();
 }
 
 int finish(const exchange::Outcome &outcome)
 {
     QTextStream out(stdout);
-    out << outcome.messages;
+    // Control characters of the file's texts never reach the terminal as such.
+    out << textescape::escapeControlCharacters(outcome.messages, true);
     if (!outcome.messages.endsWith(QLatin1Char('\n')))
         out << '\n';
     return outcome.succeeded ? 0 : exitFailure;
@@ -44,9 +37,13 @@ int finish(const exchange::Outcome &outcome)
 int runExport(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QString path = parseTsFile(parser, QStringLiteral("kvn export FILE.ts"), arguments);
+    parser.setApplicationDescription(
+        QStringLiteral("Exports the distinct sources and the finished translations of a .ts "
+                       "file to the exchange files of the translate assistant."));
+    int status = ExitClean;
+    const QString path = parseTsFile(parser, arguments, status);
     if (path.isEmpty())
-        return exitUsage;
+        return status;
     return finish(exchange::exportSources(path));
 }
 
@@ -57,10 +54,13 @@ int runMerge(const QStringList &arguments)
         QStringLiteral("drop-unfinished"),
         QStringLiteral("Mark the filled translations as finished."));
     parser.addOption(dropUnfinished);
-    const QString path
-        = parseTsFile(parser, QStringLiteral("kvn merge [--drop-unfinished] FILE.ts"), arguments);
+    parser.setApplicationDescription(
+        QStringLiteral("Merges the translated exchange file of the translate assistant back "
+                       "into a copy of a .ts file."));
+    int status = ExitClean;
+    const QString path = parseTsFile(parser, arguments, status);
     if (path.isEmpty())
-        return exitUsage;
+        return status;
     return finish(
         exchange::mergeTranslation(path, QString(), QString(), !parser.isSet(dropUnfinished)));
 }

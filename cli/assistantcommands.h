@@ -1,8 +1,8 @@
 #pragma once
 // kvn export and kvn merge: the translate assistant without its dialog.
-// Both take the arguments that follow the subcommand, print the assistant's
-// messages to standard output and return 0 on success, 2 when the action ended
-// on a failure message and 1 on wrong arguments.
+// Both take their arguments, the first being the program and subcommand name,
+// print the assistant's messages to standard output and return 0 on success
+// and 2 when the action ended on a failure message or on wrong arguments.
 
 #include <QStringList>
 

@@ -1,16 +1,22 @@
-// kvn check and kvn batch: the run of the window over a path given on the
-// command line, with the options of an INI file or the built-in defaults.
+// kvn check and kvn batch: runs over the paths given on the command line, with
+// the options of the built-in defaults, a profile, the project file, an INI
+// file and the check selections.
 
 #include "checks/results.h"
 #include "cli/commands.h"
 #include "input/readers.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 #include "report/jsonreport.h"
 #include "report/report.h"
+#include "run/checklist.h"
+#include "run/inputs.h"
+#include "run/options.h"
 #include "run/run.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -21,10 +27,9 @@
 namespace {
 
 const QCommandLineOption SettingsOption(QStringLiteral("settings"),
-                                        QStringLiteral("Read the options from FILE.ini (the keys "
-                                                       "of the settings store, group "
-                                                       "[MainWindow]); absent keys take the "
-                                                       "built-in defaults."),
+                                        QStringLiteral("Lay the options of FILE.ini (the keys of "
+                                                       "the settings store, group [MainWindow]) "
+                                                       "over the profile and the project file."),
                                         QStringLiteral("FILE.ini"));
 
 // The help of a subcommand, with its own name in the usage line.
@@ -38,7 +43,15 @@ QString helpText(const QCommandLineParser &parser, const QString &command)
     return text;
 }
 
-bool parse(QCommandLineParser &parser, const QStringList &arguments, int positionals, int &status)
+} // namespace
+
+QString kvnText(const char *text)
+{
+    return QCoreApplication::translate("kvn", text);
+}
+
+bool parseCommandLine(QCommandLineParser &parser, const QStringList &arguments, int positionals,
+                      int &status)
 {
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
@@ -52,10 +65,13 @@ bool parse(QCommandLineParser &parser, const QStringList &arguments, int positio
         status = ExitClean;
         return false;
     }
-    if (parser.positionalArguments().size() != positionals) {
-        printError(QStringLiteral("kvn: expected %1 path, got %2.")
-                           .arg(positionals)
-                           .arg(parser.positionalArguments().size()));
+    const qsizetype given = parser.positionalArguments().size();
+    if (positionals < 0 ? given == 0 : given != positionals) {
+        printError(positionals < 0
+                       ? kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: a path is missing."))
+                       : kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: expected %1 path, got %2."))
+                             .arg(positionals)
+                             .arg(given));
         printError(helpText(parser, arguments.first()));
         status = ExitUsage;
         return false;
@@ -63,24 +79,7 @@ bool parse(QCommandLineParser &parser, const QStringList &arguments, int positio
     return true;
 }
 
-// The options of a run: the INI file, else the built-in defaults (never the
-// user's settings store), limited as the window's controls would limit them.
-bool loadOptions(const QCommandLineParser &parser, AppSettingsRecord &options)
-{
-    if (!parser.isSet(SettingsOption)) {
-        options = defaultOptions();
-        return true;
-    }
-    const QString iniPath = parser.value(SettingsOption);
-    const QFileInfo info(iniPath);
-    if (!info.isFile() || !info.isReadable()) {
-        printError(QStringLiteral("kvn: cannot read the settings file %1.").arg(iniPath));
-        return false;
-    }
-    options = readOptions(iniPath);
-    applyControlLimits(options);
-    return true;
-}
+namespace {
 
 bool readableDirectory(const QString &path)
 {
@@ -106,147 +105,265 @@ bool hasWarnings(const results &store, const ReportOptions &options)
 
 } // namespace
 
+namespace {
+
+// The options that choose the checks, shared by check and batch.
+struct SelectionOptions {
+    QCommandLineOption profile {QStringLiteral("profile"),
+                                QStringLiteral("Start from the built-in profile NAME (default, "
+                                               "all, recommended) or from FILE.ini."),
+                                QStringLiteral("NAME|FILE.ini")};
+    QCommandLineOption only {QStringLiteral("only"),
+                             QStringLiteral("Switch on only the checks of LIST: ids (T8.2), "
+                                            "groups (T8) and S*, T*, ST*, * (comma-separated, "
+                                            "repeatable)."),
+                             QStringLiteral("LIST")};
+    QCommandLineOption enable {QStringLiteral("enable"),
+                               QStringLiteral("Switch on the checks of LIST (a tri-state box "
+                                              "fully checked)."),
+                               QStringLiteral("LIST")};
+    QCommandLineOption disable {QStringLiteral("disable"),
+                                QStringLiteral("Switch off the checks of LIST."),
+                                QStringLiteral("LIST")};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.addOptions({SettingsOption, profile, only, enable, disable});
+    }
+
+    // The options of the run over paths, laid over each other: built-in
+    // defaults < profile < project file < --settings < --only < --enable <
+    // --disable. The run hands them to the store.
+    bool load(const QCommandLineParser &parser, const QString &path,
+              AppSettingsRecord &record) const
+    {
+        OptionLayers layers;
+        layers.profile = parser.value(profile);
+        layers.projectFile = findProjectFile(path);
+        layers.settingsFile = parser.value(SettingsOption);
+        layers.only = parser.values(only);
+        layers.enable = parser.values(enable);
+        layers.disable = parser.values(disable);
+        QString error;
+        if (!buildOptions(layers, record, error)) {
+            printError(QStringLiteral("kvn: ") + error);
+            return false;
+        }
+        return true;
+    }
+};
+
+// The output of one run in the chosen format.
+QByteArray runOutput(const results &store, const RunOutcome &outcome, const QString &format,
+                     const QStringList &tabs, const ReportOptions &options)
+{
+    if (format == QLatin1String("json"))
+        return jsonReport(store, outcome.path, outcome.fileCount, options, tabs);
+    const QString header = reportHeader(QTime::currentTime());
+    const QString summary = reportSummary(store, outcome.path, outcome.fileCount);
+    QByteArray text;
+    for (const QString &tab : tabNames()) {
+        if (!tabs.isEmpty() && !tabs.contains(tab))
+            continue;
+        // Control characters of the input never reach the terminal as such.
+        text += textescape::escapeControlCharacters(
+                    QLatin1String("=== ") + tab + QLatin1String(" ===\n")
+                        + tabReport(store, tab, header, summary, options) + QLatin1Char('\n'),
+                    true)
+                    .toUtf8();
+    }
+    return text;
+}
+
+} // namespace
+
 int runCheck(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-            QStringLiteral("Checks one translation file (a name ending with \".ts\" is read as "
-                           "Qt Linguist, any other as gettext) or every translation file below "
-                           "a directory, and prints the report of each tab.\n"
-                           "Exit status: 0 without problems, 1 when check 0 has an item or a "
-                           "warning check whose box is on has a finding, 2 for a usage error "
-                           "or a path that cannot be read."));
+        QStringLiteral("Checks translation files (a name ending with \".ts\" is read as "
+                       "Qt Linguist, any other as gettext; .pot templates get the source "
+                       "checks only) and every translation file below the directories, all "
+                       "as one catalogue unless --split says otherwise, and prints the "
+                       "report of each tab.\n"
+                       "The options come from the built-in defaults, then --profile, then "
+                       "the project file .kvn.ini (the nearest in the folder of the first "
+                       "path or above it), then --settings, then --only, --enable and "
+                       "--disable, in this order.\n"
+                       "Exit status: 0 without problems, 1 when check 0 has an item or a "
+                       "check that is on has a finding, 2 for a usage error, a path that "
+                       "cannot be read or no translation file found."));
     const QCommandLineOption tabOption(QStringLiteral("tab"),
                                        QStringLiteral("Print only the tab NAME (repeatable)."),
                                        QStringLiteral("NAME"));
     const QCommandLineOption fileNameOption(
-            QStringLiteral("file-name"),
-            QStringLiteral("With a directory: read only the files named NAME."),
-            QStringLiteral("NAME"));
+        QStringLiteral("file-name"),
+        QStringLiteral("In directories: read only the files named NAME."), QStringLiteral("NAME"));
     const QCommandLineOption formatOption(QStringLiteral("format"),
                                           QStringLiteral("Output format: text or json."),
                                           QStringLiteral("FORMAT"), QStringLiteral("text"));
-    parser.addOption(SettingsOption);
+    const QCommandLineOption splitOption(
+        QStringLiteral("split"),
+        QStringLiteral("none: one run over everything (the default); file: one run per "
+                       "translation file; language: one run per declared language."),
+        QStringLiteral("MODE"), QStringLiteral("none"));
+    const SelectionOptions selection;
+    selection.addTo(parser);
     parser.addOption(tabOption);
     parser.addOption(fileNameOption);
     parser.addOption(formatOption);
-    parser.addPositionalArgument(QStringLiteral("path"),
-                                 QStringLiteral("A translation file or a directory."));
+    parser.addOption(splitOption);
+    parser.addPositionalArgument(QStringLiteral("paths"),
+                                 QStringLiteral("Translation files and directories."),
+                                 QStringLiteral("PATH..."));
     int status = ExitClean;
-    if (!parse(parser, arguments, 1, status))
+    if (!parseCommandLine(parser, arguments, -1, status))
         return status;
 
     const QString format = parser.value(formatOption);
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
-        printError(QStringLiteral("kvn: unknown format '%1' (text or json).").arg(format));
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (text or json)."))
+                       .arg(format));
+        return ExitUsage;
+    }
+    SplitMode split = SplitMode::None;
+    if (!parseSplitMode(parser.value(splitOption), split)) {
+        printError(kvnText(QT_TRANSLATE_NOOP(
+                               "kvn", "kvn: unknown split mode '%1' (none, file or language)."))
+                       .arg(parser.value(splitOption)));
         return ExitUsage;
     }
     QStringList tabs;
     for (const QString &tab : parser.values(tabOption)) {
         if (!tabNames().contains(tab)) {
-            printError(QStringLiteral("kvn: unknown tab '%1'. Tabs: %2")
-                               .arg(tab, QStringList(tabNames()).join(QLatin1Char(' '))));
+            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown tab '%1'. Tabs: %2"))
+                           .arg(tab, QStringList(tabNames()).join(QLatin1Char(' '))));
             return ExitUsage;
         }
         tabs.append(tab);
     }
-    const QString path = parser.positionalArguments().constFirst();
-    const QFileInfo pathInfo(path);
-    if (!pathInfo.exists()) {
-        printError(QStringLiteral("kvn: %1 does not exist.").arg(path));
-        return ExitUsage;
+    const QStringList paths = parser.positionalArguments();
+    bool anyDirectory = false;
+    for (const QString &path : paths) {
+        const QString problem = inputPathProblem(path);
+        if (!problem.isEmpty()) {
+            printError(QStringLiteral("kvn: ") + problem);
+            return ExitUsage;
+        }
+        anyDirectory = anyDirectory || QFileInfo(path).isDir();
     }
-    if (pathInfo.isDir() && !readableDirectory(path)) {
-        printError(QStringLiteral("kvn: cannot read the directory %1.").arg(path));
-        return ExitUsage;
-    }
-    if (!pathInfo.isDir() && parser.isSet(fileNameOption)) {
-        printError(QStringLiteral("kvn: --file-name needs a directory."));
+    if (!anyDirectory && parser.isSet(fileNameOption)) {
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: --file-name needs a directory.")));
         return ExitUsage;
     }
     AppSettingsRecord settings;
-    if (!loadOptions(parser, settings))
+    if (!selection.load(parser, paths.constFirst(), settings))
         return ExitUsage;
-    if (pathInfo.isDir())
-        selectDirectory(settings, path, parser.value(fileNameOption));
-    else
-        selectFile(settings, path);
 
+    const QString fileName = parser.value(fileNameOption);
+    const QList<QStringList> runs = splitRuns(paths, fileName, split);
+    const ReportOptions options = reportOptions(settings);
     // The store stays until the process ends: freeing its strings one by one at
     // exit would only cost time. It stays reachable, so leak checkers keep quiet.
     static results *const store = new results(settings);
-    const RunOutcome outcome = runSelection(*store, settings, nullptr);
-    if (!outcome.readerMessage.isEmpty()) {
-        printError(outcome.readerMessage);
-        return ExitUsage;
-    }
-    const QString message = runOutcomeMessage(outcome);
-    if (!message.isEmpty())
-        printError(message);
-    if (outcome.status != RunStatus::Done)
-        return ExitUsage;
-
-    const ReportOptions options = reportOptions(settings);
-    // The report as UTF-8, one write per tab.
-    const auto write = [](const QByteArray &bytes) {
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    };
-    if (format == QLatin1String("json")) {
-        write(jsonReport(*store, outcome.path, outcome.fileCount, options, tabs));
-    } else {
-        const QString header = reportHeader(QTime::currentTime());
-        const QString summary = reportSummary(*store, outcome.path, outcome.fileCount);
-        for (const QString &tab : tabNames()) {
-            if (!tabs.isEmpty() && !tabs.contains(tab))
-                continue;
-            write(QString(QLatin1String("=== ") + tab + QLatin1String(" ===\n")
-                          + tabReport(*store, tab, header, summary, options) + QLatin1Char('\n'))
-                      .toUtf8());
+    QList<QByteArray> outputs;
+    bool warnings = false;
+    for (const QStringList &run : runs) {
+        const RunOutcome outcome = runPaths(*store, settings, run, fileName);
+        if (!outcome.readerMessage.isEmpty()) {
+            printError(outcome.readerMessage);
+            return ExitUsage;
         }
+        if (outcome.fileCount == 0)
+            continue;
+        outputs.append(runOutput(*store, outcome, format, tabs, options));
+        warnings = warnings || hasWarnings(*store, options);
     }
-    std::fflush(stdout);
-    return hasWarnings(*store, options) ? ExitFindings : ExitClean;
+    // Nothing read is a failure, with nothing on standard output.
+    if (outputs.isEmpty()) {
+        printError(
+            QStringLiteral("kvn: ")
+            + runMessageText(RunMessage::NoTranslationFiles, paths.join(QLatin1String(", "))));
+        return ExitUsage;
+    }
+    // Several JSON documents make one array.
+    const bool array = format == QLatin1String("json") && outputs.size() > 1;
+    QByteArray output = array ? QByteArray("[\n") : QByteArray();
+    output += outputs.join(array ? QByteArray(",\n") : QByteArray());
+    if (array)
+        output += "]\n";
+    std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
+    // A report cut short (a full disk behind standard output) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(QStringLiteral("kvn: writing the report failed."));
+        return ExitUsage;
+    }
+    return warnings ? ExitFindings : ExitClean;
 }
 
 int runBatch(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-            QStringLiteral("Checks every distinct translation file name below DIR in turn and "
-                           "writes NAME-LOG.txt for each into the current directory. Prints the "
-                           "names of the written logs.\n"
-                           "Exit status: 0 when every log was written, 1 when no translation "
-                           "file was found or a log could not be written, 2 for a usage error "
-                           "or a directory that cannot be read."));
-    parser.addOption(SettingsOption);
+        QStringLiteral("Checks every distinct translation file name below DIR in turn and "
+                       "writes NAME-LOG.txt for each into the current directory. Prints the "
+                       "names of the written logs.\n"
+                       "Exit status: 0 when every log was written, 1 when no translation "
+                       "file was found, 2 for a usage error, a directory that cannot be "
+                       "read or a log that could not be written."));
+    const SelectionOptions selection;
+    selection.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("The directory."));
     int status = ExitClean;
-    if (!parse(parser, arguments, 1, status))
+    if (!parseCommandLine(parser, arguments, 1, status))
         return status;
     const QString directory = parser.positionalArguments().constFirst();
     if (!readableDirectory(directory)) {
-        printError(QStringLiteral("kvn: cannot read the directory %1.").arg(directory));
+        printError(
+            QStringLiteral("kvn: ")
+            + kvnText(QT_TRANSLATE_NOOP("kvn", "cannot read the directory %1.")).arg(directory));
         return ExitUsage;
     }
     AppSettingsRecord settings;
-    if (!loadOptions(parser, settings))
+    if (!selection.load(parser, directory, settings))
         return ExitUsage;
 
-    const QStringList names = translationFileNames(directory);
-    if (names.isEmpty()) {
-        printError(runMessageText(RunMessage::NoTranslationFiles, directory));
+    auto store = std::make_unique<results>(settings);
+    const BatchOutcome outcome = runBatch(*store, settings, directory, QString(), nullptr);
+    if (outcome.namesFound == 0) {
+        printError(QStringLiteral("kvn: ")
+                   + runMessageText(RunMessage::NoTranslationFiles, directory));
         return ExitFindings;
     }
-    auto store = std::make_unique<results>(settings);
     QTextStream out(stdout);
-    const bool allWritten = runBatch(
-        *store, settings, directory, names, nullptr, [&out](const QString &logName, bool written) {
-            if (written) {
-                out << logName << '\n';
-            } else {
-                out.flush();
-                printError(QStringLiteral("kvn: cannot write %1.").arg(logName));
-            }
-        });
-    return allWritten ? status : ExitFindings;
+    for (const QString &log : outcome.logsWritten)
+        out << textescape::escapeControlCharacters(log) << '\n';
+    for (const QString &failure : outcome.failures)
+        printError(QStringLiteral("kvn: ") + failure);
+    return outcome.failures.isEmpty() ? ExitClean : ExitUsage;
+}
+
+int runChecks(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lists every check: id, tab, severity, whether it is on by default, "
+                       "the built-in profiles that switch it on, and its description; then "
+                       "the built-in profiles."));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+                                          QStringLiteral("Output format: text or json."),
+                                          QStringLiteral("FORMAT"), QStringLiteral("text"));
+    parser.addOption(formatOption);
+    int status = ExitClean;
+    if (!parseCommandLine(parser, arguments, 0, status))
+        return status;
+    const QString format = parser.value(formatOption);
+    if (format != QLatin1String("text") && format != QLatin1String("json")) {
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (text or json)."))
+                       .arg(format));
+        return ExitUsage;
+    }
+    const QByteArray text = format == QLatin1String("json") ? checkListJson() : checkListText();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return ExitClean;
 }

@@ -4,6 +4,7 @@
 // the items of one file are capped and the cap itself is reported once.
 
 #include "checks/results.h"
+#include "model/textescape.h"
 
 // A numerus message with another number of forms than expected.
 inline QString wrongNumberOfPlurals(int expected, int found)
@@ -19,7 +20,7 @@ public:
 
     FileProblems(results *store, const QString &path)
         : m_store(store)
-        , m_path(path)
+        , m_path(textescape::escapeControlCharacters(path))
     {}
 
     // Records message when condition is false.

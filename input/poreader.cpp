@@ -41,7 +41,9 @@ public:
         , m_problems(store, path)
         , m_file(file)
         , m_decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
-    {}
+    {
+        store->poFile = true;
+    }
 
     void read();
 
@@ -57,9 +59,11 @@ private:
         m_problems.report(message, m_lineNumber, internalError);
     }
     void checkCurrentStringEmpty();
+    QString unescape(const QString &text);
     QString takeQuotedValue(const QString &keyword, const char *startQuoteReport);
     void setUpLanguage(const QString &language);
     void chooseCharset();
+    void findHeader();
 
     void readLine();
     void readFlags();
@@ -102,6 +106,7 @@ private:
     bool m_msgstrFound = false;
     bool m_keywordSeen = false;
     bool m_fuzzy = false;
+    int m_formatFlag = 0; // see results::formatFlag
     bool m_obsolete = false;
     bool m_previousLineEmpty = false;
     bool m_qtContexts = false;
@@ -163,6 +168,7 @@ void PoReader::read()
 {
     chooseCharset();
     m_data = m_file->readAll();
+    findHeader();
     while (nextLine())
         readLine();
     endOfFile();
@@ -222,6 +228,11 @@ void PoReader::readFlags()
         m_fuzzy = true;
         flags.remove(QLatin1String(" fuzzy"));
     }
+    if (flags.contains(QLatin1String(" no-c-format")) || flags.contains(QLatin1String(" qt-format"))
+        || flags.contains(QLatin1String(" lua-format")))
+        m_formatFlag = -1;
+    else if (flags.contains(QLatin1String(" c-format")))
+        m_formatFlag = 1;
     for (const char *known : {" no-wrap", " qt-format", " lua-format", " no-c-format", " c-format"})
         flags.remove(QLatin1String(known));
     flags.remove(QLatin1Char(','));
@@ -268,12 +279,21 @@ void PoReader::readIdLine()
     m_keywordSeen = true;
 }
 
+QString PoReader::unescape(const QString &text)
+{
+    QString unknown;
+    const QString result = unescapePoString(text, &unknown);
+    if (!unknown.isEmpty())
+        report(results::tr("Unknown escape sequence %1.").arg(unknown), false);
+    return result;
+}
+
 void PoReader::readPluralIdLine()
 {
     check(!m_wholeCurrentString.isEmpty(),
           QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
     check(m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "!source.isEmpty()"));
-    m_source = unescapePoString(m_wholeCurrentString);
+    m_source = unescape(m_wholeCurrentString);
     m_wholeCurrentString.clear();
     check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
     check(m_sourcePlural.isEmpty(), QT_TRANSLATE_NOOP("results", "!sourcePlural.isEmpty()"));
@@ -308,19 +328,19 @@ void PoReader::readTranslationLine()
     if (index > 0) {
         check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
         check(!m_sourcePlural.isEmpty(), QT_TRANSLATE_NOOP("results", "sourcePlural.isEmpty()"));
-        m_translationList.append(unescapePoString(m_wholeCurrentString));
+        m_translationList.append(unescape(m_wholeCurrentString));
     } else {
         check(!m_wholeCurrentString.isEmpty(),
               QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
         check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
         if (!m_msgid_pluralFound) {
             check(m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "!source.isEmpty()"));
-            m_source = unescapePoString(m_wholeCurrentString);
+            m_source = unescape(m_wholeCurrentString);
         } else {
             check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
             check(m_sourcePlural.isEmpty(),
                   QT_TRANSLATE_NOOP("results", "!sourcePlural.isEmpty()"));
-            m_sourcePlural = unescapePoString(m_wholeCurrentString);
+            m_sourcePlural = unescape(m_wholeCurrentString);
         }
     }
     m_wholeCurrentString.clear();
@@ -360,19 +380,24 @@ void PoReader::flushEntry(bool checkIdFound)
     if (checkIdFound)
         check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
     check(m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' not found"));
-    m_translationList.append(unescapePoString(m_wholeCurrentString));
+    m_translationList.append(unescape(m_wholeCurrentString));
     // A header without a language field: the rules are set up as for an empty
     // language before the first entry is checked.
     if (!m_languageSetUp)
         setUpLanguage(QString());
+    m_store->formatFlag = m_formatFlag;
     if (m_translationList.size() == 1) {
         m_store->checkMessage(m_source, m_translationList.first(), m_locationInLinguist,
                               m_locations, m_fuzzy, false, 1, QString(), QString());
         return;
     }
     check(m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' not found"));
-    if (m_translationList.size() != m_nplurals)
+    // A template's plural forms are the two of the source: its header has no
+    // number of forms yet.
+    if (m_translationList.size() != m_nplurals && !m_store->sourceOnly)
         report(wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
+    m_store->checkPluralForms(m_source, m_locationInLinguist, m_fuzzy,
+                              int(m_translationList.size()), m_nplurals);
     for (int form = 2; form <= m_translationList.size(); ++form)
         m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
                               m_locations, m_fuzzy, false, form, QString(), QString());
@@ -393,6 +418,7 @@ void PoReader::resetEntry()
     m_msgstrFound = false;
     m_keywordSeen = false;
     m_fuzzy = false;
+    m_formatFlag = 0;
     m_obsolete = false;
     m_previousLineEmpty = true;
 }
@@ -403,11 +429,12 @@ void PoReader::readHeaderLine()
     if (line.startsWith(QLatin1String("# ")) || line == QLatin1String("#")) {
         return;
     } else if (line.startsWith(QLatin1String("#,"))) {
-        if (line.contains(QLatin1String("fuzzy")))
+        if (!line.contains(QLatin1String("fuzzy")))
+            report(results::tr("#, is not supported yet"));
+        // A template's header is fuzzy until a translator fills it in.
+        else if (!m_store->sourceOnly)
             report(results::tr("Information: This .po file has not been translated earlier"),
                    false);
-        else
-            report(results::tr("#, is not supported yet"));
     } else if (line.startsWith(QLatin1String("msgctxt"))) {
         checkCurrentStringEmpty();
         report(results::tr("'msgctxt' found"));
@@ -474,6 +501,8 @@ void PoReader::readHeaderField()
         }
         if (m_nplurals != -1)
             compareNumerus();
+    } else if (line.contains(QLatin1String("Plural-Forms")) && m_store->sourceOnly) {
+        return; // "nplurals=INTEGER" until the template becomes a catalogue
     } else if (line.contains(QLatin1String("Plural-Forms"))) {
         const qsizetype at = line.indexOf(QLatin1String("nplurals"));
         if (at < 0) {
@@ -560,6 +589,46 @@ void PoReader::chooseCharset()
     m_decoder = std::move(decoder);
 }
 
+// The header is an entry with an empty msgid. A file whose first entry has a
+// message id has none: that entry is an ordinary one and is read as such, and
+// the missing header is reported.
+void PoReader::findHeader()
+{
+    int lineNumber = 0;
+    qsizetype position = 0;
+    int idLine = 0; // the line of the first msgid or msgctxt
+    bool emptyId = true;
+    const auto isEmptyString = [](QByteArrayView value) { return value.trimmed() == "\"\""; };
+    while (position < m_data.size()) {
+        const qsizetype lineFeed = m_data.indexOf('\n', position);
+        const qsizetype end = lineFeed < 0 ? m_data.size() : lineFeed + 1;
+        const QByteArrayView line
+            = QByteArrayView(m_data).sliced(position, end - position).trimmed();
+        position = end;
+        ++lineNumber;
+        if (idLine > 0) { // continuation lines of the first msgid
+            if (!line.startsWith('"'))
+                break;
+            emptyId = emptyId && isEmptyString(line);
+            continue;
+        }
+        // Comments, and a context with its continuation lines, come before the id.
+        if (line.isEmpty() || line.startsWith('#') || line.startsWith("msgctxt")
+            || line.startsWith('"'))
+            continue;
+        if (!line.startsWith("msgid") || line.startsWith("msgid_plural"))
+            return; // left to the checks of the header
+        idLine = lineNumber;
+        emptyId = isEmptyString(line.sliced(5));
+    }
+    if (idLine == 0 || emptyId)
+        return;
+    m_headerMode = false;
+    m_problems.report(results::tr("The file has no header: its first entry has a message id. "
+                                  "The entry is checked as a message."),
+                      idLine, false);
+}
+
 void PoReader::endOfFile()
 {
     if (m_lineNumber == 0) {
@@ -587,13 +656,76 @@ void PoReader::endOfFile()
 
 } // namespace
 
-QString unescapePoString(const QString &text)
+QString unescapePoString(const QString &text, QString *unknown)
 {
     if (!text.contains(QLatin1Char('\\')))
         return text;
-    QString result = text;
-    result.replace(QLatin1String("\\\""), QLatin1String("\""));
-    result.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    QString result;
+    result.reserve(text.size());
+    // Octal and hexadecimal escapes give bytes; a run of them is decoded as UTF-8
+    // together, so that an escaped multi-byte character stays one character.
+    QByteArray bytes;
+    const auto flushBytes = [&] {
+        if (!bytes.isEmpty()) {
+            result += QString::fromUtf8(bytes);
+            bytes.clear();
+        }
+    };
+    const auto isOctal = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('7'); };
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == size) {
+            flushBytes();
+            result += c;
+            continue;
+        }
+        const QChar next = text.at(i + 1);
+        if (isOctal(next)) {
+            int value = 0;
+            qsizetype j = i + 1;
+            for (; j < size && j < i + 4 && isOctal(text.at(j)); ++j)
+                value = value * 8 + (text.at(j).unicode() - '0');
+            bytes += char(value & 0xff);
+            i = j - 1;
+            continue;
+        }
+        const auto hexValue = [](QChar h) {
+            const ushort u = h.unicode();
+            return u >= '0' && u <= '9'   ? u - '0'
+                   : u >= 'a' && u <= 'f' ? u - 'a' + 10
+                   : u >= 'A' && u <= 'F' ? u - 'A' + 10
+                                          : -1;
+        };
+        if (next == QLatin1Char('x') && i + 2 < size && hexValue(text.at(i + 2)) >= 0) {
+            int value = 0;
+            qsizetype j = i + 2;
+            for (; j < size && hexValue(text.at(j)) >= 0; ++j)
+                value = (value * 16 + hexValue(text.at(j))) & 0xff;
+            bytes += char(value);
+            i = j - 1;
+            continue;
+        }
+        flushBytes();
+        static const char escapes[] = "n\nt\tr\ra\ab\bf\fv\v\\\\\"\"";
+        bool known = false;
+        for (const char *e = escapes; *e; e += 2) {
+            if (next == QLatin1Char(e[0])) {
+                result += QLatin1Char(e[1]);
+                known = true;
+                break;
+            }
+        }
+        if (!known) {
+            // Kept as it stands, and named for the caller.
+            result += c;
+            result += next;
+            if (unknown && unknown->isEmpty())
+                *unknown = QString(c) + next;
+        }
+        ++i;
+    }
+    flushBytes();
     return result;
 }
 
@@ -603,15 +735,17 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
     if (clearFirst)
         store->clear();
     PoReader reader(clearFirst, path, store, device);
+    store->sourceOnly = path.endsWith(QLatin1String(".pot"));
     reader.read();
+    store->sourceOnly = false;
 }
 
 QString readPoFile(bool clearFirst, const QString &path, results *store)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
-               + path;
+    QFile file;
+    const QString problem = openTranslationFile(file, path);
+    if (!problem.isEmpty())
+        return problem;
     readPoDevice(clearFirst, path, &file, store);
     return QString();
 }

@@ -3,9 +3,12 @@
 // A reader returns an empty text when the file could be opened, otherwise the
 // message for the user; problems inside the file become items of check "0".
 
+#include <QMap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
+class QFile;
 class QIODevice;
 class results;
 
@@ -15,7 +18,12 @@ QString readPoFile(bool clearFirst, const QString &path, results *store);
 // the reports. For callers that hold the bytes already.
 void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
-QString unescapePoString(const QString &text);
+// Decodes the escapes of a quoted .po string as gettext does. An unknown escape
+// stays as it stands; the first one is stored in unknown when it is given.
+QString unescapePoString(const QString &text, QString *unknown = nullptr);
+// Opens a translation file for reading; an empty text when it is open, otherwise
+// the reader's message: it cannot be opened, is no regular file or is too large.
+QString openTranslationFile(QFile &file, const QString &path);
 // The first line of a device opened for reading whose bytes are not UTF-8; 0 when
 // there is none, when a byte order mark names another encoding, or when the
 // device cannot be read again from its start. Moves the device's position.
@@ -32,7 +40,27 @@ public:
     virtual void setValue(int value) = 0;
 };
 
+// The translation files below a directory, found by one walk.
+struct TranslationFiles {
+    // The paths of the files of each name, in the order of the walks; the map
+    // orders the names case-sensitively.
+    QMap<QString, QStringList> byName;
+    // Items of check "0" for what the walk could not read.
+    QStringList problems;
+};
+TranslationFiles collectTranslationFiles(const QString &directory);
 void collectFileNames(const QString &directory, QSet<QString> &names);
+// Reads the given files into the store, as a walk would; returns how many.
+int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store);
+// The translation files (.ts, .po, .pot) below a directory in the order of the
+// walks; with a fileName, only the files of that name.
+QStringList listTranslationFiles(const QString &directory, const QString &fileName = QString());
+// False for a file that is no Qt Linguist file: its root element is not TS, or
+// it does not begin with markup (a TypeScript source).
+bool isLinguistFile(const QString &path);
+// The language a catalogue declares: the language attribute of a .ts file,
+// the Language header field of a .po file; empty when it names none.
+QString declaredLanguage(const QString &path);
 // Filtered mode: only files named fileName.
 void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
                    WalkProgress *progress, results *store);

@@ -1,6 +1,7 @@
 // The reader of Qt Linguist translation files (.ts, XML).
 
 #include "checks/results.h"
+#include "input/fileaccess.h"
 #include "input/fileproblems.h"
 #include "input/readers.h"
 
@@ -9,6 +10,17 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QtDebug>
+
+QString openTranslationFile(QFile &file, const QString &path)
+{
+    const fileaccess::OpenStatus status = fileaccess::openRegularFile(file, path);
+    if (status == fileaccess::OpenStatus::Opened)
+        return QString();
+    if (status == fileaccess::OpenStatus::NotOpened)
+        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
+               + path;
+    return fileaccess::openProblem(status, path);
+}
 
 int firstInvalidUtf8Line(QIODevice *device)
 {
@@ -42,7 +54,10 @@ public:
         , m_store(store)
         , m_problems(store, path)
         , m_xml(device)
-    {}
+    {
+        store->poFile = false;
+        store->formatFlag = 0;
+    }
 
     void read();
 
@@ -62,6 +77,7 @@ private:
     int line() const { return int(m_xml.lineNumber()); }
     QString text() { return m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement); }
     bool isElement(const char *name) const { return m_xml.name() == QLatin1String(name); }
+    bool isToolElement() const;
     void unknownTag();
     void setUpLanguage(const QString &language);
     void check(Message &message, int numerusForm, const QString &source);
@@ -87,8 +103,20 @@ private:
     bool m_lengthVariants = false;
 };
 
+// Elements Qt's own tools write into valid files that hold nothing to check:
+// build dependencies, the previous source and comment, user data and extras.
+bool TsReader::isToolElement() const
+{
+    return isElement("dependencies") || isElement("oldsource") || isElement("oldcomment")
+           || isElement("userdata") || m_xml.name().startsWith(QLatin1String("extra-"));
+}
+
 void TsReader::unknownTag()
 {
+    if (isToolElement()) {
+        m_xml.skipCurrentElement();
+        return;
+    }
     m_problems.report(results::tr("Unknown tag %1.").arg(m_xml.name()), line());
     m_xml.skipCurrentElement();
 }
@@ -230,9 +258,8 @@ void TsReader::checkOrdinaryTranslation(Message &message)
 {
     if (message.translation.contains(QLatin1String("%n")))
         message.translationNumerusWarnings
-                += results::tr(
-                           "Numerus in the translation found, even the message is not a numerus.")
-                   + QLatin1Char('\n');
+            += results::tr("Numerus in the translation found, even the message is not a numerus.")
+               + QLatin1Char('\n');
     check(message, 0, message.source);
 }
 
@@ -284,9 +311,8 @@ void TsReader::readNumerusTranslation(Message &message)
         }
         if (!message.translation.contains(QLatin1String("%n")))
             message.translationNumerusWarnings
-                    += results::tr(
-                               "Numerus in translation not found, even the message is a numerus.")
-                       + QLatin1Char('\n');
+                += results::tr("Numerus in translation not found, even the message is a numerus.")
+                   + QLatin1Char('\n');
         if (!message.sourceNumerusWarnings.isEmpty())
             check(message, form, source);
         else
@@ -299,6 +325,8 @@ void TsReader::readNumerusTranslation(Message &message)
     if (!message.vanished && forms != results::unknownNumerus && form > forms
         && m_language == m_store->catalogueLanguage)
         m_problems.report(wrongNumberOfPlurals(forms, form), line(), false);
+    if (!message.vanished && m_languageSetUp && m_language == m_store->catalogueLanguage)
+        m_store->checkPluralForms(source, m_context, message.unfinished, form, forms);
 }
 
 QString TsReader::readNumerusForm()
@@ -351,10 +379,10 @@ void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, resul
 
 QString readTsFile(bool clearFirst, const QString &path, results *store)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return results::tr("Could not open file. It is not existing or in use.") + QLatin1Char('\n')
-               + path;
+    QFile file;
+    const QString problem = openTranslationFile(file, path);
+    if (!problem.isEmpty())
+        return problem;
     readTsDevice(clearFirst, path, &file, store);
     return QString();
 }

@@ -3,9 +3,15 @@
 
 #include "checks/results.h"
 #include "input/readers.h"
+#include "model/textescape.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,31 +20,101 @@ bool isTsName(const QString &name)
     return name.endsWith(QLatin1String(".ts"));
 }
 
+// Catalogues and templates.
 bool isPoName(const QString &name)
 {
-    return name.endsWith(QLatin1String(".po"));
+    return name.endsWith(QLatin1String(".po")) || name.endsWith(QLatin1String(".pot"));
+}
+
+bool isTranslationName(const QString &name)
+{
+    return isTsName(name) || isPoName(name);
+}
+
+// A ".ts" name that holds no Qt Linguist file (a TypeScript source, most
+// often) is left out of a walk with one line on standard error.
+bool skippedTsFile(const QString &path)
+{
+    if (isLinguistFile(path))
+        return false;
+    qWarning().noquote() << results::tr("Skipped %1: not a Qt Linguist file.").arg(path);
+    return true;
+}
+
+// The directories a walk has entered, by device and inode: a link back into the
+// tree leads to one of them. (Comparing canonical paths costs a walk up the
+// whole path for every directory, which made deep trees quadratic.)
+class Visited
+{
+public:
+    // False when directory was entered before.
+    bool enter(const QString &directory)
+    {
+        struct stat info;
+        if (::stat(QFile::encodeName(directory).constData(), &info) != 0)
+            return true; // cannot be listed either; the listing reports it
+        const auto key = qMakePair(quint64(info.st_dev), quint64(info.st_ino));
+        if (m_entered.contains(key))
+            return false;
+        m_entered.insert(key);
+        return true;
+    }
+
+private:
+    QSet<QPair<quint64, quint64>> m_entered;
+};
+
+// The names of a directory that a QString cannot hold (bytes that are not
+// UTF-8): QDir lists them changed, so they could be neither opened nor named.
+QStringList unrepresentableNames(const QString &directory)
+{
+    QStringList names;
+    DIR *stream = ::opendir(QFile::encodeName(directory).constData());
+    if (!stream)
+        return names;
+    while (const dirent *entry = ::readdir(stream)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith('.') && !textescape::isRepresentableFileName(name))
+            names.append(textescape::describeFileName(name));
+    }
+    ::closedir(stream);
+    names.sort();
+    return names;
+}
+
+// The problem texts of a directory: it cannot be listed, or it holds names that
+// cannot be read.
+QStringList directoryProblems(const QString &directory, bool listed)
+{
+    QStringList problems;
+    if (!listed) {
+        problems.append(results::tr("Could not open directory. It is not existing or "
+                                    "not readable.")
+                        + QLatin1Char('\n') + directory);
+        return problems;
+    }
+    for (const QString &name : unrepresentableNames(directory))
+        problems.append(results::tr("The name %1 is not UTF-8; the file or directory was not "
+                                    "read.")
+                            .arg(name)
+                        + QLatin1Char('\n') + textescape::escapeControlCharacters(directory));
+    return problems;
 }
 
 // The entries of a directory: the default filter and order of QDir (hidden
 // entries excluded, sorted by name ignoring case), without "." and "..".
-// A directory already walked (by canonical path) yields nothing, so links that
-// form a cycle end the walk. A directory that cannot be listed yields nothing
-// either; with a store, that is reported in check "0".
-QFileInfoList entriesOnce(const QString &directory, QSet<QString> &visited,
-                          results *store = nullptr)
+// A directory already walked yields nothing, so links that form a cycle end the
+// walk. A directory that cannot be listed yields nothing either. Problems of the
+// directory go to problems when it is given.
+QFileInfoList entriesOnce(const QString &directory, Visited &visited,
+                          QStringList *problems = nullptr)
 {
-    QString canonical = QFileInfo(directory).canonicalFilePath();
-    if (canonical.isEmpty())
-        canonical = QFileInfo(directory).absoluteFilePath();
-    if (visited.contains(canonical))
+    if (!visited.enter(directory))
         return {};
-    visited.insert(canonical);
     QFileInfoList entries = QDir(directory).entryInfoList();
     // A directory that can be read lists at least "." and "..".
-    if (entries.isEmpty() && store)
-        store->fileAssert(false, results::tr("Could not open directory. It is not existing or "
-                                             "not readable.")
-                                     + QLatin1Char('\n') + directory);
+    if (problems)
+        *problems += directoryProblems(directory, !entries.isEmpty());
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const QFileInfo &entry) {
                                      const QString name = entry.fileName();
@@ -60,6 +136,8 @@ void readTranslationFile(const QString &directory, const QString &name, int &cou
                          WalkProgress *progress, results *store)
 {
     QString problem;
+    if (isTsName(name) && skippedTsFile(filePath(directory, name)))
+        return;
     if (isTsName(name))
         problem = readTsFile(false, filePath(directory, name), store);
     else if (isPoName(name))
@@ -82,21 +160,27 @@ void countFile(int &counter, WalkProgress *progress)
         progress->setMaximum(counter);
 }
 
-void collect(const QString &directory, QSet<QString> &names, QSet<QString> &visited)
+// Every translation file below directory, in the order of the walks, by name.
+void collect(const QString &directory, TranslationFiles &files, Visited &visited)
 {
-    for (const QFileInfo &entry : entriesOnce(directory, visited)) {
+    for (const QFileInfo &entry : entriesOnce(directory, visited, &files.problems)) {
         if (entry.isDir())
-            collect(entry.absoluteFilePath(), names, visited);
-        else if (entry.isFile() && (isTsName(entry.fileName()) || isPoName(entry.fileName())))
-            names.insert(entry.fileName());
+            collect(entry.absoluteFilePath(), files, visited);
+        else if (entry.isFile() && isTranslationName(entry.fileName()))
+            files.byName[entry.fileName()].append(filePath(directory, entry.fileName()));
     }
 }
 
 // fileName null: all-files mode.
 void walk(const QString &directory, const QString *fileName, int &counter, bool countOnly,
-          WalkProgress *progress, results *store, QSet<QString> &visited)
+          WalkProgress *progress, results *store, Visited &visited)
 {
-    for (const QFileInfo &entry : entriesOnce(directory, visited, countOnly ? nullptr : store)) {
+    QStringList problems;
+    const QFileInfoList entries = entriesOnce(directory, visited, &problems);
+    if (!countOnly)
+        for (const QString &problem : std::as_const(problems))
+            store->fileAssert(false, problem);
+    for (const QFileInfo &entry : entries) {
         if (progress && progress->wasCanceled())
             return;
         if (entry.isDir()) {
@@ -115,24 +199,107 @@ void walk(const QString &directory, const QString *fileName, int &counter, bool 
     }
 }
 
+void list(const QString &directory, const QString &fileName, QStringList &files,
+          Visited &visited)
+{
+    for (const QFileInfo &entry : entriesOnce(directory, visited)) {
+        const QString name = entry.fileName();
+        if (entry.isDir())
+            list(entry.absoluteFilePath(), fileName, files, visited);
+        else if (entry.isFile() && isTranslationName(name)
+                 && (fileName.isEmpty() || name == fileName)
+                 && !(isTsName(name) && skippedTsFile(filePath(directory, name))))
+            files.append(filePath(directory, name));
+    }
+}
+
 } // namespace
+
+TranslationFiles collectTranslationFiles(const QString &directory)
+{
+    TranslationFiles files;
+    Visited visited;
+    collect(directory, files, visited);
+    return files;
+}
+
+bool isLinguistFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // the reader reports it
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            return xml.name() == QLatin1String("TS");
+    }
+    // No element at all: markup that breaks early is the reader's to report;
+    // text that does not begin with markup is no Linguist file.
+    file.seek(0);
+    QByteArray head = file.read(64);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head.remove(0, 3);
+    head = head.trimmed();
+    return head.isEmpty() || head.startsWith('<') || head.startsWith('\xFF')
+           || head.startsWith('\xFE');
+}
+
+QStringList listTranslationFiles(const QString &directory, const QString &fileName)
+{
+    QStringList files;
+    Visited visited;
+    list(directory, fileName, files, visited);
+    return files;
+}
+
+QString declaredLanguage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (isTsName(path)) {
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement)
+                return xml.attributes().value(QLatin1String("language")).toString();
+        return {};
+    }
+    // The header entry comes first; its "Language:" field, as the reader reads it.
+    static const QRegularExpression field(QStringLiteral("^\"(?:X-)?Language:\\s*([^\"\\\\]*)"),
+                                          QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = field.match(QString::fromUtf8(file.read(65536)));
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
 
 void collectFileNames(const QString &directory, QSet<QString> &names)
 {
-    QSet<QString> visited;
-    collect(directory, names, visited);
+    const TranslationFiles files = collectTranslationFiles(directory);
+    for (auto it = files.byName.cbegin(); it != files.byName.cend(); ++it)
+        names.insert(it.key());
+}
+
+int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store)
+{
+    int counter = 0;
+    for (const QString &path : paths) {
+        if (progress && progress->wasCanceled())
+            break;
+        const int slash = path.lastIndexOf(QLatin1Char('/'));
+        readTranslationFile(path.left(slash), path.mid(slash + 1), counter, progress, store);
+    }
+    return counter;
 }
 
 void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
                    WalkProgress *progress, results *store)
 {
-    QSet<QString> visited;
+    Visited visited;
     walk(directory, &fileName, counter, countOnly, progress, store, visited);
 }
 
 void readDirectory(const QString &directory, int &counter, bool countOnly, WalkProgress *progress,
                    results *store)
 {
-    QSet<QString> visited;
+    Visited visited;
     walk(directory, nullptr, counter, countOnly, progress, store, visited);
 }

@@ -55,12 +55,14 @@ QString results::formatFindings(int index, bool showHeading, bool showDetails, b
                 if (showLocations) {
                     const QStringList &values = it.value();
                     for (auto value = values.crbegin(); value != values.crend(); ++value) {
-                        block += *value;
+                        block += html ? value->toHtmlEscaped() : *value;
                         if (!listMode)
                             block += lineBreak;
                     }
                 }
-                block += it.key();
+                // The rows of table mode are markup made by their check, which
+                // escapes the texts in them; everything else is text from the input.
+                block += html && !tableMode ? it.key().toHtmlEscaped() : it.key();
                 if (!listMode || showLocations)
                     block += lineBreak;
             }

@@ -2,6 +2,7 @@
 
 #include "checks/results.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 #include "report/report.h"
 
 #include <QJsonArray>
@@ -10,12 +11,19 @@
 
 namespace {
 
+// Every string of the document holds whole characters: strict parsers reject a
+// lone surrogate.
+QString whole(const QString &text)
+{
+    return textescape::wholeCharacters(text);
+}
+
 QJsonObject summaryObject(const results &store, const QString &path, int fileCount)
 {
     QJsonObject summary;
-    summary.insert(QStringLiteral("path"), path);
+    summary.insert(QStringLiteral("path"), whole(path));
     summary.insert(QStringLiteral("fileCount"), fileCount);
-    summary.insert(QStringLiteral("language"), store.catalogueLanguage);
+    summary.insert(QStringLiteral("language"), whole(store.catalogueLanguage));
     summary.insert(QStringLiteral("sourceCount"), store.sourceCount);
     summary.insert(QStringLiteral("translationCount"), store.translationCount);
     summary.insert(QStringLiteral("unfinishedCount"), store.unfinishedCount);
@@ -40,7 +48,10 @@ QJsonObject checkObject(const results &store, int index, const ReportOptions &op
     if (info.store == StoreKind::Items) {
         const ItemList &items = store.items(index);
         check.insert(QStringLiteral("count"), items.size());
-        check.insert(QStringLiteral("items"), QJsonArray::fromStringList(items));
+        QJsonArray list;
+        for (const QString &item : items)
+            list.append(whole(item));
+        check.insert(QStringLiteral("items"), list);
         return check;
     }
     const FindingMap &map = store.findings(index);
@@ -51,9 +62,9 @@ QJsonObject checkObject(const results &store, int index, const ReportOptions &op
         QJsonArray values;
         // Newest first, as the report lists them.
         for (auto value = it.value().crbegin(); value != it.value().crend(); ++value)
-            values.append(*value);
+            values.append(whole(*value));
         QJsonObject finding;
-        finding.insert(QStringLiteral("text"), it.key());
+        finding.insert(QStringLiteral("text"), whole(it.key()));
         finding.insert(QStringLiteral("values"), values);
         findings.append(finding);
     }

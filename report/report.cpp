@@ -6,6 +6,7 @@
 #include "checks/results.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/textescape.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -32,7 +33,7 @@ QString tabBlocks(const results &store, const QString &tab, const ReportOptions 
     for (int index : checksOfTab(tab)) {
         const CheckInfo &info = checkInfo(index);
         const bool details
-                = info.box == BoxKind::Fixed || (options.boxChecked && options.boxChecked(index));
+            = info.box == BoxKind::Fixed || (options.boxChecked && options.boxChecked(index));
         if (info.store == StoreKind::Items) {
             text += store.formatItemList(index, true, details);
         } else {
@@ -41,7 +42,7 @@ QString tabBlocks(const results &store, const QString &tab, const ReportOptions 
         }
         if (index == CheckT1_1)
             text += windowText(QT_TRANSLATE_NOOP("MainWindow", "%1 marked as unfinished"))
-                            .arg(store.unfinishedCount)
+                        .arg(store.unfinishedCount)
                     + QLatin1String("\n\n");
     }
     return text.join(QString());
@@ -72,10 +73,33 @@ bool isWarningCheck(int index)
     return checkInfo(index).store == StoreKind::Findings && !isListingFindingsCheck(index);
 }
 
+int findingCount(const results &store, int index)
+{
+    if (index == Check_0)
+        return store.items(index).size();
+    return isWarningCheck(index) ? store.findings(index).size() : 0;
+}
+
+int tabFindingCount(const results &store, const QString &tab)
+{
+    int count = 0;
+    for (const int index : checksOfTab(tab))
+        count += findingCount(store, index);
+    return count;
+}
+
+int reportFindingCount(const results &store)
+{
+    int count = 0;
+    for (int index = 0; index < CheckCount; ++index)
+        count += findingCount(store, index);
+    return count;
+}
+
 QString reportHeader(const QTime &time)
 {
     return windowText(QT_TRANSLATE_NOOP("MainWindow", "Last checks were done at %1"))
-                   .arg(time.toString(QStringLiteral("hh:mm:ss")))
+               .arg(time.toString(QStringLiteral("hh:mm:ss")))
            + QLatin1String("\n\n");
 }
 
@@ -83,40 +107,41 @@ QString reportSummary(const results &store, const QString &path, int fileCount)
 {
     QString text;
     const auto line = [&text](const QString &content) { text += content + QLatin1Char('\n'); };
+    // A line feed in a file name must not start a line of the report.
+    const QString shownPath = textescape::escapeControlCharacters(path);
     if (fileCount < 1)
         writeDiagnosticLine(QStringLiteral("Should not happen"));
     else if (fileCount == 1)
-        line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read file %1.")).arg(path));
+        line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read file %1.")).arg(shownPath));
     else
         line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read %1 files in %2."))
-                     .arg(QString::number(fileCount), path));
+                 .arg(QString::number(fileCount), shownPath));
     line(windowText(QT_TRANSLATE_NOOP("MainWindow", "Read %1 sources.")).arg(store.sourceCount));
     const FindingMap &emptySources = store.findings(CheckS1_1);
     if (!emptySources.isEmpty())
         line(windowText(QT_TRANSLATE_NOOP("MainWindow",
                                           "Warning! %1 sources are empty! Compare Check S1.1."))
-                     .arg(emptySources.size()));
-    line(windowText(QT_TRANSLATE_NOOP("MainWindow",
-                                      "Read %1 translations. %2 are marked as unfinished."))
-                 .arg(QString::number(store.translationCount),
-                      QString::number(store.unfinishedCount)));
+                 .arg(emptySources.size()));
+    line(windowText(
+             QT_TRANSLATE_NOOP("MainWindow", "Read %1 translations. %2 are marked as unfinished."))
+             .arg(QString::number(store.translationCount), QString::number(store.unfinishedCount)));
     const FindingMap &emptyTranslations = store.findings(CheckT1_1);
     if (!emptyTranslations.isEmpty())
-        line(windowText(
-                     QT_TRANSLATE_NOOP("MainWindow",
-                                       "Warning! %1 translations are empty! Compare Check T1.1."))
-                     .arg(emptyTranslations.size()));
+        line(
+            windowText(QT_TRANSLATE_NOOP("MainWindow",
+                                         "Warning! %1 translations are empty! Compare Check T1.1."))
+                .arg(emptyTranslations.size()));
     if (store.sourceRules.maxNumerus != store.translationRules.maxNumerus)
         line(windowText(QT_TRANSLATE_NOOP("MainWindow",
                                           "The number of read sources and translations might be "
                                           "different because the source use %2 numerus while the "
                                           "translation uses %3 numerus."))
-                     .arg(QString::number(store.sourceRules.maxNumerus),
-                          QString::number(store.translationRules.maxNumerus)));
+                 .arg(QString::number(store.sourceRules.maxNumerus),
+                      QString::number(store.translationRules.maxNumerus)));
     if (store.vanishedCount > 0)
         line(windowText(QT_TRANSLATE_NOOP("MainWindow",
                                           "%1 vanished sources (and translations) not imported."))
-                     .arg(store.vanishedCount));
+                 .arg(store.vanishedCount));
     text += QLatin1String("\n\n");
     return text;
 }
@@ -163,8 +188,7 @@ ReportOptions reportOptions(const AppSettingsRecord &settings)
         if (setting >= 0)
             checked[index] = settingValue(settings, setting).toInt() != 0;
     }
-    options.boxChecked = [checked](int index) {
-        return index >= 0 && index < checked.size() && checked[index];
-    };
+    options.boxChecked
+        = [checked](int index) { return index >= 0 && index < checked.size() && checked[index]; };
     return options;
 }

@@ -40,6 +40,12 @@ bool isListingFindingsCheck(int checkIndex);
 // A check whose findings are warnings: a FindingMap that is not a listing.
 bool isWarningCheck(int checkIndex);
 
+// The findings of a check: the warnings of a warning check, the problems of
+// check "0"; listings count none. Summed over a tab's checks, and over all.
+int findingCount(const results &store, int checkIndex);
+int tabFindingCount(const results &store, const QString &tab);
+int reportFindingCount(const results &store);
+
 // Diagnostic lines of the report ("Should not happen") go to standard output;
 // kvn sends them to standard error so that standard output holds only the report.
 void setDiagnosticsToStandardError(bool toStandardError);

@@ -3,13 +3,14 @@
 #include "run/run.h"
 
 #include "checks/results.h"
+#include "input/fileaccess.h"
 #include "input/readers.h"
 #include "model/appsettings.h"
+#include "model/textescape.h"
 #include "report/report.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTextStream>
+#include <QDir>
 #include <QTime>
 
 namespace {
@@ -137,42 +138,81 @@ RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkPr
     return outcome;
 }
 
-int runBatchStep(results &store, const AppSettingsRecord &options, const QString &directory,
-                 const QString &fileName, WalkProgress *progress)
+int runBatchStep(results &store, const AppSettingsRecord &options, const QStringList &files,
+                 const QStringList &walkProblems, WalkProgress *progress)
 {
     store.setOptions(options);
     store.clear();
     store.reuseSourceOutcomes = true;
-    return walkBothPasses(store, directory, &fileName, progress);
+    for (const QString &problem : walkProblems)
+        store.fileAssert(false, problem);
+    if (progress)
+        progress->setMaximum(int(files.size()) + 1);
+    const int counter = readTranslationFiles(files, progress, &store);
+    store.runCatalogueChecks();
+    if (progress)
+        progress->setValue(int(files.size()) + 1);
+    return counter;
 }
 
-bool writeResults(const QString &path, int fileCount, const QString &fileName, const results &store)
+QString logFilePath(const QString &logDirectory, const QString &fileName)
+{
+    const QString name = fileName + QLatin1String("-LOG.txt");
+    return logDirectory.isEmpty() ? name : QDir(logDirectory).filePath(name);
+}
+
+QString writeResults(const QString &path, int fileCount, const QString &fileName,
+                     const results &store, const QString &logDirectory)
 {
     const QString text
         = logReport(store, reportHeader(QTime::currentTime()),
                     reportSummary(store, path, fileCount), store.options().printLocationCheckBox);
-    QFile file(fileName + QLatin1String("-LOG.txt"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream stream(&file);
-    stream << text;
-    stream.flush();
-    return stream.status() == QTextStream::Ok;
+    const fileaccess::WriteOutcome written
+        = fileaccess::writeWholeFile(logFilePath(logDirectory, fileName), text.toUtf8(), true);
+    return written.written() ? QString() : written.reason;
 }
 
-bool runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
-              const QStringList &names,
-              const std::function<std::unique_ptr<WalkProgress>()> &makeProgress,
-              const std::function<void(const QString &logName, bool written)> &stepDone)
+BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
+                      const QString &logDirectory, WalkProgress *progress)
 {
-    bool allWritten = true;
-    for (const QString &name : names) {
-        const std::unique_ptr<WalkProgress> progress = makeProgress ? makeProgress() : nullptr;
-        const int fileCount = runBatchStep(store, options, directory, name, progress.get());
-        const bool written = writeResults(directory, fileCount, name, store);
-        allWritten = allWritten && written;
-        if (stepDone)
-            stepDone(name + QLatin1String("-LOG.txt"), written);
+    BatchOutcome outcome;
+    const TranslationFiles files = collectTranslationFiles(directory);
+    outcome.namesFound = int(files.byName.size());
+    if (outcome.namesFound == 0)
+        return outcome;
+    for (auto it = files.byName.cbegin(); it != files.byName.cend(); ++it) {
+        if (progress && progress->wasCanceled()) {
+            outcome.canceled = true;
+            break;
+        }
+        const int fileCount = runBatchStep(store, options, it.value(), files.problems, progress);
+        outcome.filesChecked += fileCount;
+        const QString log = logFilePath(logDirectory, it.key());
+        const QString problem = writeResults(directory, fileCount, it.key(), store, logDirectory);
+        if (problem.isEmpty())
+            outcome.logsWritten.append(log);
+        else
+            outcome.failures.append(
+                QCoreApplication::translate("MainWindow", "Could not write %1: %2")
+                    .arg(textescape::escapeControlCharacters(log), problem));
     }
-    return allWritten;
+    return outcome;
+}
+
+QString batchSummary(const BatchOutcome &outcome, const QString &directory,
+                     const QString &logDirectory)
+{
+    QString text;
+    for (const QString &failure : outcome.failures)
+        text += failure + QLatin1Char('\n');
+    text += QCoreApplication::translate("MainWindow",
+                                        "Checked %1 files of %2 names in %3. Wrote %4 logs to %5.")
+                .arg(QString::number(outcome.filesChecked), QString::number(outcome.namesFound),
+                     directory, QString::number(outcome.logsWritten.size()),
+                     QDir(logDirectory.isEmpty() ? QDir::currentPath() : logDirectory)
+                         .absolutePath());
+    if (outcome.canceled)
+        text += QLatin1Char('\n')
+                + QCoreApplication::translate("MainWindow", "The batch was aborted.");
+    return text;
 }

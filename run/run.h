@@ -5,8 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
-#include <memory>
 
 class results;
 class WalkProgress;
@@ -35,29 +33,36 @@ void selectDirectory(AppSettingsRecord &options, const QString &directory,
                      const QString &fileName = QString());
 
 // The distinct names of the translation files below directory, sorted: what the
-// filtered selection and the batch offer.
+// filtered selection offers.
 QStringList translationFileNames(const QString &directory);
 
-// One step of the batch operation: the store takes the options and is cleared,
-// then both passes of the filtered walk for fileName below directory, the
-// catalogue pass. Returns the number of files read.
-int runBatchStep(results &store, const AppSettingsRecord &options, const QString &directory,
-                 const QString &fileName, WalkProgress *progress);
+// One step of the batch operation: the store takes the options, clear, read the files of one name
+// (found by collectTranslationFiles) with the walk's problems as items of check "0", the catalogue
+// pass. Returns the number of files read.
+int runBatchStep(results &store, const AppSettingsRecord &options, const QStringList &files,
+                 const QStringList &walkProblems, WalkProgress *progress);
 
-// Writes the log of one batch step to fileName + "-LOG.txt" in the current
-// directory, with locations as the store's options say. Returns false when the
-// file could not be written.
-bool writeResults(const QString &path, int fileCount, const QString &fileName,
-                  const results &store);
+// Writes the log of one batch step to fileName + "-LOG.txt" in logDirectory (the
+// current directory when empty), completely or not at all, with locations as
+// the store's options say. Returns an empty text
+// on success, otherwise the reason.
+QString writeResults(const QString &path, int fileCount, const QString &fileName,
+                     const results &store, const QString &logDirectory = QString());
+QString logFilePath(const QString &logDirectory, const QString &fileName);
 
-// The batch operation over names (from translationFileNames): a step and its log
-// for each. makeProgress gives the progress of one step (null, or returning null,
-// for none); stepDone hears of each log, written or not. Returns false when a log
-// could not be written.
-bool runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
-              const QStringList &names,
-              const std::function<std::unique_ptr<WalkProgress>()> &makeProgress,
-              const std::function<void(const QString &logName, bool written)> &stepDone);
+// The whole batch: one walk, then one step and one log per file name.
+struct BatchOutcome {
+    int namesFound = 0;
+    int filesChecked = 0;
+    QStringList logsWritten; // the paths of the written logs
+    QStringList failures; // one line per log that could not be written
+    bool canceled = false;
+};
+BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
+                      const QString &logDirectory, WalkProgress *progress);
+// The summary a front end shows after a batch (context "MainWindow").
+QString batchSummary(const BatchOutcome &outcome, const QString &directory,
+                     const QString &logDirectory);
 
 // The user messages of a run, translated in the context "MainWindow".
 enum class RunMessage { SelectFileOrDirectory, MultipleSelection, MissingPath, NoTranslationFiles };

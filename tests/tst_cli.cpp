@@ -6,7 +6,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QtTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace readertest;
@@ -19,10 +21,19 @@ struct Run {
     QString err;
 };
 
-Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA))
+Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA),
+        const QStringList &locale = QStringList())
 {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QLatin1String(variable));
+        for (const QString &setting : locale)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(KVN_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -49,8 +60,276 @@ private slots:
                         "s</source><translation></translation></message></context>"
                         "</TS>");
         m_boxOff = writeFile(m_dir.filePath(QStringLiteral("off.ini")),
-                             "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT1_2CheckBox=7\n");
+                             "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT1_2CheckBox=0\n");
         QDir(m_dir.path()).mkpath(QStringLiteral("nothing"));
+        // T2.1 (non-ASCII translation) is off by default.
+        m_nonAscii
+            = writeFile(m_dir.filePath(QStringLiteral("umlaut.po")),
+                        poFile("de", "msgid \"Greetings\"\nmsgstr \"Gr\xC3\xBC\xC3\x9F\x65\"\n"));
+        // A project whose .kvn.ini switches T1.1 off.
+        QDir(m_dir.path()).mkpath(QStringLiteral("project/po"));
+        writeFile(m_dir.filePath(QStringLiteral("project/.kvn.ini")),
+                  "[MainWindow]\ncheckT1_1CheckBox=false\n");
+        QFile::copy(m_emptyTranslation, m_dir.filePath(QStringLiteral("project/po/de.ts")));
+        QDir(m_dir.path()).mkpath(QStringLiteral("badproject"));
+        writeFile(m_dir.filePath(QStringLiteral("badproject/.kvn.ini")),
+                  "[MainWindow]\ncheckT1_1CheckBox=off\n");
+        QFile::copy(m_emptyTranslation, m_dir.filePath(QStringLiteral("badproject/de.ts")));
+    }
+
+    static QByteArray poFile(const QByteArray &language, const QByteArray &entries)
+    {
+        return "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+               "\"Language: "
+               + language + "\\n\"\n\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
+               + entries;
+    }
+
+    // The exit status follows exactly the checks that are on.
+    void selection_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        const QString empty = m_emptyTranslation; // one T1.1 finding
+        const QString umlaut = m_nonAscii; // one T2.1 finding
+        const QString project = m_dir.filePath("project/po/de.ts");
+        QTest::newRow("default") << QStringList {"check", empty} << 1;
+        QTest::newRow("disable id") << QStringList {"check", "--disable", "T1.1", empty} << 0;
+        QTest::newRow("disable group") << QStringList {"check", "--disable", "T1", empty} << 0;
+        QTest::newRow("disable T*") << QStringList {"check", "--disable", "T*", empty} << 0;
+        QTest::newRow("disable *") << QStringList {"check", "--disable", "*", empty} << 0;
+        QTest::newRow("only S*") << QStringList {"check", "--only", "S*", empty} << 0;
+        QTest::newRow("only ST*") << QStringList {"check", "--only", "ST*", empty} << 0;
+        QTest::newRow("only id") << QStringList {"check", "--only", "T1.1", empty} << 1;
+        QTest::newRow("only, repeated")
+            << QStringList {"check", "--only", "S1", "--only=T1.1", empty} << 1;
+        QTest::newRow("tab prints, does not select")
+            << QStringList {"check", "--tab", "S1", empty} << 1;
+        QTest::newRow("off by default") << QStringList {"check", umlaut} << 0;
+        QTest::newRow("enable id") << QStringList {"check", "--enable", "T2.1", umlaut} << 1;
+        QTest::newRow("enable group") << QStringList {"check", "--enable", "t2", umlaut} << 1;
+        QTest::newRow("profile all") << QStringList {"check", "--profile", "all", umlaut} << 1;
+        QTest::newRow("profile default")
+            << QStringList {"check", "--profile", "default", umlaut} << 0;
+        QTest::newRow("profile recommended")
+            << QStringList {"check", "--profile", "recommended", umlaut} << 0;
+        QTest::newRow("profile file") << QStringList {"check", "--profile", m_boxOff, empty} << 0;
+        QTest::newRow("project file") << QStringList {"check", project} << 0;
+        QTest::newRow("project file over profile")
+            << QStringList {"check", "--profile", "all", project} << 0;
+        QTest::newRow("flags over project file")
+            << QStringList {"check", "--enable", "T1.1", project} << 1;
+        QTest::newRow("project file from a directory")
+            << QStringList {"check", m_dir.filePath("project")} << 0;
+    }
+    void selection()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        const Run run = kvn(arguments);
+        QVERIFY2(run.status == status, qPrintable(run.err));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("error"); // every part is on standard error
+        const QString empty = m_emptyTranslation;
+        QTest::newRow("unknown check")
+            << QStringList {"check", "--enable", "T8.9", empty} << QStringList {"T8.9"};
+        QTest::newRow("unknown profile")
+            << QStringList {"check", "--profile", "strict", empty} << QStringList {"strict"};
+        QTest::newRow("fixed check")
+            << QStringList {"check", "--disable", "0", empty} << QStringList {"always runs"};
+        QTest::newRow("bad project file")
+            << QStringList {"check", m_dir.filePath("badproject/de.ts")}
+            << QStringList {m_dir.filePath("badproject/.kvn.ini"), "checkT1_1CheckBox", "off"};
+        QTest::newRow("bad settings value") << QStringList {
+            "check", "--settings",
+            writeFile(m_dir.filePath("bad.ini"), "[MainWindow]\ncheckS1_2SpinBox=many\n"),
+            empty} << QStringList {"bad.ini", "checkS1_2SpinBox", "many"};
+        QTest::newRow("split mode")
+            << QStringList {"check", "--split", "dir", empty} << QStringList {"dir"};
+        QTest::newRow("xliff") << QStringList {"check",
+                                               writeFile(m_dir.filePath("app_de.xlf"), "<xliff/>")}
+                               << QStringList {"app_de.xlf", "lconvert"};
+        QTest::newRow("no file of that name")
+            << QStringList {"check", "--file-name", "none.po", m_dir.filePath("project")}
+            << QStringList {"No translation files found"};
+        QTest::newRow("empty directory") << QStringList {"check", m_dir.filePath("nothing")}
+                                         << QStringList {"No translation files found"};
+        QTest::newRow("device") << QStringList {"check", "/dev/null"}
+                                << QStringList {"/dev/null", "neither a regular file"};
+        QTest::newRow("one of several paths missing")
+            << QStringList {"check", empty, "ts/none.ts"} << QStringList {"ts/none.ts"};
+    }
+    // Exit status 2, the message on standard error, nothing on standard output.
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, error);
+        const Run run = kvn(arguments);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        for (const QString &part : error)
+            QVERIFY2(run.err.contains(part), qPrintable(run.err));
+    }
+
+    void fifoIsNotRead()
+    {
+        const QString fifo = m_dir.filePath(QStringLiteral("pipe.po"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QElapsedTimer timer;
+        timer.start();
+        const Run run = kvn({"check", fifo});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY(run.err.contains("neither a regular file nor a directory"));
+        // In a walk, a FIFO is passed by.
+        QTemporaryDir tree;
+        QFile::copy(m_nonAscii, tree.filePath("de.po"));
+        QCOMPARE(mkfifo(QFile::encodeName(tree.filePath("fr.po")).constData(), 0600), 0);
+        const Run walk = kvn({"check", "--tab", "ST0", tree.path()});
+        QCOMPARE(walk.status, 0);
+        QVERIFY(walk.out.contains("Read file " + tree.path() + "."));
+        QVERIFY(timer.elapsed() < 30000);
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command : {"check", "batch", "checks", "export", "merge"})
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+    void help()
+    {
+        QFETCH(QString, command);
+        const Run run = kvn({command, "--help"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.startsWith("Usage: kvn " + command + " [options]"), qPrintable(run.out));
+        QCOMPARE(run.err, QString());
+    }
+
+    // kvn's messages follow LC_ALL, then LC_MESSAGES, then LANG.
+    void locale_data()
+    {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QString>("message");
+        const QString english = QStringLiteral("kvn: ts/none.ts does not exist.");
+        QTest::newRow("LANG") << QStringList {"LANG=de_DE.UTF-8"}
+                              << "kvn: ts/none.ts existiert nicht.";
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO.UTF-8"}
+            << "kvn: ts/none.ts nu există.";
+        QTest::newRow("LC_ALL over all")
+            << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO", "LC_ALL=ar_EG.UTF-8"}
+            << "kvn: ts/none.ts غير موجود.";
+        QTest::newRow("C") << QStringList {"LANG=de_DE.UTF-8", "LC_ALL=C"} << english;
+        QTest::newRow("POSIX") << QStringList {"LC_ALL=POSIX"} << english;
+        QTest::newRow("no translation") << QStringList {"LANG=fr_FR.UTF-8"} << english;
+        QTest::newRow("unset") << QStringList {"HOME=/nonexistent"} << english;
+    }
+    void locale()
+    {
+        QFETCH(QStringList, locale);
+        QFETCH(QString, message);
+        const Run run = kvn({"check", "ts/none.ts"}, QString(KVN_TEST_DATA), locale);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.trimmed(), message);
+    }
+
+    void checkList()
+    {
+        const Run text = kvn({"checks"});
+        QCOMPARE(text.status, 0);
+        QVERIFY(text.out.contains(
+            QRegularExpression("^T2\\.1 +T2 +warning +off +all +Check T2\\.1 warns",
+                               QRegularExpression::MultilineOption)));
+        const Run json = kvn({"checks", "--format", "json"});
+        QCOMPARE(json.status, 0);
+        const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        const QJsonArray checks = root.value("checks").toArray();
+        QCOMPARE(checks.size(), 146);
+        QCOMPARE(checks.at(0)["id"].toString(), QStringLiteral("0"));
+        QCOMPARE(checks.at(0)["severity"].toString(), QStringLiteral("error"));
+        for (const QJsonValue &check : checks) {
+            if (check["id"] == "T2.1") {
+                QCOMPARE(check["default"].toBool(), false);
+                QCOMPARE(check["profiles"].toArray(), QJsonArray {"all"});
+            }
+            if (check["id"] == "S16.1")
+                QCOMPARE(check["severity"].toString(), QStringLiteral("note"));
+        }
+        QCOMPARE(root.value("profiles").toArray().size(), 3);
+    }
+
+    // Several paths, --split, templates and files that are no catalogues.
+    void inputs()
+    {
+        QTemporaryDir tree;
+        const QString de
+            = writeFile(tree.filePath("de.po"), poFile("de", "msgid \"Open\"\nmsgstr \"\"\n"));
+        const QString fr = writeFile(tree.filePath("fr.po"),
+                                     poFile("fr", "msgid \"Open\"\nmsgstr \"Ouvrir\"\n"));
+        QDir(tree.path()).mkpath("ts");
+        const QString deTs
+            = writeFile(tree.filePath("ts/de.ts"),
+                        "<TS language=\"de\"><context><name>c</name><message><source>Open</source>"
+                        "<translation>Offnen</translation></message></context></TS>");
+        writeFile(tree.filePath("ts/app.ts"), "export const open = (): void => {};\n");
+        // As xgettext writes it: a fuzzy header without language or number of forms.
+        const QString pot = writeFile(
+            tree.filePath("app.pot"),
+            "#, fuzzy\nmsgid \"\"\nmsgstr \"\"\n\"Language: \\n\"\n"
+            "\"Content-Type: text/plain; charset=CHARSET\\n\"\n"
+            "\"Plural-Forms: nplurals=INTEGER; plural=EXPRESSION;\\n\"\n\n"
+            "#: main.c:12\nmsgid \"Open\"\nmsgstr \"\"\n\n#: main.c:14\n"
+            "msgid \"File: %n\"\nmsgid_plural \"Files: %n\"\nmsgstr[0] \"\"\nmsgstr[1] \"\"\n");
+        const QString fileLine = QStringLiteral("Read file %1.");
+
+        // Several paths, one run.
+        const Run both = kvn({"check", "--tab", "ST0", fr, deTs});
+        QCOMPARE(both.status, 1); // check 0: two languages in one catalogue
+        QVERIFY(both.out.contains("Reading multible files with different languages."));
+        QVERIFY2(both.out.contains("Read 2 files in " + fr + ", " + deTs + "."),
+                 qPrintable(both.out));
+        QCOMPARE(both.out.count("=== ST0 ==="), 1);
+
+        // A walk reads the template and skips the TypeScript file, saying so once.
+        const Run walk = kvn({"check", "--tab", "ST0", "--format", "json", tree.path()});
+        QCOMPARE(walk.err.count(tree.filePath("ts/app.ts")), 1);
+        QCOMPARE(walk.err.count('\n'), 1);
+        QCOMPARE(QJsonDocument::fromJson(walk.out.toUtf8())["summary"]["fileCount"].toInt(), 4);
+
+        // One run per file, in the order of the walk.
+        const Run files = kvn({"check", "--split", "file", "--tab", "ST0", tree.path()});
+        QCOMPARE(files.status, 1); // de.po has an empty translation
+        QCOMPARE(files.out.count("=== ST0 ==="), 4);
+        const QStringList order {pot, de, fr, deTs};
+        qsizetype at = 0;
+        for (const QString &file : order) {
+            const qsizetype next = files.out.indexOf(fileLine.arg(file), at);
+            QVERIFY2(next > at, qPrintable(file));
+            at = next;
+        }
+
+        // One run per language: the template, de.po with ts/de.ts, fr.po.
+        const Run languages
+            = kvn({"check", "--split", "language", "--format", "json", tree.path()});
+        const QJsonArray runs = QJsonDocument::fromJson(languages.out.toUtf8()).array();
+        QCOMPARE(runs.size(), 3);
+        QCOMPARE(runs.at(1)["summary"]["fileCount"].toInt(), 2);
+        QCOMPARE(runs.at(1)["summary"]["language"].toString(), QStringLiteral("de"));
+        QCOMPARE(runs.at(2)["summary"]["language"].toString(), QStringLiteral("fr"));
+
+        // A template: no language, empty translations, yet no finding.
+        const Run templ = kvn({"check", "--format", "json", pot});
+        QCOMPARE(templ.status, 0);
+        const QJsonObject report = QJsonDocument::fromJson(templ.out.toUtf8()).object();
+        QCOMPARE(report["summary"]["sourceCount"].toInt(), 2);
+        for (const QJsonValue &check : report["checks"].toArray())
+            if (check["id"] == "0" || check["id"] == "T1.1")
+                QVERIFY2(check["count"].toInt() == 0, qPrintable(check["id"].toString()));
     }
 
     void textOutput()
@@ -62,7 +341,7 @@ private slots:
         QVERIFY(run.out.contains("\n\nRead file ts/clean.ts.\nRead 1 sources.\n"));
         QCOMPARE(run.out.count(
                      QRegularExpression("^=== \\w+ ===$", QRegularExpression::MultilineOption)),
-                 50);
+                 51);
 
         // Only the named tabs, in panel order; information lines only when verbose.
         const Run some = kvn({"--verbose", "check", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
@@ -88,7 +367,7 @@ private slots:
         QTest::newRow("directory")
             << QStringList {"check", "--file-name", "clean.ts", "ts"} << 0 << QString();
         QTest::newRow("no translation files")
-            << QStringList {"check", m_dir.filePath("nothing")} << 0
+            << QStringList {"check", m_dir.filePath("nothing")} << 2
             << "No translation files found in " + m_dir.filePath("nothing") + ".";
         QTest::newRow("missing path") << QStringList {"check", "ts/none.ts"} << 2 << "ts/none.ts";
         QTest::newRow("no path") << QStringList {"check"} << 2 << "Usage: kvn check";
@@ -128,7 +407,7 @@ private slots:
         QCOMPARE(summary.value("emptyTranslationCount").toInt(), 1);
         QCOMPARE(summary.value("language").toString(), QStringLiteral("de"));
         const QJsonArray checks = root.value("checks").toArray();
-        QCOMPARE(checks.size(), 140);
+        QCOMPARE(checks.size(), 146);
         QJsonObject t11, t12;
         for (const QJsonValue &check : checks) {
             if (check["id"] == "T1.1")
@@ -140,7 +419,7 @@ private slots:
         QCOMPARE(t11.value("count").toInt(), 1);
         QCOMPARE(t11.value("findings")[0]["text"].toString(), QStringLiteral("s"));
         QCOMPARE(t11.value("findings")[0]["values"][0].toString(), QStringLiteral("c"));
-        QCOMPARE(t12.value("boxOn").toBool(), false); // a tri-state value outside 0..2 is unchecked
+        QCOMPARE(t12.value("boxOn").toBool(), false);
     }
 
     void batch()
@@ -161,6 +440,51 @@ private slots:
         QVERIFY(text.contains("\n\nRead 2 files in " + tree.path() + ".\nRead 2 sources.\n"));
         QVERIFY(text.contains("Check 0: Found 0 item(s)"));
         QVERIFY(QFile::exists(work.filePath("fr.po-LOG.txt")));
+    }
+
+    // Names and texts of the input cannot forge report lines or reach the terminal
+    // as control sequences, and the JSON holds whole characters only.
+    void hostileNamesAndTexts()
+    {
+        const QString name = m_dir.filePath(QStringLiteral("a\nCheck 0: OK\x1b[2J.ts"));
+        writeFile(name, "<TS language=\"de\"><context><name>c</name><message><source>&amp;"
+                        "\xF0\x9F\x98\x80 Smile</source><translation>&amp;"
+                        "\xF0\x9F\x98\x80 L\xC3\xA4"
+                        "cheln</translation></message></context></TS>");
+        const Run text = kvn({"check", name});
+        QVERIFY(!text.out.contains(QChar(0x1b)) && !text.out.contains(QChar(0x07)));
+        QVERIFY2(text.out.contains("Read file " + m_dir.path() + "/a\\nCheck 0: OK\\x1b[2J.ts.\n"),
+                 qPrintable(text.out));
+        QVERIFY(text.out.contains(QString::fromUtf8("QKeySequence \xF0\x9F\x98\x80<")));
+        const QString po = writeFile(m_dir.filePath(QStringLiteral("escape.po")),
+                                     "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
+                                     "msgid \"Title\x1b]0;owned\x07\"\nmsgstr \"Titel\"\n");
+        const Run texts = kvn({"check", po});
+        QVERIFY(!texts.out.contains(QChar(0x1b)) && !texts.out.contains(QChar(0x07)));
+        QVERIFY(texts.out.contains("Title\\x1b]0;owned\\x07"));
+
+        QProcess process;
+        process.start(QStringLiteral(KVN_BINARY), {"check", "--format", "json", name});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray json = process.readAllStandardOutput();
+        QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = strict.decode(json);
+        QVERIFY(!strict.hasError());
+        QVERIFY(!QJsonDocument::fromJson(json).isNull());
+        QVERIFY(decoded.contains(QString::fromUtf8("QKeySequence \xF0\x9F\x98\x80<")));
+    }
+
+    // An argument that is not UTF-8 cannot name a file through a QString.
+    void argumentNotUtf8()
+    {
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {"-c", "exec \"$0\" check \"$(printf 'x\\377.ts')\"", KVN_BINARY});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("kvn: the argument x\\xff.ts is not UTF-8; such names cannot be "
+                                "read.\n"));
     }
 
     void unreadable()
@@ -184,6 +508,7 @@ private:
     QTemporaryDir m_dir;
     QString m_emptyTranslation;
     QString m_boxOff;
+    QString m_nonAscii;
 };
 
 QTEST_GUILESS_MAIN(CliTest)

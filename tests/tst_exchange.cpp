@@ -4,9 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "filesizelimit.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -202,6 +208,150 @@ private slots:
             byteOrderMark
                 + QByteArray(messageA).replace("<translation type=\"unfinished\"></translation>",
                                                "<translation>X</translation>"));
+    }
+
+    // A write that fails half way leaves every file as it was: the exchange files
+    // and a merged file from an earlier merge, with the hand-made fixes in it.
+    void fullDiskKeepsFiles()
+    {
+        const QString ts = m_home.path() + QStringLiteral("/full.ts");
+        QByteArray messages, sources, translations;
+        for (int i = 0; i < 50; ++i) {
+            const QByteArray source = QByteArray(40, 'A') + QByteArray::number(i);
+            messages
+                += QByteArray(messageA).replace("<source>A", QByteArray("<source>").append(source));
+            sources += source + "\n*****\n";
+            translations += "X\n*****\n";
+        }
+        writeFile(ts, messages);
+        writeFile(work(ts, exchange::sourceFileName), sources);
+        writeFile(work(ts, exchange::translationFileName), translations);
+        const QByteArray earlier = "an earlier merge, fixed by hand\n";
+        writeFile(exchange::mergedFilePath(ts), earlier);
+
+        exchange::Outcome merged, exported;
+        {
+            FileSizeLimit limit(256);
+            if (!limit.isActive())
+                QSKIP("The file size limit cannot be set here.");
+            merged = exchange::mergeTranslation(ts, {}, {}, true);
+            exported = exchange::exportSources(ts);
+        }
+        QVERIFY2(!merged.succeeded, qPrintable(merged.messages));
+        QVERIFY2(merged.messages.contains("Critical error. Writing file "
+                                          + exchange::mergedFilePath(ts) + " gave error code")
+                     && merged.messages.endsWith("Merging abort.\n")
+                     && !merged.messages.contains("Added"),
+                 qPrintable(merged.messages));
+        QCOMPARE(readFile(exchange::mergedFilePath(ts)), earlier);
+
+        QVERIFY(!exported.succeeded);
+        const QString sourcePath = work(ts, exchange::sourceFileName);
+        QVERIFY2(exported.messages.contains("Writing " + sourcePath + " gave error code"),
+                 qPrintable(exported.messages));
+        QCOMPARE(readFile(sourcePath), sources);
+        QCOMPARE(QDir(exchange::workDirectory(ts)).entryList(QDir::Files).size(), 3);
+    }
+
+    // A merged file that is the .ts file itself, through a symbolic or a hard link,
+    // is refused before anything is written.
+    void mergeRefusesItsInput_data()
+    {
+        QTest::addColumn<bool>("symbolic");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("hard link") << false;
+    }
+    void mergeRefusesItsInput()
+    {
+        QFETCH(bool, symbolic);
+        const QString ts = m_home.path() + QStringLiteral("/linked.ts");
+        writeFile(ts, messageA);
+        writeFile(work(ts, exchange::sourceFileName), "A\n*****\n");
+        writeFile(work(ts, exchange::translationFileName), "X\n*****\n");
+        const QByteArray merged = QFile::encodeName(exchange::mergedFilePath(ts));
+        QFile::remove(exchange::mergedFilePath(ts));
+        const QByteArray target = QFile::encodeName(ts);
+        QCOMPARE(symbolic ? symlink(target, merged) : link(target, merged), 0);
+        const exchange::Outcome outcome = exchange::mergeTranslation(ts, {}, {}, true);
+        QVERIFY(!outcome.succeeded);
+        QVERIFY2(outcome.messages.endsWith(
+                     QStringLiteral("Critical error. The merged file %1 is the file %2 itself.\n"
+                                    "Merging abort.\n")
+                         .arg(exchange::mergedFilePath(ts), ts)),
+                 qPrintable(outcome.messages));
+        QCOMPARE(readFile(ts), messageA);
+    }
+
+    // Each file has a work folder of its own, named by all of its name but ".ts".
+    void workFolders()
+    {
+        const QString german = m_home.path() + QStringLiteral("/app.de.ts");
+        const QString french = m_home.path() + QStringLiteral("/app.fr.ts");
+        QCOMPARE(exchange::workDirectory(german),
+                 m_home.path() + QStringLiteral("/Korvane/app.de"));
+        QCOMPARE(exchange::mergedFilePath(french),
+                 m_home.path()
+                     + QStringLiteral("/Korvane/app.fr/app.fr_KVN_TRANSLATION_PLEASE_DONATE.ts"));
+        for (const char *name : {"..ts", ".ts", "...ts"}) {
+            const QString path = m_home.path() + QLatin1Char('/') + QLatin1String(name);
+            writeFile(path, messageA);
+            QCOMPARE(exchange::workDirectory(path), QString());
+            const exchange::Outcome outcome = exchange::exportSources(path);
+            QVERIFY(!outcome.succeeded);
+            QVERIFY2(outcome.messages.contains("The file name gives no work folder below "),
+                     qPrintable(outcome.messages));
+            QVERIFY(!exchange::mergeTranslation(path, "A\n*****\n", "X\n*****\n", true).succeeded);
+        }
+        QCOMPARE(QDir(m_home.path() + QStringLiteral("/Korvane")).entryList(QDir::Files),
+                 QStringList());
+    }
+
+    // While another process holds the work folder, an export or a merge waits a
+    // little and then stops without writing.
+    void lockedWorkFolder()
+    {
+        const QString ts = m_home.path() + QStringLiteral("/locked.ts");
+        writeFile(ts, messageA);
+        QDir().mkpath(exchange::workDirectory(ts));
+        QLockFile other(exchange::workDirectory(ts) + QStringLiteral("/KVN_work_folder.lock"));
+        QVERIFY(other.tryLock());
+        const QString expected = QStringLiteral("Another process is working in %1. Please try "
+                                                "again when it has finished.\n")
+                                     .arg(exchange::workDirectory(ts));
+        const exchange::Outcome merged
+            = exchange::mergeTranslation(ts, "A\n*****\n", "X\n*****\n", true);
+        QCOMPARE(merged.messages, expected);
+        const exchange::Outcome exported = exchange::exportSources(ts);
+        QVERIFY(!exported.succeeded && exported.messages.endsWith(expected));
+        QVERIFY(!QFile::exists(work(ts, exchange::sourceFileName)));
+        other.unlock();
+        QVERIFY(exchange::exportSources(ts).succeeded);
+    }
+
+    // Special files are refused, never read: reading a FIFO would block for ever.
+    void specialFilesRefused()
+    {
+        const QString ts = m_home.path() + QStringLiteral("/special.ts");
+        writeFile(ts, messageA);
+        writeFile(work(ts, exchange::sourceFileName), "A\n*****\n");
+        const QString fifo = work(ts, exchange::translationFileName);
+        QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
+        exchange::Outcome outcome = exchange::mergeTranslation(ts, {}, "X\n*****\n", true);
+        QVERIFY(!outcome.succeeded);
+        QVERIFY2(outcome.messages.endsWith(fifo + " is not a regular file.\nMerging abort."),
+                 qPrintable(outcome.messages));
+
+        const QString fifoTs = m_home.path() + QStringLiteral("/fifo.ts");
+        QCOMPARE(mkfifo(QFile::encodeName(fifoTs), 0600), 0);
+        outcome = exchange::exportSources(fifoTs);
+        QVERIFY(!outcome.succeeded);
+        QCOMPARE(outcome.messages, fifoTs + " is not a regular file.\n");
+        outcome = exchange::mergeTranslation(fifoTs, "A\n*****\n", "X\n*****\n", true);
+        QVERIFY2(outcome.messages.endsWith("Critical error. " + fifoTs
+                                           + " is not a regular file.\nMerging abort.\n"),
+                 qPrintable(outcome.messages));
+        outcome = exchange::exportSources(QStringLiteral("/dev/null.ts"));
+        QVERIFY(!outcome.succeeded);
     }
 
     void mergeRefusals_data()

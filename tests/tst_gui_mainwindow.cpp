@@ -1,27 +1,70 @@
 // The main window: what only the window does. The controls bound to the settings
 // keys, the report views, the selection warnings and the menus that close it.
 
+#include "app/localisation.h"
 #include "app/mainwindow.h"
 #include "checks/results.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "report/report.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTime>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
+
+// A .ts file of `messages` messages, large enough for a run that takes a while.
+void writeLargeCatalogue(const QString &path, int messages)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" "
+                      "language=\"de_DE\">\n<context>\n<name>C</name>\n";
+    for (int i = 0; i < messages; ++i)
+        text += "<message><source>Open file number " + QByteArray::number(i)
+                + " now.</source><translation>Datei Nummer " + QByteArray::number(i)
+                + " jetzt offnen</translation></message>\n";
+    text += "</context>\n</TS>\n";
+    file.write(text);
+}
+
+QAction *actionWithText(const QWidget &window, const QString &text)
+{
+    for (QAction *action : window.findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+// The widget that Tab moves to from `widget`.
+QWidget *nextTabStop(QWidget *widget)
+{
+    for (QWidget *next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain())
+        // Spin boxes pass their focus to an inner line edit.
+        if ((next->focusPolicy() & Qt::TabFocus) && !next->objectName().startsWith("qt_"))
+            return next;
+    return nullptr;
+}
 
 QSettings store()
 {
@@ -63,6 +106,8 @@ public:
     QList<Message> messages;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     QString fileAnswer, directoryAnswer, itemAnswer;
+    QString logDirectoryAnswer; // the batch's folder for the logs
+    QString logDirectoryOffered;
     bool itemOk = true;
     QStringList offeredItems;
     int offeredCurrent = -1;
@@ -76,8 +121,12 @@ public:
 
 protected:
     QString askOpenFileName(const QString &, const QString &) override { return fileAnswer; }
-    QString askExistingDirectory(const QString &, const QString &) override
+    QString askExistingDirectory(const QString &caption, const QString &start) override
     {
+        if (caption == QLatin1String("Folder for the Logs")) {
+            logDirectoryOffered = start;
+            return logDirectoryAnswer;
+        }
         return directoryAnswer;
     }
     QString askItem(const QString &, const QString &, const QStringList &items, int current, bool,
@@ -87,7 +136,8 @@ protected:
         offeredCurrent = current;
         if (ok)
             *ok = itemOk;
-        return itemOk ? itemAnswer : QString();
+        // As QInputDialog::getItem: cancelled, it returns the current item.
+        return itemOk ? itemAnswer : items.value(current);
     }
     QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString &title,
                                             const QString &text,
@@ -182,7 +232,10 @@ private slots:
         const QList<QString> &tabs = tabNames();
         QCOMPARE(window.tabWidget()->count(), tabs.size());
         for (int i = 0; i < tabs.size(); ++i) {
-            QCOMPARE(window.tabWidget()->tabText(i), tabs[i]);
+            // Each title carries the tab's count of findings, when there are any.
+            const int count = tabFindingCount(*window.store(), tabs[i]);
+            QCOMPARE(window.tabWidget()->tabText(i),
+                     count ? QStringLiteral("%1 (%2)").arg(tabs[i]).arg(count) : tabs[i]);
             QString expected
                 = tabReport(*window.store(), tabs[i], reportHeader(time), summary, options);
             if (tabReportIsHtml(tabs[i], options)) {
@@ -262,22 +315,273 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Korvane - Multible files: de.ts"));
         QVERIFY(window.messages.isEmpty());
 
-        // The batch writes one log per name into the working directory.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(work.path());
+        // The batch writes one log per name into the folder the user chose,
+        // offered again next time, and says what it did.
+        window.logDirectoryAnswer = work.path();
         window.batchCheckDirectory();
-        QDir::setCurrent(previous);
+        QCOMPARE(window.logDirectoryOffered, tree.path());
         QCOMPARE(QDir(work.path()).entryList(QDir::Files),
                  QStringList({"de.ts-LOG.txt", "Z.ts-LOG.txt"}));
         QFile log(QDir(work.path()).filePath(QStringLiteral("de.ts-LOG.txt")));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(log.readAll()).contains("Read 2 files in " + tree.path() + '.'));
+        QCOMPARE(window.messages.last().icon, QMessageBox::Information);
+        QCOMPARE(window.messages.last().text,
+                 QStringLiteral("Checked 3 files of 2 names in %1. Wrote 2 logs to %2.")
+                     .arg(tree.path(), work.path()));
+
+        // Every log that cannot be written is reported, in a warning.
+        const QString missing = work.filePath(QStringLiteral("missing"));
+        window.logDirectoryAnswer = missing;
+        window.batchCheckDirectory();
+        QCOMPARE(window.logDirectoryOffered, work.path());
+        QCOMPARE(window.messages.last().icon, QMessageBox::Warning);
+        const QStringList lines = window.messages.last().text.split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("Could not write " + missing + "/Z.ts-LOG.txt: "));
+        QVERIFY(lines[1].startsWith("Could not write " + missing + "/de.ts-LOG.txt: "));
+        QVERIFY(lines[2].endsWith("Wrote 0 logs to " + missing + '.'));
+        window.messages.clear();
 
         window.directoryAnswer = empty.path();
         window.openDirectoryFiltered();
         QCOMPARE(window.messages.last().text,
                  QStringLiteral("No translation files found in %1.").arg(empty.path()));
         QCOMPARE(AppSettings.openDirectoryPath, tree.path()); // the selection stays
+    }
+
+    // Texts of the input are shown in the HTML views as written, and the views
+    // load no resource a text names.
+    void htmlViewsShowTextsLiterally()
+    {
+        QTemporaryDir dir;
+        QFile image(dir.filePath(QStringLiteral("image.png")));
+        QVERIFY(image.open(QIODevice::WriteOnly) && image.write("not read") > 0);
+        image.close();
+        const QStringList sources = {
+            QStringLiteral("<!--&Hide"),
+            QStringLiteral("<img src=\"%1\">&Zero").arg(image.fileName()),
+            QStringLiteral("<a href=file:///etc/passwd>&Link</a>"),
+            QStringLiteral("&Last <b>bold</b>"),
+        };
+        QString ts
+            = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                             "<TS version=\"2.1\" language=\"de_DE\"><context><name>C</name>");
+        for (const QString &source : sources)
+            ts += QStringLiteral("<message><location filename=\"a.cpp\" line=\"1\"/><source>%1"
+                                 "</source><translation>%1</translation></message>")
+                      .arg(source.toHtmlEscaped());
+        ts += QStringLiteral("</context></TS>\n");
+        QFile file(dir.filePath(QStringLiteral("de.ts")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ts.toUtf8()) > 0);
+        file.close();
+
+        ScriptedWindow window;
+        window.control<QCheckBox>("checkS14CheckBox")->setChecked(true);
+        window.control<QCheckBox>("checkT14CheckBox")->setChecked(true);
+        window.fileAnswer = file.fileName();
+        window.openFile();
+        for (const char *tab : {"S14", "T14"}) {
+            const int index = tabNames().indexOf(QLatin1String(tab));
+            const auto *view = qobject_cast<QTextEdit *>(window.resultsView(index));
+            QVERIFY(view);
+            const QString shown = view->toPlainText();
+            for (const QString &source : sources)
+                QVERIFY2(shown.contains(source), qPrintable(source));
+            QVERIFY(shown.contains("Found 4 item(s)"));
+            const QString html = view->toHtml();
+            QVERIFY(!html.contains("<img") && !html.contains("<a ") && !html.contains("<!--"));
+            // Not even markup set on purpose reads a file.
+            QVERIFY(
+                view->document()
+                    ->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(image.fileName()))
+                    .isNull());
+        }
+    }
+
+    // Cancelling the list of names changes nothing, though the list dialog
+    // returns its current item when cancelled.
+    void cancelledFileList()
+    {
+        QTemporaryDir tree;
+        QFile::copy(fixture("gui_sample.ts"), tree.filePath(QStringLiteral("de.ts")));
+        ScriptedWindow window;
+        window.fileAnswer = fixture("gui_sample.ts");
+        window.openFile();
+        const QString title = window.windowTitle(), report = window.view(1);
+        window.directoryAnswer = tree.path();
+        window.itemOk = false;
+        window.openDirectoryFiltered();
+        QCOMPARE(window.offeredItems, QStringList({"de.ts"}));
+        QCOMPARE(AppSettings.openFilePathAndName, window.fileAnswer);
+        QVERIFY(AppSettings.openDirectoryPath.isEmpty());
+        QVERIFY(AppSettings.openDirectopyFile.isEmpty());
+        QCOMPARE(window.windowTitle(), title);
+        QCOMPARE(window.view(1), report);
+    }
+
+    // Before the first run, the boxes that show a report again have nothing to show.
+    void togglesBeforeAnyRun()
+    {
+        ScriptedWindow window;
+        const QString welcome = window.view(0);
+        window.control<QCheckBox>("printLocationCheckBox")->toggle();
+        window.control<QCheckBox>("textWrapModeCheckBox")->toggle();
+        window.control<QCheckBox>("checkS14CheckBox")->toggle();
+        QVERIFY(window.messages.isEmpty());
+        QCOMPARE(window.view(0), welcome);
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QKeySequence>("key"); // empty: no shortcut at all
+        QTest::newRow("exit") << "E&xit" << QKeySequence(QKeySequence::Quit);
+        QTest::newRow("open") << "&Open File..." << QKeySequence(Qt::CTRL | Qt::Key_O);
+        QTest::newRow("run again") << "&Run Again" << QKeySequence(Qt::Key_F5);
+        QTest::newRow("about Qt") << "About &Qt" << QKeySequence();
+    }
+    void keys()
+    {
+        QFETCH(QString, action);
+        QFETCH(QKeySequence, key);
+        ScriptedWindow window;
+        const QAction *found = actionWithText(window, action);
+        QVERIFY(found);
+        QCOMPARE(found->shortcut(), key);
+        // Cut in the results views must never close the window.
+        QVERIFY(!found->shortcuts().contains(QKeySequence(QKeySequence::Cut)));
+    }
+
+    void tabKeys()
+    {
+        ScriptedWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.resultsView(0)->setFocus();
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+        QCOMPARE(window.tabWidget()->currentIndex(), 1);
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+        QCOMPARE(window.tabWidget()->currentIndex(), window.tabWidget()->count() - 1);
+    }
+
+    // Tab goes along each row from its check box to the row's own controls.
+    void focusOrder()
+    {
+        ScriptedWindow window;
+        QWidget *widget = window.control<QWidget>("checkS1_1CheckBox");
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            widget = nextTabStop(widget);
+            order.append(widget->objectName());
+        }
+        QCOMPARE(order, QStringList({"checkS1_2CheckBox", "checkS1_2SpinBox", "checkS1_3CheckBox",
+                                     "checkS1_3SpinBox", "resultsViewS1"}));
+    }
+
+    // The tab titles count the findings; empty tabs can hide; the status bar sums up.
+    void countsAndSummary()
+    {
+        ScriptedWindow window;
+        window.fileAnswer = fixture("gui_sample.ts");
+        window.openFile();
+        QVERIFY(window.statusBar()->currentMessage().startsWith(
+            QStringLiteral("Files: 1   Messages: %1   Findings: %2   Time: ")
+                .arg(window.store()->sourceCount)
+                .arg(reportFindingCount(*window.store()))));
+        QAction *hide = actionWithText(window, QStringLiteral("&Hide Tabs Without Findings"));
+        QVERIFY(hide && !hide->isChecked());
+        hide->setChecked(true);
+        const QList<QString> &tabs = tabNames();
+        int shown = 0;
+        for (int i = 0; i < tabs.size(); ++i) {
+            const bool visible = window.tabWidget()->isTabVisible(i);
+            QCOMPARE(visible, i == 0 || tabFindingCount(*window.store(), tabs[i]) > 0);
+            shown += visible;
+        }
+        QVERIFY(shown > 1 && shown < tabs.size());
+        hide->setChecked(false);
+        for (int i = 0; i < tabs.size(); ++i)
+            QVERIFY(window.tabWidget()->isTabVisible(i));
+    }
+
+    // The window keeps handling events while a large file is read and checked.
+    void responsiveRun()
+    {
+        QTemporaryDir work;
+        const QString path = work.filePath(QStringLiteral("large.ts"));
+        writeLargeCatalogue(path, 20000);
+        ScriptedWindow window;
+        window.show();
+        int ticksDuringRun = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] { ticksDuringRun += window.isRunning(); });
+        timer.start(0);
+        window.fileAnswer = path;
+        window.openFile();
+        QVERIFY(!window.isRunning());
+        QVERIFY(ticksDuringRun > 0);
+        QCOMPARE(window.store()->sourceCount, 20000);
+    }
+
+    // Abort in the progress dialog ends the walk; what was read is reported.
+    void abortedRun()
+    {
+        QTemporaryDir tree;
+        for (int i = 0; i < 40; ++i) {
+            const QString folder = QStringLiteral("d%1").arg(i);
+            QDir(tree.path()).mkpath(folder);
+            writeLargeCatalogue(tree.filePath(folder + QStringLiteral("/de.ts")), 500);
+        }
+        ScriptedWindow window;
+        window.show();
+        window.setProgressDelay(0);
+        QTimer timer;
+        QString label;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (auto *dialog = window.findChild<QProgressDialog *>()) {
+                label = dialog->labelText();
+                if (auto *abort = dialog->findChild<QPushButton *>(); abort && dialog->isVisible())
+                    abort->click();
+            }
+        });
+        timer.start(0);
+        window.directoryAnswer = tree.path();
+        window.openDirectoryAll();
+        QVERIFY2(label.startsWith(QLatin1String("Reading files... ")), qPrintable(label));
+        QVERIFY(window.store()->sourceCount < 40 * 500);
+        QVERIFY(window.view(0).startsWith(QLatin1String("Last checks were done at")));
+    }
+
+    // The first window keeps within the screen, and so can every control.
+    void fitsTheScreen()
+    {
+        ScriptedWindow window;
+        const QSize available = window.screen()->availableGeometry().size();
+        QVERIFY(window.width() <= available.width() && window.height() <= available.height());
+        const QSize least = window.minimumSizeHint();
+        QVERIFY2(least.width() <= 1024 && least.height() <= 768,
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+    }
+
+    // Right to left for the whole application: every dialog mirrors, Qt's own
+    // texts translate when their file is installed.
+    void wholeApplicationDirection()
+    {
+        installInterfaceLanguage(QStringLiteral("ar"), true);
+        QDialog dialog;
+        QMessageBox box;
+        const bool rightToLeft = dialog.isRightToLeft() && box.isRightToLeft();
+        bool qtTranslated = true;
+        for (const QString &folder : qtTranslationFolders())
+            if (QFileInfo::exists(folder + QStringLiteral("/qtbase_ar.qm")))
+                qtTranslated = QCoreApplication::translate("QPlatformTheme", "Cancel")
+                               != QLatin1String("Cancel");
+        installInterfaceLanguage(QStringLiteral("en"), false);
+        QVERIFY(rightToLeft);
+        QVERIFY(qtTranslated);
+        QVERIFY(!QDialog().isRightToLeft());
     }
 
     void clearSettings()
@@ -298,6 +602,30 @@ private slots:
                  QStringLiteral("Clear settings. KVN will close now. Please restart KVN."));
         QVERIFY(!window.isVisible());
         QVERIFY(store().allKeys().isEmpty()); // and nothing written at the close
+    }
+
+    // Settings > Profiles: after a yes, the panel shows the profile; a no keeps it.
+    void profiles()
+    {
+        ScriptedWindow window;
+        auto *s101 = window.control<QCheckBox>("checkS10_1CheckBox");
+        auto *st221 = window.control<QCheckBox>("checkST22_1CheckBox");
+        auto *marks = window.control<QCheckBox>("checkST6MarksCheckBox");
+        auto *t82 = window.control<QCheckBox>("checkT8_2CheckBox");
+        window.answer = QMessageBox::No;
+        window.findChild<QAction *>("profile_recommended")->trigger();
+        QVERIFY(s101->isChecked() && !st221->isChecked());
+        window.answer = QMessageBox::Yes;
+        window.findChild<QAction *>("profile_recommended")->trigger();
+        QCOMPARE(window.messages.size(), 2);
+        QVERIFY(!s101->isChecked() && st221->isChecked() && marks->isChecked());
+        QCOMPARE(t82->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(window.control<QLineEdit>("checkST7_2LineEdit")->text(), QStringLiteral("%"));
+        window.findChild<QAction *>("profile_all")->trigger();
+        QCOMPARE(t82->checkState(), Qt::Checked);
+        window.findChild<QAction *>("profile_default")->trigger();
+        QVERIFY(s101->isChecked() && !st221->isChecked() && !marks->isChecked());
+        QCOMPARE(t82->checkState(), Qt::PartiallyChecked);
     }
 
     void changeLanguage_data()

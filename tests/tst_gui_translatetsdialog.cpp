@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -66,6 +67,19 @@ private slots:
         ts.write(("<TS>\n    <message>\n        <source>Keep" + noBreak + "together" + empty
                   + "    <message>\n        <source>B &amp; C" + empty + "</TS>\n")
                      .toUtf8());
+    }
+
+    // Each of the three boxes is named by a label of its own, and the dialog by its title.
+    void labelledBoxes()
+    {
+        ScriptedDialog dialog;
+        QSet<QWidget *> named;
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            if (label->buddy() && !label->text().isEmpty())
+                named.insert(label->buddy());
+        for (const char *box : {"messageBox", "sourceBox", "translationBox"})
+            QVERIFY2(named.contains(child<QPlainTextEdit>(dialog, box)), box);
+        QVERIFY(dialog.windowTitle() != QLatin1String("KVN"));
     }
 
     void exportMergeAndClose()

@@ -32,10 +32,16 @@ private slots:
         };
         add("quote", "say \\\"hi\\\"", "say \"hi\"");
         add("line feed", "a\\nb", "a\nb");
-        add("tab stays", "a\\tb", "a\\tb");
-        add("double backslash stays", "a\\\\b", "a\\\\b");
-        add("quote before line feed", "\\\\\"n", "\\\"n");
-        add("backslash and line feed", "a\\\\n", "a\\\n");
+        add("tab", "a\\tb", "a\tb");
+        add("carriage return, bell, backspace", "\\r\\a\\b", "\r\a\b");
+        add("form feed, vertical tab", "\\f\\v", "\f\v");
+        add("double backslash", "Use \\\\n", "Use \\n");
+        add("backslash before quote", "\\\\\\\"", "\\\"");
+        add("octal", "\\101\\0617", "A17");
+        add("hexadecimal", "\\x41\\x4a", "AJ");
+        add("escaped UTF-8 bytes", "caf\\303\\251 \\xc3\\xa9", "caf\u00e9 \u00e9");
+        add("unknown escape stays", "a\\qb", "a\\qb");
+        add("backslash at the end stays", "a\\", "a\\");
     }
     void unescape()
     {
@@ -70,6 +76,9 @@ private slots:
         QTest::newRow("header msgctxt")
             << "msgctxt \"x\"\n" + header << QStringList {"'msgctxt' found *"};
         QTest::newRow("unknown line") << header + "junk\n" << QStringList {"Unknown line. *"};
+        QTest::newRow("unknown escape")
+            << header + "msgid \"a\\qb\"\nmsgstr \"x\\'y\"\n"
+            << QStringList {"Unknown escape sequence \\q.", "Unknown escape sequence \\'."};
         QTest::newRow("end quote")
             << header + "msgid \"a\nmsgstr \"b\"\n"
             << QStringList {"! line.back()==\"\"\" *", "wholeCurrentString.isEmpty() *"};
@@ -142,14 +151,44 @@ private slots:
         QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("OK")), QStringList {"Dialog"});
     }
 
+    // A file without a header loses none of its entries; the missing header is
+    // reported at the first entry's message id.
+    void withoutHeader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::newRow("id on its line") << QByteArray(
+            "#: a.c:1\nmsgid \"One\"\nmsgstr \"Eins\"\n\nmsgid \"Two\"\nmsgstr \"\"\n")
+                                        << 2;
+        QTest::newRow("id on continuation lines, with a context")
+            << QByteArray("msgctxt \"c\"\nmsgid \"\"\n\"One\"\nmsgstr \"Eins\"\n\nmsgid \"Two\"\n"
+                          "msgstr \"\"")
+            << 2;
+    }
+    void withoutHeader()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        results store;
+        readPoFile(true, write(bytes), &store);
+        QCOMPARE(store.sourceCount, 2);
+        QVERIFY(store.sourceTexts.contains("One") && store.translationTexts.contains("Eins"));
+        QCOMPARE(store.findings(CheckT1_1).size(), 1);
+        QCOMPARE(store.items(Check_0).value(0),
+                 QStringLiteral("The file has no header: its first entry has a message id. The "
+                                "entry is checked as a message.\nLine %1 in %2")
+                     .arg(line)
+                     .arg(m_dir.filePath("test.po")));
+    }
+
     void entries()
     {
         results store;
         readPoFile(true, dataPath(QStringLiteral("po/entries.po")), &store);
         QCOMPARE((QList<int> {store.sourceCount, store.translationCount, store.unfinishedCount}),
                  (QList<int> {6, 4, 1}));
-        // Continuation lines joined; only the quote and line feed escapes translated.
-        QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\\t"));
+        // Continuation lines joined; the escapes translated as gettext does.
+        QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\t"));
         // A plural entry hands over msgstr[1] against msgid_plural only.
         QVERIFY(store.sourceTexts.contains("%d files") && !store.sourceTexts.contains("%d file"));
         QVERIFY(store.translationTexts.contains("%d Dateien")

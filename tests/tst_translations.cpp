@@ -32,6 +32,25 @@ QString skeleton(const QString &text)
            + QString::number(text.count(QLatin1Char('\n')));
 }
 
+// The English interface corrects the spelling of its source texts, and nothing else.
+QString correctedEnglish(QString text)
+{
+    const char *const corrections[][2] = {
+        {"Multible", "Multiple"},
+        {"multible", "multiple"},
+        {"Languarges", "Languages"},
+        {"skiped", "skipped"},
+        {"opend ", "opened "},
+        {"rigth", "right"},
+        {"other stings", "other strings"},
+        {"Select File):", "Select File:"},
+        {"follwoing", "following"},
+    };
+    for (const auto &correction : corrections)
+        text.replace(QLatin1String(correction[0]), QLatin1String(correction[1]));
+    return text;
+}
+
 struct Entry {
     QString source;
     QString translation;
@@ -136,7 +155,7 @@ private slots:
             QVERIFY2(!entry.translation.isEmpty(), qPrintable(entry.source));
             QCOMPARE(skeleton(entry.translation), skeleton(entry.source));
             if (language == QLatin1String("en"))
-                QCOMPARE(entry.translation, entry.source);
+                QCOMPARE(entry.translation, correctedEnglish(entry.source));
         }
 
         QProcess kvn;

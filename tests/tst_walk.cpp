@@ -6,9 +6,13 @@
 #include "readertest.h"
 #include "run/run.h"
 
+#include "filesizelimit.h"
+
 #include <QDir>
 #include <QtTest>
+#include <fcntl.h>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace readertest;
@@ -244,16 +248,83 @@ private slots:
             QCOMPARE(progress.value, progress.maxima.value(progress.maxima.size() - 1, 1));
     }
 
-    void batchStep()
+    // Batch: one walk finds the files of every name, in the order of the walks.
+    void batch()
     {
+        const TranslationFiles files = collectTranslationFiles(m_root);
+        QCOMPARE(files.byName.keys(), QStringList({"B.ts", "a.ts", "c.po", "de.ts"}));
+        QCOMPARE(QStringList(files.byName.value("de.ts")).replaceInStrings(m_root + '/', QString()),
+                 QStringList({"other/de.ts", "sub/de.ts", "sub/inner/de.ts"}));
         results store;
         store.fileAssert(false, QStringLiteral("from before"));
-        QCOMPARE(runBatchStep(store, defaultOptions(), m_root, QStringLiteral("de.ts"), nullptr),
+        QCOMPARE(runBatchStep(store, defaultOptions(), files.byName.value("de.ts"),
+                              {"walk problem"}, nullptr),
                  3);
-        QVERIFY(store.items(Check_0).isEmpty());
+        QCOMPARE(store.items(Check_0), QStringList({"walk problem"}));
         QCOMPARE(store.findings(CheckT1_1).size(), 3);
-        // A log that cannot be written is a failure, not a silent success.
-        QVERIFY(!writeResults(m_root, 1, m_root + QStringLiteral("/no-such-dir/de.ts"), store));
+
+        // Logs land in the folder given; each one that cannot be written is named.
+        QTemporaryDir logs;
+        BatchOutcome outcome = runBatch(store, defaultOptions(), m_root, logs.path(), nullptr);
+        QCOMPARE(outcome.filesChecked, 6);
+        QCOMPARE(outcome.logsWritten.size(), 4);
+        QVERIFY(outcome.failures.isEmpty());
+        QVERIFY(QFile::exists(logs.filePath("de.ts-LOG.txt")));
+        QCOMPARE(batchSummary(outcome, m_root, logs.path()),
+                 QStringLiteral("Checked 6 files of 4 names in %1. Wrote 4 logs to %2.")
+                     .arg(m_root, logs.path()));
+        const QString missing = logs.filePath(QStringLiteral("missing"));
+        outcome = runBatch(store, defaultOptions(), m_root, missing, nullptr);
+        QCOMPARE(outcome.failures.size(), 4);
+        QVERIFY2(outcome.failures[0].startsWith("Could not write " + missing + "/B.ts-LOG.txt: "),
+                 qPrintable(outcome.failures[0]));
+        QVERIFY(
+            batchSummary(outcome, m_root, missing).endsWith(" Wrote 0 logs to " + missing + '.'));
+    }
+
+    // A full disk leaves no log cut short: the earlier log stays.
+    void logOnFullDisk()
+    {
+        QTemporaryDir logs;
+        results store;
+        runBatchStep(store, defaultOptions(), collectTranslationFiles(m_root).byName.value("de.ts"),
+                     {}, nullptr);
+        const QString log = writeFile(logs.filePath("de.ts-LOG.txt"), "earlier log\n");
+        QString problem;
+        {
+            FileSizeLimit limit(64);
+            if (!limit.isActive())
+                QSKIP("The file size limit cannot be set here.");
+            problem = writeResults(m_root, 3, QStringLiteral("de.ts"), store, logs.path());
+        }
+        QVERIFY(!problem.isEmpty());
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("earlier log\n"));
+    }
+
+    // Names that are not UTF-8 cannot be opened through a QString; the walk says
+    // which it left, instead of skipping them without a word.
+    void namesNotUtf8()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("good.ts")), tsFile(QStringLiteral("g")));
+        const QByteArray bad = QFile::encodeName(dir.path()) + "/bad\xff\x1b.ts";
+        const int descriptor = ::open(bad.constData(), O_WRONLY | O_CREAT, 0600);
+        QVERIFY(descriptor >= 0);
+        ::close(descriptor);
+        const QByteArray subdirectory = QFile::encodeName(dir.path()) + "/sub\xfe";
+        QVERIFY(::mkdir(subdirectory.constData(), 0700) == 0);
+        results store;
+        int counter = 0;
+        readDirectory(dir.path(), counter, false, nullptr, &store);
+        QCOMPARE(counter, 1);
+        const QString item = QStringLiteral("The name %1 is not UTF-8; the file or directory was "
+                                            "not read.\n")
+                             + dir.path();
+        QCOMPARE(store.items(Check_0),
+                 QStringList({item.arg("bad\\xff\\x1b.ts"), item.arg("sub\\xfe")}));
+        QCOMPARE(collectTranslationFiles(dir.path()).problems, store.items(Check_0));
     }
 
 private:

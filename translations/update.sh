@@ -21,6 +21,6 @@ fi
 # -I . resolves the project's includes ("checks/results.h"), so lupdate knows
 # the classes behind results::tr() and MainWindow::tr().
 "$LUPDATE" -I . -source-language en -locations absolute "$@" \
-    store checks app assistant cli \
+    model checks input report run app assistant cli \
     -ts translations/Korvane_ar.ts translations/Korvane_de.ts \
         translations/Korvane_en.ts translations/Korvane_ro.ts

@@ -1,0 +1,289 @@
+// The options of a run: check selections, INI files, profiles, the project
+// file and the order in which they are laid over each other.
+
+#include "model/catalogue.h"
+#include "run/options.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// "T8.2=2 S1.1=1": the box value of each check id; 1 is true for a two-state box.
+QString boxStates(const AppSettingsRecord &record, const QStringList &ids)
+{
+    QStringList states;
+    for (const QString &id : ids) {
+        const int index = checkIndexOf(id);
+        const int setting = settingIndex(QLatin1String(checkInfo(index).key));
+        states.append(id + QLatin1Char('=') + settingValue(record, setting).toString());
+    }
+    return states.join(QLatin1Char(' '))
+        .replace(QLatin1String("true"), QLatin1String("1"))
+        .replace(QLatin1String("false"), QLatin1String("0"));
+}
+
+QString write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+} // namespace
+
+class OptionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void selection_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("states"); // after the selection, over the defaults
+        QTest::addColumn<QString>("error");
+        const QString ids = QStringLiteral("S1.1 T1.1 T8.1 T8.2 T2.1 ST1.1");
+        const int only = int(SelectionKind::Only), enable = int(SelectionKind::Enable),
+                  disable = int(SelectionKind::Disable);
+        QTest::newRow("defaults") << enable << "S1.1"
+                                  << "S1.1=1 T1.1=1 T8.1=1 T8.2=1 T2.1=0 ST1.1=1"
+                                  << "";
+        QTest::newRow("id, tri-state fully checked") << enable << "T8.2"
+                                                     << "S1.1=1 T1.1=1 T8.1=1 T8.2=2 T2.1=0 ST1.1=1"
+                                                     << "";
+        QTest::newRow("group") << disable << "T8"
+                               << "S1.1=1 T1.1=1 T8.1=0 T8.2=0 T2.1=0 ST1.1=1"
+                               << "";
+        QTest::newRow("ids ignoring case, blanks") << enable << " t2.1 , st1.1,t8"
+                                                   << "S1.1=1 T1.1=1 T8.1=2 T8.2=2 T2.1=2 ST1.1=1"
+                                                   << "";
+        QTest::newRow("only S*") << only << "S*"
+                                 << "S1.1=1 T1.1=0 T8.1=0 T8.2=0 T2.1=0 ST1.1=0"
+                                 << "";
+        QTest::newRow("only T*") << only << "T*"
+                                 << "S1.1=0 T1.1=1 T8.1=2 T8.2=2 T2.1=2 ST1.1=0"
+                                 << "";
+        QTest::newRow("only ST*") << only << "ST*"
+                                  << "S1.1=0 T1.1=0 T8.1=0 T8.2=0 T2.1=0 ST1.1=1"
+                                  << "";
+        QTest::newRow("only two") << only << "T8.2,S1"
+                                  << "S1.1=1 T1.1=0 T8.1=0 T8.2=2 T2.1=0 ST1.1=0"
+                                  << "";
+        QTest::newRow("disable *") << disable << "*"
+                                   << "S1.1=0 T1.1=0 T8.1=0 T8.2=0 T2.1=0 ST1.1=0"
+                                   << "";
+        QTest::newRow("enable *") << enable << "*"
+                                  << "S1.1=1 T1.1=1 T8.1=2 T8.2=2 T2.1=2 ST1.1=1"
+                                  << "";
+        QTest::newRow("unknown id") << enable << "T8.9"
+                                    << ""
+                                    << "'T8.9'";
+        QTest::newRow("unknown family") << enable << "X*"
+                                        << ""
+                                        << "'X*'";
+        QTest::newRow("empty") << only << " , "
+                               << ""
+                               << "empty";
+        QTest::newRow("fixed check off") << disable << "S1.1,0"
+                                         << ""
+                                         << "check 0 always runs";
+    }
+    void selection()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, list);
+        QFETCH(QString, states);
+        QFETCH(QString, error);
+        AppSettingsRecord record = defaultOptions();
+        QString message;
+        const bool applied = applyCheckSelection(record, SelectionKind(kind), list, message);
+        QCOMPARE(applied, error.isEmpty());
+        if (!applied) {
+            QVERIFY2(message.contains(error), qPrintable(message));
+            return;
+        }
+        QCOMPARE(
+            boxStates(record, states.split(' ').replaceInStrings(QRegularExpression("=.*"), "")),
+            states);
+        // The fixed checks stay on whatever the selection.
+        QVERIFY(checkOn(record, Check_0));
+        QVERIFY(checkOn(record, CheckST0));
+    }
+
+    void iniFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("states");
+        QTest::addColumn<QStringList>("error"); // every part names the file, key or value
+        QTest::newRow("values") << QByteArray(
+            "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT8_2CheckBox=2\n"
+            "checkS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
+            "[General]\nLanguage=de\n")
+                                << "S1.1=1 T1.1=0 T8.2=2" << QStringList();
+        QTest::newRow("1 and 0") << QByteArray("[MainWindow]\ncheckS1_1CheckBox=0\n")
+                                 << "S1.1=0 T1.1=1 T8.2=1" << QStringList();
+        for (const char *value : {"no", "off", "flase", "True"})
+            QTest::addRow("boolean %s", value)
+                << QByteArray("[MainWindow]\ncheckT1_1CheckBox=") + value + '\n'
+                << "" << QStringList {"checkT1_1CheckBox", value, "boolean"};
+        QTest::newRow("misspelt key") << QByteArray("[MainWindow]\ncheckT1_1CheckBxo=true\n") << ""
+                                      << QStringList {"checkT1_1CheckBxo", "unknown key"};
+        QTest::newRow("key outside its group") << QByteArray("checkT1_1CheckBox=false\n") << ""
+                                               << QStringList {"checkT1_1CheckBox", "[MainWindow]"};
+        QTest::newRow("not an integer") << QByteArray("[MainWindow]\ncheckS1_2SpinBox=12a\n") << ""
+                                        << QStringList {"checkS1_2SpinBox", "12a", "number"};
+        QTest::newRow("not a float")
+            << QByteArray("[MainWindow]\ncheckST1_1LowDSpinBox=half\n") << ""
+            << QStringList {"checkST1_1LowDSpinBox", "half", "number"};
+        QTest::newRow("check state 3") << QByteArray("[MainWindow]\ncheckT1_2CheckBox=3\n") << ""
+                                       << QStringList {"checkT1_2CheckBox", "3", "check state"};
+        QTest::newRow("unquoted comma")
+            << QByteArray("[MainWindow]\ncheckS3_4LineEdit=a,b\n") << ""
+            << QStringList {"checkS3_4LineEdit", "a,b", "double quotes"};
+        QTest::newRow("not INI") << QByteArray("[MainWindow\nfoo\n") << "" << QStringList {"INI"};
+    }
+    void iniFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, states);
+        QFETCH(QStringList, error);
+        QTemporaryDir dir;
+        const QString path = write(dir.filePath("options.ini"), content);
+        AppSettingsRecord record = defaultOptions();
+        QString message;
+        const bool applied = overlayIniFile(record, path, message);
+        QCOMPARE(applied, error.isEmpty());
+        if (applied) {
+            QCOMPARE(boxStates(record, {"S1.1", "T1.1", "T8.2"}), states);
+            return;
+        }
+        QVERIFY2(message.startsWith(path), qPrintable(message));
+        for (const QString &part : error)
+            QVERIFY2(message.contains(part), qPrintable(message));
+        // Nothing of a rejected file is taken.
+        QCOMPARE(boxStates(record, {"T1.1"}), QStringLiteral("T1.1=1"));
+    }
+
+    void iniValuesAndMissingFile()
+    {
+        QTemporaryDir dir;
+        AppSettingsRecord record = defaultOptions();
+        QString message;
+        QVERIFY(
+            overlayIniFile(record,
+                           write(dir.filePath("a.ini"),
+                                 "[MainWindow]\ncheckS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
+                                 "checkST1_1LowDSpinBox=0.75\n[General]\nLanguage=de\n"),
+                           message));
+        QCOMPARE(record.checkS1_2SpinBox, 50);
+        QCOMPARE(record.checkS3_4LineEdit, QStringLiteral("a,b"));
+        QCOMPARE(record.checkST1_1LowDSpinBox, 0.75f);
+        QCOMPARE(record.Language, QStringLiteral("de"));
+        QCOMPARE(record.checkS1_3SpinBox, 2); // not in the file: untouched
+        QVERIFY(!overlayIniFile(record, dir.filePath("none.ini"), message));
+        QVERIFY(message.contains(dir.filePath("none.ini")));
+    }
+
+    // Each layer wins over the ones before it; T2.1 is off by default.
+    void precedence_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QByteArray>("project");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("flags"); // "enable:LIST", "disable:LIST", "only:LIST"
+        QTest::addColumn<QString>("states");
+        const QByteArray none;
+        const QByteArray partial("[MainWindow]\ncheckT2_1CheckBox=1\ncheckT1_1CheckBox=false\n");
+        const QByteArray off("[MainWindow]\ncheckT2_1CheckBox=0\n");
+        QTest::newRow("defaults") << "" << none << none << QStringList() << "T2.1=0 T1.1=1";
+        QTest::newRow("profile all") << "all" << none << none << QStringList() << "T2.1=2 T1.1=1";
+        QTest::newRow("recommended")
+            << "recommended" << none << none << QStringList() << "T2.1=0 T1.1=1";
+        QTest::newRow("project file over profile")
+            << "all" << partial << none << QStringList() << "T2.1=1 T1.1=0";
+        QTest::newRow("settings over project file")
+            << "all" << partial << off << QStringList() << "T2.1=0 T1.1=0";
+        QTest::newRow("flags over settings")
+            << "all" << partial << off << QStringList {"enable:T2.1"} << "T2.1=2 T1.1=0";
+        QTest::newRow("disable after enable")
+            << "" << none << none << QStringList {"enable:T*", "disable:T2,T1.1"}
+            << "T2.1=0 T1.1=0";
+        QTest::newRow("only lists together")
+            << "" << none << none << QStringList {"only:T1.1", "only:T2.1"} << "T2.1=2 T1.1=1";
+    }
+    void precedence()
+    {
+        QFETCH(QString, profile);
+        QFETCH(QByteArray, project);
+        QFETCH(QByteArray, settings);
+        QFETCH(QStringList, flags);
+        QFETCH(QString, states);
+        QTemporaryDir dir;
+        OptionLayers layers;
+        layers.profile = profile;
+        if (!project.isEmpty())
+            layers.projectFile = write(dir.filePath(".kvn.ini"), project);
+        if (!settings.isEmpty())
+            layers.settingsFile = write(dir.filePath("settings.ini"), settings);
+        for (const QString &flag : flags) {
+            QStringList &lists = flag.startsWith("only:")     ? layers.only
+                                 : flag.startsWith("enable:") ? layers.enable
+                                                              : layers.disable;
+            lists.append(flag.section(':', 1));
+        }
+        AppSettingsRecord record;
+        QString message;
+        QVERIFY2(buildOptions(layers, record, message), qPrintable(message));
+        QCOMPARE(boxStates(record, {"T2.1", "T1.1"}), states);
+    }
+
+    void profiles()
+    {
+        AppSettingsRecord all = defaultOptions();
+        QString message;
+        QVERIFY(applyProfile(all, "all", message));
+        for (int index = 0; index < CheckCount; ++index)
+            if (checkInfo(index).id)
+                QVERIFY2(checkOn(all, index), checkInfo(index).id);
+        QVERIFY(!applyProfile(all, "strict", message));
+        QVERIFY(message.contains("'strict'") && message.contains("recommended"));
+        // recommended: the new group on, the noisy checks off, partial boxes kept
+        // partial, the rule options on.
+        AppSettingsRecord recommended = defaultOptions();
+        QVERIFY(applyProfile(recommended, "recommended", message));
+        QCOMPARE(boxStates(recommended, {"ST22.1", "ST22.6", "T8.2", "S10.1", "ST1.1", "ST10.1"}),
+                 QStringLiteral("ST22.1=1 ST22.6=1 T8.2=1 S10.1=0 ST1.1=0 ST10.1=1"));
+        QVERIFY(recommended.checkST6MarksCheckBox && recommended.checkT10_1_2CheckBox);
+        QCOMPARE(recommended.checkST7_2LineEdit, QStringLiteral("%"));
+        QTemporaryDir dir;
+        const QString file = write(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
+        AppSettingsRecord fromFile = defaultOptions();
+        QVERIFY(applyProfile(fromFile, file, message));
+        QVERIFY(checkOn(fromFile, CheckT2_1));
+    }
+
+    void projectFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("a/b/c"));
+        const QString project = write(dir.filePath("a/.kvn.ini"), "");
+        write(dir.filePath("a/b/c/de.po"), "");
+        QCOMPARE(findProjectFile(dir.filePath("a/b/c/de.po")), project);
+        QCOMPARE(findProjectFile(dir.filePath("a/b/c")), project);
+        QCOMPARE(findProjectFile(dir.filePath("a")), project);
+        // A nearer one wins; nothing below the folder counts.
+        const QString nearer = write(dir.filePath("a/b/.kvn.ini"), "");
+        QCOMPARE(findProjectFile(dir.filePath("a/b/c/de.po")), nearer);
+        QVERIFY(!findProjectFile(dir.path()).startsWith(dir.path()));
+    }
+};
+
+QTEST_GUILESS_MAIN(OptionsTest)
+#include "tst_options.moc"
