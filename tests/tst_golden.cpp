@@ -83,7 +83,7 @@ QByteArray normalised(QByteArray output, const QByteArray &corpus)
 // "Check S11.1: Found 2 item(s)" or "Check S1.1: OK".
 Counts reportCounts(const QByteArray &report)
 {
-    static const QRegularExpression headline(QStringLiteral("^Check (\\S+): \\D*(\\d*)"),
+    static const QRegularExpression headline(QStringLiteral("^Check (\\S+): [^\\d\\n]*(\\d*)"),
                                              QRegularExpression::MultilineOption);
     Counts counts;
     for (auto it = headline.globalMatch(QString::fromUtf8(report)); it.hasNext();) {
@@ -266,7 +266,7 @@ void GoldenTest::output()
     const Golden expected = current.expected.value(key);
     QCOMPARE(actual.status, expected.status);
     QVERIFY2(actual.bytes == expected.bytes && actual.sha256 == expected.sha256,
-             qPrintable(QStringLiteral("%1 (%2): the same counts, another output; "
+             qPrintable(QStringLiteral("%1 (%2): another output; "
                                        "KVN_GOLDEN_OUTPUT_DIR=DIR keeps the outputs to compare")
                             .arg(path, format)));
 }
