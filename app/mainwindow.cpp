@@ -49,8 +49,8 @@ class ThreadProgress : public WalkProgress
 {
 public:
     bool wasCanceled() const override { return canceled.load(); }
-    void setMaximum(int value) override { maximum.store(value); }
-    void setValue(int value) override { this->value.store(value); }
+    void setMaximum(int count) override { maximum.store(count); }
+    void setValue(int done) override { value.store(done); }
 
     std::atomic<int> maximum {0};
     std::atomic<int> value {0};
