@@ -97,6 +97,8 @@ const PanelExtra Extras[] = {
     {CheckT5_3, Place::Continue, Control::Option, "checkT5_3_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Include the characters < and > in Check T5.3")},
     {CheckT5_3, Place::Continue, Control::Spacing, nullptr, nullptr},
     {CheckT5_3, Place::Continue, Control::Option, "checkT5_3_2CheckBox", DisallowListings},
+    {CheckT5_3, Place::Continue, Control::Spacing, nullptr, nullptr},
+    {CheckT5_3, Place::Continue, Control::Option, "checkT5_3_3CheckBox", QT_TRANSLATE_NOOP("MainWindow", "\u00BB and \u00AB as a pair where the language quotes \u00BBso\u00AB")},
     {CheckT5_3, Place::Continue, Control::Stretch, nullptr, nullptr},
 
     {CheckS6_1, Place::OnRow, Control::Option, "checkS6_1_1CheckBox", DisallowNumbers},
@@ -113,6 +115,7 @@ const PanelExtra Extras[] = {
     {CheckT8_4, Place::OnRow, Control::LineEdit, "checkT8_4LineEdit", nullptr},
     {CheckS10_1, Place::OnRow, Control::Option, "checkS10_1_1CheckBox", SplitSentences},
     {CheckT10_1, Place::OnRow, Control::Option, "checkT10_1_1CheckBox", SplitSentences},
+    {CheckT10_1, Place::OnRow, Control::Option, "checkT10_1_2CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Skip placeholders, tags, abbreviations and letters without case")},
 
     {CheckS11_1, Place::RowAfter, Control::Label, nullptr, AffectedByS15},
     {CheckS11_1, Place::RowAfter, Control::Label, nullptr, SpellChecker},
@@ -176,9 +179,22 @@ const PanelExtra Extras[] = {
     {CheckST1_2, Place::OnRow, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Warn if the ratio (with source >= x) is greater than:")},
     {CheckST1_2, Place::OnRow, Control::DoubleSpin, "checkST1_2HighSpinBox", nullptr},
     {CheckST1_2, Place::OnRow, Control::Stretch, nullptr, nullptr},
+    {CheckST1_2, Place::RowAfter, Control::Option, "checkST1ScriptCheckBox", QT_TRANSLATE_NOOP("MainWindow", "Other limits for translations in Han, Hiragana, Katakana or Hangul, lower:")},
+    {CheckST1_2, Place::Continue, Control::DoubleSpin, "checkST1ScriptLowDSpinBox", nullptr},
+    {CheckST1_2, Place::Continue, Control::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "greater:")},
+    {CheckST1_2, Place::Continue, Control::DoubleSpin, "checkST1ScriptHighSpinBox", nullptr},
+    {CheckST1_2, Place::Continue, Control::Stretch, nullptr, nullptr},
+    {CheckST3_3, Place::OnRow, Control::Option, "checkST3_3_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Quotes and brackets may move to the other end (also ST3.4, ST4.3, ST4.4)")},
+    {CheckST5_2, Place::OnRow, Control::Option, "checkST5_2_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Brackets only, quotes and accelerator suffixes ignored")},
+    {CheckST6_1, Place::RowBefore, Control::Option, "checkST6MarksCheckBox", QT_TRANSLATE_NOOP("MainWindow", "ASCII, full-width and native marks as one class (. \u3002, : \uFF1A, ? \uFF1F, ... \u2026), also in ST4.4, ST7.1 and T6.2")},
+    {CheckST7_2, Place::OnRow, Control::LineEdit, "checkST7_2LineEdit", nullptr},
+    {CheckST8_1, Place::OnRow, Control::Option, "checkST8_1_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Numbers normalised: digits of every script, both decimal separators, no placeholders, numbers only the translation adds not reported (also ST8.2 to ST8.4)")},
+    {CheckST9_1, Place::OnRow, Control::Option, "checkST9_1_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Accelerators by file kind (\"_\" in .po files; a doubled ampersand is literal)")},
 
     {CheckST9_2, Place::OnRow, Control::Option, "checkST9_2_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Disallow duplicates")},
+    {CheckST9_2, Place::OnRow, Control::Option, "checkST9_2_2CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Read %L1 and %1$s, not printf widths (also ST9.3)")},
     {CheckST10_1, Place::OnRow, Control::Option, "checkST10_1_1CheckBox", CaseSensitive},
+    {CheckST10_1, Place::OnRow, Control::Option, "checkST10_1_2CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Compare like numerus forms only (also ST11.1)")},
     {CheckST11_1, Place::OnRow, Control::Option, "checkST11_1_1CheckBox", CaseSensitive},
     {CheckST20_2, Place::RowAfter, Control::Option, "checkST20_2_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Detect ~.")},
     {CheckST20_2, Place::Continue, Control::Option, "checkST20_2_2CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Detect :.")},
@@ -186,6 +202,9 @@ const PanelExtra Extras[] = {
     {CheckST20_2, Place::Continue, Control::Option, "checkST20_2_4CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Detect also single dot.")},
     {CheckST20_2, Place::Continue, Control::Option, "checkST20_2_5CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Detect also single slash.")},
     {CheckST20_2, Place::Continue, Control::Option, "checkST20_2_6CheckBox", DontTrim},
+    {CheckST20_1, Place::OnRow, Control::Option, "checkST20_1_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Skip translator credits and <user@host> contact lines")},
+    {CheckST21_1, Place::OnRow, Control::Option, "checkST21_1_1CheckBox", QT_TRANSLATE_NOOP("MainWindow", "Only names of HTML elements make tags; <empty> and <%1> are text (also S21 and T21)")},
+    {CheckST22_5, Place::OnRow, Control::LineEdit, "checkST22_5LineEdit", nullptr},
 };
 // clang-format on
 

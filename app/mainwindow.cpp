@@ -6,6 +6,7 @@
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "report/report.h"
+#include "run/options.h"
 #include "run/run.h"
 
 #include <QAction>
@@ -701,6 +702,19 @@ void MainWindow::createMenus()
 
     QMenu *settingsMenu = menuBar()->addMenu(tr("&Settings", "Main menu"));
     settingsMenu->addAction(m_languageAct);
+    QMenu *profilesMenu = settingsMenu->addMenu(tr("&Profiles", "Menu"));
+    const struct {
+        const char *name;
+        const char *text;
+    } profiles[] = {{"default", QT_TRANSLATE_NOOP("MainWindow", "&Default")},
+                    {"recommended", QT_TRANSLATE_NOOP("MainWindow", "&Recommended")},
+                    {"all", QT_TRANSLATE_NOOP("MainWindow", "&All")}};
+    for (const auto &profile : profiles) {
+        const QString name = QLatin1String(profile.name);
+        QAction *action = profilesMenu->addAction(tr(profile.text));
+        action->setObjectName(QLatin1String("profile_") + name);
+        connect(action, &QAction::triggered, this, [this, name] { applyPanelProfile(name); });
+    }
     settingsMenu->addAction(m_batchAct);
     settingsMenu->addSeparator();
     settingsMenu->addAction(m_exitAct);
@@ -772,6 +786,26 @@ void MainWindow::clearSettings()
                 tr("Clear settings. KVN will close now. Please restart KVN."), QMessageBox::Ok);
     saveOnClose = false;
     close();
+}
+
+void MainWindow::applyPanelProfile(const QString &name)
+{
+    if (showMessage(
+            QMessageBox::Question, tr("KVN"),
+            tr("Set every check box and option of the panel as the profile %1 has them?").arg(name),
+            QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    AppSettingsRecord record = defaultSettingsRecord();
+    QString error;
+    if (!applyProfile(record, name, error)) {
+        warn(error);
+        return;
+    }
+    const auto &infos = settingInfos();
+    for (int i = 0; i < infos.size(); ++i)
+        if (QWidget *widget = m_tabs->findChild<QWidget *>(QLatin1String(infos[i].key)))
+            applyControl(widget, settingValue(record, i));
 }
 
 void MainWindow::about()

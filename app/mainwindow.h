@@ -51,6 +51,8 @@ public slots:
     void about();
     void changeLanguage();
     void clearSettings();
+    // Sets the controls of the check panel as a built-in profile has them, after asking.
+    void applyPanelProfile(const QString &name);
     void runChecks();
     void openFile();
     void openDirectoryFiltered();

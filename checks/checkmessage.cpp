@@ -3,6 +3,21 @@
 
 #include "checks/results.h"
 #include "checks/textutil.h"
+#include "model/appsettings.h"
+
+namespace {
+
+bool isCreditsSource(const QString &source)
+{
+    for (const char *key :
+         {"translator-credits", "translator_credits", "translator credits", "your names",
+          "your emails", "name of translators", "email of translators", "translated by"})
+        if (source.trimmed().compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 void results::checkMessage(const QString &source, const QString &translation,
                            const QString &context, const QList<QString> &locations, bool unfinished,
@@ -50,6 +65,9 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (translation.isEmpty() || sourceOnly)
         return;
     translationTexts.insert(translation);
+    // Translator credits hold names and addresses instead of a translation.
+    if (AppSettings.checkST20_1_1CheckBox && isCreditsSource(source))
+        return;
     if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {
         state.failed.set(CheckT0);
         recordTranslationFinding(state, CheckT0,
@@ -59,6 +77,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     runTranslationChecks(state);
     scanEmailsUrisTags(state, true);
     runComparisonChecks(state);
+    runPlaceholderChecks(state);
 }
 
 void results::runCatalogueChecks()

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -110,6 +111,211 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
     return counts;
 }
 
+// Quotation marks and brackets, whatever their direction.
+bool isQuoteOrBracket(QChar c)
+{
+    switch (categoryOf(c)) {
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote:
+        return true;
+    default:
+        return c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QChar(0x201E)
+               || c == QChar(0x201A);
+    }
+}
+
+// Quotation marks that Unicode files as brackets: the low-9 quotes „ and ‚ and
+// the CJK corner brackets 「」『』 (with their vertical and half-width forms).
+bool isQuotationMark(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x201A || u == 0x201E || (u >= 0x300C && u <= 0x300F)
+           || (u >= 0xFE41 && u <= 0xFE44) || u == 0xFF62 || u == 0xFF63;
+}
+
+qsizetype quotesAndBrackets(const QString &text)
+{
+    return std::count_if(text.cbegin(), text.cend(), isQuoteOrBracket);
+}
+
+// The accelerator that CJK translations append, "(&F)" or "(_F)", in ASCII or
+// full-width brackets; 0 when none starts at i, else its length.
+qsizetype acceleratorSuffixAt(const QString &text, qsizetype i)
+{
+    const auto opening = [](QChar c) { return c == QLatin1Char('(') || c == QChar(0xFF08); };
+    const auto closing = [](QChar c) { return c == QLatin1Char(')') || c == QChar(0xFF09); };
+    if (i + 3 < text.size() && opening(text.at(i))
+        && (text.at(i + 1) == QLatin1Char('&') || text.at(i + 1) == QLatin1Char('_'))
+        && text.at(i + 2).isLetterOrNumber() && closing(text.at(i + 3)))
+        return 4;
+    return 0;
+}
+
+// Brackets only (no quotation marks), accelerator suffixes left out.
+int bracketsOnly(const QString &text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const qsizetype suffix = acceleratorSuffixAt(text, i)) {
+            i += suffix - 1;
+            continue;
+        }
+        const QChar c = text.at(i);
+        const QChar::Category category = categoryOf(c);
+        if ((category == QChar::Punctuation_Open || category == QChar::Punctuation_Close)
+            && !isQuotationMark(c))
+            ++count;
+    }
+    return count;
+}
+
+// Marks of one class whether written in ASCII, full width or the language's
+// own form. Three or more full stops and "…" are an ellipsis, not full stops; a
+// full stop or comma between digits belongs to the number.
+struct MarkCounts {
+    int colons = 0, exclamationMarks = 0, questionMarks = 0, fullStops = 0, ellipses = 0;
+};
+
+char markClass(QChar c, const LanguageRules &rules)
+{
+    switch (c.unicode()) {
+    case u':':
+    case 0xFF1A:
+        return ':';
+    case u'!':
+    case 0xFF01:
+        return '!';
+    case u'?':
+    case 0xFF1F:
+    case 0x061F:
+        return '?';
+    case u'.':
+    case 0x3002:
+    case 0xFF0E:
+    case 0x0964:
+        return '.';
+    case 0x2026:
+        return 'e';
+    default:
+        break;
+    }
+    if (rules.colon.size() == 1 && c == rules.colon.front())
+        return ':';
+    if (rules.exclamationMark.size() == 1 && c == rules.exclamationMark.front())
+        return '!';
+    if (rules.questionMark.size() == 1 && c == rules.questionMark.front())
+        return '?';
+    if (rules.fullStop.size() == 1 && c == rules.fullStop.front())
+        return '.';
+    return 0;
+}
+
+MarkCounts markCounts(const QString &text, const LanguageRules &rules)
+{
+    MarkCounts counts;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        const char mark = markClass(c, rules);
+        if (!mark)
+            continue;
+        if (c == QLatin1Char('.')) {
+            qsizetype end = i;
+            while (end < n && text.at(end) == QLatin1Char('.'))
+                ++end;
+            if (end - i >= 3) {
+                ++counts.ellipses;
+                i = end - 1;
+                continue;
+            }
+        }
+        if ((mark == '.' || mark == ':') && i > 0 && i + 1 < n && text.at(i - 1).isDigit()
+            && text.at(i + 1).isDigit())
+            continue;
+        switch (mark) {
+        case ':':
+            ++counts.colons;
+            break;
+        case '!':
+            ++counts.exclamationMarks;
+            break;
+        case '?':
+            ++counts.questionMarks;
+            break;
+        case '.':
+            ++counts.fullStops;
+            break;
+        default:
+            ++counts.ellipses;
+        }
+    }
+    return counts;
+}
+
+// The class of the mark that ends a text (0: none), an accelerator suffix
+// before it left out: "Find…", "検索(&F)..." and "検索(&F)…" all end with an ellipsis.
+char markClassAtEnd(const QString &text)
+{
+    static const LanguageRules plain;
+    qsizetype end = text.size();
+    if (end >= 3 && QStringView(text).right(3) == QLatin1String("..."))
+        return 'e';
+    if (end == 0)
+        return 0;
+    return markClass(text.at(end - 1), plain);
+}
+
+// The text with its numbers in one form: digits of every script as ASCII
+// digits, a comma or full stop between digits as a full stop, and the digits of
+// placeholders ("%1", "%L2", "%1$s", "%02x", "{0}") left out.
+QString normalisedNumbers(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('%') && i + 1 < n) {
+            qsizetype j = i + 1;
+            while (j < n
+                   && (text.at(j) == QLatin1Char('L') || text.at(j) == QLatin1Char('0')
+                       || text.at(j) == QLatin1Char('-') || text.at(j) == QLatin1Char('.')
+                       || text.at(j) == QLatin1Char('$') || text.at(j).isDigit()))
+                ++j;
+            if (j > i + 1) {
+                result += QLatin1Char(' ');
+                i = j - 1;
+                continue;
+            }
+        }
+        if (c == QLatin1Char('{')) {
+            qsizetype j = i + 1;
+            while (j < n && text.at(j).isDigit())
+                ++j;
+            if (j > i + 1 && j < n
+                && (text.at(j) == QLatin1Char('}') || text.at(j) == QLatin1Char(':'))) {
+                result += QLatin1Char(' ');
+                i = j - 1;
+                continue;
+            }
+        }
+        if (c.isDigit()) {
+            result += QChar(u'0' + c.digitValue());
+            continue;
+        }
+        if ((c == QLatin1Char(',') || c == QLatin1Char('.') || c == QChar(0x066B)
+             || c == QChar(0x066C))
+            && i > 0 && i + 1 < n && text.at(i - 1).isDigit() && text.at(i + 1).isDigit()) {
+            result += QLatin1Char('.');
+            continue;
+        }
+        result += c;
+    }
+    return result;
+}
+
 struct KeysAndArguments {
     int accelerators = 0;
     QStringList arguments; // in text order, repeated ones included
@@ -145,6 +351,72 @@ KeysAndArguments keysAndArguments(const QString &text, const QString &accelerato
         } else {
             ++i;
         }
+    }
+    return found;
+}
+
+// The same with the rule options: accelerators by file kind ("&&" is a literal
+// ampersand, "&" before a blank too; in .po files "_" marks as well), and the
+// arguments "%L1" (Qt's localized form) and "%1$s" (a printf position) read,
+// printf widths ("%2d", "%02x", "%5.2f") not read as arguments.
+KeysAndArguments keysAndArgumentsByKind(const QString &text, bool poFile, bool byKind, bool formats)
+{
+    KeysAndArguments found;
+    const int n = text.size();
+    const auto isConversion = [](QChar c) {
+        return c.unicode() > 0 && c.unicode() < 128
+               && std::strchr("diouxXeEfFgGcsp", char(c.unicode())) != nullptr;
+    };
+    int i = 0;
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('&') || (byKind && poFile && c == QLatin1Char('_'))) {
+            if (!byKind) {
+                ++found.accelerators;
+            } else if (i + 1 < n && text.at(i + 1) == c) {
+                ++i; // doubled: a literal
+            } else if (i + 1 < n && text.at(i + 1).isLetterOrNumber()) {
+                ++found.accelerators;
+            }
+            ++i;
+            continue;
+        }
+        if (c != QLatin1Char('%')) {
+            ++i;
+            continue;
+        }
+        int start = i + 1;
+        const bool localized = formats && start < n && text.at(start) == QLatin1Char('L');
+        if (localized)
+            ++start;
+        int end = start;
+        while (end < n && text.at(end).isNumber())
+            ++end;
+        // "%1$s": a printf position, compared by ST22.1.
+        if (formats && poFile && end > start && end < n && text.at(end) == QLatin1Char('$')) {
+            i = end + 1;
+            continue;
+        }
+        if (end > start && formats && poFile && end < n) {
+            // "%5.2f" and "%2d" are widths; "%1$s" a position.
+            int after = end;
+            if (text.at(after) == QLatin1Char('.')) {
+                ++after;
+                while (after < n && text.at(after).isNumber())
+                    ++after;
+            }
+            if (after < n && isConversion(text.at(after))) {
+                i = after + 1;
+                continue;
+            }
+        }
+        if (end > start) {
+            // "%L1" and "%1" are different arguments: one is formatted for the locale.
+            const QString argument = text.mid(start, end - start);
+            found.arguments.append(localized ? QLatin1Char('L') + argument : argument);
+            found.distinctArguments.insert(localized ? QLatin1Char('L') + argument : argument);
+        }
+        i = end > start ? end : i + 1;
     }
     return found;
 }
@@ -195,6 +467,14 @@ private:
         m_state.failed.set(index);
         m_store.recordTranslationFinding(m_state, index, key);
     }
+    bool endMarkLost() const;
+    // Two different end characters, one of them a quote or bracket, in texts
+    // with as many quotes and brackets: word order moved them.
+    bool movedQuote(QChar a, QChar b) const
+    {
+        return (isQuoteOrBracket(a) || isQuoteOrBracket(b))
+               && quotesAndBrackets(s) == quotesAndBrackets(t);
+    }
     void compareCounts(int index, const QSet<QString> &sourceTokens,
                        const QSet<QString> &translationTokens, const char *text);
     // "Missing numbers in ...:" and each number, every one followed by a blank.
@@ -215,16 +495,43 @@ private:
     QString m_texts;
 };
 
+// A translation with a letter of Han, Hiragana, Katakana or Hangul: such texts
+// are shorter than their sources in characters.
+bool writtenInIdeographs(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x1100)
+            continue;
+        switch (c.script()) {
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Hangul:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 void Comparison::lengthRatio()
 {
     const float ratio = float(t.size()) / float(s.size());
     const auto text
         = [ratio] { return results::tr("Source to translation ratio is %1:").arg(double(ratio)); };
+    const bool ideographs = AppSettings.checkST1ScriptCheckBox && writtenInIdeographs(t);
+    const auto outside = [&](float low, float high) {
+        if (ideographs) {
+            low = AppSettings.checkST1ScriptLowDSpinBox;
+            high = AppSettings.checkST1ScriptHighSpinBox;
+        }
+        return ratio > high || ratio < low;
+    };
     if (s.size() < AppSettings.checkST1SpinBox) {
-        if (ratio > AppSettings.checkST1_1HighSpinBox || ratio < AppSettings.checkST1_1LowDSpinBox)
+        if (outside(AppSettings.checkST1_1LowDSpinBox, AppSettings.checkST1_1HighSpinBox))
             fail(CheckST1_1, text());
-    } else if (ratio > AppSettings.checkST1_2HighSpinBox
-               || ratio < AppSettings.checkST1_2LowDSpinBox) {
+    } else if (outside(AppSettings.checkST1_2LowDSpinBox, AppSettings.checkST1_2HighSpinBox)) {
         fail(CheckST1_2, text());
     }
 }
@@ -259,14 +566,16 @@ void Comparison::firstCharacter()
     const QChar a = s.front();
     const QChar b = t.front();
     const QChar lf = QLatin1Char('\n');
+    const bool mayMove = AppSettings.checkST3_3_1CheckBox;
     if ((a == lf) != (b == lf))
         fail(CheckST3_1);
     else if (a.isSpace() != b.isSpace())
         fail(CheckST3_2);
     else if (m_store.sourceRules.openingCharacters.contains(cs)
-             != m_store.translationRules.openingCharacters.contains(ct))
-        fail(CheckST3_3);
-    else if (a != b)
+             != m_store.translationRules.openingCharacters.contains(ct)) {
+        if (!mayMove || quotesAndBrackets(s) != quotesAndBrackets(t))
+            fail(CheckST3_3);
+    } else if (a != b && !(mayMove && movedQuote(a, b)))
         fail(CheckST3_4);
 }
 
@@ -277,15 +586,27 @@ void Comparison::lastCharacter()
     if (a.isLetterOrNumber() && b.isLetterOrNumber())
         return;
     const QChar lf = QLatin1Char('\n');
+    const bool mayMove = AppSettings.checkST3_3_1CheckBox;
     if ((a == lf) != (b == lf))
         fail(CheckST4_1);
     else if (a.isSpace() != b.isSpace())
         fail(CheckST4_2);
     else if (m_store.sourceRules.closingCharacters.contains(a)
-             != m_store.translationRules.closingCharacters.contains(b))
-        fail(CheckST4_3);
-    else if (a != b)
+             != m_store.translationRules.closingCharacters.contains(b)) {
+        if (!mayMove || quotesAndBrackets(s) != quotesAndBrackets(t))
+            fail(CheckST4_3);
+    } else if (a != b && !(mayMove && movedQuote(a, b))
+               && !(AppSettings.checkST6MarksCheckBox && !endMarkLost()))
         fail(CheckST4_4);
+}
+
+// The source ends with a mark (a full stop, colon, question or exclamation mark
+// in any of its forms, or an ellipsis) that the end of the translation lacks.
+// A mark the translation adds is its language's habit.
+bool Comparison::endMarkLost() const
+{
+    const char sourceMark = markClassAtEnd(s);
+    return sourceMark && sourceMark != markClassAtEnd(t);
 }
 
 void Comparison::brackets()
@@ -294,37 +615,68 @@ void Comparison::brackets()
     const CharacterCounts &translation = m_translationCounts;
     if (source.angleBrackets != translation.angleBrackets)
         fail(CheckST5_1);
-    if (source.otherBrackets != translation.otherBrackets)
+    if (AppSettings.checkST5_2_1CheckBox) {
+        if (bracketsOnly(s) != bracketsOnly(t))
+            fail(CheckST5_2);
+    } else if (source.otherBrackets != translation.otherBrackets) {
         fail(CheckST5_2);
+    }
 }
 
 void Comparison::punctuation()
 {
-    const CharacterCounts &source = m_sourceCounts;
-    const CharacterCounts &translation = m_translationCounts;
-    if (source.colons != translation.colons)
-        fail(CheckST6_1);
-    if (source.exclamationMarks != translation.exclamationMarks)
-        fail(CheckST6_2);
-    if (source.questionMarks != translation.questionMarks)
-        fail(CheckST6_3);
-    if (source.fullStops != translation.fullStops)
-        fail(CheckST6_4);
+    // Both count records name their marks alike.
+    const auto compare = [this](const auto &source, const auto &translation) {
+        if (source.colons != translation.colons)
+            fail(CheckST6_1);
+        if (source.exclamationMarks != translation.exclamationMarks)
+            fail(CheckST6_2);
+        if (source.questionMarks != translation.questionMarks)
+            fail(CheckST6_3);
+        if (source.fullStops != translation.fullStops)
+            fail(CheckST6_4);
+    };
+    if (AppSettings.checkST6MarksCheckBox)
+        compare(markCounts(s, m_store.sourceRules), markCounts(t, m_store.translationRules));
+    else
+        compare(m_sourceCounts, m_translationCounts);
 }
 
 void Comparison::ellipsesAndCharacters()
 {
-    if (m_sourceCounts.ellipses != m_translationCounts.ellipses)
+    if (AppSettings.checkST6MarksCheckBox) {
+        if (markCounts(s, m_store.sourceRules).ellipses
+            != markCounts(t, m_store.translationRules).ellipses)
+            fail(CheckST7_1);
+    } else if (m_sourceCounts.ellipses != m_translationCounts.ellipses) {
         fail(CheckST7_1);
-    const std::array<int, 14> &source = m_sourceCounts.counted;
-    const std::array<int, 14> &translation = m_translationCounts.counted;
-    for (int slot = 0; slot < int(source.size()); ++slot)
-        if (source[slot] != translation[slot])
-            fail(CheckST7_2,
-                 results::tr("Counting character %1. It is %2 times in the source but "
-                             "%3 times in the translation.")
-                     .arg(QString(CountedCharacters.at(slot)), QString::number(source[slot]),
-                          QString::number(translation[slot])));
+    }
+    const QString &list = AppSettings.checkST7_2LineEdit;
+    const auto failCount = [this](QChar c, qsizetype inSource, qsizetype inTranslation) {
+        fail(CheckST7_2,
+             results::tr("Counting character %1. It is %2 times in the source but "
+                         "%3 times in the translation.")
+                 .arg(QString(c), QString::number(inSource), QString::number(inTranslation)));
+    };
+    if (list == CountedCharacters) {
+        const std::array<int, 14> &source = m_sourceCounts.counted;
+        const std::array<int, 14> &translation = m_translationCounts.counted;
+        for (int slot = 0; slot < int(source.size()); ++slot)
+            if (source[slot] != translation[slot])
+                failCount(CountedCharacters.at(slot), source[slot], translation[slot]);
+        return;
+    }
+    // Another list: each character counted on its own, in the order of the list.
+    QString seen;
+    for (const QChar c : list) {
+        if (seen.contains(c))
+            continue;
+        seen += c;
+        const qsizetype inSource = s.count(c);
+        const qsizetype inTranslation = t.count(c);
+        if (inSource != inTranslation)
+            failCount(c, inSource, inTranslation);
+    }
 }
 
 // A cascade: each check runs only when the ones before it found nothing.
@@ -339,9 +691,15 @@ void Comparison::numbers()
     if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
         return;
 
+    const bool normalise = AppSettings.checkST8_1_1CheckBox;
+    const QString s = normalise ? normalisedNumbers(this->s) : this->s;
+    const QString t = normalise ? normalisedNumbers(this->t) : this->t;
+    const QString dot = QStringLiteral(".");
     QSet<double> sourceNumbers, translationNumbers;
-    m_store.extractNumbers(s, m_store.sourceRules.decimalSeparator, sourceNumbers);
-    m_store.extractNumbers(t, m_store.translationRules.decimalSeparator, translationNumbers);
+    m_store.extractNumbers(s, normalise ? dot : m_store.sourceRules.decimalSeparator,
+                           sourceNumbers);
+    m_store.extractNumbers(t, normalise ? dot : m_store.translationRules.decimalSeparator,
+                           translationNumbers);
     // Sorted, so that a finding text is the same on every run.
     const QList<double> sourceValues = sorted(sourceNumbers);
     const QList<double> translationValues = sorted(translationNumbers);
@@ -356,7 +714,9 @@ void Comparison::numbers()
     if (!missingInTranslation.isEmpty())
         fail(CheckST8_1,
              missingNumbersText(MissingInTranslation, numberTexts(missingInTranslation)));
-    if (!missingInSource.isEmpty())
+    // Normalised, numbers that only the translation has are its way of writing
+    // number words ("Square root" -> "Căn bậc 2"): reported only beside a lost one.
+    if (!missingInSource.isEmpty() && (!normalise || !missingInTranslation.isEmpty()))
         fail(CheckST8_1, missingNumbersText(MissingInSource, numberTexts(missingInSource)));
     if (!missingInTranslation.isEmpty() || !missingInSource.isEmpty())
         return;
@@ -407,10 +767,16 @@ void Comparison::numbers()
 
 void Comparison::keysAndArgumentsCheck()
 {
-    const KeysAndArguments source =
-        keysAndArguments(s, m_store.acceleratorMarker, m_store.argumentMarker);
-    const KeysAndArguments translation =
-        keysAndArguments(t, m_store.acceleratorMarker, m_store.argumentMarker);
+    const bool byKind = AppSettings.checkST9_1_1CheckBox;
+    const bool formats = AppSettings.checkST9_2_2CheckBox;
+    const bool poFile = m_store.poFile && m_store.formatFlag >= 0;
+    const auto read = [&](const QString &text) {
+        return byKind || formats
+                   ? keysAndArgumentsByKind(text, poFile, byKind, formats)
+                   : keysAndArguments(text, m_store.acceleratorMarker, m_store.argumentMarker);
+    };
+    const KeysAndArguments source = read(s);
+    const KeysAndArguments translation = read(t);
     if (source.accelerators != translation.accelerators)
         fail(CheckST9_1);
 
@@ -429,9 +795,21 @@ void Comparison::keysAndArgumentsCheck()
 
     // The arguments should be %1, %2, ... without a gap. The order is a text
     // order, so %10 takes the second place.
-    for (const QStringList *arguments : {&sourceDistinct, &translationDistinct})
-        for (int k = 1; k <= arguments->size(); ++k)
-            if (arguments->at(k - 1) != QString::number(k))
+    // "%L1" takes the place of "%1".
+    const auto numbered = [](QStringList arguments) {
+        if (!std::any_of(arguments.cbegin(), arguments.cend(),
+                         [](const QString &a) { return a.startsWith(QLatin1Char('L')); }))
+            return arguments;
+        for (QString &argument : arguments)
+            if (argument.startsWith(QLatin1Char('L')))
+                argument.remove(0, 1);
+        std::sort(arguments.begin(), arguments.end());
+        arguments.erase(std::unique(arguments.begin(), arguments.end()), arguments.end());
+        return arguments;
+    };
+    for (const QStringList &arguments : {numbered(sourceDistinct), numbered(translationDistinct)})
+        for (int k = 1; k <= arguments.size(); ++k)
+            if (arguments.at(k - 1) != QString::number(k))
                 fail(CheckST9_3);
 }
 
@@ -439,21 +817,31 @@ void Comparison::keysAndArgumentsCheck()
 // is reported against the first one seen.
 void Comparison::consistency()
 {
-    if (m_state.numerusForm > 2)
+    // Like forms: a translation is compared only with translations of the same
+    // numerus form (an ordinary message counts as the first form), every form
+    // taken; the tables then key the texts by form.
+    const bool likeForms = AppSettings.checkST10_1_2CheckBox;
+    if (m_state.numerusForm > 2 && !likeForms)
         return;
     const QChar lf = QLatin1Char('\n');
     const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
         return a != b && (caseSensitive || differIgnoringCase(a, b));
     };
-    const auto translationIt = m_store.firstTranslationOfSource.constFind(s);
+    const auto keyed = [&](const QString &text) {
+        return likeForms ? text + QChar(0) + QString::number(std::max(m_state.numerusForm, 1))
+                         : text;
+    };
+    const QString sourceKey = keyed(s);
+    const auto translationIt = m_store.firstTranslationOfSource.constFind(sourceKey);
     if (translationIt == m_store.firstTranslationOfSource.constEnd())
-        m_store.firstTranslationOfSource.insert(s, t);
+        m_store.firstTranslationOfSource.insert(sourceKey, t);
     else if (differ(*translationIt, t, AppSettings.checkST10_1_1CheckBox))
         failWithKey(CheckST10_1, texts() + lf + *translationIt);
 
-    const auto sourceIt = m_store.firstSourceOfTranslation.constFind(t);
+    const QString translationKey = keyed(t);
+    const auto sourceIt = m_store.firstSourceOfTranslation.constFind(translationKey);
     if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
-        m_store.firstSourceOfTranslation.insert(t, s);
+        m_store.firstSourceOfTranslation.insert(translationKey, s);
     else if (differ(*sourceIt, s, AppSettings.checkST11_1_1CheckBox))
         failWithKey(CheckST11_1, t + lf + s + lf + *sourceIt);
 }

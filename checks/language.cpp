@@ -239,9 +239,19 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     for (auto &outcomes : m_sourceOutcomes)
         outcomes.clear();
 
+    // German, Danish, Czech, Slovak, Slovene, Croatian and Hungarian quote
+    // »so« and ›so‹: there the guillemets pair the other way round.
+    bool reversedGuillemets = false;
+    if (AppSettings.checkT5_3_3CheckBox)
+        for (const char *code : {"de", "da", "cs", "sk", "sl", "hr", "hu"})
+            reversedGuillemets
+                = reversedGuillemets || catalogueLanguage.startsWith(QLatin1String(code));
     for (const auto &pair : mirroredPairs()) {
         addPair(sourceRules, pair.first, pair.second);
-        addPair(translationRules, pair.first, pair.second);
+        if (reversedGuillemets && (pair.first == QChar(0x00AB) || pair.first == QChar(0x2039)))
+            addPair(translationRules, pair.second, pair.first);
+        else
+            addPair(translationRules, pair.first, pair.second);
     }
     addPair(sourceRules, QChar(0x2018), QChar(0x2019));
     addPair(sourceRules, QChar(0x201C), QChar(0x201D));

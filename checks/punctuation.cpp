@@ -36,8 +36,10 @@ int countMissingBlankAfterComma(const QString &text, bool reportNumbers)
     return hits;
 }
 
+// beforeCapitalOnly: only a full stop followed by an uppercase letter counts, as
+// a sentence that starts without a blank; ".txt", "example.org" and ".</p>" do not.
 int countMissingBlankAfterFullStop(const QString &text, const LanguageRules &rules,
-                                   bool reportNumbers)
+                                   bool reportNumbers, bool beforeCapitalOnly)
 {
     const Mark fullStop(rules.fullStop);
     const int n = text.size();
@@ -53,7 +55,7 @@ int countMissingBlankAfterFullStop(const QString &text, const LanguageRules &rul
             continue;
         }
         if (!fullStop.matches(c) && !c.isSpace() && !isDecimalDigit(c)
-            && !rules.closingCharacters.contains(c))
+            && !rules.closingCharacters.contains(c) && (!beforeCapitalOnly || c.isUpper()))
             ++hits;
     }
     return hits;
@@ -149,13 +151,22 @@ int countBlankBeforeColon(const QString &text, const LanguageRules &rules)
 }
 
 void checkBlankAfterPunctuation(TextSide &side, int first, bool commaNumbers, bool fullStopNumbers,
-                                bool colonTimes)
+                                bool colonTimes, bool fullWidthMarks)
 {
     const QString &text = side.text;
+    const LanguageRules &rules = side.rules;
+    // Full-width and ideographic marks (from U+3000 on) carry their own space.
+    const auto wide = [fullWidthMarks](const QString &mark) {
+        return fullWidthMarks && !mark.isEmpty() && mark.front().unicode() >= 0x3000;
+    };
     side.fail(first, countMissingBlankAfterComma(text, commaNumbers));
-    side.fail(first + 1, countMissingBlankAfterFullStop(text, side.rules, fullStopNumbers));
-    side.fail(first + 2, countMissingBlankAfterMark(text, side.rules));
-    side.fail(first + 3, countMissingBlankAfterColon(text, side.rules, colonTimes));
+    if (!wide(rules.fullStop))
+        side.fail(first + 1,
+                  countMissingBlankAfterFullStop(text, rules, fullStopNumbers, fullWidthMarks));
+    if (!wide(rules.exclamationMark) || !wide(rules.questionMark))
+        side.fail(first + 2, countMissingBlankAfterMark(text, rules));
+    if (!wide(rules.colon))
+        side.fail(first + 3, countMissingBlankAfterColon(text, rules, colonTimes));
 }
 
 void checkBlankBeforePunctuation(TextSide &side, int first, bool reportEllipses)

@@ -108,6 +108,11 @@ public:
                       int numerusForm, const QString &sourceNumerusWarnings,
                       const QString &translationNumerusWarnings);
 
+    // A plural message with `forms` translated forms where the language has
+    // `expected` (check ST22.4); the readers call it once per message.
+    void checkPluralForms(const QString &source, const QString &context, bool unfinished, int forms,
+                          int expected);
+
     // The catalogue-wide pass, once after the last file of a run.
     void runCatalogueChecks();
 
@@ -164,6 +169,11 @@ public:
     QString catalogueLanguage;
     LanguageRules translationRules;
     QString acceleratorMarker = QStringLiteral("&");
+    // What the reader knows of the file and the entry being checked: a .po file,
+    // and the entry's format flag (1 c-format, -1 another format such as
+    // no-c-format or qt-format, 0 none).
+    bool poFile = false;
+    int formatFlag = 0;
     QString argumentMarker = QStringLiteral("%");
     LanguageRules sourceRules;
 
@@ -197,6 +207,7 @@ private:
     void scanEmailsUrisTags(MessageState &state, bool translationSide,
                             SourceCheckOutcome *capture = nullptr);
     void runComparisonChecks(MessageState &state);
+    void runPlaceholderChecks(MessageState &state);
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
     void listWordsAndTexts(bool translationSide);

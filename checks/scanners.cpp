@@ -6,6 +6,8 @@
 #include "checks/textutil.h"
 #include "model/appsettings.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isBracketOrQuotePunctuation(QChar c)
@@ -352,6 +354,44 @@ void TextScanner::scanTags()
             }
             if (!options.comparisonIsBrace && isComparison(i))
                 continue;
+            // With the option, "<empty>", "<%1>" and "<http://...>" are text in angle
+            // brackets: only the names of HTML elements make tags.
+            if (AppSettings.checkST21_1_1CheckBox) {
+                int end = i + 1;
+                if (end < n && m_text.at(end) == QLatin1Char('/'))
+                    ++end;
+                const int nameStart = end;
+                while (end < n && m_text.at(end).isLetterOrNumber()
+                       && m_text.at(end).unicode() < 128)
+                    ++end;
+                const QString tagName = m_text.mid(nameStart, end - nameStart).toLower();
+                const bool nameEnds
+                    = end < n
+                      && (m_text.at(end) == QLatin1Char('>') || m_text.at(end).isSpace()
+                          || m_text.at(end) == QLatin1Char('/'));
+                if (!nameEnds
+                    || !(m_store.htmlSubsetTags.contains(tagName)
+                         || m_store.emptyElements.contains(tagName))) {
+                    const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
+                    const int next = m_text.indexOf(QLatin1Char('<'), i + 1);
+                    if (close > i && (next < 0 || close < next))
+                        i = close;
+                    continue;
+                }
+            }
+            // "<user@host>": a contact address, no tag.
+            if (AppSettings.checkST20_1_1CheckBox) {
+                const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
+                if (close > i + 1) {
+                    const QStringView inside = QStringView(m_text).mid(i + 1, close - i - 1);
+                    if (inside.contains(QLatin1Char('@'))
+                        && std::none_of(inside.begin(), inside.end(),
+                                        [](QChar d) { return d.isSpace(); })) {
+                        i = close;
+                        continue;
+                    }
+                }
+            }
             inTag = true;
             tagText = c;
             closing = i + 1 < n && m_text.at(i + 1) == QLatin1Char('/');

@@ -313,10 +313,10 @@ void results::runTranslationChecks(MessageState &state)
     checkLastCharacter(side, CheckT4_1, o.checkT4_4LineEdit);
     checkQuotesAndBrackets(side, CheckT5_1, o.checkT5_3_2CheckBox);
     checkBlankAfterPunctuation(side, CheckT6_1, o.checkT6_1_1CheckBox, o.checkT6_2_1CheckBox,
-                               o.checkT6_4_1CheckBox);
+                               o.checkT6_4_1CheckBox, o.checkST6MarksCheckBox);
     checkBlankBeforePunctuation(side, CheckT7_1, o.checkT7_2_1CheckBox);
     checkDoubles(side, CheckT8_1, o.checkT8_3_1CheckBox, o.checkT8_4LineEdit);
     checkCategoryPairs(side, CheckT9_1);
-    checkSentenceStarts(side, CheckT10_1, o.checkT10_1_1CheckBox);
+    checkSentenceStarts(side, CheckT10_1, o.checkT10_1_1CheckBox, o.checkT10_1_2CheckBox);
     checkKeySequences(side, CheckT14_1, o.checkT14CheckBox);
 }

@@ -94,15 +94,17 @@ void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings);
 // reportTimes and reportEllipses options switch the exceptions off.
 int countMissingBlankAfterComma(const QString &text, bool reportNumbers);
 int countMissingBlankAfterFullStop(const QString &text, const LanguageRules &rules,
-                                   bool reportNumbers);
+                                   bool reportNumbers, bool beforeCapitalOnly = false);
 int countMissingBlankAfterMark(const QString &text, const LanguageRules &rules);
 int countMissingBlankAfterColon(const QString &text, const LanguageRules &rules, bool reportTimes);
 int countBlankBeforeComma(const QString &text);
 int countBlankBeforeFullStop(const QString &text, const LanguageRules &rules, bool reportEllipses);
 int countBlankBeforeMark(const QString &text, const LanguageRules &rules);
 int countBlankBeforeColon(const QString &text, const LanguageRules &rules);
+// fullWidthMarks: the marks of the language from U+3000 on ("。", "：") need
+// no blank behind them.
 void checkBlankAfterPunctuation(TextSide &side, int first, bool commaNumbers, bool fullStopNumbers,
-                                bool colonTimes);
+                                bool colonTimes, bool fullWidthMarks = false);
 void checkBlankBeforePunctuation(TextSide &side, int first, bool reportEllipses);
 
 // Groups S8 and S9 (doubles.cpp).
@@ -120,9 +122,13 @@ void checkDoubles(TextSide &side, int first, bool reportEllipses, const QString 
 void checkCategoryPairs(TextSide &side, int first);
 
 // Group S10 (sentences.cpp): the sentences that begin with a lowercase letter.
+// skipTokens: placeholders ("%d", "%1", "{name}"), tags and entities are
+// skipped, a caseless letter (CJK, Arabic, ...) decides as an uppercase one, and
+// no sentence ends after a short lowercase word or a word with a full stop
+// inside ("z. B.", "etc.", "e.g.").
 QStringList lowercaseSentences(const QString &text, const LanguageRules &rules,
-                               bool splitAtLineFeeds);
-void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds);
+                               bool splitAtLineFeeds, bool skipTokens = false);
+void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds, bool skipTokens = false);
 
 // Group S14 (keysequences.cpp).
 struct KeySequence {

@@ -41,7 +41,9 @@ public:
         , m_problems(store, path)
         , m_file(file)
         , m_decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
-    {}
+    {
+        store->poFile = true;
+    }
 
     void read();
 
@@ -57,6 +59,7 @@ private:
         m_problems.report(message, m_lineNumber, internalError);
     }
     void checkCurrentStringEmpty();
+    QString unescape(const QString &text);
     QString takeQuotedValue(const QString &keyword, const char *startQuoteReport);
     void setUpLanguage(const QString &language);
     void chooseCharset();
@@ -103,6 +106,7 @@ private:
     bool m_msgstrFound = false;
     bool m_keywordSeen = false;
     bool m_fuzzy = false;
+    int m_formatFlag = 0; // see results::formatFlag
     bool m_obsolete = false;
     bool m_previousLineEmpty = false;
     bool m_qtContexts = false;
@@ -224,6 +228,11 @@ void PoReader::readFlags()
         m_fuzzy = true;
         flags.remove(QLatin1String(" fuzzy"));
     }
+    if (flags.contains(QLatin1String(" no-c-format")) || flags.contains(QLatin1String(" qt-format"))
+        || flags.contains(QLatin1String(" lua-format")))
+        m_formatFlag = -1;
+    else if (flags.contains(QLatin1String(" c-format")))
+        m_formatFlag = 1;
     for (const char *known : {" no-wrap", " qt-format", " lua-format", " no-c-format", " c-format"})
         flags.remove(QLatin1String(known));
     flags.remove(QLatin1Char(','));
@@ -270,12 +279,21 @@ void PoReader::readIdLine()
     m_keywordSeen = true;
 }
 
+QString PoReader::unescape(const QString &text)
+{
+    QString unknown;
+    const QString result = unescapePoString(text, &unknown);
+    if (!unknown.isEmpty())
+        report(results::tr("Unknown escape sequence %1.").arg(unknown), false);
+    return result;
+}
+
 void PoReader::readPluralIdLine()
 {
     check(!m_wholeCurrentString.isEmpty(),
           QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
     check(m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "!source.isEmpty()"));
-    m_source = unescapePoString(m_wholeCurrentString);
+    m_source = unescape(m_wholeCurrentString);
     m_wholeCurrentString.clear();
     check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
     check(m_sourcePlural.isEmpty(), QT_TRANSLATE_NOOP("results", "!sourcePlural.isEmpty()"));
@@ -310,19 +328,19 @@ void PoReader::readTranslationLine()
     if (index > 0) {
         check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
         check(!m_sourcePlural.isEmpty(), QT_TRANSLATE_NOOP("results", "sourcePlural.isEmpty()"));
-        m_translationList.append(unescapePoString(m_wholeCurrentString));
+        m_translationList.append(unescape(m_wholeCurrentString));
     } else {
         check(!m_wholeCurrentString.isEmpty(),
               QT_TRANSLATE_NOOP("results", "wholeCurrentString.isEmpty()"));
         check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
         if (!m_msgid_pluralFound) {
             check(m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "!source.isEmpty()"));
-            m_source = unescapePoString(m_wholeCurrentString);
+            m_source = unescape(m_wholeCurrentString);
         } else {
             check(!m_source.isEmpty(), QT_TRANSLATE_NOOP("results", "source.isEmpty()"));
             check(m_sourcePlural.isEmpty(),
                   QT_TRANSLATE_NOOP("results", "!sourcePlural.isEmpty()"));
-            m_sourcePlural = unescapePoString(m_wholeCurrentString);
+            m_sourcePlural = unescape(m_wholeCurrentString);
         }
     }
     m_wholeCurrentString.clear();
@@ -362,11 +380,12 @@ void PoReader::flushEntry(bool checkIdFound)
     if (checkIdFound)
         check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
     check(m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' not found"));
-    m_translationList.append(unescapePoString(m_wholeCurrentString));
+    m_translationList.append(unescape(m_wholeCurrentString));
     // A header without a language field: the rules are set up as for an empty
     // language before the first entry is checked.
     if (!m_languageSetUp)
         setUpLanguage(QString());
+    m_store->formatFlag = m_formatFlag;
     if (m_translationList.size() == 1) {
         m_store->checkMessage(m_source, m_translationList.first(), m_locationInLinguist,
                               m_locations, m_fuzzy, false, 1, QString(), QString());
@@ -377,6 +396,8 @@ void PoReader::flushEntry(bool checkIdFound)
     // number of forms yet.
     if (m_translationList.size() != m_nplurals && !m_store->sourceOnly)
         report(wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
+    m_store->checkPluralForms(m_source, m_locationInLinguist, m_fuzzy,
+                              int(m_translationList.size()), m_nplurals);
     for (int form = 2; form <= m_translationList.size(); ++form)
         m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
                               m_locations, m_fuzzy, false, form, QString(), QString());
@@ -397,6 +418,7 @@ void PoReader::resetEntry()
     m_msgstrFound = false;
     m_keywordSeen = false;
     m_fuzzy = false;
+    m_formatFlag = 0;
     m_obsolete = false;
     m_previousLineEmpty = true;
 }
@@ -634,13 +656,76 @@ void PoReader::endOfFile()
 
 } // namespace
 
-QString unescapePoString(const QString &text)
+QString unescapePoString(const QString &text, QString *unknown)
 {
     if (!text.contains(QLatin1Char('\\')))
         return text;
-    QString result = text;
-    result.replace(QLatin1String("\\\""), QLatin1String("\""));
-    result.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    QString result;
+    result.reserve(text.size());
+    // Octal and hexadecimal escapes give bytes; a run of them is decoded as UTF-8
+    // together, so that an escaped multi-byte character stays one character.
+    QByteArray bytes;
+    const auto flushBytes = [&] {
+        if (!bytes.isEmpty()) {
+            result += QString::fromUtf8(bytes);
+            bytes.clear();
+        }
+    };
+    const auto isOctal = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('7'); };
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == size) {
+            flushBytes();
+            result += c;
+            continue;
+        }
+        const QChar next = text.at(i + 1);
+        if (isOctal(next)) {
+            int value = 0;
+            qsizetype j = i + 1;
+            for (; j < size && j < i + 4 && isOctal(text.at(j)); ++j)
+                value = value * 8 + (text.at(j).unicode() - '0');
+            bytes += char(value & 0xff);
+            i = j - 1;
+            continue;
+        }
+        const auto hexValue = [](QChar h) {
+            const ushort u = h.unicode();
+            return u >= '0' && u <= '9'   ? u - '0'
+                   : u >= 'a' && u <= 'f' ? u - 'a' + 10
+                   : u >= 'A' && u <= 'F' ? u - 'A' + 10
+                                          : -1;
+        };
+        if (next == QLatin1Char('x') && i + 2 < size && hexValue(text.at(i + 2)) >= 0) {
+            int value = 0;
+            qsizetype j = i + 2;
+            for (; j < size && hexValue(text.at(j)) >= 0; ++j)
+                value = (value * 16 + hexValue(text.at(j))) & 0xff;
+            bytes += char(value);
+            i = j - 1;
+            continue;
+        }
+        flushBytes();
+        static const char escapes[] = "n\nt\tr\ra\ab\bf\fv\v\\\\\"\"";
+        bool known = false;
+        for (const char *e = escapes; *e; e += 2) {
+            if (next == QLatin1Char(e[0])) {
+                result += QLatin1Char(e[1]);
+                known = true;
+                break;
+            }
+        }
+        if (!known) {
+            // Kept as it stands, and named for the caller.
+            result += c;
+            result += next;
+            if (unknown && unknown->isEmpty())
+                *unknown = QString(c) + next;
+        }
+        ++i;
+    }
+    flushBytes();
     return result;
 }
 

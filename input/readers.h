@@ -18,7 +18,9 @@ QString readPoFile(bool clearFirst, const QString &path, results *store);
 // the reports. For callers that hold the bytes already.
 void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
 void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store);
-QString unescapePoString(const QString &text);
+// Decodes the escapes of a quoted .po string as gettext does. An unknown escape
+// stays as it stands; the first one is stored in unknown when it is given.
+QString unescapePoString(const QString &text, QString *unknown = nullptr);
 // Opens a translation file for reading; an empty text when it is open, otherwise
 // the reader's message: it cannot be opened, is no regular file or is too large.
 QString openTranslationFile(QFile &file, const QString &path);

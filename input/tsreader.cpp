@@ -54,7 +54,10 @@ public:
         , m_store(store)
         , m_problems(store, path)
         , m_xml(device)
-    {}
+    {
+        store->poFile = false;
+        store->formatFlag = 0;
+    }
 
     void read();
 
@@ -74,6 +77,7 @@ private:
     int line() const { return int(m_xml.lineNumber()); }
     QString text() { return m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement); }
     bool isElement(const char *name) const { return m_xml.name() == QLatin1String(name); }
+    bool isToolElement() const;
     void unknownTag();
     void setUpLanguage(const QString &language);
     void check(Message &message, int numerusForm, const QString &source);
@@ -99,8 +103,20 @@ private:
     bool m_lengthVariants = false;
 };
 
+// Elements Qt's own tools write into valid files that hold nothing to check:
+// build dependencies, the previous source and comment, user data and extras.
+bool TsReader::isToolElement() const
+{
+    return isElement("dependencies") || isElement("oldsource") || isElement("oldcomment")
+           || isElement("userdata") || m_xml.name().startsWith(QLatin1String("extra-"));
+}
+
 void TsReader::unknownTag()
 {
+    if (isToolElement()) {
+        m_xml.skipCurrentElement();
+        return;
+    }
     m_problems.report(results::tr("Unknown tag %1.").arg(m_xml.name()), line());
     m_xml.skipCurrentElement();
 }
@@ -309,6 +325,8 @@ void TsReader::readNumerusTranslation(Message &message)
     if (!message.vanished && forms != results::unknownNumerus && form > forms
         && m_language == m_store->catalogueLanguage)
         m_problems.report(wrongNumberOfPlurals(forms, form), line(), false);
+    if (!message.vanished && m_languageSetUp && m_language == m_store->catalogueLanguage)
+        m_store->checkPluralForms(source, m_context, message.unfinished, form, forms);
 }
 
 QString TsReader::readNumerusForm()

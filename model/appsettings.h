@@ -67,6 +67,7 @@
     X(checkT5_3CheckBox, State, 1, 0, 0) \
     X(checkT5_3_1CheckBox, Bool, false, 0, 0) \
     X(checkT5_3_2CheckBox, Bool, false, 0, 0) \
+    X(checkT5_3_3CheckBox, Bool, false, 0, 0) \
     X(checkS6_1CheckBox, Bool, true, 0, 0) \
     X(checkS6_1_1CheckBox, Bool, false, 0, 0) \
     X(checkS6_2CheckBox, Bool, true, 0, 0) \
@@ -115,6 +116,7 @@
     X(checkS10_1_1CheckBox, Bool, false, 0, 0) \
     X(checkT10_1CheckBox, State, 1, 0, 0) \
     X(checkT10_1_1CheckBox, Bool, false, 0, 0) \
+    X(checkT10_1_2CheckBox, Bool, false, 0, 0) \
     X(checkS11_1CheckBox, Bool, true, 0, 0) \
     X(checkT11_1CheckBox, Bool, true, 0, 0) \
     X(checkS12_1CheckBox, Bool, true, 0, 0) \
@@ -178,12 +180,16 @@
     X(checkST1_1HighSpinBox, Float, 3.5f, 1.10, 9.00) \
     X(checkST1_2LowDSpinBox, Float, 0.6f, 0.10, 0.90) \
     X(checkST1_2HighSpinBox, Float, 2, 1.10, 5.00) \
+    X(checkST1ScriptCheckBox, Bool, false, 0, 0) \
+    X(checkST1ScriptLowDSpinBox, Float, 0.15f, 0.05, 0.90) \
+    X(checkST1ScriptHighSpinBox, Float, 2, 1.10, 9.00) \
     X(checkST2_1CheckBox, Bool, true, 0, 0) \
     X(checkST2_2CheckBox, Bool, true, 0, 0) \
     X(checkST2_3CheckBox, Bool, true, 0, 0) \
     X(checkST3_1CheckBox, Bool, true, 0, 0) \
     X(checkST3_2CheckBox, Bool, true, 0, 0) \
     X(checkST3_3CheckBox, Bool, true, 0, 0) \
+    X(checkST3_3_1CheckBox, Bool, false, 0, 0) \
     X(checkST3_4CheckBox, Bool, true, 0, 0) \
     X(checkST4_1CheckBox, Bool, true, 0, 0) \
     X(checkST4_2CheckBox, Bool, true, 0, 0) \
@@ -191,25 +197,33 @@
     X(checkST4_4CheckBox, Bool, true, 0, 0) \
     X(checkST5_1CheckBox, Bool, true, 0, 0) \
     X(checkST5_2CheckBox, Bool, true, 0, 0) \
+    X(checkST5_2_1CheckBox, Bool, false, 0, 0) \
+    X(checkST6MarksCheckBox, Bool, false, 0, 0) \
     X(checkST6_1CheckBox, Bool, true, 0, 0) \
     X(checkST6_2CheckBox, Bool, true, 0, 0) \
     X(checkST6_3CheckBox, Bool, true, 0, 0) \
     X(checkST6_4CheckBox, Bool, true, 0, 0) \
     X(checkST7_1CheckBox, Bool, true, 0, 0) \
     X(checkST7_2CheckBox, Bool, true, 0, 0) \
+    X(checkST7_2LineEdit, String, QStringLiteral("$%&/\\\u00A7+-|*#~=\t"), 0, 30) \
     X(checkST8_1CheckBox, Bool, true, 0, 0) \
+    X(checkST8_1_1CheckBox, Bool, false, 0, 0) \
     X(checkST8_2CheckBox, Bool, true, 0, 0) \
     X(checkST8_3CheckBox, Bool, true, 0, 0) \
     X(checkST8_4CheckBox, Bool, true, 0, 0) \
     X(checkST9_1CheckBox, Bool, true, 0, 0) \
+    X(checkST9_1_1CheckBox, Bool, false, 0, 0) \
     X(checkST9_2CheckBox, Bool, true, 0, 0) \
     X(checkST9_2_1CheckBox, Bool, false, 0, 0) \
+    X(checkST9_2_2CheckBox, Bool, false, 0, 0) \
     X(checkST9_3CheckBox, Bool, true, 0, 0) \
     X(checkST10_1CheckBox, Bool, true, 0, 0) \
     X(checkST10_1_1CheckBox, Bool, false, 0, 0) \
+    X(checkST10_1_2CheckBox, Bool, false, 0, 0) \
     X(checkST11_1CheckBox, Bool, true, 0, 0) \
     X(checkST11_1_1CheckBox, Bool, false, 0, 0) \
     X(checkST20_1CheckBox, Bool, true, 0, 0) \
+    X(checkST20_1_1CheckBox, Bool, false, 0, 0) \
     X(checkST20_2CheckBox, Bool, true, 0, 0) \
     X(checkST20_2_1CheckBox, Bool, false, 0, 0) \
     X(checkST20_2_2CheckBox, Bool, false, 0, 0) \
@@ -217,7 +231,15 @@
     X(checkST20_2_4CheckBox, Bool, false, 0, 0) \
     X(checkST20_2_5CheckBox, Bool, false, 0, 0) \
     X(checkST20_2_6CheckBox, Bool, false, 0, 0) \
-    X(checkST21_1CheckBox, Bool, true, 0, 0)
+    X(checkST21_1CheckBox, Bool, true, 0, 0) \
+    X(checkST21_1_1CheckBox, Bool, false, 0, 0) \
+    X(checkST22_1CheckBox, Bool, false, 0, 0) \
+    X(checkST22_2CheckBox, Bool, false, 0, 0) \
+    X(checkST22_3CheckBox, Bool, false, 0, 0) \
+    X(checkST22_4CheckBox, Bool, false, 0, 0) \
+    X(checkST22_5CheckBox, Bool, false, 0, 0) \
+    X(checkST22_5LineEdit, String, QStringLiteral(""), 0, 200) \
+    X(checkST22_6CheckBox, Bool, false, 0, 0)
 
 // clang-format on
 

@@ -288,6 +288,18 @@ const CheckInfo Catalogue[CheckCount] = {
      QT_TRANSLATE_NOOP("MainWindow", "Check ST20.2 if source and translation contains a different URIs.")},
     {140, "ST21.1", "ST21", StoreKind::Findings, BoxKind::TwoState, "checkST21_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check ST21.1 if source and translation contains a different number of tag.")},
+    {141, "ST22.1", "ST22", StoreKind::Findings, BoxKind::TwoState, "checkST22_1CheckBox",
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.")},
+    {142, "ST22.2", "ST22", StoreKind::Findings, BoxKind::TwoState, "checkST22_2CheckBox",
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST22.2 warns if source and translation contain different placeholders in braces ({name}, {0}).")},
+    {143, "ST22.3", "ST22", StoreKind::Findings, BoxKind::TwoState, "checkST22_3CheckBox",
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST22.3 warns if the translation of a text with markup contains a malformed entity, such as one without its closing semicolon.")},
+    {144, "ST22.4", "ST22", StoreKind::Findings, BoxKind::TwoState, "checkST22_4CheckBox",
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST22.4 warns if a plural message has fewer translated forms than the language has.")},
+    {145, "ST22.5", "ST22", StoreKind::Findings, BoxKind::TwoState, "checkST22_5CheckBox",
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST22.5 warns if the translation is a copy of a source with at least two words. Words that stay the same:")},
+    {146, "ST22.6", "ST22", StoreKind::Findings, BoxKind::TwoState, "checkST22_6CheckBox",
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST22.6 warns if the source has a \"_\" accelerator and the translation has none (.po files).")},
 };
 // clang-format on
 
@@ -320,7 +332,7 @@ const QList<QString> &tabNames()
             tabs.append(QStringLiteral("S%1").arg(group));
             tabs.append(QStringLiteral("T%1").arg(group));
         }
-        const int comparisons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 20, 21};
+        const int comparisons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 20, 21, 22};
         for (int group : comparisons)
             tabs.append(QStringLiteral("ST%1").arg(group));
         return tabs;

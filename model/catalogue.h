@@ -157,7 +157,13 @@ enum CheckIndex : int {
     CheckST20_1 = 138,
     CheckST20_2 = 139,
     CheckST21_1 = 140,
-    CheckCount = 141
+    CheckST22_1 = 141,
+    CheckST22_2 = 142,
+    CheckST22_3 = 143,
+    CheckST22_4 = 144,
+    CheckST22_5 = 145,
+    CheckST22_6 = 146,
+    CheckCount = 147
 };
 
 struct CheckInfo {
@@ -173,7 +179,7 @@ struct CheckInfo {
 const CheckInfo &checkInfo(int index);
 int checkIndexOf(const QString &checkId); // -1 when unknown
 
-// The 50 tabs in panel order.
+// The 51 tabs in panel order.
 const QList<QString> &tabNames();
 // The checks of a tab, in index order.
 QList<int> checksOfTab(const QString &tab);

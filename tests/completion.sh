@@ -43,7 +43,7 @@ expect "--verbose --version" "$kvn" --ver
 expect "--tab" "$kvn" check --ta
 expect "ST1 ST10 ST11" "$kvn" check --tab ST1
 # bash splits --tab=ST2 at the "=".
-expect "ST2 ST20 ST21" "$kvn" --verbose check --tab = ST2
+expect "ST2 ST20 ST21 ST22" "$kvn" --verbose check --tab = ST2
 expect_some json "$kvn" check --format ""
 
 # Lists of check ids and groups.

@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(json.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
         const QJsonArray checks = root.value("checks").toArray();
-        QCOMPARE(checks.size(), 140);
+        QCOMPARE(checks.size(), 146);
         QCOMPARE(checks.at(0)["id"].toString(), QStringLiteral("0"));
         QCOMPARE(checks.at(0)["severity"].toString(), QStringLiteral("error"));
         for (const QJsonValue &check : checks) {
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(run.out.contains("\n\nRead file ts/clean.ts.\nRead 1 sources.\n"));
         QCOMPARE(run.out.count(
                      QRegularExpression("^=== \\w+ ===$", QRegularExpression::MultilineOption)),
-                 50);
+                 51);
 
         // Only the named tabs, in panel order; information lines only when verbose.
         const Run some = kvn({"--verbose", "check", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(summary.value("emptyTranslationCount").toInt(), 1);
         QCOMPARE(summary.value("language").toString(), QStringLiteral("de"));
         const QJsonArray checks = root.value("checks").toArray();
-        QCOMPARE(checks.size(), 140);
+        QCOMPARE(checks.size(), 146);
         QJsonObject t11, t12;
         for (const QJsonValue &check : checks) {
             if (check["id"] == "T1.1")

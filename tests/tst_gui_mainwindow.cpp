@@ -603,6 +603,30 @@ private slots:
         QVERIFY(store().allKeys().isEmpty()); // and nothing written at the close
     }
 
+    // Settings > Profiles: after a yes, the panel shows the profile; a no keeps it.
+    void profiles()
+    {
+        ScriptedWindow window;
+        auto *s101 = window.control<QCheckBox>("checkS10_1CheckBox");
+        auto *st221 = window.control<QCheckBox>("checkST22_1CheckBox");
+        auto *marks = window.control<QCheckBox>("checkST6MarksCheckBox");
+        auto *t82 = window.control<QCheckBox>("checkT8_2CheckBox");
+        window.answer = QMessageBox::No;
+        window.findChild<QAction *>("profile_recommended")->trigger();
+        QVERIFY(s101->isChecked() && !st221->isChecked());
+        window.answer = QMessageBox::Yes;
+        window.findChild<QAction *>("profile_recommended")->trigger();
+        QCOMPARE(window.messages.size(), 2);
+        QVERIFY(!s101->isChecked() && st221->isChecked() && marks->isChecked());
+        QCOMPARE(t82->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(window.control<QLineEdit>("checkST7_2LineEdit")->text(), QStringLiteral("%"));
+        window.findChild<QAction *>("profile_all")->trigger();
+        QCOMPARE(t82->checkState(), Qt::Checked);
+        window.findChild<QAction *>("profile_default")->trigger();
+        QVERIFY(s101->isChecked() && !st221->isChecked() && !marks->isChecked());
+        QCOMPARE(t82->checkState(), Qt::PartiallyChecked);
+    }
+
     void changeLanguage_data()
     {
         QTest::addColumn<QString>("stored");

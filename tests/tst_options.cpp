@@ -254,6 +254,14 @@ private slots:
                 QVERIFY2(checkOn(all, index), checkInfo(index).id);
         QVERIFY(!applyProfile(all, "strict", message));
         QVERIFY(message.contains("'strict'") && message.contains("recommended"));
+        // recommended: the new group on, the noisy checks off, partial boxes kept
+        // partial, the rule options on.
+        AppSettingsRecord recommended = defaultSettingsRecord();
+        QVERIFY(applyProfile(recommended, "recommended", message));
+        QCOMPARE(boxStates(recommended, {"ST22.1", "ST22.6", "T8.2", "S10.1", "ST1.1", "ST10.1"}),
+                 QStringLiteral("ST22.1=1 ST22.6=1 T8.2=1 S10.1=0 ST1.1=0 ST10.1=1"));
+        QVERIFY(recommended.checkST6MarksCheckBox && recommended.checkT10_1_2CheckBox);
+        QCOMPARE(recommended.checkST7_2LineEdit, QStringLiteral("%"));
         QTemporaryDir dir;
         const QString file = write(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
         AppSettingsRecord fromFile = defaultSettingsRecord();

@@ -32,10 +32,16 @@ private slots:
         };
         add("quote", "say \\\"hi\\\"", "say \"hi\"");
         add("line feed", "a\\nb", "a\nb");
-        add("tab stays", "a\\tb", "a\\tb");
-        add("double backslash stays", "a\\\\b", "a\\\\b");
-        add("quote before line feed", "\\\\\"n", "\\\"n");
-        add("backslash and line feed", "a\\\\n", "a\\\n");
+        add("tab", "a\\tb", "a\tb");
+        add("carriage return, bell, backspace", "\\r\\a\\b", "\r\a\b");
+        add("form feed, vertical tab", "\\f\\v", "\f\v");
+        add("double backslash", "Use \\\\n", "Use \\n");
+        add("backslash before quote", "\\\\\\\"", "\\\"");
+        add("octal", "\\101\\0617", "A17");
+        add("hexadecimal", "\\x41\\x4a", "AJ");
+        add("escaped UTF-8 bytes", "caf\\303\\251 \\xc3\\xa9", "caf\u00e9 \u00e9");
+        add("unknown escape stays", "a\\qb", "a\\qb");
+        add("backslash at the end stays", "a\\", "a\\");
     }
     void unescape()
     {
@@ -70,6 +76,9 @@ private slots:
         QTest::newRow("header msgctxt")
             << "msgctxt \"x\"\n" + header << QStringList {"'msgctxt' found *"};
         QTest::newRow("unknown line") << header + "junk\n" << QStringList {"Unknown line. *"};
+        QTest::newRow("unknown escape")
+            << header + "msgid \"a\\qb\"\nmsgstr \"x\\'y\"\n"
+            << QStringList {"Unknown escape sequence \\q.", "Unknown escape sequence \\'."};
         QTest::newRow("end quote")
             << header + "msgid \"a\nmsgstr \"b\"\n"
             << QStringList {"! line.back()==\"\"\" *", "wholeCurrentString.isEmpty() *"};
@@ -178,8 +187,8 @@ private slots:
         readPoFile(true, dataPath(QStringLiteral("po/entries.po")), &store);
         QCOMPARE((QList<int> {store.sourceCount, store.translationCount, store.unfinishedCount}),
                  (QList<int> {6, 4, 1}));
-        // Continuation lines joined; only the quote and line feed escapes translated.
-        QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\\t"));
+        // Continuation lines joined; the escapes translated as gettext does.
+        QVERIFY(store.sourceTexts.contains("Hello \"world\"\ntab\t"));
         // A plural entry hands over msgstr[1] against msgid_plural only.
         QVERIFY(store.sourceTexts.contains("%d files") && !store.sourceTexts.contains("%d file"));
         QVERIFY(store.translationTexts.contains("%d Dateien")

@@ -30,7 +30,7 @@ private slots:
                                                      line,
                                                      "Second 'source' found. *",
                                                      "Second 'translation' found. *",
-                                                     "Unknown tag userdata. *",
+                                                     "Unknown tag bogus. *",
                                                      "There are length variants in this file. "
                                                      "Import not complete, since this "
                                                      "feature is not included yet. *"}

@@ -4,1219 +4,1315 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../store/run.cpp" line="20"/>
+        <location filename="../run/run.cpp" line="21"/>
         <source>Please select a file or a directory.</source>
         <translation>يرجى اختيار ملف أو مجلد.</translation>
     </message>
     <message>
-        <location filename="../store/run.cpp" line="21"/>
+        <location filename="../run/run.cpp" line="22"/>
         <source>Multible selection. Please try again.</source>
         <translation>تحديد متعدد. يرجى المحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../store/run.cpp" line="22"/>
+        <location filename="../run/run.cpp" line="23"/>
         <source>Missing path. Please try again.</source>
         <translation>المسار مفقود. يرجى المحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../store/run.cpp" line="23"/>
+        <location filename="../run/run.cpp" line="24"/>
         <source>No translation files found in %1.</source>
         <translation>لم يُعثر على ملفات ترجمة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="11"/>
+        <location filename="../model/catalogue.cpp" line="11"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>يحذّر الفحص 0 إذا كان الملف تالفًا.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="13"/>
+        <location filename="../model/catalogue.cpp" line="13"/>
         <source>Check S0 warns if the source has a wrong numerus.</source>
         <translation>يحذّر الفحص S0 إذا كانت صيغ الجمع في النص المصدر خاطئة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="15"/>
+        <location filename="../model/catalogue.cpp" line="15"/>
         <source>Check S1.1 warns if the source is empty.</source>
         <translation>يحذّر الفحص S1.1 إذا كان النص المصدر فارغًا.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="17"/>
+        <location filename="../model/catalogue.cpp" line="17"/>
         <source>Check S1.2 warns if the source has more than x characters.</source>
         <translation>يحذّر الفحص S1.2 إذا احتوى النص المصدر على أكثر من x من المحارف.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="19"/>
+        <location filename="../model/catalogue.cpp" line="19"/>
         <source>Check S1.3 warns if the source has less than x letters or numbers.</source>
         <translation>يحذّر الفحص S1.3 إذا احتوى النص المصدر على أقل من x من الحروف أو الأرقام.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="21"/>
+        <location filename="../model/catalogue.cpp" line="21"/>
         <source>Check S2.1 warns if the source contains non-ASCII characters.</source>
         <translation>يحذّر الفحص S2.1 إذا احتوى النص المصدر على محارف غير ASCII.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="23"/>
+        <location filename="../model/catalogue.cpp" line="23"/>
         <source>Check S2.2 warns if the source contains control characters. (Exclusive of the warnings from Check S2.3.)</source>
         <translation>يحذّر الفحص S2.2 إذا احتوى النص المصدر على محارف تحكم. (باستثناء تحذيرات الفحص S2.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="25"/>
+        <location filename="../model/catalogue.cpp" line="25"/>
         <source>Check S2.3 warns if the source contains line feed characters.</source>
         <translation>يحذّر الفحص S2.3 إذا احتوى النص المصدر على محارف سطر جديد.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="27"/>
+        <location filename="../model/catalogue.cpp" line="27"/>
         <source>Check S3.1 warns if the first character of the source is line feed.</source>
         <translation>يحذّر الفحص S3.1 إذا كان المحرف الأول من النص المصدر سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="29"/>
+        <location filename="../model/catalogue.cpp" line="29"/>
         <source>Check S3.2 warns if the first character of the source is a space. (Exclusive of the warnings from Check S3.1.)</source>
         <translation>يحذّر الفحص S3.2 إذا كان المحرف الأول من النص المصدر مسافة. (باستثناء تحذيرات الفحص S3.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="31"/>
+        <location filename="../model/catalogue.cpp" line="31"/>
         <source>Check S3.3 warns if the first character of the source is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>يحذّر الفحص S3.3 إذا كان المحرف الأول من النص المصدر Punctuation_Close أو Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="33"/>
+        <location filename="../model/catalogue.cpp" line="33"/>
         <source>Check S3.4 warns if the first character of the source is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check S3.1 to S3.3 and characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص S3.4 إذا لم يكن المحرف الأول من النص المصدر (LetterOrNumber أو Punctuation_Open أو Punctuation_InitialQuote أو x).
 باستثناء المحارف من الفحص S3.1 إلى S3.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="35"/>
+        <location filename="../model/catalogue.cpp" line="35"/>
         <source>Check S4.1 warns if the last character of the source is a line feed.</source>
         <translation>يحذّر الفحص S4.1 إذا كان المحرف الأخير من النص المصدر سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="37"/>
+        <location filename="../model/catalogue.cpp" line="37"/>
         <source>Check S4.2 warns if the last character of the source is a space. (Exclusive of the warnings from Check S4.1.)</source>
         <translation>يحذّر الفحص S4.2 إذا كان المحرف الأخير من النص المصدر مسافة. (باستثناء تحذيرات الفحص S4.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="39"/>
+        <location filename="../model/catalogue.cpp" line="39"/>
         <source>Check S4.3 warns if the last character of the source is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>يحذّر الفحص S4.3 إذا كان المحرف الأخير من النص المصدر Punctuation_Open أو Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="41"/>
+        <location filename="../model/catalogue.cpp" line="41"/>
         <source>Check S4.4 warns if the last character of the source is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x)
 Except the characters from Check S4.1 to S4.3 and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص S4.4 إذا لم يكن المحرف الأخير من النص المصدر (LetterOrNumber أو Punctuation_Close أو Punctuation_FinalQuote أو x)
 باستثناء المحارف من الفحص S4.1 إلى S4.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="43"/>
+        <location filename="../model/catalogue.cpp" line="43"/>
         <source>Check S5.1 warns if the number of characters &quot; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>يحذّر الفحص S5.1 إذا كان عدد المحارف &quot; في النص المصدر فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص S5.3)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="45"/>
+        <location filename="../model/catalogue.cpp" line="45"/>
         <source>Check S5.2 warns if the number of characters &apos; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>يحذّر الفحص S5.2 إذا كان عدد المحارف &apos; في النص المصدر فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص S5.3)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="47"/>
+        <location filename="../model/catalogue.cpp" line="47"/>
         <source>Check S5.3 warns if the opening and the closing characters in the source are not well-formed. (Parenthesischeck)</source>
         <translation>يحذّر الفحص S5.3 إذا لم تكن محارف الفتح والإغلاق في النص المصدر متوازنة. (فحص الأقواس)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="49"/>
+        <location filename="../model/catalogue.cpp" line="49"/>
         <source>Check S6.1 warns if there is no space after comma or semicolon in the source.</source>
         <translation>يحذّر الفحص S6.1 إذا لم توجد مسافة بعد الفاصلة أو الفاصلة المنقوطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="51"/>
+        <location filename="../model/catalogue.cpp" line="51"/>
         <source>Check S6.2 warns if there is no space or closing character in the source after full stop.</source>
         <translation>يحذّر الفحص S6.2 إذا لم توجد مسافة أو محرف إغلاق بعد النقطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="53"/>
+        <location filename="../model/catalogue.cpp" line="53"/>
         <source>Check S6.3 warns if there is no space or closing character in the source after exclamation mark or question mark.</source>
         <translation>يحذّر الفحص S6.3 إذا لم توجد مسافة أو محرف إغلاق بعد علامة التعجب أو علامة الاستفهام في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="55"/>
+        <location filename="../model/catalogue.cpp" line="55"/>
         <source>Check S6.4 warns if there is no space in the source after colon.</source>
         <translation>يحذّر الفحص S6.4 إذا لم توجد مسافة بعد النقطتين في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="57"/>
+        <location filename="../model/catalogue.cpp" line="57"/>
         <source>Check S7.1 warns if there is a space before comma or semicolon in the source.</source>
         <translation>يحذّر الفحص S7.1 إذا وُجدت مسافة قبل الفاصلة أو الفاصلة المنقوطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="59"/>
+        <location filename="../model/catalogue.cpp" line="59"/>
         <source>Check S7.2 warns if there is a space or an opening character in the source before full stop.</source>
         <translation>يحذّر الفحص S7.2 إذا وُجدت مسافة أو محرف فتح قبل النقطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="61"/>
+        <location filename="../model/catalogue.cpp" line="61"/>
         <source>Check S7.3 warns if there is a space or an opening character in the source before exclamation mark or question mark.</source>
         <translation>يحذّر الفحص S7.3 إذا وُجدت مسافة أو محرف فتح قبل علامة التعجب أو علامة الاستفهام في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="63"/>
+        <location filename="../model/catalogue.cpp" line="63"/>
         <source>Check S7.4 warns if there is a space or an opening character in the source before colon.</source>
         <translation>يحذّر الفحص S7.4 إذا وُجدت مسافة أو محرف فتح قبل النقطتين في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="65"/>
+        <location filename="../model/catalogue.cpp" line="65"/>
         <source>Check S8.1 warns if the source contains a double line feed.</source>
         <translation>يحذّر الفحص S8.1 إذا احتوى النص المصدر على سطر جديد مكرر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="67"/>
+        <location filename="../model/catalogue.cpp" line="67"/>
         <source>Check S8.2 warns if the source contains a double space. (Exclusive of the warnings from Check S8.1.)</source>
         <translation>يحذّر الفحص S8.2 إذا احتوى النص المصدر على مسافة مكررة. (باستثناء تحذيرات الفحص S8.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="69"/>
+        <location filename="../model/catalogue.cpp" line="69"/>
         <source>Check S8.3 warns if the source contains a double dot.</source>
         <translation>يحذّر الفحص S8.3 إذا احتوى النص المصدر على نقطة مكررة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="71"/>
+        <location filename="../model/catalogue.cpp" line="71"/>
         <source>Check S8.4 warns if the source contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص S8.4 إذا احتوى النص المصدر على محرف مكرر.
 باستثناء المحارف من الفحص S8.1 إلى S8.3، والمحارف LetterOrNumber، والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="73"/>
+        <location filename="../model/catalogue.cpp" line="73"/>
         <source>Check S9.1 warns if the source contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>يحذّر الفحص S9.1 إذا احتوى النص المصدر على محرف مكرر (Mark_Enclosing أو Mark_NonSpacing أو Mark_SpacingCombining).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="75"/>
+        <location filename="../model/catalogue.cpp" line="75"/>
         <source>Check S9.2 warns if the source contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>يحذّر الفحص S9.2 إذا احتوى النص المصدر على محرف مكرر (Punctuation_Connector أو Punctuation_Dash).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="77"/>
+        <location filename="../model/catalogue.cpp" line="77"/>
         <source>Check S9.3 warns if the source contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>يحذّر الفحص S9.3 إذا احتوى النص المصدر على محرف مكرر (Symbol_Currency أو Symbol_Modifier).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="79"/>
+        <location filename="../model/catalogue.cpp" line="79"/>
         <source>Check S9.4 warns if the source contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>يحذّر الفحص S9.4 إذا احتوى النص المصدر على محرف مكرر (Letter_Titlecase أو Letter_Modifier).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="81"/>
+        <location filename="../model/catalogue.cpp" line="81"/>
         <source>Check S10.1 warns if a sentence in the source begins with a lowercase letter.</source>
         <translation>يحذّر الفحص S10.1 إذا بدأت جملة في النص المصدر بحرف صغير.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="83"/>
+        <location filename="../model/catalogue.cpp" line="83"/>
         <source>Check S11.1 lists all the words in the source with double letters.</source>
         <translation>يسرد الفحص S11.1 جميع الكلمات في النص المصدر التي تحتوي على حروف مكررة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="85"/>
+        <location filename="../model/catalogue.cpp" line="85"/>
         <source>Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>يسرد الفحص S12.1 جميع الكلمات في النص المصدر التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="87"/>
+        <location filename="../model/catalogue.cpp" line="87"/>
         <source>Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.</source>
         <translation>يسرد الفحص S12.2 جميع الكلمات في النص المصدر التي فيها حرف كبير بعد حرف صغير.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="89"/>
+        <location filename="../model/catalogue.cpp" line="89"/>
         <source>Check S12.3 lists all the words in the source with uppercase letters only.</source>
         <translation>يسرد الفحص S12.3 جميع الكلمات في النص المصدر المكتوبة بحروف كبيرة فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="91"/>
+        <location filename="../model/catalogue.cpp" line="91"/>
         <source>Check S13.1 warns if a word is doubled in the source.</source>
         <translation>يحذّر الفحص S13.1 إذا تكررت كلمة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="93"/>
+        <location filename="../model/catalogue.cpp" line="93"/>
         <source>Check S14.1 warns if there is more than one QKeySequence in the source.</source>
         <translation>يحذّر الفحص S14.1 إذا احتوى النص المصدر على أكثر من QKeySequence واحد.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="95"/>
+        <location filename="../model/catalogue.cpp" line="95"/>
         <source>Check S14.2 warns if the QKeySequence is at the end of the source.</source>
         <translation>يحذّر الفحص S14.2 إذا كان QKeySequence في نهاية النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="97"/>
+        <location filename="../model/catalogue.cpp" line="97"/>
         <source>Check S14.3 lists all QKeySequence in the source sorted by keys.</source>
         <translation>يسرد الفحص S14.3 جميع QKeySequence في النص المصدر مرتبة حسب المفاتيح.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="99"/>
+        <location filename="../model/catalogue.cpp" line="99"/>
         <source>Check S14.4 lists all QKeySequence in the source sorted by source.</source>
         <translation>يسرد الفحص S14.4 جميع QKeySequence في النص المصدر مرتبة حسب النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="101"/>
+        <location filename="../model/catalogue.cpp" line="101"/>
         <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
         <translation>يسرد الفحص S15.1 جميع الكلمات في النص المصدر. يمكنك إضافة المزيد من محارف الفصل في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="103"/>
+        <location filename="../model/catalogue.cpp" line="103"/>
         <source>Check S16.1 lists all the sources (sorted alphabetically without duplicates).</source>
         <translation>يسرد الفحص S16.1 جميع النصوص المصدر (مرتبة أبجديًا دون تكرار).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="105"/>
+        <location filename="../model/catalogue.cpp" line="105"/>
         <source>Check S20.1 warns if an email in the source is not valid.</source>
         <translation>يحذّر الفحص S20.1 إذا كان عنوان بريد إلكتروني في النص المصدر غير صالح.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="107"/>
+        <location filename="../model/catalogue.cpp" line="107"/>
         <source>Check S20.2 warns if an URI in the source is not valid.</source>
         <translation>يحذّر الفحص S20.2 إذا كان أحد عناوين URI في النص المصدر غير صالح.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="109"/>
+        <location filename="../model/catalogue.cpp" line="109"/>
         <source>Check S21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>يحذّر الفحص S21.1 إذا لم يُعثر على قوس الفتح أو قوس الإغلاق لوسم XML.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="111"/>
+        <location filename="../model/catalogue.cpp" line="111"/>
         <source>Check S21.2 warns if a xml tag name is not fine.</source>
         <translation>يحذّر الفحص S21.2 إذا كان اسم وسم XML غير سليم.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="113"/>
+        <location filename="../model/catalogue.cpp" line="113"/>
         <source>Check S21.3 warns if a xml tag attributes are not fine.</source>
         <translation>يحذّر الفحص S21.3 إذا كانت سمات وسم XML غير سليمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="115"/>
+        <location filename="../model/catalogue.cpp" line="115"/>
         <source>Check S21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>يحذّر الفحص S21.4 إذا لم تكن وسوم XML الافتتاحية والختامية متوازنة. (فحص الأقواس).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="117"/>
+        <location filename="../model/catalogue.cpp" line="117"/>
         <source>Check T0 warns if the translation has a wrong numerus.</source>
         <translation>يحذّر الفحص T0 إذا كانت صيغ الجمع في الترجمة خاطئة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="119"/>
+        <location filename="../model/catalogue.cpp" line="119"/>
         <source>Check T1.1 warns if the translation is empty.</source>
         <translation>يحذّر الفحص T1.1 إذا كانت الترجمة فارغة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="121"/>
+        <location filename="../model/catalogue.cpp" line="121"/>
         <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
         <translation>يحذّر الفحص T1.1b إذا كانت الترجمة معلّمة كغير منتهية رغم أنها ليست فارغة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="123"/>
+        <location filename="../model/catalogue.cpp" line="123"/>
         <source>Check T1.2 warns if the translation has more than x characters.</source>
         <translation>يحذّر الفحص T1.2 إذا احتوت الترجمة على أكثر من x من المحارف.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="125"/>
+        <location filename="../model/catalogue.cpp" line="125"/>
         <source>Check T1.3 warns if the translation has less than x letters or numbers.</source>
         <translation>يحذّر الفحص T1.3 إذا احتوت الترجمة على أقل من x من الحروف أو الأرقام.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="127"/>
+        <location filename="../model/catalogue.cpp" line="127"/>
         <source>Check T2.1 warns if the translation contains non-ASCII characters.</source>
         <translation>يحذّر الفحص T2.1 إذا احتوت الترجمة على محارف غير ASCII.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="129"/>
+        <location filename="../model/catalogue.cpp" line="129"/>
         <source>Check T2.2 warns if the translation contains control characters. (Exclusive of the warnings from Check T2.3.)</source>
         <translation>يحذّر الفحص T2.2 إذا احتوت الترجمة على محارف تحكم. (باستثناء تحذيرات الفحص T2.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="131"/>
+        <location filename="../model/catalogue.cpp" line="131"/>
         <source>Check T2.3 warns if the translation contains line feed characters.</source>
         <translation>يحذّر الفحص T2.3 إذا احتوت الترجمة على محارف سطر جديد.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="134"/>
+        <location filename="../model/catalogue.cpp" line="134"/>
         <source>Check T3.1 warns if first character of the translation is a line feed.</source>
         <translation>يحذّر الفحص T3.1 إذا كان المحرف الأول من الترجمة سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="136"/>
+        <location filename="../model/catalogue.cpp" line="136"/>
         <source>Check T3.2 warns if first character of the translation is a space. (Exclusive of the warnings from Check T3.1.)</source>
         <translation>يحذّر الفحص T3.2 إذا كان المحرف الأول من الترجمة مسافة. (باستثناء تحذيرات الفحص T3.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="138"/>
+        <location filename="../model/catalogue.cpp" line="138"/>
         <source>Check T3.3 warns if first character of the translation is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>يحذّر الفحص T3.3 إذا كان المحرف الأول من الترجمة Punctuation_Close أو Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="140"/>
+        <location filename="../model/catalogue.cpp" line="140"/>
         <source>Check T3.4 warns if first character of the translation is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check T3.1 to T3.3 and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص T3.4 إذا لم يكن المحرف الأول من الترجمة (LetterOrNumber أو Punctuation_Open أو Punctuation_InitialQuote أو x).
 باستثناء المحارف من الفحص T3.1 إلى T3.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="142"/>
+        <location filename="../model/catalogue.cpp" line="142"/>
         <source>Check T4.1 warns if the last character of the translation is a line feed.</source>
         <translation>يحذّر الفحص T4.1 إذا كان المحرف الأخير من الترجمة سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="144"/>
+        <location filename="../model/catalogue.cpp" line="144"/>
         <source>Check T4.2 warns if the last character of the translation is a space. (Exclusive of the warnings from Check T4.1.)</source>
         <translation>يحذّر الفحص T4.2 إذا كان المحرف الأخير من الترجمة مسافة. (باستثناء تحذيرات الفحص T4.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="146"/>
+        <location filename="../model/catalogue.cpp" line="146"/>
         <source>Check T4.3 warns if the last character of the translation is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>يحذّر الفحص T4.3 إذا كان المحرف الأخير من الترجمة Punctuation_Open أو Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="148"/>
+        <location filename="../model/catalogue.cpp" line="148"/>
         <source>Check T4.4 warns if the last character of the translation is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x).
 Except the characters from Check T4.1 to T4.3 and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص T4.4 إذا لم يكن المحرف الأخير من الترجمة (LetterOrNumber أو Punctuation_Close أو Punctuation_FinalQuote أو x).
 باستثناء المحارف من الفحص T4.1 إلى T4.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="150"/>
+        <location filename="../model/catalogue.cpp" line="150"/>
         <source>Check T5.1 warns if the number of characters &quot; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>يحذّر الفحص T5.1 إذا كان عدد المحارف &quot; في الترجمة فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص T5.3)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="152"/>
+        <location filename="../model/catalogue.cpp" line="152"/>
         <source>Check T5.2 warns if the number of characters &apos; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>يحذّر الفحص T5.2 إذا كان عدد المحارف &apos; في الترجمة فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص T5.3)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="154"/>
+        <location filename="../model/catalogue.cpp" line="154"/>
         <source>Check T5.3 warns if the opening and the closing characters in the translation are not well-formed. (Parenthesischeck)</source>
         <translation>يحذّر الفحص T5.3 إذا لم تكن محارف الفتح والإغلاق في الترجمة متوازنة. (فحص الأقواس)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="156"/>
+        <location filename="../model/catalogue.cpp" line="156"/>
         <source>Check T6.1 warns if there is no space after comma or semicolon in the translation.</source>
         <translation>يحذّر الفحص T6.1 إذا لم توجد مسافة بعد الفاصلة أو الفاصلة المنقوطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="158"/>
+        <location filename="../model/catalogue.cpp" line="158"/>
         <source>Check T6.2 warns if there is no space or closing character in the translation after full stop.</source>
         <translation>يحذّر الفحص T6.2 إذا لم توجد مسافة أو محرف إغلاق بعد النقطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="160"/>
+        <location filename="../model/catalogue.cpp" line="160"/>
         <source>Check T6.3 warns if there is no space or closing character in the translation after exclamation mark or question mark.</source>
         <translation>يحذّر الفحص T6.3 إذا لم توجد مسافة أو محرف إغلاق بعد علامة التعجب أو علامة الاستفهام في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="162"/>
+        <location filename="../model/catalogue.cpp" line="162"/>
         <source>Check T6.4 warns if there is no space in the translation after colon.</source>
         <translation>يحذّر الفحص T6.4 إذا لم توجد مسافة بعد النقطتين في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="164"/>
+        <location filename="../model/catalogue.cpp" line="164"/>
         <source>Check T7.1 warns if there is a space before comma or semicolon in the translation.</source>
         <translation>يحذّر الفحص T7.1 إذا وُجدت مسافة قبل الفاصلة أو الفاصلة المنقوطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="166"/>
+        <location filename="../model/catalogue.cpp" line="166"/>
         <source>Check T7.2 warns if there is a space or an opening character in the translation before full stop.</source>
         <translation>يحذّر الفحص T7.2 إذا وُجدت مسافة أو محرف فتح قبل النقطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="168"/>
+        <location filename="../model/catalogue.cpp" line="168"/>
         <source>Check T7.3 warns if there is a space or an opening character in the translation before exclamation mark or question mark.</source>
         <translation>يحذّر الفحص T7.3 إذا وُجدت مسافة أو محرف فتح قبل علامة التعجب أو علامة الاستفهام في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="170"/>
+        <location filename="../model/catalogue.cpp" line="170"/>
         <source>Check T7.4 warns if there is a space or an opening character in the translation before colon.</source>
         <translation>يحذّر الفحص T7.4 إذا وُجدت مسافة أو محرف فتح قبل النقطتين في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="172"/>
+        <location filename="../model/catalogue.cpp" line="172"/>
         <source>Check T8.1 warns if the translation contains a double line feed.</source>
         <translation>يحذّر الفحص T8.1 إذا احتوت الترجمة على سطر جديد مكرر.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="174"/>
+        <location filename="../model/catalogue.cpp" line="174"/>
         <source>Check T8.2 warns if the translation contains a double space. (Exclusive of the warnings from Check T8.1.)</source>
         <translation>يحذّر الفحص T8.2 إذا احتوت الترجمة على مسافة مكررة. (باستثناء تحذيرات الفحص T8.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="176"/>
+        <location filename="../model/catalogue.cpp" line="176"/>
         <source>Check T8.3 warns if the translation contains a double dot.</source>
         <translation>يحذّر الفحص T8.3 إذا احتوت الترجمة على نقطة مكررة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="178"/>
+        <location filename="../model/catalogue.cpp" line="178"/>
         <source>Check T8.4 warns if the translation contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص T8.4 إذا احتوت الترجمة على محرف مكرر.
 باستثناء المحارف من الفحص S8.1 إلى S8.3، والمحارف LetterOrNumber، والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="180"/>
+        <location filename="../model/catalogue.cpp" line="180"/>
         <source>Check T9.1 warns if the translation contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>يحذّر الفحص T9.1 إذا احتوت الترجمة على محرف مكرر (Mark_Enclosing أو Mark_NonSpacing أو Mark_SpacingCombining).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="182"/>
+        <location filename="../model/catalogue.cpp" line="182"/>
         <source>Check T9.2 warns if the translation contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>يحذّر الفحص T9.2 إذا احتوت الترجمة على محرف مكرر (Punctuation_Connector أو Punctuation_Dash).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="184"/>
+        <location filename="../model/catalogue.cpp" line="184"/>
         <source>Check T9.3 warns if the translation contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>يحذّر الفحص T9.3 إذا احتوت الترجمة على محرف مكرر (Symbol_Currency أو Symbol_Modifier).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="186"/>
+        <location filename="../model/catalogue.cpp" line="186"/>
         <source>Check T9.4 warns if the translation contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>يحذّر الفحص T9.4 إذا احتوت الترجمة على محرف مكرر (Letter_Titlecase أو Letter_Modifier).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="188"/>
+        <location filename="../model/catalogue.cpp" line="188"/>
         <source>Check T10.1 warns if a sentence in the translation begins with a lowercase letter.</source>
         <translation>يحذّر الفحص T10.1 إذا بدأت جملة في الترجمة بحرف صغير.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="190"/>
+        <location filename="../model/catalogue.cpp" line="190"/>
         <source>Check T11.1 lists all the words in the translation with double letters.</source>
         <translation>يسرد الفحص T11.1 جميع الكلمات في الترجمة التي تحتوي على حروف مكررة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="192"/>
+        <location filename="../model/catalogue.cpp" line="192"/>
         <source>Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>يسرد الفحص T12.1 جميع الكلمات في الترجمة التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="194"/>
+        <location filename="../model/catalogue.cpp" line="194"/>
         <source>Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.</source>
         <translation>يسرد الفحص T12.2 جميع الكلمات في الترجمة التي فيها حرف كبير بعد حرف صغير.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="196"/>
+        <location filename="../model/catalogue.cpp" line="196"/>
         <source>Check T12.3 lists all the words in the translation with uppercase letters only.</source>
         <translation>يسرد الفحص T12.3 جميع الكلمات في الترجمة المكتوبة بحروف كبيرة فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="198"/>
+        <location filename="../model/catalogue.cpp" line="198"/>
         <source>Check T13.1 warns if a word is doubled in the translation.</source>
         <translation>يحذّر الفحص T13.1 إذا تكررت كلمة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="200"/>
+        <location filename="../model/catalogue.cpp" line="200"/>
         <source>Check T14.1 warns if there is more than one QKeySequence in the translation.</source>
         <translation>يحذّر الفحص T14.1 إذا احتوت الترجمة على أكثر من QKeySequence واحد.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="202"/>
+        <location filename="../model/catalogue.cpp" line="202"/>
         <source>Check T14.2 warns if the QKeySequence is at the end of the translation.</source>
         <translation>يحذّر الفحص T14.2 إذا كان QKeySequence في نهاية الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="204"/>
+        <location filename="../model/catalogue.cpp" line="204"/>
         <source>Check T14.3 lists all QKeySequence in the translation sorted by keys.</source>
         <translation>يسرد الفحص T14.3 جميع QKeySequence في الترجمة مرتبة حسب المفاتيح.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="206"/>
+        <location filename="../model/catalogue.cpp" line="206"/>
         <source>Check T14.4 lists all QKeySequence in the translation sorted by translation.</source>
         <translation>يسرد الفحص T14.4 جميع QKeySequence في الترجمة مرتبة حسب الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="208"/>
+        <location filename="../model/catalogue.cpp" line="208"/>
         <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
         <translation>يسرد الفحص T15.1 جميع الكلمات في الترجمة. يمكنك إضافة المزيد من محارف الفصل في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="210"/>
+        <location filename="../model/catalogue.cpp" line="210"/>
         <source>Check T16.1 lists all translations (sorted alphabetically without duplicates).</source>
         <translation>يسرد الفحص T16.1 جميع الترجمات (مرتبة أبجديًا دون تكرار).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="212"/>
+        <location filename="../model/catalogue.cpp" line="212"/>
         <source>Check T20.1 warns if an email in the translation is not valid.</source>
         <translation>يحذّر الفحص T20.1 إذا كان عنوان بريد إلكتروني في الترجمة غير صالح.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="214"/>
+        <location filename="../model/catalogue.cpp" line="214"/>
         <source>Check T20.2 warns if an URI in the translation is not valid.</source>
         <translation>يحذّر الفحص T20.2 إذا كان أحد عناوين URI في الترجمة غير صالح.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="216"/>
+        <location filename="../model/catalogue.cpp" line="216"/>
         <source>Check T21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>يحذّر الفحص T21.1 إذا لم يُعثر على قوس الفتح أو قوس الإغلاق لوسم XML.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="218"/>
+        <location filename="../model/catalogue.cpp" line="218"/>
         <source>Check T21.2 warns if a xml tag name is not fine.</source>
         <translation>يحذّر الفحص T21.2 إذا كان اسم وسم XML غير سليم.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="220"/>
+        <location filename="../model/catalogue.cpp" line="220"/>
         <source>Check T21.3 warns if a xml tag attributes are not fine.</source>
         <translation>يحذّر الفحص T21.3 إذا كانت سمات وسم XML غير سليمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="222"/>
+        <location filename="../model/catalogue.cpp" line="222"/>
         <source>Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>يحذّر الفحص T21.4 إذا لم تكن وسوم XML الافتتاحية والختامية متوازنة. (فحص الأقواس).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="224"/>
+        <location filename="../model/catalogue.cpp" line="224"/>
         <source>Check ST0 lists all used characters in the source and the translation.</source>
         <translation>يسرد الفحص ST0 جميع المحارف المستخدمة في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="226"/>
+        <location filename="../model/catalogue.cpp" line="226"/>
         <source>Check ST1.1</source>
         <translation>الفحص ST1.1</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="228"/>
+        <location filename="../model/catalogue.cpp" line="228"/>
         <source>Check ST1.2</source>
         <translation>الفحص ST1.2</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="230"/>
+        <location filename="../model/catalogue.cpp" line="230"/>
         <source>Check ST2.1 warns if the control characters in the source are not used in the translation.</source>
         <translation>يحذّر الفحص ST2.1 إذا لم تُستخدم محارف التحكم الموجودة في النص المصدر في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="232"/>
+        <location filename="../model/catalogue.cpp" line="232"/>
         <source>Check ST2.2 warns if the number of tabulations in the source is different in the translation.</source>
         <translation>يحذّر الفحص ST2.2 إذا اختلف عدد محارف الجدولة في النص المصدر عنه في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="234"/>
+        <location filename="../model/catalogue.cpp" line="234"/>
         <source>Check ST2.3 warns if the number of line feed characters in the source is different in the translation.</source>
         <translation>يحذّر الفحص ST2.3 إذا اختلف عدد محارف السطر الجديد في النص المصدر عنه في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="236"/>
+        <location filename="../model/catalogue.cpp" line="236"/>
         <source>Check ST3.1 warns if source XOR translation begins with a line feed.</source>
         <translation>يحذّر الفحص ST3.1 إذا بدأ النص المصدر XOR الترجمة بسطر جديد.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="238"/>
+        <location filename="../model/catalogue.cpp" line="238"/>
         <source>Check ST3.2 warns if source XOR translation begins with a space. (Except ST3.1 warnings.)</source>
         <translation>يحذّر الفحص ST3.2 إذا بدأ النص المصدر XOR الترجمة بمسافة. (باستثناء تحذيرات ST3.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="240"/>
+        <location filename="../model/catalogue.cpp" line="240"/>
         <source>Check ST3.3 warns if source XOR translation begins with an opening character. (Except ST3.1 to ST3.2 warnings.)</source>
         <translation>يحذّر الفحص ST3.3 إذا بدأ النص المصدر XOR الترجمة بمحرف فتح. (باستثناء تحذيرات ST3.1 إلى ST3.2.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="242"/>
+        <location filename="../model/catalogue.cpp" line="242"/>
         <source>Check ST3.4 warns if source XOR translation begins with another character. (Except LetterOrNumber and ST3.1 to ST3.3 warnings.)</source>
         <translation>يحذّر الفحص ST3.4 إذا بدأ النص المصدر XOR الترجمة بمحرف آخر. (باستثناء LetterOrNumber وتحذيرات ST3.1 إلى ST3.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="244"/>
+        <location filename="../model/catalogue.cpp" line="244"/>
         <source>Check ST4.1 warns if source XOR translation ends with a line feed.</source>
         <translation>يحذّر الفحص ST4.1 إذا انتهى النص المصدر XOR الترجمة بسطر جديد.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="246"/>
+        <location filename="../model/catalogue.cpp" line="246"/>
         <source>Check ST4.2 warns if source XOR translation ends with a space. (Except ST4.1 warnings.)</source>
         <translation>يحذّر الفحص ST4.2 إذا انتهى النص المصدر XOR الترجمة بمسافة. (باستثناء تحذيرات ST4.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="248"/>
+        <location filename="../model/catalogue.cpp" line="248"/>
         <source>Check ST4.3 warns if source XOR translation ends with a closing character. (Except ST4.1 to ST4.2 warnings.)</source>
         <translation>يحذّر الفحص ST4.3 إذا انتهى النص المصدر XOR الترجمة بمحرف إغلاق. (باستثناء تحذيرات ST4.1 إلى ST4.2.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="250"/>
+        <location filename="../model/catalogue.cpp" line="250"/>
         <source>Check ST4.4 warns if source XOR translation ends with another character. (Except LetterOrNumber and ST4.1 to ST4.3 warnings.)</source>
         <translation>يحذّر الفحص ST4.4 إذا انتهى النص المصدر XOR الترجمة بمحرف آخر. (باستثناء LetterOrNumber وتحذيرات ST4.1 إلى ST4.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="252"/>
+        <location filename="../model/catalogue.cpp" line="252"/>
         <source>Check ST5.1 warns if source and translation contains a different number of &lt; and &gt;.</source>
         <translation>يحذّر الفحص ST5.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من &lt; و &gt;.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="254"/>
+        <location filename="../model/catalogue.cpp" line="254"/>
         <source>Check ST5.2 warns if source and translation contains a different number of opening and closing characters.</source>
         <translation>يحذّر الفحص ST5.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من محارف الفتح والإغلاق.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="256"/>
+        <location filename="../model/catalogue.cpp" line="256"/>
         <source>Check ST6.1 warns if source and translation contains a different number of colons.</source>
         <translation>يحذّر الفحص ST6.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من النقطتين الرأسيتين.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="258"/>
+        <location filename="../model/catalogue.cpp" line="258"/>
         <source>Check ST6.2 warns if source and translation contains a different number of exclamation marks.</source>
         <translation>يحذّر الفحص ST6.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات التعجب.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="260"/>
+        <location filename="../model/catalogue.cpp" line="260"/>
         <source>Check ST6.3 warns if source and translation contains a different number of question marks.</source>
         <translation>يحذّر الفحص ST6.3 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات الاستفهام.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="262"/>
+        <location filename="../model/catalogue.cpp" line="262"/>
         <source>Check ST6.4 warns if source and translation contains a different number of full stops.</source>
         <translation>يحذّر الفحص ST6.4 إذا احتوى النص المصدر والترجمة على عدد مختلف من النقاط.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="264"/>
+        <location filename="../model/catalogue.cpp" line="264"/>
         <source>Check ST7.1 warns if source and translation contains a different number of ellipses.</source>
         <translation>يحذّر الفحص ST7.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات الحذف.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="266"/>
+        <location filename="../model/catalogue.cpp" line="266"/>
         <source>Check ST7.2 warns if source and translation contains a different number of other characters.</source>
         <translation>يحذّر الفحص ST7.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من المحارف الأخرى.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="268"/>
+        <location filename="../model/catalogue.cpp" line="268"/>
         <source>Check ST8.1 warns if source and translation contains different numbers.</source>
         <translation>يحذّر الفحص ST8.1 إذا احتوى النص المصدر والترجمة على أرقام مختلفة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="270"/>
+        <location filename="../model/catalogue.cpp" line="270"/>
         <source>Check ST8.2 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1.</source>
         <translation>يحذّر الفحص ST8.2 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="272"/>
+        <location filename="../model/catalogue.cpp" line="272"/>
         <source>Check ST8.3 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.2.</source>
         <translation>يحذّر الفحص ST8.3 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1 إلى ST8.2.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="274"/>
+        <location filename="../model/catalogue.cpp" line="274"/>
         <source>Check ST8.4 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.3.</source>
         <translation>يحذّر الفحص ST8.4 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1 إلى ST8.3.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="276"/>
+        <location filename="../model/catalogue.cpp" line="276"/>
         <source>Check ST9.1 warns if source and translation contains a different number of QKeySequence.</source>
         <translation>يحذّر الفحص ST9.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من QKeySequence.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="278"/>
+        <location filename="../model/catalogue.cpp" line="278"/>
         <source>Check ST9.2 warns if source and translation contains a different number of arguments.</source>
         <translation>يحذّر الفحص ST9.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من الوسائط.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="280"/>
+        <location filename="../model/catalogue.cpp" line="280"/>
         <source>Check ST9.3 warns if the arguments are not increasing by 1.</source>
         <translation>يحذّر الفحص ST9.3 إذا لم تتزايد الوسائط بمقدار 1.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="282"/>
+        <location filename="../model/catalogue.cpp" line="282"/>
         <source>Check ST10.1 warns if the source is not translated always identically.</source>
         <translation>يحذّر الفحص ST10.1 إذا لم يُترجم النص المصدر دائمًا بالطريقة نفسها.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="284"/>
+        <location filename="../model/catalogue.cpp" line="284"/>
         <source>Check ST11.1 warns if the same translation is used for different sources.</source>
         <translation>يحذّر الفحص ST11.1 إذا استُخدمت الترجمة نفسها لنصوص مصدر مختلفة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="286"/>
+        <location filename="../model/catalogue.cpp" line="286"/>
         <source>Check ST20.1 if source and translation contains a different emails.</source>
         <translation>يحذّر الفحص ST20.1 إذا احتوى النص المصدر والترجمة على عناوين بريد إلكتروني مختلفة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="288"/>
+        <location filename="../model/catalogue.cpp" line="288"/>
         <source>Check ST20.2 if source and translation contains a different URIs.</source>
         <translation>يحذّر الفحص ST20.2 إذا احتوى النص المصدر والترجمة على عناوين URI مختلفة.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="290"/>
+        <location filename="../model/catalogue.cpp" line="290"/>
         <source>Check ST21.1 if source and translation contains a different number of tag.</source>
         <translation>يحذّر الفحص ST21.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من الوسوم.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="43"/>
+        <location filename="../model/catalogue.cpp" line="292"/>
+        <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
+        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و%1$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="294"/>
+        <source>Check ST22.2 warns if source and translation contain different placeholders in braces ({name}, {0}).</source>
+        <translation>يحذّر الفحص ST22.2 إذا احتوى النص المصدر والترجمة على عناصر نائبة مختلفة بين الأقواس المعقوفة ({name}، {0}).</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="296"/>
+        <source>Check ST22.3 warns if the translation of a text with markup contains a malformed entity, such as one without its closing semicolon.</source>
+        <translation>يحذّر الفحص ST22.3 إذا احتوت ترجمة نص ذي ترميز على كيان مشوّه، مثل كيان بلا فاصلة منقوطة في نهايته.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="298"/>
+        <source>Check ST22.4 warns if a plural message has fewer translated forms than the language has.</source>
+        <translation>يحذّر الفحص ST22.4 إذا كانت لرسالة الجمع صيغ مترجمة أقل مما في اللغة.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="300"/>
+        <source>Check ST22.5 warns if the translation is a copy of a source with at least two words. Words that stay the same:</source>
+        <translation>يحذّر الفحص ST22.5 إذا كانت الترجمة نسخة من نص مصدر يضم كلمتين على الأقل. كلمات تبقى كما هي:</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="302"/>
+        <source>Check ST22.6 warns if the source has a &quot;_&quot; accelerator and the translation has none (.po files).</source>
+        <translation>يحذّر الفحص ST22.6 إذا احتوى النص المصدر على مفتاح تسريع &quot;_&quot; ولم تحتوِ الترجمة على أي منها (ملفات ‎.po).</translation>
+    </message>
+    <message>
+        <location filename="../report/report.cpp" line="44"/>
         <source>%1 marked as unfinished</source>
         <translation>⁨%1⁩ معلّمة كغير منتهية</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="100"/>
+        <location filename="../report/report.cpp" line="101"/>
         <source>Last checks were done at %1</source>
         <translation>أُجريت آخر الفحوص في الساعة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="112"/>
+        <location filename="../report/report.cpp" line="115"/>
         <source>Read file %1.</source>
         <translation>تمت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="114"/>
+        <location filename="../report/report.cpp" line="117"/>
         <source>Read %1 files in %2.</source>
         <translation>تمت قراءة ⁨%1⁩ من الملفات في ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="116"/>
+        <location filename="../report/report.cpp" line="119"/>
         <source>Read %1 sources.</source>
         <translation>تمت قراءة ⁨%1⁩ من النصوص المصدر.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="119"/>
+        <location filename="../report/report.cpp" line="122"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>تحذير! ⁨%1⁩ من النصوص المصدر فارغة! راجع الفحص S1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="122"/>
+        <location filename="../report/report.cpp" line="126"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>تمت قراءة ⁨%1⁩ من الترجمات. ⁨%2⁩ منها معلّمة كغير منتهية.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="129"/>
+        <location filename="../report/report.cpp" line="131"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>تحذير! ⁨%1⁩ من الترجمات فارغة! راجع الفحص T1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="133"/>
+        <location filename="../report/report.cpp" line="135"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>قد يختلف عدد النصوص المصدر والترجمات المقروءة لأن النص المصدر يستخدم ⁨%2⁩ من صيغ الجمع بينما تستخدم الترجمة ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="140"/>
+        <location filename="../report/report.cpp" line="142"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>لم يُستورد ⁨%1⁩ من النصوص المصدر المختفية (والترجمات).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Format the results with html.</source>
         <translation>تنسيق النتائج باستخدام HTML.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Don&apos;t trim</source>
         <translation>بدون تشذيب</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>Disallow numbers</source>
         <translation>عدم السماح بالأرقام</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>Disallow times</source>
         <translation>عدم السماح بالأوقات</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>عدم السماح بعلامة الحذف (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>التقسيم إلى جملتين عند وجود سطر جديد</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="66"/>
         <source>Case-Insensitive</source>
         <translation>دون تمييز حالة الأحرف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="67"/>
         <source>Case-Sensitive</source>
         <translation>مع تمييز حالة الأحرف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="68"/>
         <source>Skip numbers</source>
         <translation>تخطي الأرقام</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="69"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>عدم السماح بـ &apos;-&gt;&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="70"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>عدم السماح بـ &apos; &lt; &apos; و &apos; &gt; &apos; و &apos; &lt;=&apos; و &apos; &gt;=&apos;</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="71"/>
         <source>Qt html subset only</source>
         <translation>مجموعة HTML الفرعية لـ Qt فقط</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="72"/>
         <source>Strict xml</source>
         <translation>XML صارم</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="73"/>
         <source>Qt css subset only</source>
         <translation>مجموعة CSS الفرعية لـ Qt فقط</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="74"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>يمكنك نسخ هذه القائمة ولصقها في LibreOffice Writer أو Microsoft Word أو Google Docs أو Apple Pages أو أي برنامج آخر فيه مدقق نحوي وإملائي.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="65"/>
+        <location filename="../app/checkpanel.cpp" line="78"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>يرجى إعلامي إذا ظهرت تحذيرات خاطئة (كثيرة جدًا). أريد تحسين الفحص.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="79"/>
+        <location filename="../app/checkpanel.cpp" line="92"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>تضمين المحرفين &lt; و &gt; في الفحص S5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="64"/>
+        <location filename="../app/checkpanel.cpp" line="77"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>عدم السماح بالتعدادات التي تبدأ بـ Punctuation_Close</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="84"/>
+        <location filename="../app/checkpanel.cpp" line="97"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>تضمين المحرفين &lt; و &gt; في الفحص T5.3</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="75"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>يتأثر هذا الفحص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="76"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>يتأثر هذا الفحص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="108"/>
+        <location filename="../app/checkpanel.cpp" line="101"/>
+        <source>» and « as a pair where the language quotes »so«</source>
+        <translation>» و« زوجًا حيث تقتبس اللغة »هكذا«</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="118"/>
+        <source>Skip placeholders, tags, abbreviations and letters without case</source>
+        <translation>تخطَّ العناصر النائبة والوسوم والاختصارات والحروف التي لا حالة لها</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="124"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>تتأثر هذه الفحوص بإعدادات الفحص S15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص S15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="110"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>تتأثر هذه الفحوص بإعدادات الفحص T15.1. أضف المزيد من محارف الفصل وفعّل التشذيب في الفحص T15.1 لتحصل على كلمات أقل هناك ونتائج أكثر هنا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="126"/>
+        <location filename="../app/checkpanel.cpp" line="142"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>تؤثر هذه الإعدادات أيضًا في الفحوص S11 إلى S13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="131"/>
+        <location filename="../app/checkpanel.cpp" line="147"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>تؤثر هذه الإعدادات أيضًا في الفحوص T11 إلى T13. أضف المزيد من محارف الفصل وفعّل التشذيب لتحصل على كلمات أقل هنا ونتائج أكثر في الفحوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="151"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>تحذّر الفحوص ST1 إذا كانت نسبة طول النص المصدر إلى طول الترجمة صغيرة جدًا أو كبيرة جدًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="152"/>
+        <location filename="../app/checkpanel.cpp" line="168"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
         <translation>لتقليل عدد التحذيرات الإيجابية الكاذبة يمكن ضبط الحدود مرتين. للنصوص المصدر التي تحتوي على أقل من x من المحارف وللنصوص الأخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="153"/>
+        <location filename="../app/checkpanel.cpp" line="169"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>اضبط في مربع الأرقام هذا العدد x لعدد محارف النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أقل من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="158"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &lt; x) أكبر من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="177"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أقل من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="163"/>
+        <location filename="../app/checkpanel.cpp" line="179"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>التحذير إذا كانت النسبة (عندما يكون النص المصدر &gt;= x) أكبر من:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="167"/>
+        <location filename="../app/checkpanel.cpp" line="182"/>
+        <source>Other limits for translations in Han, Hiragana, Katakana or Hangul, lower:</source>
+        <translation>حدود أخرى للترجمات بالهانية أو الهيراغانا أو الكاتاكانا أو الهانغول، الأدنى:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="184"/>
+        <source>greater:</source>
+        <translation>الأعلى:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="187"/>
+        <source>Quotes and brackets may move to the other end (also ST3.4, ST4.3, ST4.4)</source>
+        <translation>يجوز أن تنتقل علامات الاقتباس والأقواس إلى الطرف الآخر (وكذلك ST3.4 وST4.3 وST4.4)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="188"/>
+        <source>Brackets only, quotes and accelerator suffixes ignored</source>
+        <translation>الأقواس فقط، مع تجاهل علامات الاقتباس ولواحق مفاتيح التسريع</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="189"/>
+        <source>ASCII, full-width and native marks as one class (. 。, : ：, ? ？, ... …), also in ST4.4, ST7.1 and T6.2</source>
+        <translation>علامات ASCII وكاملة العرض والأصلية صنفًا واحدًا (. 。، : ：، ? ？، ... …)، وكذلك في ST4.4 وST7.1 وT6.2</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="191"/>
+        <source>Numbers normalised: digits of every script, both decimal separators, no placeholders, numbers only the translation adds not reported (also ST8.2 to ST8.4)</source>
+        <translation>أرقام موحّدة: أرقام كل الكتابات، وكلا الفاصلين العشريين، دون العناصر النائبة، ولا يُبلَّغ عن أرقام تضيفها الترجمة وحدها (وكذلك ST8.2 إلى ST8.4)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="192"/>
+        <source>Accelerators by file kind (&quot;_&quot; in .po files; a doubled ampersand is literal)</source>
+        <translation>مفاتيح التسريع حسب نوع الملف (&quot;_&quot; في ملفات ‎.po؛ وعلامة العطف المضاعفة حرفية)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="194"/>
         <source>Disallow duplicates</source>
         <translation>عدم السماح بالتكرار</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="170"/>
+        <location filename="../app/checkpanel.cpp" line="195"/>
+        <source>Read %L1 and %1$s, not printf widths (also ST9.3)</source>
+        <translation>اقرأ %L1 و%1$s، لا عروض printf (وكذلك ST9.3)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="197"/>
+        <source>Compare like numerus forms only (also ST11.1)</source>
+        <translation>قارن صيغ العدد المتماثلة فقط (وكذلك ST11.1)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="199"/>
         <source>Detect ~.</source>
         <translation>اكتشاف ~.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="200"/>
         <source>Detect :.</source>
         <translation>اكتشاف :.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="172"/>
+        <location filename="../app/checkpanel.cpp" line="201"/>
         <source>Detect [].</source>
         <translation>اكتشاف [].</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="173"/>
+        <location filename="../app/checkpanel.cpp" line="202"/>
         <source>Detect also single dot.</source>
         <translation>اكتشاف النقطة المفردة أيضًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="174"/>
+        <location filename="../app/checkpanel.cpp" line="203"/>
         <source>Detect also single slash.</source>
         <translation>اكتشاف الشرطة المائلة المفردة أيضًا.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="325"/>
-        <location filename="../app/mainwindow.cpp" line="326"/>
+        <location filename="../app/checkpanel.cpp" line="205"/>
+        <source>Skip translator credits and &lt;user@host&gt; contact lines</source>
+        <translation>تخطَّ شكر المترجمين وأسطر الاتصال &lt;user@host&gt;</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="206"/>
+        <source>Only names of HTML elements make tags; &lt;empty&gt; and &lt;%1&gt; are text (also S21 and T21)</source>
+        <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;%1&gt; نص (وكذلك S21 وT21)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="357"/>
+        <location filename="../app/mainwindow.cpp" line="330"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="326"/>
+        <location filename="../app/checkpanel.cpp" line="358"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="327"/>
+        <location filename="../app/checkpanel.cpp" line="359"/>
         <source>Open Directory (All files)</source>
         <translation>فتح مجلد (جميع الملفات)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="328"/>
+        <location filename="../app/checkpanel.cpp" line="360"/>
         <source>Run Checks</source>
         <translation>تشغيل الفحوص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="329"/>
+        <location filename="../app/checkpanel.cpp" line="361"/>
         <source>Text Wrap Mode</source>
         <translation>التفاف النص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="331"/>
+        <location filename="../app/checkpanel.cpp" line="363"/>
         <source>Print Location</source>
         <translation>إظهار الموقع</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="429"/>
+        <location filename="../app/checkpanel.cpp" line="462"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>مرحبًا بك في Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="430"/>
+        <location filename="../app/checkpanel.cpp" line="463"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>صُمّم هذا البرنامج لاكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="432"/>
+        <location filename="../app/checkpanel.cpp" line="465"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>يدعم ملفات .ts من Qt وملفات .po.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="433"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>يفحص KVN النصوص المصدر (S) والترجمات (T). وبعض الفحوص تقارن النص المصدر بالترجمة (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="436"/>
+        <location filename="../app/checkpanel.cpp" line="469"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>فحوص ST ليست مفيدة للمترجمين فقط. بعضها مفيد أيضًا لمطوّر الشيفرة المصدرية.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="439"/>
+        <location filename="../app/checkpanel.cpp" line="472"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>قد تظهر تحذيرات إيجابية كاذبة كثيرة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="440"/>
+        <location filename="../app/checkpanel.cpp" line="473"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>لبعض الفحوص مربعات اختيار أو مربعات أرقام اختيارية لتقليل عدد التحذيرات الإيجابية الكاذبة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="443"/>
+        <location filename="../app/checkpanel.cpp" line="476"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>مربعات الاختيار المحددة تُجري دائمًا فحوصًا أكثر.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="444"/>
+        <location filename="../app/checkpanel.cpp" line="477"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>لعدة مربعات اختيار في فحوص الترجمة (T) ثلاث حالات. إذا كان مربع الاختيار محددًا جزئيًا (في معظم الأنظمة يظهر كمربع ممتلئ) فلن تُفحص الترجمة إذا فشل النص المصدر في الفحص ذي الرقم نفسه.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="449"/>
+        <location filename="../app/checkpanel.cpp" line="482"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>فإذا كان الفحص T5.3 محددًا جزئيًا فإنه يتخطى التحذير إذا فشل الفحص S5.3. لاحظ أن S5.3 يستخدم مربعات الاختيار الاختيارية الخاصة به، وليس مربعات الاختيار الاختيارية الخاصة بـ T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="453"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>يمكن لاستخدام مربعات الاختيار ومربعات الأرقام الاختيارية في فحوص النص المصدر أن يقلل أيضًا من النتائج الإيجابية الكاذبة في فحوص الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="456"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>يرجى إعلامي إذا كانت هناك نتائج إيجابية كاذبة كثيرة جدًا أو فحوص ناقصة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="464"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Open&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="466"/>
+        <location filename="../app/checkpanel.cpp" line="499"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_InitialQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="468"/>
+        <location filename="../app/checkpanel.cpp" line="501"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Close&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="470"/>
+        <location filename="../app/checkpanel.cpp" line="503"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_FinalQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="486"/>
+        <location filename="../app/checkpanel.cpp" line="519"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف فتح&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="487"/>
+        <location filename="../app/checkpanel.cpp" line="520"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>جميع محارف Punctuation_Open و Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="489"/>
+        <location filename="../app/checkpanel.cpp" line="522"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف إغلاق&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="490"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>جميع محارف Punctuation_Close و Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="492"/>
+        <location filename="../app/checkpanel.cpp" line="525"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>ما المحارف المستخدمة في &apos;فحص الأقواس&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="493"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>جميع محارف الفتح والإغلاق التي لها &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="495"/>
+        <location filename="../app/checkpanel.cpp" line="528"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>لا يمكن عكس بعضها لأنها تُعكس بشكل مختلف في لغات أخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="497"/>
+        <location filename="../app/checkpanel.cpp" line="530"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="75"/>
+        <location filename="../app/mainwindow.cpp" line="77"/>
         <source>Reading files...</source>
         <translation>جارٍ قراءة الملفات...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="76"/>
-        <location filename="../app/mainwindow.cpp" line="433"/>
+        <location filename="../app/mainwindow.cpp" line="78"/>
+        <location filename="../app/mainwindow.cpp" line="436"/>
         <source>Abort</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="140"/>
+        <location filename="../app/mainwindow.cpp" line="144"/>
         <source>Arabic</source>
         <translation>العربية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="141"/>
+        <location filename="../app/mainwindow.cpp" line="145"/>
         <source>German</source>
         <translation>الألمانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="142"/>
+        <location filename="../app/mainwindow.cpp" line="146"/>
         <source>English</source>
         <translation>الإنجليزية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="143"/>
+        <location filename="../app/mainwindow.cpp" line="147"/>
         <source>Romanian</source>
         <translation>الرومانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="309"/>
-        <location filename="../app/mainwindow.cpp" line="314"/>
-        <location filename="../app/mainwindow.cpp" line="432"/>
-        <location filename="../app/mainwindow.cpp" line="762"/>
+        <location filename="../app/mainwindow.cpp" line="313"/>
+        <location filename="../app/mainwindow.cpp" line="318"/>
+        <location filename="../app/mainwindow.cpp" line="435"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="794"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="319"/>
+        <location filename="../app/mainwindow.cpp" line="323"/>
         <source>Open Directory</source>
         <translation>فتح مجلد</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="344"/>
-        <location filename="../app/mainwindow.cpp" line="373"/>
+        <location filename="../app/mainwindow.cpp" line="348"/>
+        <location filename="../app/mainwindow.cpp" line="377"/>
         <source>Multible files: %1</source>
         <translation>ملفات متعددة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="362"/>
+        <location filename="../app/mainwindow.cpp" line="366"/>
         <source>Select File):</source>
         <translation>اختر الملف:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="363"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>سيُفتح الملف المحدد من ⁨%1⁩
 ومن جميع مجلداته الفرعية.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="367"/>
+        <location filename="../app/mainwindow.cpp" line="371"/>
         <source>Select File</source>
         <translation>اختيار ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="448"/>
+        <location filename="../app/mainwindow.cpp" line="451"/>
         <source>Reading files... %1 of %2</source>
         <translation>جارٍ قراءة الملفات... ⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="493"/>
+        <location filename="../app/mainwindow.cpp" line="495"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>الملفات: ⁨%1⁩   الرسائل: ⁨%2⁩   النتائج: ⁨%3⁩   الوقت: ⁨%4⁩ ث</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="632"/>
+        <location filename="../app/mainwindow.cpp" line="637"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="633"/>
+        <location filename="../app/mainwindow.cpp" line="638"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="636"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;خروج</translation>
@@ -1227,25 +1323,25 @@ and all its subdirectories.</source>
         <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="641"/>
+        <location filename="../app/mainwindow.cpp" line="646"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>ترجمة ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="644"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="645"/>
+        <location filename="../app/mainwindow.cpp" line="650"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="649"/>
+        <location filename="../app/mainwindow.cpp" line="654"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>حول &amp;Qt</translation>
@@ -1256,137 +1352,163 @@ and all its subdirectories.</source>
         <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="652"/>
+        <location filename="../app/mainwindow.cpp" line="657"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>مسح الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="655"/>
+        <location filename="../app/mainwindow.cpp" line="660"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>&amp;فتح ملف...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="658"/>
+        <location filename="../app/mainwindow.cpp" line="663"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="660"/>
+        <location filename="../app/mainwindow.cpp" line="665"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (جميع الملفات)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="662"/>
+        <location filename="../app/mainwindow.cpp" line="667"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>إعادة &amp;التشغيل</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="666"/>
+        <location filename="../app/mainwindow.cpp" line="671"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>إ&amp;خفاء الألسنة التي لا نتائج فيها</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="671"/>
+        <location filename="../app/mainwindow.cpp" line="676"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>اللسان السابق</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="674"/>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>اللسان التالي</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="679"/>
+        <location filename="../app/mainwindow.cpp" line="684"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>فحص دفعي لمجلد...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="685"/>
+        <location filename="../app/mainwindow.cpp" line="690"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="692"/>
+        <location filename="../app/mainwindow.cpp" line="697"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;عرض</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="698"/>
+        <location filename="../app/mainwindow.cpp" line="703"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>الإ&amp;عدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="704"/>
+        <location filename="../app/mainwindow.cpp" line="705"/>
+        <source>&amp;Profiles</source>
+        <comment>Menu</comment>
+        <translation>ال&amp;ملفات التعريفية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="709"/>
+        <source>&amp;Default</source>
+        <translation>ال&amp;افتراضي</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="710"/>
+        <source>&amp;Recommended</source>
+        <translation>ال&amp;موصى به</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="711"/>
+        <source>&amp;All</source>
+        <translation>ال&amp;كل</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="722"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>ال&amp;ترجمة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="707"/>
+        <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="743"/>
+        <location filename="../app/mainwindow.cpp" line="761"/>
         <source>Change Language</source>
         <translation>تغيير اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="743"/>
+        <location filename="../app/mainwindow.cpp" line="761"/>
         <source>Select language:</source>
         <translation>اختر اللغة:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="750"/>
-        <location filename="../app/mainwindow.cpp" line="767"/>
+        <location filename="../app/mainwindow.cpp" line="768"/>
+        <location filename="../app/mainwindow.cpp" line="785"/>
         <source>KVN information</source>
         <translation>معلومات KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="751"/>
+        <location filename="../app/mainwindow.cpp" line="769"/>
         <source>Language %1 selected.</source>
         <translation>تم اختيار اللغة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="752"/>
+        <location filename="../app/mainwindow.cpp" line="770"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>سيُغلق KVN الآن لتفعيل اللغة الجديدة. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="762"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Do you want to delete the settings?</source>
         <translation>هل تريد حذف الإعدادات؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="768"/>
+        <location filename="../app/mainwindow.cpp" line="786"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>تم مسح الإعدادات. سيُغلق KVN الآن. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="795"/>
+        <source>Set every check box and option of the panel as the profile %1 has them?</source>
+        <translation>هل تريد ضبط كل مربعات الاختيار والخيارات في اللوحة كما هي في الملف التعريفي %1؟</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="818"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) من Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="781"/>
+        <location filename="../app/mainwindow.cpp" line="819"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="782"/>
+        <location filename="../app/mainwindow.cpp" line="820"/>
         <source>Shared libraries by</source>
         <translation>المكتبات المشتركة من</translation>
     </message>
@@ -1394,13 +1516,13 @@ and all its subdirectories.</source>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../checks/formatters.cpp" line="19"/>
-        <location filename="../checks/formatters.cpp" line="43"/>
+        <location filename="../report/formatters.cpp" line="19"/>
+        <location filename="../report/formatters.cpp" line="43"/>
         <source>Found %1 item(s)</source>
         <translation>‎عُثر على ⁨%1⁩ من العناصر</translation>
     </message>
     <message>
-        <location filename="../checks/formatters.cpp" line="44"/>
+        <location filename="../report/formatters.cpp" line="44"/>
         <source>Failed %1 time(s)</source>
         <translation>‎فشل ⁨%1⁩ مرة</translation>
     </message>
@@ -1408,218 +1530,218 @@ and all its subdirectories.</source>
 <context>
     <name>TranslateTsDialog</name>
     <message>
-        <location filename="../assistant/exchange.cpp" line="46"/>
+        <location filename="../assistant/exchange.cpp" line="52"/>
         <source>Reading %1 failed.</source>
         <translation>فشلت قراءة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="47"/>
+        <location filename="../assistant/exchange.cpp" line="53"/>
         <source>Reading %1...</source>
         <translation>جارٍ قراءة ⁨%1⁩...</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="48"/>
+        <location filename="../assistant/exchange.cpp" line="54"/>
         <source>Reading %1 done.</source>
         <translation>اكتملت قراءة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="50"/>
+        <location filename="../assistant/exchange.cpp" line="56"/>
         <source>Reading %1 gave error code %2.</source>
         <translation>أعادت قراءة ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="51"/>
+        <location filename="../assistant/exchange.cpp" line="57"/>
         <source>Writing %1 done.</source>
         <translation>اكتملت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="53"/>
+        <location filename="../assistant/exchange.cpp" line="59"/>
         <source>Writing file %1 gave error code %2.</source>
         <translation>أعادت كتابة الملف ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="54"/>
+        <location filename="../assistant/exchange.cpp" line="60"/>
         <source>Merging abort.</source>
         <translation>أُلغي الدمج.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="55"/>
+        <location filename="../assistant/exchange.cpp" line="61"/>
         <source>Reading %1 stopped in line %2: the line is not UTF-8.</source>
         <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: السطر ليس بترميز UTF-8.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="77"/>
+        <location filename="../assistant/exchange.cpp" line="85"/>
         <source>Critical error.</source>
         <translation>خطأ فادح.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="144"/>
+        <location filename="../assistant/exchange.cpp" line="152"/>
         <source>Reading %1 stopped in line %2: a &lt;%3&gt; element starts before the previous one ends.</source>
         <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: يبدأ عنصر &lt;⁨%3⁩&gt; قبل أن ينتهي العنصر السابق.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="148"/>
+        <location filename="../assistant/exchange.cpp" line="156"/>
         <source>Reading %1 stopped in line %2: the line ends a &lt;%3&gt; element before it starts one.</source>
         <translation>توقفت قراءة ⁨%1⁩ في السطر ⁨%2⁩: ينهي السطر عنصر &lt;⁨%3⁩&gt; قبل أن يبدأ واحدًا.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="156"/>
+        <location filename="../assistant/exchange.cpp" line="164"/>
         <source>Reading %1 stopped: the &lt;%3&gt; element that starts in line %2 never ends.</source>
         <translation>توقفت قراءة ⁨%1⁩: عنصر &lt;⁨%3⁩&gt; الذي يبدأ في السطر ⁨%2⁩ لا ينتهي أبدًا.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="198"/>
+        <location filename="../assistant/exchange.cpp" line="253"/>
         <source>Creating %1 failed.</source>
         <translation>فشل إنشاء ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="208"/>
+        <location filename="../assistant/exchange.cpp" line="262"/>
         <source>%1 is not a .ts file.</source>
         <translation>⁨%1⁩ ليس ملفًا بصيغة .ts.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="264"/>
+        <location filename="../assistant/exchange.cpp" line="327"/>
         <source>Writing %1 failed.</source>
         <translation>فشلت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="267"/>
-        <location filename="../assistant/exchange.cpp" line="494"/>
+        <location filename="../assistant/exchange.cpp" line="331"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>Writing %1...</source>
         <translation>جارٍ كتابة ⁨%1⁩...</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="270"/>
+        <location filename="../assistant/exchange.cpp" line="333"/>
         <source>Writing %1 gave error code %2.</source>
         <translation>أعادت كتابة ⁨%1⁩ رمز الخطأ ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="283"/>
+        <location filename="../assistant/exchange.cpp" line="348"/>
         <source>Now use the file %1, or copy and paste the source from the left box and let it translate.</source>
         <translation>استخدم الآن الملف ⁨%1⁩، أو انسخ النص المصدر من المربع الأيسر ودَعه يُترجَم.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="288"/>
+        <location filename="../assistant/exchange.cpp" line="354"/>
         <source>If you let it translate by an AI, then it is clever to tell the AI more about the content.</source>
         <translation>إذا تركت الذكاء الاصطناعي يترجمه، فمن الحكمة أن تخبره بالمزيد عن المحتوى.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="291"/>
+        <location filename="../assistant/exchange.cpp" line="357"/>
         <source>Example: </source>
         <translation>مثال: </translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="292"/>
+        <location filename="../assistant/exchange.cpp" line="359"/>
         <source>Please translate the attached file %1 from English to German.</source>
         <translation>يرجى ترجمة الملف المرفق ⁨%1⁩ من الإنجليزية إلى العربية.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="296"/>
+        <location filename="../assistant/exchange.cpp" line="363"/>
         <source>The texts come from a desktop program that checks the translation files of other software.</source>
         <translation>تأتي النصوص من برنامج لسطح المكتب يفحص ملفات الترجمة لبرامج أخرى.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="300"/>
+        <location filename="../assistant/exchange.cpp" line="367"/>
         <source>Translate the word &apos;source&apos; as &apos;Quelltext&apos;.</source>
         <translation>ترجم كلمة &apos;source&apos; إلى &apos;النص المصدر&apos;.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="303"/>
+        <location filename="../assistant/exchange.cpp" line="371"/>
         <source>Don&apos;t translate the &apos;*****&apos; characters. Keep them as they are.</source>
         <translation>لا تترجم المحارف &apos;*****&apos;. اتركها كما هي.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="306"/>
+        <location filename="../assistant/exchange.cpp" line="375"/>
         <source>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</source>
         <translation>بمجرد حصولك على الملف المترجم، يمكنك نسخ الترجمة ولصقها في المربع الأيمن أو حفظها بجوار الملف ⁨%1⁩ باسم ⁨%2⁩ ثم الضغط على زر &apos;دمج الترجمة&apos;.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="321"/>
+        <location filename="../assistant/exchange.cpp" line="395"/>
         <source>Reading %1</source>
         <translation>جارٍ قراءة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="357"/>
+        <location filename="../assistant/exchange.cpp" line="431"/>
         <source>Reading the translation from the right box now.</source>
         <translation>تجري الآن قراءة الترجمة من المربع الأيمن.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="361"/>
+        <location filename="../assistant/exchange.cpp" line="435"/>
         <source>Reading the source from the left box now.</source>
         <translation>تجري الآن قراءة النص المصدر من المربع الأيسر.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="364"/>
+        <location filename="../assistant/exchange.cpp" line="439"/>
         <source>The right translation box is empty.</source>
         <translation>مربع الترجمة الأيمن فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="365"/>
+        <location filename="../assistant/exchange.cpp" line="441"/>
         <source>The left source box is empty.</source>
         <translation>مربع النص المصدر الأيسر فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="435"/>
+        <location filename="../assistant/exchange.cpp" line="499"/>
         <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
         <translation>ربما تطلب من ذكاء اصطناعي تدقيق قواعد الملف KVN_translation.txt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="447"/>
+        <location filename="../assistant/exchange.cpp" line="716"/>
         <source>No ts file selected.</source>
         <translation>لم يُحدّد ملف ts.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="462"/>
+        <location filename="../assistant/exchange.cpp" line="518"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>عدد النصوص المصدر (⁨%1⁩) لا يساوي عدد نصوص الترجمة (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="468"/>
+        <location filename="../assistant/exchange.cpp" line="524"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>عدد النصوص المصدر ونصوص الترجمة متساوٍ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="475"/>
+        <location filename="../assistant/exchange.cpp" line="531"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>الإدخال ⁨%1⁩ في قائمة النصوص المصدر فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="483"/>
+        <location filename="../assistant/exchange.cpp" line="546"/>
         <source>Reading file %1 failed.</source>
         <translation>فشلت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="491"/>
+        <location filename="../assistant/exchange.cpp" line="646"/>
         <source>Creating file %1 failed.</source>
         <translation>فشل إنشاء الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="534"/>
+        <location filename="../assistant/exchange.cpp" line="597"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار ⁨%3⁩ من المسافات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="540"/>
+        <location filename="../assistant/exchange.cpp" line="603"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة دون نص مصدر قبلها.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="553"/>
+        <location filename="../assistant/exchange.cpp" line="616"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>النص المصدر للترجمة في السطر ⁨%2⁩ من ⁨%1⁩ غير موجود في قائمة النصوص المصدر: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="594"/>
+        <location filename="../assistant/exchange.cpp" line="655"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>أُضيفت ⁨%1⁩ من الترجمات وتُخطّيت ⁨%2⁩ من الترجمات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="598"/>
+        <location filename="../assistant/exchange.cpp" line="659"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>يرجى التحقق من صيغ الجمع التالية وعددها ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="664"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>حصلت هذه النصوص المصدر وعددها ⁨%1⁩ على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
     </message>
@@ -1674,322 +1796,486 @@ and all its subdirectories.</source>
     </message>
 </context>
 <context>
+    <name>kvn</name>
+    <message>
+        <location filename="../model/profiles.cpp" line="8"/>
+        <source>The built-in defaults.</source>
+        <translation>الإعدادات الافتراضية المضمّنة.</translation>
+    </message>
+    <message>
+        <location filename="../model/profiles.cpp" line="10"/>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>كل الفحوص مفعّلة، ومربعات الحالات الثلاث محددة بالكامل.</translation>
+    </message>
+    <message>
+        <location filename="../model/profiles.cpp" line="19"/>
+        <source>The checks worth acting on, with the rule options that keep them quiet on correct translations.</source>
+        <translation>الفحوص التي تستحق نتائجها العمل، مع خيارات القواعد التي تبقيها هادئة مع الترجمات الصحيحة.</translation>
+    </message>
+    <message>
+        <location filename="../run/checklist.cpp" line="82"/>
+        <source>Profiles:</source>
+        <translation>التشكيلات:</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="35"/>
+        <source>%1 does not exist.</source>
+        <translation>%1 غير موجود.</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="38"/>
+        <location filename="../cli/checkcommand.cpp" line="324"/>
+        <source>cannot read the directory %1.</source>
+        <translation>تعذّرت قراءة المجلد %1.</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="43"/>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 ليس ملفًا عاديًا ولا مجلدًا.</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="47"/>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="73"/>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>يجب كتابة القيمة التي تحتوي على فاصلة بين علامتي اقتباس مزدوجتين</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="81"/>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>ليست قيمة منطقية (true أو false أو 1 أو 0)</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="85"/>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>ليست حالة تحديد (0 غير محدد، 1 محدد جزئيًا، 2 محدد)</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="99"/>
+        <source>not a number</source>
+        <translation>ليست رقمًا</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="113"/>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="128"/>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="130"/>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>لا ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="133"/>
+        <location filename="../run/options.cpp" line="272"/>
+        <source>unknown key</source>
+        <translation>مفتاح غير معروف</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="151"/>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>فحص أو مجموعة غير معروفة &apos;%1&apos; (يسردها kvn checks)</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="158"/>
+        <source>the list of checks is empty</source>
+        <translation>قائمة الفحوص فارغة</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="190"/>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>الفحص %1 يعمل دائمًا ولا يمكن إيقافه</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="218"/>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: تعذّرت قراءة الملف.</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="224"/>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: الملف ليس بتنسيق INI.</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="254"/>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="71"/>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: المسار مفقود.</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="361"/>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="232"/>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="240"/>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="257"/>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation type="vanished">kvn: تعذّرت كتابة %1.</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="141"/>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: الأمر مفقود.</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="143"/>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>results</name>
     <message>
-        <location filename="../store/fileproblems.h" line="33"/>
+        <location filename="../input/fileproblems.h" line="34"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
         <translation>مشكلات كثيرة جدًا في ⁨%1⁩. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
     </message>
     <message>
-        <location filename="../store/fileproblems.h" line="55"/>
+        <location filename="../input/fileproblems.h" line="56"/>
         <source>Line %1 in %2</source>
         <translation>السطر ⁨%1⁩ في ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="16"/>
+        <location filename="../input/poreader.cpp" line="16"/>
         <source>! line.back()==&quot;&quot;&quot;</source>
         <translation>! line.back()==&quot;&quot;&quot;</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="17"/>
+        <location filename="../input/poreader.cpp" line="17"/>
         <source>! line.at(0)==&quot;\&quot;&quot;</source>
         <translation>! line.at(0)==&quot;\&quot;&quot;</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="18"/>
+        <location filename="../input/poreader.cpp" line="18"/>
         <source>! line.at(0)==(&quot;\&quot;&quot;)</source>
         <translation>! line.at(0)==(&quot;\&quot;&quot;)</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="19"/>
+        <location filename="../input/poreader.cpp" line="19"/>
         <source>! line.count(&quot;\&quot;&quot;)&gt;1</source>
         <translation>! line.count(&quot;\&quot;&quot;)&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="21"/>
+        <location filename="../input/poreader.cpp" line="21"/>
         <source>! line.startsWith(&quot;\&quot;&quot;</source>
         <translation>! line.startsWith(&quot;\&quot;&quot;</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="22"/>
+        <location filename="../input/poreader.cpp" line="22"/>
         <source>! line.startsWith(&quot;]&quot;)</source>
         <translation>! line.startsWith(&quot;]&quot;)</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="125"/>
+        <location filename="../input/poreader.cpp" line="130"/>
         <source>Invalid characters for the encoding %1 found. They are replaced.</source>
         <translation>عُثر على محارف غير صالحة للترميز ⁨%1⁩. سيتم استبدالها.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="131"/>
+        <location filename="../input/poreader.cpp" line="136"/>
         <source>NUL characters found. They are replaced.</source>
         <translation>عُثر على محارف NUL. سيتم استبدالها.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="141"/>
+        <location filename="../input/poreader.cpp" line="146"/>
         <source>!wholeCurrentString.isEmpty()</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="212"/>
+        <location filename="../input/poreader.cpp" line="218"/>
         <source>Unknown line.</source>
         <translation>سطر غير معروف.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="230"/>
+        <location filename="../input/poreader.cpp" line="241"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>علامة غير معروفة &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="238"/>
-        <location filename="../store/poreader.cpp" line="248"/>
-        <location filename="../store/poreader.cpp" line="254"/>
-        <location filename="../store/poreader.cpp" line="577"/>
+        <location filename="../input/poreader.cpp" line="249"/>
+        <location filename="../input/poreader.cpp" line="259"/>
+        <location filename="../input/poreader.cpp" line="265"/>
+        <location filename="../input/poreader.cpp" line="646"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="252"/>
-        <location filename="../store/poreader.cpp" line="274"/>
-        <location filename="../store/poreader.cpp" line="314"/>
+        <location filename="../input/poreader.cpp" line="263"/>
+        <location filename="../input/poreader.cpp" line="294"/>
+        <location filename="../input/poreader.cpp" line="334"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="257"/>
+        <location filename="../input/poreader.cpp" line="268"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="263"/>
-        <location filename="../store/poreader.cpp" line="342"/>
-        <location filename="../store/poreader.cpp" line="415"/>
+        <location filename="../input/poreader.cpp" line="274"/>
+        <location filename="../input/poreader.cpp" line="362"/>
+        <location filename="../input/poreader.cpp" line="442"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="264"/>
-        <location filename="../store/poreader.cpp" line="281"/>
-        <location filename="../store/poreader.cpp" line="315"/>
-        <location filename="../store/poreader.cpp" line="343"/>
-        <location filename="../store/poreader.cpp" line="416"/>
-        <location filename="../store/poreader.cpp" line="423"/>
-        <location filename="../store/poreader.cpp" line="578"/>
+        <location filename="../input/poreader.cpp" line="275"/>
+        <location filename="../input/poreader.cpp" line="301"/>
+        <location filename="../input/poreader.cpp" line="335"/>
+        <location filename="../input/poreader.cpp" line="363"/>
+        <location filename="../input/poreader.cpp" line="443"/>
+        <location filename="../input/poreader.cpp" line="450"/>
+        <location filename="../input/poreader.cpp" line="647"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="265"/>
-        <location filename="../store/poreader.cpp" line="282"/>
-        <location filename="../store/poreader.cpp" line="417"/>
-        <location filename="../store/poreader.cpp" line="424"/>
-        <location filename="../store/poreader.cpp" line="580"/>
+        <location filename="../input/poreader.cpp" line="276"/>
+        <location filename="../input/poreader.cpp" line="302"/>
+        <location filename="../input/poreader.cpp" line="444"/>
+        <location filename="../input/poreader.cpp" line="451"/>
+        <location filename="../input/poreader.cpp" line="649"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="275"/>
-        <location filename="../store/poreader.cpp" line="317"/>
+        <location filename="../input/poreader.cpp" line="287"/>
+        <source>Unknown escape sequence %1.</source>
+        <translation>تسلسل هروب غير معروف %1.</translation>
+    </message>
+    <message>
+        <location filename="../input/poreader.cpp" line="295"/>
+        <location filename="../input/poreader.cpp" line="337"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="278"/>
-        <location filename="../store/poreader.cpp" line="309"/>
-        <location filename="../store/poreader.cpp" line="320"/>
+        <location filename="../input/poreader.cpp" line="298"/>
+        <location filename="../input/poreader.cpp" line="329"/>
+        <location filename="../input/poreader.cpp" line="340"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="279"/>
-        <location filename="../store/poreader.cpp" line="322"/>
+        <location filename="../input/poreader.cpp" line="299"/>
+        <location filename="../input/poreader.cpp" line="342"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="280"/>
-        <location filename="../store/poreader.cpp" line="331"/>
-        <location filename="../store/poreader.cpp" line="361"/>
-        <location filename="../store/poreader.cpp" line="422"/>
+        <location filename="../input/poreader.cpp" line="300"/>
+        <location filename="../input/poreader.cpp" line="351"/>
+        <location filename="../input/poreader.cpp" line="381"/>
+        <location filename="../input/poreader.cpp" line="449"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="302"/>
+        <location filename="../input/poreader.cpp" line="322"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="310"/>
+        <location filename="../input/poreader.cpp" line="330"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="333"/>
-        <location filename="../store/poreader.cpp" line="359"/>
+        <location filename="../input/poreader.cpp" line="353"/>
+        <location filename="../input/poreader.cpp" line="379"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="341"/>
+        <location filename="../input/poreader.cpp" line="361"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="348"/>
+        <location filename="../input/poreader.cpp" line="368"/>
         <source>Second empty line found.</source>
         <translation>عُثر على سطر فارغ ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="362"/>
-        <location filename="../store/poreader.cpp" line="429"/>
-        <location filename="../store/poreader.cpp" line="572"/>
+        <location filename="../input/poreader.cpp" line="382"/>
+        <location filename="../input/poreader.cpp" line="456"/>
+        <location filename="../input/poreader.cpp" line="641"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="373"/>
+        <location filename="../input/poreader.cpp" line="394"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/fileproblems.h" line="11"/>
+        <location filename="../input/fileproblems.h" line="12"/>
         <source>Wrong number of plurals (%1 != %2).</source>
         <translation>عدد خاطئ من صيغ الجمع (⁨%1⁩ != ⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="407"/>
+        <location filename="../input/poreader.cpp" line="436"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>معلومة: لم يُترجم ملف .po هذا من قبل</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="410"/>
+        <location filename="../input/poreader.cpp" line="433"/>
         <source>#, is not supported yet</source>
         <translation>#, غير مدعوم بعد</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="413"/>
+        <location filename="../input/poreader.cpp" line="440"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="436"/>
+        <location filename="../input/poreader.cpp" line="463"/>
         <source>Space after comment character # not found</source>
         <translation>المسافة بعد محرف التعليق # غير موجودة</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="438"/>
+        <location filename="../input/poreader.cpp" line="465"/>
         <source>&apos;Unknown line</source>
         <translation>سطر غير معروف</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="480"/>
+        <location filename="../input/poreader.cpp" line="509"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="492"/>
+        <location filename="../input/poreader.cpp" line="521"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; ليس رقمًا.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="507"/>
+        <location filename="../input/poreader.cpp" line="536"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. هل اللغة غير مدعومة؟</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="512"/>
+        <location filename="../input/poreader.cpp" line="541"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. يبدو أن ملف .po غير صحيح.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="525"/>
+        <location filename="../input/poreader.cpp" line="554"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>مجموعة المحارف ⁨%1⁩ غير مدعومة. قُرئ الملف بترميز UTF-8.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="566"/>
+        <location filename="../input/poreader.cpp" line="635"/>
         <source>The file is empty.</source>
         <translation>الملف فارغ.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="582"/>
+        <location filename="../input/poreader.cpp" line="651"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="613"/>
-        <location filename="../store/tsreader.cpp" line="356"/>
+        <location filename="../input/tsreader.cpp" line="20"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="88"/>
+        <location filename="../checks/results.cpp" line="88"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="92"/>
+        <location filename="../input/tsreader.cpp" line="120"/>
         <source>Unknown tag %1.</source>
         <translation>وسم غير معروف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="126"/>
+        <location filename="../input/tsreader.cpp" line="154"/>
         <source>Second &apos;TS&apos; found.</source>
         <translation>عُثر على &apos;TS&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="135"/>
+        <location filename="../input/tsreader.cpp" line="163"/>
         <source>There are length variants in this file. Import not complete, since this feature is not included yet.</source>
         <translation>يحتوي هذا الملف على متغيرات طول. الاستيراد غير مكتمل لأن هذه الميزة غير مضمّنة بعد.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="145"/>
+        <location filename="../input/tsreader.cpp" line="173"/>
         <source>Error while reading the file.</source>
         <translation>خطأ أثناء قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="172"/>
+        <location filename="../input/tsreader.cpp" line="200"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>عُثر على &apos;source&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="192"/>
+        <location filename="../input/tsreader.cpp" line="220"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>السمة &apos;line&apos; مفقودة أو غير صالحة.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="205"/>
+        <location filename="../input/tsreader.cpp" line="233"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>عُثر على &apos;translation&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="233"/>
+        <location filename="../input/tsreader.cpp" line="261"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>عُثر على صيغة جمع في الترجمة رغم أن الرسالة ليست بصيغ جمع.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="245"/>
+        <location filename="../input/tsreader.cpp" line="272"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>لم يُعثر على صيغة جمع في النص المصدر رغم أن الرسالة بصيغ جمع. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="251"/>
+        <location filename="../input/tsreader.cpp" line="278"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس فتح واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="257"/>
+        <location filename="../input/tsreader.cpp" line="284"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس إغلاق واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="287"/>
+        <location filename="../input/tsreader.cpp" line="314"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>لم يُعثر على صيغة جمع في الترجمة رغم أن الرسالة بصيغ جمع.</translation>
     </message>
@@ -2009,132 +2295,132 @@ and all its subdirectories.</source>
         <translation>⁨%1⁩ غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="39"/>
+        <location filename="../checks/characters.cpp" line="40"/>
         <source>Please report it to me (%1), so i will improve the check.</source>
         <translation>يرجى إبلاغي بذلك (⁨%1⁩) لأحسّن الفحص.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="46"/>
+        <location filename="../checks/characters.cpp" line="47"/>
         <source>You are using character %1.</source>
         <translation>أنت تستخدم المحرف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="60"/>
+        <location filename="../checks/characters.cpp" line="61"/>
         <source>You are using a non-supported printable character (unicode=%1).</source>
         <translation>أنت تستخدم محرفًا قابلًا للطباعة غير مدعوم (unicode=⁨%1⁩).</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="71"/>
+        <location filename="../checks/characters.cpp" line="72"/>
         <source>You are using a non-supported unprintable character (unicode=%1).</source>
         <translation>أنت تستخدم محرفًا غير قابل للطباعة وغير مدعوم (unicode=⁨%1⁩).</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="106"/>
+        <location filename="../checks/characters.cpp" line="107"/>
         <source>This character isn&apos;t supported in the parentheses check yet.</source>
         <translation>هذا المحرف غير مدعوم بعد في فحص الأقواس.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="109"/>
+        <location filename="../checks/characters.cpp" line="110"/>
         <source>This character isn&apos;t supported in the compare numbers check yet.</source>
         <translation>هذا المحرف غير مدعوم بعد في فحص مقارنة الأرقام.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="113"/>
+        <location filename="../checks/characters.cpp" line="114"/>
         <source>Local characters: %1</source>
         <translation>المحارف المحلية: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="115"/>
+        <location filename="../checks/characters.cpp" line="116"/>
         <source>Latin characters: %1</source>
         <translation>المحارف اللاتينية: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="117"/>
+        <location filename="../checks/characters.cpp" line="118"/>
         <source>Common characters: %1</source>
         <translation>المحارف المشتركة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="119"/>
+        <location filename="../checks/characters.cpp" line="120"/>
         <source>Inherited characters: %1</source>
         <translation>المحارف الموروثة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="121"/>
+        <location filename="../checks/characters.cpp" line="122"/>
         <source>Please report that you are using other characters! I want to improve the check.</source>
         <translation>يرجى الإبلاغ عن استخدامك لمحارف أخرى! أريد تحسين الفحص.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="124"/>
+        <location filename="../checks/characters.cpp" line="125"/>
         <source>Other characters: %1</source>
         <translation>محارف أخرى: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="149"/>
+        <location filename="../checks/characters.cpp" line="150"/>
         <source>Used characters in the source:</source>
         <translation>المحارف المستخدمة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="152"/>
+        <location filename="../checks/characters.cpp" line="153"/>
         <source>Used characters in the translation:</source>
         <translation>المحارف المستخدمة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="222"/>
+        <location filename="../checks/comparison.cpp" line="522"/>
         <source>Source to translation ratio is %1:</source>
         <translation>نسبة النص المصدر إلى الترجمة هي ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="236"/>
+        <location filename="../checks/comparison.cpp" line="543"/>
         <source>Different control keys included in source and translation:</source>
         <translation>محارف تحكم مختلفة في النص المصدر والترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="240"/>
+        <location filename="../checks/comparison.cpp" line="547"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف الجدولة بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="247"/>
+        <location filename="../checks/comparison.cpp" line="554"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف السطر الجديد بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="324"/>
+        <location filename="../checks/comparison.cpp" line="657"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="334"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="336"/>
+        <location filename="../checks/comparison.cpp" line="688"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="371"/>
+        <location filename="../checks/comparison.cpp" line="731"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="402"/>
+        <location filename="../checks/comparison.cpp" line="762"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="489"/>
+        <location filename="../checks/comparison.cpp" line="877"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="492"/>
+        <location filename="../checks/comparison.cpp" line="880"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="495"/>
+        <location filename="../checks/comparison.cpp" line="883"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
@@ -2144,73 +2430,73 @@ and all its subdirectories.</source>
         <translation>محرف مكرر ⁨%1⁩ في الموضع ⁨%2⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="217"/>
         <source>Missing language in file %1.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="216"/>
+        <location filename="../checks/language.cpp" line="219"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (⁨%1⁩ != ⁨%2⁩). الملف ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="225"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>اللغات مختلفة جدًا. ستفشل بعض الفحوص.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="228"/>
+        <location filename="../checks/language.cpp" line="231"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="230"/>
+        <location filename="../checks/language.cpp" line="233"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="265"/>
+        <location filename="../checks/language.cpp" line="278"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="299"/>
+        <location filename="../checks/scanners.cpp" line="301"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="305"/>
+        <location filename="../checks/scanners.cpp" line="307"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>⁨%1⁩ عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="325"/>
+        <location filename="../checks/scanners.cpp" line="327"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;⁨%1⁩&gt; غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="330"/>
+        <location filename="../checks/scanners.cpp" line="332"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;⁨%1⁩&gt; مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="348"/>
+        <location filename="../checks/scanners.cpp" line="350"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="349"/>
+        <location filename="../checks/scanners.cpp" line="351"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="395"/>
-        <location filename="../checks/scanners.cpp" line="397"/>
+        <location filename="../checks/scanners.cpp" line="435"/>
+        <location filename="../checks/scanners.cpp" line="437"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="399"/>
+        <location filename="../checks/scanners.cpp" line="439"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>
@@ -2306,140 +2592,49 @@ and all its subdirectories.</source>
         <translation>عُثر على كلمة مكررة &apos;⁨%1⁩&apos; في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../store/walk.cpp" line="39"/>
+        <location filename="../input/walk.cpp" line="91"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>تعذّر فتح المجلد. إنه غير موجود أو غير قابل للقراءة.</translation>
     </message>
     <message>
+        <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
         <translation>تم تخطي %1: ليس ملف Qt Linguist.</translation>
     </message>
-</context>
-<context>
-    <name>kvn</name>
     <message>
-        <source>The built-in defaults.</source>
-        <translation>الإعدادات الافتراضية المضمّنة.</translation>
+        <location filename="../checks/placeholders.cpp" line="393"/>
+        <source>Different printf conversions. Source: %1 Translation: %2</source>
+        <translation>تحويلات printf مختلفة. المصدر: %1 الترجمة: %2</translation>
     </message>
     <message>
-        <source>Every check on, tri-state boxes fully checked.</source>
-        <translation>كل الفحوص مفعّلة، ومربعات الحالات الثلاث محددة بالكامل.</translation>
+        <location filename="../checks/placeholders.cpp" line="417"/>
+        <source>Placeholders missing in the translation: %1</source>
+        <translation>عناصر نائبة مفقودة في الترجمة: %1</translation>
     </message>
     <message>
-        <source>The checks worth acting on (for now the built-in defaults).</source>
-        <translation>الفحوص الجديرة بالمتابعة (حاليًا الإعدادات الافتراضية المضمّنة).</translation>
+        <location filename="../checks/placeholders.cpp" line="422"/>
+        <source>Placeholders not in the source: %1</source>
+        <translation>عناصر نائبة ليست في المصدر: %1</translation>
     </message>
     <message>
-        <source>Profiles:</source>
-        <translation>التشكيلات:</translation>
+        <location filename="../checks/placeholders.cpp" line="433"/>
+        <source>Malformed entities in the translation: %1</source>
+        <translation>كيانات مشوّهة في الترجمة: %1</translation>
     </message>
     <message>
-        <source>%1 does not exist.</source>
-        <translation>%1 غير موجود.</translation>
+        <location filename="../checks/placeholders.cpp" line="440"/>
+        <source>The translation is a copy of the source:</source>
+        <translation>الترجمة نسخة من النص المصدر:</translation>
     </message>
     <message>
-        <source>cannot read the directory %1.</source>
-        <translation>تعذّرت قراءة المجلد %1.</translation>
+        <location filename="../checks/placeholders.cpp" line="444"/>
+        <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
+        <translation>في النص المصدر مفتاح تسريع &quot;_&quot; وليس في الترجمة أي منها:</translation>
     </message>
     <message>
-        <source>%1 is neither a regular file nor a directory.</source>
-        <translation>%1 ليس ملفًا عاديًا ولا مجلدًا.</translation>
-    </message>
-    <message>
-        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
-        <translation>%1 ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i %1 -o %2.ts</translation>
-    </message>
-    <message>
-        <source>a value with a comma must be written in double quotes</source>
-        <translation>يجب كتابة القيمة التي تحتوي على فاصلة بين علامتي اقتباس مزدوجتين</translation>
-    </message>
-    <message>
-        <source>not a boolean (true, false, 1 or 0)</source>
-        <translation>ليست قيمة منطقية (true أو false أو 1 أو 0)</translation>
-    </message>
-    <message>
-        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
-        <translation>ليست حالة تحديد (0 غير محدد، 1 محدد جزئيًا، 2 محدد)</translation>
-    </message>
-    <message>
-        <source>not a number</source>
-        <translation>ليست رقمًا</translation>
-    </message>
-    <message>
-        <source>%1: %2=%3: %4.</source>
-        <translation>%1: %2=%3: %4.</translation>
-    </message>
-    <message>
-        <source>the key belongs in the group [MainWindow]</source>
-        <translation>ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
-    </message>
-    <message>
-        <source>the key belongs outside the group [MainWindow]</source>
-        <translation>لا ينتمي المفتاح إلى المجموعة [MainWindow]</translation>
-    </message>
-    <message>
-        <source>unknown key</source>
-        <translation>مفتاح غير معروف</translation>
-    </message>
-    <message>
-        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
-        <translation>فحص أو مجموعة غير معروفة &apos;%1&apos; (يسردها kvn checks)</translation>
-    </message>
-    <message>
-        <source>the list of checks is empty</source>
-        <translation>قائمة الفحوص فارغة</translation>
-    </message>
-    <message>
-        <source>check %1 always runs and cannot be switched off</source>
-        <translation>الفحص %1 يعمل دائمًا ولا يمكن إيقافه</translation>
-    </message>
-    <message>
-        <source>%1: the file cannot be read.</source>
-        <translation>%1: تعذّرت قراءة الملف.</translation>
-    </message>
-    <message>
-        <source>%1: the file is not in INI format.</source>
-        <translation>%1: الملف ليس بتنسيق INI.</translation>
-    </message>
-    <message>
-        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
-        <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
-    </message>
-    <message>
-        <source>kvn: a path is missing.</source>
-        <translation>kvn: المسار مفقود.</translation>
-    </message>
-    <message>
-        <source>kvn: expected %1 path, got %2.</source>
-        <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
-    </message>
-    <message>
-        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
-        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
-    </message>
-    <message>
-        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
-        <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
-    </message>
-    <message>
-        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
-        <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
-    </message>
-    <message>
-        <source>kvn: --file-name needs a directory.</source>
-        <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
-    </message>
-    <message>
-        <source>kvn: cannot write %1.</source>
-        <translation>kvn: تعذّرت كتابة %1.</translation>
-    </message>
-    <message>
-        <source>kvn: a command is missing.</source>
-        <translation>kvn: الأمر مفقود.</translation>
-    </message>
-    <message>
-        <source>kvn: unknown command &apos;%1&apos;.</source>
-        <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
+        <location filename="../checks/placeholders.cpp" line="454"/>
+        <source>The translation has %1 plural forms, the language has %2:</source>
+        <translation>للترجمة %1 من صيغ الجمع، وللغة %2:</translation>
     </message>
 </context>
 </TS>

@@ -4,1219 +4,1315 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../store/run.cpp" line="20"/>
+        <location filename="../run/run.cpp" line="21"/>
         <source>Please select a file or a directory.</source>
         <translation>Bitte wählen Sie eine Datei oder ein Verzeichnis aus.</translation>
     </message>
     <message>
-        <location filename="../store/run.cpp" line="21"/>
+        <location filename="../run/run.cpp" line="22"/>
         <source>Multible selection. Please try again.</source>
         <translation>Mehrfachauswahl. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="../store/run.cpp" line="22"/>
+        <location filename="../run/run.cpp" line="23"/>
         <source>Missing path. Please try again.</source>
         <translation>Pfad fehlt. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="../store/run.cpp" line="23"/>
+        <location filename="../run/run.cpp" line="24"/>
         <source>No translation files found in %1.</source>
         <translation>Keine Übersetzungsdateien in %1 gefunden.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="11"/>
+        <location filename="../model/catalogue.cpp" line="11"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>Prüfung 0 warnt, wenn die Datei beschädigt ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="13"/>
+        <location filename="../model/catalogue.cpp" line="13"/>
         <source>Check S0 warns if the source has a wrong numerus.</source>
         <translation>Prüfung S0 warnt, wenn der Quelltext einen falschen Numerus hat.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="15"/>
+        <location filename="../model/catalogue.cpp" line="15"/>
         <source>Check S1.1 warns if the source is empty.</source>
         <translation>Prüfung S1.1 warnt, wenn der Quelltext leer ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="17"/>
+        <location filename="../model/catalogue.cpp" line="17"/>
         <source>Check S1.2 warns if the source has more than x characters.</source>
         <translation>Prüfung S1.2 warnt, wenn der Quelltext mehr als x Zeichen hat.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="19"/>
+        <location filename="../model/catalogue.cpp" line="19"/>
         <source>Check S1.3 warns if the source has less than x letters or numbers.</source>
         <translation>Prüfung S1.3 warnt, wenn der Quelltext weniger als x Buchstaben oder Ziffern hat.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="21"/>
+        <location filename="../model/catalogue.cpp" line="21"/>
         <source>Check S2.1 warns if the source contains non-ASCII characters.</source>
         <translation>Prüfung S2.1 warnt, wenn der Quelltext Nicht-ASCII-Zeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="23"/>
+        <location filename="../model/catalogue.cpp" line="23"/>
         <source>Check S2.2 warns if the source contains control characters. (Exclusive of the warnings from Check S2.3.)</source>
         <translation>Prüfung S2.2 warnt, wenn der Quelltext Steuerzeichen enthält. (Ausgenommen die Warnungen von Prüfung S2.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="25"/>
+        <location filename="../model/catalogue.cpp" line="25"/>
         <source>Check S2.3 warns if the source contains line feed characters.</source>
         <translation>Prüfung S2.3 warnt, wenn der Quelltext Zeilenvorschubzeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="27"/>
+        <location filename="../model/catalogue.cpp" line="27"/>
         <source>Check S3.1 warns if the first character of the source is line feed.</source>
         <translation>Prüfung S3.1 warnt, wenn das erste Zeichen des Quelltexts ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="29"/>
+        <location filename="../model/catalogue.cpp" line="29"/>
         <source>Check S3.2 warns if the first character of the source is a space. (Exclusive of the warnings from Check S3.1.)</source>
         <translation>Prüfung S3.2 warnt, wenn das erste Zeichen des Quelltexts ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung S3.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="31"/>
+        <location filename="../model/catalogue.cpp" line="31"/>
         <source>Check S3.3 warns if the first character of the source is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>Prüfung S3.3 warnt, wenn das erste Zeichen des Quelltexts Punctuation_Close oder Punctuation_FinalQuote ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="33"/>
+        <location filename="../model/catalogue.cpp" line="33"/>
         <source>Check S3.4 warns if the first character of the source is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check S3.1 to S3.3 and characters you wrote into the right line edit.</source>
         <translation>Prüfung S3.4 warnt, wenn das erste Zeichen des Quelltexts nicht (LetterOrNumber oder Punctuation_Open oder Punctuation_InitialQuote oder x) ist.
 Ausgenommen die Zeichen aus Prüfung S3.1 bis S3.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="35"/>
+        <location filename="../model/catalogue.cpp" line="35"/>
         <source>Check S4.1 warns if the last character of the source is a line feed.</source>
         <translation>Prüfung S4.1 warnt, wenn das letzte Zeichen des Quelltexts ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="37"/>
+        <location filename="../model/catalogue.cpp" line="37"/>
         <source>Check S4.2 warns if the last character of the source is a space. (Exclusive of the warnings from Check S4.1.)</source>
         <translation>Prüfung S4.2 warnt, wenn das letzte Zeichen des Quelltexts ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung S4.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="39"/>
+        <location filename="../model/catalogue.cpp" line="39"/>
         <source>Check S4.3 warns if the last character of the source is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>Prüfung S4.3 warnt, wenn das letzte Zeichen des Quelltexts Punctuation_Open oder Punctuation_InitialQuote ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="41"/>
+        <location filename="../model/catalogue.cpp" line="41"/>
         <source>Check S4.4 warns if the last character of the source is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x)
 Except the characters from Check S4.1 to S4.3 and the characters you wrote into the right line edit.</source>
         <translation>Prüfung S4.4 warnt, wenn das letzte Zeichen des Quelltexts nicht (LetterOrNumber oder Punctuation_Close oder Punctuation_FinalQuote oder x) ist
 Ausgenommen die Zeichen aus Prüfung S4.1 bis S4.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="43"/>
+        <location filename="../model/catalogue.cpp" line="43"/>
         <source>Check S5.1 warns if the number of characters &quot; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>Prüfung S5.1 warnt, wenn die Anzahl der Zeichen &quot; im Quelltext ungerade ist. (Es ist zu schwierig, dies in Prüfung S5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="45"/>
+        <location filename="../model/catalogue.cpp" line="45"/>
         <source>Check S5.2 warns if the number of characters &apos; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>Prüfung S5.2 warnt, wenn die Anzahl der Zeichen &apos; im Quelltext ungerade ist. (Es ist zu schwierig, dies in Prüfung S5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="47"/>
+        <location filename="../model/catalogue.cpp" line="47"/>
         <source>Check S5.3 warns if the opening and the closing characters in the source are not well-formed. (Parenthesischeck)</source>
         <translation>Prüfung S5.3 warnt, wenn die öffnenden und schließenden Zeichen im Quelltext nicht wohlgeformt sind. (Klammerprüfung)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="49"/>
+        <location filename="../model/catalogue.cpp" line="49"/>
         <source>Check S6.1 warns if there is no space after comma or semicolon in the source.</source>
         <translation>Prüfung S6.1 warnt, wenn im Quelltext nach Komma oder Semikolon kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="51"/>
+        <location filename="../model/catalogue.cpp" line="51"/>
         <source>Check S6.2 warns if there is no space or closing character in the source after full stop.</source>
         <translation>Prüfung S6.2 warnt, wenn im Quelltext nach einem Punkt kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="53"/>
+        <location filename="../model/catalogue.cpp" line="53"/>
         <source>Check S6.3 warns if there is no space or closing character in the source after exclamation mark or question mark.</source>
         <translation>Prüfung S6.3 warnt, wenn im Quelltext nach einem Ausrufe- oder Fragezeichen kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="55"/>
+        <location filename="../model/catalogue.cpp" line="55"/>
         <source>Check S6.4 warns if there is no space in the source after colon.</source>
         <translation>Prüfung S6.4 warnt, wenn im Quelltext nach einem Doppelpunkt kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="57"/>
+        <location filename="../model/catalogue.cpp" line="57"/>
         <source>Check S7.1 warns if there is a space before comma or semicolon in the source.</source>
         <translation>Prüfung S7.1 warnt, wenn im Quelltext vor einem Komma oder Semikolon ein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="59"/>
+        <location filename="../model/catalogue.cpp" line="59"/>
         <source>Check S7.2 warns if there is a space or an opening character in the source before full stop.</source>
         <translation>Prüfung S7.2 warnt, wenn im Quelltext vor einem Punkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="61"/>
+        <location filename="../model/catalogue.cpp" line="61"/>
         <source>Check S7.3 warns if there is a space or an opening character in the source before exclamation mark or question mark.</source>
         <translation>Prüfung S7.3 warnt, wenn im Quelltext vor einem Ausrufe- oder Fragezeichen ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="63"/>
+        <location filename="../model/catalogue.cpp" line="63"/>
         <source>Check S7.4 warns if there is a space or an opening character in the source before colon.</source>
         <translation>Prüfung S7.4 warnt, wenn im Quelltext vor einem Doppelpunkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="65"/>
+        <location filename="../model/catalogue.cpp" line="65"/>
         <source>Check S8.1 warns if the source contains a double line feed.</source>
         <translation>Prüfung S8.1 warnt, wenn der Quelltext einen doppelten Zeilenvorschub enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="67"/>
+        <location filename="../model/catalogue.cpp" line="67"/>
         <source>Check S8.2 warns if the source contains a double space. (Exclusive of the warnings from Check S8.1.)</source>
         <translation>Prüfung S8.2 warnt, wenn der Quelltext ein doppeltes Leerzeichen enthält. (Ausgenommen die Warnungen von Prüfung S8.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="69"/>
+        <location filename="../model/catalogue.cpp" line="69"/>
         <source>Check S8.3 warns if the source contains a double dot.</source>
         <translation>Prüfung S8.3 warnt, wenn der Quelltext einen doppelten Punkt enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="71"/>
+        <location filename="../model/catalogue.cpp" line="71"/>
         <source>Check S8.4 warns if the source contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>Prüfung S8.4 warnt, wenn der Quelltext ein doppeltes Zeichen enthält.
 Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="73"/>
+        <location filename="../model/catalogue.cpp" line="73"/>
         <source>Check S9.1 warns if the source contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>Prüfung S9.1 warnt, wenn der Quelltext ein doppeltes Zeichen (Mark_Enclosing oder Mark_NonSpacing oder Mark_SpacingCombining) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="75"/>
+        <location filename="../model/catalogue.cpp" line="75"/>
         <source>Check S9.2 warns if the source contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>Prüfung S9.2 warnt, wenn der Quelltext ein doppeltes Zeichen (Punctuation_Connector oder Punctuation_Dash) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="77"/>
+        <location filename="../model/catalogue.cpp" line="77"/>
         <source>Check S9.3 warns if the source contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>Prüfung S9.3 warnt, wenn der Quelltext ein doppeltes Zeichen (Symbol_Currency oder Symbol_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="79"/>
+        <location filename="../model/catalogue.cpp" line="79"/>
         <source>Check S9.4 warns if the source contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>Prüfung S9.4 warnt, wenn der Quelltext ein doppeltes Zeichen (Letter_Titlecase oder Letter_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="81"/>
+        <location filename="../model/catalogue.cpp" line="81"/>
         <source>Check S10.1 warns if a sentence in the source begins with a lowercase letter.</source>
         <translation>Prüfung S10.1 warnt, wenn ein Satz im Quelltext mit einem Kleinbuchstaben beginnt.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="83"/>
+        <location filename="../model/catalogue.cpp" line="83"/>
         <source>Check S11.1 lists all the words in the source with double letters.</source>
         <translation>Prüfung S11.1 listet alle Wörter im Quelltext mit doppelten Buchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="85"/>
+        <location filename="../model/catalogue.cpp" line="85"/>
         <source>Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>Prüfung S12.1 listet alle Wörter im Quelltext auf, die Groß- oder Kleinbuchstaben mit Buchstaben mischen, die weder Groß- noch Kleinbuchstaben sind.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="87"/>
+        <location filename="../model/catalogue.cpp" line="87"/>
         <source>Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.</source>
         <translation>Prüfung S12.2 listet alle Wörter im Quelltext mit einem Großbuchstaben nach einem Kleinbuchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="89"/>
+        <location filename="../model/catalogue.cpp" line="89"/>
         <source>Check S12.3 lists all the words in the source with uppercase letters only.</source>
         <translation>Prüfung S12.3 listet alle Wörter im Quelltext auf, die nur aus Großbuchstaben bestehen.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="91"/>
+        <location filename="../model/catalogue.cpp" line="91"/>
         <source>Check S13.1 warns if a word is doubled in the source.</source>
         <translation>Prüfung S13.1 warnt, wenn ein Wort im Quelltext doppelt vorkommt.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="93"/>
+        <location filename="../model/catalogue.cpp" line="93"/>
         <source>Check S14.1 warns if there is more than one QKeySequence in the source.</source>
         <translation>Prüfung S14.1 warnt, wenn der Quelltext mehr als eine QKeySequence enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="95"/>
+        <location filename="../model/catalogue.cpp" line="95"/>
         <source>Check S14.2 warns if the QKeySequence is at the end of the source.</source>
         <translation>Prüfung S14.2 warnt, wenn die QKeySequence am Ende des Quelltexts steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="97"/>
+        <location filename="../model/catalogue.cpp" line="97"/>
         <source>Check S14.3 lists all QKeySequence in the source sorted by keys.</source>
         <translation>Prüfung S14.3 listet alle QKeySequence im Quelltext nach Tasten sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="99"/>
+        <location filename="../model/catalogue.cpp" line="99"/>
         <source>Check S14.4 lists all QKeySequence in the source sorted by source.</source>
         <translation>Prüfung S14.4 listet alle QKeySequence im Quelltext nach Quelltext sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="101"/>
+        <location filename="../model/catalogue.cpp" line="101"/>
         <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
         <translation>Prüfung S15.1 listet alle Wörter im Quelltext auf. Im rechten Eingabefeld können Sie weitere Trennzeichen hinzufügen.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="103"/>
+        <location filename="../model/catalogue.cpp" line="103"/>
         <source>Check S16.1 lists all the sources (sorted alphabetically without duplicates).</source>
         <translation>Prüfung S16.1 listet alle Quelltexte auf (alphabetisch sortiert ohne Duplikate).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="105"/>
+        <location filename="../model/catalogue.cpp" line="105"/>
         <source>Check S20.1 warns if an email in the source is not valid.</source>
         <translation>Prüfung S20.1 warnt, wenn eine E-Mail-Adresse im Quelltext ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="107"/>
+        <location filename="../model/catalogue.cpp" line="107"/>
         <source>Check S20.2 warns if an URI in the source is not valid.</source>
         <translation>Prüfung S20.2 warnt, wenn ein URI im Quelltext ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="109"/>
+        <location filename="../model/catalogue.cpp" line="109"/>
         <source>Check S21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>Prüfung S21.1 warnt, wenn die öffnende oder schließende Klammer eines XML-Tags nicht gefunden wird.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="111"/>
+        <location filename="../model/catalogue.cpp" line="111"/>
         <source>Check S21.2 warns if a xml tag name is not fine.</source>
         <translation>Prüfung S21.2 warnt, wenn der Name eines XML-Tags fehlerhaft ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="113"/>
+        <location filename="../model/catalogue.cpp" line="113"/>
         <source>Check S21.3 warns if a xml tag attributes are not fine.</source>
         <translation>Prüfung S21.3 warnt, wenn die Attribute eines XML-Tags fehlerhaft sind.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="115"/>
+        <location filename="../model/catalogue.cpp" line="115"/>
         <source>Check S21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>Prüfung S21.4 warnt, wenn die öffnenden und schließenden XML-Tags nicht wohlgeformt sind. (Klammerprüfung).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="117"/>
+        <location filename="../model/catalogue.cpp" line="117"/>
         <source>Check T0 warns if the translation has a wrong numerus.</source>
         <translation>Prüfung T0 warnt, wenn die Übersetzung einen falschen Numerus hat.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="119"/>
+        <location filename="../model/catalogue.cpp" line="119"/>
         <source>Check T1.1 warns if the translation is empty.</source>
         <translation>Prüfung T1.1 warnt, wenn die Übersetzung leer ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="121"/>
+        <location filename="../model/catalogue.cpp" line="121"/>
         <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
         <translation>Prüfung T1.1b warnt, wenn die Übersetzung als unfertig markiert ist, obwohl sie nicht leer ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="123"/>
+        <location filename="../model/catalogue.cpp" line="123"/>
         <source>Check T1.2 warns if the translation has more than x characters.</source>
         <translation>Prüfung T1.2 warnt, wenn die Übersetzung mehr als x Zeichen hat.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="125"/>
+        <location filename="../model/catalogue.cpp" line="125"/>
         <source>Check T1.3 warns if the translation has less than x letters or numbers.</source>
         <translation>Prüfung T1.3 warnt, wenn die Übersetzung weniger als x Buchstaben oder Ziffern hat.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="127"/>
+        <location filename="../model/catalogue.cpp" line="127"/>
         <source>Check T2.1 warns if the translation contains non-ASCII characters.</source>
         <translation>Prüfung T2.1 warnt, wenn die Übersetzung Nicht-ASCII-Zeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="129"/>
+        <location filename="../model/catalogue.cpp" line="129"/>
         <source>Check T2.2 warns if the translation contains control characters. (Exclusive of the warnings from Check T2.3.)</source>
         <translation>Prüfung T2.2 warnt, wenn die Übersetzung Steuerzeichen enthält. (Ausgenommen die Warnungen von Prüfung T2.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="131"/>
+        <location filename="../model/catalogue.cpp" line="131"/>
         <source>Check T2.3 warns if the translation contains line feed characters.</source>
         <translation>Prüfung T2.3 warnt, wenn die Übersetzung Zeilenvorschubzeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="134"/>
+        <location filename="../model/catalogue.cpp" line="134"/>
         <source>Check T3.1 warns if first character of the translation is a line feed.</source>
         <translation>Prüfung T3.1 warnt, wenn das erste Zeichen der Übersetzung ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="136"/>
+        <location filename="../model/catalogue.cpp" line="136"/>
         <source>Check T3.2 warns if first character of the translation is a space. (Exclusive of the warnings from Check T3.1.)</source>
         <translation>Prüfung T3.2 warnt, wenn das erste Zeichen der Übersetzung ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung T3.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="138"/>
+        <location filename="../model/catalogue.cpp" line="138"/>
         <source>Check T3.3 warns if first character of the translation is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>Prüfung T3.3 warnt, wenn das erste Zeichen der Übersetzung Punctuation_Close oder Punctuation_FinalQuote ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="140"/>
+        <location filename="../model/catalogue.cpp" line="140"/>
         <source>Check T3.4 warns if first character of the translation is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check T3.1 to T3.3 and the characters you wrote into the right line edit.</source>
         <translation>Prüfung T3.4 warnt, wenn das erste Zeichen der Übersetzung nicht (LetterOrNumber oder Punctuation_Open oder Punctuation_InitialQuote oder x) ist.
 Ausgenommen die Zeichen aus Prüfung T3.1 bis T3.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="142"/>
+        <location filename="../model/catalogue.cpp" line="142"/>
         <source>Check T4.1 warns if the last character of the translation is a line feed.</source>
         <translation>Prüfung T4.1 warnt, wenn das letzte Zeichen der Übersetzung ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="144"/>
+        <location filename="../model/catalogue.cpp" line="144"/>
         <source>Check T4.2 warns if the last character of the translation is a space. (Exclusive of the warnings from Check T4.1.)</source>
         <translation>Prüfung T4.2 warnt, wenn das letzte Zeichen der Übersetzung ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung T4.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="146"/>
+        <location filename="../model/catalogue.cpp" line="146"/>
         <source>Check T4.3 warns if the last character of the translation is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>Prüfung T4.3 warnt, wenn das letzte Zeichen der Übersetzung Punctuation_Open oder Punctuation_InitialQuote ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="148"/>
+        <location filename="../model/catalogue.cpp" line="148"/>
         <source>Check T4.4 warns if the last character of the translation is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x).
 Except the characters from Check T4.1 to T4.3 and the characters you wrote into the right line edit.</source>
         <translation>Prüfung T4.4 warnt, wenn das letzte Zeichen der Übersetzung nicht (LetterOrNumber oder Punctuation_Close oder Punctuation_FinalQuote oder x) ist.
 Ausgenommen die Zeichen aus Prüfung T4.1 bis T4.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="150"/>
+        <location filename="../model/catalogue.cpp" line="150"/>
         <source>Check T5.1 warns if the number of characters &quot; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>Prüfung T5.1 warnt, wenn die Anzahl der Zeichen &quot; in der Übersetzung ungerade ist. (Es ist zu schwierig, dies in Prüfung T5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="152"/>
+        <location filename="../model/catalogue.cpp" line="152"/>
         <source>Check T5.2 warns if the number of characters &apos; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>Prüfung T5.2 warnt, wenn die Anzahl der Zeichen &apos; in der Übersetzung ungerade ist. (Es ist zu schwierig, dies in Prüfung T5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="154"/>
+        <location filename="../model/catalogue.cpp" line="154"/>
         <source>Check T5.3 warns if the opening and the closing characters in the translation are not well-formed. (Parenthesischeck)</source>
         <translation>Prüfung T5.3 warnt, wenn die öffnenden und schließenden Zeichen in der Übersetzung nicht wohlgeformt sind. (Klammerprüfung)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="156"/>
+        <location filename="../model/catalogue.cpp" line="156"/>
         <source>Check T6.1 warns if there is no space after comma or semicolon in the translation.</source>
         <translation>Prüfung T6.1 warnt, wenn in der Übersetzung nach Komma oder Semikolon kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="158"/>
+        <location filename="../model/catalogue.cpp" line="158"/>
         <source>Check T6.2 warns if there is no space or closing character in the translation after full stop.</source>
         <translation>Prüfung T6.2 warnt, wenn in der Übersetzung nach einem Punkt kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="160"/>
+        <location filename="../model/catalogue.cpp" line="160"/>
         <source>Check T6.3 warns if there is no space or closing character in the translation after exclamation mark or question mark.</source>
         <translation>Prüfung T6.3 warnt, wenn in der Übersetzung nach einem Ausrufe- oder Fragezeichen kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="162"/>
+        <location filename="../model/catalogue.cpp" line="162"/>
         <source>Check T6.4 warns if there is no space in the translation after colon.</source>
         <translation>Prüfung T6.4 warnt, wenn in der Übersetzung nach einem Doppelpunkt kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="164"/>
+        <location filename="../model/catalogue.cpp" line="164"/>
         <source>Check T7.1 warns if there is a space before comma or semicolon in the translation.</source>
         <translation>Prüfung T7.1 warnt, wenn in der Übersetzung vor einem Komma oder Semikolon ein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="166"/>
+        <location filename="../model/catalogue.cpp" line="166"/>
         <source>Check T7.2 warns if there is a space or an opening character in the translation before full stop.</source>
         <translation>Prüfung T7.2 warnt, wenn in der Übersetzung vor einem Punkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="168"/>
+        <location filename="../model/catalogue.cpp" line="168"/>
         <source>Check T7.3 warns if there is a space or an opening character in the translation before exclamation mark or question mark.</source>
         <translation>Prüfung T7.3 warnt, wenn in der Übersetzung vor einem Ausrufe- oder Fragezeichen ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="170"/>
+        <location filename="../model/catalogue.cpp" line="170"/>
         <source>Check T7.4 warns if there is a space or an opening character in the translation before colon.</source>
         <translation>Prüfung T7.4 warnt, wenn in der Übersetzung vor einem Doppelpunkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="172"/>
+        <location filename="../model/catalogue.cpp" line="172"/>
         <source>Check T8.1 warns if the translation contains a double line feed.</source>
         <translation>Prüfung T8.1 warnt, wenn die Übersetzung einen doppelten Zeilenvorschub enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="174"/>
+        <location filename="../model/catalogue.cpp" line="174"/>
         <source>Check T8.2 warns if the translation contains a double space. (Exclusive of the warnings from Check T8.1.)</source>
         <translation>Prüfung T8.2 warnt, wenn die Übersetzung ein doppeltes Leerzeichen enthält. (Ausgenommen die Warnungen von Prüfung T8.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="176"/>
+        <location filename="../model/catalogue.cpp" line="176"/>
         <source>Check T8.3 warns if the translation contains a double dot.</source>
         <translation>Prüfung T8.3 warnt, wenn die Übersetzung einen doppelten Punkt enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="178"/>
+        <location filename="../model/catalogue.cpp" line="178"/>
         <source>Check T8.4 warns if the translation contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>Prüfung T8.4 warnt, wenn die Übersetzung ein doppeltes Zeichen enthält.
 Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="180"/>
+        <location filename="../model/catalogue.cpp" line="180"/>
         <source>Check T9.1 warns if the translation contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>Prüfung T9.1 warnt, wenn die Übersetzung ein doppeltes Zeichen (Mark_Enclosing oder Mark_NonSpacing oder Mark_SpacingCombining) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="182"/>
+        <location filename="../model/catalogue.cpp" line="182"/>
         <source>Check T9.2 warns if the translation contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>Prüfung T9.2 warnt, wenn die Übersetzung ein doppeltes Zeichen (Punctuation_Connector oder Punctuation_Dash) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="184"/>
+        <location filename="../model/catalogue.cpp" line="184"/>
         <source>Check T9.3 warns if the translation contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>Prüfung T9.3 warnt, wenn die Übersetzung ein doppeltes Zeichen (Symbol_Currency oder Symbol_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="186"/>
+        <location filename="../model/catalogue.cpp" line="186"/>
         <source>Check T9.4 warns if the translation contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>Prüfung T9.4 warnt, wenn die Übersetzung ein doppeltes Zeichen (Letter_Titlecase oder Letter_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="188"/>
+        <location filename="../model/catalogue.cpp" line="188"/>
         <source>Check T10.1 warns if a sentence in the translation begins with a lowercase letter.</source>
         <translation>Prüfung T10.1 warnt, wenn ein Satz in der Übersetzung mit einem Kleinbuchstaben beginnt.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="190"/>
+        <location filename="../model/catalogue.cpp" line="190"/>
         <source>Check T11.1 lists all the words in the translation with double letters.</source>
         <translation>Prüfung T11.1 listet alle Wörter in der Übersetzung mit doppelten Buchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="192"/>
+        <location filename="../model/catalogue.cpp" line="192"/>
         <source>Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>Prüfung T12.1 listet alle Wörter in der Übersetzung auf, die Groß- oder Kleinbuchstaben mit Buchstaben mischen, die weder Groß- noch Kleinbuchstaben sind.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="194"/>
+        <location filename="../model/catalogue.cpp" line="194"/>
         <source>Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.</source>
         <translation>Prüfung T12.2 listet alle Wörter in der Übersetzung mit einem Großbuchstaben nach einem Kleinbuchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="196"/>
+        <location filename="../model/catalogue.cpp" line="196"/>
         <source>Check T12.3 lists all the words in the translation with uppercase letters only.</source>
         <translation>Prüfung T12.3 listet alle Wörter in der Übersetzung auf, die nur aus Großbuchstaben bestehen.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="198"/>
+        <location filename="../model/catalogue.cpp" line="198"/>
         <source>Check T13.1 warns if a word is doubled in the translation.</source>
         <translation>Prüfung T13.1 warnt, wenn ein Wort in der Übersetzung doppelt vorkommt.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="200"/>
+        <location filename="../model/catalogue.cpp" line="200"/>
         <source>Check T14.1 warns if there is more than one QKeySequence in the translation.</source>
         <translation>Prüfung T14.1 warnt, wenn die Übersetzung mehr als eine QKeySequence enthält.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="202"/>
+        <location filename="../model/catalogue.cpp" line="202"/>
         <source>Check T14.2 warns if the QKeySequence is at the end of the translation.</source>
         <translation>Prüfung T14.2 warnt, wenn die QKeySequence am Ende der Übersetzung steht.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="204"/>
+        <location filename="../model/catalogue.cpp" line="204"/>
         <source>Check T14.3 lists all QKeySequence in the translation sorted by keys.</source>
         <translation>Prüfung T14.3 listet alle QKeySequence in der Übersetzung nach Tasten sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="206"/>
+        <location filename="../model/catalogue.cpp" line="206"/>
         <source>Check T14.4 lists all QKeySequence in the translation sorted by translation.</source>
         <translation>Prüfung T14.4 listet alle QKeySequence in der Übersetzung nach Übersetzung sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="208"/>
+        <location filename="../model/catalogue.cpp" line="208"/>
         <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
         <translation>Prüfung T15.1 listet alle Wörter in der Übersetzung auf. Im rechten Eingabefeld können Sie weitere Trennzeichen hinzufügen.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="210"/>
+        <location filename="../model/catalogue.cpp" line="210"/>
         <source>Check T16.1 lists all translations (sorted alphabetically without duplicates).</source>
         <translation>Prüfung T16.1 listet alle Übersetzungen auf (alphabetisch sortiert ohne Duplikate).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="212"/>
+        <location filename="../model/catalogue.cpp" line="212"/>
         <source>Check T20.1 warns if an email in the translation is not valid.</source>
         <translation>Prüfung T20.1 warnt, wenn eine E-Mail-Adresse in der Übersetzung ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="214"/>
+        <location filename="../model/catalogue.cpp" line="214"/>
         <source>Check T20.2 warns if an URI in the translation is not valid.</source>
         <translation>Prüfung T20.2 warnt, wenn ein URI in der Übersetzung ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="216"/>
+        <location filename="../model/catalogue.cpp" line="216"/>
         <source>Check T21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>Prüfung T21.1 warnt, wenn die öffnende oder schließende Klammer eines XML-Tags nicht gefunden wird.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="218"/>
+        <location filename="../model/catalogue.cpp" line="218"/>
         <source>Check T21.2 warns if a xml tag name is not fine.</source>
         <translation>Prüfung T21.2 warnt, wenn der Name eines XML-Tags fehlerhaft ist.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="220"/>
+        <location filename="../model/catalogue.cpp" line="220"/>
         <source>Check T21.3 warns if a xml tag attributes are not fine.</source>
         <translation>Prüfung T21.3 warnt, wenn die Attribute eines XML-Tags fehlerhaft sind.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="222"/>
+        <location filename="../model/catalogue.cpp" line="222"/>
         <source>Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>Prüfung T21.4 warnt, wenn die öffnenden und schließenden XML-Tags nicht wohlgeformt sind. (Klammerprüfung).</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="224"/>
+        <location filename="../model/catalogue.cpp" line="224"/>
         <source>Check ST0 lists all used characters in the source and the translation.</source>
         <translation>Prüfung ST0 listet alle verwendeten Zeichen im Quelltext und in der Übersetzung auf.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="226"/>
+        <location filename="../model/catalogue.cpp" line="226"/>
         <source>Check ST1.1</source>
         <translation>Prüfung ST1.1</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="228"/>
+        <location filename="../model/catalogue.cpp" line="228"/>
         <source>Check ST1.2</source>
         <translation>Prüfung ST1.2</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="230"/>
+        <location filename="../model/catalogue.cpp" line="230"/>
         <source>Check ST2.1 warns if the control characters in the source are not used in the translation.</source>
         <translation>Prüfung ST2.1 warnt, wenn die Steuerzeichen des Quelltexts nicht in der Übersetzung verwendet werden.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="232"/>
+        <location filename="../model/catalogue.cpp" line="232"/>
         <source>Check ST2.2 warns if the number of tabulations in the source is different in the translation.</source>
         <translation>Prüfung ST2.2 warnt, wenn sich die Anzahl der Tabulatoren im Quelltext von der in der Übersetzung unterscheidet.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="234"/>
+        <location filename="../model/catalogue.cpp" line="234"/>
         <source>Check ST2.3 warns if the number of line feed characters in the source is different in the translation.</source>
         <translation>Prüfung ST2.3 warnt, wenn sich die Anzahl der Zeilenvorschubzeichen im Quelltext von der in der Übersetzung unterscheidet.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="236"/>
+        <location filename="../model/catalogue.cpp" line="236"/>
         <source>Check ST3.1 warns if source XOR translation begins with a line feed.</source>
         <translation>Prüfung ST3.1 warnt, wenn Quelltext XOR Übersetzung mit einem Zeilenvorschub beginnt.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="238"/>
+        <location filename="../model/catalogue.cpp" line="238"/>
         <source>Check ST3.2 warns if source XOR translation begins with a space. (Except ST3.1 warnings.)</source>
         <translation>Prüfung ST3.2 warnt, wenn Quelltext XOR Übersetzung mit einem Leerzeichen beginnt. (Außer Warnungen von ST3.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="240"/>
+        <location filename="../model/catalogue.cpp" line="240"/>
         <source>Check ST3.3 warns if source XOR translation begins with an opening character. (Except ST3.1 to ST3.2 warnings.)</source>
         <translation>Prüfung ST3.3 warnt, wenn Quelltext XOR Übersetzung mit einem öffnenden Zeichen beginnt. (Außer Warnungen von ST3.1 bis ST3.2.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="242"/>
+        <location filename="../model/catalogue.cpp" line="242"/>
         <source>Check ST3.4 warns if source XOR translation begins with another character. (Except LetterOrNumber and ST3.1 to ST3.3 warnings.)</source>
         <translation>Prüfung ST3.4 warnt, wenn Quelltext XOR Übersetzung mit einem anderen Zeichen beginnt. (Außer LetterOrNumber und Warnungen von ST3.1 bis ST3.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="244"/>
+        <location filename="../model/catalogue.cpp" line="244"/>
         <source>Check ST4.1 warns if source XOR translation ends with a line feed.</source>
         <translation>Prüfung ST4.1 warnt, wenn Quelltext XOR Übersetzung mit einem Zeilenvorschub endet.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="246"/>
+        <location filename="../model/catalogue.cpp" line="246"/>
         <source>Check ST4.2 warns if source XOR translation ends with a space. (Except ST4.1 warnings.)</source>
         <translation>Prüfung ST4.2 warnt, wenn Quelltext XOR Übersetzung mit einem Leerzeichen endet. (Außer Warnungen von ST4.1.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="248"/>
+        <location filename="../model/catalogue.cpp" line="248"/>
         <source>Check ST4.3 warns if source XOR translation ends with a closing character. (Except ST4.1 to ST4.2 warnings.)</source>
         <translation>Prüfung ST4.3 warnt, wenn Quelltext XOR Übersetzung mit einem schließenden Zeichen endet. (Außer Warnungen von ST4.1 bis ST4.2.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="250"/>
+        <location filename="../model/catalogue.cpp" line="250"/>
         <source>Check ST4.4 warns if source XOR translation ends with another character. (Except LetterOrNumber and ST4.1 to ST4.3 warnings.)</source>
         <translation>Prüfung ST4.4 warnt, wenn Quelltext XOR Übersetzung mit einem anderen Zeichen endet. (Außer LetterOrNumber und Warnungen von ST4.1 bis ST4.3.)</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="252"/>
+        <location filename="../model/catalogue.cpp" line="252"/>
         <source>Check ST5.1 warns if source and translation contains a different number of &lt; and &gt;.</source>
         <translation>Prüfung ST5.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von &lt; und &gt; enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="254"/>
+        <location filename="../model/catalogue.cpp" line="254"/>
         <source>Check ST5.2 warns if source and translation contains a different number of opening and closing characters.</source>
         <translation>Prüfung ST5.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl öffnender und schließender Zeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="256"/>
+        <location filename="../model/catalogue.cpp" line="256"/>
         <source>Check ST6.1 warns if source and translation contains a different number of colons.</source>
         <translation>Prüfung ST6.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Doppelpunkten enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="258"/>
+        <location filename="../model/catalogue.cpp" line="258"/>
         <source>Check ST6.2 warns if source and translation contains a different number of exclamation marks.</source>
         <translation>Prüfung ST6.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Ausrufezeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="260"/>
+        <location filename="../model/catalogue.cpp" line="260"/>
         <source>Check ST6.3 warns if source and translation contains a different number of question marks.</source>
         <translation>Prüfung ST6.3 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Fragezeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="262"/>
+        <location filename="../model/catalogue.cpp" line="262"/>
         <source>Check ST6.4 warns if source and translation contains a different number of full stops.</source>
         <translation>Prüfung ST6.4 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Punkten enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="264"/>
+        <location filename="../model/catalogue.cpp" line="264"/>
         <source>Check ST7.1 warns if source and translation contains a different number of ellipses.</source>
         <translation>Prüfung ST7.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Auslassungspunkten enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="266"/>
+        <location filename="../model/catalogue.cpp" line="266"/>
         <source>Check ST7.2 warns if source and translation contains a different number of other characters.</source>
         <translation>Prüfung ST7.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl anderer Zeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="268"/>
+        <location filename="../model/catalogue.cpp" line="268"/>
         <source>Check ST8.1 warns if source and translation contains different numbers.</source>
         <translation>Prüfung ST8.1 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="270"/>
+        <location filename="../model/catalogue.cpp" line="270"/>
         <source>Check ST8.2 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1.</source>
         <translation>Prüfung ST8.2 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten. Eine strengere Prüfung, jedoch ohne die Warnungen von ST8.1.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="272"/>
+        <location filename="../model/catalogue.cpp" line="272"/>
         <source>Check ST8.3 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.2.</source>
         <translation>Prüfung ST8.3 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten. Eine strengere Prüfung, jedoch ohne die Warnungen von ST8.1 bis ST8.2.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="274"/>
+        <location filename="../model/catalogue.cpp" line="274"/>
         <source>Check ST8.4 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.3.</source>
         <translation>Prüfung ST8.4 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten. Eine strengere Prüfung, jedoch ohne die Warnungen von ST8.1 bis ST8.3.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="276"/>
+        <location filename="../model/catalogue.cpp" line="276"/>
         <source>Check ST9.1 warns if source and translation contains a different number of QKeySequence.</source>
         <translation>Prüfung ST9.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von QKeySequence enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="278"/>
+        <location filename="../model/catalogue.cpp" line="278"/>
         <source>Check ST9.2 warns if source and translation contains a different number of arguments.</source>
         <translation>Prüfung ST9.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Argumenten enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="280"/>
+        <location filename="../model/catalogue.cpp" line="280"/>
         <source>Check ST9.3 warns if the arguments are not increasing by 1.</source>
         <translation>Prüfung ST9.3 warnt, wenn die Argumente nicht um 1 ansteigen.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="282"/>
+        <location filename="../model/catalogue.cpp" line="282"/>
         <source>Check ST10.1 warns if the source is not translated always identically.</source>
         <translation>Prüfung ST10.1 warnt, wenn der Quelltext nicht immer gleich übersetzt wird.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="284"/>
+        <location filename="../model/catalogue.cpp" line="284"/>
         <source>Check ST11.1 warns if the same translation is used for different sources.</source>
         <translation>Prüfung ST11.1 warnt, wenn dieselbe Übersetzung für verschiedene Quelltexte verwendet wird.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="286"/>
+        <location filename="../model/catalogue.cpp" line="286"/>
         <source>Check ST20.1 if source and translation contains a different emails.</source>
         <translation>Prüfung ST20.1 warnt, wenn Quelltext und Übersetzung unterschiedliche E-Mail-Adressen enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="288"/>
+        <location filename="../model/catalogue.cpp" line="288"/>
         <source>Check ST20.2 if source and translation contains a different URIs.</source>
         <translation>Prüfung ST20.2 warnt, wenn Quelltext und Übersetzung unterschiedliche URIs enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/catalogue.cpp" line="290"/>
+        <location filename="../model/catalogue.cpp" line="290"/>
         <source>Check ST21.1 if source and translation contains a different number of tag.</source>
         <translation>Prüfung ST21.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Tags enthalten.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="43"/>
+        <location filename="../model/catalogue.cpp" line="292"/>
+        <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
+        <translation>Prüfung ST22.1 warnt, wenn sich die printf-Umwandlungen (%d, %s, %1$s) von Quelltext und Übersetzung in Anzahl oder Typ unterscheiden.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="294"/>
+        <source>Check ST22.2 warns if source and translation contain different placeholders in braces ({name}, {0}).</source>
+        <translation>Prüfung ST22.2 warnt, wenn Quelltext und Übersetzung unterschiedliche Platzhalter in geschweiften Klammern ({name}, {0}) enthalten.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="296"/>
+        <source>Check ST22.3 warns if the translation of a text with markup contains a malformed entity, such as one without its closing semicolon.</source>
+        <translation>Prüfung ST22.3 warnt, wenn die Übersetzung eines Textes mit Auszeichnungen eine fehlerhafte Entität enthält, etwa eine ohne abschließendes Semikolon.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="298"/>
+        <source>Check ST22.4 warns if a plural message has fewer translated forms than the language has.</source>
+        <translation>Prüfung ST22.4 warnt, wenn eine Pluralmeldung weniger übersetzte Formen hat, als die Sprache besitzt.</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="300"/>
+        <source>Check ST22.5 warns if the translation is a copy of a source with at least two words. Words that stay the same:</source>
+        <translation>Prüfung ST22.5 warnt, wenn die Übersetzung eine Kopie eines Quelltextes mit mindestens zwei Wörtern ist. Wörter, die gleich bleiben:</translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.cpp" line="302"/>
+        <source>Check ST22.6 warns if the source has a &quot;_&quot; accelerator and the translation has none (.po files).</source>
+        <translation>Prüfung ST22.6 warnt, wenn der Quelltext eine Tastenkombination mit &quot;_&quot; hat und die Übersetzung keine (.po-Dateien).</translation>
+    </message>
+    <message>
+        <location filename="../report/report.cpp" line="44"/>
         <source>%1 marked as unfinished</source>
         <translation>%1 als unfertig markiert</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="100"/>
+        <location filename="../report/report.cpp" line="101"/>
         <source>Last checks were done at %1</source>
         <translation>Die letzten Prüfungen wurden um %1 durchgeführt</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="112"/>
+        <location filename="../report/report.cpp" line="115"/>
         <source>Read file %1.</source>
         <translation>Datei %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="114"/>
+        <location filename="../report/report.cpp" line="117"/>
         <source>Read %1 files in %2.</source>
         <translation>%1 Dateien in %2 gelesen.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="116"/>
+        <location filename="../report/report.cpp" line="119"/>
         <source>Read %1 sources.</source>
         <translation>%1 Quelltexte gelesen.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="119"/>
+        <location filename="../report/report.cpp" line="122"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>Warnung! %1 Quelltexte sind leer! Siehe Prüfung S1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="122"/>
+        <location filename="../report/report.cpp" line="126"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>%1 Übersetzungen gelesen. %2 sind als unfertig markiert.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="129"/>
+        <location filename="../report/report.cpp" line="131"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>Warnung! %1 Übersetzungen sind leer! Siehe Prüfung T1.1.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="133"/>
+        <location filename="../report/report.cpp" line="135"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>Die Anzahl der gelesenen Quelltexte und Übersetzungen kann sich unterscheiden, weil der Quelltext %2 Numerusformen verwendet, die Übersetzung aber %3.</translation>
     </message>
     <message>
-        <location filename="../checks/report.cpp" line="140"/>
+        <location filename="../report/report.cpp" line="142"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>%1 verschwundene Quelltexte (und Übersetzungen) nicht importiert.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="47"/>
+        <location filename="../app/checkpanel.cpp" line="60"/>
         <source>Format the results with html.</source>
         <translation>Ergebnisse mit HTML formatieren.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="48"/>
+        <location filename="../app/checkpanel.cpp" line="61"/>
         <source>Don&apos;t trim</source>
         <translation>Nicht trimmen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="49"/>
+        <location filename="../app/checkpanel.cpp" line="62"/>
         <source>Disallow numbers</source>
         <translation>Zahlen nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="50"/>
+        <location filename="../app/checkpanel.cpp" line="63"/>
         <source>Disallow times</source>
         <translation>Uhrzeiten nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="51"/>
+        <location filename="../app/checkpanel.cpp" line="64"/>
         <source>Disallow Ellipsis (...)</source>
         <translation>Auslassungspunkte nicht erlauben (...)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="52"/>
+        <location filename="../app/checkpanel.cpp" line="65"/>
         <source>Split into two sentences if there is a line feed</source>
         <translation>Bei einem Zeilenvorschub in zwei Sätze aufteilen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="53"/>
+        <location filename="../app/checkpanel.cpp" line="66"/>
         <source>Case-Insensitive</source>
         <translation>Groß-/Kleinschreibung ignorieren</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="54"/>
+        <location filename="../app/checkpanel.cpp" line="67"/>
         <source>Case-Sensitive</source>
         <translation>Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="55"/>
+        <location filename="../app/checkpanel.cpp" line="68"/>
         <source>Skip numbers</source>
         <translation>Zahlen überspringen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="56"/>
+        <location filename="../app/checkpanel.cpp" line="69"/>
         <source>Don&apos;t allow &apos;-&gt;&apos;</source>
         <translation>&apos;-&gt;&apos; nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="57"/>
+        <location filename="../app/checkpanel.cpp" line="70"/>
         <source>Don&apos;t allow &apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; and &apos; &gt;=&apos;</source>
         <translation>&apos; &lt; &apos;, &apos; &gt; &apos;, &apos; &lt;=&apos; und &apos; &gt;=&apos; nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="58"/>
+        <location filename="../app/checkpanel.cpp" line="71"/>
         <source>Qt html subset only</source>
         <translation>Nur Qt-HTML-Teilmenge</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="59"/>
+        <location filename="../app/checkpanel.cpp" line="72"/>
         <source>Strict xml</source>
         <translation>Striktes XML</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="60"/>
+        <location filename="../app/checkpanel.cpp" line="73"/>
         <source>Qt css subset only</source>
         <translation>Nur Qt-CSS-Teilmenge</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="61"/>
+        <location filename="../app/checkpanel.cpp" line="74"/>
         <source>Maybe copy and paste this list into LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages or another software with a grammar and spell checker.</source>
         <translation>Kopieren Sie diese Liste eventuell in LibreOffice Writer, Microsoft Word, Google Docs, Apple Pages oder eine andere Software mit Grammatik- und Rechtschreibprüfung.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="65"/>
+        <location filename="../app/checkpanel.cpp" line="78"/>
         <source>Please let me know if there are (too many) wrong warnings. I want to improve the test.</source>
         <translation>Bitte teilen Sie mir mit, wenn es (zu viele) falsche Warnungen gibt. Ich möchte die Prüfung verbessern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="79"/>
+        <location filename="../app/checkpanel.cpp" line="92"/>
         <source>Include the characters &lt; and &gt; in Check S5.3</source>
         <translation>Die Zeichen &lt; und &gt; in Prüfung S5.3 einbeziehen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="64"/>
+        <location filename="../app/checkpanel.cpp" line="77"/>
         <source>Disallow listings with a Punctuation_Close at the beginning</source>
         <translation>Aufzählungen mit einem Punctuation_Close am Anfang nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="84"/>
+        <location filename="../app/checkpanel.cpp" line="97"/>
         <source>Include the characters &lt; and &gt; in Check T5.3</source>
         <translation>Die Zeichen &lt; und &gt; in Prüfung T5.3 einbeziehen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="62"/>
+        <location filename="../app/checkpanel.cpp" line="75"/>
         <source>This check will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfung hängt von den Einstellungen der Prüfung S15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung S15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="63"/>
+        <location filename="../app/checkpanel.cpp" line="76"/>
         <source>This check will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfung hängt von den Einstellungen der Prüfung T15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung T15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="108"/>
+        <location filename="../app/checkpanel.cpp" line="101"/>
+        <source>» and « as a pair where the language quotes »so«</source>
+        <translation>» und « als Paar, wo die Sprache »so« zitiert</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="118"/>
+        <source>Skip placeholders, tags, abbreviations and letters without case</source>
+        <translation>Platzhalter, Tags, Abkürzungen und Buchstaben ohne Groß-/Kleinschreibung überspringen</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="124"/>
         <source>These checks will be affected by settings from check S15.1. Add more separator characters and trim in check S15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfungen hängen von den Einstellungen der Prüfung S15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung S15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="110"/>
+        <location filename="../app/checkpanel.cpp" line="126"/>
         <source>These checks will be affected by settings from check T15.1. Add more separator characters and trim in check T15.1 to get less words there, but more hits here.</source>
         <translation>Diese Prüfungen hängen von den Einstellungen der Prüfung T15.1 ab. Mehr Trennzeichen und Trimmen in Prüfung T15.1 ergeben dort weniger Wörter, hier aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="126"/>
+        <location filename="../app/checkpanel.cpp" line="142"/>
         <source>This settings will also affect checks S11 to S13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>Diese Einstellungen wirken sich auch auf die Prüfungen S11 bis S13 aus. Mehr Trennzeichen und Trimmen ergeben hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="131"/>
+        <location filename="../app/checkpanel.cpp" line="147"/>
         <source>This settings will also affect check T11 to T13. Add more separator characters and trim to get less words there, but more hits in the other checks.</source>
         <translation>Diese Einstellungen wirken sich auch auf die Prüfungen T11 bis T13 aus. Mehr Trennzeichen und Trimmen ergeben hier weniger Wörter, in den anderen Prüfungen aber mehr Treffer.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="151"/>
+        <location filename="../app/checkpanel.cpp" line="167"/>
         <source>Checks ST1 warn if the source length to translation length ratio is too small or too large.</source>
         <translation>Die Prüfungen ST1 warnen, wenn das Verhältnis der Quelltextlänge zur Übersetzungslänge zu klein oder zu groß ist.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="152"/>
+        <location filename="../app/checkpanel.cpp" line="168"/>
         <source>To reduce the number of false positive warnings the limits can be set 2 times. For source strings with less than x characters and for the other stings.</source>
         <translation>Um die Zahl falsch positiver Warnungen zu verringern, können die Grenzen 2-mal festgelegt werden. Für Quelltexte mit weniger als x Zeichen und für die übrigen Texte.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="153"/>
+        <location filename="../app/checkpanel.cpp" line="169"/>
         <source>Set the number x for the number of source characters in this spin box:</source>
         <translation>Legen Sie in diesem Zahlenfeld die Zahl x für die Anzahl der Quelltextzeichen fest:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="156"/>
+        <location filename="../app/checkpanel.cpp" line="172"/>
         <source>Warn if the ratio (with source &lt; x) is lower than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &lt; x) kleiner ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="158"/>
+        <location filename="../app/checkpanel.cpp" line="174"/>
         <source>Warn if the ratio (with source &lt; x) is greater than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &lt; x) größer ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="161"/>
+        <location filename="../app/checkpanel.cpp" line="177"/>
         <source>Warn if the ratio (with source &gt;= x) is lower than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &gt;= x) kleiner ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="163"/>
+        <location filename="../app/checkpanel.cpp" line="179"/>
         <source>Warn if the ratio (with source &gt;= x) is greater than:</source>
         <translation>Warnen, wenn das Verhältnis (bei Quelltext &gt;= x) größer ist als:</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="167"/>
+        <location filename="../app/checkpanel.cpp" line="182"/>
+        <source>Other limits for translations in Han, Hiragana, Katakana or Hangul, lower:</source>
+        <translation>Andere Grenzen für Übersetzungen in Han, Hiragana, Katakana oder Hangul, unten:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="184"/>
+        <source>greater:</source>
+        <translation>oben:</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="187"/>
+        <source>Quotes and brackets may move to the other end (also ST3.4, ST4.3, ST4.4)</source>
+        <translation>Anführungszeichen und Klammern dürfen an das andere Ende wandern (auch ST3.4, ST4.3, ST4.4)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="188"/>
+        <source>Brackets only, quotes and accelerator suffixes ignored</source>
+        <translation>Nur Klammern; Anführungszeichen und angehängte Tastenkürzel werden ignoriert</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="189"/>
+        <source>ASCII, full-width and native marks as one class (. 。, : ：, ? ？, ... …), also in ST4.4, ST7.1 and T6.2</source>
+        <translation>ASCII-, Vollbreiten- und spracheigene Zeichen als eine Klasse (. 。, : ：, ? ？, ... …), auch in ST4.4, ST7.1 und T6.2</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="191"/>
+        <source>Numbers normalised: digits of every script, both decimal separators, no placeholders, numbers only the translation adds not reported (also ST8.2 to ST8.4)</source>
+        <translation>Zahlen normalisiert: Ziffern aller Schriften, beide Dezimaltrennzeichen, keine Platzhalter, Zahlen, die nur die Übersetzung hinzufügt, werden nicht gemeldet (auch ST8.2 bis ST8.4)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="192"/>
+        <source>Accelerators by file kind (&quot;_&quot; in .po files; a doubled ampersand is literal)</source>
+        <translation>Tastenkürzel nach Dateiart (&quot;_&quot; in .po-Dateien; ein doppeltes kaufmännisches Und ist wörtlich)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="194"/>
         <source>Disallow duplicates</source>
         <translation>Duplikate nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="170"/>
+        <location filename="../app/checkpanel.cpp" line="195"/>
+        <source>Read %L1 and %1$s, not printf widths (also ST9.3)</source>
+        <translation>%L1 und %1$s lesen, printf-Breiten nicht (auch ST9.3)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="197"/>
+        <source>Compare like numerus forms only (also ST11.1)</source>
+        <translation>Nur gleiche Numerusformen vergleichen (auch ST11.1)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="199"/>
         <source>Detect ~.</source>
         <translation>~. erkennen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="171"/>
+        <location filename="../app/checkpanel.cpp" line="200"/>
         <source>Detect :.</source>
         <translation>:. erkennen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="172"/>
+        <location filename="../app/checkpanel.cpp" line="201"/>
         <source>Detect [].</source>
         <translation>[]. erkennen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="173"/>
+        <location filename="../app/checkpanel.cpp" line="202"/>
         <source>Detect also single dot.</source>
         <translation>Auch einzelnen Punkt erkennen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="174"/>
+        <location filename="../app/checkpanel.cpp" line="203"/>
         <source>Detect also single slash.</source>
         <translation>Auch einzelnen Schrägstrich erkennen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="325"/>
-        <location filename="../app/mainwindow.cpp" line="326"/>
+        <location filename="../app/checkpanel.cpp" line="205"/>
+        <source>Skip translator credits and &lt;user@host&gt; contact lines</source>
+        <translation>Übersetzernennungen und Kontaktzeilen &lt;user@host&gt; überspringen</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="206"/>
+        <source>Only names of HTML elements make tags; &lt;empty&gt; and &lt;%1&gt; are text (also S21 and T21)</source>
+        <translation>Nur Namen von HTML-Elementen bilden Tags; &lt;empty&gt; und &lt;%1&gt; sind Text (auch S21 und T21)</translation>
+    </message>
+    <message>
+        <location filename="../app/checkpanel.cpp" line="357"/>
+        <location filename="../app/mainwindow.cpp" line="330"/>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="326"/>
+        <location filename="../app/checkpanel.cpp" line="358"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>Verzeichnis öffnen (nach Dateiname gefiltert)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="327"/>
+        <location filename="../app/checkpanel.cpp" line="359"/>
         <source>Open Directory (All files)</source>
         <translation>Verzeichnis öffnen (alle Dateien)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="328"/>
+        <location filename="../app/checkpanel.cpp" line="360"/>
         <source>Run Checks</source>
         <translation>Prüfungen starten</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="329"/>
+        <location filename="../app/checkpanel.cpp" line="361"/>
         <source>Text Wrap Mode</source>
         <translation>Zeilenumbruch</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="331"/>
+        <location filename="../app/checkpanel.cpp" line="363"/>
         <source>Print Location</source>
         <translation>Fundort ausgeben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="429"/>
+        <location filename="../app/checkpanel.cpp" line="462"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>Willkommen bei Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="430"/>
+        <location filename="../app/checkpanel.cpp" line="463"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>Diese Software wurde entwickelt, um Fehler im Quelltext und in der Übersetzung zu finden.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="432"/>
+        <location filename="../app/checkpanel.cpp" line="465"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>Sie unterstützt .ts-Dateien von Qt und .po-Dateien.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="433"/>
+        <location filename="../app/checkpanel.cpp" line="466"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>KVN prüft die Quelltexte (S) und die Übersetzungen (T). Einige Prüfungen vergleichen den Quelltext mit der Übersetzung (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="436"/>
+        <location filename="../app/checkpanel.cpp" line="469"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>Die ST-Prüfungen sind nicht nur für Übersetzer nützlich. Einige davon helfen auch den Entwicklern des Quellcodes.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="439"/>
+        <location filename="../app/checkpanel.cpp" line="472"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>Es kann viele falsch positive Warnungen geben.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="440"/>
+        <location filename="../app/checkpanel.cpp" line="473"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>Einige Prüfungen haben optionale Kontrollkästchen oder Zahlenfelder, um die Zahl falsch positiver Warnungen zu verringern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="443"/>
+        <location filename="../app/checkpanel.cpp" line="476"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>Aktivierte Kontrollkästchen führen immer zu mehr Prüfungen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="444"/>
+        <location filename="../app/checkpanel.cpp" line="477"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>Mehrere Kontrollkästchen der Übersetzungsprüfungen (T) haben drei Zustände. Ist ein Kontrollkästchen teilweise aktiviert (auf den meisten Systemen ein ausgefülltes Quadrat), dann wird die Übersetzung nicht geprüft, wenn der Quelltext die Prüfung mit derselben Nummer nicht bestanden hat.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="449"/>
+        <location filename="../app/checkpanel.cpp" line="482"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>Ist also Prüfung T5.3 teilweise aktiviert, entfällt ihre Warnung, wenn S5.3 fehlgeschlagen ist. Beachten Sie, dass S5.3 eigene optionale Kontrollkästchen verwendet, nicht die optionalen Kontrollkästchen von T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="453"/>
+        <location filename="../app/checkpanel.cpp" line="486"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>Die optionalen Kontrollkästchen und Zahlenfelder der Quelltextprüfungen können auch falsch positive Ergebnisse der Übersetzungsprüfungen verringern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="456"/>
+        <location filename="../app/checkpanel.cpp" line="489"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>Bitte teilen Sie mir mit, wenn es zu viele falsch positive Ergebnisse gibt oder Prüfungen fehlen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="464"/>
+        <location filename="../app/checkpanel.cpp" line="497"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_Open&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="466"/>
+        <location filename="../app/checkpanel.cpp" line="499"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_InitialQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="468"/>
+        <location filename="../app/checkpanel.cpp" line="501"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_Close&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="470"/>
+        <location filename="../app/checkpanel.cpp" line="503"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_FinalQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="486"/>
+        <location filename="../app/checkpanel.cpp" line="519"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>Welche Zeichen sind &apos;öffnende Zeichen&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="487"/>
+        <location filename="../app/checkpanel.cpp" line="520"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>Alle Zeichen Punctuation_Open und Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="489"/>
+        <location filename="../app/checkpanel.cpp" line="522"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>Welche Zeichen sind &apos;schließende Zeichen&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="490"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>Alle Zeichen Punctuation_Close und Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="492"/>
+        <location filename="../app/checkpanel.cpp" line="525"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>Welche Zeichen werden für die &apos;Klammerprüfung&apos; verwendet?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="493"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>Alle öffnenden und schließenden Zeichen, die ein &apos;mirroredChar&apos; haben.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="495"/>
+        <location filename="../app/checkpanel.cpp" line="528"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>Einige davon können nicht gespiegelt werden, da sie in anderen Sprachen anders gespiegelt werden.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="497"/>
+        <location filename="../app/checkpanel.cpp" line="530"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>Ich werde versuchen, die Prüfung durch lokalisierte Regeln zu verbessern.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="75"/>
+        <location filename="../app/mainwindow.cpp" line="77"/>
         <source>Reading files...</source>
         <translation>Dateien werden gelesen...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="76"/>
-        <location filename="../app/mainwindow.cpp" line="433"/>
+        <location filename="../app/mainwindow.cpp" line="78"/>
+        <location filename="../app/mainwindow.cpp" line="436"/>
         <source>Abort</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="140"/>
+        <location filename="../app/mainwindow.cpp" line="144"/>
         <source>Arabic</source>
         <translation>Arabisch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="141"/>
+        <location filename="../app/mainwindow.cpp" line="145"/>
         <source>German</source>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="142"/>
+        <location filename="../app/mainwindow.cpp" line="146"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="143"/>
+        <location filename="../app/mainwindow.cpp" line="147"/>
         <source>Romanian</source>
         <translation>Rumänisch</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="309"/>
-        <location filename="../app/mainwindow.cpp" line="314"/>
-        <location filename="../app/mainwindow.cpp" line="432"/>
-        <location filename="../app/mainwindow.cpp" line="762"/>
+        <location filename="../app/mainwindow.cpp" line="313"/>
+        <location filename="../app/mainwindow.cpp" line="318"/>
+        <location filename="../app/mainwindow.cpp" line="435"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="794"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="319"/>
+        <location filename="../app/mainwindow.cpp" line="323"/>
         <source>Open Directory</source>
         <translation>Verzeichnis öffnen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="344"/>
-        <location filename="../app/mainwindow.cpp" line="373"/>
+        <location filename="../app/mainwindow.cpp" line="348"/>
+        <location filename="../app/mainwindow.cpp" line="377"/>
         <source>Multible files: %1</source>
         <translation>Mehrere Dateien: %1</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="362"/>
+        <location filename="../app/mainwindow.cpp" line="366"/>
         <source>Select File):</source>
         <translation>Datei auswählen:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="363"/>
+        <location filename="../app/mainwindow.cpp" line="367"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>Die ausgewählte Datei wird aus %1
 und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="367"/>
+        <location filename="../app/mainwindow.cpp" line="371"/>
         <source>Select File</source>
         <translation>Datei auswählen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="448"/>
+        <location filename="../app/mainwindow.cpp" line="451"/>
         <source>Reading files... %1 of %2</source>
         <translation>Dateien werden gelesen... %1 von %2</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="493"/>
+        <location filename="../app/mainwindow.cpp" line="495"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>Dateien: %1   Meldungen: %2   Befunde: %3   Zeit: %4 s</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="632"/>
+        <location filename="../app/mainwindow.cpp" line="637"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="633"/>
+        <location filename="../app/mainwindow.cpp" line="638"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="636"/>
+        <location filename="../app/mainwindow.cpp" line="641"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;Beenden</translation>
@@ -1227,25 +1323,25 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="641"/>
+        <location filename="../app/mainwindow.cpp" line="646"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>TS-Datei übersetzen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="644"/>
+        <location filename="../app/mainwindow.cpp" line="649"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="645"/>
+        <location filename="../app/mainwindow.cpp" line="650"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="649"/>
+        <location filename="../app/mainwindow.cpp" line="654"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>Über &amp;Qt</translation>
@@ -1256,137 +1352,163 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="652"/>
+        <location filename="../app/mainwindow.cpp" line="657"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>Einstellungen löschen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="655"/>
+        <location filename="../app/mainwindow.cpp" line="660"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>Datei &amp;öffnen...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="658"/>
+        <location filename="../app/mainwindow.cpp" line="663"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>Verzeichnis öffnen (nach Datei&amp;name gefiltert)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="660"/>
+        <location filename="../app/mainwindow.cpp" line="665"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>&amp;Verzeichnis öffnen (alle Dateien)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="662"/>
+        <location filename="../app/mainwindow.cpp" line="667"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>Erneut &amp;ausführen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="666"/>
+        <location filename="../app/mainwindow.cpp" line="671"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>Reiter ohne Befunde &amp;ausblenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="671"/>
+        <location filename="../app/mainwindow.cpp" line="676"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>Vorheriger Reiter</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="674"/>
+        <location filename="../app/mainwindow.cpp" line="679"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>Nächster Reiter</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="679"/>
+        <location filename="../app/mainwindow.cpp" line="684"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>Verzeichnis stapelweise prüfen...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="685"/>
+        <location filename="../app/mainwindow.cpp" line="690"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="692"/>
+        <location filename="../app/mainwindow.cpp" line="697"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="698"/>
+        <location filename="../app/mainwindow.cpp" line="703"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="704"/>
+        <location filename="../app/mainwindow.cpp" line="705"/>
+        <source>&amp;Profiles</source>
+        <comment>Menu</comment>
+        <translation>&amp;Profile</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="709"/>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="710"/>
+        <source>&amp;Recommended</source>
+        <translation>&amp;Empfohlen</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="711"/>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="722"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>Über&amp;setzen</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="707"/>
+        <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="743"/>
+        <location filename="../app/mainwindow.cpp" line="761"/>
         <source>Change Language</source>
         <translation>Sprache ändern</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="743"/>
+        <location filename="../app/mainwindow.cpp" line="761"/>
         <source>Select language:</source>
         <translation>Sprache auswählen:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="750"/>
-        <location filename="../app/mainwindow.cpp" line="767"/>
+        <location filename="../app/mainwindow.cpp" line="768"/>
+        <location filename="../app/mainwindow.cpp" line="785"/>
         <source>KVN information</source>
         <translation>KVN-Information</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="751"/>
+        <location filename="../app/mainwindow.cpp" line="769"/>
         <source>Language %1 selected.</source>
         <translation>Sprache %1 ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="752"/>
+        <location filename="../app/mainwindow.cpp" line="770"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>KVN wird jetzt beendet, um die neue Sprache zu aktivieren. Bitte starten Sie KVN neu.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="762"/>
+        <location filename="../app/mainwindow.cpp" line="780"/>
         <source>Do you want to delete the settings?</source>
         <translation>Möchten Sie die Einstellungen löschen?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="768"/>
+        <location filename="../app/mainwindow.cpp" line="786"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>Einstellungen gelöscht. KVN wird jetzt beendet. Bitte starten Sie KVN neu.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="795"/>
+        <source>Set every check box and option of the panel as the profile %1 has them?</source>
+        <translation>Alle Kontrollkästchen und Optionen des Bereichs so setzen, wie das Profil %1 sie hat?</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="818"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) von Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="781"/>
+        <location filename="../app/mainwindow.cpp" line="819"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN hilft, Fehler im Quelltext und in der Übersetzung zu finden.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="782"/>
+        <location filename="../app/mainwindow.cpp" line="820"/>
         <source>Shared libraries by</source>
         <translation>Gemeinsam genutzte Bibliotheken von</translation>
     </message>
@@ -1394,13 +1516,13 @@ und allen Unterverzeichnissen geöffnet.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../checks/formatters.cpp" line="19"/>
-        <location filename="../checks/formatters.cpp" line="43"/>
+        <location filename="../report/formatters.cpp" line="19"/>
+        <location filename="../report/formatters.cpp" line="43"/>
         <source>Found %1 item(s)</source>
         <translation>%1 Element(e) gefunden</translation>
     </message>
     <message>
-        <location filename="../checks/formatters.cpp" line="44"/>
+        <location filename="../report/formatters.cpp" line="44"/>
         <source>Failed %1 time(s)</source>
         <translation>%1 Mal fehlgeschlagen</translation>
     </message>
@@ -1408,218 +1530,218 @@ und allen Unterverzeichnissen geöffnet.</translation>
 <context>
     <name>TranslateTsDialog</name>
     <message>
-        <location filename="../assistant/exchange.cpp" line="46"/>
+        <location filename="../assistant/exchange.cpp" line="52"/>
         <source>Reading %1 failed.</source>
         <translation>Lesen von %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="47"/>
+        <location filename="../assistant/exchange.cpp" line="53"/>
         <source>Reading %1...</source>
         <translation>%1 wird gelesen...</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="48"/>
+        <location filename="../assistant/exchange.cpp" line="54"/>
         <source>Reading %1 done.</source>
         <translation>%1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="50"/>
+        <location filename="../assistant/exchange.cpp" line="56"/>
         <source>Reading %1 gave error code %2.</source>
         <translation>Lesen von %1 ergab Fehlercode %2.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="51"/>
+        <location filename="../assistant/exchange.cpp" line="57"/>
         <source>Writing %1 done.</source>
         <translation>%1 geschrieben.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="53"/>
+        <location filename="../assistant/exchange.cpp" line="59"/>
         <source>Writing file %1 gave error code %2.</source>
         <translation>Schreiben der Datei %1 ergab Fehlercode %2.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="54"/>
+        <location filename="../assistant/exchange.cpp" line="60"/>
         <source>Merging abort.</source>
         <translation>Zusammenführen abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="55"/>
+        <location filename="../assistant/exchange.cpp" line="61"/>
         <source>Reading %1 stopped in line %2: the line is not UTF-8.</source>
         <translation>Lesen von %1 in Zeile %2 angehalten: Die Zeile ist kein UTF-8.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="77"/>
+        <location filename="../assistant/exchange.cpp" line="85"/>
         <source>Critical error.</source>
         <translation>Kritischer Fehler.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="144"/>
+        <location filename="../assistant/exchange.cpp" line="152"/>
         <source>Reading %1 stopped in line %2: a &lt;%3&gt; element starts before the previous one ends.</source>
         <translation>Lesen von %1 in Zeile %2 angehalten: Ein &lt;%3&gt;-Element beginnt, bevor das vorherige endet.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="148"/>
+        <location filename="../assistant/exchange.cpp" line="156"/>
         <source>Reading %1 stopped in line %2: the line ends a &lt;%3&gt; element before it starts one.</source>
         <translation>Lesen von %1 in Zeile %2 angehalten: Die Zeile beendet ein &lt;%3&gt;-Element, bevor sie eines beginnt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="156"/>
+        <location filename="../assistant/exchange.cpp" line="164"/>
         <source>Reading %1 stopped: the &lt;%3&gt; element that starts in line %2 never ends.</source>
         <translation>Lesen von %1 angehalten: Das &lt;%3&gt;-Element, das in Zeile %2 beginnt, endet nie.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="198"/>
+        <location filename="../assistant/exchange.cpp" line="253"/>
         <source>Creating %1 failed.</source>
         <translation>Erstellen von %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="208"/>
+        <location filename="../assistant/exchange.cpp" line="262"/>
         <source>%1 is not a .ts file.</source>
         <translation>%1 ist keine .ts-Datei.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="264"/>
+        <location filename="../assistant/exchange.cpp" line="327"/>
         <source>Writing %1 failed.</source>
         <translation>Schreiben von %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="267"/>
-        <location filename="../assistant/exchange.cpp" line="494"/>
+        <location filename="../assistant/exchange.cpp" line="331"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>Writing %1...</source>
         <translation>%1 wird geschrieben...</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="270"/>
+        <location filename="../assistant/exchange.cpp" line="333"/>
         <source>Writing %1 gave error code %2.</source>
         <translation>Schreiben von %1 ergab Fehlercode %2.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="283"/>
+        <location filename="../assistant/exchange.cpp" line="348"/>
         <source>Now use the file %1, or copy and paste the source from the left box and let it translate.</source>
         <translation>Verwenden Sie jetzt die Datei %1 oder kopieren Sie den Quelltext aus dem linken Feld und lassen Sie ihn übersetzen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="288"/>
+        <location filename="../assistant/exchange.cpp" line="354"/>
         <source>If you let it translate by an AI, then it is clever to tell the AI more about the content.</source>
         <translation>Wenn Sie den Text von einer KI übersetzen lassen, ist es klug, der KI mehr über den Inhalt zu sagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="291"/>
+        <location filename="../assistant/exchange.cpp" line="357"/>
         <source>Example: </source>
         <translation>Beispiel: </translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="292"/>
+        <location filename="../assistant/exchange.cpp" line="359"/>
         <source>Please translate the attached file %1 from English to German.</source>
         <translation>Bitte übersetzen Sie die angehängte Datei %1 aus dem Englischen ins Deutsche.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="296"/>
+        <location filename="../assistant/exchange.cpp" line="363"/>
         <source>The texts come from a desktop program that checks the translation files of other software.</source>
         <translation>Die Texte stammen aus einem Desktop-Programm, das die Übersetzungsdateien anderer Software prüft.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="300"/>
+        <location filename="../assistant/exchange.cpp" line="367"/>
         <source>Translate the word &apos;source&apos; as &apos;Quelltext&apos;.</source>
         <translation>Übersetzen Sie das Wort &apos;source&apos; mit &apos;Quelltext&apos;.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="303"/>
+        <location filename="../assistant/exchange.cpp" line="371"/>
         <source>Don&apos;t translate the &apos;*****&apos; characters. Keep them as they are.</source>
         <translation>Übersetzen Sie die Zeichen &apos;*****&apos; nicht. Lassen Sie sie unverändert.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="306"/>
+        <location filename="../assistant/exchange.cpp" line="375"/>
         <source>As soon as you have got the translated file, you can copy and paste the translation into the rigth box or store it next to file %1 with the name %2 and press the &apos;Merge Translation&apos; push button.</source>
         <translation>Sobald Sie die übersetzte Datei haben, können Sie die Übersetzung in das rechte Feld kopieren oder sie neben der Datei %1 unter dem Namen %2 speichern und die Schaltfläche &apos;Übersetzung zusammenführen&apos; drücken.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="321"/>
+        <location filename="../assistant/exchange.cpp" line="395"/>
         <source>Reading %1</source>
         <translation>%1 wird gelesen</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="357"/>
+        <location filename="../assistant/exchange.cpp" line="431"/>
         <source>Reading the translation from the right box now.</source>
         <translation>Die Übersetzung wird jetzt aus dem rechten Feld gelesen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="361"/>
+        <location filename="../assistant/exchange.cpp" line="435"/>
         <source>Reading the source from the left box now.</source>
         <translation>Der Quelltext wird jetzt aus dem linken Feld gelesen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="364"/>
+        <location filename="../assistant/exchange.cpp" line="439"/>
         <source>The right translation box is empty.</source>
         <translation>Das rechte Übersetzungsfeld ist leer.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="365"/>
+        <location filename="../assistant/exchange.cpp" line="441"/>
         <source>The left source box is empty.</source>
         <translation>Das linke Quelltextfeld ist leer.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="435"/>
+        <location filename="../assistant/exchange.cpp" line="499"/>
         <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
         <translation>Lassen Sie eventuell eine KI die Grammatik der Datei KVN_translation.txt prüfen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="447"/>
+        <location filename="../assistant/exchange.cpp" line="716"/>
         <source>No ts file selected.</source>
         <translation>Keine ts-Datei ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="462"/>
+        <location filename="../assistant/exchange.cpp" line="518"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>Die Anzahl der Quelltexte (%1) stimmt nicht mit der Anzahl der Übersetzungen (%2) überein.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="468"/>
+        <location filename="../assistant/exchange.cpp" line="524"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>Die Anzahl der Quelltexte und Übersetzungen ist gleich.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="475"/>
+        <location filename="../assistant/exchange.cpp" line="531"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>Eintrag %1 der Quelltextliste ist leer.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="483"/>
+        <location filename="../assistant/exchange.cpp" line="546"/>
         <source>Reading file %1 failed.</source>
         <translation>Lesen der Datei %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="491"/>
+        <location filename="../assistant/exchange.cpp" line="646"/>
         <source>Creating file %1 failed.</source>
         <translation>Erstellen der Datei %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="534"/>
+        <location filename="../assistant/exchange.cpp" line="597"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>Zeile %2 von %1 enthält eine leere Übersetzung, die nicht allein in ihrer Zeile steht oder nicht um %3 Leerzeichen eingerückt ist.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="540"/>
+        <location filename="../assistant/exchange.cpp" line="603"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>Zeile %2 von %1 enthält eine leere Übersetzung ohne vorangehenden Quelltext.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="553"/>
+        <location filename="../assistant/exchange.cpp" line="616"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>Der Quelltext der Übersetzung in Zeile %2 von %1 steht nicht in der Quelltextliste: %3</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="594"/>
+        <location filename="../assistant/exchange.cpp" line="655"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>%1 Übersetzungen hinzugefügt und %2 Übersetzungen übersprungen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="598"/>
+        <location filename="../assistant/exchange.cpp" line="659"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>Bitte prüfen Sie die folgenden %1 Numerusformen:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="664"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>Diese %1 Quelltexte haben eine leere Übersetzung erhalten, ihre Meldungen bleiben unfertig:</translation>
     </message>
@@ -1674,322 +1796,486 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
 </context>
 <context>
+    <name>kvn</name>
+    <message>
+        <location filename="../model/profiles.cpp" line="8"/>
+        <source>The built-in defaults.</source>
+        <translation>Die eingebauten Voreinstellungen.</translation>
+    </message>
+    <message>
+        <location filename="../model/profiles.cpp" line="10"/>
+        <source>Every check on, tri-state boxes fully checked.</source>
+        <translation>Alle Prüfungen an, dreistufige Kästchen ganz angehakt.</translation>
+    </message>
+    <message>
+        <location filename="../model/profiles.cpp" line="19"/>
+        <source>The checks worth acting on, with the rule options that keep them quiet on correct translations.</source>
+        <translation>Die Prüfungen, deren Meldungen sich lohnen, mit den Regeloptionen, die sie bei korrekten Übersetzungen ruhig halten.</translation>
+    </message>
+    <message>
+        <location filename="../run/checklist.cpp" line="82"/>
+        <source>Profiles:</source>
+        <translation>Profile:</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="35"/>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="38"/>
+        <location filename="../cli/checkcommand.cpp" line="324"/>
+        <source>cannot read the directory %1.</source>
+        <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="43"/>
+        <source>%1 is neither a regular file nor a directory.</source>
+        <translation>%1 ist weder eine normale Datei noch ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <location filename="../run/inputs.cpp" line="47"/>
+        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
+        <translation>%1 ist eine XLIFF-Datei, die kvn nicht liest. Wandeln Sie sie mit lconvert in eine .ts-Datei um: lconvert -i %1 -o %2.ts</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="73"/>
+        <source>a value with a comma must be written in double quotes</source>
+        <translation>ein Wert mit Komma muss in doppelten Anführungszeichen stehen</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="81"/>
+        <source>not a boolean (true, false, 1 or 0)</source>
+        <translation>kein Wahrheitswert (true, false, 1 oder 0)</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="85"/>
+        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
+        <translation>kein Kästchenzustand (0 nicht angehakt, 1 teilweise angehakt, 2 angehakt)</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="99"/>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="113"/>
+        <source>%1: %2=%3: %4.</source>
+        <translation>%1: %2=%3: %4.</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="128"/>
+        <source>the key belongs in the group [MainWindow]</source>
+        <translation>der Schlüssel gehört in die Gruppe [MainWindow]</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="130"/>
+        <source>the key belongs outside the group [MainWindow]</source>
+        <translation>der Schlüssel gehört nicht in die Gruppe [MainWindow]</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="133"/>
+        <location filename="../run/options.cpp" line="272"/>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="151"/>
+        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
+        <translation>unbekannte Prüfung oder Gruppe &apos;%1&apos; (kvn checks listet sie auf)</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="158"/>
+        <source>the list of checks is empty</source>
+        <translation>die Liste der Prüfungen ist leer</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="190"/>
+        <source>check %1 always runs and cannot be switched off</source>
+        <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="218"/>
+        <source>%1: the file cannot be read.</source>
+        <translation>%1: die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="224"/>
+        <source>%1: the file is not in INI format.</source>
+        <translation>%1: die Datei ist nicht im INI-Format.</translation>
+    </message>
+    <message>
+        <location filename="../run/options.cpp" line="254"/>
+        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
+        <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="71"/>
+        <source>kvn: a path is missing.</source>
+        <translation>kvn: ein Pfad fehlt.</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <source>kvn: expected %1 path, got %2.</source>
+        <translation>kvn: %1 Pfad erwartet, %2 erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="361"/>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="232"/>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="240"/>
+        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
+        <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="257"/>
+        <source>kvn: --file-name needs a directory.</source>
+        <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>kvn: cannot write %1.</source>
+        <translation type="vanished">kvn: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="141"/>
+        <source>kvn: a command is missing.</source>
+        <translation>kvn: ein Befehl fehlt.</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="143"/>
+        <source>kvn: unknown command &apos;%1&apos;.</source>
+        <translation>kvn: unbekannter Befehl &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>results</name>
     <message>
-        <location filename="../store/fileproblems.h" line="33"/>
+        <location filename="../input/fileproblems.h" line="34"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
         <translation>Zu viele Probleme in %1. Weitere Probleme dieser Datei werden nicht gemeldet.</translation>
     </message>
     <message>
-        <location filename="../store/fileproblems.h" line="55"/>
+        <location filename="../input/fileproblems.h" line="56"/>
         <source>Line %1 in %2</source>
         <translation>Zeile %1 in %2</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="16"/>
+        <location filename="../input/poreader.cpp" line="16"/>
         <source>! line.back()==&quot;&quot;&quot;</source>
         <translation>! line.back()==&quot;&quot;&quot;</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="17"/>
+        <location filename="../input/poreader.cpp" line="17"/>
         <source>! line.at(0)==&quot;\&quot;&quot;</source>
         <translation>! line.at(0)==&quot;\&quot;&quot;</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="18"/>
+        <location filename="../input/poreader.cpp" line="18"/>
         <source>! line.at(0)==(&quot;\&quot;&quot;)</source>
         <translation>! line.at(0)==(&quot;\&quot;&quot;)</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="19"/>
+        <location filename="../input/poreader.cpp" line="19"/>
         <source>! line.count(&quot;\&quot;&quot;)&gt;1</source>
         <translation>! line.count(&quot;\&quot;&quot;)&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="21"/>
+        <location filename="../input/poreader.cpp" line="21"/>
         <source>! line.startsWith(&quot;\&quot;&quot;</source>
         <translation>! line.startsWith(&quot;\&quot;&quot;</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="22"/>
+        <location filename="../input/poreader.cpp" line="22"/>
         <source>! line.startsWith(&quot;]&quot;)</source>
         <translation>! line.startsWith(&quot;]&quot;)</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="125"/>
+        <location filename="../input/poreader.cpp" line="130"/>
         <source>Invalid characters for the encoding %1 found. They are replaced.</source>
         <translation>Ungültige Zeichen für die Kodierung %1 gefunden. Sie werden ersetzt.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="131"/>
+        <location filename="../input/poreader.cpp" line="136"/>
         <source>NUL characters found. They are replaced.</source>
         <translation>NUL-Zeichen gefunden. Sie werden ersetzt.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="141"/>
+        <location filename="../input/poreader.cpp" line="146"/>
         <source>!wholeCurrentString.isEmpty()</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="212"/>
+        <location filename="../input/poreader.cpp" line="218"/>
         <source>Unknown line.</source>
         <translation>Unbekannte Zeile.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="230"/>
+        <location filename="../input/poreader.cpp" line="241"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>Unbekanntes Flag &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="238"/>
-        <location filename="../store/poreader.cpp" line="248"/>
-        <location filename="../store/poreader.cpp" line="254"/>
-        <location filename="../store/poreader.cpp" line="577"/>
+        <location filename="../input/poreader.cpp" line="249"/>
+        <location filename="../input/poreader.cpp" line="259"/>
+        <location filename="../input/poreader.cpp" line="265"/>
+        <location filename="../input/poreader.cpp" line="646"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="252"/>
-        <location filename="../store/poreader.cpp" line="274"/>
-        <location filename="../store/poreader.cpp" line="314"/>
+        <location filename="../input/poreader.cpp" line="263"/>
+        <location filename="../input/poreader.cpp" line="294"/>
+        <location filename="../input/poreader.cpp" line="334"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="257"/>
+        <location filename="../input/poreader.cpp" line="268"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="263"/>
-        <location filename="../store/poreader.cpp" line="342"/>
-        <location filename="../store/poreader.cpp" line="415"/>
+        <location filename="../input/poreader.cpp" line="274"/>
+        <location filename="../input/poreader.cpp" line="362"/>
+        <location filename="../input/poreader.cpp" line="442"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="264"/>
-        <location filename="../store/poreader.cpp" line="281"/>
-        <location filename="../store/poreader.cpp" line="315"/>
-        <location filename="../store/poreader.cpp" line="343"/>
-        <location filename="../store/poreader.cpp" line="416"/>
-        <location filename="../store/poreader.cpp" line="423"/>
-        <location filename="../store/poreader.cpp" line="578"/>
+        <location filename="../input/poreader.cpp" line="275"/>
+        <location filename="../input/poreader.cpp" line="301"/>
+        <location filename="../input/poreader.cpp" line="335"/>
+        <location filename="../input/poreader.cpp" line="363"/>
+        <location filename="../input/poreader.cpp" line="443"/>
+        <location filename="../input/poreader.cpp" line="450"/>
+        <location filename="../input/poreader.cpp" line="647"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="265"/>
-        <location filename="../store/poreader.cpp" line="282"/>
-        <location filename="../store/poreader.cpp" line="417"/>
-        <location filename="../store/poreader.cpp" line="424"/>
-        <location filename="../store/poreader.cpp" line="580"/>
+        <location filename="../input/poreader.cpp" line="276"/>
+        <location filename="../input/poreader.cpp" line="302"/>
+        <location filename="../input/poreader.cpp" line="444"/>
+        <location filename="../input/poreader.cpp" line="451"/>
+        <location filename="../input/poreader.cpp" line="649"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="275"/>
-        <location filename="../store/poreader.cpp" line="317"/>
+        <location filename="../input/poreader.cpp" line="287"/>
+        <source>Unknown escape sequence %1.</source>
+        <translation>Unbekannte Escape-Sequenz %1.</translation>
+    </message>
+    <message>
+        <location filename="../input/poreader.cpp" line="295"/>
+        <location filename="../input/poreader.cpp" line="337"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="278"/>
-        <location filename="../store/poreader.cpp" line="309"/>
-        <location filename="../store/poreader.cpp" line="320"/>
+        <location filename="../input/poreader.cpp" line="298"/>
+        <location filename="../input/poreader.cpp" line="329"/>
+        <location filename="../input/poreader.cpp" line="340"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="279"/>
-        <location filename="../store/poreader.cpp" line="322"/>
+        <location filename="../input/poreader.cpp" line="299"/>
+        <location filename="../input/poreader.cpp" line="342"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="280"/>
-        <location filename="../store/poreader.cpp" line="331"/>
-        <location filename="../store/poreader.cpp" line="361"/>
-        <location filename="../store/poreader.cpp" line="422"/>
+        <location filename="../input/poreader.cpp" line="300"/>
+        <location filename="../input/poreader.cpp" line="351"/>
+        <location filename="../input/poreader.cpp" line="381"/>
+        <location filename="../input/poreader.cpp" line="449"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="302"/>
+        <location filename="../input/poreader.cpp" line="322"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="310"/>
+        <location filename="../input/poreader.cpp" line="330"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="333"/>
-        <location filename="../store/poreader.cpp" line="359"/>
+        <location filename="../input/poreader.cpp" line="353"/>
+        <location filename="../input/poreader.cpp" line="379"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="341"/>
+        <location filename="../input/poreader.cpp" line="361"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="348"/>
+        <location filename="../input/poreader.cpp" line="368"/>
         <source>Second empty line found.</source>
         <translation>Zweite leere Zeile gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="362"/>
-        <location filename="../store/poreader.cpp" line="429"/>
-        <location filename="../store/poreader.cpp" line="572"/>
+        <location filename="../input/poreader.cpp" line="382"/>
+        <location filename="../input/poreader.cpp" line="456"/>
+        <location filename="../input/poreader.cpp" line="641"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="373"/>
+        <location filename="../input/poreader.cpp" line="394"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/fileproblems.h" line="11"/>
+        <location filename="../input/fileproblems.h" line="12"/>
         <source>Wrong number of plurals (%1 != %2).</source>
         <translation>Falsche Anzahl von Pluralformen (%1 != %2).</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="407"/>
+        <location filename="../input/poreader.cpp" line="436"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>Information: Diese .po-Datei wurde bisher nicht übersetzt</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="410"/>
+        <location filename="../input/poreader.cpp" line="433"/>
         <source>#, is not supported yet</source>
         <translation>#, wird noch nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="413"/>
+        <location filename="../input/poreader.cpp" line="440"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="436"/>
+        <location filename="../input/poreader.cpp" line="463"/>
         <source>Space after comment character # not found</source>
         <translation>Leerzeichen nach dem Kommentarzeichen # nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="438"/>
+        <location filename="../input/poreader.cpp" line="465"/>
         <source>&apos;Unknown line</source>
         <translation>Unbekannte Zeile</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="480"/>
+        <location filename="../input/poreader.cpp" line="509"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="492"/>
+        <location filename="../input/poreader.cpp" line="521"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; ist keine Zahl.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="507"/>
+        <location filename="../input/poreader.cpp" line="536"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>&apos;nplurals&apos; ist %1, während &apos;maxNumerusTranslation&apos; %2 ist. Sprache nicht unterstützt?</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="512"/>
+        <location filename="../input/poreader.cpp" line="541"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>&apos;nplurals&apos; ist %1, während &apos;maxNumerusTranslation&apos; %2 ist. Das sieht nach einer fehlerhaften .po-Datei aus.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="525"/>
+        <location filename="../input/poreader.cpp" line="554"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>Der Zeichensatz %1 wird nicht unterstützt. Die Datei wurde als UTF-8 gelesen.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="566"/>
+        <location filename="../input/poreader.cpp" line="635"/>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="582"/>
+        <location filename="../input/poreader.cpp" line="651"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../store/poreader.cpp" line="613"/>
-        <location filename="../store/tsreader.cpp" line="356"/>
+        <location filename="../input/tsreader.cpp" line="20"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>Datei konnte nicht geöffnet werden. Sie existiert nicht oder wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="88"/>
+        <location filename="../checks/results.cpp" line="88"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Bitte melden Sie diesen Fehler an Oskerbay! Ich möchte KVN verbessern.</translation>
     </message>
     <message>
-        <location filename="../store/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Zu viele Befunde der Prüfung %1 in einem Text. Weitere Befunde dieser Prüfung in diesem Text werden nicht gemeldet.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="92"/>
+        <location filename="../input/tsreader.cpp" line="120"/>
         <source>Unknown tag %1.</source>
         <translation>Unbekanntes Tag %1.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="126"/>
+        <location filename="../input/tsreader.cpp" line="154"/>
         <source>Second &apos;TS&apos; found.</source>
         <translation>Zweites &apos;TS&apos; gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="135"/>
+        <location filename="../input/tsreader.cpp" line="163"/>
         <source>There are length variants in this file. Import not complete, since this feature is not included yet.</source>
         <translation>Diese Datei enthält Längenvarianten. Der Import ist unvollständig, da diese Funktion noch nicht enthalten ist.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="145"/>
+        <location filename="../input/tsreader.cpp" line="173"/>
         <source>Error while reading the file.</source>
         <translation>Fehler beim Lesen der Datei.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="172"/>
+        <location filename="../input/tsreader.cpp" line="200"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>Zweites &apos;source&apos; gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="192"/>
+        <location filename="../input/tsreader.cpp" line="220"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>Fehlendes oder ungültiges Attribut &apos;line&apos;.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="205"/>
+        <location filename="../input/tsreader.cpp" line="233"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>Zweites &apos;translation&apos; gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="233"/>
+        <location filename="../input/tsreader.cpp" line="261"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>Numerus in der Übersetzung gefunden, obwohl die Meldung keinen Numerus hat.</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="245"/>
+        <location filename="../input/tsreader.cpp" line="272"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>Kein Numerus im Quelltext gefunden, obwohl die Meldung einen Numerus hat. Zeile %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="251"/>
+        <location filename="../input/tsreader.cpp" line="278"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>Position des Numerus im Quelltext unklar, da es nicht genau eine öffnende Klammer gibt. Zeile %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="257"/>
+        <location filename="../input/tsreader.cpp" line="284"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>Position des Numerus im Quelltext unklar, da es nicht genau eine schließende Klammer gibt. Zeile %1</translation>
     </message>
     <message>
-        <location filename="../store/tsreader.cpp" line="287"/>
+        <location filename="../input/tsreader.cpp" line="314"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>Kein Numerus in der Übersetzung gefunden, obwohl die Meldung einen Numerus hat.</translation>
     </message>
@@ -2009,132 +2295,132 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>%1 wird nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="39"/>
+        <location filename="../checks/characters.cpp" line="40"/>
         <source>Please report it to me (%1), so i will improve the check.</source>
         <translation>Bitte melden Sie es mir (%1), damit ich die Prüfung verbessern kann.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="46"/>
+        <location filename="../checks/characters.cpp" line="47"/>
         <source>You are using character %1.</source>
         <translation>Sie verwenden das Zeichen %1.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="60"/>
+        <location filename="../checks/characters.cpp" line="61"/>
         <source>You are using a non-supported printable character (unicode=%1).</source>
         <translation>Sie verwenden ein nicht unterstütztes druckbares Zeichen (unicode=%1).</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="71"/>
+        <location filename="../checks/characters.cpp" line="72"/>
         <source>You are using a non-supported unprintable character (unicode=%1).</source>
         <translation>Sie verwenden ein nicht unterstütztes, nicht druckbares Zeichen (unicode=%1).</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="106"/>
+        <location filename="../checks/characters.cpp" line="107"/>
         <source>This character isn&apos;t supported in the parentheses check yet.</source>
         <translation>Dieses Zeichen wird in der Klammerprüfung noch nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="109"/>
+        <location filename="../checks/characters.cpp" line="110"/>
         <source>This character isn&apos;t supported in the compare numbers check yet.</source>
         <translation>Dieses Zeichen wird in der Prüfung zum Zahlenvergleich noch nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="113"/>
+        <location filename="../checks/characters.cpp" line="114"/>
         <source>Local characters: %1</source>
         <translation>Lokale Zeichen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="115"/>
+        <location filename="../checks/characters.cpp" line="116"/>
         <source>Latin characters: %1</source>
         <translation>Lateinische Zeichen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="117"/>
+        <location filename="../checks/characters.cpp" line="118"/>
         <source>Common characters: %1</source>
         <translation>Allgemeine Zeichen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="119"/>
+        <location filename="../checks/characters.cpp" line="120"/>
         <source>Inherited characters: %1</source>
         <translation>Geerbte Zeichen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="121"/>
+        <location filename="../checks/characters.cpp" line="122"/>
         <source>Please report that you are using other characters! I want to improve the check.</source>
         <translation>Bitte melden Sie, dass Sie andere Zeichen verwenden! Ich möchte die Prüfung verbessern.</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="124"/>
+        <location filename="../checks/characters.cpp" line="125"/>
         <source>Other characters: %1</source>
         <translation>Andere Zeichen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="149"/>
+        <location filename="../checks/characters.cpp" line="150"/>
         <source>Used characters in the source:</source>
         <translation>Verwendete Zeichen im Quelltext:</translation>
     </message>
     <message>
-        <location filename="../checks/characters.cpp" line="152"/>
+        <location filename="../checks/characters.cpp" line="153"/>
         <source>Used characters in the translation:</source>
         <translation>Verwendete Zeichen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="222"/>
+        <location filename="../checks/comparison.cpp" line="522"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Das Verhältnis von Quelltext zu Übersetzung beträgt %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="236"/>
+        <location filename="../checks/comparison.cpp" line="543"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Unterschiedliche Steuerzeichen in Quelltext und Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="240"/>
+        <location filename="../checks/comparison.cpp" line="547"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Der Quelltext enthält %1 Tabulatoren, die Übersetzung aber %2 Tabulatoren:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="247"/>
+        <location filename="../checks/comparison.cpp" line="554"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Der Quelltext enthält %1 Zeilenvorschubzeichen, die Übersetzung aber %2 Zeilenvorschubzeichen:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="324"/>
+        <location filename="../checks/comparison.cpp" line="657"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Zählung des Zeichens %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="334"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>Fehlende Zahlen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="336"/>
+        <location filename="../checks/comparison.cpp" line="688"/>
         <source>Missing numbers in the source:</source>
         <translation>Fehlende Zahlen im Quelltext:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="371"/>
+        <location filename="../checks/comparison.cpp" line="731"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="402"/>
+        <location filename="../checks/comparison.cpp" line="762"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="489"/>
+        <location filename="../checks/comparison.cpp" line="877"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der E-Mail-Adresse %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="492"/>
+        <location filename="../checks/comparison.cpp" line="880"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des URI %1. Er kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="495"/>
+        <location filename="../checks/comparison.cpp" line="883"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des Tags %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
@@ -2144,73 +2430,73 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Doppeltes Zeichen %1 an Position %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="217"/>
         <source>Missing language in file %1.</source>
         <translation>Fehlende Sprache in Datei %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="216"/>
+        <location filename="../checks/language.cpp" line="219"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Mehrere Dateien mit unterschiedlichen Sprachen werden gelesen. (%1 != %2). Datei %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="225"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Die Sprachen sind zu unterschiedlich. Einige Prüfungen werden fehlschlagen.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="228"/>
+        <location filename="../checks/language.cpp" line="231"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Fehlende Sprache in Datei %1. Auf &apos;---KVN UNKNOWN---&apos; gesetzt.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="230"/>
+        <location filename="../checks/language.cpp" line="233"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Einige Prüfungen werden fehlschlagen, weil die Sprache in %1 unbekannt ist.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="265"/>
+        <location filename="../checks/language.cpp" line="278"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unbekannte Regeln für %1. Bitte wenden Sie sich an Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="299"/>
+        <location filename="../checks/scanners.cpp" line="301"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Tag-Name fehlt direkt nach dem Zeichen /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="305"/>
+        <location filename="../checks/scanners.cpp" line="307"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 ist ein leeres Element und kann nicht mit / beginnen. Es kann nur mit / enden.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="325"/>
+        <location filename="../checks/scanners.cpp" line="327"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; wird vor Position %2 nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="330"/>
+        <location filename="../checks/scanners.cpp" line="332"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;%1&gt; fehlt an Position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="348"/>
+        <location filename="../checks/scanners.cpp" line="350"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber die vorherige ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="349"/>
+        <location filename="../checks/scanners.cpp" line="351"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber das Tag &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="395"/>
-        <location filename="../checks/scanners.cpp" line="397"/>
+        <location filename="../checks/scanners.cpp" line="435"/>
+        <location filename="../checks/scanners.cpp" line="437"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; wird nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="399"/>
+        <location filename="../checks/scanners.cpp" line="439"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributwert in &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
@@ -2306,140 +2592,49 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Doppeltes Wort &apos;%1&apos; an Position %2 gefunden.</translation>
     </message>
     <message>
-        <location filename="../store/walk.cpp" line="39"/>
+        <location filename="../input/walk.cpp" line="91"/>
         <source>Could not open directory. It is not existing or not readable.</source>
         <translation>Verzeichnis konnte nicht geöffnet werden. Es existiert nicht oder ist nicht lesbar.</translation>
     </message>
     <message>
+        <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
         <translation>%1 übersprungen: keine Qt-Linguist-Datei.</translation>
     </message>
-</context>
-<context>
-    <name>kvn</name>
     <message>
-        <source>The built-in defaults.</source>
-        <translation>Die eingebauten Voreinstellungen.</translation>
+        <location filename="../checks/placeholders.cpp" line="393"/>
+        <source>Different printf conversions. Source: %1 Translation: %2</source>
+        <translation>Unterschiedliche printf-Umwandlungen. Quelltext: %1 Übersetzung: %2</translation>
     </message>
     <message>
-        <source>Every check on, tri-state boxes fully checked.</source>
-        <translation>Alle Prüfungen an, dreistufige Kästchen ganz angehakt.</translation>
+        <location filename="../checks/placeholders.cpp" line="417"/>
+        <source>Placeholders missing in the translation: %1</source>
+        <translation>In der Übersetzung fehlende Platzhalter: %1</translation>
     </message>
     <message>
-        <source>The checks worth acting on (for now the built-in defaults).</source>
-        <translation>Die Prüfungen, die sich lohnen (vorerst die eingebauten Voreinstellungen).</translation>
+        <location filename="../checks/placeholders.cpp" line="422"/>
+        <source>Placeholders not in the source: %1</source>
+        <translation>Platzhalter, die nicht im Quelltext stehen: %1</translation>
     </message>
     <message>
-        <source>Profiles:</source>
-        <translation>Profile:</translation>
+        <location filename="../checks/placeholders.cpp" line="433"/>
+        <source>Malformed entities in the translation: %1</source>
+        <translation>Fehlerhafte Entitäten in der Übersetzung: %1</translation>
     </message>
     <message>
-        <source>%1 does not exist.</source>
-        <translation>%1 existiert nicht.</translation>
+        <location filename="../checks/placeholders.cpp" line="440"/>
+        <source>The translation is a copy of the source:</source>
+        <translation>Die Übersetzung ist eine Kopie des Quelltextes:</translation>
     </message>
     <message>
-        <source>cannot read the directory %1.</source>
-        <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
+        <location filename="../checks/placeholders.cpp" line="444"/>
+        <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
+        <translation>Der Quelltext hat eine Tastenkombination mit &quot;_&quot;, die Übersetzung keine:</translation>
     </message>
     <message>
-        <source>%1 is neither a regular file nor a directory.</source>
-        <translation>%1 ist weder eine normale Datei noch ein Verzeichnis.</translation>
-    </message>
-    <message>
-        <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
-        <translation>%1 ist eine XLIFF-Datei, die kvn nicht liest. Wandeln Sie sie mit lconvert in eine .ts-Datei um: lconvert -i %1 -o %2.ts</translation>
-    </message>
-    <message>
-        <source>a value with a comma must be written in double quotes</source>
-        <translation>ein Wert mit Komma muss in doppelten Anführungszeichen stehen</translation>
-    </message>
-    <message>
-        <source>not a boolean (true, false, 1 or 0)</source>
-        <translation>kein Wahrheitswert (true, false, 1 oder 0)</translation>
-    </message>
-    <message>
-        <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
-        <translation>kein Kästchenzustand (0 nicht angehakt, 1 teilweise angehakt, 2 angehakt)</translation>
-    </message>
-    <message>
-        <source>not a number</source>
-        <translation>keine Zahl</translation>
-    </message>
-    <message>
-        <source>%1: %2=%3: %4.</source>
-        <translation>%1: %2=%3: %4.</translation>
-    </message>
-    <message>
-        <source>the key belongs in the group [MainWindow]</source>
-        <translation>der Schlüssel gehört in die Gruppe [MainWindow]</translation>
-    </message>
-    <message>
-        <source>the key belongs outside the group [MainWindow]</source>
-        <translation>der Schlüssel gehört nicht in die Gruppe [MainWindow]</translation>
-    </message>
-    <message>
-        <source>unknown key</source>
-        <translation>unbekannter Schlüssel</translation>
-    </message>
-    <message>
-        <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
-        <translation>unbekannte Prüfung oder Gruppe &apos;%1&apos; (kvn checks listet sie auf)</translation>
-    </message>
-    <message>
-        <source>the list of checks is empty</source>
-        <translation>die Liste der Prüfungen ist leer</translation>
-    </message>
-    <message>
-        <source>check %1 always runs and cannot be switched off</source>
-        <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
-    </message>
-    <message>
-        <source>%1: the file cannot be read.</source>
-        <translation>%1: die Datei kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1: the file is not in INI format.</source>
-        <translation>%1: die Datei ist nicht im INI-Format.</translation>
-    </message>
-    <message>
-        <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
-        <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
-    </message>
-    <message>
-        <source>kvn: a path is missing.</source>
-        <translation>kvn: ein Pfad fehlt.</translation>
-    </message>
-    <message>
-        <source>kvn: expected %1 path, got %2.</source>
-        <translation>kvn: %1 Pfad erwartet, %2 erhalten.</translation>
-    </message>
-    <message>
-        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
-        <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
-    </message>
-    <message>
-        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
-        <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
-    </message>
-    <message>
-        <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
-        <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
-    </message>
-    <message>
-        <source>kvn: --file-name needs a directory.</source>
-        <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
-    </message>
-    <message>
-        <source>kvn: cannot write %1.</source>
-        <translation>kvn: %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>kvn: a command is missing.</source>
-        <translation>kvn: ein Befehl fehlt.</translation>
-    </message>
-    <message>
-        <source>kvn: unknown command &apos;%1&apos;.</source>
-        <translation>kvn: unbekannter Befehl &apos;%1&apos;.</translation>
+        <location filename="../checks/placeholders.cpp" line="454"/>
+        <source>The translation has %1 plural forms, the language has %2:</source>
+        <translation>Die Übersetzung hat %1 Pluralformen, die Sprache hat %2:</translation>
     </message>
 </context>
 </TS>

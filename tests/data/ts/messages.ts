@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de">
+<TS version="2.1" language="de"><dependencies><dependency catalog="qtbase_de"/></dependencies>
 <context>
     <name>Dialog</name>
     <message>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>with unknown</source>
-        <userdata><inner>skipped</inner></userdata>
+        <oldsource>old</oldsource><oldcomment>c</oldcomment><userdata>u</userdata><extra-po-flags>c-format</extra-po-flags><bogus><inner>skipped</inner></bogus>
         <translation>mit Unbekanntem</translation>
     </message>
     <message>
