@@ -1,10 +1,10 @@
 // The check panel: the top row, the 50 tabs built from the check catalogue and
 // the table of extra controls below, and the welcome text of tab ST0.
 
-#include "app/assume.h"
 #include "app/mainwindow.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "model/charactertables.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -508,8 +508,6 @@ QString MainWindow::welcomeText() const
             const QChar c {char16_t(code)};
             if (c.category() != listing.category)
                 continue;
-            // The checks count these characters as visible, non-blank text.
-            KVN_ASSUME(c.isPrint() && !c.isSpace());
             text += c;
             text += QLatin1Char(' ');
         }
@@ -529,16 +527,10 @@ QString MainWindow::welcomeText() const
                  "languages.")
             + QLatin1Char('\n') + tr("I will try to improve the check by adding localized rules.")
             + QLatin1Char('\n');
-    for (int code = 0x0000; code <= 0xFFFF; ++code) {
-        const QChar c {char16_t(code)};
-        const QChar::Category category = c.category();
-        if (category != QChar::Punctuation_Open && category != QChar::Punctuation_InitialQuote)
-            continue;
-        if (c.mirroredChar() == c)
-            continue;
-        text += c;
+    for (const auto &pair : mirroredPairs()) {
+        text += pair.first;
         text += QLatin1Char(' ');
-        text += c.mirroredChar();
+        text += pair.second;
         text += QLatin1String("  ");
     }
     return text;

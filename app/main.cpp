@@ -1,19 +1,16 @@
 // Korvane: the window front end.
 
-#include "app/assume.h"
 #include "app/localisation.h"
 #include "app/mainwindow.h"
 #include "model/appsettings.h"
+#include "model/charactertables.h"
 
 #include <QApplication>
 #include <QChar>
 
 int main(int argc, char *argv[])
 {
-    // The checks treat these three characters specially.
-    KVN_ASSUME(QChar(0x3000).isSpace());
-    KVN_ASSUME(!QChar(0x200B).isSpace());
-    KVN_ASSUME(!QChar(0x200D).isSpace());
+    assumeCharacterDatabase();
 
     loadAppSettings();
     QApplication app(argc, argv);

@@ -238,8 +238,9 @@ void MainWindow::writeSettings()
             storeControl(widget, i, AppSettings);
 }
 
-void MainWindow::copyRunOptions()
+AppSettingsRecord MainWindow::runOptions() const
 {
+    AppSettingsRecord options = AppSettings;
     // Every control of the tabs narrows what the engine finds, except the
     // two-state boxes of the checks themselves: those only decide what the
     // report shows, and the report reads them from the panel.
@@ -253,8 +254,9 @@ void MainWindow::copyRunOptions()
         if (reportOnly.contains(key))
             continue;
         if (const QWidget *widget = m_tabs->findChild<QWidget *>(key))
-            storeControl(widget, i, AppSettings);
+            storeControl(widget, i, options);
     }
+    return options;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -330,9 +332,7 @@ void MainWindow::openFile()
     const QString path = askOpenFileName(tr("Open File"), QStringLiteral("*.ts *.po"));
     if (path.isEmpty())
         return;
-    AppSettings.openDirectoryPath.clear();
-    AppSettings.openDirectopyFile.clear();
-    AppSettings.openFilePathAndName = path;
+    selectFile(AppSettings, path);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + path);
     runChecks();
 }
@@ -342,9 +342,7 @@ void MainWindow::openDirectoryAll()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openDirectopyFile.clear();
-    AppSettings.openFilePathAndName.clear();
+    selectDirectory(AppSettings, directory);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + tr("Multible files: %1").arg(directory));
     runChecks();
 }
@@ -354,10 +352,7 @@ void MainWindow::openDirectoryFiltered()
     const QString directory = askDirectory();
     if (directory.isEmpty())
         return;
-    QSet<QString> found;
-    collectFileNames(directory, found);
-    QStringList names(found.cbegin(), found.cend());
-    std::sort(names.begin(), names.end());
+    const QStringList names = translationFileNames(directory);
     if (names.isEmpty()) {
         inform(runMessageText(RunMessage::NoTranslationFiles, directory));
         return;
@@ -371,9 +366,7 @@ void MainWindow::openDirectoryFiltered()
     const QString name = askItem(tr("Select File"), label, names, 0, true, &ok);
     if (!ok || name.isEmpty())
         return;
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openDirectopyFile = name;
-    AppSettings.openFilePathAndName.clear();
+    selectDirectory(AppSettings, directory, name);
     setWindowTitle(QLatin1String(WindowTitlePrefix) + tr("Multible files: %1").arg(name));
     runChecks();
 }
@@ -384,12 +377,15 @@ void MainWindow::runChecks()
 {
     if (!m_store || m_running)
         return;
-    copyRunOptions();
+    const AppSettingsRecord options = runOptions();
     QElapsedTimer clock;
     clock.start();
     RunOutcome outcome;
-    runInBackground(
-        [this, &outcome](WalkProgress *progress) { outcome = runSelection(*m_store, progress); });
+    runInBackground([this, &outcome, &options](WalkProgress *progress) {
+        outcome = runSelection(*m_store, options, progress);
+    });
+    if (outcome.status == RunStatus::MultipleSelection || outcome.status == RunStatus::MissingPath)
+        clearSelection(AppSettings);
     if (outcome.status == RunStatus::Done) {
         m_hasRun = true;
         buildReport(outcome.path, outcome.fileCount);
@@ -615,10 +611,11 @@ void MainWindow::batchCheckDirectory()
     if (logDirectory.isEmpty())
         return;
     AppSettings.batchLogDirectory = logDirectory;
+    AppSettingsRecord options = runOptions();
     // The logs show locations as the panel says.
-    AppSettings.printLocationCheckBox = m_printLocationBox->isChecked();
+    options.printLocationCheckBox = m_printLocationBox->isChecked();
     ProgressDialogAdapter progress(this);
-    const BatchOutcome outcome = runBatch(*m_store, directory, logDirectory, &progress);
+    const BatchOutcome outcome = runBatch(*m_store, options, directory, logDirectory, &progress);
     if (outcome.namesFound == 0) {
         inform(runMessageText(RunMessage::NoTranslationFiles, directory));
         return;
@@ -796,7 +793,7 @@ void MainWindow::applyPanelProfile(const QString &name)
             QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    AppSettingsRecord record = defaultSettingsRecord();
+    AppSettingsRecord record = defaultOptions();
     QString error;
     if (!applyProfile(record, name, error)) {
         warn(error);

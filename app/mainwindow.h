@@ -20,6 +20,7 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class results;
+struct AppSettingsRecord;
 struct ReportOptions;
 class WalkProgress;
 
@@ -90,7 +91,9 @@ private:
     void connectSignals();
     void readSettings();
     void writeSettings();
-    void copyRunOptions();
+    // The options of a run: the persisted record with the panel's controls
+    // that narrow what the engine finds.
+    AppSettingsRecord runOptions() const;
     void buildReport(const QString &path, int fileCount);
     // Runs job on a worker thread; the event loop runs meanwhile.
     void runInBackground(const std::function<void(WalkProgress *)> &job);

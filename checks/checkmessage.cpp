@@ -66,7 +66,7 @@ void results::checkMessage(const QString &source, const QString &translation,
         return;
     translationTexts.insert(translation);
     // Translator credits hold names and addresses instead of a translation.
-    if (AppSettings.checkST20_1_1CheckBox && isCreditsSource(source))
+    if (m_options.checkST20_1_1CheckBox && isCreditsSource(source))
         return;
     if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {
         state.failed.set(CheckT0);

@@ -520,18 +520,18 @@ void Comparison::lengthRatio()
     const float ratio = float(t.size()) / float(s.size());
     const auto text
         = [ratio] { return results::tr("Source to translation ratio is %1:").arg(double(ratio)); };
-    const bool ideographs = AppSettings.checkST1ScriptCheckBox && writtenInIdeographs(t);
+    const bool ideographs = m_store.options().checkST1ScriptCheckBox && writtenInIdeographs(t);
     const auto outside = [&](float low, float high) {
         if (ideographs) {
-            low = AppSettings.checkST1ScriptLowDSpinBox;
-            high = AppSettings.checkST1ScriptHighSpinBox;
+            low = m_store.options().checkST1ScriptLowDSpinBox;
+            high = m_store.options().checkST1ScriptHighSpinBox;
         }
         return ratio > high || ratio < low;
     };
-    if (s.size() < AppSettings.checkST1SpinBox) {
-        if (outside(AppSettings.checkST1_1LowDSpinBox, AppSettings.checkST1_1HighSpinBox))
+    if (s.size() < m_store.options().checkST1SpinBox) {
+        if (outside(m_store.options().checkST1_1LowDSpinBox, m_store.options().checkST1_1HighSpinBox))
             fail(CheckST1_1, text());
-    } else if (outside(AppSettings.checkST1_2LowDSpinBox, AppSettings.checkST1_2HighSpinBox)) {
+    } else if (outside(m_store.options().checkST1_2LowDSpinBox, m_store.options().checkST1_2HighSpinBox)) {
         fail(CheckST1_2, text());
     }
 }
@@ -566,7 +566,7 @@ void Comparison::firstCharacter()
     const QChar a = s.front();
     const QChar b = t.front();
     const QChar lf = QLatin1Char('\n');
-    const bool mayMove = AppSettings.checkST3_3_1CheckBox;
+    const bool mayMove = m_store.options().checkST3_3_1CheckBox;
     if ((a == lf) != (b == lf))
         fail(CheckST3_1);
     else if (a.isSpace() != b.isSpace())
@@ -586,7 +586,7 @@ void Comparison::lastCharacter()
     if (a.isLetterOrNumber() && b.isLetterOrNumber())
         return;
     const QChar lf = QLatin1Char('\n');
-    const bool mayMove = AppSettings.checkST3_3_1CheckBox;
+    const bool mayMove = m_store.options().checkST3_3_1CheckBox;
     if ((a == lf) != (b == lf))
         fail(CheckST4_1);
     else if (a.isSpace() != b.isSpace())
@@ -596,7 +596,7 @@ void Comparison::lastCharacter()
         if (!mayMove || quotesAndBrackets(s) != quotesAndBrackets(t))
             fail(CheckST4_3);
     } else if (a != b && !(mayMove && movedQuote(a, b))
-               && !(AppSettings.checkST6MarksCheckBox && !endMarkLost()))
+               && !(m_store.options().checkST6MarksCheckBox && !endMarkLost()))
         fail(CheckST4_4);
 }
 
@@ -615,7 +615,7 @@ void Comparison::brackets()
     const CharacterCounts &translation = m_translationCounts;
     if (source.angleBrackets != translation.angleBrackets)
         fail(CheckST5_1);
-    if (AppSettings.checkST5_2_1CheckBox) {
+    if (m_store.options().checkST5_2_1CheckBox) {
         if (bracketsOnly(s) != bracketsOnly(t))
             fail(CheckST5_2);
     } else if (source.otherBrackets != translation.otherBrackets) {
@@ -636,7 +636,7 @@ void Comparison::punctuation()
         if (source.fullStops != translation.fullStops)
             fail(CheckST6_4);
     };
-    if (AppSettings.checkST6MarksCheckBox)
+    if (m_store.options().checkST6MarksCheckBox)
         compare(markCounts(s, m_store.sourceRules), markCounts(t, m_store.translationRules));
     else
         compare(m_sourceCounts, m_translationCounts);
@@ -644,14 +644,14 @@ void Comparison::punctuation()
 
 void Comparison::ellipsesAndCharacters()
 {
-    if (AppSettings.checkST6MarksCheckBox) {
+    if (m_store.options().checkST6MarksCheckBox) {
         if (markCounts(s, m_store.sourceRules).ellipses
             != markCounts(t, m_store.translationRules).ellipses)
             fail(CheckST7_1);
     } else if (m_sourceCounts.ellipses != m_translationCounts.ellipses) {
         fail(CheckST7_1);
     }
-    const QString &list = AppSettings.checkST7_2LineEdit;
+    const QString &list = m_store.options().checkST7_2LineEdit;
     const auto failCount = [this](QChar c, qsizetype inSource, qsizetype inTranslation) {
         fail(CheckST7_2,
              results::tr("Counting character %1. It is %2 times in the source but "
@@ -691,7 +691,7 @@ void Comparison::numbers()
     if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
         return;
 
-    const bool normalise = AppSettings.checkST8_1_1CheckBox;
+    const bool normalise = m_store.options().checkST8_1_1CheckBox;
     const QString s = normalise ? normalisedNumbers(this->s) : this->s;
     const QString t = normalise ? normalisedNumbers(this->t) : this->t;
     const QString dot = QStringLiteral(".");
@@ -767,8 +767,8 @@ void Comparison::numbers()
 
 void Comparison::keysAndArgumentsCheck()
 {
-    const bool byKind = AppSettings.checkST9_1_1CheckBox;
-    const bool formats = AppSettings.checkST9_2_2CheckBox;
+    const bool byKind = m_store.options().checkST9_1_1CheckBox;
+    const bool formats = m_store.options().checkST9_2_2CheckBox;
     const bool poFile = m_store.poFile && m_store.formatFlag >= 0;
     const auto read = [&](const QString &text) {
         return byKind || formats
@@ -782,7 +782,7 @@ void Comparison::keysAndArgumentsCheck()
 
     const QStringList sourceDistinct = sorted(source.distinctArguments);
     const QStringList translationDistinct = sorted(translation.distinctArguments);
-    if (AppSettings.checkST9_2_1CheckBox) {
+    if (m_store.options().checkST9_2_1CheckBox) {
         QStringList sourceAll = source.arguments;
         QStringList translationAll = translation.arguments;
         std::sort(sourceAll.begin(), sourceAll.end());
@@ -820,7 +820,7 @@ void Comparison::consistency()
     // Like forms: a translation is compared only with translations of the same
     // numerus form (an ordinary message counts as the first form), every form
     // taken; the tables then key the texts by form.
-    const bool likeForms = AppSettings.checkST10_1_2CheckBox;
+    const bool likeForms = m_store.options().checkST10_1_2CheckBox;
     if (m_state.numerusForm > 2 && !likeForms)
         return;
     const QChar lf = QLatin1Char('\n');
@@ -835,14 +835,14 @@ void Comparison::consistency()
     const auto translationIt = m_store.firstTranslationOfSource.constFind(sourceKey);
     if (translationIt == m_store.firstTranslationOfSource.constEnd())
         m_store.firstTranslationOfSource.insert(sourceKey, t);
-    else if (differ(*translationIt, t, AppSettings.checkST10_1_1CheckBox))
+    else if (differ(*translationIt, t, m_store.options().checkST10_1_1CheckBox))
         failWithKey(CheckST10_1, texts() + lf + *translationIt);
 
     const QString translationKey = keyed(t);
     const auto sourceIt = m_store.firstSourceOfTranslation.constFind(translationKey);
     if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
         m_store.firstSourceOfTranslation.insert(translationKey, s);
-    else if (differ(*sourceIt, s, AppSettings.checkST11_1_1CheckBox))
+    else if (differ(*sourceIt, s, m_store.options().checkST11_1_1CheckBox))
         failWithKey(CheckST11_1, t + lf + s + lf + *sourceIt);
 }
 

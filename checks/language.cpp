@@ -175,25 +175,6 @@ void addPair(LanguageRules &rules, QChar opening, QChar closing)
     rules.closeToOpen.insert(closing, opening);
 }
 
-// Every opening punctuation mark of the BMP with a mirror differing from itself.
-const QList<QPair<QChar, QChar>> &mirroredPairs()
-{
-    static const QList<QPair<QChar, QChar>> pairs = [] {
-        QList<QPair<QChar, QChar>> list;
-        for (char32_t code = 0; code <= 0xFFFF; ++code) {
-            const QChar c {char16_t(code)};
-            const QChar::Category category = c.category();
-            if (category != QChar::Punctuation_Open && category != QChar::Punctuation_InitialQuote)
-                continue;
-            const QChar mirror = c.mirroredChar();
-            if (mirror != c)
-                list.append({c, mirror});
-        }
-        return list;
-    }();
-    return pairs;
-}
-
 } // namespace
 
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)
@@ -242,7 +223,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     // German, Danish, Czech, Slovak, Slovene, Croatian and Hungarian quote
     // »so« and ›so‹: there the guillemets pair the other way round.
     bool reversedGuillemets = false;
-    if (AppSettings.checkT5_3_3CheckBox)
+    if (m_options.checkT5_3_3CheckBox)
         for (const char *code : {"de", "da", "cs", "sk", "sl", "hr", "hu"})
             reversedGuillemets
                 = reversedGuillemets || catalogueLanguage.startsWith(QLatin1String(code));
@@ -278,11 +259,11 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
             tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
 
     // The angle brackets join the bracket tables only, not the character sets.
-    if (AppSettings.checkS5_3_1CheckBox) {
+    if (m_options.checkS5_3_1CheckBox) {
         sourceRules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
         sourceRules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
     }
-    if (AppSettings.checkT5_3_1CheckBox) {
+    if (m_options.checkT5_3_1CheckBox) {
         translationRules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
         translationRules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
     }

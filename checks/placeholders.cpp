@@ -435,7 +435,7 @@ void results::runPlaceholderChecks(MessageState &state)
 
     // ST22.5
     if (s == t && !state.unfinished && !catalogueLanguage.startsWith(QLatin1String("en"))
-        && wordsOfLetters(withoutEndPunctuation(s), allowListWords(AppSettings.checkST22_5LineEdit))
+        && wordsOfLetters(withoutEndPunctuation(s), allowListWords(m_options.checkST22_5LineEdit))
                >= 2)
         fail(CheckST22_5, tr("The translation is a copy of the source:"));
 

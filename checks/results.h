@@ -3,8 +3,10 @@
 // one findings store per check. Messages are not kept; only what the checks
 // derive from them stays.
 
+#include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "model/charactertables.h"
+#include "model/findings.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -15,27 +17,6 @@
 #include <QStringList>
 #include <array>
 #include <bitset>
-
-// Findings of one warning check: finding text -> values, keys in code-unit order,
-// the values of one key newest first. Filled only through results::recordFinding.
-class FindingMap
-{
-public:
-    // Appends `value` `times` times to the values of `key`.
-    void insert(const QString &key, const QString &value, int times = 1);
-    bool isEmpty() const { return m_count == 0; }
-    int size() const { return m_count; } // key/value pairs, not distinct keys
-    void clear();
-    // Distinct keys in order, each with its values oldest first (print them reversed).
-    const QMap<QString, QStringList> &entries() const { return m_entries; }
-    QStringList values(const QString &key) const; // newest first
-
-private:
-    QMap<QString, QStringList> m_entries;
-    int m_count = 0;
-};
-
-using ItemList = QStringList;
 
 // The rules of one side (source or translation) of the catalogue.
 struct LanguageRules {
@@ -91,7 +72,13 @@ class results
     Q_DECLARE_TR_FUNCTIONS(results)
 
 public:
-    results();
+    // The options are the store's own copy: two stores may check with different
+    // options in one process.
+    explicit results(const AppSettingsRecord &options = defaultOptions());
+
+    // The options of the checks. Setting them forgets the replayed source outcomes.
+    void setOptions(const AppSettingsRecord &options);
+    const AppSettingsRecord &options() const { return m_options; }
 
     static const int unknownNumerus = 99;
     static QString unknownLanguage() { return QStringLiteral("---KVN UNKNOWN---"); }
@@ -186,10 +173,9 @@ public:
     QHash<QString, QString> firstSourceOfTranslation;
 
     // The source checks give the same outcome for every message with the same
-    // source, as long as the options and the rules stay: a run (whose options
-    // cannot change) sets this, and then replays the outcome for a source that
-    // comes back instead of checking it again. clear() and the language set-up
-    // forget the outcomes.
+    // source, as long as the options and the rules stay: a run sets this, and
+    // then replays the outcome for a source that comes back instead of checking
+    // it again. clear(), setOptions() and the language set-up forget the outcomes.
     bool reuseSourceOutcomes = false;
 
     // Set while a template (.pot) is read: its translations are empty by
@@ -239,6 +225,7 @@ public:
     }
 
 private:
+    AppSettingsRecord m_options;
     std::array<FindingMap, CheckCount> m_findings;
     std::array<ItemList, CheckCount> m_items;
     // By source text, apart for messages beyond the source numerus forms.

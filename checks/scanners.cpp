@@ -61,15 +61,21 @@ int sourceTwin(int translationIndex)
     }
 }
 
-int translationBoxState(int translationIndex)
+int translationBoxState(const AppSettingsRecord &options, int translationIndex)
 {
     switch (translationIndex) {
-    case CheckT20_1: return AppSettings.checkT20_1CheckBox;
-    case CheckT20_2: return AppSettings.checkT20_2CheckBox;
-    case CheckT21_1: return AppSettings.checkT21_1CheckBox;
-    case CheckT21_2: return AppSettings.checkT21_2CheckBox;
-    case CheckT21_3: return AppSettings.checkT21_3CheckBox;
-    default: return AppSettings.checkT21_4CheckBox;
+    case CheckT20_1:
+        return options.checkT20_1CheckBox;
+    case CheckT20_2:
+        return options.checkT20_2CheckBox;
+    case CheckT21_1:
+        return options.checkT21_1CheckBox;
+    case CheckT21_2:
+        return options.checkT21_2CheckBox;
+    case CheckT21_3:
+        return options.checkT21_3CheckBox;
+    default:
+        return options.checkT21_4CheckBox;
     }
 }
 
@@ -82,9 +88,8 @@ struct TagOptions {
     bool attributeCssSubsetOnly;
 };
 
-TagOptions tagOptions(bool translationSide)
+TagOptions tagOptions(const AppSettingsRecord &o, bool translationSide)
 {
-    const AppSettingsRecord &o = AppSettings;
     if (translationSide)
         return {o.checkT21_1_1CheckBox, o.checkT21_1_2CheckBox, o.checkT21_2_1CheckBox,
                 o.checkT21_2_2CheckBox, o.checkT21_3_1CheckBox, o.checkT21_3_2CheckBox};
@@ -116,7 +121,7 @@ private:
     bool skipped(int index) const
     {
         return m_translationSide
-               && results::skippedByPartialRule(translationBoxState(index),
+               && results::skippedByPartialRule(translationBoxState(m_store.options(), index),
                                                 m_state.failed[sourceTwin(index)]);
     }
     void fail(int index, const QString &message);
@@ -205,12 +210,12 @@ void TextScanner::scanEmails()
 
 void TextScanner::scanUris()
 {
-    const bool detectTilde = AppSettings.checkST20_2_1CheckBox;
-    const bool detectColon = AppSettings.checkST20_2_2CheckBox;
-    const bool detectBrackets = AppSettings.checkST20_2_3CheckBox;
-    const int dotsNeeded = AppSettings.checkST20_2_4CheckBox ? 1 : 2;
-    const int slashesNeeded = AppSettings.checkST20_2_5CheckBox ? 1 : 2;
-    const bool dontTrim = AppSettings.checkST20_2_6CheckBox;
+    const bool detectTilde = m_store.options().checkST20_2_1CheckBox;
+    const bool detectColon = m_store.options().checkST20_2_2CheckBox;
+    const bool detectBrackets = m_store.options().checkST20_2_3CheckBox;
+    const int dotsNeeded = m_store.options().checkST20_2_4CheckBox ? 1 : 2;
+    const int slashesNeeded = m_store.options().checkST20_2_5CheckBox ? 1 : 2;
+    const bool dontTrim = m_store.options().checkST20_2_6CheckBox;
 
     // A token is the text between two characters that end one.
     int start = 0;
@@ -264,7 +269,7 @@ void TextScanner::scanTags()
 {
     if (!m_text.contains(QLatin1Char('<')) && !m_text.contains(QLatin1Char('>')))
         return;
-    const TagOptions options = tagOptions(m_translationSide);
+    const TagOptions options = tagOptions(m_store.options(), m_translationSide);
     const QString doctype = QStringLiteral("!DOCTYPE");
     const int n = m_text.size();
 
@@ -356,7 +361,7 @@ void TextScanner::scanTags()
                 continue;
             // With the option, "<empty>", "<%1>" and "<http://...>" are text in angle
             // brackets: only the names of HTML elements make tags.
-            if (AppSettings.checkST21_1_1CheckBox) {
+            if (m_store.options().checkST21_1_1CheckBox) {
                 int end = i + 1;
                 if (end < n && m_text.at(end) == QLatin1Char('/'))
                     ++end;
@@ -380,7 +385,7 @@ void TextScanner::scanTags()
                 }
             }
             // "<user@host>": a contact address, no tag.
-            if (AppSettings.checkST20_1_1CheckBox) {
+            if (m_store.options().checkST20_1_1CheckBox) {
                 const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
                 if (close > i + 1) {
                     const QStringView inside = QStringView(m_text).mid(i + 1, close - i - 1);

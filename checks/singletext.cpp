@@ -77,7 +77,7 @@ bool isAsciiLetterOrDigit(char16_t u)
 
 // The partially-checked rule of translation check `index`: true when its box is
 // partially checked and the source failed the source check(s) it consults.
-bool skippedInPartialState(int index, const MessageState &state)
+bool skippedInPartialState(const AppSettingsRecord &options, int index, const MessageState &state)
 {
     const PartialRule *rule = partialRule(index);
     if (!rule)
@@ -85,7 +85,7 @@ bool skippedInPartialState(int index, const MessageState &state)
     const bool sourceFailed =
         state.failed[rule->sourceCheck]
         || (rule->alsoSourceCheck >= 0 && state.failed[rule->alsoSourceCheck]);
-    return results::skippedByPartialRule(AppSettings.*(rule->box), sourceFailed);
+    return results::skippedByPartialRule(options.*(rule->box), sourceFailed);
 }
 
 } // namespace
@@ -105,7 +105,7 @@ TextSide::TextSide(results &store, MessageState &state, bool translationSide)
 // box only what the report shows.
 bool TextSide::recordable(int index)
 {
-    return (!translationSide || !skippedInPartialState(index, m_state))
+    return (!translationSide || !skippedInPartialState(store.options(), index, m_state))
            && store.findingAllowed(m_state, index);
 }
 
@@ -277,7 +277,7 @@ void results::replaySourceOutcome(MessageState &state, const SourceCheckOutcome 
 
 void results::runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capture)
 {
-    const AppSettingsRecord &o = AppSettings;
+    const AppSettingsRecord &o = m_options;
     const QString &s = state.source;
     TextSide side(*this, state, false);
     side.capture(capture);
@@ -302,7 +302,7 @@ void results::runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capt
 
 void results::runTranslationChecks(MessageState &state)
 {
-    const AppSettingsRecord &o = AppSettings;
+    const AppSettingsRecord &o = m_options;
     const QString &t = state.translation;
     TextSide side(*this, state, true);
     side.fail(CheckT1_1b, state.unfinished);

@@ -77,8 +77,8 @@ bool hasUpperAfterLower(const QString &word)
 
 void results::splitWords(const QString &text, QSet<QString> &words, bool isTranslation)
 {
-    const QString &extraSeparators =
-        isTranslation ? AppSettings.checkT15_1LineEdit : AppSettings.checkS15_1LineEdit;
+    const QString &extraSeparators
+        = isTranslation ? m_options.checkT15_1LineEdit : m_options.checkS15_1LineEdit;
     ItemList &doubledWords = m_items[wordLists(isTranslation).doubledWords];
     const bool hasAccelerator = acceleratorMarker.size() == 1;
 
@@ -133,14 +133,14 @@ void results::processWord(QStringView word, bool hasLetter, QSet<QString> &words
 {
     duplicate = false;
     if (!hasLetter) {
-        const bool skipNumbers =
-            isTranslation ? AppSettings.checkT13_1_2CheckBox : AppSettings.checkS13_1_2CheckBox;
+        const bool skipNumbers
+            = isTranslation ? m_options.checkT13_1_2CheckBox : m_options.checkS13_1_2CheckBox;
         if (!skipNumbers)
             previousWord.clear();
         return;
     }
-    const bool dontTrim =
-        isTranslation ? AppSettings.checkT15_1_1CheckBox : AppSettings.checkS15_1_1CheckBox;
+    const bool dontTrim
+        = isTranslation ? m_options.checkT15_1_1CheckBox : m_options.checkS15_1_1CheckBox;
     if (!dontTrim) {
         // A letter stops both loops, so the word never becomes empty.
         int end = word.size();
@@ -153,8 +153,8 @@ void results::processWord(QStringView word, bool hasLetter, QSet<QString> &words
         word = word.mid(begin, end - begin);
     }
     const QString kept = word.toString();
-    const bool caseInsensitive =
-        isTranslation ? AppSettings.checkT13_1_1CheckBox : AppSettings.checkS13_1_1CheckBox;
+    const bool caseInsensitive
+        = isTranslation ? m_options.checkT13_1_1CheckBox : m_options.checkS13_1_1CheckBox;
     if (caseInsensitive ? !differIgnoringCase(kept, previousWord) : kept == previousWord)
         duplicate = true;
     previousWord = kept;

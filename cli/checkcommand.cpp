@@ -133,8 +133,9 @@ struct SelectionOptions {
 
     // The options of the run over paths, laid over each other: built-in
     // defaults < profile < project file < --settings < --only < --enable <
-    // --disable. They go to AppSettings, which the engine reads.
-    bool load(const QCommandLineParser &parser, const QString &path) const
+    // --disable. The run hands them to the store.
+    bool load(const QCommandLineParser &parser, const QString &path,
+              AppSettingsRecord &record) const
     {
         OptionLayers layers;
         layers.profile = parser.value(profile);
@@ -143,13 +144,11 @@ struct SelectionOptions {
         layers.only = parser.values(only);
         layers.enable = parser.values(enable);
         layers.disable = parser.values(disable);
-        AppSettingsRecord record;
         QString error;
         if (!buildOptions(layers, record, error)) {
             printError(QStringLiteral("kvn: ") + error);
             return false;
         }
-        AppSettings = record;
         return true;
     }
 };
@@ -257,19 +256,20 @@ int runCheck(const QStringList &arguments)
         printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: --file-name needs a directory.")));
         return ExitUsage;
     }
-    if (!selection.load(parser, paths.constFirst()))
+    AppSettingsRecord settings;
+    if (!selection.load(parser, paths.constFirst(), settings))
         return ExitUsage;
 
     const QString fileName = parser.value(fileNameOption);
     const QList<QStringList> runs = splitRuns(paths, fileName, split);
-    const ReportOptions options = reportOptionsFromSettings();
+    const ReportOptions options = reportOptions(settings);
     // The store stays until the process ends: freeing its strings one by one at
     // exit would only cost time. It stays reachable, so leak checkers keep quiet.
-    static results *const store = new results;
+    static results *const store = new results(settings);
     QList<QByteArray> outputs;
     bool warnings = false;
     for (const QStringList &run : runs) {
-        const RunOutcome outcome = runPaths(*store, run, fileName);
+        const RunOutcome outcome = runPaths(*store, settings, run, fileName);
         if (!outcome.readerMessage.isEmpty()) {
             printError(outcome.readerMessage);
             return ExitUsage;
@@ -324,11 +324,12 @@ int runBatch(const QStringList &arguments)
             + kvnText(QT_TRANSLATE_NOOP("kvn", "cannot read the directory %1.")).arg(directory));
         return ExitUsage;
     }
-    if (!selection.load(parser, directory))
+    AppSettingsRecord settings;
+    if (!selection.load(parser, directory, settings))
         return ExitUsage;
 
-    auto store = std::make_unique<results>();
-    const BatchOutcome outcome = runBatch(*store, directory, QString(), nullptr);
+    auto store = std::make_unique<results>(settings);
+    const BatchOutcome outcome = runBatch(*store, settings, directory, QString(), nullptr);
     if (outcome.namesFound == 0) {
         printError(QStringLiteral("kvn: ")
                    + runMessageText(RunMessage::NoTranslationFiles, directory));

@@ -4,6 +4,7 @@
 #include "cli/assistantcommands.h"
 #include "cli/commands.h"
 #include "model/appsettings.h"
+#include "model/charactertables.h"
 #include "model/textescape.h"
 #include "report/report.h"
 
@@ -99,6 +100,7 @@ void printError(const QString &line)
 
 int main(int argc, char *argv[])
 {
+    assumeCharacterDatabase();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvn"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(KvnVersion));

@@ -19,51 +19,51 @@ const char *const LineEditTexts[] = {"-.&", ".", "%", "&", "ab", ":;"};
 
 // Boxes, spin boxes and line edits from the option bytes; each byte feeds
 // several options, one bit (or pair of bits) each.
-void chooseOptions(const uint8_t *options)
+void chooseOptions(AppSettingsRecord &record, const uint8_t *options)
 {
+    record = defaultOptions();
     const QList<SettingInfo> &infos = settingInfos();
     for (int i = 0; i < infos.size(); ++i) {
         const int byte = options[size_t(i) % OptionBytes];
         const int bits = byte >> ((i / int(OptionBytes)) % 7);
         switch (infos.at(i).kind) {
         case SettingKind::Bool:
-            setSettingValue(AppSettings, i, bool(bits & 1));
+            setSettingValue(record, i, bool(bits & 1));
             break;
         case SettingKind::State:
-            setSettingValue(AppSettings, i, (bits & 3) % 3);
+            setSettingValue(record, i, (bits & 3) % 3);
             break;
         case SettingKind::Int:
         case SettingKind::Float: {
             const double low = infos.at(i).low;
             const double high = infos.at(i).high;
-            setSettingValue(AppSettings, i, low + (byte % 8) * (high - low) / 7);
+            setSettingValue(record, i, low + (byte % 8) * (high - low) / 7);
             break;
         }
         case SettingKind::String:
             if (infos.at(i).high > 0)
                 setSettingValue(
-                    AppSettings, i,
-                    QString::fromLatin1(LineEditTexts[byte % std::size(LineEditTexts)]));
+                    record, i, QString::fromLatin1(LineEditTexts[byte % std::size(LineEditTexts)]));
             break;
         case SettingKind::Bytes:
             break;
         }
     }
-    applyControlLimits(AppSettings);
+    applyControlLimits(record);
 }
 
 // Building the language rules costs more than checking a message, so a store is
 // set up once for each language and each state of the two options the set-up
 // reads, and every input starts from a copy of it (the containers are shared
 // until written).
-const results &preparedStore(int language)
+const results &preparedStore(int language, const AppSettingsRecord &options)
 {
     static QHash<int, std::shared_ptr<results>> stores;
-    const int key = language * 4 + (AppSettings.checkS5_3_1CheckBox ? 1 : 0)
-                    + (AppSettings.checkT5_3_1CheckBox ? 2 : 0);
+    const int key = language * 4 + (options.checkS5_3_1CheckBox ? 1 : 0)
+                    + (options.checkT5_3_1CheckBox ? 2 : 0);
     std::shared_ptr<results> &store = stores[key];
     if (!store) {
-        store = std::make_shared<results>();
+        store = std::make_shared<results>(options);
         store->setUpLanguage(QString::fromLatin1(Languages[language]), true,
                              QStringLiteral("fuzz.ts"));
     }
@@ -79,10 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const int language = data[0] % LanguageCount;
     const int flags = data[1];
+    static AppSettingsRecord options;
     if (flags & 0x80)
-        fuzzsupport::setDefaultOptions();
+        options = defaultOptions();
     else
-        chooseOptions(data + 2);
+        chooseOptions(options, data + 2);
     const uint8_t *const optionBytes = data + 2;
     const int numerusForm = flags % 5;
     const bool unfinished = flags & 0x08;
@@ -99,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                           qsizetype(size - sourceSize - 1))
                                       : QString();
 
-    results store = preparedStore(language);
+    results store = preparedStore(language, options);
+    store.setOptions(options);
     const QList<QString> locations {QStringLiteral("a.cpp   Line: 1")};
     store.checkMessage(source, translation, QStringLiteral("Context"), locations, unfinished,
                        vanished, numerusForm, warning, warning);
@@ -109,17 +111,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     store.runCatalogueChecks();
 
     // The boxes that show details, and the report switches, from the same bytes
-    // (reportOptionsFromSettings looks every box up by name: too slow per input).
-    ReportOptions options = fuzzsupport::defaultReportOptions();
+    // (reportOptions looks every box up by name: too slow per input).
+    ReportOptions report = fuzzsupport::defaultReportOptions();
     if (!(flags & 0x80)) {
         QByteArray boxes(reinterpret_cast<const char *>(optionBytes), OptionBytes);
-        options.boxChecked = [boxes](int index) {
+        report.boxChecked = [boxes](int index) {
             return (uchar(boxes.at(index % OptionBytes)) >> (index / OptionBytes % 8)) & 1;
         };
-        options.printLocation = boxes.at(0) & 1;
-        options.htmlS14 = boxes.at(1) & 1;
-        options.htmlT14 = boxes.at(2) & 1;
+        report.printLocation = boxes.at(0) & 1;
+        report.htmlS14 = boxes.at(1) & 1;
+        report.htmlT14 = boxes.at(2) & 1;
     }
-    fuzzsupport::reportEveryTab(store, options);
+    fuzzsupport::reportEveryTab(store, report);
     return 0;
 }

@@ -19,25 +19,15 @@ namespace fuzzsupport {
 
 inline void ignoreMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
-// The options as a settings store without keys gives them, read once.
-inline void setDefaultOptions()
-{
-    static const AppSettingsRecord defaults = [] {
-        loadAppSettings(QStringLiteral("/nonexistent/korvane-fuzz.ini"));
-        return AppSettings;
-    }();
-    AppSettings = defaults;
-}
-
-// The report options of the default settings (set up first by setUp).
+// The report options of the default options.
 inline const ReportOptions &defaultReportOptions()
 {
-    static const ReportOptions options = reportOptionsFromSettings();
+    static const ReportOptions options = reportOptions(defaultOptions());
     return options;
 }
 
 // Once per process: the application object (the engine translates its texts
-// through it), a silent message handler and the default options.
+// through it), a silent message handler and the default report options.
 inline void setUp()
 {
     static bool done = false;
@@ -49,7 +39,6 @@ inline void setUp()
     static char *argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
     qInstallMessageHandler(ignoreMessage);
-    setDefaultOptions();
     defaultReportOptions();
 }
 

@@ -91,8 +91,22 @@ void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value
 #undef KVN_SET
 }
 
-void loadAppSettings(const QString &iniPath)
+const AppSettingsRecord &defaultOptions()
 {
+    static const AppSettingsRecord defaults = [] {
+        AppSettingsRecord record;
+        const auto &infos = settingInfos();
+        for (int i = 0; i < infos.size(); ++i)
+            setSettingValue(record, i, infos[i].defaultValue);
+        applyControlLimits(record);
+        return record;
+    }();
+    return defaults;
+}
+
+AppSettingsRecord readOptions(const QString &iniPath)
+{
+    AppSettingsRecord record;
     auto store = openStore(iniPath);
     const auto &infos = settingInfos();
     bool inGroup = false;
@@ -105,11 +119,17 @@ void loadAppSettings(const QString &iniPath)
         const QString key = QString::fromLatin1(info.key);
         const QVariant raw = info.defaultValue.isValid() ? store->value(key, info.defaultValue)
                                                          : store->value(key);
-        setSettingValue(AppSettings, i, raw);
-        setSettingValue(LoadedAppSettings, i, raw);
+        setSettingValue(record, i, raw);
     }
     if (inGroup)
         store->endGroup();
+    return record;
+}
+
+void loadAppSettings(const QString &iniPath)
+{
+    AppSettings = readOptions(iniPath);
+    LoadedAppSettings = AppSettings;
 }
 
 void saveAppSettings(const QString &iniPath)

@@ -260,7 +260,16 @@ struct AppSettingsRecord {
 #undef KVN_FIELD
 };
 
-// The current record and the snapshot taken while loading.
+// The built-in defaults of every option (the selection empty): what a store
+// checks with unless it is given other options.
+const AppSettingsRecord &defaultOptions();
+
+// The options of an INI file with the keys and groups of the settings store;
+// absent keys take the defaults. Leaves AppSettings alone.
+AppSettingsRecord readOptions(const QString &iniPath);
+
+// The window's persisted state: the current record and the snapshot taken while
+// loading. The engine never reads them; a front end hands its options to the run.
 extern AppSettingsRecord AppSettings;
 extern AppSettingsRecord LoadedAppSettings;
 

@@ -5,7 +5,18 @@
 
 #include <QChar>
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <bitset>
+
+// Every opening punctuation mark of the BMP (Punctuation_Open or
+// Punctuation_InitialQuote) whose mirror differs from itself, with that mirror,
+// in code order: the pairs of the bracket check.
+const QList<QPair<QChar, QChar>> &mirroredPairs();
+
+// Stops the process with a diagnostic when the character database of this Qt
+// breaks an assumption of the checks. Both front ends call it at start-up.
+void assumeCharacterDatabase();
 
 class CharacterSet
 {

@@ -170,13 +170,13 @@ QString logReport(const results &store, const QString &header, const QString &su
     return tabReport(store, QStringLiteral("ST0"), header, summary, options);
 }
 
-ReportOptions reportOptionsFromSettings()
+ReportOptions reportOptions(const AppSettingsRecord &settings)
 {
     ReportOptions options;
-    options.printLocation = AppSettings.printLocationCheckBox;
-    options.htmlS14 = AppSettings.checkS14CheckBox;
-    options.htmlT14 = AppSettings.checkT14CheckBox;
-    // A snapshot, so that later changes of AppSettings do not change a report
+    options.printLocation = settings.printLocationCheckBox;
+    options.htmlS14 = settings.checkS14CheckBox;
+    options.htmlT14 = settings.checkT14CheckBox;
+    // A snapshot, so that later changes of the record do not change a report
     // being assembled.
     QList<bool> checked(CheckCount, true);
     for (int index = 0; index < CheckCount; ++index) {
@@ -186,7 +186,7 @@ ReportOptions reportOptionsFromSettings()
         const int setting = settingIndex(QLatin1String(info.key));
         // Both kinds of box: a partially checked tri-state box counts as checked.
         if (setting >= 0)
-            checked[index] = settingValue(AppSettings, setting).toInt() != 0;
+            checked[index] = settingValue(settings, setting).toInt() != 0;
     }
     options.boxChecked
         = [checked](int index) { return index >= 0 && index < checked.size() && checked[index]; };

@@ -7,6 +7,7 @@
 #include <functional>
 
 class results;
+struct AppSettingsRecord;
 
 struct ReportOptions {
     bool printLocation = false;
@@ -29,8 +30,9 @@ bool tabReportIsHtml(const QString &tab, const ReportOptions &options);
 // The log text of one batch step.
 QString logReport(const results &store, const QString &header, const QString &summary,
                   bool printLocation);
-// The options of the report as they stand in AppSettings (used by kvn and batch).
-ReportOptions reportOptionsFromSettings();
+// The report options of an options record (used by kvn and batch): its boxes,
+// locations and the html boxes of S14 and T14.
+ReportOptions reportOptions(const AppSettingsRecord &settings);
 
 // S14.3, S14.4, T14.3 and T14.4 keep their rows in a FindingMap but list rather
 // than warn: their blocks are written in list mode.

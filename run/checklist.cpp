@@ -31,7 +31,7 @@ QString severityOf(int index)
 
 QList<ListedCheck> listedChecks()
 {
-    const AppSettingsRecord defaults = defaultSettingsRecord();
+    const AppSettingsRecord defaults = defaultOptions();
     QList<QPair<QString, AppSettingsRecord>> profiles;
     for (const BuiltInProfile &profile : builtInProfiles()) {
         AppSettingsRecord record = defaults;

@@ -82,9 +82,11 @@ QList<QStringList> splitRuns(const QStringList &paths, const QString &fileName, 
     return runs;
 }
 
-RunOutcome runPaths(results &store, const QStringList &paths, const QString &fileName)
+RunOutcome runPaths(results &store, const AppSettingsRecord &options, const QStringList &paths,
+                    const QString &fileName)
 {
     RunOutcome outcome;
+    store.setOptions(options);
     store.clear();
     store.reuseSourceOutcomes = true;
     // A single file is read as the window reads it; files among others as a

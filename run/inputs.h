@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class results;
+struct AppSettingsRecord;
 
 enum class SplitMode { None, File, Language };
 // "none", "file" or "language"; false for any other text.
@@ -29,5 +30,7 @@ QList<QStringList> splitRuns(const QStringList &paths, const QString &fileName, 
 // Reads the paths into the cleared store, files with the reader their name
 // asks for (".ts" Qt Linguist, any other gettext), directories by the walk of
 // all files (or of the files named fileName), then runs the catalogue pass.
-// A file that cannot be opened ends the run with its readerMessage.
-RunOutcome runPaths(results &store, const QStringList &paths, const QString &fileName);
+// A file that cannot be opened ends the run with its readerMessage. The store
+// checks with options.
+RunOutcome runPaths(results &store, const AppSettingsRecord &options, const QStringList &paths,
+                    const QString &fileName);

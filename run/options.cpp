@@ -202,15 +202,6 @@ bool applyCheckSelection(AppSettingsRecord &record, SelectionKind kind, const QS
     return true;
 }
 
-AppSettingsRecord defaultSettingsRecord()
-{
-    AppSettingsRecord record;
-    const QList<SettingInfo> &infos = settingInfos();
-    for (int i = 0; i < infos.size(); ++i)
-        setSettingValue(record, i, infos.at(i).defaultValue);
-    return record;
-}
-
 bool overlayIniFile(AppSettingsRecord &record, const QString &path, QString &error)
 {
     const QFileInfo info(path);
@@ -296,7 +287,7 @@ QString findProjectFile(const QString &path)
 
 bool buildOptions(const OptionLayers &layers, AppSettingsRecord &record, QString &error)
 {
-    record = defaultSettingsRecord();
+    record = defaultOptions();
     if (!layers.profile.isEmpty() && !applyProfile(record, layers.profile, error))
         return false;
     if (!layers.projectFile.isEmpty() && !overlayIniFile(record, layers.projectFile, error))

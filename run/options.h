@@ -31,9 +31,6 @@ enum class SelectionKind { Only, Enable, Disable };
 bool applyCheckSelection(AppSettingsRecord &record, SelectionKind kind, const QString &list,
                          QString &error);
 
-// The built-in defaults of every key.
-AppSettingsRecord defaultSettingsRecord();
-
 // Lays the keys that an INI file holds over record; the keys it does not hold
 // keep their values. Nothing changes and error names the file, key and value
 // when the file cannot be read or parsed, holds a key that is no setting, a

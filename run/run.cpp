@@ -24,13 +24,6 @@ const char *const RunMessageTexts[] = {
         QT_TRANSLATE_NOOP("MainWindow", "No translation files found in %1."),
 };
 
-void clearSelection()
-{
-    AppSettings.openFilePathAndName.clear();
-    AppSettings.openDirectoryPath.clear();
-    AppSettings.openDirectopyFile.clear();
-}
-
 // Counting pass from 1, reading pass from 0; afterwards the progress stands at
 // its maximum. fileName null: all-files mode. Returns the number of files read.
 int walkBothPasses(results &store, const QString &directory, const QString *fileName,
@@ -53,6 +46,35 @@ int walkBothPasses(results &store, const QString &directory, const QString *file
 }
 
 } // namespace
+
+void clearSelection(AppSettingsRecord &options)
+{
+    options.openFilePathAndName.clear();
+    options.openDirectoryPath.clear();
+    options.openDirectopyFile.clear();
+}
+
+void selectFile(AppSettingsRecord &options, const QString &path)
+{
+    clearSelection(options);
+    options.openFilePathAndName = path;
+}
+
+void selectDirectory(AppSettingsRecord &options, const QString &directory, const QString &fileName)
+{
+    clearSelection(options);
+    options.openDirectoryPath = directory;
+    options.openDirectopyFile = fileName;
+}
+
+QStringList translationFileNames(const QString &directory)
+{
+    QSet<QString> found;
+    collectFileNames(directory, found);
+    QStringList names(found.cbegin(), found.cend());
+    names.sort(Qt::CaseSensitive);
+    return names;
+}
 
 QString runMessageText(RunMessage message, const QString &directory)
 {
@@ -79,12 +101,13 @@ QString runOutcomeMessage(const RunOutcome &outcome, bool *isWarning)
     return {};
 }
 
-RunOutcome runSelection(results &store, WalkProgress *progress)
+RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress)
 {
     RunOutcome outcome;
-    const QString file = AppSettings.openFilePathAndName;
-    const QString directory = AppSettings.openDirectoryPath;
-    const QString fileName = AppSettings.openDirectopyFile;
+    store.setOptions(options);
+    const QString file = options.openFilePathAndName;
+    const QString directory = options.openDirectoryPath;
+    const QString fileName = options.openDirectopyFile;
     if (file.isEmpty() && directory.isEmpty() && fileName.isEmpty()) {
         outcome.status = RunStatus::NothingSelected;
         return outcome;
@@ -93,7 +116,6 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
     store.reuseSourceOutcomes = true;
     if (!file.isEmpty()) {
         if (!directory.isEmpty() || !fileName.isEmpty()) {
-            clearSelection();
             outcome.status = RunStatus::MultipleSelection;
             return outcome;
         }
@@ -106,7 +128,6 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
         return outcome;
     }
     if (directory.isEmpty()) {
-        clearSelection();
         outcome.status = RunStatus::MissingPath;
         return outcome;
     }
@@ -117,9 +138,10 @@ RunOutcome runSelection(results &store, WalkProgress *progress)
     return outcome;
 }
 
-int runBatchStep(results &store, const QStringList &files, const QStringList &walkProblems,
-                 WalkProgress *progress)
+int runBatchStep(results &store, const AppSettingsRecord &options, const QStringList &files,
+                 const QStringList &walkProblems, WalkProgress *progress)
 {
+    store.setOptions(options);
     store.clear();
     store.reuseSourceOutcomes = true;
     for (const QString &problem : walkProblems)
@@ -143,30 +165,27 @@ QString writeResults(const QString &path, int fileCount, const QString &fileName
                      const results &store, const QString &logDirectory)
 {
     const QString text
-            = logReport(store, reportHeader(QTime::currentTime()),
-                        reportSummary(store, path, fileCount), AppSettings.printLocationCheckBox);
+        = logReport(store, reportHeader(QTime::currentTime()),
+                    reportSummary(store, path, fileCount), store.options().printLocationCheckBox);
     const fileaccess::WriteOutcome written
         = fileaccess::writeWholeFile(logFilePath(logDirectory, fileName), text.toUtf8(), true);
     return written.written() ? QString() : written.reason;
 }
 
-BatchOutcome runBatch(results &store, const QString &directory, const QString &logDirectory,
-                      WalkProgress *progress)
+BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
+                      const QString &logDirectory, WalkProgress *progress)
 {
     BatchOutcome outcome;
     const TranslationFiles files = collectTranslationFiles(directory);
     outcome.namesFound = int(files.byName.size());
     if (outcome.namesFound == 0)
         return outcome;
-    AppSettings.openDirectoryPath = directory;
-    AppSettings.openFilePathAndName.clear();
     for (auto it = files.byName.cbegin(); it != files.byName.cend(); ++it) {
         if (progress && progress->wasCanceled()) {
             outcome.canceled = true;
             break;
         }
-        AppSettings.openDirectopyFile = it.key();
-        const int fileCount = runBatchStep(store, it.value(), files.problems, progress);
+        const int fileCount = runBatchStep(store, options, it.value(), files.problems, progress);
         outcome.filesChecked += fileCount;
         const QString log = logFilePath(logDirectory, it.key());
         const QString problem = writeResults(directory, fileCount, it.key(), store, logDirectory);

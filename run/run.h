@@ -1,13 +1,14 @@
 #pragma once
-// One run over the current selection, shared by the window and kvn. The caller
-// copies the panel into AppSettings first and shows the message boxes; the run
-// itself knows no dialog.
+// One run over a selection, shared by the window and kvn. The caller fills an
+// options record (the window from its panel, kvn from the defaults or an INI
+// file), hands it to the run and shows the messages; the run knows no dialog.
 
 #include <QString>
 #include <QStringList>
 
 class results;
 class WalkProgress;
+struct AppSettingsRecord;
 
 enum class RunStatus { Done, NothingSelected, MultipleSelection, MissingPath };
 
@@ -19,19 +20,31 @@ struct RunOutcome {
     QString readerMessage; // single-file mode: the reader's text when the file could not be opened
 };
 
-// Reads the selection of AppSettings (openFilePathAndName, openDirectoryPath,
-// openDirectopyFile) into the cleared store and runs the catalogue pass. On an
-// inconsistent selection the three fields are cleared. progress may be null.
-RunOutcome runSelection(results &store, WalkProgress *progress);
+// Gives the store the options and reads their selection (openFilePathAndName,
+// openDirectoryPath, openDirectopyFile) into it, cleared, then runs the
+// catalogue pass. On an inconsistent selection (MultipleSelection, MissingPath)
+// the caller should clear its selection (clearSelection). progress may be null.
+RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress);
+void clearSelection(AppSettingsRecord &options);
+// Selects one file, or a directory with all files (fileName empty) or only the
+// files named fileName.
+void selectFile(AppSettingsRecord &options, const QString &path);
+void selectDirectory(AppSettingsRecord &options, const QString &directory,
+                     const QString &fileName = QString());
 
-// One step of the batch operation: clear, read the files of one name (found by
-// collectTranslationFiles) with the walk's problems as items of check "0", the
-// catalogue pass. Returns the number of files read.
-int runBatchStep(results &store, const QStringList &files, const QStringList &walkProblems,
-                 WalkProgress *progress);
+// The distinct names of the translation files below directory, sorted: what the
+// filtered selection offers.
+QStringList translationFileNames(const QString &directory);
+
+// One step of the batch operation: the store takes the options, clear, read the files of one name
+// (found by collectTranslationFiles) with the walk's problems as items of check "0", the catalogue
+// pass. Returns the number of files read.
+int runBatchStep(results &store, const AppSettingsRecord &options, const QStringList &files,
+                 const QStringList &walkProblems, WalkProgress *progress);
 
 // Writes the log of one batch step to fileName + "-LOG.txt" in logDirectory (the
-// current directory when empty), completely or not at all. Returns an empty text
+// current directory when empty), completely or not at all, with locations as
+// the store's options say. Returns an empty text
 // on success, otherwise the reason.
 QString writeResults(const QString &path, int fileCount, const QString &fileName,
                      const results &store, const QString &logDirectory = QString());
@@ -45,8 +58,8 @@ struct BatchOutcome {
     QStringList failures; // one line per log that could not be written
     bool canceled = false;
 };
-BatchOutcome runBatch(results &store, const QString &directory, const QString &logDirectory,
-                      WalkProgress *progress);
+BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
+                      const QString &logDirectory, WalkProgress *progress);
 // The summary a front end shows after a batch (context "MainWindow").
 QString batchSummary(const BatchOutcome &outcome, const QString &directory,
                      const QString &logDirectory);

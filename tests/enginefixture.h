@@ -1,6 +1,7 @@
 #pragma once
-// A message store set up for one language, with every option at its default,
-// for tests that drive the checks through checkMessage.
+// A message store set up for one language, with the options of TestOptions
+// (the defaults after resetOptions()), for tests that drive the checks through
+// checkMessage.
 
 #include "checks/results.h"
 #include "model/appsettings.h"
@@ -9,12 +10,12 @@
 #include <QStringList>
 #include <QTest>
 
-inline void resetAppSettings()
+// The options the next Engine checks with.
+inline AppSettingsRecord TestOptions = defaultOptions();
+
+inline void resetOptions()
 {
-    const QList<SettingInfo> &infos = settingInfos();
-    for (int i = 0; i < infos.size(); ++i)
-        if (infos.at(i).defaultValue.isValid())
-            setSettingValue(AppSettings, i, infos.at(i).defaultValue);
+    TestOptions = defaultOptions();
 }
 
 // Sets options named by settings key: "key" to `value`, "key=text" to the text.
@@ -24,13 +25,13 @@ inline void setOptions(const QStringList &options, const QVariant &value = true)
         const QString key = option.section(QLatin1Char('='), 0, 0);
         const int index = settingIndex(key);
         QVERIFY2(index >= 0, qPrintable(key));
-        setSettingValue(AppSettings, index,
+        setSettingValue(TestOptions, index,
                         key == option ? value : QVariant(option.section(QLatin1Char('='), 1)));
     }
 }
 
 struct Engine {
-    results store;
+    results store {TestOptions};
     static inline const QString Location = QStringLiteral("main.cpp   Line: 7");
     static inline const QString Context = QStringLiteral("Dialog");
 

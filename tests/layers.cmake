@@ -1,6 +1,7 @@
 # Fails when a source file of a layer includes a header of a layer above it.
 # The layers, lowest first: model <- checks <- input, report <- run <- app, cli;
-# assistant uses model and input only.
+# assistant uses model and input only. The engine layers do not read the
+# window's persisted options (AppSettings): a run hands them their options.
 # Run: cmake -DSOURCE_DIR=<repository> -P layers.cmake
 cmake_minimum_required(VERSION 3.22)
 set(allowed_model model)
@@ -28,7 +29,21 @@ foreach(layer IN LISTS layers)
     endforeach()
   endforeach()
 endforeach()
+set(engine model checks input report run assistant)
+foreach(layer IN LISTS engine)
+  file(GLOB files ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  list(REMOVE_ITEM files ${SOURCE_DIR}/model/appsettings.h ${SOURCE_DIR}/model/appsettings.cpp)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} uses REGEX "(^|[^A-Za-z_])(Loaded)?AppSettings([^A-Za-z_]|$)")
+    foreach(line IN LISTS uses)
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${file})
+      message("${name}: the engine reads AppSettings: ${line}")
+      math(EXPR problems "${problems} + 1")
+    endforeach()
+  endforeach()
+endforeach()
+
 if(problems GREATER 0)
-  message(FATAL_ERROR "${problems} includes point to a layer above")
+  message(FATAL_ERROR "${problems} includes point to a layer above or engine lines read AppSettings")
 endif()
 message("no include points to a layer above")

@@ -7,7 +7,7 @@ class TestComparison : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetAppSettings(); }
+    void init() { resetOptions(); }
 
     // texts: the finding text of each recorded finding ("" when the check has none);
     // the source and the translation follow it in the recorded key.
@@ -88,7 +88,7 @@ private slots:
         QFETCH(int, translationLength);
         QFETCH(int, check);
         QFETCH(QString, ratio);
-        AppSettings.checkST1_1HighSpinBox = 2.5f;
+        TestOptions.checkST1_1HighSpinBox = 2.5f;
         Engine engine;
         const QString source(sourceLength, QLatin1Char('a'));
         const QString translation(translationLength, QLatin1Char('a'));
@@ -135,8 +135,8 @@ private slots:
 
     void consistencyExactCase()
     {
-        AppSettings.checkST10_1_1CheckBox = true;
-        AppSettings.checkST11_1_1CheckBox = true;
+        TestOptions.checkST10_1_1CheckBox = true;
+        TestOptions.checkST11_1_1CheckBox = true;
         Engine engine;
         engine.check("Open", "\u00D6ffnen");
         engine.store.setUpLanguage("de", false, "second.ts");

@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QString, states);
         QFETCH(QString, error);
-        AppSettingsRecord record = defaultSettingsRecord();
+        AppSettingsRecord record = defaultOptions();
         QString message;
         const bool applied = applyCheckSelection(record, SelectionKind(kind), list, message);
         QCOMPARE(applied, error.isEmpty());
@@ -156,7 +156,7 @@ private slots:
         QFETCH(QStringList, error);
         QTemporaryDir dir;
         const QString path = write(dir.filePath("options.ini"), content);
-        AppSettingsRecord record = defaultSettingsRecord();
+        AppSettingsRecord record = defaultOptions();
         QString message;
         const bool applied = overlayIniFile(record, path, message);
         QCOMPARE(applied, error.isEmpty());
@@ -174,7 +174,7 @@ private slots:
     void iniValuesAndMissingFile()
     {
         QTemporaryDir dir;
-        AppSettingsRecord record = defaultSettingsRecord();
+        AppSettingsRecord record = defaultOptions();
         QString message;
         QVERIFY(
             overlayIniFile(record,
@@ -246,7 +246,7 @@ private slots:
 
     void profiles()
     {
-        AppSettingsRecord all = defaultSettingsRecord();
+        AppSettingsRecord all = defaultOptions();
         QString message;
         QVERIFY(applyProfile(all, "all", message));
         for (int index = 0; index < CheckCount; ++index)
@@ -256,7 +256,7 @@ private slots:
         QVERIFY(message.contains("'strict'") && message.contains("recommended"));
         // recommended: the new group on, the noisy checks off, partial boxes kept
         // partial, the rule options on.
-        AppSettingsRecord recommended = defaultSettingsRecord();
+        AppSettingsRecord recommended = defaultOptions();
         QVERIFY(applyProfile(recommended, "recommended", message));
         QCOMPARE(boxStates(recommended, {"ST22.1", "ST22.6", "T8.2", "S10.1", "ST1.1", "ST10.1"}),
                  QStringLiteral("ST22.1=1 ST22.6=1 T8.2=1 S10.1=0 ST1.1=0 ST10.1=1"));
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(recommended.checkST7_2LineEdit, QStringLiteral("%"));
         QTemporaryDir dir;
         const QString file = write(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
-        AppSettingsRecord fromFile = defaultSettingsRecord();
+        AppSettingsRecord fromFile = defaultOptions();
         QVERIFY(applyProfile(fromFile, file, message));
         QVERIFY(checkOn(fromFile, CheckT2_1));
     }

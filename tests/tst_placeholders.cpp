@@ -10,7 +10,7 @@ class TestPlaceholders : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetAppSettings(); }
+    void init() { resetOptions(); }
 
     // A message of a .po file (formatFlag as the reader sets it) or of a .ts
     // file; found: whether the check records a finding.

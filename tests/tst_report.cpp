@@ -153,10 +153,11 @@ private slots:
     // A partially checked box counts as checked.
     void optionsFromSettings()
     {
-        AppSettings.checkT1_2CheckBox = 1;
-        AppSettings.checkT1_3CheckBox = 0;
-        AppSettings.printLocationCheckBox = true;
-        const ReportOptions options = reportOptionsFromSettings();
+        AppSettingsRecord settings = defaultOptions();
+        settings.checkT1_2CheckBox = 1;
+        settings.checkT1_3CheckBox = 0;
+        settings.printLocationCheckBox = true;
+        const ReportOptions options = reportOptions(settings);
         QVERIFY(options.boxChecked(CheckT1_2) && !options.boxChecked(CheckT1_3));
         QVERIFY(options.printLocation);
     }

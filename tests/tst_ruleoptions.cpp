@@ -8,7 +8,7 @@ class TestRuleOptions : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetAppSettings(); }
+    void init() { resetOptions(); }
 
     void options_data()
     {
@@ -154,7 +154,7 @@ private slots:
         QFETCH(bool, foundWithout);
         QFETCH(bool, foundWith);
         for (const bool on : {false, true}) {
-            resetAppSettings();
+            resetOptions();
             if (on)
                 setOptions(options);
             Engine engine(language);
@@ -168,7 +168,7 @@ private slots:
     void likeForms()
     {
         for (const bool on : {false, true}) {
-            resetAppSettings();
+            resetOptions();
             if (on)
                 setOptions({"checkST10_1_2CheckBox"});
             Engine engine(QStringLiteral("ru"));

@@ -47,7 +47,7 @@ class TestSingleText : public QObject
         QFETCH(QString, options);
         QFETCH(QString, key);
 
-        resetAppSettings();
+        resetOptions();
         setOptions(optionList(options));
         Engine source(u"en"_s);
         source.check(text, u"Text"_s);
@@ -58,7 +58,7 @@ class TestSingleText : public QObject
                      qPrintable(found.entries().firstKey()));
             QCOMPARE(found.entries().first().first(), Engine::Location);
         }
-        resetAppSettings();
+        resetOptions();
         setOptions(optionList(QString(options).replace(u"checkS"_s, u"checkT"_s)));
         Engine translation(u"en"_s);
         translation.check(u"Text"_s, text);
@@ -67,7 +67,7 @@ class TestSingleText : public QObject
 
 private slots:
     void initTestCase() { QLoggingCategory::setFilterRules(u"default.info=false"_s); }
-    void init() { resetAppSettings(); }
+    void init() { resetOptions(); }
 
     // S1 to S5; the bracket positions themselves are tested with checkBrackets.
     void characters_data()
@@ -144,7 +144,7 @@ private slots:
     // The plain-text keys of T14.3 and T14.4 (the corpus run writes HTML).
     void plainKeySequenceKeys()
     {
-        AppSettings.checkT14CheckBox = false;
+        TestOptions.checkT14CheckBox = false;
         Engine engine(u"en"_s);
         engine.check(u"&File"_s, u"&Datei"_s);
         QCOMPARE(engine.keys(CheckT14_3), QStringList {u"QKeySequence D:\t\t&Datei\t\t: &File"_s});

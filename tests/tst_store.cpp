@@ -16,7 +16,7 @@ class tst_Store : public QObject
 private slots:
     void init()
     {
-        AppSettings = AppSettingsRecord();
+        resetOptions();
         QTest::failOnWarning(QRegularExpression(".*"));
     }
 
@@ -39,12 +39,34 @@ private slots:
     // but the first and last character checks do not take them for brackets.
     void angleBracketsOnlyInBracketTables()
     {
-        AppSettings.checkS5_3_1CheckBox = true;
-        results store;
+        TestOptions.checkS5_3_1CheckBox = true;
+        results store(TestOptions);
         store.setUpLanguage(QStringLiteral("de"), true, QStringLiteral("f.ts"));
         QVERIFY(!store.sourceRules.openingCharacters.contains(QLatin1Char('<')));
         QVERIFY(!store.sourceRules.closingCharacters.contains(QLatin1Char('>')));
         QVERIFY(!store.translationRules.openToClose.contains(QLatin1Char('<')));
+    }
+
+    // Each store checks with its own options, even interleaved and replaying
+    // the outcomes of a source that comes back.
+    void storesWithDifferentOptions()
+    {
+        AppSettingsRecord strict = defaultOptions();
+        strict.checkS1_2SpinBox = 5; // longest source text
+        results narrow(strict), wide;
+        for (results *store : {&narrow, &wide}) {
+            store->reuseSourceOutcomes = true;
+            store->setUpLanguage(QStringLiteral("de"), true, QStringLiteral("f.ts"));
+        }
+        const QString text = QStringLiteral("Save the file");
+        for (int round = 0; round < 2; ++round)
+            for (results *store : {&narrow, &wide})
+                store->checkMessage(text, text, QStringLiteral("C"), {QStringLiteral("a.cpp")},
+                                    false, false, 0, QString(), QString());
+        QCOMPARE(narrow.findings(CheckS1_2).size(), 2);
+        QCOMPARE(wide.findings(CheckS1_2).size(), 0);
+        QCOMPARE(narrow.options().checkS1_2SpinBox, 5);
+        QCOMPARE(wide.options().checkS1_2SpinBox, defaultOptions().checkS1_2SpinBox);
     }
 
     void laterFiles_data()
@@ -121,7 +143,7 @@ private slots:
     {
         QFETCH(QString, piece);
         QFETCH(int, index);
-        resetAppSettings();
+        resetOptions();
         const QString text = piece.repeated(300000 / piece.size());
         Engine engine;
         engine.check(text, text);

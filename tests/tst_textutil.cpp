@@ -121,7 +121,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         QFETCH(bool, differ);
-        resetAppSettings();
+        resetOptions();
         Engine engine;
         engine.check(QStringLiteral("Open"), first);
         engine.check(QStringLiteral("Open"), second);

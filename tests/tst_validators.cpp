@@ -32,7 +32,7 @@ class TestValidators : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetAppSettings(); }
+    void init() { resetOptions(); }
 
     // message: what the validator appends; empty when the text is valid.
     void validate_data()
@@ -95,7 +95,7 @@ private slots:
         QFETCH(int, validator);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        AppSettings.checkS5_3_1CheckBox = validator == BracketsAngles;
+        TestOptions.checkS5_3_1CheckBox = validator == BracketsAngles;
         Engine engine(QStringLiteral("en"));
         const results &store = engine.store;
         // A validator appends to the message it is given; the bracket matching sets it.

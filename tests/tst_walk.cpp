@@ -233,20 +233,17 @@ private slots:
         QFETCH(int, status);
         QFETCH(int, fileCount);
         QFETCH(QString, message);
-        AppSettings.openFilePathAndName = file;
-        AppSettings.openDirectoryPath = directory;
-        AppSettings.openDirectopyFile = fileName;
+        AppSettingsRecord options = defaultOptions();
+        options.openFilePathAndName = file;
+        options.openDirectoryPath = directory;
+        options.openDirectopyFile = fileName;
         results store;
         RecordingProgress progress;
-        const RunOutcome outcome = runSelection(store, &progress);
+        const RunOutcome outcome = runSelection(store, options, &progress);
         QCOMPARE(int(outcome.status), status);
         QCOMPARE(outcome.fileCount, fileCount);
         QCOMPARE(runOutcomeMessage(outcome), message);
         QCOMPARE(store.items(Check_0), QStringList());
-        const bool cleared
-            = status == int(RunStatus::MultipleSelection) || status == int(RunStatus::MissingPath);
-        QCOMPARE(AppSettings.openFilePathAndName.isEmpty(), cleared || file.isEmpty());
-        QCOMPARE(AppSettings.openDirectopyFile.isEmpty(), cleared || fileName.isEmpty());
         if (outcome.directoryMode) // the progress ends at its maximum
             QCOMPARE(progress.value, progress.maxima.value(progress.maxima.size() - 1, 1));
     }
@@ -260,13 +257,15 @@ private slots:
                  QStringList({"other/de.ts", "sub/de.ts", "sub/inner/de.ts"}));
         results store;
         store.fileAssert(false, QStringLiteral("from before"));
-        QCOMPARE(runBatchStep(store, files.byName.value("de.ts"), {"walk problem"}, nullptr), 3);
+        QCOMPARE(runBatchStep(store, defaultOptions(), files.byName.value("de.ts"),
+                              {"walk problem"}, nullptr),
+                 3);
         QCOMPARE(store.items(Check_0), QStringList({"walk problem"}));
         QCOMPARE(store.findings(CheckT1_1).size(), 3);
 
         // Logs land in the folder given; each one that cannot be written is named.
         QTemporaryDir logs;
-        BatchOutcome outcome = runBatch(store, m_root, logs.path(), nullptr);
+        BatchOutcome outcome = runBatch(store, defaultOptions(), m_root, logs.path(), nullptr);
         QCOMPARE(outcome.filesChecked, 6);
         QCOMPARE(outcome.logsWritten.size(), 4);
         QVERIFY(outcome.failures.isEmpty());
@@ -275,7 +274,7 @@ private slots:
                  QStringLiteral("Checked 6 files of 4 names in %1. Wrote 4 logs to %2.")
                      .arg(m_root, logs.path()));
         const QString missing = logs.filePath(QStringLiteral("missing"));
-        outcome = runBatch(store, m_root, missing, nullptr);
+        outcome = runBatch(store, defaultOptions(), m_root, missing, nullptr);
         QCOMPARE(outcome.failures.size(), 4);
         QVERIFY2(outcome.failures[0].startsWith("Could not write " + missing + "/B.ts-LOG.txt: "),
                  qPrintable(outcome.failures[0]));
@@ -288,7 +287,8 @@ private slots:
     {
         QTemporaryDir logs;
         results store;
-        runBatchStep(store, collectTranslationFiles(m_root).byName.value("de.ts"), {}, nullptr);
+        runBatchStep(store, defaultOptions(), collectTranslationFiles(m_root).byName.value("de.ts"),
+                     {}, nullptr);
         const QString log = writeFile(logs.filePath("de.ts-LOG.txt"), "earlier log\n");
         QString problem;
         {

@@ -18,7 +18,7 @@ private slots:
     {
         QLoggingCategory::setFilterRules(u"default.info=false\ndefault.warning=false"_s);
     }
-    void init() { resetAppSettings(); }
+    void init() { resetOptions(); }
 
     void doubledWords_data()
     {
@@ -80,7 +80,7 @@ private slots:
         QFETCH(int, list);
         QFETCH(QStringList, items);
         QFETCH(QString, separators);
-        AppSettings.checkS15_1LineEdit = separators;
+        TestOptions.checkS15_1LineEdit = separators;
         Engine engine;
         for (const QString &source : sources)
             engine.check(source, QStringLiteral("x"));
@@ -91,7 +91,7 @@ private slots:
     // The translation side has its own case option.
     void translationSide()
     {
-        AppSettings.checkT13_1_1CheckBox = true;
+        TestOptions.checkT13_1_1CheckBox = true;
         Engine engine;
         engine.check(QStringLiteral("The the"), QStringLiteral("Der der"));
         engine.store.runCatalogueChecks();

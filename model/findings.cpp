@@ -1,0 +1,33 @@
+#include "model/findings.h"
+
+void FindingMap::insert(const QString &key, const QString &value, int times)
+{
+    if (times <= 0)
+        return;
+    // One search of the tree: QMap::operator[] searches a second time to insert
+    // a new key.
+    const auto it = m_entries.lowerBound(key);
+    if (it == m_entries.end() || it.key() != key) {
+        m_entries.insert(it, key, QStringList(times, value));
+    } else {
+        for (int i = 0; i < times; ++i)
+            it->append(value);
+    }
+    m_count += times;
+}
+
+void FindingMap::clear()
+{
+    m_entries.clear();
+    m_count = 0;
+}
+
+QStringList FindingMap::values(const QString &key) const
+{
+    const QStringList stored = m_entries.value(key);
+    QStringList newestFirst;
+    newestFirst.reserve(stored.size());
+    for (auto it = stored.crbegin(); it != stored.crend(); ++it)
+        newestFirst.append(*it);
+    return newestFirst;
+}
