@@ -27,6 +27,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     // The diagnostic lines about form feeds, carriage returns, tabs and vertical
     // tabs are not written: they change nothing and would flood the log of a
     // large run.
+    m_currentRecord = -1;
     if (vanished) {
         ++vanishedCount;
         return;
@@ -36,8 +37,9 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (translation.isEmpty()) {
         if (unfinished)
             ++unfinishedCount;
-        else if (!sourceOnly)
-            recordFinding(m_findings[CheckT1_1], source, context);
+        else if (!sourceOnly && !silenced(CheckT1_1))
+            m_findings[CheckT1_1].insert(source, context, 1,
+                                         currentMessage(source, translation, context, numerusForm));
     } else {
         ++translationCount;
     }
@@ -45,8 +47,11 @@ void results::checkMessage(const QString &source, const QString &translation,
         static const QString emptySource = QStringLiteral(
             "Found empty string(s). Might be empty in the source or the data import is "
             "incorrect. Please report if the problem is not in the source!");
-        for (const QString &location : locations)
-            recordFinding(m_findings[CheckS1_1], emptySource, location);
+        if (!locations.isEmpty() && !silenced(CheckS1_1, int(locations.size()))) {
+            const int message = currentMessage(source, translation, context, numerusForm);
+            for (const QString &location : locations)
+                m_findings[CheckS1_1].insert(emptySource, location, 1, message);
+        }
         return;
     }
     sourceTexts.insert(source);

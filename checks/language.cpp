@@ -185,7 +185,15 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     insertAll(htmlSubsetAttributes, HtmlSubsetAttributes);
     insertAll(cssSubsetProperties, CssSubsetProperties);
 
-    QStringList &problems = m_items[Check_0];
+    // Problems of the file as a whole: items of check "0" that name no line.
+    struct {
+        results &store;
+        void append(const QString &item)
+        {
+            store.m_items[Check_0].append(item);
+            store.m_itemOrigins.append(ItemOrigin {store.m_currentFile, 0});
+        }
+    } problems {*this};
     // A template names no language; it takes the tables of the run, or those
     // of no language until a catalogue of the run names one.
     const bool templateWithoutLanguage = sourceOnly && language.isEmpty();

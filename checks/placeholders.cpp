@@ -447,11 +447,13 @@ void results::runPlaceholderChecks(MessageState &state)
 void results::checkPluralForms(const QString &source, const QString &context, bool unfinished,
                                int forms, int expected)
 {
-    if (unfinished || expected <= 0 || expected == unknownNumerus || forms >= expected)
+    if (unfinished || expected <= 0 || expected == unknownNumerus || forms >= expected
+        || silenced(CheckST22_4))
         return;
-    recordFinding(
-        m_findings[CheckST22_4],
+    // The entry as a whole, at its first msgstr line.
+    m_currentRecord = -1;
+    m_findings[CheckST22_4].insert(
         tr("The translation has %1 plural forms, the language has %2:").arg(forms).arg(expected)
             + QLatin1Char('\n') + source,
-        context);
+        context, 1, currentMessage(source, QString(), context, 1));
 }

@@ -50,12 +50,57 @@ void results::clear()
         map.clear();
     for (ItemList &list : m_items)
         list.clear();
+    m_files.clear();
+    m_currentFile = -1;
+    m_origin = MessageOrigin();
+    m_currentRecord = -1;
+    m_messages.clear();
+    m_itemOrigins.clear();
+    m_silencedCounts.fill(0);
+    m_suppressionProblems.clear();
 }
 
-void results::fileAssert(bool condition, const QString &message, bool internalError)
+int results::beginFile(const QString &path)
+{
+    m_files.append(path);
+    m_currentFile = int(m_files.size()) - 1;
+    return m_currentFile;
+}
+
+int results::currentMessage(const QString &source, const QString &translation,
+                            const QString &context, int numerusForm)
+{
+    if (m_currentRecord < 0) {
+        m_messages.append(MessageRecord {m_currentFile, m_origin.sourceLine,
+                                         m_origin.translationLine, numerusForm, context, source,
+                                         translation});
+        m_currentRecord = int(m_messages.size()) - 1;
+    }
+    return m_currentRecord;
+}
+
+bool results::silenced(int index, int times)
+{
+    if (!honourSuppressions || !m_origin.silenced.test(size_t(index)))
+        return false;
+    m_silencedCounts[index] += times;
+    return true;
+}
+
+void results::reportUnknownIgnoreId(const QString &id, int line)
+{
+    const QString path = m_currentFile >= 0 ? m_files.at(m_currentFile) : QString();
+    m_suppressionProblems.append(
+        tr("%1:%2: kvn-ignore names no check: %3").arg(path, QString::number(line), id));
+}
+
+void results::fileAssert(bool condition, const QString &message, bool internalError, int line)
 {
     if (condition)
         return;
+    // A problem met while checking a message (a spent finding budget) stands at
+    // the message.
+    m_itemOrigins.append(ItemOrigin {m_currentFile, line > 0 ? line : m_origin.sourceLine});
     QString item = message;
     if (internalError)
         item += QLatin1Char('\n')
@@ -108,13 +153,16 @@ bool results::findingAllowed(MessageState &state, int index)
 void results::recordSourceFinding(MessageState &state, int index, const QString &key,
                                   const QString &valuePrefix, int times)
 {
-    if (state.numerusForm > sourceRules.maxNumerus)
+    if (state.numerusForm > sourceRules.maxNumerus
+        || silenced(index, times * int(state.locations.size())))
         return;
+    const int message = state.locations.isEmpty() ? -1 : currentMessage(state);
     for (int i = 0; i < times && findingAllowed(state, index); ++i) {
         state.recordedKeySize[index] += key.size() + valuePrefix.size() * state.locations.size();
         for (const QString &location : state.locations)
-            recordFinding(m_findings[index], key,
-                          valuePrefix.isEmpty() ? location : QString(valuePrefix + location));
+            m_findings[index].insert(
+                key, valuePrefix.isEmpty() ? location : QString(valuePrefix + location), 1,
+                message);
     }
 }
 
@@ -123,10 +171,13 @@ void results::recordTranslationFinding(MessageState &state, int index, const QSt
 {
     // The budget is checked before each finding, as if they came one by one; the
     // ones it allows share one search of the findings store.
+    if (silenced(index, times))
+        return;
     int allowed = 0;
     while (allowed < times && findingAllowed(state, index)) {
         state.recordedKeySize[index] += key.size();
         ++allowed;
     }
-    m_findings[index].insert(key, state.context, allowed);
+    if (allowed > 0)
+        m_findings[index].insert(key, state.context, allowed, currentMessage(state));
 }

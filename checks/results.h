@@ -18,6 +18,43 @@
 #include <array>
 #include <bitset>
 
+// Where a message of a catalogue stands and what it says: kept once per message
+// that has a finding, and named by index from the findings. Lines are 1-based,
+// 0 when unknown.
+struct MessageRecord {
+    int file = -1; // index into results::files(), -1 for none
+    int sourceLine = 0; // the msgid keyword or the <source> element
+    int translationLine = 0; // msgstr / msgstr[n], <translation> or that <numerusform>
+    int numerusForm = 0;
+    QString context;
+    QString source;
+    QString translation;
+};
+
+// The line a finding of check index names: the source line for a source check,
+// the translation line for the others (the source line when there is none).
+inline int findingLine(const MessageRecord &record, int index)
+{
+    const char *id = checkInfo(index).id;
+    const bool sourceCheck = id && id[0] == 'S' && id[1] != 'T';
+    return sourceCheck || record.translationLine == 0 ? record.sourceLine : record.translationLine;
+}
+
+// What a reader knows of the message it hands over next (results::setMessageOrigin).
+struct MessageOrigin {
+    int sourceLine = 0;
+    int translationLine = 0;
+    std::bitset<CheckCount> silenced; // checks named by the message's kvn-ignore comments
+};
+
+// Where an item of check "0" comes from.
+struct ItemOrigin {
+    int file = -1;
+    int line = 0;
+};
+
+using ItemList = QStringList;
+
 // The rules of one side (source or translation) of the catalogue.
 struct LanguageRules {
     int maxNumerus = 2;
@@ -84,7 +121,26 @@ public:
     static QString unknownLanguage() { return QStringLiteral("---KVN UNKNOWN---"); }
 
     void clear();
-    void fileAssert(bool condition, const QString &message, bool internalError = false);
+    // line: the line of the file being read that the problem names, 0 for none.
+    void fileAssert(bool condition, const QString &message, bool internalError = false,
+                    int line = 0);
+
+    // The readers name the file they start and, before each checkMessage, where
+    // the message stands and which checks its comments silence.
+    int beginFile(const QString &path);
+    void setMessageOrigin(const MessageOrigin &origin) { m_origin = origin; }
+    // Files in the order they were read, messages with findings in the order of
+    // their first finding, and the origins of the items of check "0".
+    const QStringList &files() const { return m_files; }
+    const QList<MessageRecord> &messages() const { return m_messages; }
+    const QList<ItemOrigin> &itemOrigins() const { return m_itemOrigins; }
+    // Findings of each check left out by kvn-ignore comments.
+    int silencedCount(int index) const { return m_silencedCounts[index]; }
+    // False: the kvn-ignore comments are read but silence nothing (kvn --no-ignore).
+    bool honourSuppressions = true;
+    // An id of a kvn-ignore comment that names no check, as "PATH:LINE: ..." lines.
+    void reportUnknownIgnoreId(const QString &id, int line);
+    const QStringList &suppressionProblems() const { return m_suppressionProblems; }
 
     // Language rules and markup subsets.
     void setUpLanguage(const QString &language, bool clearFirst, const QString &fileName);
@@ -226,8 +282,27 @@ public:
 
 private:
     AppSettingsRecord m_options;
+    // The record of the message being checked, made at its first finding.
+    int currentMessage(const QString &source, const QString &translation, const QString &context,
+                       int numerusForm);
+    int currentMessage(const MessageState &state)
+    {
+        return currentMessage(state.source, state.translation, state.context, state.numerusForm);
+    }
+    // True (and counted) when the current message's comments silence `times`
+    // findings of check index.
+    bool silenced(int index, int times = 1);
+
     std::array<FindingMap, CheckCount> m_findings;
     std::array<ItemList, CheckCount> m_items;
+    QStringList m_files;
+    int m_currentFile = -1;
+    MessageOrigin m_origin;
+    int m_currentRecord = -1;
+    QList<MessageRecord> m_messages;
+    QList<ItemOrigin> m_itemOrigins;
+    std::array<int, CheckCount> m_silencedCounts {};
+    QStringList m_suppressionProblems;
     // By source text, apart for messages beyond the source numerus forms.
     std::array<QHash<QString, SourceCheckOutcome>, 2> m_sourceOutcomes;
 };

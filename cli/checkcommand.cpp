@@ -8,7 +8,7 @@
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "model/textescape.h"
-#include "report/jsonreport.h"
+#include "report/findingswriter.h"
 #include "report/report.h"
 #include "run/checklist.h"
 #include "run/inputs.h"
@@ -18,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTime>
@@ -153,28 +154,6 @@ struct SelectionOptions {
     }
 };
 
-// The output of one run in the chosen format.
-QByteArray runOutput(const results &store, const RunOutcome &outcome, const QString &format,
-                     const QStringList &tabs, const ReportOptions &options)
-{
-    if (format == QLatin1String("json"))
-        return jsonReport(store, outcome.path, outcome.fileCount, options, tabs);
-    const QString header = reportHeader(QTime::currentTime());
-    const QString summary = reportSummary(store, outcome.path, outcome.fileCount);
-    QByteArray text;
-    for (const QString &tab : tabNames()) {
-        if (!tabs.isEmpty() && !tabs.contains(tab))
-            continue;
-        // Control characters of the input never reach the terminal as such.
-        text += textescape::escapeControlCharacters(
-                    QLatin1String("=== ") + tab + QLatin1String(" ===\n")
-                        + tabReport(store, tab, header, summary, options) + QLatin1Char('\n'),
-                    true)
-                    .toUtf8();
-    }
-    return text;
-}
-
 } // namespace
 
 int runCheck(const QStringList &arguments)
@@ -199,20 +178,27 @@ int runCheck(const QStringList &arguments)
     const QCommandLineOption fileNameOption(
         QStringLiteral("file-name"),
         QStringLiteral("In directories: read only the files named NAME."), QStringLiteral("NAME"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("Output format: text or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("text"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QStringLiteral("Output format: gcc (one line per finding, the default), report (the "
+                       "text of the tabs), json, sarif or github (workflow commands)."),
+        QStringLiteral("FORMAT"), QStringLiteral("gcc"));
     const QCommandLineOption splitOption(
         QStringLiteral("split"),
         QStringLiteral("none: one run over everything (the default); file: one run per "
                        "translation file; language: one run per declared language."),
         QStringLiteral("MODE"), QStringLiteral("none"));
+    const QCommandLineOption noIgnoreOption(
+        QStringLiteral("no-ignore"),
+        QStringLiteral("Report the findings that kvn-ignore comments of the catalogues "
+                       "silence."));
     const SelectionOptions selection;
     selection.addTo(parser);
     parser.addOption(tabOption);
     parser.addOption(fileNameOption);
     parser.addOption(formatOption);
     parser.addOption(splitOption);
+    parser.addOption(noIgnoreOption);
     parser.addPositionalArgument(QStringLiteral("paths"),
                                  QStringLiteral("Translation files and directories."),
                                  QStringLiteral("PATH..."));
@@ -220,10 +206,11 @@ int runCheck(const QStringList &arguments)
     if (!parseCommandLine(parser, arguments, -1, status))
         return status;
 
-    const QString format = parser.value(formatOption);
-    if (format != QLatin1String("text") && format != QLatin1String("json")) {
-        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (text or json)."))
-                       .arg(format));
+    OutputFormat format = OutputFormat::Gcc;
+    if (!outputFormatFromName(parser.value(formatOption), format)) {
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
+                       .arg(parser.value(formatOption),
+                            outputFormatNames().join(QLatin1String(", "))));
         return ExitUsage;
     }
     SplitMode split = SplitMode::None;
@@ -266,38 +253,49 @@ int runCheck(const QStringList &arguments)
     // The store stays until the process ends: freeing its strings one by one at
     // exit would only cost time. It stays reachable, so leak checkers keep quiet.
     static results *const store = new results(settings);
-    QList<QByteArray> outputs;
+    store->honourSuppressions = !parser.isSet(noIgnoreOption);
+    QFile standardOutput;
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly))
+        return ExitUsage;
+    OutputOptions outputOptions;
+    outputOptions.report = options;
+    outputOptions.tabs = tabs;
+    outputOptions.time = QTime::currentTime();
+    outputOptions.toolVersion = QCoreApplication::applicationVersion();
+    outputOptions.severalRuns = runs.size() > 1;
+    // The writer writes nothing before its first run.
+    FindingsWriter writer(format, &standardOutput, outputOptions);
+    bool anyRead = false;
     bool warnings = false;
     for (const QStringList &run : runs) {
         const RunOutcome outcome = runPaths(*store, settings, run, fileName);
+        for (const QString &problem : store->suppressionProblems())
+            printError(problem);
         if (!outcome.readerMessage.isEmpty()) {
             printError(outcome.readerMessage);
             return ExitUsage;
         }
         if (outcome.fileCount == 0)
             continue;
-        outputs.append(runOutput(*store, outcome, format, tabs, options));
+        writer.writeRun(*store, outcome.path, outcome.fileCount);
+        anyRead = true;
         warnings = warnings || hasWarnings(*store, options);
     }
     // Nothing read is a failure, with nothing on standard output.
-    if (outputs.isEmpty()) {
+    if (!anyRead) {
         printError(
             QStringLiteral("kvn: ")
             + runMessageText(RunMessage::NoTranslationFiles, paths.join(QLatin1String(", "))));
         return ExitUsage;
     }
-    // Several JSON documents make one array.
-    const bool array = format == QLatin1String("json") && outputs.size() > 1;
-    QByteArray output = array ? QByteArray("[\n") : QByteArray();
-    output += outputs.join(array ? QByteArray(",\n") : QByteArray());
-    if (array)
-        output += "]\n";
-    std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
-    // A report cut short (a full disk behind standard output) is a failure.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    writer.finish();
+    // An output cut short (a full disk behind standard output) is a failure.
+    if (!standardOutput.flush() || standardOutput.error() != QFileDevice::NoError) {
         printError(QStringLiteral("kvn: writing the report failed."));
         return ExitUsage;
     }
+    if (format == OutputFormat::Gcc)
+        printError(totalsLine(writer.totals()));
     return warnings ? ExitFindings : ExitClean;
 }
 

@@ -6,6 +6,28 @@
 #include "checks/results.h"
 #include "model/textescape.h"
 
+// The checks a comment of a message silences: "kvn-ignore:" and then ids, groups
+// or families separated by commas or blanks. An id that names no check is
+// reported with the comment's line.
+inline void readIgnoreComment(QStringView comment, int line, results *store,
+                              std::bitset<CheckCount> &silenced)
+{
+    static const QLatin1String marker("kvn-ignore:");
+    const qsizetype at = comment.indexOf(marker);
+    if (at < 0)
+        return;
+    const QStringView list = comment.mid(at + marker.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= list.size(); ++i) {
+        if (i < list.size() && list.at(i) != QLatin1Char(',') && !list.at(i).isSpace())
+            continue;
+        const QStringView selector = list.mid(start, i - start);
+        start = i + 1;
+        if (!selector.isEmpty() && !selectChecks(selector, silenced))
+            store->reportUnknownIgnoreId(selector.toString(), line);
+    }
+}
+
 // A numerus message with another number of forms than expected.
 inline QString wrongNumberOfPlurals(int expected, int found)
 {
@@ -33,12 +55,14 @@ public:
             m_store->fileAssert(false,
                                 results::tr("Too many problems in %1. Further problems of this "
                                             "file are not reported.")
-                                        .arg(m_path));
+                                    .arg(m_path),
+                                false, line);
         }
         if (m_count > MaximumItems)
             return;
         ++m_count;
-        m_store->fileAssert(false, message + QLatin1Char('\n') + lineText(line), internalError);
+        m_store->fileAssert(false, message + QLatin1Char('\n') + lineText(line), internalError,
+                            line);
     }
     // The same with a text of the context "results", translated only when it is
     // recorded: the readers check their state at every line.

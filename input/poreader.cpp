@@ -99,6 +99,8 @@ private:
     QString m_source;
     QString m_sourcePlural;
     QStringList m_translationList;
+    QList<int> m_translationLines; // of the msgstr keywords, in order
+    MessageOrigin m_origin; // of the entry being read
     QList<QString> m_locations;
     bool m_msgctxtFound = false;
     bool m_msgidFound = false;
@@ -188,6 +190,7 @@ void PoReader::readLine()
     const bool comment = line.startsWith(QLatin1Char('#'));
     const bool keyword = line.startsWith(QLatin1Char('m'));
     if (comment && line.startsWith(QLatin1String("#."))) {
+        readIgnoreComment(line, m_lineNumber, m_store, m_origin.silenced);
         return;
     } else if (comment && line.startsWith(QLatin1String("#:"))) {
         checkCurrentStringEmpty();
@@ -203,7 +206,9 @@ void PoReader::readLine()
     } else if (comment && line.startsWith(QLatin1String("#|"))) {
         checkCurrentStringEmpty();
     } else if (comment) {
-        return; // "# " and "#"
+        // "# " and "#": translator comments
+        readIgnoreComment(line, m_lineNumber, m_store, m_origin.silenced);
+        return;
     } else if (keyword && line.startsWith(QLatin1String("msgctxt"))) {
         readContextLine();
     } else if (keyword && line.startsWith(QLatin1String("msgid_plural"))) {
@@ -275,6 +280,7 @@ void PoReader::readIdLine()
     check(!m_msgstrFound, QT_TRANSLATE_NOOP("results", "'msgstrFound' found"));
     check(!m_msgid_pluralFound, QT_TRANSLATE_NOOP("results", "'msgid_pluralFound' found"));
     m_wholeCurrentString = takeQuotedValue(QStringLiteral("msgid"), StartQuoteReport);
+    m_origin.sourceLine = m_lineNumber;
     m_msgidFound = true;
     m_keywordSeen = true;
 }
@@ -351,6 +357,7 @@ void PoReader::readTranslationLine()
     check(m_msgidFound, QT_TRANSLATE_NOOP("results", "'msgidFound' not found"));
     check(!m_locationInLinguist.isEmpty(),
           QT_TRANSLATE_NOOP("results", "locationInLinguist.isEmpty()"));
+    m_translationLines.append(m_lineNumber);
     m_msgstrFound = true;
     m_keywordSeen = true;
 }
@@ -386,7 +393,17 @@ void PoReader::flushEntry(bool checkIdFound)
     if (!m_languageSetUp)
         setUpLanguage(QString());
     m_store->formatFlag = m_formatFlag;
+    // Each form points at its own msgstr line (the last one read for a malformed
+    // entry with more texts than lines).
+    const auto setOrigin = [this](int form) {
+        m_origin.translationLine
+            = m_translationLines.isEmpty()
+                  ? 0
+                  : m_translationLines.at(qMin<qsizetype>(form - 1, m_translationLines.size() - 1));
+        m_store->setMessageOrigin(m_origin);
+    };
     if (m_translationList.size() == 1) {
+        setOrigin(1);
         m_store->checkMessage(m_source, m_translationList.first(), m_locationInLinguist,
                               m_locations, m_fuzzy, false, 1, QString(), QString());
         return;
@@ -396,11 +413,14 @@ void PoReader::flushEntry(bool checkIdFound)
     // number of forms yet.
     if (m_translationList.size() != m_nplurals && !m_store->sourceOnly)
         report(wrongNumberOfPlurals(m_nplurals, int(m_translationList.size())), false);
+    setOrigin(1);
     m_store->checkPluralForms(m_source, m_locationInLinguist, m_fuzzy,
                               int(m_translationList.size()), m_nplurals);
-    for (int form = 2; form <= m_translationList.size(); ++form)
+    for (int form = 2; form <= m_translationList.size(); ++form) {
+        setOrigin(form);
         m_store->checkMessage(m_sourcePlural, m_translationList.at(form - 1), m_locationInLinguist,
                               m_locations, m_fuzzy, false, form, QString(), QString());
+    }
 }
 
 void PoReader::resetEntry()
@@ -411,6 +431,8 @@ void PoReader::resetEntry()
     m_source.clear();
     m_sourcePlural.clear();
     m_translationList.clear();
+    m_translationLines.clear();
+    m_origin = MessageOrigin();
     m_headerMode = false;
     m_msgctxtFound = false;
     m_msgidFound = false;
@@ -734,6 +756,7 @@ void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, resul
     qInfo().noquote() << "Reading file" << path;
     if (clearFirst)
         store->clear();
+    store->beginFile(path);
     PoReader reader(clearFirst, path, store, device);
     store->sourceOnly = path.endsWith(QLatin1String(".pot"));
     reader.read();

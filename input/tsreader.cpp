@@ -72,6 +72,7 @@ private:
         bool variants = false;
         QString sourceNumerusWarnings;
         QString translationNumerusWarnings;
+        MessageOrigin origin;
     };
 
     int line() const { return int(m_xml.lineNumber()); }
@@ -134,6 +135,7 @@ void TsReader::check(Message &message, int numerusForm, const QString &source)
     // rules are set up as for a TS element without one.
     if (!m_languageSetUp)
         setUpLanguage(QString());
+    m_store->setMessageOrigin(message.origin);
     m_store->checkMessage(source, message.translation, m_context, message.locations,
                           message.unfinished, message.vanished, numerusForm,
                           message.sourceNumerusWarnings, message.translationNumerusWarnings);
@@ -198,9 +200,12 @@ void TsReader::readMessage()
         } else if (isElement("source")) {
             m_problems.check(message.source.isEmpty(),
                              QT_TRANSLATE_NOOP("results", "Second 'source' found."), line());
+            message.origin.sourceLine = line();
             message.source = text();
-        } else if (isElement("comment") || isElement("extracomment")
-                   || isElement("translatorcomment")) {
+        } else if (isElement("extracomment") || isElement("translatorcomment")) {
+            const int commentLine = line();
+            readIgnoreComment(text(), commentLine, m_store, message.origin.silenced);
+        } else if (isElement("comment")) {
             m_xml.skipCurrentElement();
         } else if (isElement("translation")) {
             readTranslation(message);
@@ -231,6 +236,7 @@ void TsReader::readTranslation(Message &message)
 {
     m_problems.check(message.translation.isEmpty(),
                      QT_TRANSLATE_NOOP("results", "Second 'translation' found."), line());
+    message.origin.translationLine = line();
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const auto type = attributes.value(QLatin1String("type"));
     if (type == QLatin1String("unfinished"))
@@ -303,6 +309,7 @@ void TsReader::readNumerusTranslation(Message &message)
             unknownTag();
             continue;
         }
+        message.origin.translationLine = line();
         message.translation = readNumerusForm();
         ++form;
         if (message.translation.isEmpty()) {
@@ -373,6 +380,7 @@ void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, resul
     qInfo().noquote() << "Reading file" << path;
     if (clearFirst)
         store->clear();
+    store->beginFile(path);
     TsReader reader(clearFirst, path, store, device);
     reader.read();
 }

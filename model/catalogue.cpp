@@ -8,7 +8,7 @@ namespace {
 // clang-format off
 const CheckInfo Catalogue[CheckCount] = {
     {0, "0", "ST0", StoreKind::Items, BoxKind::Fixed, nullptr,
-     QT_TRANSLATE_NOOP("MainWindow", "Check 0 warns if the file is corrupt.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check 0 warns if the file is corrupt."), Severity::Error},
     {1, "S0", "ST0", StoreKind::Findings, BoxKind::Fixed, nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Check S0 warns if the source has a wrong numerus.")},
     {2, "S1.1", "S1", StoreKind::Findings, BoxKind::TwoState, "checkS1_1CheckBox",
@@ -80,27 +80,27 @@ const CheckInfo Catalogue[CheckCount] = {
     {35, "S10.1", "S10", StoreKind::Findings, BoxKind::TwoState, "checkS10_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check S10.1 warns if a sentence in the source begins with a lowercase letter.")},
     {36, "S11.1", "S11", StoreKind::Items, BoxKind::TwoState, "checkS11_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S11.1 lists all the words in the source with double letters.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S11.1 lists all the words in the source with double letters."), Severity::Info},
     {37, "S12.1", "S12", StoreKind::Items, BoxKind::TwoState, "checkS12_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase."), Severity::Info},
     {38, "S12.2", "S12", StoreKind::Items, BoxKind::TwoState, "checkS12_2CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter."), Severity::Info},
     {39, "S12.3", "S12", StoreKind::Items, BoxKind::TwoState, "checkS12_3CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S12.3 lists all the words in the source with uppercase letters only.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S12.3 lists all the words in the source with uppercase letters only."), Severity::Info},
     {40, "S13.1", "S13", StoreKind::Items, BoxKind::TwoState, "checkS13_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S13.1 warns if a word is doubled in the source.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S13.1 warns if a word is doubled in the source."), Severity::Info},
     {41, "S14.1", "S14", StoreKind::Findings, BoxKind::TwoState, "checkS14_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check S14.1 warns if there is more than one QKeySequence in the source.")},
     {42, "S14.2", "S14", StoreKind::Findings, BoxKind::TwoState, "checkS14_2CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check S14.2 warns if the QKeySequence is at the end of the source.")},
     {43, "S14.3", "S14", StoreKind::Findings, BoxKind::TwoState, "checkS14_3CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S14.3 lists all QKeySequence in the source sorted by keys.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S14.3 lists all QKeySequence in the source sorted by keys."), Severity::Info},
     {44, "S14.4", "S14", StoreKind::Findings, BoxKind::TwoState, "checkS14_4CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S14.4 lists all QKeySequence in the source sorted by source.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S14.4 lists all QKeySequence in the source sorted by source."), Severity::Info},
     {45, "S15.1", "S15", StoreKind::Items, BoxKind::TwoState, "checkS15_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit."), Severity::Info},
     {46, "S16.1", "S16", StoreKind::Items, BoxKind::TwoState, "checkS16_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check S16.1 lists all the sources (sorted alphabetically without duplicates).")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check S16.1 lists all the sources (sorted alphabetically without duplicates)."), Severity::Info},
     {47, "S20.1", "S20", StoreKind::Findings, BoxKind::TwoState, "checkS20_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check S20.1 warns if an email in the source is not valid.")},
     {48, "S20.2", "S20", StoreKind::Findings, BoxKind::TwoState, "checkS20_2CheckBox",
@@ -187,27 +187,27 @@ const CheckInfo Catalogue[CheckCount] = {
     {89, "T10.1", "T10", StoreKind::Findings, BoxKind::TriState, "checkT10_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check T10.1 warns if a sentence in the translation begins with a lowercase letter.")},
     {90, "T11.1", "T11", StoreKind::Items, BoxKind::TwoState, "checkT11_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T11.1 lists all the words in the translation with double letters.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T11.1 lists all the words in the translation with double letters."), Severity::Info},
     {91, "T12.1", "T12", StoreKind::Items, BoxKind::TwoState, "checkT12_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase."), Severity::Info},
     {92, "T12.2", "T12", StoreKind::Items, BoxKind::TwoState, "checkT12_2CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter."), Severity::Info},
     {93, "T12.3", "T12", StoreKind::Items, BoxKind::TwoState, "checkT12_3CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T12.3 lists all the words in the translation with uppercase letters only.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T12.3 lists all the words in the translation with uppercase letters only."), Severity::Info},
     {94, "T13.1", "T13", StoreKind::Items, BoxKind::TwoState, "checkT13_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T13.1 warns if a word is doubled in the translation.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T13.1 warns if a word is doubled in the translation."), Severity::Info},
     {95, "T14.1", "T14", StoreKind::Findings, BoxKind::TwoState, "checkT14_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check T14.1 warns if there is more than one QKeySequence in the translation.")},
     {96, "T14.2", "T14", StoreKind::Findings, BoxKind::TwoState, "checkT14_2CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check T14.2 warns if the QKeySequence is at the end of the translation.")},
     {97, "T14.3", "T14", StoreKind::Findings, BoxKind::TwoState, "checkT14_3CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T14.3 lists all QKeySequence in the translation sorted by keys.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T14.3 lists all QKeySequence in the translation sorted by keys."), Severity::Info},
     {98, "T14.4", "T14", StoreKind::Findings, BoxKind::TwoState, "checkT14_4CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T14.4 lists all QKeySequence in the translation sorted by translation.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T14.4 lists all QKeySequence in the translation sorted by translation."), Severity::Info},
     {99, "T15.1", "T15", StoreKind::Items, BoxKind::TwoState, "checkT15_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit."), Severity::Info},
     {100, "T16.1", "T16", StoreKind::Items, BoxKind::TwoState, "checkT16_1CheckBox",
-     QT_TRANSLATE_NOOP("MainWindow", "Check T16.1 lists all translations (sorted alphabetically without duplicates).")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check T16.1 lists all translations (sorted alphabetically without duplicates)."), Severity::Info},
     {101, "T20.1", "T20", StoreKind::Findings, BoxKind::TriState, "checkT20_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check T20.1 warns if an email in the translation is not valid.")},
     {102, "T20.2", "T20", StoreKind::Findings, BoxKind::TriState, "checkT20_2CheckBox",
@@ -221,7 +221,7 @@ const CheckInfo Catalogue[CheckCount] = {
     {106, "T21.4", "T21", StoreKind::Findings, BoxKind::TriState, "checkT21_4CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).")},
     {107, "ST0", "ST0", StoreKind::Items, BoxKind::Fixed, nullptr,
-     QT_TRANSLATE_NOOP("MainWindow", "Check ST0 lists all used characters in the source and the translation.")},
+     QT_TRANSLATE_NOOP("MainWindow", "Check ST0 lists all used characters in the source and the translation."), Severity::Info},
     {108, "ST1.1", "ST1", StoreKind::Findings, BoxKind::TwoState, "checkST1_1CheckBox",
      QT_TRANSLATE_NOOP("MainWindow", "Check ST1.1")},
     {109, "ST1.2", "ST1", StoreKind::Findings, BoxKind::TwoState, "checkST1_2CheckBox",
@@ -321,6 +321,51 @@ int checkIndexOf(const QString &checkId)
         return ids;
     }();
     return byId.value(checkId, -1);
+}
+
+bool selectChecks(QStringView selector, std::bitset<CheckCount> &checks)
+{
+    selector = selector.trimmed();
+    if (selector.isEmpty())
+        return false;
+    bool found = false;
+    for (const CheckInfo &info : Catalogue) {
+        if (!info.id)
+            continue;
+        const QLatin1String id(info.id);
+        bool named = false;
+        if (selector == QLatin1String("*")) {
+            named = true;
+        } else if (selector.endsWith(QLatin1Char('*'))) {
+            // The family is the letters before the first digit.
+            qsizetype letters = 0;
+            while (letters < id.size() && !QChar(id.at(letters)).isDigit())
+                ++letters;
+            named = selector.chopped(1) == id.left(letters) && letters > 0;
+        } else {
+            named = selector == id
+                    || (id.startsWith(selector) && id.size() > selector.size()
+                        && id.at(selector.size()) == QLatin1Char('.'));
+        }
+        if (named) {
+            checks.set(size_t(info.index));
+            found = true;
+        }
+    }
+    return found;
+}
+
+const char *severityName(Severity severity)
+{
+    switch (severity) {
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Info:
+        break;
+    }
+    return "note";
 }
 
 const QList<QString> &tabNames()

@@ -5,8 +5,11 @@
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <bitset>
 
 enum class StoreKind { None, Findings, Items };
+// How much a finding of a check matters to the formats that grade findings.
+enum class Severity { Error, Warning, Info };
 enum class BoxKind {
     None, // index without a check
     Fixed, // always checked, disabled, not persisted (tab ST0)
@@ -174,10 +177,19 @@ struct CheckInfo {
     BoxKind box;
     const char *key; // settings key of the check's box; null for the fixed boxes
     const char *description; // text of the box, untranslated (context "MainWindow")
+    // Check "0" (a damaged file) is an error, the listings are information.
+    Severity severity = Severity::Warning;
 };
+
+// "error", "warning" or "note".
+const char *severityName(Severity severity);
 
 const CheckInfo &checkInfo(int index);
 int checkIndexOf(const QString &checkId); // -1 when unknown
+// Adds to `checks` the checks a selector names: an id ("T8.2"), a group ("T8":
+// T8.1 to T8.4, not T80), a family ("S*", "T*", "ST*") or every check ("*").
+// False when it names no check.
+bool selectChecks(QStringView selector, std::bitset<CheckCount> &checks);
 
 // The 51 tabs in panel order.
 const QList<QString> &tabNames();

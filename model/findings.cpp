@@ -1,6 +1,6 @@
 #include "model/findings.h"
 
-void FindingMap::insert(const QString &key, const QString &value, int times)
+void FindingMap::insert(const QString &key, const QString &value, int times, int message)
 {
     if (times <= 0)
         return;
@@ -8,10 +8,13 @@ void FindingMap::insert(const QString &key, const QString &value, int times)
     // a new key.
     const auto it = m_entries.lowerBound(key);
     if (it == m_entries.end() || it.key() != key) {
-        m_entries.insert(it, key, QStringList(times, value));
+        m_entries.insert(it, key,
+                         FindingValues {QStringList(times, value), QList<int>(times, message)});
     } else {
-        for (int i = 0; i < times; ++i)
-            it->append(value);
+        for (int i = 0; i < times; ++i) {
+            it->values.append(value);
+            it->messages.append(message);
+        }
     }
     m_count += times;
 }
@@ -24,7 +27,7 @@ void FindingMap::clear()
 
 QStringList FindingMap::values(const QString &key) const
 {
-    const QStringList stored = m_entries.value(key);
+    const QStringList stored = m_entries.value(key).values;
     QStringList newestFirst;
     newestFirst.reserve(stored.size());
     for (auto it = stored.crbegin(); it != stored.crend(); ++it)

@@ -53,7 +53,7 @@ QString results::formatFindings(int index, bool showHeading, bool showDetails, b
                 if (!tableMode)
                     block += lineBreak;
                 if (showLocations) {
-                    const QStringList &values = it.value();
+                    const QStringList &values = it.value().values;
                     for (auto value = values.crbegin(); value != values.crend(); ++value) {
                         block += html ? value->toHtmlEscaped() : *value;
                         if (!listMode)

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 # The second line: what the install, package and validation tests use.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
           qt6-translations-l10n fonts-dejavu-core
-          desktop-file-utils appstream man-db groff-base dpkg-dev file
+          desktop-file-utils appstream man-db groff-base dpkg-dev file python3-jsonschema
           ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${PACKAGES[@]}"; do

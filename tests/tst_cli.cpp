@@ -189,7 +189,7 @@ private slots:
         QTemporaryDir tree;
         QFile::copy(m_nonAscii, tree.filePath("de.po"));
         QCOMPARE(mkfifo(QFile::encodeName(tree.filePath("fr.po")).constData(), 0600), 0);
-        const Run walk = kvn({"check", "--tab", "ST0", tree.path()});
+        const Run walk = kvn({"check", "--format", "report", "--tab", "ST0", tree.path()});
         QCOMPARE(walk.status, 0);
         QVERIFY(walk.out.contains("Read file " + tree.path() + "."));
         QVERIFY(timer.elapsed() < 30000);
@@ -288,7 +288,7 @@ private slots:
         const QString fileLine = QStringLiteral("Read file %1.");
 
         // Several paths, one run.
-        const Run both = kvn({"check", "--tab", "ST0", fr, deTs});
+        const Run both = kvn({"check", "--format", "report", "--tab", "ST0", fr, deTs});
         QCOMPARE(both.status, 1); // check 0: two languages in one catalogue
         QVERIFY(both.out.contains("Reading multible files with different languages."));
         QVERIFY2(both.out.contains("Read 2 files in " + fr + ", " + deTs + "."),
@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(walk.out.toUtf8())["summary"]["fileCount"].toInt(), 4);
 
         // One run per file, in the order of the walk.
-        const Run files = kvn({"check", "--split", "file", "--tab", "ST0", tree.path()});
+        const Run files = kvn({"check", "--format", "report", "--split", "file", "--tab", "ST0", tree.path()});
         QCOMPARE(files.status, 1); // de.po has an empty translation
         QCOMPARE(files.out.count("=== ST0 ==="), 4);
         const QStringList order {pot, de, fr, deTs};
@@ -334,7 +334,7 @@ private slots:
 
     void textOutput()
     {
-        const Run run = kvn({"check", "ts/clean.ts"});
+        const Run run = kvn({"check", "--format", "report", "ts/clean.ts"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
         QVERIFY(run.out.startsWith("=== ST0 ===\nLast checks were done at "));
@@ -344,7 +344,7 @@ private slots:
                  51);
 
         // Only the named tabs, in panel order; information lines only when verbose.
-        const Run some = kvn({"--verbose", "check", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
+        const Run some = kvn({"--verbose", "check", "--format", "report", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
         QCOMPARE(some.status, 0);
         QVERIFY(some.out.startsWith("=== S1 ===\n"));
         QVERIFY(some.out.contains("\n=== T1 ===\n"));
@@ -451,15 +451,21 @@ private slots:
                         "\xF0\x9F\x98\x80 Smile</source><translation>&amp;"
                         "\xF0\x9F\x98\x80 L\xC3\xA4"
                         "cheln</translation></message></context></TS>");
-        const Run text = kvn({"check", name});
+        const Run text = kvn({"check", "--format", "report", name});
         QVERIFY(!text.out.contains(QChar(0x1b)) && !text.out.contains(QChar(0x07)));
+        for (const char *format : {"gcc", "github"}) {
+            const Run lines = kvn({"check", "--enable", "*", "--format", format, name});
+            QVERIFY2(!lines.out.isEmpty() && !lines.out.contains(QChar(0x1b))
+                         && !lines.out.contains("\nCheck 0"),
+                     qPrintable(lines.out));
+        }
         QVERIFY2(text.out.contains("Read file " + m_dir.path() + "/a\\nCheck 0: OK\\x1b[2J.ts.\n"),
                  qPrintable(text.out));
         QVERIFY(text.out.contains(QString::fromUtf8("QKeySequence \xF0\x9F\x98\x80<")));
         const QString po = writeFile(m_dir.filePath(QStringLiteral("escape.po")),
                                      "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n"
                                      "msgid \"Title\x1b]0;owned\x07\"\nmsgstr \"Titel\"\n");
-        const Run texts = kvn({"check", po});
+        const Run texts = kvn({"check", "--format", "report", po});
         QVERIFY(!texts.out.contains(QChar(0x1b)) && !texts.out.contains(QChar(0x07)));
         QVERIFY(texts.out.contains("Title\\x1b]0;owned\\x07"));
 

@@ -18,7 +18,7 @@
 
 namespace {
 
-const char *const Formats[] = {"text", "json"};
+const char *const Formats[] = {"report", "json"};
 
 QString repositoryPath(const QString &relative)
 {

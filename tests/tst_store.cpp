@@ -151,7 +151,7 @@ private slots:
         qsizetype recorded = 0;
         const FindingMap &map = engine.store.findings(index);
         for (auto it = map.entries().cbegin(); it != map.entries().cend(); ++it)
-            for (const QString &value : it.value())
+            for (const QString &value : it.value().values)
                 recorded += it.key().size() + value.size();
         for (const QString &item : engine.store.items(index))
             recorded += item.size();

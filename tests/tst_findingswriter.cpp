@@ -1,0 +1,215 @@
+// The output formats of a run: gcc lines, GitHub workflow commands, JSON and
+// SARIF documents written from one store.
+
+#include "enginefixture.h"
+#include "input/readers.h"
+#include "readertest.h"
+#include "report/findingswriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace readertest;
+
+namespace {
+
+const QByteArray Header = "msgid \"\"\n"
+                          "msgstr \"\"\n"
+                          "\"Language: de\\n\"\n"
+                          "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n"
+                          "\n";
+// Line 6 on: a trailing blank in the translation (T4.2, ST4.2) and an empty one (T1.1).
+const QByteArray Entries = "#: a.cpp:1\n"
+                           "msgid \"Open\"\n"
+                           "msgstr \"Öffnen \"\n"
+                           "\n"
+                           "#: a.cpp:2\n"
+                           "msgid \"Save\"\n"
+                           "msgstr \"\"\n";
+// An entry of its own, put before the others to move them down.
+const QByteArray Inserted = "#: a.cpp:3\n"
+                            "msgid \"Quit\"\n"
+                            "msgstr \"Beenden\"\n"
+                            "\n";
+
+} // namespace
+
+class tst_FindingsWriter : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_previousDirectory;
+
+    // The output of one run over `bytes` in a.po, read from the current directory.
+    QByteArray write(OutputFormat format, const QByteArray &bytes, OutputTotals *totals = nullptr)
+    {
+        writeFile(QStringLiteral("a.po"), bytes);
+        results store;
+        readPoFile(true, QStringLiteral("a.po"), &store);
+        store.runCatalogueChecks();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        OutputOptions options;
+        options.report = reportOptions(defaultOptions());
+        options.toolVersion = QStringLiteral("1.0");
+        FindingsWriter writer(format, &buffer, options);
+        writer.writeRun(store, QStringLiteral("a.po"), 1);
+        writer.finish();
+        if (totals)
+            *totals = writer.totals();
+        return buffer.data();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setUpTestCase();
+        QVERIFY(m_dir.isValid());
+        m_previousDirectory = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+    }
+    void cleanupTestCase() { QDir::setCurrent(m_previousDirectory); }
+
+    void gcc()
+    {
+        OutputTotals totals;
+        const QByteArray out
+            = write(OutputFormat::Gcc, Header + Entries + "\nmsgid \"x\"\n", &totals);
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        // Sorted by line, then by check: T4.2 before ST4.2 on the msgstr line 8;
+        // the broken last entry's problem is an error at its own line.
+        QCOMPARE(lines.value(0), QByteArray("a.po:8: warning: Warns if the last character of the "
+                                            "translation is a space. (Exclusive of the warnings "
+                                            "from Check T4.1.): Open\\nÖffnen  [T4.2]"));
+        QVERIFY(lines.value(1).startsWith("a.po:8: warning: ")
+                && lines.value(1).endsWith("[ST4.2]"));
+        QVERIFY(lines.value(2).startsWith(
+            "a.po:12: warning: Warns if the translation is empty.: Save [T1.1]"));
+        QVERIFY2(lines.last().startsWith("a.po:14: error: ") && lines.last().endsWith(" [0]"),
+                 lines.last().constData());
+        QCOMPARE(totals.findings, int(lines.size()));
+        QCOMPARE(totals.errors + totals.warnings, totals.findings);
+        QVERIFY(totals.errors > 0);
+        QCOMPARE(totalsLine(totals),
+                 QStringLiteral("%1 findings (%2 errors, %3 warnings) in 1 files")
+                     .arg(totals.findings)
+                     .arg(totals.errors)
+                     .arg(totals.warnings));
+    }
+
+    void github()
+    {
+        const QByteArray out = write(OutputFormat::Github, Header + Entries);
+        QVERIFY2(out.startsWith("::warning file=a.po,line=8,title=T4.2::Warns if the last "),
+                 out.constData());
+        QVERIFY(out.contains("\n::warning file=a.po,line=12,title=T1.1::"));
+    }
+
+    void escaping_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("plain") << "a.po"
+                               << "a.po"
+                               << "a.po"
+                               << "a.po";
+        QTest::newRow("percent first") << "50%0A"
+                                       << "50%250A"
+                                       << "50%250A"
+                                       << "50%0A";
+        QTest::newRow("line breaks") << "a\r\nb"
+                                     << "a%0D%0Ab"
+                                     << "a%0D%0Ab"
+                                     << "a\\r\\nb";
+        QTest::newRow("colon, comma") << "x:1,y"
+                                      << "x:1,y"
+                                      << "x%3A1%2Cy"
+                                      << "x:1,y";
+        QTest::newRow("controls") << QString("t\tb\x01") << QString("t\tb\x01")
+                                  << QString("t\tb\x01") << "t\\tb\\x01";
+    }
+    void escaping()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, data);
+        QFETCH(QString, property);
+        QFETCH(QString, line);
+        QCOMPARE(githubData(text), data);
+        QCOMPARE(githubProperty(text), property);
+        QCOMPARE(oneLine(text), line);
+    }
+
+    void json()
+    {
+        QJsonParseError error;
+        const QJsonDocument document
+            = QJsonDocument::fromJson(write(OutputFormat::Json, Header + Entries), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(document["schemaVersion"].toInt(), 2);
+        for (const QJsonValue &check : document["checks"].toArray()) {
+            if (check["id"] != QLatin1String("T1.1"))
+                continue;
+            QCOMPARE(check["severity"].toString(), QStringLiteral("warning"));
+            const QJsonObject occurrence = check["findings"][0]["occurrences"][0].toObject();
+            QCOMPARE(occurrence["file"].toString(), QStringLiteral("a.po"));
+            QCOMPARE(occurrence["line"].toInt(), 12);
+            QCOMPARE(occurrence["source"].toString(), QStringLiteral("Save"));
+            QCOMPARE(occurrence["form"].toInt(), 1);
+            return;
+        }
+        QFAIL("no check T1.1");
+    }
+
+    // SARIF: valid against the published schema, and a finding keeps its
+    // fingerprint when a message inserted above it moves it down.
+    void sarif()
+    {
+        const QByteArray before = write(OutputFormat::Sarif, Header + Entries);
+        const QByteArray after = write(OutputFormat::Sarif, Header + Inserted + Entries);
+        const QString schema
+            = QStringLiteral(KVN_TEST_DATA "/../../../shared/schemas/sarif-schema-2.1.0.json");
+        if (!QFile::exists(schema))
+            QSKIP("The SARIF schema is not beside the repository.");
+        writeFile(QStringLiteral("a.sarif"), before);
+        QProcess python;
+        python.start(QStringLiteral("python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import json,sys,jsonschema; "
+                                     "jsonschema.validate(json.load(open(sys.argv[2])), "
+                                     "json.load(open(sys.argv[1])))"),
+                      schema, QStringLiteral("a.sarif")});
+        QVERIFY(python.waitForFinished(60000));
+        const QByteArray errors = python.readAllStandardError();
+        if (errors.contains("No module named 'jsonschema'"))
+            QSKIP("python3-jsonschema is not installed (scripts/setup.sh installs it).");
+        QVERIFY2(python.exitCode() == 0, errors.constData());
+
+        const auto result = [](const QByteArray &sarif, const char *rule) {
+            for (const QJsonValue &value :
+                 QJsonDocument::fromJson(sarif)["runs"][0]["results"].toArray())
+                if (value["ruleId"] == QLatin1String(rule))
+                    return value.toObject();
+            return QJsonObject();
+        };
+        const QJsonObject old = result(before, "T1.1");
+        const QJsonObject moved = result(after, "T1.1");
+        QCOMPARE(old["locations"][0]["physicalLocation"]["region"]["startLine"].toInt(), 12);
+        QCOMPARE(moved["locations"][0]["physicalLocation"]["region"]["startLine"].toInt(), 16);
+        QCOMPARE(old["locations"][0]["physicalLocation"]["artifactLocation"]["uri"].toString(),
+                 QStringLiteral("a.po"));
+        QVERIFY(!old["partialFingerprints"].toObject().isEmpty());
+        QCOMPARE(moved["partialFingerprints"], old["partialFingerprints"]);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_FindingsWriter)
+#include "tst_findingswriter.moc"
