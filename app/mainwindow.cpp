@@ -58,8 +58,8 @@ class ThreadProgress : public WalkProgress
 {
 public:
     bool wasCanceled() const override { return canceled.load(); }
-    void setMaximum(int value) override { maximum.store(value); }
-    void setValue(int value) override { this->value.store(value); }
+    void setMaximum(int count) override { maximum.store(count); }
+    void setValue(int done) override { value.store(done); }
 
     std::atomic<int> maximum {0};
     std::atomic<int> value {0};
@@ -102,8 +102,8 @@ void storeControl(const QWidget *widget, int index, AppSettingsRecord &record)
             setSettingValue(record, index, int(box->checkState()));
         else // set whenever not unchecked, which for a two-state box is isChecked
             setSettingValue(record, index, box->checkState() != Qt::Unchecked);
-    } else if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(widget)) {
-        setSettingValue(record, index, float(spin->value()));
+    } else if (const auto *real = qobject_cast<const QDoubleSpinBox *>(widget)) {
+        setSettingValue(record, index, float(real->value()));
     } else if (const auto *spin = qobject_cast<const QSpinBox *>(widget)) {
         setSettingValue(record, index, spin->value());
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
@@ -121,8 +121,8 @@ void applyControl(QWidget *widget, const QVariant &value)
         } else {
             box->setChecked(value.toBool());
         }
-    } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(widget)) {
-        spin->setValue(value.toDouble());
+    } else if (auto *real = qobject_cast<QDoubleSpinBox *>(widget)) {
+        real->setValue(value.toDouble());
     } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
         spin->setValue(value.toInt());
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
