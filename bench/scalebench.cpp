@@ -44,6 +44,17 @@ void writeFile(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
+// count files named prefix and their number, over folders of 1,000.
+void writeSpread(const QTemporaryDir &root, int count, const char *prefix)
+{
+    for (int i = 0; i < count; ++i) {
+        const QString folder = root.filePath(QString::number(i / 1000));
+        if (i % 1000 == 0)
+            QDir().mkpath(folder);
+        writeFile(folder + QStringLiteral("/%1%2.ts").arg(QLatin1String(prefix)).arg(i), TinyTs);
+    }
+}
+
 // Nested directories, each holding one .ts file. Directories are made with
 // mkdirat from the parent's descriptor, so that depth is not bound by the
 // length of a path.
@@ -77,12 +88,7 @@ void walkDepth(int depth)
 void walkFiles(int files)
 {
     QTemporaryDir root;
-    for (int i = 0; i < files; ++i) {
-        const QString folder = root.filePath(QString::number(i / 1000));
-        if (i % 1000 == 0)
-            QDir().mkpath(folder);
-        writeFile(folder + QStringLiteral("/f%1.ts").arg(i), TinyTs);
-    }
+    writeSpread(root, files, "f");
     results store;
     int counter = 0;
     QElapsedTimer timer;
@@ -95,12 +101,7 @@ void walkFiles(int files)
 void batchNames(int names)
 {
     QTemporaryDir root;
-    for (int i = 0; i < names; ++i) {
-        const QString folder = root.filePath(QString::number(i / 1000));
-        if (i % 1000 == 0)
-            QDir().mkpath(folder);
-        writeFile(folder + QStringLiteral("/n%1.ts").arg(i), TinyTs);
-    }
+    writeSpread(root, names, "n");
     QElapsedTimer timer;
     timer.start();
     const TranslationFiles files = collectTranslationFiles(root.path());

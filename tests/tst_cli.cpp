@@ -223,7 +223,7 @@ private slots:
             << "kvn: ts/none.ts nu există.";
         QTest::newRow("LC_ALL over all")
             << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO", "LC_ALL=ar_EG.UTF-8"}
-            << "kvn: ts/none.ts غير موجود.";
+            << "kvn: \u2068ts/none.ts\u2069 غير موجود."; // the path isolated in right-to-left text
         QTest::newRow("C") << QStringList {"LANG=de_DE.UTF-8", "LC_ALL=C"} << english;
         QTest::newRow("POSIX") << QStringList {"LC_ALL=POSIX"} << english;
         QTest::newRow("no translation") << QStringList {"LANG=fr_FR.UTF-8"} << english;

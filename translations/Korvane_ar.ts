@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>FindingsModel</name>
+    <message>
+        <location filename="../app/findingstable.cpp" line="31"/>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="33"/>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="37"/>
+        <source>Information</source>
+        <translation>معلومة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="186"/>
+        <source>Check</source>
+        <translation>الفحص</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="188"/>
+        <source>Severity</source>
+        <translation>الخطورة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="190"/>
+        <source>File</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="192"/>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="194"/>
+        <source>Context</source>
+        <translation>السياق</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="196"/>
+        <source>Source</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="198"/>
+        <source>Translation</source>
+        <translation>الترجمة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="200"/>
+        <source>Finding</source>
+        <translation>النتيجة</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsPanel</name>
+    <message>
+        <location filename="../app/findingstable.cpp" line="311"/>
+        <source>Search in all columns</source>
+        <translation>البحث في جميع الأعمدة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="387"/>
+        <source>All checks</source>
+        <translation>جميع الفحوص</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="393"/>
+        <source>Group %1</source>
+        <translation>المجموعة ⁨%1⁩</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="397"/>
+        <source>All severities</source>
+        <translation>جميع درجات الخطورة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="401"/>
+        <source>All files</source>
+        <translation>جميع الملفات</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="441"/>
+        <source>Check %1 (%2)</source>
+        <translation>الفحص ⁨%1⁩ (⁨%2⁩)</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="448"/>
+        <source>Context:</source>
+        <translation>السياق:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="449"/>
+        <source>Source:</source>
+        <translation>المصدر:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="450"/>
+        <source>Translation:</source>
+        <translation>الترجمة:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="451"/>
+        <source>Finding:</source>
+        <translation>النتيجة:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="489"/>
+        <source>Copy File and Line</source>
+        <translation>نسخ الملف والسطر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="490"/>
+        <source>Copy Source</source>
+        <translation>نسخ المصدر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="491"/>
+        <source>Copy Translation</source>
+        <translation>نسخ الترجمة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="493"/>
+        <source>Open at Line</source>
+        <translation>فتح عند السطر</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../run/run.cpp" line="21"/>
@@ -738,7 +869,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../model/catalogue.cpp" line="292"/>
         <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
-        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و%1$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
+        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و⁨%1⁩$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
     </message>
     <message>
         <location filename="../model/catalogue.cpp" line="294"/>
@@ -1028,7 +1159,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../app/checkpanel.cpp" line="195"/>
         <source>Read %L1 and %1$s, not printf widths (also ST9.3)</source>
-        <translation>اقرأ %L1 و%1$s، لا عروض printf (وكذلك ST9.3)</translation>
+        <translation>اقرأ ⁨%L1⁩ و⁨%1⁩$s، لا عروض printf (وكذلك ST9.3)</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="197"/>
@@ -1068,11 +1199,11 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../app/checkpanel.cpp" line="206"/>
         <source>Only names of HTML elements make tags; &lt;empty&gt; and &lt;%1&gt; are text (also S21 and T21)</source>
-        <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;%1&gt; نص (وكذلك S21 وT21)</translation>
+        <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;⁨%1⁩&gt; نص (وكذلك S21 وT21)</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="357"/>
-        <location filename="../app/mainwindow.cpp" line="330"/>
+        <location filename="../app/mainwindow.cpp" line="414"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
@@ -1182,137 +1313,154 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>ما المحارف التي تُعد &apos;Punctuation_FinalQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="519"/>
+        <location filename="../app/checkpanel.cpp" line="517"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف فتح&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="520"/>
+        <location filename="../app/checkpanel.cpp" line="518"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>جميع محارف Punctuation_Open و Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="522"/>
+        <location filename="../app/checkpanel.cpp" line="520"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف إغلاق&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="523"/>
+        <location filename="../app/checkpanel.cpp" line="521"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>جميع محارف Punctuation_Close و Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="525"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>ما المحارف المستخدمة في &apos;فحص الأقواس&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="526"/>
+        <location filename="../app/checkpanel.cpp" line="524"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>جميع محارف الفتح والإغلاق التي لها &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="528"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>لا يمكن عكس بعضها لأنها تُعكس بشكل مختلف في لغات أخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="530"/>
+        <location filename="../app/checkpanel.cpp" line="528"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="77"/>
+        <location filename="../app/mainwindow.cpp" line="86"/>
         <source>Reading files...</source>
         <translation>جارٍ قراءة الملفات...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="78"/>
-        <location filename="../app/mainwindow.cpp" line="436"/>
+        <location filename="../app/mainwindow.cpp" line="87"/>
+        <location filename="../app/mainwindow.cpp" line="517"/>
         <source>Abort</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="144"/>
+        <location filename="../app/mainwindow.cpp" line="153"/>
         <source>Arabic</source>
         <translation>العربية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="145"/>
+        <location filename="../app/mainwindow.cpp" line="154"/>
         <source>German</source>
         <translation>الألمانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="146"/>
+        <location filename="../app/mainwindow.cpp" line="155"/>
         <source>English</source>
         <translation>الإنجليزية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="147"/>
+        <location filename="../app/mainwindow.cpp" line="156"/>
         <source>Romanian</source>
         <translation>الرومانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="313"/>
-        <location filename="../app/mainwindow.cpp" line="318"/>
-        <location filename="../app/mainwindow.cpp" line="435"/>
-        <location filename="../app/mainwindow.cpp" line="780"/>
-        <location filename="../app/mainwindow.cpp" line="794"/>
+        <location filename="../app/mainwindow.cpp" line="205"/>
+        <source>Findings</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="225"/>
+        <source>Editor Command</source>
+        <translation>أمر المحرر</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="226"/>
+        <source>The command that opens a file at a line (%f: the file, %l: the line).
+Empty: $VISUAL or $EDITOR with +LINE, else the desktop&apos;s default application.</source>
+        <translation>الأمر الذي يفتح ملفًا عند سطر (%f: الملف، %l: السطر).
+فارغ: $VISUAL أو $EDITOR مع +LINE، وإلا فالتطبيق الافتراضي لسطح المكتب.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="397"/>
+        <location filename="../app/mainwindow.cpp" line="402"/>
+        <location filename="../app/mainwindow.cpp" line="516"/>
+        <location filename="../app/mainwindow.cpp" line="895"/>
+        <location filename="../app/mainwindow.cpp" line="909"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="323"/>
+        <location filename="../app/mainwindow.cpp" line="407"/>
         <source>Open Directory</source>
         <translation>فتح مجلد</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="348"/>
-        <location filename="../app/mainwindow.cpp" line="377"/>
+        <location filename="../app/mainwindow.cpp" line="428"/>
+        <location filename="../app/mainwindow.cpp" line="452"/>
         <source>Multible files: %1</source>
         <translation>ملفات متعددة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="366"/>
+        <location filename="../app/mainwindow.cpp" line="443"/>
         <source>Select File):</source>
         <translation>اختر الملف:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="367"/>
+        <location filename="../app/mainwindow.cpp" line="444"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>سيُفتح الملف المحدد من ⁨%1⁩
 ومن جميع مجلداته الفرعية.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="371"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
         <source>Select File</source>
         <translation>اختيار ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="451"/>
+        <location filename="../app/mainwindow.cpp" line="532"/>
         <source>Reading files... %1 of %2</source>
         <translation>جارٍ قراءة الملفات... ⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="495"/>
+        <location filename="../app/mainwindow.cpp" line="576"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>الملفات: ⁨%1⁩   الرسائل: ⁨%2⁩   النتائج: ⁨%3⁩   الوقت: ⁨%4⁩ ث</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="637"/>
+        <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="638"/>
+        <location filename="../app/mainwindow.cpp" line="726"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="641"/>
+        <location filename="../app/mainwindow.cpp" line="729"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;خروج</translation>
@@ -1323,25 +1471,25 @@ and all its subdirectories.</source>
         <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="646"/>
+        <location filename="../app/mainwindow.cpp" line="734"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>ترجمة ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="649"/>
+        <location filename="../app/mainwindow.cpp" line="737"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="650"/>
+        <location filename="../app/mainwindow.cpp" line="738"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="654"/>
+        <location filename="../app/mainwindow.cpp" line="742"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>حول &amp;Qt</translation>
@@ -1352,163 +1500,223 @@ and all its subdirectories.</source>
         <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="657"/>
+        <location filename="../app/mainwindow.cpp" line="745"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>مسح الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="660"/>
+        <location filename="../app/mainwindow.cpp" line="748"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>&amp;فتح ملف...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="663"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="665"/>
+        <location filename="../app/mainwindow.cpp" line="753"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (جميع الملفات)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="667"/>
+        <location filename="../app/mainwindow.cpp" line="755"/>
+        <source>Save &amp;Report As...</source>
+        <comment>Menu</comment>
+        <translation>حفظ ال&amp;تقرير باسم...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="759"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>إعادة &amp;التشغيل</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="671"/>
+        <location filename="../app/mainwindow.cpp" line="763"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>إ&amp;خفاء الألسنة التي لا نتائج فيها</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="676"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
+        <source>&amp;Find...</source>
+        <comment>Menu</comment>
+        <translation>ب&amp;حث...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="774"/>
+        <source>Next Finding</source>
+        <comment>Menu</comment>
+        <translation>النتيجة التالية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="777"/>
+        <source>Previous Finding</source>
+        <comment>Menu</comment>
+        <translation>النتيجة السابقة</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="780"/>
+        <source>&amp;Editor Command...</source>
+        <comment>Menu</comment>
+        <translation>أمر ال&amp;محرر...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="784"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>اللسان السابق</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="679"/>
+        <location filename="../app/mainwindow.cpp" line="787"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>اللسان التالي</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="684"/>
+        <location filename="../app/mainwindow.cpp" line="792"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>فحص دفعي لمجلد...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="690"/>
+        <location filename="../app/mainwindow.cpp" line="798"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="697"/>
+        <location filename="../app/mainwindow.cpp" line="806"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;عرض</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="703"/>
+        <location filename="../app/mainwindow.cpp" line="817"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>الإ&amp;عدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="705"/>
+        <location filename="../app/mainwindow.cpp" line="819"/>
         <source>&amp;Profiles</source>
         <comment>Menu</comment>
         <translation>ال&amp;ملفات التعريفية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="709"/>
+        <location filename="../app/mainwindow.cpp" line="823"/>
         <source>&amp;Default</source>
         <translation>ال&amp;افتراضي</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="710"/>
+        <location filename="../app/mainwindow.cpp" line="824"/>
         <source>&amp;Recommended</source>
         <translation>ال&amp;موصى به</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="711"/>
+        <location filename="../app/mainwindow.cpp" line="825"/>
         <source>&amp;All</source>
         <translation>ال&amp;كل</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="722"/>
+        <location filename="../app/mainwindow.cpp" line="837"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>ال&amp;ترجمة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="725"/>
+        <location filename="../app/mainwindow.cpp" line="840"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="761"/>
+        <location filename="../app/mainwindow.cpp" line="876"/>
         <source>Change Language</source>
         <translation>تغيير اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="761"/>
+        <location filename="../app/mainwindow.cpp" line="876"/>
         <source>Select language:</source>
         <translation>اختر اللغة:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="768"/>
-        <location filename="../app/mainwindow.cpp" line="785"/>
+        <location filename="../app/mainwindow.cpp" line="883"/>
+        <location filename="../app/mainwindow.cpp" line="900"/>
         <source>KVN information</source>
         <translation>معلومات KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="769"/>
+        <location filename="../app/mainwindow.cpp" line="884"/>
         <source>Language %1 selected.</source>
         <translation>تم اختيار اللغة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="770"/>
+        <location filename="../app/mainwindow.cpp" line="885"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>سيُغلق KVN الآن لتفعيل اللغة الجديدة. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="895"/>
         <source>Do you want to delete the settings?</source>
         <translation>هل تريد حذف الإعدادات؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="786"/>
+        <location filename="../app/mainwindow.cpp" line="901"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>تم مسح الإعدادات. سيُغلق KVN الآن. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="795"/>
+        <location filename="../app/mainwindow.cpp" line="910"/>
         <source>Set every check box and option of the panel as the profile %1 has them?</source>
-        <translation>هل تريد ضبط كل مربعات الاختيار والخيارات في اللوحة كما هي في الملف التعريفي %1؟</translation>
+        <translation>هل تريد ضبط كل مربعات الاختيار والخيارات في اللوحة كما هي في الملف التعريفي ⁨%1⁩؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="818"/>
+        <location filename="../app/mainwindow.cpp" line="933"/>
+        <source>Report text (*.txt)</source>
+        <translation>نص التقرير (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="934"/>
+        <source>One line per finding, as gcc (*.log)</source>
+        <translation>سطر لكل نتيجة، على طريقة gcc (*.log)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="935"/>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="936"/>
+        <source>SARIF (*.sarif)</source>
+        <translation>SARIF (*.sarif)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="949"/>
+        <source>Save Report As...</source>
+        <translation>حفظ التقرير باسم...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="967"/>
+        <source>Could not write %1.</source>
+        <translation>تعذّرت كتابة ⁨%1⁩.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="977"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) من Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="819"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="820"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>Shared libraries by</source>
         <translation>المكتبات المشتركة من</translation>
     </message>
@@ -1820,23 +2028,23 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/inputs.cpp" line="35"/>
         <source>%1 does not exist.</source>
-        <translation>%1 غير موجود.</translation>
+        <translation>⁨%1⁩ غير موجود.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="324"/>
+        <location filename="../cli/checkcommand.cpp" line="322"/>
         <source>cannot read the directory %1.</source>
-        <translation>تعذّرت قراءة المجلد %1.</translation>
+        <translation>تعذّرت قراءة المجلد ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="43"/>
         <source>%1 is neither a regular file nor a directory.</source>
-        <translation>%1 ليس ملفًا عاديًا ولا مجلدًا.</translation>
+        <translation>⁨%1⁩ ليس ملفًا عاديًا ولا مجلدًا.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="47"/>
         <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
-        <translation>%1 ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i %1 -o %2.ts</translation>
+        <translation>⁨%1⁩ ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i ⁨%1⁩ -o ⁨%2⁩.ts</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="73"/>
@@ -1861,7 +2069,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/options.cpp" line="113"/>
         <source>%1: %2=%3: %4.</source>
-        <translation>%1: %2=%3: %4.</translation>
+        <translation>⁨%1⁩: ⁨%2⁩=⁨%3⁩: ⁨%4⁩.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="128"/>
@@ -1875,14 +2083,14 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="133"/>
-        <location filename="../run/options.cpp" line="272"/>
+        <location filename="../run/options.cpp" line="263"/>
         <source>unknown key</source>
         <translation>مفتاح غير معروف</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="151"/>
         <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
-        <translation>فحص أو مجموعة غير معروفة &apos;%1&apos; (يسردها kvn checks)</translation>
+        <translation>فحص أو مجموعة غير معروفة &apos;⁨%1⁩&apos; (يسردها kvn checks)</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="158"/>
@@ -1892,51 +2100,50 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/options.cpp" line="190"/>
         <source>check %1 always runs and cannot be switched off</source>
-        <translation>الفحص %1 يعمل دائمًا ولا يمكن إيقافه</translation>
+        <translation>الفحص ⁨%1⁩ يعمل دائمًا ولا يمكن إيقافه</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="218"/>
+        <location filename="../run/options.cpp" line="209"/>
         <source>%1: the file cannot be read.</source>
-        <translation>%1: تعذّرت قراءة الملف.</translation>
+        <translation>⁨%1⁩: تعذّرت قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="224"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>%1: the file is not in INI format.</source>
-        <translation>%1: الملف ليس بتنسيق INI.</translation>
+        <translation>⁨%1⁩: الملف ليس بتنسيق INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="254"/>
+        <location filename="../run/options.cpp" line="245"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
-        <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
+        <translation>تشكيلة غير معروفة &apos;⁨%1⁩&apos; (التشكيلات المضمّنة: ⁨%2⁩؛ أو ملف FILE.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="71"/>
+        <location filename="../cli/checkcommand.cpp" line="72"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: المسار مفقود.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <location filename="../cli/checkcommand.cpp" line="73"/>
         <source>kvn: expected %1 path, got %2.</source>
-        <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
+        <translation>kvn: كان المتوقع ⁨%1⁩ مسار، ووصل ⁨%2⁩.</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="360"/>
+        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
+        <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (text أو json).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="218"/>
+        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
+        <translation>kvn: نمط تقسيم غير معروف &apos;⁨%1⁩&apos; (none أو file أو language).</translation>
     </message>
     <message>
         <location filename="../cli/checkcommand.cpp" line="226"/>
-        <location filename="../cli/checkcommand.cpp" line="361"/>
-        <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
-        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
-    </message>
-    <message>
-        <location filename="../cli/checkcommand.cpp" line="232"/>
-        <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
-        <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
-    </message>
-    <message>
-        <location filename="../cli/checkcommand.cpp" line="240"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
-        <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
+        <translation>kvn: تبويب غير معروف &apos;⁨%1⁩&apos;. التبويبات: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="257"/>
+        <location filename="../cli/checkcommand.cpp" line="243"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
     </message>
@@ -1945,14 +2152,14 @@ and all its subdirectories.</source>
         <translation type="vanished">kvn: تعذّرت كتابة %1.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="141"/>
+        <location filename="../cli/main.cpp" line="143"/>
         <source>kvn: a command is missing.</source>
         <translation>kvn: الأمر مفقود.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="143"/>
+        <location filename="../cli/main.cpp" line="145"/>
         <source>kvn: unknown command &apos;%1&apos;.</source>
-        <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
+        <translation>kvn: أمر غير معروف &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
         <source>%1: the baseline cannot be written (%2).</source>
@@ -1966,12 +2173,12 @@ and all its subdirectories.</source>
 <context>
     <name>results</name>
     <message>
-        <location filename="../input/fileproblems.h" line="34"/>
+        <location filename="../input/fileproblems.h" line="56"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
         <translation>مشكلات كثيرة جدًا في ⁨%1⁩. لن يُبلّغ عن مشكلات أخرى في هذا الملف.</translation>
     </message>
     <message>
-        <location filename="../input/fileproblems.h" line="56"/>
+        <location filename="../input/fileproblems.h" line="80"/>
         <source>Line %1 in %2</source>
         <translation>السطر ⁨%1⁩ في ⁨%2⁩</translation>
     </message>
@@ -2006,209 +2213,209 @@ and all its subdirectories.</source>
         <translation>! line.startsWith(&quot;]&quot;)</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="130"/>
+        <location filename="../input/poreader.cpp" line="132"/>
         <source>Invalid characters for the encoding %1 found. They are replaced.</source>
         <translation>عُثر على محارف غير صالحة للترميز ⁨%1⁩. سيتم استبدالها.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="136"/>
+        <location filename="../input/poreader.cpp" line="138"/>
         <source>NUL characters found. They are replaced.</source>
         <translation>عُثر على محارف NUL. سيتم استبدالها.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="146"/>
+        <location filename="../input/poreader.cpp" line="148"/>
         <source>!wholeCurrentString.isEmpty()</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="218"/>
+        <location filename="../input/poreader.cpp" line="223"/>
         <source>Unknown line.</source>
         <translation>سطر غير معروف.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="241"/>
+        <location filename="../input/poreader.cpp" line="246"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>علامة غير معروفة &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="249"/>
-        <location filename="../input/poreader.cpp" line="259"/>
-        <location filename="../input/poreader.cpp" line="265"/>
-        <location filename="../input/poreader.cpp" line="646"/>
+        <location filename="../input/poreader.cpp" line="254"/>
+        <location filename="../input/poreader.cpp" line="264"/>
+        <location filename="../input/poreader.cpp" line="270"/>
+        <location filename="../input/poreader.cpp" line="668"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="263"/>
-        <location filename="../input/poreader.cpp" line="294"/>
-        <location filename="../input/poreader.cpp" line="334"/>
+        <location filename="../input/poreader.cpp" line="268"/>
+        <location filename="../input/poreader.cpp" line="300"/>
+        <location filename="../input/poreader.cpp" line="340"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="268"/>
+        <location filename="../input/poreader.cpp" line="273"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="274"/>
-        <location filename="../input/poreader.cpp" line="362"/>
-        <location filename="../input/poreader.cpp" line="442"/>
+        <location filename="../input/poreader.cpp" line="279"/>
+        <location filename="../input/poreader.cpp" line="369"/>
+        <location filename="../input/poreader.cpp" line="464"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="275"/>
-        <location filename="../input/poreader.cpp" line="301"/>
-        <location filename="../input/poreader.cpp" line="335"/>
-        <location filename="../input/poreader.cpp" line="363"/>
-        <location filename="../input/poreader.cpp" line="443"/>
-        <location filename="../input/poreader.cpp" line="450"/>
-        <location filename="../input/poreader.cpp" line="647"/>
+        <location filename="../input/poreader.cpp" line="280"/>
+        <location filename="../input/poreader.cpp" line="307"/>
+        <location filename="../input/poreader.cpp" line="341"/>
+        <location filename="../input/poreader.cpp" line="370"/>
+        <location filename="../input/poreader.cpp" line="465"/>
+        <location filename="../input/poreader.cpp" line="472"/>
+        <location filename="../input/poreader.cpp" line="669"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="276"/>
-        <location filename="../input/poreader.cpp" line="302"/>
-        <location filename="../input/poreader.cpp" line="444"/>
-        <location filename="../input/poreader.cpp" line="451"/>
-        <location filename="../input/poreader.cpp" line="649"/>
+        <location filename="../input/poreader.cpp" line="281"/>
+        <location filename="../input/poreader.cpp" line="308"/>
+        <location filename="../input/poreader.cpp" line="466"/>
+        <location filename="../input/poreader.cpp" line="473"/>
+        <location filename="../input/poreader.cpp" line="671"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="287"/>
+        <location filename="../input/poreader.cpp" line="293"/>
         <source>Unknown escape sequence %1.</source>
-        <translation>تسلسل هروب غير معروف %1.</translation>
+        <translation>تسلسل هروب غير معروف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="295"/>
-        <location filename="../input/poreader.cpp" line="337"/>
+        <location filename="../input/poreader.cpp" line="301"/>
+        <location filename="../input/poreader.cpp" line="343"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="298"/>
-        <location filename="../input/poreader.cpp" line="329"/>
-        <location filename="../input/poreader.cpp" line="340"/>
+        <location filename="../input/poreader.cpp" line="304"/>
+        <location filename="../input/poreader.cpp" line="335"/>
+        <location filename="../input/poreader.cpp" line="346"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="299"/>
-        <location filename="../input/poreader.cpp" line="342"/>
+        <location filename="../input/poreader.cpp" line="305"/>
+        <location filename="../input/poreader.cpp" line="348"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="300"/>
-        <location filename="../input/poreader.cpp" line="351"/>
-        <location filename="../input/poreader.cpp" line="381"/>
-        <location filename="../input/poreader.cpp" line="449"/>
+        <location filename="../input/poreader.cpp" line="306"/>
+        <location filename="../input/poreader.cpp" line="357"/>
+        <location filename="../input/poreader.cpp" line="388"/>
+        <location filename="../input/poreader.cpp" line="471"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="322"/>
+        <location filename="../input/poreader.cpp" line="328"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="330"/>
+        <location filename="../input/poreader.cpp" line="336"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="353"/>
-        <location filename="../input/poreader.cpp" line="379"/>
+        <location filename="../input/poreader.cpp" line="359"/>
+        <location filename="../input/poreader.cpp" line="386"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="361"/>
+        <location filename="../input/poreader.cpp" line="368"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="368"/>
+        <location filename="../input/poreader.cpp" line="375"/>
         <source>Second empty line found.</source>
         <translation>عُثر على سطر فارغ ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="382"/>
-        <location filename="../input/poreader.cpp" line="456"/>
-        <location filename="../input/poreader.cpp" line="641"/>
+        <location filename="../input/poreader.cpp" line="389"/>
+        <location filename="../input/poreader.cpp" line="478"/>
+        <location filename="../input/poreader.cpp" line="663"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="394"/>
+        <location filename="../input/poreader.cpp" line="411"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/fileproblems.h" line="12"/>
+        <location filename="../input/fileproblems.h" line="34"/>
         <source>Wrong number of plurals (%1 != %2).</source>
         <translation>عدد خاطئ من صيغ الجمع (⁨%1⁩ != ⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="436"/>
+        <location filename="../input/poreader.cpp" line="458"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>معلومة: لم يُترجم ملف .po هذا من قبل</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="433"/>
+        <location filename="../input/poreader.cpp" line="455"/>
         <source>#, is not supported yet</source>
         <translation>#, غير مدعوم بعد</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="440"/>
+        <location filename="../input/poreader.cpp" line="462"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="463"/>
+        <location filename="../input/poreader.cpp" line="485"/>
         <source>Space after comment character # not found</source>
         <translation>المسافة بعد محرف التعليق # غير موجودة</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="465"/>
+        <location filename="../input/poreader.cpp" line="487"/>
         <source>&apos;Unknown line</source>
         <translation>سطر غير معروف</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="509"/>
+        <location filename="../input/poreader.cpp" line="531"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; غير موجود</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="521"/>
+        <location filename="../input/poreader.cpp" line="543"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; ليس رقمًا.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="536"/>
+        <location filename="../input/poreader.cpp" line="558"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. هل اللغة غير مدعومة؟</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="541"/>
+        <location filename="../input/poreader.cpp" line="563"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>قيمة &apos;nplurals&apos; هي ⁨%1⁩ بينما قيمة &apos;maxNumerusTranslation&apos; هي ⁨%2⁩. يبدو أن ملف .po غير صحيح.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="554"/>
+        <location filename="../input/poreader.cpp" line="576"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>مجموعة المحارف ⁨%1⁩ غير مدعومة. قُرئ الملف بترميز UTF-8.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="635"/>
+        <location filename="../input/poreader.cpp" line="657"/>
         <source>The file is empty.</source>
         <translation>الملف فارغ.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="651"/>
+        <location filename="../input/poreader.cpp" line="673"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
@@ -2218,72 +2425,72 @@ and all its subdirectories.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="88"/>
+        <location filename="../checks/results.cpp" line="107"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="138"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="120"/>
+        <location filename="../input/tsreader.cpp" line="121"/>
         <source>Unknown tag %1.</source>
         <translation>وسم غير معروف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="154"/>
+        <location filename="../input/tsreader.cpp" line="156"/>
         <source>Second &apos;TS&apos; found.</source>
         <translation>عُثر على &apos;TS&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="163"/>
+        <location filename="../input/tsreader.cpp" line="165"/>
         <source>There are length variants in this file. Import not complete, since this feature is not included yet.</source>
         <translation>يحتوي هذا الملف على متغيرات طول. الاستيراد غير مكتمل لأن هذه الميزة غير مضمّنة بعد.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="173"/>
+        <location filename="../input/tsreader.cpp" line="175"/>
         <source>Error while reading the file.</source>
         <translation>خطأ أثناء قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="200"/>
+        <location filename="../input/tsreader.cpp" line="202"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>عُثر على &apos;source&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="220"/>
+        <location filename="../input/tsreader.cpp" line="225"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>السمة &apos;line&apos; مفقودة أو غير صالحة.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="233"/>
+        <location filename="../input/tsreader.cpp" line="238"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>عُثر على &apos;translation&apos; ثانٍ.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="261"/>
+        <location filename="../input/tsreader.cpp" line="267"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>عُثر على صيغة جمع في الترجمة رغم أن الرسالة ليست بصيغ جمع.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="272"/>
+        <location filename="../input/tsreader.cpp" line="278"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>لم يُعثر على صيغة جمع في النص المصدر رغم أن الرسالة بصيغ جمع. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="278"/>
+        <location filename="../input/tsreader.cpp" line="284"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس فتح واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="284"/>
+        <location filename="../input/tsreader.cpp" line="290"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>موضع صيغة الجمع في النص المصدر غير واضح لعدم وجود قوس إغلاق واحد بالضبط. السطر ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="314"/>
+        <location filename="../input/tsreader.cpp" line="321"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>لم يُعثر على صيغة جمع في الترجمة رغم أن الرسالة بصيغ جمع.</translation>
     </message>
@@ -2438,73 +2645,73 @@ and all its subdirectories.</source>
         <translation>محرف مكرر ⁨%1⁩ في الموضع ⁨%2⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="217"/>
+        <location filename="../checks/language.cpp" line="206"/>
         <source>Missing language in file %1.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="219"/>
+        <location filename="../checks/language.cpp" line="208"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (⁨%1⁩ != ⁨%2⁩). الملف ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="225"/>
+        <location filename="../checks/language.cpp" line="214"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>اللغات مختلفة جدًا. ستفشل بعض الفحوص.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="231"/>
+        <location filename="../checks/language.cpp" line="220"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="233"/>
+        <location filename="../checks/language.cpp" line="222"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="278"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="301"/>
+        <location filename="../checks/scanners.cpp" line="306"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="307"/>
+        <location filename="../checks/scanners.cpp" line="312"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>⁨%1⁩ عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="327"/>
+        <location filename="../checks/scanners.cpp" line="332"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;⁨%1⁩&gt; غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="332"/>
+        <location filename="../checks/scanners.cpp" line="337"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;⁨%1⁩&gt; مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="355"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="351"/>
+        <location filename="../checks/scanners.cpp" line="356"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="435"/>
-        <location filename="../checks/scanners.cpp" line="437"/>
+        <location filename="../checks/scanners.cpp" line="440"/>
+        <location filename="../checks/scanners.cpp" line="442"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="439"/>
+        <location filename="../checks/scanners.cpp" line="444"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>
@@ -2607,27 +2814,27 @@ and all its subdirectories.</source>
     <message>
         <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
-        <translation>تم تخطي %1: ليس ملف Qt Linguist.</translation>
+        <translation>تم تخطي ⁨%1⁩: ليس ملف Qt Linguist.</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="393"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
-        <translation>تحويلات printf مختلفة. المصدر: %1 الترجمة: %2</translation>
+        <translation>تحويلات printf مختلفة. المصدر: ⁨%1⁩ الترجمة: ⁨%2⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="417"/>
         <source>Placeholders missing in the translation: %1</source>
-        <translation>عناصر نائبة مفقودة في الترجمة: %1</translation>
+        <translation>عناصر نائبة مفقودة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="422"/>
         <source>Placeholders not in the source: %1</source>
-        <translation>عناصر نائبة ليست في المصدر: %1</translation>
+        <translation>عناصر نائبة ليست في المصدر: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="433"/>
         <source>Malformed entities in the translation: %1</source>
-        <translation>كيانات مشوّهة في الترجمة: %1</translation>
+        <translation>كيانات مشوّهة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="440"/>
@@ -2640,9 +2847,9 @@ and all its subdirectories.</source>
         <translation>في النص المصدر مفتاح تسريع &quot;_&quot; وليس في الترجمة أي منها:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="454"/>
+        <location filename="../checks/placeholders.cpp" line="456"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
-        <translation>للترجمة %1 من صيغ الجمع، وللغة %2:</translation>
+        <translation>للترجمة ⁨%1⁩ من صيغ الجمع، وللغة ⁨%2⁩:</translation>
     </message>
 </context>
 </TS>
