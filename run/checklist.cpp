@@ -22,13 +22,6 @@ struct ListedCheck {
     QStringList profiles;
 };
 
-QString severityOf(int index)
-{
-    if (index == Check_0)
-        return QStringLiteral("error");
-    return isWarningCheck(index) ? QStringLiteral("warning") : QStringLiteral("note");
-}
-
 QList<ListedCheck> listedChecks()
 {
     const AppSettingsRecord defaults = defaultOptions();
@@ -47,7 +40,7 @@ QList<ListedCheck> listedChecks()
         ListedCheck check {index,
                            QString::fromLatin1(info.id),
                            QString::fromLatin1(info.tab),
-                           severityOf(index),
+                           QString::fromLatin1(severityName(info.severity)),
                            QCoreApplication::translate("MainWindow", info.description)
                                .replace(QLatin1Char('\n'), QLatin1Char(' ')),
                            checkOn(defaults, index),
