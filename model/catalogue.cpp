@@ -341,10 +341,11 @@ bool selectChecks(QStringView selector, std::bitset<CheckCount> &checks)
             qsizetype letters = 0;
             while (letters < id.size() && !QChar(id.at(letters)).isDigit())
                 ++letters;
-            named = selector.chopped(1) == id.left(letters) && letters > 0;
+            named = letters > 0
+                    && selector.chopped(1).compare(id.left(letters), Qt::CaseInsensitive) == 0;
         } else {
-            named = selector == id
-                    || (id.startsWith(selector) && id.size() > selector.size()
+            named = selector.compare(id, Qt::CaseInsensitive) == 0
+                    || (id.startsWith(selector, Qt::CaseInsensitive) && id.size() > selector.size()
                         && id.at(selector.size()) == QLatin1Char('.'));
         }
         if (named) {

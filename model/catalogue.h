@@ -187,8 +187,8 @@ const char *severityName(Severity severity);
 const CheckInfo &checkInfo(int index);
 int checkIndexOf(const QString &checkId); // -1 when unknown
 // Adds to `checks` the checks a selector names: an id ("T8.2"), a group ("T8":
-// T8.1 to T8.4, not T80), a family ("S*", "T*", "ST*") or every check ("*").
-// False when it names no check.
+// T8.1 to T8.4, not T80), a family ("S*", "T*", "ST*") or every check ("*"),
+// ignoring case. False when it names no check.
 bool selectChecks(QStringView selector, std::bitset<CheckCount> &checks);
 
 // The 51 tabs in panel order.

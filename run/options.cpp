@@ -19,42 +19,6 @@ QString kvnText(const char *text)
     return QCoreApplication::translate("kvn", text);
 }
 
-// Lower-cased ids and tab names to the checks they name.
-const QHash<QString, QList<int>> &namedChecks()
-{
-    static const QHash<QString, QList<int>> names = [] {
-        QHash<QString, QList<int>> byName;
-        for (const QString &tab : tabNames())
-            byName.insert(tab.toLower(), checksOfTab(tab));
-        // An id that is also a tab name ("ST0") names the check.
-        for (int index = 0; index < CheckCount; ++index)
-            if (const char *id = checkInfo(index).id)
-                byName.insert(QString::fromLatin1(id).toLower(), {index});
-        return byName;
-    }();
-    return names;
-}
-
-// "S*", "T*", "ST*" and "*": the checks whose id starts with the family.
-bool familyChecks(const QString &entry, QList<int> &checks)
-{
-    const QString family = entry.chopped(1).toUpper();
-    if (!family.isEmpty() && family != QLatin1String("S") && family != QLatin1String("T")
-        && family != QLatin1String("ST"))
-        return false;
-    for (int index = 0; index < CheckCount; ++index) {
-        const char *id = checkInfo(index).id;
-        if (!id)
-            continue;
-        const QString checkId = QString::fromLatin1(id);
-        const bool comparison = checkId.startsWith(QLatin1String("ST"));
-        if (family.isEmpty() || (family == QLatin1String("ST") && comparison)
-            || (family != QLatin1String("ST") && !comparison && checkId.startsWith(family)))
-            checks.append(index);
-    }
-    return true;
-}
-
 int settingOfCheck(int checkIndex)
 {
     const char *key = checkInfo(checkIndex).key;
@@ -144,15 +108,16 @@ bool selectedChecks(const QString &list, QList<int> &checks, QString &error)
         if (entry.isEmpty())
             continue;
         any = true;
-        const auto named = namedChecks().constFind(entry.toLower());
-        if (named != namedChecks().cend())
-            checks += *named;
-        else if (!entry.endsWith(QLatin1Char('*')) || !familyChecks(entry, checks)) {
+        std::bitset<CheckCount> named;
+        if (!selectChecks(entry, named)) {
             error = kvnText(QT_TRANSLATE_NOOP("kvn", "unknown check or group '%1' (kvn checks "
                                                      "lists them)"))
                         .arg(entry);
             return false;
         }
+        for (int index = 0; index < CheckCount; ++index)
+            if (named.test(size_t(index)))
+                checks.append(index);
     }
     if (!any) {
         error = kvnText(QT_TRANSLATE_NOOP("kvn", "the list of checks is empty"));

@@ -188,6 +188,8 @@ private slots:
                                << QStringList {"T10.1", "ST1.1", "S1.1"};
         QTest::newRow("family S") << "S*" << QStringList {"S0", "S21.4"}
                                   << QStringList {"ST1.1", "T1.1", "0"};
+        QTest::newRow("any case") << "t1" << QStringList {"T1.1", "T1.1b"}
+                                  << QStringList {"ST1.1", "S1.1"};
         QTest::newRow("family ST")
             << "ST*" << QStringList {"ST0", "ST21.1"} << QStringList {"S1.1", "T1.1"};
         QTest::newRow("all") << "*" << QStringList {"0", "S1.1", "T1.1", "ST1.1"} << QStringList {};
