@@ -24,6 +24,21 @@
         <translation>Nu s-au găsit fișiere de traducere în %1.</translation>
     </message>
     <message>
+        <location filename="../run/run.cpp" line="196"/>
+        <source>Could not write %1: %2</source>
+        <translation>Nu s-a putut scrie %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../run/run.cpp" line="208"/>
+        <source>Checked %1 files of %2 names in %3. Wrote %4 logs to %5.</source>
+        <translation>Au fost verificate %1 fișiere din %2 nume în %3. Au fost scrise %4 jurnale în %5.</translation>
+    </message>
+    <message>
+        <location filename="../run/run.cpp" line="216"/>
+        <source>The batch was aborted.</source>
+        <translation>Verificarea în lot a fost întreruptă.</translation>
+    </message>
+    <message>
         <location filename="../model/catalogue.cpp" line="11"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>Verificarea 0 avertizează dacă fișierul este corupt.</translation>
@@ -1072,7 +1087,7 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="357"/>
-        <location filename="../app/mainwindow.cpp" line="330"/>
+        <location filename="../app/mainwindow.cpp" line="332"/>
         <source>Open File</source>
         <translation>Deschide fișier</translation>
     </message>
@@ -1182,42 +1197,42 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
         <translation>Ce caractere sunt &apos;Punctuation_FinalQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="519"/>
+        <location filename="../app/checkpanel.cpp" line="517"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>Ce caractere sunt &apos;caractere de deschidere&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="520"/>
+        <location filename="../app/checkpanel.cpp" line="518"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>Toate caracterele Punctuation_Open și Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="522"/>
+        <location filename="../app/checkpanel.cpp" line="520"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>Ce caractere sunt &apos;caractere de închidere&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="523"/>
+        <location filename="../app/checkpanel.cpp" line="521"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>Toate caracterele Punctuation_Close și Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="525"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>Ce caractere sunt folosite pentru &apos;verificarea parantezelor&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="526"/>
+        <location filename="../app/checkpanel.cpp" line="524"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>Toate caracterele de deschidere și de închidere care au un &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="528"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>Unele dintre ele nu pot fi oglindite, deoarece în alte limbi sunt oglindite diferit.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="530"/>
+        <location filename="../app/checkpanel.cpp" line="528"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>Voi încerca să îmbunătățesc verificarea adăugând reguli localizate.</translation>
     </message>
@@ -1228,7 +1243,7 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="78"/>
-        <location filename="../app/mainwindow.cpp" line="436"/>
+        <location filename="../app/mainwindow.cpp" line="432"/>
         <source>Abort</source>
         <translation>Anulează</translation>
     </message>
@@ -1253,262 +1268,257 @@ Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber 
         <translation>Română</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="313"/>
-        <location filename="../app/mainwindow.cpp" line="318"/>
-        <location filename="../app/mainwindow.cpp" line="435"/>
-        <location filename="../app/mainwindow.cpp" line="780"/>
-        <location filename="../app/mainwindow.cpp" line="794"/>
+        <location filename="../app/mainwindow.cpp" line="315"/>
+        <location filename="../app/mainwindow.cpp" line="320"/>
+        <location filename="../app/mainwindow.cpp" line="431"/>
+        <location filename="../app/mainwindow.cpp" line="777"/>
+        <location filename="../app/mainwindow.cpp" line="791"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="323"/>
+        <location filename="../app/mainwindow.cpp" line="325"/>
         <source>Open Directory</source>
         <translation>Deschide director</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="348"/>
-        <location filename="../app/mainwindow.cpp" line="377"/>
+        <location filename="../app/mainwindow.cpp" line="346"/>
+        <location filename="../app/mainwindow.cpp" line="370"/>
         <source>Multible files: %1</source>
         <translation>Fișiere multiple: %1</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="366"/>
+        <location filename="../app/mainwindow.cpp" line="361"/>
         <source>Select File):</source>
         <translation>Selectați fișierul:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="367"/>
+        <location filename="../app/mainwindow.cpp" line="362"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>Fișierul selectat va fi deschis din %1
 și din toate subdirectoarele sale.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="371"/>
+        <location filename="../app/mainwindow.cpp" line="366"/>
         <source>Select File</source>
         <translation>Selectați fișierul</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="451"/>
+        <location filename="../app/mainwindow.cpp" line="447"/>
         <source>Reading files... %1 of %2</source>
         <translation>Se citesc fișierele... %1 din %2</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="495"/>
+        <location filename="../app/mainwindow.cpp" line="491"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>Fișiere: %1   Mesaje: %2   Constatări: %3   Timp: %4 s</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="637"/>
+        <location filename="../app/mainwindow.cpp" line="609"/>
+        <source>Folder for the Logs</source>
+        <translation>Director pentru jurnale</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="634"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;Limbă</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="638"/>
+        <location filename="../app/mainwindow.cpp" line="635"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="641"/>
+        <location filename="../app/mainwindow.cpp" line="638"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;Ieșire</translation>
     </message>
     <message>
-        <source>Ctrl+X</source>
-        <comment>Exit</comment>
-        <translation type="vanished">Ctrl+X</translation>
-    </message>
-    <message>
-        <location filename="../app/mainwindow.cpp" line="646"/>
+        <location filename="../app/mainwindow.cpp" line="643"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>Traducere ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="649"/>
+        <location filename="../app/mainwindow.cpp" line="646"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;Despre</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="650"/>
+        <location filename="../app/mainwindow.cpp" line="647"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="654"/>
+        <location filename="../app/mainwindow.cpp" line="651"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>Despre &amp;Qt</translation>
     </message>
     <message>
-        <source>Ctrl+Q</source>
-        <comment>About &amp;Qt</comment>
-        <translation type="vanished">Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../app/mainwindow.cpp" line="657"/>
+        <location filename="../app/mainwindow.cpp" line="654"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>Șterge setările</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="660"/>
+        <location filename="../app/mainwindow.cpp" line="657"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>&amp;Deschide fișier...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="663"/>
+        <location filename="../app/mainwindow.cpp" line="660"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>Deschide dosar (&amp;filtrat după numele fișierului)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="665"/>
+        <location filename="../app/mainwindow.cpp" line="662"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>Deschide &amp;dosar (toate fișierele)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="667"/>
+        <location filename="../app/mainwindow.cpp" line="664"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>&amp;Rulează din nou</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="671"/>
+        <location filename="../app/mainwindow.cpp" line="668"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>&amp;Ascunde filele fără constatări</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="676"/>
+        <location filename="../app/mainwindow.cpp" line="673"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>Fila anterioară</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="679"/>
+        <location filename="../app/mainwindow.cpp" line="676"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>Fila următoare</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="684"/>
+        <location filename="../app/mainwindow.cpp" line="681"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>Verificare în lot a directorului...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="690"/>
+        <location filename="../app/mainwindow.cpp" line="687"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;Fișier</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="697"/>
+        <location filename="../app/mainwindow.cpp" line="694"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;Vizualizare</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="703"/>
+        <location filename="../app/mainwindow.cpp" line="700"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>&amp;Setări</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="705"/>
+        <location filename="../app/mainwindow.cpp" line="702"/>
         <source>&amp;Profiles</source>
         <comment>Menu</comment>
         <translation>&amp;Profiluri</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="709"/>
+        <location filename="../app/mainwindow.cpp" line="706"/>
         <source>&amp;Default</source>
         <translation>&amp;Implicit</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="710"/>
+        <location filename="../app/mainwindow.cpp" line="707"/>
         <source>&amp;Recommended</source>
         <translation>&amp;Recomandat</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="711"/>
+        <location filename="../app/mainwindow.cpp" line="708"/>
         <source>&amp;All</source>
         <translation>&amp;Toate</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="722"/>
+        <location filename="../app/mainwindow.cpp" line="719"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>&amp;Traducere</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="725"/>
+        <location filename="../app/mainwindow.cpp" line="722"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>&amp;Ajutor</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="761"/>
+        <location filename="../app/mainwindow.cpp" line="758"/>
         <source>Change Language</source>
         <translation>Schimbă limba</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="761"/>
+        <location filename="../app/mainwindow.cpp" line="758"/>
         <source>Select language:</source>
         <translation>Selectați limba:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="768"/>
-        <location filename="../app/mainwindow.cpp" line="785"/>
+        <location filename="../app/mainwindow.cpp" line="765"/>
+        <location filename="../app/mainwindow.cpp" line="782"/>
         <source>KVN information</source>
         <translation>Informație KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="769"/>
+        <location filename="../app/mainwindow.cpp" line="766"/>
         <source>Language %1 selected.</source>
         <translation>Limba %1 a fost selectată.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="770"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>KVN se va închide acum pentru a activa noua limbă. Vă rugăm să reporniți KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="780"/>
+        <location filename="../app/mainwindow.cpp" line="777"/>
         <source>Do you want to delete the settings?</source>
         <translation>Doriți să ștergeți setările?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="786"/>
+        <location filename="../app/mainwindow.cpp" line="783"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>Setările au fost șterse. KVN se va închide acum. Vă rugăm să reporniți KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="795"/>
+        <location filename="../app/mainwindow.cpp" line="792"/>
         <source>Set every check box and option of the panel as the profile %1 has them?</source>
         <translation>Setați toate casetele de bifare și opțiunile panoului așa cum le are profilul %1?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="818"/>
+        <location filename="../app/mainwindow.cpp" line="815"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) de Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="819"/>
+        <location filename="../app/mainwindow.cpp" line="816"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN ajută la găsirea erorilor în sursă și în traducere.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="820"/>
+        <location filename="../app/mainwindow.cpp" line="817"/>
         <source>Shared libraries by</source>
         <translation>Biblioteci partajate de la</translation>
     </message>
@@ -1588,6 +1598,16 @@ and all its subdirectories.</source>
         <location filename="../assistant/exchange.cpp" line="164"/>
         <source>Reading %1 stopped: the &lt;%3&gt; element that starts in line %2 never ends.</source>
         <translation>Citirea %1 s-a oprit: elementul &lt;%3&gt; care începe la linia %2 nu se încheie niciodată.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="232"/>
+        <source>Another process is working in %1. Please try again when it has finished.</source>
+        <translation>Un alt proces lucrează în %1. Vă rugăm să încercați din nou după ce acesta se termină.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="247"/>
+        <source>The file name gives no work folder below %1.</source>
+        <translation>Din numele fișierului nu rezultă un director de lucru sub %1.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="253"/>
@@ -1684,6 +1704,11 @@ and all its subdirectories.</source>
         <location filename="../assistant/exchange.cpp" line="499"/>
         <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
         <translation>Eventual lăsați o IA să verifice gramatica fișierului KVN_translation.txt.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="556"/>
+        <source>The merged file %1 is the file %2 itself.</source>
+        <translation>Fișierul îmbinat %1 este chiar fișierul %2.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="716"/>
@@ -1786,10 +1811,6 @@ and all its subdirectories.</source>
         <translation>&amp;Mesaje:</translation>
     </message>
     <message>
-        <source>KVN</source>
-        <translation type="vanished">KVN</translation>
-    </message>
-    <message>
         <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>Deschide fișier</translation>
@@ -1824,7 +1845,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="324"/>
+        <location filename="../cli/checkcommand.cpp" line="322"/>
         <source>cannot read the directory %1.</source>
         <translation>directorul %1 nu poate fi citit.</translation>
     </message>
@@ -1875,7 +1896,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="133"/>
-        <location filename="../run/options.cpp" line="272"/>
+        <location filename="../run/options.cpp" line="263"/>
         <source>unknown key</source>
         <translation>cheie necunoscută</translation>
     </message>
@@ -1895,75 +1916,85 @@ and all its subdirectories.</source>
         <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="218"/>
+        <location filename="../run/options.cpp" line="209"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: fișierul nu poate fi citit.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="224"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: fișierul nu este în format INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="254"/>
+        <location filename="../run/options.cpp" line="245"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="71"/>
+        <location filename="../cli/checkcommand.cpp" line="72"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: lipsește o cale.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <location filename="../cli/checkcommand.cpp" line="73"/>
         <source>kvn: expected %1 path, got %2.</source>
         <translation>kvn: se aștepta %1 cale, s-au primit %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
-        <location filename="../cli/checkcommand.cpp" line="361"/>
+        <location filename="../cli/checkcommand.cpp" line="211"/>
+        <source>kvn: unknown format &apos;%1&apos; (%2).</source>
+        <translation>kvn: format necunoscut &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="360"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="232"/>
+        <location filename="../cli/checkcommand.cpp" line="218"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="240"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="257"/>
+        <location filename="../cli/checkcommand.cpp" line="243"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name necesită un director.</translation>
     </message>
     <message>
-        <source>kvn: cannot write %1.</source>
-        <translation type="vanished">kvn: %1 nu poate fi scris.</translation>
-    </message>
-    <message>
-        <location filename="../cli/main.cpp" line="141"/>
+        <location filename="../cli/main.cpp" line="143"/>
         <source>kvn: a command is missing.</source>
         <translation>kvn: lipsește o comandă.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="143"/>
+        <location filename="../cli/main.cpp" line="145"/>
         <source>kvn: unknown command &apos;%1&apos;.</source>
         <translation>kvn: comandă necunoscută &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="140"/>
+        <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
+        <translation>%1 constatări (%2 erori, %3 avertismente) în %4 fișiere</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
+        <source>; %1 silenced by kvn-ignore comments</source>
+        <translation>; %1 suprimate prin comentarii kvn-ignore</translation>
     </message>
 </context>
 <context>
     <name>results</name>
     <message>
-        <location filename="../input/fileproblems.h" line="34"/>
+        <location filename="../input/fileproblems.h" line="56"/>
         <source>Too many problems in %1. Further problems of this file are not reported.</source>
         <translation>Prea multe probleme în %1. Alte probleme ale acestui fișier nu mai sunt raportate.</translation>
     </message>
     <message>
-        <location filename="../input/fileproblems.h" line="56"/>
+        <location filename="../input/fileproblems.h" line="80"/>
         <source>Line %1 in %2</source>
         <translation>Linia %1 din %2</translation>
     </message>
@@ -1998,209 +2029,214 @@ and all its subdirectories.</source>
         <translation>! line.startsWith(&quot;]&quot;)</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="130"/>
+        <location filename="../input/poreader.cpp" line="132"/>
         <source>Invalid characters for the encoding %1 found. They are replaced.</source>
         <translation>S-au găsit caractere nevalide pentru codificarea %1. Acestea sunt înlocuite.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="136"/>
+        <location filename="../input/poreader.cpp" line="138"/>
         <source>NUL characters found. They are replaced.</source>
         <translation>S-au găsit caractere NUL. Acestea sunt înlocuite.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="146"/>
+        <location filename="../input/poreader.cpp" line="148"/>
         <source>!wholeCurrentString.isEmpty()</source>
         <translation>!wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="218"/>
+        <location filename="../input/poreader.cpp" line="223"/>
         <source>Unknown line.</source>
         <translation>Linie necunoscută.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="241"/>
+        <location filename="../input/poreader.cpp" line="246"/>
         <source>Unknown flag &apos;%1&apos;.</source>
         <translation>Indicator necunoscut &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="249"/>
-        <location filename="../input/poreader.cpp" line="259"/>
-        <location filename="../input/poreader.cpp" line="265"/>
-        <location filename="../input/poreader.cpp" line="646"/>
+        <location filename="../input/poreader.cpp" line="254"/>
+        <location filename="../input/poreader.cpp" line="264"/>
+        <location filename="../input/poreader.cpp" line="270"/>
+        <location filename="../input/poreader.cpp" line="668"/>
         <source>!locationInLinguist.isEmpty()</source>
         <translation>!locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="263"/>
-        <location filename="../input/poreader.cpp" line="294"/>
-        <location filename="../input/poreader.cpp" line="334"/>
+        <location filename="../input/poreader.cpp" line="268"/>
+        <location filename="../input/poreader.cpp" line="300"/>
+        <location filename="../input/poreader.cpp" line="340"/>
         <source>wholeCurrentString.isEmpty()</source>
         <translation>wholeCurrentString.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="268"/>
+        <location filename="../input/poreader.cpp" line="273"/>
         <source>! index&gt;1</source>
         <translation>! index&gt;1</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="274"/>
-        <location filename="../input/poreader.cpp" line="362"/>
-        <location filename="../input/poreader.cpp" line="442"/>
+        <location filename="../input/poreader.cpp" line="279"/>
+        <location filename="../input/poreader.cpp" line="369"/>
+        <location filename="../input/poreader.cpp" line="464"/>
         <source>&apos;msgidFound&apos; found</source>
         <translation>&apos;msgidFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="275"/>
-        <location filename="../input/poreader.cpp" line="301"/>
-        <location filename="../input/poreader.cpp" line="335"/>
-        <location filename="../input/poreader.cpp" line="363"/>
-        <location filename="../input/poreader.cpp" line="443"/>
-        <location filename="../input/poreader.cpp" line="450"/>
-        <location filename="../input/poreader.cpp" line="647"/>
+        <location filename="../input/poreader.cpp" line="280"/>
+        <location filename="../input/poreader.cpp" line="307"/>
+        <location filename="../input/poreader.cpp" line="341"/>
+        <location filename="../input/poreader.cpp" line="370"/>
+        <location filename="../input/poreader.cpp" line="465"/>
+        <location filename="../input/poreader.cpp" line="472"/>
+        <location filename="../input/poreader.cpp" line="669"/>
         <source>&apos;msgstrFound&apos; found</source>
         <translation>&apos;msgstrFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="276"/>
-        <location filename="../input/poreader.cpp" line="302"/>
-        <location filename="../input/poreader.cpp" line="444"/>
-        <location filename="../input/poreader.cpp" line="451"/>
-        <location filename="../input/poreader.cpp" line="649"/>
+        <location filename="../input/poreader.cpp" line="281"/>
+        <location filename="../input/poreader.cpp" line="308"/>
+        <location filename="../input/poreader.cpp" line="466"/>
+        <location filename="../input/poreader.cpp" line="473"/>
+        <location filename="../input/poreader.cpp" line="671"/>
         <source>&apos;msgid_pluralFound&apos; found</source>
         <translation>&apos;msgid_pluralFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="287"/>
+        <location filename="../input/poreader.cpp" line="293"/>
         <source>Unknown escape sequence %1.</source>
         <translation>Secvență de escape necunoscută %1.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="295"/>
-        <location filename="../input/poreader.cpp" line="337"/>
+        <location filename="../input/poreader.cpp" line="301"/>
+        <location filename="../input/poreader.cpp" line="343"/>
         <source>!source.isEmpty()</source>
         <translation>!source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="298"/>
-        <location filename="../input/poreader.cpp" line="329"/>
-        <location filename="../input/poreader.cpp" line="340"/>
+        <location filename="../input/poreader.cpp" line="304"/>
+        <location filename="../input/poreader.cpp" line="335"/>
+        <location filename="../input/poreader.cpp" line="346"/>
         <source>source.isEmpty()</source>
         <translation>source.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="299"/>
-        <location filename="../input/poreader.cpp" line="342"/>
+        <location filename="../input/poreader.cpp" line="305"/>
+        <location filename="../input/poreader.cpp" line="348"/>
         <source>!sourcePlural.isEmpty()</source>
         <translation>!sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="300"/>
-        <location filename="../input/poreader.cpp" line="351"/>
-        <location filename="../input/poreader.cpp" line="381"/>
-        <location filename="../input/poreader.cpp" line="449"/>
+        <location filename="../input/poreader.cpp" line="306"/>
+        <location filename="../input/poreader.cpp" line="357"/>
+        <location filename="../input/poreader.cpp" line="388"/>
+        <location filename="../input/poreader.cpp" line="471"/>
         <source>&apos;msgidFound&apos; not found</source>
         <translation>&apos;msgidFound&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="322"/>
+        <location filename="../input/poreader.cpp" line="328"/>
         <source>!ok</source>
         <translation>!ok</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="330"/>
+        <location filename="../input/poreader.cpp" line="336"/>
         <source>sourcePlural.isEmpty()</source>
         <translation>sourcePlural.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="353"/>
-        <location filename="../input/poreader.cpp" line="379"/>
+        <location filename="../input/poreader.cpp" line="359"/>
+        <location filename="../input/poreader.cpp" line="386"/>
         <source>locationInLinguist.isEmpty()</source>
         <translation>locationInLinguist.isEmpty()</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="361"/>
+        <location filename="../input/poreader.cpp" line="368"/>
         <source>&apos;msgctxtFound&apos; found</source>
         <translation>&apos;msgctxtFound&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="368"/>
+        <location filename="../input/poreader.cpp" line="375"/>
         <source>Second empty line found.</source>
         <translation>A fost găsită a doua linie goală.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="382"/>
-        <location filename="../input/poreader.cpp" line="456"/>
-        <location filename="../input/poreader.cpp" line="641"/>
+        <location filename="../input/poreader.cpp" line="389"/>
+        <location filename="../input/poreader.cpp" line="478"/>
+        <location filename="../input/poreader.cpp" line="663"/>
         <source>&apos;msgstrFound&apos; not found</source>
         <translation>&apos;msgstrFound&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="394"/>
+        <location filename="../input/poreader.cpp" line="411"/>
         <source>&apos;msgid_pluralFound&apos; not found</source>
         <translation>&apos;msgid_pluralFound&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../input/fileproblems.h" line="12"/>
+        <location filename="../input/fileproblems.h" line="34"/>
         <source>Wrong number of plurals (%1 != %2).</source>
         <translation>Număr greșit de forme de plural (%1 != %2).</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="436"/>
+        <location filename="../input/poreader.cpp" line="458"/>
         <source>Information: This .po file has not been translated earlier</source>
         <translation>Informație: Acest fișier .po nu a fost tradus anterior</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="433"/>
+        <location filename="../input/poreader.cpp" line="455"/>
         <source>#, is not supported yet</source>
         <translation>#, nu este încă acceptat</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="440"/>
+        <location filename="../input/poreader.cpp" line="462"/>
         <source>&apos;msgctxt&apos; found</source>
         <translation>&apos;msgctxt&apos; găsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="463"/>
+        <location filename="../input/poreader.cpp" line="485"/>
         <source>Space after comment character # not found</source>
         <translation>Spațiul după caracterul de comentariu # nu a fost găsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="465"/>
+        <location filename="../input/poreader.cpp" line="487"/>
         <source>&apos;Unknown line</source>
         <translation>Linie necunoscută</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="509"/>
+        <location filename="../input/poreader.cpp" line="531"/>
         <source>&apos;nplurals&apos; not found</source>
         <translation>&apos;nplurals&apos; negăsit</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="521"/>
+        <location filename="../input/poreader.cpp" line="543"/>
         <source>&apos;nplurals&apos; is mot a number.</source>
         <translation>&apos;nplurals&apos; nu este un număr.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="536"/>
+        <location filename="../input/poreader.cpp" line="558"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Language not supported?</source>
         <translation>&apos;nplurals&apos; este %1, în timp ce &apos;maxNumerusTranslation&apos; este %2. Limbă neacceptată?</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="541"/>
+        <location filename="../input/poreader.cpp" line="563"/>
         <source>&apos;nplurals&apos; is %1 while &apos;maxNumerusTranslation&apos; is %2. Looks like an incorrect .po file.</source>
         <translation>&apos;nplurals&apos; este %1, în timp ce &apos;maxNumerusTranslation&apos; este %2. Pare a fi un fișier .po incorect.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="554"/>
+        <location filename="../input/poreader.cpp" line="576"/>
         <source>The charset %1 is not supported. The file was read as UTF-8.</source>
         <translation>Setul de caractere %1 nu este acceptat. Fișierul a fost citit ca UTF-8.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="635"/>
+        <location filename="../input/poreader.cpp" line="649"/>
+        <source>The file has no header: its first entry has a message id. The entry is checked as a message.</source>
+        <translation>Fișierul nu are antet: prima sa intrare are un identificator de mesaj. Intrarea este verificată ca mesaj.</translation>
+    </message>
+    <message>
+        <location filename="../input/poreader.cpp" line="657"/>
         <source>The file is empty.</source>
         <translation>Fișierul este gol.</translation>
     </message>
     <message>
-        <location filename="../input/poreader.cpp" line="651"/>
+        <location filename="../input/poreader.cpp" line="673"/>
         <source>!translationList.isEmpty()</source>
         <translation>!translationList.isEmpty()</translation>
     </message>
@@ -2210,72 +2246,77 @@ and all its subdirectories.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="88"/>
+        <location filename="../checks/results.cpp" line="94"/>
+        <source>%1:%2: kvn-ignore names no check: %3</source>
+        <translation>%1:%2: kvn-ignore numește ceva ce nu este o verificare: %3</translation>
+    </message>
+    <message>
+        <location filename="../checks/results.cpp" line="107"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Vă rugăm să raportați această eroare către Oskerbay! Vreau să îmbunătățesc KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="138"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Prea multe constatări ale verificării %1 într-un text. Alte constatări ale acesteia în acest text nu mai sunt raportate.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="120"/>
+        <location filename="../input/tsreader.cpp" line="121"/>
         <source>Unknown tag %1.</source>
         <translation>Etichetă necunoscută %1.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="154"/>
+        <location filename="../input/tsreader.cpp" line="156"/>
         <source>Second &apos;TS&apos; found.</source>
         <translation>A fost găsit un al doilea &apos;TS&apos;.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="163"/>
+        <location filename="../input/tsreader.cpp" line="165"/>
         <source>There are length variants in this file. Import not complete, since this feature is not included yet.</source>
         <translation>Acest fișier conține variante de lungime. Importul nu este complet, deoarece această funcție nu este încă inclusă.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="173"/>
+        <location filename="../input/tsreader.cpp" line="175"/>
         <source>Error while reading the file.</source>
         <translation>Eroare la citirea fișierului.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="200"/>
+        <location filename="../input/tsreader.cpp" line="202"/>
         <source>Second &apos;source&apos; found.</source>
         <translation>A fost găsit un al doilea &apos;source&apos;.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="220"/>
+        <location filename="../input/tsreader.cpp" line="225"/>
         <source>Missing or invalid &apos;line&apos; attribute.</source>
         <translation>Atributul &apos;line&apos; lipsește sau nu este valid.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="233"/>
+        <location filename="../input/tsreader.cpp" line="238"/>
         <source>Second &apos;translation&apos; found.</source>
         <translation>A fost găsit un al doilea &apos;translation&apos;.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="261"/>
+        <location filename="../input/tsreader.cpp" line="267"/>
         <source>Numerus in the translation found, even the message is not a numerus.</source>
         <translation>S-a găsit o formă de plural în traducere, deși mesajul nu are forme de plural.</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="272"/>
+        <location filename="../input/tsreader.cpp" line="278"/>
         <source>Numerus in the source not found, even the message is a numerus. Line %1</source>
         <translation>Nu s-a găsit forma de plural în sursă, deși mesajul are forme de plural. Linia %1</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="278"/>
+        <location filename="../input/tsreader.cpp" line="284"/>
         <source>Location of the numerus in the source unclear, since there is not exact one opening brace. Line %1</source>
         <translation>Poziția formei de plural în sursă este neclară, deoarece nu există exact o paranteză de deschidere. Linia %1</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="284"/>
+        <location filename="../input/tsreader.cpp" line="290"/>
         <source>Location of the numerus in the source unclear, since there is not exact one closing brace. Line %1</source>
         <translation>Poziția formei de plural în sursă este neclară, deoarece nu există exact o paranteză de închidere. Linia %1</translation>
     </message>
     <message>
-        <location filename="../input/tsreader.cpp" line="314"/>
+        <location filename="../input/tsreader.cpp" line="321"/>
         <source>Numerus in translation not found, even the message is a numerus.</source>
         <translation>Nu s-a găsit forma de plural în traducere, deși mesajul are forme de plural.</translation>
     </message>
@@ -2430,73 +2471,73 @@ and all its subdirectories.</source>
         <translation>Caracter dublu %1 la poziția %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="217"/>
+        <location filename="../checks/language.cpp" line="206"/>
         <source>Missing language in file %1.</source>
         <translation>Lipsește limba în fișierul %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="219"/>
+        <location filename="../checks/language.cpp" line="208"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Se citesc mai multe fișiere cu limbi diferite. (%1 != %2). Fișierul %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="225"/>
+        <location filename="../checks/language.cpp" line="214"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Limbile sunt prea diferite. Unele verificări vor eșua.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="231"/>
+        <location filename="../checks/language.cpp" line="220"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Lipsește limba în fișierul %1. Setată la &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="233"/>
+        <location filename="../checks/language.cpp" line="222"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Unele verificări vor eșua, deoarece limba din %1 este necunoscută.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="278"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="301"/>
+        <location filename="../checks/scanners.cpp" line="306"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Lipsește numele etichetei imediat după caracterul /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="307"/>
+        <location filename="../checks/scanners.cpp" line="312"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 este un element gol și nu poate începe cu /. Se poate doar termina cu /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="327"/>
+        <location filename="../checks/scanners.cpp" line="332"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; nu este deschis înainte de poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="332"/>
+        <location filename="../checks/scanners.cpp" line="337"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Lipsește &lt;%1&gt; la poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="355"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar cea anterioară nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="351"/>
+        <location filename="../checks/scanners.cpp" line="356"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar eticheta &lt;%1&gt; nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="435"/>
-        <location filename="../checks/scanners.cpp" line="437"/>
+        <location filename="../checks/scanners.cpp" line="440"/>
+        <location filename="../checks/scanners.cpp" line="442"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; nu este închis.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="439"/>
+        <location filename="../checks/scanners.cpp" line="444"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Valoarea atributului din &lt;%1&gt; nu este închisă.</translation>
     </message>
@@ -2597,6 +2638,11 @@ and all its subdirectories.</source>
         <translation>Directorul nu a putut fi deschis. Nu există sau nu poate fi citit.</translation>
     </message>
     <message>
+        <location filename="../input/walk.cpp" line="97"/>
+        <source>The name %1 is not UTF-8; the file or directory was not read.</source>
+        <translation>Numele %1 nu este UTF-8; fișierul sau directorul nu a fost citit.</translation>
+    </message>
+    <message>
         <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
         <translation>%1 omis: nu este un fișier Qt Linguist.</translation>
@@ -2632,9 +2678,19 @@ and all its subdirectories.</source>
         <translation>Sursa are un accelerator &quot;_&quot;, traducerea nu are niciunul:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="454"/>
+        <location filename="../checks/placeholders.cpp" line="456"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>Traducerea are %1 forme de plural, limba are %2:</translation>
+    </message>
+    <message>
+        <location filename="../input/fileaccess.cpp" line="45"/>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 nu este un fișier obișnuit.</translation>
+    </message>
+    <message>
+        <location filename="../input/fileaccess.cpp" line="47"/>
+        <source>%1 is larger than 2 GiB.</source>
+        <translation>%1 este mai mare de 2 GiB.</translation>
     </message>
 </context>
 </TS>
