@@ -1978,7 +1978,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../report/findingswriter.cpp" line="140"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
-        <translation>النتائج: %1 (الأخطاء: %2، التحذيرات: %3) في %4 من الملفات</translation>
+        <translation>%1 من النتائج (%2 من الأخطاء، %3 من التحذيرات) في %4 من الملفات</translation>
     </message>
     <message>
         <location filename="../report/findingswriter.cpp" line="147"/>

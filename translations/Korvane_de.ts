@@ -2640,7 +2640,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     <message>
         <location filename="../input/walk.cpp" line="97"/>
         <source>The name %1 is not UTF-8; the file or directory was not read.</source>
-        <translation>Der Name %1 ist kein UTF-8; die Datei bzw. das Verzeichnis wurde nicht gelesen.</translation>
+        <translation>Der Name %1 ist kein UTF-8; die Datei oder das Verzeichnis wurde nicht gelesen.</translation>
     </message>
     <message>
         <location filename="../input/walk.cpp" line="40"/>
