@@ -1,10 +1,13 @@
 #include "app/mainwindow.h"
 
+#include "app/findingstable.h"
+
 #include "assistant/translatetsdialog.h"
 #include "checks/results.h"
 #include "input/readers.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "report/findingswriter.h"
 #include "report/report.h"
 #include "run/options.h"
 #include "run/run.h"
@@ -13,6 +16,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -25,9 +30,12 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -37,6 +45,7 @@
 #include <QThread>
 #include <QTime>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <atomic>
 #include <memory>
@@ -49,8 +58,8 @@ class ThreadProgress : public WalkProgress
 {
 public:
     bool wasCanceled() const override { return canceled.load(); }
-    void setMaximum(int value) override { maximum.store(value); }
-    void setValue(int value) override { this->value.store(value); }
+    void setMaximum(int count) override { maximum.store(count); }
+    void setValue(int done) override { value.store(done); }
 
     std::atomic<int> maximum {0};
     std::atomic<int> value {0};
@@ -93,8 +102,8 @@ void storeControl(const QWidget *widget, int index, AppSettingsRecord &record)
             setSettingValue(record, index, int(box->checkState()));
         else // set whenever not unchecked, which for a two-state box is isChecked
             setSettingValue(record, index, box->checkState() != Qt::Unchecked);
-    } else if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(widget)) {
-        setSettingValue(record, index, float(spin->value()));
+    } else if (const auto *real = qobject_cast<const QDoubleSpinBox *>(widget)) {
+        setSettingValue(record, index, float(real->value()));
     } else if (const auto *spin = qobject_cast<const QSpinBox *>(widget)) {
         setSettingValue(record, index, spin->value());
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
@@ -112,8 +121,8 @@ void applyControl(QWidget *widget, const QVariant &value)
         } else {
             box->setChecked(value.toBool());
         }
-    } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(widget)) {
-        spin->setValue(value.toDouble());
+    } else if (auto *real = qobject_cast<QDoubleSpinBox *>(widget)) {
+        real->setValue(value.toDouble());
     } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
         spin->setValue(value.toInt());
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
@@ -184,8 +193,67 @@ MainWindow::MainWindow(int argc, char *argv[], QWidget *parent)
     layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
 
+    createFindingsDock();
+
     readSettings();
     connectSignals();
+}
+
+void MainWindow::createFindingsDock()
+{
+    m_findings = new FindingsPanel;
+    m_findingsDock = new QDockWidget(tr("Findings"), this);
+    m_findingsDock->setObjectName(QStringLiteral("findingsDock"));
+    m_findingsDock->setWidget(m_findings);
+    addDockWidget(Qt::BottomDockWidgetArea, m_findingsDock);
+    m_viewMenu->insertAction(m_viewMenu->actions().value(0), m_findingsDock->toggleViewAction());
+    connect(m_findings, &FindingsPanel::openRequested, this, &MainWindow::openInEditor);
+    m_editorCommand = QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane"))
+                          .value(QStringLiteral("MainWindow/editorCommand"))
+                          .toString();
+}
+
+void MainWindow::setEditorCommand(const QString &command)
+{
+    m_editorCommand = command;
+}
+
+void MainWindow::askEditorCommand()
+{
+    bool ok = false;
+    const QString command = askText(
+        tr("Editor Command"),
+        tr("The command that opens a file at a line (%f: the file, %l: the line).\nEmpty: "
+           "$VISUAL or $EDITOR with +LINE, else the desktop's default application."),
+        m_editorCommand, &ok);
+    if (!ok)
+        return;
+    setEditorCommand(command.trimmed());
+    QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane"))
+        .setValue(QStringLiteral("MainWindow/editorCommand"), m_editorCommand);
+}
+
+bool MainWindow::openInEditor(const QString &file, int line)
+{
+    const QString lineText = QString::number(qMax(line, 1));
+    QStringList arguments;
+    if (!m_editorCommand.isEmpty()) {
+        for (QString argument : QProcess::splitCommand(m_editorCommand))
+            arguments.append(
+                argument.replace(QLatin1String("%f"), file).replace(QLatin1String("%l"), lineText));
+    } else {
+        QString editor = qEnvironmentVariable("VISUAL");
+        if (editor.isEmpty())
+            editor = qEnvironmentVariable("EDITOR");
+        if (editor.isEmpty())
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+        arguments = QProcess::splitCommand(editor);
+        arguments << QLatin1Char('+') + lineText << file;
+    }
+    if (arguments.isEmpty())
+        return false;
+    const QString program = arguments.takeFirst();
+    return QProcess::startDetached(program, arguments);
 }
 
 MainWindow::~MainWindow()
@@ -272,6 +340,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         writeSettings();
         saveAppSettings();
     }
+    m_findings->setStore(nullptr);
     delete m_store;
     m_store = nullptr;
     event->accept();
@@ -308,6 +377,19 @@ QMessageBox::StandardButton MainWindow::showMessage(QMessageBox::Icon icon, cons
 int MainWindow::execDialog(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+QString MainWindow::askSaveFileName(const QString &caption, const QStringList &filters,
+                                    QString *selectedFilter)
+{
+    return QFileDialog::getSaveFileName(this, caption, QString(), filters.join(QLatin1String(";;")),
+                                        selectedFilter);
+}
+
+QString MainWindow::askText(const QString &title, const QString &label, const QString &text,
+                            bool *ok)
+{
+    return QInputDialog::getText(this, title, label, QLineEdit::Normal, text, ok);
 }
 
 void MainWindow::warn(const QString &text)
@@ -378,12 +460,15 @@ void MainWindow::runChecks()
     if (!m_store || m_running)
         return;
     const AppSettingsRecord options = runOptions();
+    // The table reads the store, which the run is about to clear and fill.
+    m_findings->setStore(nullptr);
     QElapsedTimer clock;
     clock.start();
     RunOutcome outcome;
     runInBackground([this, &outcome, &options](WalkProgress *progress) {
         outcome = runSelection(*m_store, options, progress);
     });
+    m_findings->setStore(m_store);
     if (outcome.status == RunStatus::MultipleSelection || outcome.status == RunStatus::MissingPath)
         clearSelection(AppSettings);
     if (outcome.status == RunStatus::Done) {
@@ -532,7 +617,11 @@ ReportOptions MainWindow::panelReportOptions() const
 
 void MainWindow::buildReport(const QString &path, int fileCount)
 {
-    const QString header = reportHeader(QTime::currentTime());
+    m_reportPath = path;
+    m_reportFileCount = fileCount;
+    m_reportTime = QTime::currentTime();
+    m_saveReportAct->setEnabled(true);
+    const QString header = reportHeader(m_reportTime);
     const QString summary = reportSummary(*m_store, path, fileCount);
     const ReportOptions options = panelReportOptions();
     const QList<QString> &tabs = tabNames();
@@ -614,6 +703,8 @@ void MainWindow::batchCheckDirectory()
     AppSettingsRecord options = runOptions();
     // The logs show locations as the panel says.
     options.printLocationCheckBox = m_printLocationBox->isChecked();
+    m_findings->setStore(nullptr); // the batch reuses the store
+    m_saveReportAct->setEnabled(false);
     ProgressDialogAdapter progress(this);
     const BatchOutcome outcome = runBatch(*m_store, options, directory, logDirectory, &progress);
     if (outcome.namesFound == 0) {
@@ -661,6 +752,10 @@ void MainWindow::createActions()
     connect(m_openFilteredAct, &QAction::triggered, this, &MainWindow::openDirectoryFiltered);
     m_openAllAct = new QAction(tr("Open &Directory (All files)...", "Menu"), this);
     connect(m_openAllAct, &QAction::triggered, this, &MainWindow::openDirectoryAll);
+    m_saveReportAct = new QAction(tr("Save &Report As...", "Menu"), this);
+    m_saveReportAct->setShortcuts(QKeySequence::SaveAs);
+    m_saveReportAct->setEnabled(false); // until a run has a report
+    connect(m_saveReportAct, &QAction::triggered, this, &MainWindow::saveReportAs);
     m_runAgainAct = new QAction(tr("&Run Again", "Menu"), this);
     m_runAgainAct->setShortcut(QKeySequence(Qt::Key_F5));
     connect(m_runAgainAct, &QAction::triggered, this, &MainWindow::runChecks);
@@ -668,6 +763,22 @@ void MainWindow::createActions()
     m_hideEmptyTabsAct = new QAction(tr("&Hide Tabs Without Findings", "Menu"), this);
     m_hideEmptyTabsAct->setCheckable(true);
     connect(m_hideEmptyTabsAct, &QAction::toggled, this, [this] { updateTabTitles(); });
+
+    m_findAct = new QAction(tr("&Find...", "Menu"), this);
+    m_findAct->setShortcuts(QKeySequence::Find);
+    connect(m_findAct, &QAction::triggered, this, [this] {
+        m_findingsDock->show();
+        m_findings->searchField()->setFocus();
+        m_findings->searchField()->selectAll();
+    });
+    m_nextFindingAct = new QAction(tr("Next Finding", "Menu"), this);
+    m_nextFindingAct->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(m_nextFindingAct, &QAction::triggered, this, [this] { m_findings->step(1); });
+    m_previousFindingAct = new QAction(tr("Previous Finding", "Menu"), this);
+    m_previousFindingAct->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    connect(m_previousFindingAct, &QAction::triggered, this, [this] { m_findings->step(-1); });
+    m_editorCommandAct = new QAction(tr("&Editor Command...", "Menu"), this);
+    connect(m_editorCommandAct, &QAction::triggered, this, &MainWindow::askEditorCommand);
 
     // Ctrl+PageUp/PageDown move between the tabs wherever the focus is.
     m_previousTabAct = new QAction(tr("Previous Tab", "Menu"), this);
@@ -690,8 +801,14 @@ void MainWindow::createMenus()
     fileMenu->addAction(m_openAllAct);
     fileMenu->addSeparator();
     fileMenu->addAction(m_runAgainAct);
+    fileMenu->addAction(m_saveReportAct);
 
     QMenu *viewMenu = menuBar()->addMenu(tr("&View", "Main menu"));
+    m_viewMenu = viewMenu;
+    viewMenu->addAction(m_findAct);
+    viewMenu->addAction(m_nextFindingAct);
+    viewMenu->addAction(m_previousFindingAct);
+    viewMenu->addSeparator();
     viewMenu->addAction(m_hideEmptyTabsAct);
     viewMenu->addSeparator();
     viewMenu->addAction(m_previousTabAct);
@@ -713,6 +830,7 @@ void MainWindow::createMenus()
         connect(action, &QAction::triggered, this, [this, name] { applyPanelProfile(name); });
     }
     settingsMenu->addAction(m_batchAct);
+    settingsMenu->addAction(m_editorCommandAct);
     settingsMenu->addSeparator();
     settingsMenu->addAction(m_exitAct);
 
@@ -803,6 +921,50 @@ void MainWindow::applyPanelProfile(const QString &name)
     for (int i = 0; i < infos.size(); ++i)
         if (QWidget *widget = m_tabs->findChild<QWidget *>(QLatin1String(infos[i].key)))
             applyControl(widget, settingValue(record, i));
+}
+
+namespace {
+
+struct ExportFormat {
+    OutputFormat format;
+    const char *filter; // context "MainWindow"
+};
+const ExportFormat ExportFormats[] = {
+    {OutputFormat::Report, QT_TRANSLATE_NOOP("MainWindow", "Report text (*.txt)")},
+    {OutputFormat::Gcc, QT_TRANSLATE_NOOP("MainWindow", "One line per finding, as gcc (*.log)")},
+    {OutputFormat::Json, QT_TRANSLATE_NOOP("MainWindow", "JSON (*.json)")},
+    {OutputFormat::Sarif, QT_TRANSLATE_NOOP("MainWindow", "SARIF (*.sarif)")},
+};
+
+} // namespace
+
+void MainWindow::saveReportAs()
+{
+    if (!m_store || m_running || !m_hasRun)
+        return;
+    QStringList filters;
+    for (const ExportFormat &format : ExportFormats)
+        filters.append(tr(format.filter));
+    QString selected = filters.first();
+    const QString path = askSaveFileName(tr("Save Report As..."), filters, &selected);
+    if (path.isEmpty())
+        return;
+    const int chosen = qMax(0, filters.indexOf(selected));
+    OutputOptions options;
+    options.report = panelReportOptions();
+    options.time = m_reportTime;
+    options.toolVersion = QLatin1String(KvnVersion);
+    // Written whole or not at all: an old file stays until the new one is complete.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        FindingsWriter writer(ExportFormats[chosen].format, &file, options);
+        writer.writeRun(*m_store, m_reportPath, m_reportFileCount);
+        writer.finish();
+        written = file.commit();
+    }
+    if (!written)
+        warn(tr("Could not write %1.").arg(path));
 }
 
 void MainWindow::about()

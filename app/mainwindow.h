@@ -9,12 +9,15 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <atomic>
 #include <functional>
 
 class QAction;
 class QCheckBox;
 class QDialog;
+class QDockWidget;
+class FindingsPanel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -41,6 +44,14 @@ public:
     static QString viewPlainText(const QWidget *view);
     // The report options as the panel shows them right now.
     ReportOptions panelReportOptions() const;
+    FindingsPanel *findingsPanel() const { return m_findings; }
+    // The command that opens a catalogue at a line: %f stands for the file, %l
+    // for the line. Empty: $VISUAL or $EDITOR with +LINE, else the desktop's
+    // default application.
+    void setEditorCommand(const QString &command);
+    QString editorCommand() const { return m_editorCommand; }
+    // Opens file at line as the editor command says; false when nothing started.
+    bool openInEditor(const QString &file, int line);
     // True while a run reads and checks on its worker thread.
     bool isRunning() const;
     // Asks the running walk to stop; what was read is reported.
@@ -49,6 +60,8 @@ public:
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
 public slots:
+    // File > Save Report As...: the last run in one of kvn's formats.
+    void saveReportAs();
     void about();
     void changeLanguage();
     void clearSettings();
@@ -79,11 +92,18 @@ protected:
                                                     const QString &text,
                                                     QMessageBox::StandardButtons buttons);
     virtual int execDialog(QDialog &dialog);
+    // The file to save to and, in selectedFilter, the chosen one of filters.
+    virtual QString askSaveFileName(const QString &caption, const QStringList &filters,
+                                    QString *selectedFilter);
+    virtual QString askText(const QString &title, const QString &label, const QString &text,
+                            bool *ok);
 
 private:
     void createActions();
     void createMenus();
     void createPanel();
+    void createFindingsDock();
+    void askEditorCommand();
     QWidget *createTopRow();
     QWidget *createTab(const QString &tab);
     QString welcomeText() const;
@@ -144,6 +164,19 @@ private:
     QAction *m_openAllAct = nullptr;
     QAction *m_runAgainAct = nullptr;
     QAction *m_hideEmptyTabsAct = nullptr;
+    QAction *m_findAct = nullptr;
+    QAction *m_nextFindingAct = nullptr;
+    QAction *m_previousFindingAct = nullptr;
+    QAction *m_editorCommandAct = nullptr;
+    FindingsPanel *m_findings = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QDockWidget *m_findingsDock = nullptr;
+    QString m_editorCommand;
+    QAction *m_saveReportAct = nullptr;
+    // What the report of the last run names: its path, files and time.
+    QString m_reportPath;
+    int m_reportFileCount = 0;
+    QTime m_reportTime;
     QAction *m_previousTabAct = nullptr;
     QAction *m_nextTabAct = nullptr;
 };

@@ -17,7 +17,8 @@ namespace {
 // More tokens than this are counted at once (see OccurrenceCounter).
 const qsizetype ManyTokens = 16;
 
-template <typename T> QList<T> sorted(const QSet<T> &set)
+template<typename T>
+QList<T> sorted(const QSet<T> &set)
 {
     if (set.isEmpty()) // the common case, without the cost of copying nothing
         return {};
@@ -343,9 +344,9 @@ KeysAndArguments keysAndArguments(const QString &text, const QString &accelerato
             while (end < n && text.at(end).isNumber())
                 ++end;
             if (end > i + 1) {
-                const QString argument = text.mid(i + 1, end - i - 1);
-                found.arguments.append(argument);
-                found.distinctArguments.insert(argument);
+                const QString number = text.mid(i + 1, end - i - 1);
+                found.arguments.append(number);
+                found.distinctArguments.insert(number);
             }
             i = end;
         } else {
@@ -431,7 +432,7 @@ public:
         , t(state.translation)
         , m_sourceCounts(characterCounts(s, store.sourceRules))
         , m_translationCounts(characterCounts(t, store.translationRules))
-    {}
+    { }
 
     void lengthRatio();
     void controlCharacters();
@@ -529,9 +530,11 @@ void Comparison::lengthRatio()
         return ratio > high || ratio < low;
     };
     if (s.size() < m_store.options().checkST1SpinBox) {
-        if (outside(m_store.options().checkST1_1LowDSpinBox, m_store.options().checkST1_1HighSpinBox))
+        if (outside(m_store.options().checkST1_1LowDSpinBox,
+                    m_store.options().checkST1_1HighSpinBox))
             fail(CheckST1_1, text());
-    } else if (outside(m_store.options().checkST1_2LowDSpinBox, m_store.options().checkST1_2HighSpinBox)) {
+    } else if (outside(m_store.options().checkST1_2LowDSpinBox,
+                       m_store.options().checkST1_2HighSpinBox)) {
         fail(CheckST1_2, text());
     }
 }
@@ -682,23 +685,24 @@ void Comparison::ellipsesAndCharacters()
 // A cascade: each check runs only when the ones before it found nothing.
 void Comparison::numbers()
 {
-    static const char MissingInTranslation[] =
-        QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
-    static const char MissingInSource[] =
-        QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
+    static const char MissingInTranslation[]
+        = QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
+    static const char MissingInSource[]
+        = QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
     const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
     // Without a number on either side every step below finds nothing.
     if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
         return;
 
     const bool normalise = m_store.options().checkST8_1_1CheckBox;
-    const QString s = normalise ? normalisedNumbers(this->s) : this->s;
-    const QString t = normalise ? normalisedNumbers(this->t) : this->t;
+    const QString sourceText = normalise ? normalisedNumbers(this->s) : this->s;
+    const QString translationText = normalise ? normalisedNumbers(this->t) : this->t;
     const QString dot = QStringLiteral(".");
     QSet<double> sourceNumbers, translationNumbers;
-    m_store.extractNumbers(s, normalise ? dot : m_store.sourceRules.decimalSeparator,
+    m_store.extractNumbers(sourceText, normalise ? dot : m_store.sourceRules.decimalSeparator,
                            sourceNumbers);
-    m_store.extractNumbers(t, normalise ? dot : m_store.translationRules.decimalSeparator,
+    m_store.extractNumbers(translationText,
+                           normalise ? dot : m_store.translationRules.decimalSeparator,
                            translationNumbers);
     // Sorted, so that a finding text is the same on every run.
     const QList<double> sourceValues = sorted(sourceNumbers);
@@ -725,8 +729,8 @@ void Comparison::numbers()
     bool counted = false;
     for (const double x : sourceValues) {
         const QString text = numberText(x);
-        const int inSource = s.count(text);
-        const int inTranslation = t.count(text);
+        const int inSource = sourceText.count(text);
+        const int inTranslation = translationText.count(text);
         if (inSource != inTranslation) {
             fail(CheckST8_2, results::tr("Counting number %1. It is %2 times in source but %3 "
                                          "times in translation.")
@@ -740,8 +744,8 @@ void Comparison::numbers()
         return;
 
     QSet<QString> sourceRuns, translationRuns;
-    m_store.extractNumbers(s, sourceRuns);
-    m_store.extractNumbers(t, translationRuns);
+    m_store.extractNumbers(sourceText, sourceRuns);
+    m_store.extractNumbers(translationText, translationRuns);
     const QStringList sourceRunList = sorted(sourceRuns);
     const QStringList translationRunList = sorted(translationRuns);
     const QStringList runsMissingInTranslation = difference(sourceRunList, translationRunList);
@@ -755,8 +759,8 @@ void Comparison::numbers()
 
     // Both sides hold the same runs from here on.
     for (const QString &run : sourceRunList) {
-        const int inSource = s.count(run);
-        const int inTranslation = t.count(run);
+        const int inSource = sourceText.count(run);
+        const int inTranslation = translationText.count(run);
         if (inSource != inTranslation)
             fail(CheckST8_4,
                  results::tr("Counting number %1. It is %2 times in source but %3 "

@@ -16,8 +16,10 @@ bool isBracketOrQuotePunctuation(QChar c)
     case QChar::Punctuation_Open:
     case QChar::Punctuation_Close:
     case QChar::Punctuation_InitialQuote:
-    case QChar::Punctuation_FinalQuote: return true;
-    default: return false;
+    case QChar::Punctuation_FinalQuote:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -43,21 +45,27 @@ bool endsUriFeature(QChar next)
 struct SideChecks {
     int email, uri, brace, name, attribute, nesting;
 };
-const SideChecks SourceChecks{CheckS20_1, CheckS20_2, CheckS21_1,
-                              CheckS21_2, CheckS21_3, CheckS21_4};
-const SideChecks TranslationChecks{CheckT20_1, CheckT20_2, CheckT21_1,
-                                   CheckT21_2, CheckT21_3, CheckT21_4};
+const SideChecks SourceChecks {CheckS20_1, CheckS20_2, CheckS21_1,
+                               CheckS21_2, CheckS21_3, CheckS21_4};
+const SideChecks TranslationChecks {CheckT20_1, CheckT20_2, CheckT21_1,
+                                    CheckT21_2, CheckT21_3, CheckT21_4};
 
 // The S check whose failure lets a partially checked T box skip the T check.
 int sourceTwin(int translationIndex)
 {
     switch (translationIndex) {
-    case CheckT20_1: return CheckS20_1;
-    case CheckT20_2: return CheckS20_2;
-    case CheckT21_1: return CheckS21_1;
-    case CheckT21_2: return CheckS21_2;
-    case CheckT21_3: return CheckS21_3;
-    default: return CheckS21_4;
+    case CheckT20_1:
+        return CheckS20_1;
+    case CheckT20_2:
+        return CheckS20_2;
+    case CheckT21_1:
+        return CheckS21_1;
+    case CheckT21_2:
+        return CheckS21_2;
+    case CheckT21_3:
+        return CheckS21_3;
+    default:
+        return CheckS21_4;
     }
 }
 
@@ -80,7 +88,7 @@ int translationBoxState(const AppSettingsRecord &options, int translationIndex)
 }
 
 struct TagOptions {
-    bool arrowIsStray;      // "Don't allow '->'"
+    bool arrowIsStray; // "Don't allow '->'"
     bool comparisonIsBrace; // "Don't allow ' < ', ' > ', ' <=' and ' >='"
     bool nameSubsetOnly;
     bool strictXml;
@@ -97,6 +105,8 @@ TagOptions tagOptions(const AppSettingsRecord &o, bool translationSide)
             o.checkS21_2_2CheckBox, o.checkS21_3_1CheckBox, o.checkS21_3_2CheckBox};
 }
 
+struct TagScan;
+
 class TextScanner
 {
 public:
@@ -111,7 +121,7 @@ public:
         , m_uris(translationSide ? state.translationUris : state.sourceUris)
         , m_tags(translationSide ? state.translationTags : state.sourceTags)
         , m_capture(capture)
-    {}
+    { }
 
     void scanEmails();
     void scanUris();
@@ -126,6 +136,12 @@ private:
     }
     void fail(int index, const QString &message);
     void failToken(int index, const QString &message, const QString &token);
+    int openTag(TagScan &tag, int i);
+    int angledText(int i) const;
+    void readInTag(TagScan &tag, int i);
+    void endTagToken(TagScan &tag, int i);
+    void endTag(TagScan &tag, int i);
+    bool isComparison(int i) const;
 
     results &m_store;
     MessageState &m_state;
@@ -265,14 +281,9 @@ void TextScanner::scanUris()
     endToken(n);
 }
 
-void TextScanner::scanTags()
-{
-    if (!m_text.contains(QLatin1Char('<')) && !m_text.contains(QLatin1Char('>')))
-        return;
-    const TagOptions options = tagOptions(m_store.options(), m_translationSide);
-    const QString doctype = QStringLiteral("!DOCTYPE");
-    const int n = m_text.size();
-
+// The tag being read by scanTags, and the elements still open.
+struct TagScan {
+    TagOptions options;
     bool inTag = false;
     QString tagText, token, name;
     bool nameKnown = false; // a tag with a blank after "<" has a known, empty name
@@ -280,168 +291,199 @@ void TextScanner::scanTags()
     QChar quote; // the quote that opened the current attribute value, null when none
     QStringList openElements;
 
-    const auto resetTag = [&] {
+    void reset()
+    {
         inTag = nameKnown = closing = selfClosing = false;
         tagText.clear();
         token.clear();
         name.clear();
         quote = QChar();
-    };
-    const auto endToken = [&](int i) {
-        const QChar c = m_text.at(i);
-        tagText += c;
-        if (c == QLatin1Char('>') && i > 0 && m_text.at(i - 1) == QLatin1Char('/')) {
-            selfClosing = true;
-            if (token.endsWith(QLatin1Char('/')))
-                token.chop(1);
-        }
-        QString message;
-        if (!nameKnown) {
-            nameKnown = true;
-            name = token;
-            if (closing) {
-                if (name.startsWith(QLatin1Char('/')))
-                    name.remove(0, 1);
-                else
-                    fail(m_checks.name, results::tr("Missing tag name diretly after character /."));
-            }
-            if (m_store.emptyElements.contains(name)) {
-                if (!options.strictXml)
-                    selfClosing = true;
-                if (closing)
-                    fail(m_checks.nesting, results::tr("%1 is an empty element and can't start "
-                                                       "with /. It can only end with /.")
-                                               .arg(name));
-            }
-            if (m_store.checkTagName(name, options.nameSubsetOnly, message))
-                fail(m_checks.name, message);
-        } else if (name != doctype) {
-            if (m_store.checkTagAttribute(token, options.attributeHtmlSubsetOnly,
-                                          options.attributeCssSubsetOnly, message))
-                fail(m_checks.attribute, message);
-        }
-        token.clear();
-    };
-    const auto endTag = [&](int i) {
-        if (!tagText.isEmpty())
-            m_tags.insert(tagText);
-        if (!selfClosing) {
-            if (!closing)
-                openElements.append(name);
-            else if (openElements.isEmpty())
-                fail(m_checks.nesting, results::tr("<%1> is not opened before position %2.")
-                                           .arg(name, QString::number(i)));
-            else if (openElements.last() == name)
-                openElements.removeLast();
-            else
-                fail(m_checks.nesting, results::tr("Missing <%1> at position %2.")
-                                           .arg(openElements.last(), QString::number(i)));
-        }
-        resetTag();
-    };
-    // " < ", " <=", " > " and " >=" read as comparisons.
-    const auto isComparison = [&](int i) {
-        return i > 0 && i + 1 < n && m_text.at(i - 1).isSpace()
-               && (m_text.at(i + 1).isSpace() || m_text.at(i + 1) == QLatin1Char('='));
-    };
+    }
+};
 
+// The first token of a tag is its name; the others are attributes.
+void TextScanner::endTagToken(TagScan &tag, int i)
+{
+    const QChar c = m_text.at(i);
+    tag.tagText += c;
+    if (c == QLatin1Char('>') && i > 0 && m_text.at(i - 1) == QLatin1Char('/')) {
+        tag.selfClosing = true;
+        if (tag.token.endsWith(QLatin1Char('/')))
+            tag.token.chop(1);
+    }
+    QString message;
+    if (!tag.nameKnown) {
+        tag.nameKnown = true;
+        tag.name = tag.token;
+        if (tag.closing) {
+            if (tag.name.startsWith(QLatin1Char('/')))
+                tag.name.remove(0, 1);
+            else
+                fail(m_checks.name, results::tr("Missing tag name diretly after character /."));
+        }
+        if (m_store.emptyElements.contains(tag.name)) {
+            if (!tag.options.strictXml)
+                tag.selfClosing = true;
+            if (tag.closing)
+                fail(m_checks.nesting, results::tr("%1 is an empty element and can't start "
+                                                   "with /. It can only end with /.")
+                                           .arg(tag.name));
+        }
+        if (m_store.checkTagName(tag.name, tag.options.nameSubsetOnly, message))
+            fail(m_checks.name, message);
+    } else if (tag.name != QLatin1String("!DOCTYPE")) {
+        if (m_store.checkTagAttribute(tag.token, tag.options.attributeHtmlSubsetOnly,
+                                      tag.options.attributeCssSubsetOnly, message))
+            fail(m_checks.attribute, message);
+    }
+    tag.token.clear();
+}
+
+void TextScanner::endTag(TagScan &tag, int i)
+{
+    if (!tag.tagText.isEmpty())
+        m_tags.insert(tag.tagText);
+    if (!tag.selfClosing) {
+        if (!tag.closing)
+            tag.openElements.append(tag.name);
+        else if (tag.openElements.isEmpty())
+            fail(m_checks.nesting, results::tr("<%1> is not opened before position %2.")
+                                       .arg(tag.name, QString::number(i)));
+        else if (tag.openElements.last() == tag.name)
+            tag.openElements.removeLast();
+        else
+            fail(m_checks.nesting, results::tr("Missing <%1> at position %2.")
+                                       .arg(tag.openElements.last(), QString::number(i)));
+    }
+    tag.reset();
+}
+
+// " < ", " <=", " > " and " >=" read as comparisons.
+bool TextScanner::isComparison(int i) const
+{
+    const int n = m_text.size();
+    return i > 0 && i + 1 < n && m_text.at(i - 1).isSpace()
+           && (m_text.at(i + 1).isSpace() || m_text.at(i + 1) == QLatin1Char('='));
+}
+
+// Where "<" at i starts text in angle brackets that makes no tag: with the option,
+// "<empty>", "<%1>" and "<http://...>" (only the names of HTML elements make tags),
+// and "<user@host>", a contact address. The position to go on from, or -1.
+int TextScanner::angledText(int i) const
+{
+    const int n = m_text.size();
+    if (m_store.options().checkST21_1_1CheckBox) {
+        int end = i + 1;
+        if (end < n && m_text.at(end) == QLatin1Char('/'))
+            ++end;
+        const int nameStart = end;
+        while (end < n && m_text.at(end).isLetterOrNumber() && m_text.at(end).unicode() < 128)
+            ++end;
+        const QString tagName = m_text.mid(nameStart, end - nameStart).toLower();
+        const bool nameEnds = end < n
+                              && (m_text.at(end) == QLatin1Char('>') || m_text.at(end).isSpace()
+                                  || m_text.at(end) == QLatin1Char('/'));
+        if (!nameEnds
+            || !(m_store.htmlSubsetTags.contains(tagName)
+                 || m_store.emptyElements.contains(tagName))) {
+            const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
+            const int next = m_text.indexOf(QLatin1Char('<'), i + 1);
+            return close > i && (next < 0 || close < next) ? close : i;
+        }
+    }
+    if (m_store.options().checkST20_1_1CheckBox) {
+        const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
+        if (close > i + 1) {
+            const QStringView inside = QStringView(m_text).mid(i + 1, close - i - 1);
+            if (inside.contains(QLatin1Char('@'))
+                && std::none_of(inside.begin(), inside.end(), [](QChar d) { return d.isSpace(); }))
+                return close;
+        }
+    }
+    return -1;
+}
+
+// A "<": a second one before the tag closed is a fault; a comparison or text in angle
+// brackets is no tag. The position to go on from.
+int TextScanner::openTag(TagScan &tag, int i)
+{
+    if (tag.inTag || tag.closing || tag.selfClosing || !tag.tagText.isEmpty() || !tag.name.isEmpty()
+        || !tag.token.isEmpty()) {
+        fail(m_checks.brace,
+             tag.name.isEmpty()
+                 ? results::tr("Second opening brace found, but the previous isn't closed.")
+                 : results::tr("Second opening brace found, but tag <%1> is't closed.")
+                       .arg(tag.name));
+        tag.reset();
+    }
+    if (!tag.options.comparisonIsBrace && isComparison(i))
+        return i;
+    const int skipTo = angledText(i);
+    if (skipTo >= 0)
+        return skipTo;
+    tag.inTag = true;
+    tag.tagText = m_text.at(i);
+    tag.closing = i + 1 < m_text.size() && m_text.at(i + 1) == QLatin1Char('/');
+    return i;
+}
+
+// One character inside a tag.
+void TextScanner::readInTag(TagScan &tag, int i)
+{
+    const QChar c = m_text.at(i);
+    if (!tag.quote.isNull()) {
+        tag.tagText += c;
+        tag.token += c;
+        if (c == tag.quote)
+            tag.quote = QChar();
+        return;
+    }
+    if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+        if (!tag.nameKnown)
+            return; // dropped before the name
+        tag.quote = c;
+        tag.tagText += c;
+        tag.token += c;
+    } else if (c.isSpace()) {
+        endTagToken(tag, i);
+    } else if (c == QLatin1Char('>')) {
+        endTagToken(tag, i);
+        endTag(tag, i);
+    } else {
+        tag.tagText += c;
+        tag.token += c;
+    }
+}
+
+void TextScanner::scanTags()
+{
+    if (!m_text.contains(QLatin1Char('<')) && !m_text.contains(QLatin1Char('>')))
+        return;
+    TagScan tag;
+    tag.options = tagOptions(m_store.options(), m_translationSide);
+    const int n = m_text.size();
     for (int i = 0; i < n; ++i) {
         const QChar c = m_text.at(i);
         if (c == QLatin1Char('<')) {
-            if (inTag || closing || selfClosing || !tagText.isEmpty() || !name.isEmpty()
-                || !token.isEmpty()) {
-                fail(m_checks.brace,
-                     name.isEmpty()
-                         ? results::tr("Second opening brace found, but the previous isn't closed.")
-                         : results::tr("Second opening brace found, but tag <%1> is't closed.")
-                               .arg(name));
-                resetTag();
-            }
-            if (!options.comparisonIsBrace && isComparison(i))
-                continue;
-            // With the option, "<empty>", "<%1>" and "<http://...>" are text in angle
-            // brackets: only the names of HTML elements make tags.
-            if (m_store.options().checkST21_1_1CheckBox) {
-                int end = i + 1;
-                if (end < n && m_text.at(end) == QLatin1Char('/'))
-                    ++end;
-                const int nameStart = end;
-                while (end < n && m_text.at(end).isLetterOrNumber()
-                       && m_text.at(end).unicode() < 128)
-                    ++end;
-                const QString tagName = m_text.mid(nameStart, end - nameStart).toLower();
-                const bool nameEnds
-                    = end < n
-                      && (m_text.at(end) == QLatin1Char('>') || m_text.at(end).isSpace()
-                          || m_text.at(end) == QLatin1Char('/'));
-                if (!nameEnds
-                    || !(m_store.htmlSubsetTags.contains(tagName)
-                         || m_store.emptyElements.contains(tagName))) {
-                    const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
-                    const int next = m_text.indexOf(QLatin1Char('<'), i + 1);
-                    if (close > i && (next < 0 || close < next))
-                        i = close;
-                    continue;
-                }
-            }
-            // "<user@host>": a contact address, no tag.
-            if (m_store.options().checkST20_1_1CheckBox) {
-                const int close = m_text.indexOf(QLatin1Char('>'), i + 1);
-                if (close > i + 1) {
-                    const QStringView inside = QStringView(m_text).mid(i + 1, close - i - 1);
-                    if (inside.contains(QLatin1Char('@'))
-                        && std::none_of(inside.begin(), inside.end(),
-                                        [](QChar d) { return d.isSpace(); })) {
-                        i = close;
-                        continue;
-                    }
-                }
-            }
-            inTag = true;
-            tagText = c;
-            closing = i + 1 < n && m_text.at(i + 1) == QLatin1Char('/');
-            continue;
-        }
-        if (!inTag) {
-            if (c != QLatin1Char('>'))
-                continue;
-            const bool arrow =
-                !options.arrowIsStray && i > 0 && m_text.at(i - 1) == QLatin1Char('-');
-            const bool comparison = !options.comparisonIsBrace && isComparison(i);
+            i = openTag(tag, i);
+        } else if (tag.inTag) {
+            readInTag(tag, i);
+        } else if (c == QLatin1Char('>')) {
+            const bool arrow
+                = !tag.options.arrowIsStray && i > 0 && m_text.at(i - 1) == QLatin1Char('-');
+            const bool comparison = !tag.options.comparisonIsBrace && isComparison(i);
             if (!arrow && !comparison)
                 fail(m_checks.brace, QString());
-            continue;
-        }
-        if (!quote.isNull()) {
-            tagText += c;
-            token += c;
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            if (!nameKnown)
-                continue; // dropped before the name
-            quote = c;
-            tagText += c;
-            token += c;
-        } else if (c.isSpace()) {
-            endToken(i);
-        } else if (c == QLatin1Char('>')) {
-            endToken(i);
-            endTag(i);
-        } else {
-            tagText += c;
-            token += c;
         }
     }
 
-    if (inTag || !token.isEmpty())
-        fail(m_checks.brace, results::tr("<%1> is not closed.").arg(name));
-    if (!openElements.isEmpty())
-        fail(m_checks.nesting, results::tr("<%1> is not closed.").arg(openElements.last()));
-    if (!quote.isNull())
-        fail(m_checks.attribute, results::tr("Attributevalue in <%1> is not closed.").arg(name));
+    if (tag.inTag || !tag.token.isEmpty())
+        fail(m_checks.brace, results::tr("<%1> is not closed.").arg(tag.name));
+    if (!tag.openElements.isEmpty())
+        fail(m_checks.nesting, results::tr("<%1> is not closed.").arg(tag.openElements.last()));
+    if (!tag.quote.isNull())
+        fail(m_checks.attribute,
+             results::tr("Attributevalue in <%1> is not closed.").arg(tag.name));
 }
 
 } // namespace

@@ -90,13 +90,13 @@ bool skippedInPartialState(const AppSettingsRecord &options, int index, const Me
 
 } // namespace
 
-TextSide::TextSide(results &store, MessageState &state, bool translationSide)
-    : text(translationSide ? state.translation : state.source)
+TextSide::TextSide(results &checkStore, MessageState &state, bool isTranslation)
+    : text(isTranslation ? state.translation : state.source)
     , source(state.source)
-    , rules(translationSide ? store.translationRules : store.sourceRules)
-    , firstSignificant(translationSide ? state.firstTranslation : state.firstSource)
-    , translationSide(translationSide)
-    , store(store)
+    , rules(isTranslation ? checkStore.translationRules : checkStore.sourceRules)
+    , firstSignificant(isTranslation ? state.firstTranslation : state.firstSource)
+    , translationSide(isTranslation)
+    , store(checkStore)
     , m_state(state)
 {}
 
@@ -143,11 +143,11 @@ void TextSide::fail(int index, int hits)
         found(index, ownKey(), hits);
 }
 
-void TextSide::fail(int index, const QString &text)
+void TextSide::fail(int index, const QString &what)
 {
     m_state.failed.set(index);
     if (m_capture || recordable(index))
-        found(index, text + QLatin1Char('\n') + ownKey());
+        found(index, what + QLatin1Char('\n') + ownKey());
 }
 
 void TextSide::failWithKey(int index, const QString &key)

@@ -19,7 +19,7 @@
 class TextSide
 {
 public:
-    TextSide(results &store, MessageState &state, bool translationSide);
+    TextSide(results &checkStore, MessageState &state, bool isTranslation);
 
     const QString &text;        // the source or the translation
     const QString &source;      // the source on both sides

@@ -10,6 +10,7 @@
 #include "model/textescape.h"
 #include "report/findingswriter.h"
 #include "report/report.h"
+#include "run/baseline.h"
 #include "run/checklist.h"
 #include "run/inputs.h"
 #include "run/options.h"
@@ -198,6 +199,15 @@ int runCheck(const QStringList &arguments)
     parser.addOption(fileNameOption);
     parser.addOption(formatOption);
     parser.addOption(splitOption);
+    const QCommandLineOption writeBaselineOption(
+        QStringLiteral("write-baseline"),
+        QStringLiteral("Write the findings of the checks that are on to FILE."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption baselineOption(
+        QStringLiteral("baseline"),
+        QStringLiteral("Leave out the findings that FILE (written by --write-baseline) holds."),
+        QStringLiteral("FILE"));
+    parser.addOptions({writeBaselineOption, baselineOption});
     parser.addOption(noIgnoreOption);
     parser.addPositionalArgument(QStringLiteral("paths"),
                                  QStringLiteral("Translation files and directories."),
@@ -248,6 +258,14 @@ int runCheck(const QStringList &arguments)
         return ExitUsage;
 
     const QString fileName = parser.value(fileNameOption);
+    Baseline baseline;
+    QString error;
+    if (parser.isSet(baselineOption) && !baseline.read(parser.value(baselineOption), error)) {
+        printError(QStringLiteral("kvn: ") + error);
+        return ExitUsage;
+    }
+    const QString baselineFile = parser.value(writeBaselineOption);
+    QStringList baselineLines;
     const QList<QStringList> runs = splitRuns(paths, fileName, split);
     const ReportOptions options = reportOptions(settings);
     // The store stays until the process ends: freeing its strings one by one at
@@ -277,6 +295,11 @@ int runCheck(const QStringList &arguments)
         }
         if (outcome.fileCount == 0)
             continue;
+        if (!baselineFile.isEmpty())
+            baselineLines += Baseline::entries(*store, QFileInfo(baselineFile).absolutePath(),
+                                               options.boxChecked);
+        if (parser.isSet(baselineOption))
+            baseline.filter(*store);
         writer.writeRun(*store, outcome.path, outcome.fileCount);
         anyRead = true;
         warnings = warnings || hasWarnings(*store, options);
@@ -286,6 +309,10 @@ int runCheck(const QStringList &arguments)
         printError(
             QStringLiteral("kvn: ")
             + runMessageText(RunMessage::NoTranslationFiles, paths.join(QLatin1String(", "))));
+        return ExitUsage;
+    }
+    if (!baselineFile.isEmpty() && !Baseline::write(baselineFile, baselineLines, error)) {
+        printError(QStringLiteral("kvn: ") + error);
         return ExitUsage;
     }
     writer.finish();

@@ -34,3 +34,15 @@ QStringList FindingMap::values(const QString &key) const
         newestFirst.append(*it);
     return newestFirst;
 }
+
+void FindingMap::removeValue(const QString &key, int valueIndex)
+{
+    const auto it = m_entries.find(key);
+    if (it == m_entries.end() || valueIndex < 0 || valueIndex >= it->values.size())
+        return;
+    it->values.removeAt(valueIndex);
+    it->messages.removeAt(valueIndex);
+    --m_count;
+    if (it->values.isEmpty())
+        m_entries.erase(it);
+}

@@ -26,6 +26,9 @@ public:
     // Distinct keys in order, each with its values oldest first (print them reversed).
     const QMap<QString, FindingValues> &entries() const { return m_entries; }
     QStringList values(const QString &key) const; // newest first
+    // Removes value number valueIndex (oldest first) of key, and the key with
+    // its last value (a baseline leaves findings out).
+    void removeValue(const QString &key, int valueIndex);
 
 private:
     QMap<QString, FindingValues> m_entries;

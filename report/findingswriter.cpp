@@ -184,10 +184,10 @@ QString displayPath(const QString &path)
 class FindingsWriter::Private
 {
 public:
-    Private(OutputFormat format, QIODevice *device, const OutputOptions &options)
-        : format(format)
-        , device(device)
-        , options(options)
+    Private(OutputFormat outputFormat, QIODevice *output, const OutputOptions &outputOptions)
+        : format(outputFormat)
+        , device(output)
+        , options(outputOptions)
     { }
 
     void flush(bool always = false)

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root or with sudo), then configures
 # and builds into build/. A second run skips what is installed and built already.
-# BUILD_DIR, CMAKE_ARGS (first configure only), EXTRA_PACKAGES and BUILD_TARGETS
+# BUILD_DIR, CMAKE_ARGS (configure options), EXTRA_PACKAGES and BUILD_TARGETS
 # let the sanitizer and fuzz scripts reuse it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The second line: what the install, package and validation tests use.
+# clang-format and clang-tidy: scripts/check-style.sh. The third line: what the install,
+# package and validation tests use.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-          qt6-translations-l10n fonts-dejavu-core
+          qt6-translations-l10n fonts-dejavu-core clang-format clang-tidy
           desktop-file-utils appstream man-db groff-base dpkg-dev file python3-jsonschema
           ${EXTRA_PACKAGES:-})
 missing=()
@@ -24,7 +25,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 BUILD_DIR=${BUILD_DIR:-build}
-if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+# CMAKE_ARGS also reconfigure a configured build (scripts/test.sh turns on -Werror).
+if [ ! -f "$BUILD_DIR/build.ninja" ] || [ -n "${CMAKE_ARGS:-}" ]; then
   cmake -S . -B "$BUILD_DIR" -G Ninja ${CMAKE_ARGS:-}
 fi
 # BUILD_TARGETS: only these targets (default: all).

@@ -223,7 +223,7 @@ private slots:
             << "kvn: ts/none.ts nu există.";
         QTest::newRow("LC_ALL over all")
             << QStringList {"LANG=de_DE.UTF-8", "LC_MESSAGES=ro_RO", "LC_ALL=ar_EG.UTF-8"}
-            << "kvn: ts/none.ts غير موجود.";
+            << "kvn: \u2068ts/none.ts\u2069 غير موجود."; // the path isolated in right-to-left text
         QTest::newRow("C") << QStringList {"LANG=de_DE.UTF-8", "LC_ALL=C"} << english;
         QTest::newRow("POSIX") << QStringList {"LC_ALL=POSIX"} << english;
         QTest::newRow("no translation") << QStringList {"LANG=fr_FR.UTF-8"} << english;
@@ -236,6 +236,56 @@ private slots:
         const Run run = kvn({"check", "ts/none.ts"}, QString(KVN_TEST_DATA), locale);
         QCOMPARE(run.status, 2);
         QCOMPARE(run.err.trimmed(), message);
+    }
+
+    // A baseline leaves out the findings it holds, wherever their messages move.
+    void baseline()
+    {
+        QTemporaryDir tree;
+        QVERIFY(QDir(tree.path()).mkpath("po"));
+        // T1.1 on "Open"; T4.2 and ST4.2 on the trailing blank of "menu"/"Close".
+        const QByteArray old = "msgid \"Open\"\nmsgstr \"\"\n\nmsgctxt \"menu\"\nmsgid "
+                               "\"Close\"\nmsgstr \"Schliessen \"\n";
+        const QString po = writeFile(tree.filePath("po/de.po"), poFile("de", old));
+        const QString baseline = tree.filePath("kvn-baseline.txt");
+        QCOMPARE(kvn({"check", "--write-baseline", baseline, tree.filePath("po")}).status, 1);
+        QFile file(baseline);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        file.close();
+        // Sorted, keyed by the path relative to the baseline, never by line.
+        QCOMPARE(
+            written.split('\n').mid(1),
+            QByteArrayList({"po/de.po\tST4.2\tmenu\tClose\tSchliessen \tClose\\nSchliessen ",
+                            "po/de.po\tT1.1\t\tOpen\t\tOpen",
+                            "po/de.po\tT4.2\tmenu\tClose\tSchliessen \tClose\\nSchliessen ", ""}));
+        // The same findings give the same file, whichever way the catalogue is named.
+        QCOMPARE(kvn({"check", "--write-baseline", baseline, "de.po"}, tree.filePath("po")).status,
+                 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written);
+        file.close();
+
+        // A message inserted above the old ones: nothing new.
+        writeFile(po, poFile("de", "msgid \"New\"\nmsgstr \"Neu\"\n\n" + old));
+        const Run clean = kvn({"check", "--baseline", baseline, po});
+        QCOMPARE(clean.status, 0);
+        QCOMPARE(clean.out, QString());
+        // One with a finding: only that one, from another folder.
+        writeFile(po, poFile("de", "msgid \"Save\"\nmsgstr \"\"\n\n" + old));
+        const Run fresh
+            = kvn({"check", "--baseline", "../kvn-baseline.txt", "de.po"}, tree.filePath("po"));
+        QCOMPARE(fresh.status, 1);
+        QCOMPARE(fresh.out.count('\n'), 1);
+        QVERIFY2(fresh.out.contains("[T1.1]") && fresh.out.contains("Save"), qPrintable(fresh.out));
+        // A second "Open" in another context is a second finding: the baseline holds one.
+        writeFile(po, poFile("de", old + "\nmsgctxt \"toolbar\"\nmsgid \"Open\"\nmsgstr \"\"\n"));
+        QCOMPARE(kvn({"check", "--baseline", baseline, po}).status, 1);
+
+        // Not a baseline: a usage error.
+        const Run wrong = kvn({"check", "--baseline", po, po});
+        QCOMPARE(wrong.status, 2);
+        QVERIFY(wrong.err.contains("not a kvn baseline"));
     }
 
     void checkList()

@@ -1,18 +1,23 @@
-// Golden outputs of kvn check over the real corpus beside the repository
-// (../shared/corpus): every file on its own and the whole directory, as text and
-// as JSON, with every check on. Each output is compared by size and SHA-256 with
-// the committed table, so that changes meant to keep the report (speed work,
-// refactoring) prove that they do.
+// Golden outputs of kvn check over two corpora: the small one in the repository
+// (tests/data/corpus, always) and the real one beside it (../shared/corpus, when
+// present). Every file on its own and the whole directory, as report and as JSON,
+// with every check on. Each output is compared by exit status, size and SHA-256
+// with a committed table; the report's finding counts per file and check are kept
+// in a second, readable table, so that a failure names the checks whose counts
+// changed. Changes meant to keep the report (speed work, refactoring) prove that
+// they do.
 //
-// KVN_CORPUS=DIR names another place of the corpus (a worktree beside the
-// repository); KVN_UPDATE_GOLDEN=1 writes the table instead of comparing (bench/update_golden.sh);
-// KVN_GOLDEN_OUTPUT_DIR=DIR also keeps every normalised output in DIR for diffing.
+// KVN_CORPUS=DIR names another place of the shared corpus (a worktree beside the
+// repository); KVN_UPDATE_GOLDEN=1 writes the tables instead of comparing
+// (bench/update_golden.sh); KVN_GOLDEN_OUTPUT_DIR=DIR also keeps every normalised
+// output in DIR for diffing.
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -25,15 +30,30 @@ QString repositoryPath(const QString &relative)
     return QDir::cleanPath(QStringLiteral(KVN_TEST_DATA "/../../") + relative);
 }
 
-QString tablePath()
-{
-    return QStringLiteral(KVN_TEST_DATA "/golden/corpus.tsv");
-}
-
 struct Golden {
     int status = -1;
     qint64 bytes = -1;
     QByteArray sha256;
+};
+
+// Finding counts of one report in its order: check id and count, nonzero only.
+using Counts = QList<QPair<QByteArray, int>>;
+
+// One corpus and its two tables: <name>.tsv (hashes) and <name>-counts.tsv.
+struct Corpus {
+    QString name;
+    QString directory; // canonical path, empty when absent
+    QStringList paths; // its catalogues, relative and sorted, then "." for the whole
+    QHash<QString, Golden> expected; // by "path<TAB>format"
+    QMap<QString, Golden> actual;
+    QHash<QString, Counts> expectedCounts; // by path
+    QMap<QString, Counts> actualCounts;
+
+    QString table(const char *suffix = "") const
+    {
+        return QStringLiteral(KVN_TEST_DATA "/golden/") + name + QLatin1String(suffix)
+               + QStringLiteral(".tsv");
+    }
 };
 
 // The report holds the time of the run, and absolute paths below the corpus for
@@ -59,6 +79,64 @@ QByteArray normalised(QByteArray output, const QByteArray &corpus)
     return output.replace(QByteArray(corpus + '/'), "<corpus>/");
 }
 
+// The headline of each check in the report: "Check T8.2: Failed 3 time(s)",
+// "Check S11.1: Found 2 item(s)" or "Check S1.1: OK".
+Counts reportCounts(const QByteArray &report)
+{
+    static const QRegularExpression headline(QStringLiteral("^Check (\\S+): [^\\d\\n]*(\\d*)"),
+                                             QRegularExpression::MultilineOption);
+    Counts counts;
+    for (auto it = headline.globalMatch(QString::fromUtf8(report)); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const int count = match.captured(2).toInt();
+        if (count != 0)
+            counts.append({match.captured(1).toUtf8(), count});
+    }
+    return counts;
+}
+
+// "T8.2 1 -> 3, S11.1 2 -> 0" for the checks whose counts differ.
+QByteArray countChanges(const Counts &expected, const Counts &actual)
+{
+    QMap<QByteArray, QPair<int, int>> both;
+    for (const auto &[check, count] : expected)
+        both[check].first = count;
+    for (const auto &[check, count] : actual)
+        both[check].second = count;
+    QByteArrayList changes;
+    for (auto it = both.cbegin(); it != both.cend(); ++it)
+        if (it->first != it->second)
+            changes.append(it.key() + ' ' + QByteArray::number(it->first) + " -> "
+                           + QByteArray::number(it->second));
+    return changes.join(", ");
+}
+
+QList<QByteArrayList> tableRows(const QString &path, qsizetype fields)
+{
+    QList<QByteArrayList> rows;
+    QFile table(path);
+    if (!table.open(QIODevice::ReadOnly))
+        return rows;
+    while (!table.atEnd()) {
+        const QByteArrayList row = table.readLine().trimmed().split('\t');
+        if (row.size() == fields && !row.at(0).startsWith('#'))
+            rows.append(row);
+    }
+    return rows;
+}
+
+bool writeTable(const QString &path, const QByteArray &heading, const QByteArrayList &rows)
+{
+    QFile table(path);
+    if (!QDir().mkpath(QFileInfo(table).path())
+        || !table.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    table.write(heading + '\n');
+    for (const QByteArray &row : rows)
+        table.write(row + '\n');
+    return true;
+}
+
 } // namespace
 
 class GoldenTest : public QObject
@@ -72,9 +150,10 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QString m_corpus; // canonical path, empty when absent
-    QHash<QString, Golden> m_expected; // by "path<TAB>format"
-    QMap<QString, Golden> m_actual;
+    bool load(Corpus &corpus);
+    void save(const Corpus &corpus);
+
+    QList<Corpus> m_corpora;
     bool m_update = false;
     QString m_keepDirectory;
 };
@@ -82,100 +161,139 @@ private:
 void GoldenTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QString corpus = qEnvironmentVariable("KVN_CORPUS");
-    if (corpus.isEmpty())
-        corpus = repositoryPath(QStringLiteral("../shared/corpus"));
-    m_corpus = QFileInfo(corpus).canonicalFilePath();
-    if (m_corpus.isEmpty())
-        QSKIP("The corpus ../shared/corpus is absent.");
     m_update = qEnvironmentVariableIntValue("KVN_UPDATE_GOLDEN") != 0;
     m_keepDirectory = qEnvironmentVariable("KVN_GOLDEN_OUTPUT_DIR");
     if (!m_keepDirectory.isEmpty())
         QVERIFY(QDir().mkpath(m_keepDirectory));
-    if (m_update)
-        return;
-    QFile table(tablePath());
-    QVERIFY2(table.open(QIODevice::ReadOnly), qPrintable(tablePath()));
-    while (!table.atEnd()) {
-        const QList<QByteArray> fields = table.readLine().trimmed().split('\t');
-        if (fields.size() != 5 || fields.at(0).startsWith('#'))
-            continue;
-        const QString key = QString::fromUtf8(QByteArray(fields.at(0) + '\t' + fields.at(1)));
-        m_expected.insert(key, {fields.at(2).toInt(), fields.at(3).toLongLong(), fields.at(4)});
+    QString shared = qEnvironmentVariable("KVN_CORPUS");
+    if (shared.isEmpty())
+        shared = repositoryPath(QStringLiteral("../shared/corpus"));
+    m_corpora.resize(2);
+    m_corpora[0].name = QStringLiteral("local");
+    m_corpora[0].directory = QFileInfo(QStringLiteral(KVN_TEST_DATA "/corpus")).canonicalFilePath();
+    m_corpora[1].name = QStringLiteral("corpus");
+    m_corpora[1].directory = QFileInfo(shared).canonicalFilePath();
+    QVERIFY(!m_corpora.first().directory.isEmpty());
+    if (m_corpora.last().directory.isEmpty()) {
+        qInfo("The shared corpus ../shared/corpus is absent: the repository's corpus only.");
+        m_corpora.removeLast();
     }
-    QVERIFY(!m_expected.isEmpty());
+    for (Corpus &corpus : m_corpora) {
+        const QDir directory(corpus.directory);
+        QDirIterator it(directory.path(), {QStringLiteral("*.ts"), QStringLiteral("*.po")},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            corpus.paths.append(directory.relativeFilePath(it.next()));
+        corpus.paths.sort();
+        corpus.paths.append(QStringLiteral("."));
+        if (m_update)
+            continue;
+        QVERIFY2(load(corpus), qPrintable(corpus.table()));
+        // A file of the table that the corpus no longer holds.
+        for (auto row = corpus.expected.cbegin(); row != corpus.expected.cend(); ++row)
+            QVERIFY2(corpus.paths.contains(row.key().section(QLatin1Char('\t'), 0, 0)),
+                     qPrintable(row.key()));
+    }
+}
+
+bool GoldenTest::load(Corpus &corpus)
+{
+    for (const QByteArrayList &row : tableRows(corpus.table(), 5)) {
+        const QString key = QString::fromUtf8(row.at(0) + '\t' + row.at(1));
+        corpus.expected.insert(key, {row.at(2).toInt(), row.at(3).toLongLong(), row.at(4)});
+    }
+    for (const QByteArrayList &row : tableRows(corpus.table("-counts"), 3))
+        corpus.expectedCounts[QString::fromUtf8(row.at(0))].append({row.at(1), row.at(2).toInt()});
+    return !corpus.expected.isEmpty();
 }
 
 void GoldenTest::output_data()
 {
+    QTest::addColumn<int>("corpus");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("format");
-    if (m_corpus.isEmpty())
-        return;
-    QStringList paths;
-    QDirIterator it(m_corpus, {QStringLiteral("*.ts"), QStringLiteral("*.po")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.append(QDir(m_corpus).relativeFilePath(it.next()));
-    paths.sort();
-    paths.append(QStringLiteral("."));
-    for (const QString &path : qAsConst(paths))
-        for (const char *format : Formats)
-            QTest::addRow("%s %s", qPrintable(path), format) << path << QString::fromLatin1(format);
+    for (int index = 0; index < m_corpora.size(); ++index)
+        for (const QString &path : qAsConst(m_corpora.at(index).paths))
+            for (const char *format : Formats)
+                QTest::addRow("%s: %s %s", qPrintable(m_corpora.at(index).name), qPrintable(path),
+                              format)
+                    << index << path << QString::fromLatin1(format);
 }
 
 void GoldenTest::output()
 {
+    QFETCH(int, corpus);
     QFETCH(QString, path);
     QFETCH(QString, format);
+    Corpus &current = m_corpora[corpus];
     QProcess kvn;
-    kvn.setWorkingDirectory(m_corpus);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    kvn.setProcessEnvironment(environment);
+    kvn.setWorkingDirectory(current.directory);
     kvn.setStandardErrorFile(QProcess::nullDevice());
     kvn.start(QStringLiteral(KVN_BINARY), {QStringLiteral("check"), QStringLiteral("--settings"),
                                            repositoryPath(QStringLiteral("bench/all-checks.ini")),
                                            QStringLiteral("--format"), format, path});
     QVERIFY(kvn.waitForFinished(300000));
     QCOMPARE(kvn.exitStatus(), QProcess::NormalExit);
-    const QByteArray output = normalised(kvn.readAllStandardOutput(), m_corpus.toUtf8());
+    const QByteArray output = normalised(kvn.readAllStandardOutput(), current.directory.toUtf8());
     const Golden actual {kvn.exitCode(), output.size(),
                          QCryptographicHash::hash(output, QCryptographicHash::Sha256).toHex()};
     const QString key = path + QLatin1Char('\t') + format;
-    m_actual.insert(key, actual);
+    current.actual.insert(key, actual);
+    const bool isReport = format != QLatin1String("json");
+    if (isReport)
+        current.actualCounts.insert(path, reportCounts(output));
     if (!m_keepDirectory.isEmpty()) {
         const QString name = path == QLatin1String(".")
-                                 ? QStringLiteral("corpus")
-                                 : QString(path).replace(QLatin1Char('/'), QLatin1Char('_'));
+                                 ? current.name
+                                 : current.name + QLatin1Char('_')
+                                       + QString(path).replace(QLatin1Char('/'), QLatin1Char('_'));
         QFile kept(m_keepDirectory + QLatin1Char('/') + name + QLatin1Char('.') + format);
         QVERIFY(kept.open(QIODevice::WriteOnly));
         kept.write(output);
     }
     if (m_update)
         return;
-    QVERIFY2(m_expected.contains(key), "not in the golden table: run bench/update_golden.sh");
-    const Golden expected = m_expected.value(key);
+    QVERIFY2(current.expected.contains(key), "not in the golden table: run bench/update_golden.sh");
+    if (isReport) {
+        const QByteArray changes
+            = countChanges(current.expectedCounts.value(path), current.actualCounts.value(path));
+        QVERIFY2(changes.isEmpty(), qPrintable(QStringLiteral("%1: finding counts changed: %2")
+                                                   .arg(path, QString::fromUtf8(changes))));
+    }
+    const Golden expected = current.expected.value(key);
     QCOMPARE(actual.status, expected.status);
-    QCOMPARE(actual.bytes, expected.bytes);
-    QCOMPARE(actual.sha256, expected.sha256);
+    QVERIFY2(actual.bytes == expected.bytes && actual.sha256 == expected.sha256,
+             qPrintable(QStringLiteral("%1 (%2): another output; "
+                                       "KVN_GOLDEN_OUTPUT_DIR=DIR keeps the outputs to compare")
+                            .arg(path, format)));
+}
+
+void GoldenTest::save(const Corpus &corpus)
+{
+    QByteArrayList rows;
+    for (auto it = corpus.actual.cbegin(); it != corpus.actual.cend(); ++it)
+        rows.append(it.key().toUtf8() + '\t' + QByteArray::number(it->status) + '\t'
+                    + QByteArray::number(it->bytes) + '\t' + it->sha256);
+    QVERIFY(writeTable(corpus.table(),
+                       "# path\tformat\texit status\tbytes\tsha256 (kvn check --settings "
+                       "bench/all-checks.ini, time and corpus path normalised)",
+                       rows));
+    rows.clear();
+    for (auto it = corpus.actualCounts.cbegin(); it != corpus.actualCounts.cend(); ++it)
+        for (const auto &[check, count] : *it)
+            rows.append(it.key().toUtf8() + '\t' + check + '\t' + QByteArray::number(count));
+    QVERIFY(writeTable(corpus.table("-counts"),
+                       "# path\tcheck\tcount (the report's nonzero finding counts)", rows));
 }
 
 void GoldenTest::cleanupTestCase()
 {
-    if (m_corpus.isEmpty())
-        return;
-    if (!m_update) {
-        // A file of the table that the corpus no longer holds.
-        for (auto it = m_expected.cbegin(); it != m_expected.cend(); ++it)
-            QVERIFY2(m_actual.contains(it.key()), qPrintable(it.key()));
-        return;
-    }
-    QFile table(tablePath());
-    QVERIFY(QDir().mkpath(QFileInfo(table).path()));
-    QVERIFY(table.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    table.write("# path\tformat\texit status\tbytes\tsha256 (kvn check --settings "
-                "bench/all-checks.ini, time and corpus path normalised)\n");
-    for (auto it = m_actual.cbegin(); it != m_actual.cend(); ++it)
-        table.write(it.key().toUtf8() + '\t' + QByteArray::number(it->status) + '\t'
-                    + QByteArray::number(it->bytes) + '\t' + it->sha256 + '\n');
+    if (m_update)
+        for (const Corpus &corpus : qAsConst(m_corpora))
+            save(corpus);
 }
 
 QTEST_GUILESS_MAIN(GoldenTest)

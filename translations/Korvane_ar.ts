@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>FindingsModel</name>
+    <message>
+        <location filename="../app/findingstable.cpp" line="31"/>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="33"/>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="37"/>
+        <source>Information</source>
+        <translation>معلومة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="186"/>
+        <source>Check</source>
+        <translation>الفحص</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="188"/>
+        <source>Severity</source>
+        <translation>الخطورة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="190"/>
+        <source>File</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="192"/>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="194"/>
+        <source>Context</source>
+        <translation>السياق</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="196"/>
+        <source>Source</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="198"/>
+        <source>Translation</source>
+        <translation>الترجمة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="200"/>
+        <source>Finding</source>
+        <translation>النتيجة</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsPanel</name>
+    <message>
+        <location filename="../app/findingstable.cpp" line="311"/>
+        <source>Search in all columns</source>
+        <translation>البحث في جميع الأعمدة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="387"/>
+        <source>All checks</source>
+        <translation>جميع الفحوص</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="393"/>
+        <source>Group %1</source>
+        <translation>المجموعة ⁨%1⁩</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="397"/>
+        <source>All severities</source>
+        <translation>جميع درجات الخطورة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="401"/>
+        <source>All files</source>
+        <translation>جميع الملفات</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="441"/>
+        <source>Check %1 (%2)</source>
+        <translation>الفحص ⁨%1⁩ (⁨%2⁩)</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="448"/>
+        <source>Context:</source>
+        <translation>السياق:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="449"/>
+        <source>Source:</source>
+        <translation>المصدر:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="450"/>
+        <source>Translation:</source>
+        <translation>الترجمة:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="451"/>
+        <source>Finding:</source>
+        <translation>النتيجة:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="489"/>
+        <source>Copy File and Line</source>
+        <translation>نسخ الملف والسطر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="490"/>
+        <source>Copy Source</source>
+        <translation>نسخ المصدر</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="491"/>
+        <source>Copy Translation</source>
+        <translation>نسخ الترجمة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="493"/>
+        <source>Open at Line</source>
+        <translation>فتح عند السطر</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../run/run.cpp" line="21"/>
@@ -753,7 +884,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../model/catalogue.cpp" line="292"/>
         <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
-        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و%1$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
+        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و⁨%1⁩$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
     </message>
     <message>
         <location filename="../model/catalogue.cpp" line="294"/>
@@ -1043,7 +1174,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../app/checkpanel.cpp" line="195"/>
         <source>Read %L1 and %1$s, not printf widths (also ST9.3)</source>
-        <translation>اقرأ %L1 و%1$s، لا عروض printf (وكذلك ST9.3)</translation>
+        <translation>اقرأ ⁨%L1⁩ و⁨%1⁩$s، لا عروض printf (وكذلك ST9.3)</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="197"/>
@@ -1083,11 +1214,11 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../app/checkpanel.cpp" line="206"/>
         <source>Only names of HTML elements make tags; &lt;empty&gt; and &lt;%1&gt; are text (also S21 and T21)</source>
-        <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;%1&gt; نص (وكذلك S21 وT21)</translation>
+        <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;⁨%1⁩&gt; نص (وكذلك S21 وT21)</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="357"/>
-        <location filename="../app/mainwindow.cpp" line="332"/>
+        <location filename="../app/mainwindow.cpp" line="414"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
@@ -1237,288 +1368,365 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="77"/>
+        <location filename="../app/mainwindow.cpp" line="86"/>
         <source>Reading files...</source>
         <translation>جارٍ قراءة الملفات...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="78"/>
-        <location filename="../app/mainwindow.cpp" line="432"/>
+        <location filename="../app/mainwindow.cpp" line="87"/>
+        <location filename="../app/mainwindow.cpp" line="517"/>
         <source>Abort</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="144"/>
+        <location filename="../app/mainwindow.cpp" line="153"/>
         <source>Arabic</source>
         <translation>العربية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="145"/>
+        <location filename="../app/mainwindow.cpp" line="154"/>
         <source>German</source>
         <translation>الألمانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="146"/>
+        <location filename="../app/mainwindow.cpp" line="155"/>
         <source>English</source>
         <translation>الإنجليزية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="147"/>
+        <location filename="../app/mainwindow.cpp" line="156"/>
         <source>Romanian</source>
         <translation>الرومانية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="315"/>
-        <location filename="../app/mainwindow.cpp" line="320"/>
-        <location filename="../app/mainwindow.cpp" line="431"/>
-        <location filename="../app/mainwindow.cpp" line="777"/>
-        <location filename="../app/mainwindow.cpp" line="791"/>
+        <location filename="../app/mainwindow.cpp" line="205"/>
+        <source>Findings</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="225"/>
+        <source>Editor Command</source>
+        <translation>أمر المحرر</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="226"/>
+        <source>The command that opens a file at a line (%f: the file, %l: the line).
+Empty: $VISUAL or $EDITOR with +LINE, else the desktop&apos;s default application.</source>
+        <translation>الأمر الذي يفتح ملفًا عند سطر (%f: الملف، %l: السطر).
+فارغ: $VISUAL أو $EDITOR مع +LINE، وإلا فالتطبيق الافتراضي لسطح المكتب.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="397"/>
+        <location filename="../app/mainwindow.cpp" line="402"/>
+        <location filename="../app/mainwindow.cpp" line="516"/>
+        <location filename="../app/mainwindow.cpp" line="895"/>
+        <location filename="../app/mainwindow.cpp" line="909"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="325"/>
+        <location filename="../app/mainwindow.cpp" line="407"/>
         <source>Open Directory</source>
         <translation>فتح مجلد</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="346"/>
-        <location filename="../app/mainwindow.cpp" line="370"/>
+        <location filename="../app/mainwindow.cpp" line="428"/>
+        <location filename="../app/mainwindow.cpp" line="452"/>
         <source>Multible files: %1</source>
         <translation>ملفات متعددة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="361"/>
+        <location filename="../app/mainwindow.cpp" line="443"/>
         <source>Select File):</source>
         <translation>اختر الملف:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="362"/>
+        <location filename="../app/mainwindow.cpp" line="444"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>سيُفتح الملف المحدد من ⁨%1⁩
 ومن جميع مجلداته الفرعية.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="366"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
         <source>Select File</source>
         <translation>اختيار ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="447"/>
+        <location filename="../app/mainwindow.cpp" line="532"/>
         <source>Reading files... %1 of %2</source>
         <translation>جارٍ قراءة الملفات... ⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="491"/>
+        <location filename="../app/mainwindow.cpp" line="576"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>الملفات: ⁨%1⁩   الرسائل: ⁨%2⁩   النتائج: ⁨%3⁩   الوقت: ⁨%4⁩ ث</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="609"/>
+        <location filename="../app/mainwindow.cpp" line="698"/>
         <source>Folder for the Logs</source>
         <translation>مجلد السجلات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="634"/>
+        <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="635"/>
+        <location filename="../app/mainwindow.cpp" line="726"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="638"/>
+        <location filename="../app/mainwindow.cpp" line="729"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="643"/>
+        <location filename="../app/mainwindow.cpp" line="734"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>ترجمة ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="646"/>
+        <location filename="../app/mainwindow.cpp" line="737"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="647"/>
+        <location filename="../app/mainwindow.cpp" line="738"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="651"/>
+        <location filename="../app/mainwindow.cpp" line="742"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>حول &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="654"/>
+        <location filename="../app/mainwindow.cpp" line="745"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>مسح الإعدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="657"/>
+        <location filename="../app/mainwindow.cpp" line="748"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>&amp;فتح ملف...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="660"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="662"/>
+        <location filename="../app/mainwindow.cpp" line="753"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>فتح مجلد (جميع الملفات)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="664"/>
+        <location filename="../app/mainwindow.cpp" line="755"/>
+        <source>Save &amp;Report As...</source>
+        <comment>Menu</comment>
+        <translation>حفظ ال&amp;تقرير باسم...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="759"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>إعادة &amp;التشغيل</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="668"/>
+        <location filename="../app/mainwindow.cpp" line="763"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>إ&amp;خفاء الألسنة التي لا نتائج فيها</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="673"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
+        <source>&amp;Find...</source>
+        <comment>Menu</comment>
+        <translation>ب&amp;حث...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="774"/>
+        <source>Next Finding</source>
+        <comment>Menu</comment>
+        <translation>النتيجة التالية</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="777"/>
+        <source>Previous Finding</source>
+        <comment>Menu</comment>
+        <translation>النتيجة السابقة</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="780"/>
+        <source>&amp;Editor Command...</source>
+        <comment>Menu</comment>
+        <translation>أمر ال&amp;محرر...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="784"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>اللسان السابق</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="676"/>
+        <location filename="../app/mainwindow.cpp" line="787"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>اللسان التالي</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="681"/>
+        <location filename="../app/mainwindow.cpp" line="792"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>فحص دفعي لمجلد...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="687"/>
+        <location filename="../app/mainwindow.cpp" line="798"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="694"/>
+        <location filename="../app/mainwindow.cpp" line="806"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;عرض</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="700"/>
+        <location filename="../app/mainwindow.cpp" line="817"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>الإ&amp;عدادات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="702"/>
+        <location filename="../app/mainwindow.cpp" line="819"/>
         <source>&amp;Profiles</source>
         <comment>Menu</comment>
         <translation>ال&amp;ملفات التعريفية</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="706"/>
+        <location filename="../app/mainwindow.cpp" line="823"/>
         <source>&amp;Default</source>
         <translation>ال&amp;افتراضي</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="707"/>
+        <location filename="../app/mainwindow.cpp" line="824"/>
         <source>&amp;Recommended</source>
         <translation>ال&amp;موصى به</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="708"/>
+        <location filename="../app/mainwindow.cpp" line="825"/>
         <source>&amp;All</source>
         <translation>ال&amp;كل</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="719"/>
+        <location filename="../app/mainwindow.cpp" line="837"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>ال&amp;ترجمة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="722"/>
+        <location filename="../app/mainwindow.cpp" line="840"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="758"/>
+        <location filename="../app/mainwindow.cpp" line="876"/>
         <source>Change Language</source>
         <translation>تغيير اللغة</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="758"/>
+        <location filename="../app/mainwindow.cpp" line="876"/>
         <source>Select language:</source>
         <translation>اختر اللغة:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="765"/>
-        <location filename="../app/mainwindow.cpp" line="782"/>
+        <location filename="../app/mainwindow.cpp" line="883"/>
+        <location filename="../app/mainwindow.cpp" line="900"/>
         <source>KVN information</source>
         <translation>معلومات KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="766"/>
+        <location filename="../app/mainwindow.cpp" line="884"/>
         <source>Language %1 selected.</source>
         <translation>تم اختيار اللغة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="767"/>
+        <location filename="../app/mainwindow.cpp" line="885"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>سيُغلق KVN الآن لتفعيل اللغة الجديدة. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="777"/>
+        <location filename="../app/mainwindow.cpp" line="895"/>
         <source>Do you want to delete the settings?</source>
         <translation>هل تريد حذف الإعدادات؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="783"/>
+        <location filename="../app/mainwindow.cpp" line="901"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>تم مسح الإعدادات. سيُغلق KVN الآن. يرجى إعادة تشغيل KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="792"/>
+        <location filename="../app/mainwindow.cpp" line="910"/>
         <source>Set every check box and option of the panel as the profile %1 has them?</source>
-        <translation>هل تريد ضبط كل مربعات الاختيار والخيارات في اللوحة كما هي في الملف التعريفي %1؟</translation>
+        <translation>هل تريد ضبط كل مربعات الاختيار والخيارات في اللوحة كما هي في الملف التعريفي ⁨%1⁩؟</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="815"/>
+        <location filename="../app/mainwindow.cpp" line="933"/>
+        <source>Report text (*.txt)</source>
+        <translation>نص التقرير (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="934"/>
+        <source>One line per finding, as gcc (*.log)</source>
+        <translation>سطر لكل نتيجة، على طريقة gcc (*.log)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="935"/>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="936"/>
+        <source>SARIF (*.sarif)</source>
+        <translation>SARIF (*.sarif)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="949"/>
+        <source>Save Report As...</source>
+        <translation>حفظ التقرير باسم...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="967"/>
+        <source>Could not write %1.</source>
+        <translation>تعذّرت كتابة ⁨%1⁩.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="977"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) من Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="816"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="817"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>Shared libraries by</source>
         <translation>المكتبات المشتركة من</translation>
     </message>
@@ -1841,23 +2049,23 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/inputs.cpp" line="35"/>
         <source>%1 does not exist.</source>
-        <translation>%1 غير موجود.</translation>
+        <translation>⁨%1⁩ غير موجود.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="322"/>
+        <location filename="../cli/checkcommand.cpp" line="349"/>
         <source>cannot read the directory %1.</source>
-        <translation>تعذّرت قراءة المجلد %1.</translation>
+        <translation>تعذّرت قراءة المجلد ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="43"/>
         <source>%1 is neither a regular file nor a directory.</source>
-        <translation>%1 ليس ملفًا عاديًا ولا مجلدًا.</translation>
+        <translation>⁨%1⁩ ليس ملفًا عاديًا ولا مجلدًا.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="47"/>
         <source>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</source>
-        <translation>%1 ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i %1 -o %2.ts</translation>
+        <translation>⁨%1⁩ ملف XLIFF، ولا يقرأ kvn هذا النوع. حوّله إلى ملف ts باستخدام lconvert: lconvert -i ⁨%1⁩ -o ⁨%2⁩.ts</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="73"/>
@@ -1882,7 +2090,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/options.cpp" line="113"/>
         <source>%1: %2=%3: %4.</source>
-        <translation>%1: %2=%3: %4.</translation>
+        <translation>⁨%1⁩: ⁨%2⁩=⁨%3⁩: ⁨%4⁩.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="128"/>
@@ -1903,7 +2111,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/options.cpp" line="151"/>
         <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
-        <translation>فحص أو مجموعة غير معروفة &apos;%1&apos; (يسردها kvn checks)</translation>
+        <translation>فحص أو مجموعة غير معروفة &apos;⁨%1⁩&apos; (يسردها kvn checks)</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="158"/>
@@ -1913,55 +2121,56 @@ and all its subdirectories.</source>
     <message>
         <location filename="../run/options.cpp" line="190"/>
         <source>check %1 always runs and cannot be switched off</source>
-        <translation>الفحص %1 يعمل دائمًا ولا يمكن إيقافه</translation>
+        <translation>الفحص ⁨%1⁩ يعمل دائمًا ولا يمكن إيقافه</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="124"/>
         <location filename="../run/options.cpp" line="209"/>
         <source>%1: the file cannot be read.</source>
-        <translation>%1: تعذّرت قراءة الملف.</translation>
+        <translation>⁨%1⁩: تعذّرت قراءة الملف.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="215"/>
         <source>%1: the file is not in INI format.</source>
-        <translation>%1: الملف ليس بتنسيق INI.</translation>
+        <translation>⁨%1⁩: الملف ليس بتنسيق INI.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="245"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
-        <translation>تشكيلة غير معروفة &apos;%1&apos; (التشكيلات المضمّنة: %2؛ أو ملف FILE.ini)</translation>
+        <translation>تشكيلة غير معروفة &apos;⁨%1⁩&apos; (التشكيلات المضمّنة: ⁨%2⁩؛ أو ملف FILE.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <location filename="../cli/checkcommand.cpp" line="73"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: المسار مفقود.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="73"/>
+        <location filename="../cli/checkcommand.cpp" line="74"/>
         <source>kvn: expected %1 path, got %2.</source>
-        <translation>kvn: كان المتوقع %1 مسار، ووصل %2.</translation>
+        <translation>kvn: كان المتوقع ⁨%1⁩ مسار، ووصل ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="211"/>
+        <location filename="../cli/checkcommand.cpp" line="221"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
-        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (%2).</translation>
+        <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="360"/>
+        <location filename="../cli/checkcommand.cpp" line="387"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
-        <translation>kvn: تنسيق غير معروف &apos;%1&apos; (text أو json).</translation>
+        <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (text أو json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="218"/>
+        <location filename="../cli/checkcommand.cpp" line="228"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
-        <translation>kvn: نمط تقسيم غير معروف &apos;%1&apos; (none أو file أو language).</translation>
+        <translation>kvn: نمط تقسيم غير معروف &apos;⁨%1⁩&apos; (none أو file أو language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="236"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
-        <translation>kvn: تبويب غير معروف &apos;%1&apos;. التبويبات: %2</translation>
+        <translation>kvn: تبويب غير معروف &apos;⁨%1⁩&apos;. التبويبات: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="243"/>
+        <location filename="../cli/checkcommand.cpp" line="253"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
     </message>
@@ -1973,17 +2182,27 @@ and all its subdirectories.</source>
     <message>
         <location filename="../cli/main.cpp" line="145"/>
         <source>kvn: unknown command &apos;%1&apos;.</source>
-        <translation>kvn: أمر غير معروف &apos;%1&apos;.</translation>
+        <translation>kvn: أمر غير معروف &apos;⁨%1⁩&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../run/baseline.cpp" line="112"/>
+        <source>%1: the baseline cannot be written (%2).</source>
+        <translation>⁨%1⁩: تعذّرت كتابة خط الأساس (⁨%2⁩).</translation>
+    </message>
+    <message>
+        <location filename="../run/baseline.cpp" line="129"/>
+        <source>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</source>
+        <translation>⁨%1⁩: ليس خط أساس لـ kvn (سطره الأول ليس &quot;⁨%2⁩&quot;).</translation>
     </message>
     <message>
         <location filename="../report/findingswriter.cpp" line="140"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
-        <translation>%1 من النتائج (%2 من الأخطاء، %3 من التحذيرات) في %4 من الملفات</translation>
+        <translation>⁨%1⁩ من النتائج (⁨%2⁩ من الأخطاء، ⁨%3⁩ من التحذيرات) في ⁨%4⁩ من الملفات</translation>
     </message>
     <message>
         <location filename="../report/findingswriter.cpp" line="147"/>
         <source>; %1 silenced by kvn-ignore comments</source>
-        <translation>؛ وأُسكت %1 منها بتعليقات kvn-ignore</translation>
+        <translation>؛ وأُسكت ⁨%1⁩ منها بتعليقات kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -2103,7 +2322,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../input/poreader.cpp" line="293"/>
         <source>Unknown escape sequence %1.</source>
-        <translation>تسلسل هروب غير معروف %1.</translation>
+        <translation>تسلسل هروب غير معروف ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../input/poreader.cpp" line="301"/>
@@ -2248,7 +2467,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/results.cpp" line="94"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
-        <translation>%1:%2: ما يسمّيه kvn-ignore ليس فحصًا: %3</translation>
+        <translation>⁨%1⁩:⁨%2⁩: ما يسمّيه kvn-ignore ليس فحصًا: ⁨%3⁩</translation>
     </message>
     <message>
         <location filename="../checks/results.cpp" line="107"/>
@@ -2406,62 +2625,62 @@ and all its subdirectories.</source>
         <translation>المحارف المستخدمة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="522"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>نسبة النص المصدر إلى الترجمة هي ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="543"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>محارف تحكم مختلفة في النص المصدر والترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="547"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف الجدولة بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="554"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف السطر الجديد بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="657"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="686"/>
+        <location filename="../checks/comparison.cpp" line="689"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="688"/>
+        <location filename="../checks/comparison.cpp" line="691"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="731"/>
+        <location filename="../checks/comparison.cpp" line="735"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="762"/>
+        <location filename="../checks/comparison.cpp" line="766"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="877"/>
+        <location filename="../checks/comparison.cpp" line="881"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="880"/>
+        <location filename="../checks/comparison.cpp" line="884"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="883"/>
+        <location filename="../checks/comparison.cpp" line="887"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
@@ -2501,43 +2720,43 @@ and all its subdirectories.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="306"/>
+        <location filename="../checks/scanners.cpp" line="322"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="328"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>⁨%1⁩ عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="332"/>
+        <location filename="../checks/scanners.cpp" line="350"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;⁨%1⁩&gt; غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="337"/>
+        <location filename="../checks/scanners.cpp" line="355"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;⁨%1⁩&gt; مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="414"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="356"/>
+        <location filename="../checks/scanners.cpp" line="415"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="440"/>
-        <location filename="../checks/scanners.cpp" line="442"/>
+        <location filename="../checks/scanners.cpp" line="481"/>
+        <location filename="../checks/scanners.cpp" line="483"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="444"/>
+        <location filename="../checks/scanners.cpp" line="486"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>
@@ -2645,27 +2864,27 @@ and all its subdirectories.</source>
     <message>
         <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
-        <translation>تم تخطي %1: ليس ملف Qt Linguist.</translation>
+        <translation>تم تخطي ⁨%1⁩: ليس ملف Qt Linguist.</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="393"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
-        <translation>تحويلات printf مختلفة. المصدر: %1 الترجمة: %2</translation>
+        <translation>تحويلات printf مختلفة. المصدر: ⁨%1⁩ الترجمة: ⁨%2⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="417"/>
         <source>Placeholders missing in the translation: %1</source>
-        <translation>عناصر نائبة مفقودة في الترجمة: %1</translation>
+        <translation>عناصر نائبة مفقودة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="422"/>
         <source>Placeholders not in the source: %1</source>
-        <translation>عناصر نائبة ليست في المصدر: %1</translation>
+        <translation>عناصر نائبة ليست في المصدر: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="433"/>
         <source>Malformed entities in the translation: %1</source>
-        <translation>كيانات مشوّهة في الترجمة: %1</translation>
+        <translation>كيانات مشوّهة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
         <location filename="../checks/placeholders.cpp" line="440"/>
@@ -2680,7 +2899,7 @@ and all its subdirectories.</source>
     <message>
         <location filename="../checks/placeholders.cpp" line="456"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
-        <translation>للترجمة %1 من صيغ الجمع، وللغة %2:</translation>
+        <translation>للترجمة ⁨%1⁩ من صيغ الجمع، وللغة ⁨%2⁩:</translation>
     </message>
     <message>
         <location filename="../input/fileaccess.cpp" line="45"/>

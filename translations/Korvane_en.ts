@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>FindingsModel</name>
+    <message>
+        <location filename="../app/findingstable.cpp" line="31"/>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="33"/>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="37"/>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="186"/>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="188"/>
+        <source>Severity</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="190"/>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="192"/>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="194"/>
+        <source>Context</source>
+        <translation>Context</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="196"/>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="198"/>
+        <source>Translation</source>
+        <translation>Translation</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="200"/>
+        <source>Finding</source>
+        <translation>Finding</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsPanel</name>
+    <message>
+        <location filename="../app/findingstable.cpp" line="311"/>
+        <source>Search in all columns</source>
+        <translation>Search in all columns</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="387"/>
+        <source>All checks</source>
+        <translation>All checks</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="393"/>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="397"/>
+        <source>All severities</source>
+        <translation>All severities</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="401"/>
+        <source>All files</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="441"/>
+        <source>Check %1 (%2)</source>
+        <translation>Check %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="448"/>
+        <source>Context:</source>
+        <translation>Context:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="449"/>
+        <source>Source:</source>
+        <translation>Source:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="450"/>
+        <source>Translation:</source>
+        <translation>Translation:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="451"/>
+        <source>Finding:</source>
+        <translation>Finding:</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="489"/>
+        <source>Copy File and Line</source>
+        <translation>Copy File and Line</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="490"/>
+        <source>Copy Source</source>
+        <translation>Copy Source</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="491"/>
+        <source>Copy Translation</source>
+        <translation>Copy Translation</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="493"/>
+        <source>Open at Line</source>
+        <translation>Open at Line</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../run/run.cpp" line="21"/>
@@ -1087,7 +1218,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="357"/>
-        <location filename="../app/mainwindow.cpp" line="332"/>
+        <location filename="../app/mainwindow.cpp" line="414"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -1237,288 +1368,365 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>I will try to improve the check by adding localized rules.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="77"/>
+        <location filename="../app/mainwindow.cpp" line="86"/>
         <source>Reading files...</source>
         <translation>Reading files...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="78"/>
-        <location filename="../app/mainwindow.cpp" line="432"/>
+        <location filename="../app/mainwindow.cpp" line="87"/>
+        <location filename="../app/mainwindow.cpp" line="517"/>
         <source>Abort</source>
         <translation>Abort</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="144"/>
+        <location filename="../app/mainwindow.cpp" line="153"/>
         <source>Arabic</source>
         <translation>Arabic</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="145"/>
+        <location filename="../app/mainwindow.cpp" line="154"/>
         <source>German</source>
         <translation>German</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="146"/>
+        <location filename="../app/mainwindow.cpp" line="155"/>
         <source>English</source>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="147"/>
+        <location filename="../app/mainwindow.cpp" line="156"/>
         <source>Romanian</source>
         <translation>Romanian</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="315"/>
-        <location filename="../app/mainwindow.cpp" line="320"/>
-        <location filename="../app/mainwindow.cpp" line="431"/>
-        <location filename="../app/mainwindow.cpp" line="777"/>
-        <location filename="../app/mainwindow.cpp" line="791"/>
+        <location filename="../app/mainwindow.cpp" line="205"/>
+        <source>Findings</source>
+        <translation>Findings</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="225"/>
+        <source>Editor Command</source>
+        <translation>Editor Command</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="226"/>
+        <source>The command that opens a file at a line (%f: the file, %l: the line).
+Empty: $VISUAL or $EDITOR with +LINE, else the desktop&apos;s default application.</source>
+        <translation>The command that opens a file at a line (%f: the file, %l: the line).
+Empty: $VISUAL or $EDITOR with +LINE, else the desktop&apos;s default application.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="397"/>
+        <location filename="../app/mainwindow.cpp" line="402"/>
+        <location filename="../app/mainwindow.cpp" line="516"/>
+        <location filename="../app/mainwindow.cpp" line="895"/>
+        <location filename="../app/mainwindow.cpp" line="909"/>
         <source>KVN</source>
         <translation>KVN</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="325"/>
+        <location filename="../app/mainwindow.cpp" line="407"/>
         <source>Open Directory</source>
         <translation>Open Directory</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="346"/>
-        <location filename="../app/mainwindow.cpp" line="370"/>
+        <location filename="../app/mainwindow.cpp" line="428"/>
+        <location filename="../app/mainwindow.cpp" line="452"/>
         <source>Multible files: %1</source>
         <translation>Multiple files: %1</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="361"/>
+        <location filename="../app/mainwindow.cpp" line="443"/>
         <source>Select File):</source>
         <translation>Select File:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="362"/>
+        <location filename="../app/mainwindow.cpp" line="444"/>
         <source>The selected file will be opend from %1
 and all its subdirectories.</source>
         <translation>The selected file will be opened from %1
 and all its subdirectories.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="366"/>
+        <location filename="../app/mainwindow.cpp" line="448"/>
         <source>Select File</source>
         <translation>Select File</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="447"/>
+        <location filename="../app/mainwindow.cpp" line="532"/>
         <source>Reading files... %1 of %2</source>
         <translation>Reading files... %1 of %2</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="491"/>
+        <location filename="../app/mainwindow.cpp" line="576"/>
         <source>Files: %1   Messages: %2   Findings: %3   Time: %4 s</source>
         <translation>Files: %1   Messages: %2   Findings: %3   Time: %4 s</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="609"/>
+        <location filename="../app/mainwindow.cpp" line="698"/>
         <source>Folder for the Logs</source>
         <translation>Folder for the Logs</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="634"/>
+        <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="635"/>
+        <location filename="../app/mainwindow.cpp" line="726"/>
         <source>Ctrl+L</source>
         <comment>&amp;Language</comment>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="638"/>
+        <location filename="../app/mainwindow.cpp" line="729"/>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="643"/>
+        <location filename="../app/mainwindow.cpp" line="734"/>
         <source>Translate ts</source>
         <comment>Menu</comment>
         <translation>Translate ts</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="646"/>
+        <location filename="../app/mainwindow.cpp" line="737"/>
         <source>A&amp;bout</source>
         <comment>Menu. Don&apos;t use the shortcut for &apos;copy all&apos;!</comment>
         <translation>A&amp;bout</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="647"/>
+        <location filename="../app/mainwindow.cpp" line="738"/>
         <source>Ctrl+B</source>
         <comment>A&amp;bout</comment>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="651"/>
+        <location filename="../app/mainwindow.cpp" line="742"/>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="654"/>
+        <location filename="../app/mainwindow.cpp" line="745"/>
         <source>Clear Settings</source>
         <comment>Menu</comment>
         <translation>Clear Settings</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="657"/>
+        <location filename="../app/mainwindow.cpp" line="748"/>
         <source>&amp;Open File...</source>
         <comment>Menu</comment>
         <translation>&amp;Open File...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="660"/>
+        <location filename="../app/mainwindow.cpp" line="751"/>
         <source>Open Directory (&amp;Filtered by file name)...</source>
         <comment>Menu</comment>
         <translation>Open Directory (&amp;Filtered by file name)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="662"/>
+        <location filename="../app/mainwindow.cpp" line="753"/>
         <source>Open &amp;Directory (All files)...</source>
         <comment>Menu</comment>
         <translation>Open &amp;Directory (All files)...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="664"/>
+        <location filename="../app/mainwindow.cpp" line="755"/>
+        <source>Save &amp;Report As...</source>
+        <comment>Menu</comment>
+        <translation>Save &amp;Report As...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="759"/>
         <source>&amp;Run Again</source>
         <comment>Menu</comment>
         <translation>&amp;Run Again</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="668"/>
+        <location filename="../app/mainwindow.cpp" line="763"/>
         <source>&amp;Hide Tabs Without Findings</source>
         <comment>Menu</comment>
         <translation>&amp;Hide Tabs Without Findings</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="673"/>
+        <location filename="../app/mainwindow.cpp" line="767"/>
+        <source>&amp;Find...</source>
+        <comment>Menu</comment>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="774"/>
+        <source>Next Finding</source>
+        <comment>Menu</comment>
+        <translation>Next Finding</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="777"/>
+        <source>Previous Finding</source>
+        <comment>Menu</comment>
+        <translation>Previous Finding</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="780"/>
+        <source>&amp;Editor Command...</source>
+        <comment>Menu</comment>
+        <translation>&amp;Editor Command...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="784"/>
         <source>Previous Tab</source>
         <comment>Menu</comment>
         <translation>Previous Tab</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="676"/>
+        <location filename="../app/mainwindow.cpp" line="787"/>
         <source>Next Tab</source>
         <comment>Menu</comment>
         <translation>Next Tab</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="681"/>
+        <location filename="../app/mainwindow.cpp" line="792"/>
         <source>Batch Check Directory...</source>
         <comment>Menu</comment>
         <translation>Batch Check Directory...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="687"/>
+        <location filename="../app/mainwindow.cpp" line="798"/>
         <source>&amp;File</source>
         <comment>Main menu</comment>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="694"/>
+        <location filename="../app/mainwindow.cpp" line="806"/>
         <source>&amp;View</source>
         <comment>Main menu</comment>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="700"/>
+        <location filename="../app/mainwindow.cpp" line="817"/>
         <source>&amp;Settings</source>
         <comment>Main menu</comment>
         <translation>&amp;Settings</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="702"/>
+        <location filename="../app/mainwindow.cpp" line="819"/>
         <source>&amp;Profiles</source>
         <comment>Menu</comment>
         <translation>&amp;Profiles</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="706"/>
+        <location filename="../app/mainwindow.cpp" line="823"/>
         <source>&amp;Default</source>
         <translation>&amp;Default</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="707"/>
+        <location filename="../app/mainwindow.cpp" line="824"/>
         <source>&amp;Recommended</source>
         <translation>&amp;Recommended</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="708"/>
+        <location filename="../app/mainwindow.cpp" line="825"/>
         <source>&amp;All</source>
         <translation>&amp;All</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="719"/>
+        <location filename="../app/mainwindow.cpp" line="837"/>
         <source>&amp;Translate</source>
         <comment>Main menu</comment>
         <translation>&amp;Translate</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="722"/>
+        <location filename="../app/mainwindow.cpp" line="840"/>
         <source>&amp;Help</source>
         <comment>Main menu</comment>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="758"/>
+        <location filename="../app/mainwindow.cpp" line="876"/>
         <source>Change Language</source>
         <translation>Change Language</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="758"/>
+        <location filename="../app/mainwindow.cpp" line="876"/>
         <source>Select language:</source>
         <translation>Select language:</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="765"/>
-        <location filename="../app/mainwindow.cpp" line="782"/>
+        <location filename="../app/mainwindow.cpp" line="883"/>
+        <location filename="../app/mainwindow.cpp" line="900"/>
         <source>KVN information</source>
         <translation>KVN information</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="766"/>
+        <location filename="../app/mainwindow.cpp" line="884"/>
         <source>Language %1 selected.</source>
         <translation>Language %1 selected.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="767"/>
+        <location filename="../app/mainwindow.cpp" line="885"/>
         <source>KVN will now close to activate the new language. Please restart KVN.</source>
         <translation>KVN will now close to activate the new language. Please restart KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="777"/>
+        <location filename="../app/mainwindow.cpp" line="895"/>
         <source>Do you want to delete the settings?</source>
         <translation>Do you want to delete the settings?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="783"/>
+        <location filename="../app/mainwindow.cpp" line="901"/>
         <source>Clear settings. KVN will close now. Please restart KVN.</source>
         <translation>Clear settings. KVN will close now. Please restart KVN.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="792"/>
+        <location filename="../app/mainwindow.cpp" line="910"/>
         <source>Set every check box and option of the panel as the profile %1 has them?</source>
         <translation>Set every check box and option of the panel as the profile %1 has them?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="815"/>
+        <location filename="../app/mainwindow.cpp" line="933"/>
+        <source>Report text (*.txt)</source>
+        <translation>Report text (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="934"/>
+        <source>One line per finding, as gcc (*.log)</source>
+        <translation>One line per finding, as gcc (*.log)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="935"/>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="936"/>
+        <source>SARIF (*.sarif)</source>
+        <translation>SARIF (*.sarif)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="949"/>
+        <source>Save Report As...</source>
+        <translation>Save Report As...</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="967"/>
+        <source>Could not write %1.</source>
+        <translation>Could not write %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="977"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) by Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="816"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN helps to find bugs in the source and the translation.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="817"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>Shared libraries by</source>
         <translation>Shared libraries by</translation>
     </message>
@@ -1845,7 +2053,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="322"/>
+        <location filename="../cli/checkcommand.cpp" line="349"/>
         <source>cannot read the directory %1.</source>
         <translation>cannot read the directory %1.</translation>
     </message>
@@ -1916,6 +2124,7 @@ and all its subdirectories.</translation>
         <translation>check %1 always runs and cannot be switched off</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="124"/>
         <location filename="../run/options.cpp" line="209"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: the file cannot be read.</translation>
@@ -1931,37 +2140,37 @@ and all its subdirectories.</translation>
         <translation>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <location filename="../cli/checkcommand.cpp" line="73"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: a path is missing.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="73"/>
+        <location filename="../cli/checkcommand.cpp" line="74"/>
         <source>kvn: expected %1 path, got %2.</source>
         <translation>kvn: expected %1 path, got %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="211"/>
+        <location filename="../cli/checkcommand.cpp" line="221"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
         <translation>kvn: unknown format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="360"/>
+        <location filename="../cli/checkcommand.cpp" line="387"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unknown format &apos;%1&apos; (text or json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="218"/>
+        <location filename="../cli/checkcommand.cpp" line="228"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unknown split mode &apos;%1&apos; (none, file or language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="236"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unknown tab &apos;%1&apos;. Tabs: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="243"/>
+        <location filename="../cli/checkcommand.cpp" line="253"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name needs a directory.</translation>
     </message>
@@ -1974,6 +2183,16 @@ and all its subdirectories.</translation>
         <location filename="../cli/main.cpp" line="145"/>
         <source>kvn: unknown command &apos;%1&apos;.</source>
         <translation>kvn: unknown command &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../run/baseline.cpp" line="112"/>
+        <source>%1: the baseline cannot be written (%2).</source>
+        <translation>%1: the baseline cannot be written (%2).</translation>
+    </message>
+    <message>
+        <location filename="../run/baseline.cpp" line="129"/>
+        <source>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</source>
+        <translation>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</translation>
     </message>
     <message>
         <location filename="../report/findingswriter.cpp" line="140"/>
@@ -2406,62 +2625,62 @@ and all its subdirectories.</translation>
         <translation>Used characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="522"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Source to translation ratio is %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="543"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Different control keys included in source and translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="547"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>There are %1 tabulations in the source but %2 tabulations in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="554"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>There are %1 line feed characters in the source but %2 line feed characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="657"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Counting character %1. It is %2 times in the source but %3 times in the translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="686"/>
+        <location filename="../checks/comparison.cpp" line="689"/>
         <source>Missing numbers in the translation:</source>
         <translation>Missing numbers in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="688"/>
+        <location filename="../checks/comparison.cpp" line="691"/>
         <source>Missing numbers in the source:</source>
         <translation>Missing numbers in the source:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="731"/>
+        <location filename="../checks/comparison.cpp" line="735"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="762"/>
+        <location filename="../checks/comparison.cpp" line="766"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="877"/>
+        <location filename="../checks/comparison.cpp" line="881"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting email %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="880"/>
+        <location filename="../checks/comparison.cpp" line="884"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting URI %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="883"/>
+        <location filename="../checks/comparison.cpp" line="887"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting tag %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
@@ -2501,43 +2720,43 @@ and all its subdirectories.</translation>
         <translation>Unknown rules for %1. Please contact Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="306"/>
+        <location filename="../checks/scanners.cpp" line="322"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Missing tag name diretly after character /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="328"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 is an empty element and can&apos;t start with /. It can only end with /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="332"/>
+        <location filename="../checks/scanners.cpp" line="350"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; is not opened before position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="337"/>
+        <location filename="../checks/scanners.cpp" line="355"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Missing &lt;%1&gt; at position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="414"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Second opening brace found, but the previous isn&apos;t closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="356"/>
+        <location filename="../checks/scanners.cpp" line="415"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="440"/>
-        <location filename="../checks/scanners.cpp" line="442"/>
+        <location filename="../checks/scanners.cpp" line="481"/>
+        <location filename="../checks/scanners.cpp" line="483"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; is not closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="444"/>
+        <location filename="../checks/scanners.cpp" line="486"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributevalue in &lt;%1&gt; is not closed.</translation>
     </message>
