@@ -155,6 +155,21 @@
         <translation>Keine Übersetzungsdateien in %1 gefunden.</translation>
     </message>
     <message>
+        <location filename="../run/run.cpp" line="196"/>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../run/run.cpp" line="208"/>
+        <source>Checked %1 files of %2 names in %3. Wrote %4 logs to %5.</source>
+        <translation>%1 Dateien von %2 Namen in %3 geprüft. %4 Protokolle nach %5 geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../run/run.cpp" line="216"/>
+        <source>The batch was aborted.</source>
+        <translation>Die Stapelprüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
         <location filename="../model/catalogue.cpp" line="11"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>Prüfung 0 warnt, wenn die Datei beschädigt ist.</translation>
@@ -1448,6 +1463,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Dateien: %1   Meldungen: %2   Befunde: %3   Zeit: %4 s</translation>
     </message>
     <message>
+        <location filename="../app/mainwindow.cpp" line="698"/>
+        <source>Folder for the Logs</source>
+        <translation>Verzeichnis für die Protokolle</translation>
+    </message>
+    <message>
         <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
@@ -1464,11 +1484,6 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Ctrl+X</source>
-        <comment>Exit</comment>
-        <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="734"/>
@@ -1493,11 +1508,6 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>Über &amp;Qt</translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <comment>About &amp;Qt</comment>
-        <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="745"/>
@@ -1798,6 +1808,16 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Lesen von %1 angehalten: Das &lt;%3&gt;-Element, das in Zeile %2 beginnt, endet nie.</translation>
     </message>
     <message>
+        <location filename="../assistant/exchange.cpp" line="232"/>
+        <source>Another process is working in %1. Please try again when it has finished.</source>
+        <translation>Ein anderer Prozess arbeitet in %1. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="247"/>
+        <source>The file name gives no work folder below %1.</source>
+        <translation>Aus dem Dateinamen ergibt sich kein Arbeitsverzeichnis unterhalb von %1.</translation>
+    </message>
+    <message>
         <location filename="../assistant/exchange.cpp" line="253"/>
         <source>Creating %1 failed.</source>
         <translation>Erstellen von %1 fehlgeschlagen.</translation>
@@ -1892,6 +1912,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <location filename="../assistant/exchange.cpp" line="499"/>
         <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
         <translation>Lassen Sie eventuell eine KI die Grammatik der Datei KVN_translation.txt prüfen.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="556"/>
+        <source>The merged file %1 is the file %2 itself.</source>
+        <translation>Die zusammengeführte Datei %1 ist die Datei %2 selbst.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="716"/>
@@ -1994,10 +2019,6 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>&amp;Meldungen:</translation>
     </message>
     <message>
-        <source>KVN</source>
-        <translation type="vanished">KVN</translation>
-    </message>
-    <message>
         <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
@@ -2032,7 +2053,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="322"/>
+        <location filename="../cli/checkcommand.cpp" line="349"/>
         <source>cannot read the directory %1.</source>
         <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
     </message>
@@ -2103,6 +2124,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="124"/>
         <location filename="../run/options.cpp" line="209"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: die Datei kann nicht gelesen werden.</translation>
@@ -2118,38 +2140,39 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <location filename="../cli/checkcommand.cpp" line="73"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: ein Pfad fehlt.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="73"/>
+        <location filename="../cli/checkcommand.cpp" line="74"/>
         <source>kvn: expected %1 path, got %2.</source>
         <translation>kvn: %1 Pfad erwartet, %2 erhalten.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="360"/>
+        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <source>kvn: unknown format &apos;%1&apos; (%2).</source>
+        <translation>kvn: unbekanntes Format &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="387"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="218"/>
+        <location filename="../cli/checkcommand.cpp" line="228"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="236"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="243"/>
+        <location filename="../cli/checkcommand.cpp" line="253"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
-    </message>
-    <message>
-        <source>kvn: cannot write %1.</source>
-        <translation type="vanished">kvn: %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <location filename="../cli/main.cpp" line="143"/>
@@ -2162,12 +2185,24 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: unbekannter Befehl &apos;%1&apos;.</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="112"/>
         <source>%1: the baseline cannot be written (%2).</source>
         <translation>%1: die Basislinie kann nicht geschrieben werden (%2).</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="129"/>
         <source>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</source>
         <translation>%1: keine Basislinie von kvn (ihre erste Zeile ist nicht &quot;%2&quot;).</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="140"/>
+        <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
+        <translation>%1 Befunde (%2 Fehler, %3 Warnungen) in %4 Dateien</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
+        <source>; %1 silenced by kvn-ignore comments</source>
+        <translation>; %1 durch kvn-ignore-Kommentare unterdrückt</translation>
     </message>
 </context>
 <context>
@@ -2410,6 +2445,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Der Zeichensatz %1 wird nicht unterstützt. Die Datei wurde als UTF-8 gelesen.</translation>
     </message>
     <message>
+        <location filename="../input/poreader.cpp" line="649"/>
+        <source>The file has no header: its first entry has a message id. The entry is checked as a message.</source>
+        <translation>Die Datei hat keinen Kopfeintrag: Ihr erster Eintrag hat eine Meldungs-ID. Der Eintrag wird als Meldung geprüft.</translation>
+    </message>
+    <message>
         <location filename="../input/poreader.cpp" line="657"/>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
@@ -2423,6 +2463,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <location filename="../input/tsreader.cpp" line="20"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>Datei konnte nicht geöffnet werden. Sie existiert nicht oder wird verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../checks/results.cpp" line="94"/>
+        <source>%1:%2: kvn-ignore names no check: %3</source>
+        <translation>%1:%2: kvn-ignore nennt etwas, das keine Prüfung ist: %3</translation>
     </message>
     <message>
         <location filename="../checks/results.cpp" line="107"/>
@@ -2580,62 +2625,62 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Verwendete Zeichen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="522"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Das Verhältnis von Quelltext zu Übersetzung beträgt %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="543"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Unterschiedliche Steuerzeichen in Quelltext und Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="547"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Der Quelltext enthält %1 Tabulatoren, die Übersetzung aber %2 Tabulatoren:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="554"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Der Quelltext enthält %1 Zeilenvorschubzeichen, die Übersetzung aber %2 Zeilenvorschubzeichen:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="657"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Zählung des Zeichens %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="686"/>
+        <location filename="../checks/comparison.cpp" line="689"/>
         <source>Missing numbers in the translation:</source>
         <translation>Fehlende Zahlen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="688"/>
+        <location filename="../checks/comparison.cpp" line="691"/>
         <source>Missing numbers in the source:</source>
         <translation>Fehlende Zahlen im Quelltext:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="731"/>
+        <location filename="../checks/comparison.cpp" line="735"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="762"/>
+        <location filename="../checks/comparison.cpp" line="766"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="877"/>
+        <location filename="../checks/comparison.cpp" line="881"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der E-Mail-Adresse %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="880"/>
+        <location filename="../checks/comparison.cpp" line="884"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des URI %1. Er kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="883"/>
+        <location filename="../checks/comparison.cpp" line="887"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des Tags %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
@@ -2675,43 +2720,43 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Unbekannte Regeln für %1. Bitte wenden Sie sich an Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="306"/>
+        <location filename="../checks/scanners.cpp" line="322"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Tag-Name fehlt direkt nach dem Zeichen /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="328"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 ist ein leeres Element und kann nicht mit / beginnen. Es kann nur mit / enden.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="332"/>
+        <location filename="../checks/scanners.cpp" line="350"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; wird vor Position %2 nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="337"/>
+        <location filename="../checks/scanners.cpp" line="355"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;%1&gt; fehlt an Position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="414"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber die vorherige ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="356"/>
+        <location filename="../checks/scanners.cpp" line="415"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber das Tag &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="440"/>
-        <location filename="../checks/scanners.cpp" line="442"/>
+        <location filename="../checks/scanners.cpp" line="481"/>
+        <location filename="../checks/scanners.cpp" line="483"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; wird nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="444"/>
+        <location filename="../checks/scanners.cpp" line="486"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributwert in &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
@@ -2812,6 +2857,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Verzeichnis konnte nicht geöffnet werden. Es existiert nicht oder ist nicht lesbar.</translation>
     </message>
     <message>
+        <location filename="../input/walk.cpp" line="97"/>
+        <source>The name %1 is not UTF-8; the file or directory was not read.</source>
+        <translation>Der Name %1 ist kein UTF-8; die Datei oder das Verzeichnis wurde nicht gelesen.</translation>
+    </message>
+    <message>
         <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
         <translation>%1 übersprungen: keine Qt-Linguist-Datei.</translation>
@@ -2850,6 +2900,16 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <location filename="../checks/placeholders.cpp" line="456"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>Die Übersetzung hat %1 Pluralformen, die Sprache hat %2:</translation>
+    </message>
+    <message>
+        <location filename="../input/fileaccess.cpp" line="45"/>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <location filename="../input/fileaccess.cpp" line="47"/>
+        <source>%1 is larger than 2 GiB.</source>
+        <translation>%1 ist größer als 2 GiB.</translation>
     </message>
 </context>
 </TS>

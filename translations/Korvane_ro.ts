@@ -155,6 +155,21 @@
         <translation>Nu s-au găsit fișiere de traducere în %1.</translation>
     </message>
     <message>
+        <location filename="../run/run.cpp" line="196"/>
+        <source>Could not write %1: %2</source>
+        <translation>Nu s-a putut scrie %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../run/run.cpp" line="208"/>
+        <source>Checked %1 files of %2 names in %3. Wrote %4 logs to %5.</source>
+        <translation>Au fost verificate %1 fișiere din %2 nume în %3. Au fost scrise %4 jurnale în %5.</translation>
+    </message>
+    <message>
+        <location filename="../run/run.cpp" line="216"/>
+        <source>The batch was aborted.</source>
+        <translation>Verificarea în lot a fost întreruptă.</translation>
+    </message>
+    <message>
         <location filename="../model/catalogue.cpp" line="11"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>Verificarea 0 avertizează dacă fișierul este corupt.</translation>
@@ -1448,6 +1463,11 @@ and all its subdirectories.</source>
         <translation>Fișiere: %1   Mesaje: %2   Constatări: %3   Timp: %4 s</translation>
     </message>
     <message>
+        <location filename="../app/mainwindow.cpp" line="698"/>
+        <source>Folder for the Logs</source>
+        <translation>Director pentru jurnale</translation>
+    </message>
+    <message>
         <location filename="../app/mainwindow.cpp" line="725"/>
         <source>&amp;Language</source>
         <comment>Menu</comment>
@@ -1464,11 +1484,6 @@ and all its subdirectories.</source>
         <source>E&amp;xit</source>
         <comment>Menu</comment>
         <translation>&amp;Ieșire</translation>
-    </message>
-    <message>
-        <source>Ctrl+X</source>
-        <comment>Exit</comment>
-        <translation type="vanished">Ctrl+X</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="734"/>
@@ -1493,11 +1508,6 @@ and all its subdirectories.</source>
         <source>About &amp;Qt</source>
         <comment>Menu</comment>
         <translation>Despre &amp;Qt</translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <comment>About &amp;Qt</comment>
-        <translation type="vanished">Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="745"/>
@@ -1798,6 +1808,16 @@ and all its subdirectories.</source>
         <translation>Citirea %1 s-a oprit: elementul &lt;%3&gt; care începe la linia %2 nu se încheie niciodată.</translation>
     </message>
     <message>
+        <location filename="../assistant/exchange.cpp" line="232"/>
+        <source>Another process is working in %1. Please try again when it has finished.</source>
+        <translation>Un alt proces lucrează în %1. Vă rugăm să încercați din nou după ce acesta se termină.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="247"/>
+        <source>The file name gives no work folder below %1.</source>
+        <translation>Din numele fișierului nu rezultă un director de lucru sub %1.</translation>
+    </message>
+    <message>
         <location filename="../assistant/exchange.cpp" line="253"/>
         <source>Creating %1 failed.</source>
         <translation>Crearea %1 a eșuat.</translation>
@@ -1892,6 +1912,11 @@ and all its subdirectories.</source>
         <location filename="../assistant/exchange.cpp" line="499"/>
         <source>Maybe let an AI check the grammar KVN_translation.txt file.</source>
         <translation>Eventual lăsați o IA să verifice gramatica fișierului KVN_translation.txt.</translation>
+    </message>
+    <message>
+        <location filename="../assistant/exchange.cpp" line="556"/>
+        <source>The merged file %1 is the file %2 itself.</source>
+        <translation>Fișierul îmbinat %1 este chiar fișierul %2.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="716"/>
@@ -1994,10 +2019,6 @@ and all its subdirectories.</source>
         <translation>&amp;Mesaje:</translation>
     </message>
     <message>
-        <source>KVN</source>
-        <translation type="vanished">KVN</translation>
-    </message>
-    <message>
         <location filename="../assistant/translatetsdialog.cpp" line="127"/>
         <source>Open File</source>
         <translation>Deschide fișier</translation>
@@ -2032,7 +2053,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="322"/>
+        <location filename="../cli/checkcommand.cpp" line="349"/>
         <source>cannot read the directory %1.</source>
         <translation>directorul %1 nu poate fi citit.</translation>
     </message>
@@ -2103,6 +2124,7 @@ and all its subdirectories.</source>
         <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="124"/>
         <location filename="../run/options.cpp" line="209"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: fișierul nu poate fi citit.</translation>
@@ -2118,38 +2140,39 @@ and all its subdirectories.</source>
         <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="72"/>
+        <location filename="../cli/checkcommand.cpp" line="73"/>
         <source>kvn: a path is missing.</source>
         <translation>kvn: lipsește o cale.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="73"/>
+        <location filename="../cli/checkcommand.cpp" line="74"/>
         <source>kvn: expected %1 path, got %2.</source>
         <translation>kvn: se aștepta %1 cale, s-au primit %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="360"/>
+        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <source>kvn: unknown format &apos;%1&apos; (%2).</source>
+        <translation>kvn: format necunoscut &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="387"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="218"/>
+        <location filename="../cli/checkcommand.cpp" line="228"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="236"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="243"/>
+        <location filename="../cli/checkcommand.cpp" line="253"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name necesită un director.</translation>
-    </message>
-    <message>
-        <source>kvn: cannot write %1.</source>
-        <translation type="vanished">kvn: %1 nu poate fi scris.</translation>
     </message>
     <message>
         <location filename="../cli/main.cpp" line="143"/>
@@ -2162,12 +2185,24 @@ and all its subdirectories.</source>
         <translation>kvn: comandă necunoscută &apos;%1&apos;.</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="112"/>
         <source>%1: the baseline cannot be written (%2).</source>
         <translation>%1: linia de bază nu poate fi scrisă (%2).</translation>
     </message>
     <message>
+        <location filename="../run/baseline.cpp" line="129"/>
         <source>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</source>
         <translation>%1: nu este o linie de bază kvn (prima sa linie nu este &quot;%2&quot;).</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="140"/>
+        <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
+        <translation>%1 constatări (%2 erori, %3 avertismente) în %4 fișiere</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
+        <source>; %1 silenced by kvn-ignore comments</source>
+        <translation>; %1 suprimate prin comentarii kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -2410,6 +2445,11 @@ and all its subdirectories.</source>
         <translation>Setul de caractere %1 nu este acceptat. Fișierul a fost citit ca UTF-8.</translation>
     </message>
     <message>
+        <location filename="../input/poreader.cpp" line="649"/>
+        <source>The file has no header: its first entry has a message id. The entry is checked as a message.</source>
+        <translation>Fișierul nu are antet: prima sa intrare are un identificator de mesaj. Intrarea este verificată ca mesaj.</translation>
+    </message>
+    <message>
         <location filename="../input/poreader.cpp" line="657"/>
         <source>The file is empty.</source>
         <translation>Fișierul este gol.</translation>
@@ -2423,6 +2463,11 @@ and all its subdirectories.</source>
         <location filename="../input/tsreader.cpp" line="20"/>
         <source>Could not open file. It is not existing or in use.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
+    </message>
+    <message>
+        <location filename="../checks/results.cpp" line="94"/>
+        <source>%1:%2: kvn-ignore names no check: %3</source>
+        <translation>%1:%2: kvn-ignore numește ceva ce nu este o verificare: %3</translation>
     </message>
     <message>
         <location filename="../checks/results.cpp" line="107"/>
@@ -2580,62 +2625,62 @@ and all its subdirectories.</source>
         <translation>Caractere folosite în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="522"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Raportul dintre sursă și traducere este %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="543"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Caractere de control diferite în sursă și în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="547"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Sursa conține %1 tabulatori, dar traducerea conține %2 tabulatori:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="554"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Sursa conține %1 caractere de salt de linie, dar traducerea conține %2 caractere de salt de linie:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="657"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Numărarea caracterului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="686"/>
+        <location filename="../checks/comparison.cpp" line="689"/>
         <source>Missing numbers in the translation:</source>
         <translation>Numere lipsă în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="688"/>
+        <location filename="../checks/comparison.cpp" line="691"/>
         <source>Missing numbers in the source:</source>
         <translation>Numere lipsă în sursă:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="731"/>
+        <location filename="../checks/comparison.cpp" line="735"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="762"/>
+        <location filename="../checks/comparison.cpp" line="766"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="877"/>
+        <location filename="../checks/comparison.cpp" line="881"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea adresei de e-mail %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="880"/>
+        <location filename="../checks/comparison.cpp" line="884"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea URI-ului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="883"/>
+        <location filename="../checks/comparison.cpp" line="887"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea etichetei %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
@@ -2675,43 +2720,43 @@ and all its subdirectories.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="306"/>
+        <location filename="../checks/scanners.cpp" line="322"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Lipsește numele etichetei imediat după caracterul /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="312"/>
+        <location filename="../checks/scanners.cpp" line="328"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 este un element gol și nu poate începe cu /. Se poate doar termina cu /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="332"/>
+        <location filename="../checks/scanners.cpp" line="350"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; nu este deschis înainte de poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="337"/>
+        <location filename="../checks/scanners.cpp" line="355"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Lipsește &lt;%1&gt; la poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="414"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar cea anterioară nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="356"/>
+        <location filename="../checks/scanners.cpp" line="415"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar eticheta &lt;%1&gt; nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="440"/>
-        <location filename="../checks/scanners.cpp" line="442"/>
+        <location filename="../checks/scanners.cpp" line="481"/>
+        <location filename="../checks/scanners.cpp" line="483"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; nu este închis.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="444"/>
+        <location filename="../checks/scanners.cpp" line="486"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Valoarea atributului din &lt;%1&gt; nu este închisă.</translation>
     </message>
@@ -2812,6 +2857,11 @@ and all its subdirectories.</source>
         <translation>Directorul nu a putut fi deschis. Nu există sau nu poate fi citit.</translation>
     </message>
     <message>
+        <location filename="../input/walk.cpp" line="97"/>
+        <source>The name %1 is not UTF-8; the file or directory was not read.</source>
+        <translation>Numele %1 nu este UTF-8; fișierul sau directorul nu a fost citit.</translation>
+    </message>
+    <message>
         <location filename="../input/walk.cpp" line="40"/>
         <source>Skipped %1: not a Qt Linguist file.</source>
         <translation>%1 omis: nu este un fișier Qt Linguist.</translation>
@@ -2850,6 +2900,16 @@ and all its subdirectories.</source>
         <location filename="../checks/placeholders.cpp" line="456"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>Traducerea are %1 forme de plural, limba are %2:</translation>
+    </message>
+    <message>
+        <location filename="../input/fileaccess.cpp" line="45"/>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 nu este un fișier obișnuit.</translation>
+    </message>
+    <message>
+        <location filename="../input/fileaccess.cpp" line="47"/>
+        <source>%1 is larger than 2 GiB.</source>
+        <translation>%1 este mai mare de 2 GiB.</translation>
     </message>
 </context>
 </TS>
