@@ -2042,7 +2042,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Die Prüfungen, deren Meldungen sich lohnen, mit den Regeloptionen, die sie bei korrekten Übersetzungen ruhig halten.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="82"/>
+        <location filename="../run/checklist.cpp" line="75"/>
         <source>Profiles:</source>
         <translation>Profile:</translation>
     </message>
@@ -2068,74 +2068,74 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>%1 ist eine XLIFF-Datei, die kvn nicht liest. Wandeln Sie sie mit lconvert in eine .ts-Datei um: lconvert -i %1 -o %2.ts</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="73"/>
+        <location filename="../run/options.cpp" line="37"/>
         <source>a value with a comma must be written in double quotes</source>
         <translation>ein Wert mit Komma muss in doppelten Anführungszeichen stehen</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="81"/>
+        <location filename="../run/options.cpp" line="45"/>
         <source>not a boolean (true, false, 1 or 0)</source>
         <translation>kein Wahrheitswert (true, false, 1 oder 0)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="85"/>
+        <location filename="../run/options.cpp" line="49"/>
         <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
         <translation>kein Kästchenzustand (0 nicht angehakt, 1 teilweise angehakt, 2 angehakt)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="99"/>
+        <location filename="../run/options.cpp" line="63"/>
         <source>not a number</source>
         <translation>keine Zahl</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="113"/>
+        <location filename="../run/options.cpp" line="77"/>
         <source>%1: %2=%3: %4.</source>
         <translation>%1: %2=%3: %4.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="128"/>
+        <location filename="../run/options.cpp" line="92"/>
         <source>the key belongs in the group [MainWindow]</source>
         <translation>der Schlüssel gehört in die Gruppe [MainWindow]</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="130"/>
+        <location filename="../run/options.cpp" line="94"/>
         <source>the key belongs outside the group [MainWindow]</source>
         <translation>der Schlüssel gehört nicht in die Gruppe [MainWindow]</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="133"/>
-        <location filename="../run/options.cpp" line="263"/>
+        <location filename="../run/options.cpp" line="97"/>
+        <location filename="../run/options.cpp" line="228"/>
         <source>unknown key</source>
         <translation>unbekannter Schlüssel</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="151"/>
+        <location filename="../run/options.cpp" line="113"/>
         <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
         <translation>unbekannte Prüfung oder Gruppe &apos;%1&apos; (kvn checks listet sie auf)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="158"/>
+        <location filename="../run/options.cpp" line="123"/>
         <source>the list of checks is empty</source>
         <translation>die Liste der Prüfungen ist leer</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="190"/>
+        <location filename="../run/options.cpp" line="155"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="209"/>
+        <location filename="../run/options.cpp" line="174"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="215"/>
+        <location filename="../run/options.cpp" line="180"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: die Datei ist nicht im INI-Format.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="245"/>
+        <location filename="../run/options.cpp" line="210"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
     </message>

@@ -2042,7 +2042,7 @@ and all its subdirectories.</translation>
         <translation>The checks worth acting on, with the rule options that keep them quiet on correct translations.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="82"/>
+        <location filename="../run/checklist.cpp" line="75"/>
         <source>Profiles:</source>
         <translation>Profiles:</translation>
     </message>
@@ -2068,74 +2068,74 @@ and all its subdirectories.</translation>
         <translation>%1 is an XLIFF file, which kvn does not read. Convert it to a .ts file with lconvert: lconvert -i %1 -o %2.ts</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="73"/>
+        <location filename="../run/options.cpp" line="37"/>
         <source>a value with a comma must be written in double quotes</source>
         <translation>a value with a comma must be written in double quotes</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="81"/>
+        <location filename="../run/options.cpp" line="45"/>
         <source>not a boolean (true, false, 1 or 0)</source>
         <translation>not a boolean (true, false, 1 or 0)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="85"/>
+        <location filename="../run/options.cpp" line="49"/>
         <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
         <translation>not a check state (0 unchecked, 1 partially checked, 2 checked)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="99"/>
+        <location filename="../run/options.cpp" line="63"/>
         <source>not a number</source>
         <translation>not a number</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="113"/>
+        <location filename="../run/options.cpp" line="77"/>
         <source>%1: %2=%3: %4.</source>
         <translation>%1: %2=%3: %4.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="128"/>
+        <location filename="../run/options.cpp" line="92"/>
         <source>the key belongs in the group [MainWindow]</source>
         <translation>the key belongs in the group [MainWindow]</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="130"/>
+        <location filename="../run/options.cpp" line="94"/>
         <source>the key belongs outside the group [MainWindow]</source>
         <translation>the key belongs outside the group [MainWindow]</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="133"/>
-        <location filename="../run/options.cpp" line="263"/>
+        <location filename="../run/options.cpp" line="97"/>
+        <location filename="../run/options.cpp" line="228"/>
         <source>unknown key</source>
         <translation>unknown key</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="151"/>
+        <location filename="../run/options.cpp" line="113"/>
         <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
         <translation>unknown check or group &apos;%1&apos; (kvn checks lists them)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="158"/>
+        <location filename="../run/options.cpp" line="123"/>
         <source>the list of checks is empty</source>
         <translation>the list of checks is empty</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="190"/>
+        <location filename="../run/options.cpp" line="155"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>check %1 always runs and cannot be switched off</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="209"/>
+        <location filename="../run/options.cpp" line="174"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: the file cannot be read.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="215"/>
+        <location filename="../run/options.cpp" line="180"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: the file is not in INI format.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="245"/>
+        <location filename="../run/options.cpp" line="210"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</translation>
     </message>

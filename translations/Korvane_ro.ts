@@ -2042,7 +2042,7 @@ and all its subdirectories.</source>
         <translation>Verificările care merită urmate, cu opțiunile de reguli care le păstrează liniștite la traducerile corecte.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="82"/>
+        <location filename="../run/checklist.cpp" line="75"/>
         <source>Profiles:</source>
         <translation>Profiluri:</translation>
     </message>
@@ -2068,74 +2068,74 @@ and all its subdirectories.</source>
         <translation>%1 este un fișier XLIFF, pe care kvn nu îl citește. Convertiți-l într-un fișier .ts cu lconvert: lconvert -i %1 -o %2.ts</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="73"/>
+        <location filename="../run/options.cpp" line="37"/>
         <source>a value with a comma must be written in double quotes</source>
         <translation>o valoare care conține o virgulă trebuie scrisă între ghilimele duble</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="81"/>
+        <location filename="../run/options.cpp" line="45"/>
         <source>not a boolean (true, false, 1 or 0)</source>
         <translation>nu este o valoare booleană (true, false, 1 sau 0)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="85"/>
+        <location filename="../run/options.cpp" line="49"/>
         <source>not a check state (0 unchecked, 1 partially checked, 2 checked)</source>
         <translation>nu este o stare de bifare (0 nebifat, 1 bifat parțial, 2 bifat)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="99"/>
+        <location filename="../run/options.cpp" line="63"/>
         <source>not a number</source>
         <translation>nu este un număr</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="113"/>
+        <location filename="../run/options.cpp" line="77"/>
         <source>%1: %2=%3: %4.</source>
         <translation>%1: %2=%3: %4.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="128"/>
+        <location filename="../run/options.cpp" line="92"/>
         <source>the key belongs in the group [MainWindow]</source>
         <translation>cheia aparține grupului [MainWindow]</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="130"/>
+        <location filename="../run/options.cpp" line="94"/>
         <source>the key belongs outside the group [MainWindow]</source>
         <translation>cheia nu aparține grupului [MainWindow]</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="133"/>
-        <location filename="../run/options.cpp" line="263"/>
+        <location filename="../run/options.cpp" line="97"/>
+        <location filename="../run/options.cpp" line="228"/>
         <source>unknown key</source>
         <translation>cheie necunoscută</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="151"/>
+        <location filename="../run/options.cpp" line="113"/>
         <source>unknown check or group &apos;%1&apos; (kvn checks lists them)</source>
         <translation>verificare sau grup necunoscut &apos;%1&apos; (kvn checks le listează)</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="158"/>
+        <location filename="../run/options.cpp" line="123"/>
         <source>the list of checks is empty</source>
         <translation>lista de verificări este goală</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="190"/>
+        <location filename="../run/options.cpp" line="155"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="209"/>
+        <location filename="../run/options.cpp" line="174"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: fișierul nu poate fi citit.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="215"/>
+        <location filename="../run/options.cpp" line="180"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: fișierul nu este în format INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="245"/>
+        <location filename="../run/options.cpp" line="210"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
     </message>
