@@ -884,7 +884,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../model/catalogue.cpp" line="292"/>
         <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
-        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و⁨%1⁩$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
+        <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و%1$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
     </message>
     <message>
         <location filename="../model/catalogue.cpp" line="294"/>
@@ -1174,7 +1174,7 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
     <message>
         <location filename="../app/checkpanel.cpp" line="195"/>
         <source>Read %L1 and %1$s, not printf widths (also ST9.3)</source>
-        <translation>اقرأ ⁨%L1⁩ و⁨%1⁩$s، لا عروض printf (وكذلك ST9.3)</translation>
+        <translation>اقرأ %L1 و%1$s، لا عروض printf (وكذلك ST9.3)</translation>
     </message>
     <message>
         <location filename="../app/checkpanel.cpp" line="197"/>
