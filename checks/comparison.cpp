@@ -115,16 +115,8 @@ CharacterCounts characterCounts(const QString &text, const LanguageRules &rules)
 // Quotation marks and brackets, whatever their direction.
 bool isQuoteOrBracket(QChar c)
 {
-    switch (categoryOf(c)) {
-    case QChar::Punctuation_Open:
-    case QChar::Punctuation_Close:
-    case QChar::Punctuation_InitialQuote:
-    case QChar::Punctuation_FinalQuote:
-        return true;
-    default:
-        return c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QChar(0x201E)
-               || c == QChar(0x201A);
-    }
+    return isBracketOrQuotePunctuation(c) || c == QLatin1Char('"') || c == QLatin1Char('\'')
+           || c == QChar(0x201E) || c == QChar(0x201A);
 }
 
 // Quotation marks that Unicode files as brackets: the low-9 quotes „ and ‚ and

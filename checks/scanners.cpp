@@ -10,19 +10,6 @@
 
 namespace {
 
-bool isBracketOrQuotePunctuation(QChar c)
-{
-    switch (categoryOf(c)) {
-    case QChar::Punctuation_Open:
-    case QChar::Punctuation_Close:
-    case QChar::Punctuation_InitialQuote:
-    case QChar::Punctuation_FinalQuote:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool isSquareOrRoundBracket(QChar c)
 {
     return c == QLatin1Char('(') || c == QLatin1Char(')') || c == QLatin1Char('[')

@@ -37,6 +37,20 @@ inline QChar::Category categoryOf(QChar c)
     return u < 0x80 ? ascii[u] : c.category();
 }
 
+// Opening and closing brackets and quotation marks, by their general category.
+inline bool isBracketOrQuotePunctuation(QChar c)
+{
+    switch (categoryOf(c)) {
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // a.toLower() != b.toLower(), decided at the first position where the texts
 // differ in more than case. Lower-casing maps each character on its own to one
 // character, except U+0130 (to two) and surrogates (pairs by code point, and an

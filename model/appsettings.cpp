@@ -51,6 +51,26 @@ QVariant convert(SettingKind kind, const QVariant &value)
     return {};
 }
 
+// Calls visit(index, info) for every setting in declaration order, inside the
+// settings group from the first key that is not top-level on (the top-level keys
+// come first).
+template<typename Visit>
+void forEachStoredSetting(QSettings &store, Visit visit)
+{
+    const auto &infos = settingInfos();
+    bool inGroup = false;
+    for (int i = 0; i < infos.size(); ++i) {
+        const SettingInfo &info = infos[i];
+        if (!info.topLevel && !inGroup) {
+            store.beginGroup(QString::fromLatin1(GroupName));
+            inGroup = true;
+        }
+        visit(i, info);
+    }
+    if (inGroup)
+        store.endGroup();
+}
+
 } // namespace
 
 const QList<SettingInfo> &settingInfos()
@@ -108,21 +128,12 @@ AppSettingsRecord readOptions(const QString &iniPath)
 {
     AppSettingsRecord record;
     auto store = openStore(iniPath);
-    const auto &infos = settingInfos();
-    bool inGroup = false;
-    for (int i = 0; i < infos.size(); ++i) {
-        const SettingInfo &info = infos[i];
-        if (!info.topLevel && !inGroup) {
-            store->beginGroup(QString::fromLatin1(GroupName));
-            inGroup = true;
-        }
+    forEachStoredSetting(*store, [&](int i, const SettingInfo &info) {
         const QString key = QString::fromLatin1(info.key);
         const QVariant raw = info.defaultValue.isValid() ? store->value(key, info.defaultValue)
                                                          : store->value(key);
         setSettingValue(record, i, raw);
-    }
-    if (inGroup)
-        store->endGroup();
+    });
     return record;
 }
 
@@ -135,21 +146,12 @@ void loadAppSettings(const QString &iniPath)
 void saveAppSettings(const QString &iniPath)
 {
     auto store = openStore(iniPath);
-    const auto &infos = settingInfos();
-    bool inGroup = false;
-    for (int i = 0; i < infos.size(); ++i) {
-        const SettingInfo &info = infos[i];
-        if (!info.topLevel && !inGroup) {
-            store->beginGroup(QString::fromLatin1(GroupName));
-            inGroup = true;
-        }
+    forEachStoredSetting(*store, [&](int i, const SettingInfo &info) {
         const QVariant current = settingValue(AppSettings, i);
         // QVariant compares strings and byte arrays by content and floats by value.
         if (current != settingValue(LoadedAppSettings, i))
             store->setValue(QString::fromLatin1(info.key), current);
-    }
-    if (inGroup)
-        store->endGroup();
+    });
     store->sync();
 }
 
