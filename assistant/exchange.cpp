@@ -83,7 +83,7 @@ QString line(const char *source, const Args &...arguments)
 QString criticalError(const QString &detail)
 {
     return text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Critical error.")) + QLatin1Char(' ')
-        + detail + lineFeed + line(mergingAbort);
+           + detail + lineFeed + line(mergingAbort);
 }
 
 QString errorCode(QFileDevice::FileError error)
@@ -110,7 +110,7 @@ public:
         : m_element(element)
         , m_startTag(QLatin1Char('<') + element + QLatin1Char('>'))
         , m_endTag(QLatin1String("</") + element + QLatin1Char('>'))
-    {}
+    { }
 
     Step addLine(const QString &line, int lineNumber)
     {
@@ -652,7 +652,7 @@ private:
         const QString &translation = m_translations.at(index);
         if (!unfinished) {
             mergedText += indent + QLatin1String("<numerusform>") + translation
-                + QLatin1String("</numerusform>") + lineFeed;
+                          + QLatin1String("</numerusform>") + lineFeed;
             numerusSources.append(source);
         } else if (translation.isEmpty()) {
             // An empty translation must not become a finished one.
@@ -661,9 +661,9 @@ private:
             emptyTranslationSources.append(source);
         } else {
             mergedText += indent
-                + (m_keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
-                                    : QLatin1String("<translation>"))
-                + translation + QLatin1String("</translation>") + lineFeed;
+                          + (m_keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
+                                              : QLatin1String("<translation>"))
+                          + translation + QLatin1String("</translation>") + lineFeed;
             ++added;
         }
         return true;
@@ -681,20 +681,20 @@ private:
 QString mergeSummary(const LineMerger &merger)
 {
     QString summary = lineFeed
-        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                 "Added %1 translations and skiped %2 translations."),
-               QString::number(merger.added), QString::number(merger.skipped));
+                      + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                               "Added %1 translations and skiped %2 translations."),
+                             QString::number(merger.added), QString::number(merger.skipped));
     if (!merger.numerusSources.isEmpty())
         summary += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                           "Please check the follwoing %1 numerus forms:"),
                         QString::number(merger.numerusSources.size()))
-            + merger.numerusSources.join(lineFeed) + lineFeed;
+                   + merger.numerusSources.join(lineFeed) + lineFeed;
     if (!merger.emptyTranslationSources.isEmpty())
         summary += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                           "These %1 sources got an empty translation, their "
                                           "messages stay unfinished:"),
                         QString::number(merger.emptyTranslationSources.size()))
-            + merger.emptyTranslationSources.join(lineFeed) + lineFeed;
+                   + merger.emptyTranslationSources.join(lineFeed) + lineFeed;
     return summary;
 }
 

@@ -90,7 +90,7 @@ QList<int> doubleCharacterPositions(const QString &text, const LanguageRules &ru
 
 std::array<int, 4> countCategoryPairs(const QString &text)
 {
-    std::array<int, 4> hits{};
+    std::array<int, 4> hits {};
     int before = -1;
     for (const QChar c : text) {
         const int slot = pairSlot(categoryOf(c));
@@ -116,10 +116,10 @@ void checkDoubles(TextSide &side, bool reportEllipses, const QString &allowed)
     const QList<int> positions = doubleCharacterPositions(text, side.rules, allowed);
     QString noWarnings;
     for (const int i : positions)
-        side.fail({CheckS8_4, CheckT8_4},
-                  results::tr("Double character %1 at position %2:")
-                          .arg(side.store.characterName(text.at(i), false, noWarnings),
-                               QString::number(i)));
+        side.fail(
+            {CheckS8_4, CheckT8_4},
+            results::tr("Double character %1 at position %2:")
+                .arg(side.store.characterName(text.at(i), false, noWarnings), QString::number(i)));
 }
 
 void checkCategoryPairs(TextSide &side)

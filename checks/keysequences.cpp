@@ -54,7 +54,7 @@ void checkKeySequences(TextSide &side, bool html)
                      : QStringLiteral("QKeySequence %1: %2").arg(key, text));
         side.failWithKey(
             CheckS14_4, html ? QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(stripped, text)
-                            : QStringLiteral("%1\t:\t%2").arg(stripped, text));
+                             : QStringLiteral("%1\t:\t%2").arg(stripped, text));
         return;
     }
     const QString source = cell(side.source);

@@ -273,8 +273,8 @@ void TextScanner::endTagToken(TagScan &tag, int i)
                 tag.selfClosing = true;
             if (tag.closing)
                 fail(TagNesting, results::tr("%1 is an empty element and can't start "
-                                                   "with /. It can only end with /.")
-                                           .arg(tag.name));
+                                             "with /. It can only end with /.")
+                                     .arg(tag.name));
         }
         if (m_store.checkTagName(tag.name, tag.options.nameSubsetOnly, message))
             fail(TagName, message);
@@ -295,12 +295,12 @@ void TextScanner::endTag(TagScan &tag, int i)
             tag.openElements.append(tag.name);
         else if (tag.openElements.isEmpty())
             fail(TagNesting, results::tr("<%1> is not opened before position %2.")
-                                       .arg(tag.name, QString::number(i)));
+                                 .arg(tag.name, QString::number(i)));
         else if (tag.openElements.last() == tag.name)
             tag.openElements.removeLast();
         else
             fail(TagNesting, results::tr("Missing <%1> at position %2.")
-                                       .arg(tag.openElements.last(), QString::number(i)));
+                                 .arg(tag.openElements.last(), QString::number(i)));
     }
     tag.reset();
 }
@@ -429,8 +429,7 @@ void TextScanner::scanTags()
     if (!tag.openElements.isEmpty())
         fail(TagNesting, results::tr("<%1> is not closed.").arg(tag.openElements.last()));
     if (!tag.quote.isNull())
-        fail(TagAttribute,
-             results::tr("Attributevalue in <%1> is not closed.").arg(tag.name));
+        fail(TagAttribute, results::tr("Attributevalue in <%1> is not closed.").arg(tag.name));
 }
 
 } // namespace

@@ -22,7 +22,7 @@ TextSide::TextSide(results &checkStore, MessageState &state, bool isTranslation)
     , translationSide(isTranslation)
     , store(checkStore)
     , m_state(state)
-{}
+{ }
 
 // A translation check skipped by its partially checked box still sets its failure
 // flag: the flags say what the text is (T8.2 and T8.4 ask about T8.1 to T8.3), the

@@ -21,8 +21,8 @@ class TextSide
 public:
     TextSide(results &checkStore, MessageState &state, bool isTranslation);
 
-    const QString &text;        // the source or the translation
-    const QString &source;      // the source on both sides
+    const QString &text; // the source or the translation
+    const QString &source; // the source on both sides
     const LanguageRules &rules; // the rules of its language
     const QChar firstSignificant;
     const bool translationSide;
@@ -69,7 +69,7 @@ class Mark
 public:
     explicit Mark(const QString &rule)
         : m_unit(rule.size() == 1 ? rule.at(0).unicode() : NoUnit)
-    {}
+    { }
     bool matches(QChar c) const { return c.unicode() == m_unit; }
 
 private:
@@ -142,7 +142,7 @@ void checkSentenceStarts(TextSide &side, bool splitAtLineFeeds, bool skipTokens 
 
 // Group S14 (keysequences.cpp).
 struct KeySequence {
-    int markers = 0;    // occurrences of the accelerator marker
+    int markers = 0; // occurrences of the accelerator marker
     bool atEnd = false; // the text ends with the marker
     QString key; // the character after the first marker, whole (unless atEnd)
     QString withoutMarkers;

@@ -15,8 +15,10 @@ bool isWordSeparator(QChar c, const QString &extraSeparators)
     case QChar::Punctuation_Open:
     case QChar::Punctuation_Close:
     case QChar::Punctuation_InitialQuote:
-    case QChar::Punctuation_FinalQuote: return true;
-    default: break;
+    case QChar::Punctuation_FinalQuote:
+        return true;
+    default:
+        break;
     }
     switch (c.unicode()) {
     case 0x0009:
@@ -29,7 +31,8 @@ bool isWordSeparator(QChar c, const QString &extraSeparators)
     case 0x1680:
     case 0x2028:
     case 0x2029:
-    case 0x3000: return true;
+    case 0x3000:
+        return true;
     default:
         return !extraSeparators.isEmpty() && extraSeparators.contains(c);
     }

@@ -165,9 +165,9 @@ struct CheckCommandOptions {
     QCommandLineOption tab {QStringLiteral("tab"),
                             QStringLiteral("Print only the tab NAME (repeatable)."),
                             QStringLiteral("NAME")};
-    QCommandLineOption fileName {
-        QStringLiteral("file-name"),
-        QStringLiteral("In directories: read only the files named NAME."), QStringLiteral("NAME")};
+    QCommandLineOption fileName {QStringLiteral("file-name"),
+                                 QStringLiteral("In directories: read only the files named NAME."),
+                                 QStringLiteral("NAME")};
     QCommandLineOption format {
         QStringLiteral("format"),
         QStringLiteral("Output format: gcc (one line per finding, the default), report (the "
@@ -217,9 +217,9 @@ bool readModes(const QCommandLineParser &parser, const CheckCommandOptions &comm
                CheckRequest &request)
 {
     if (!outputFormatFromName(parser.value(command.format), request.format)) {
-        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
-                       .arg(parser.value(command.format),
-                            outputFormatNames().join(QLatin1String(", "))));
+        printError(
+            kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
+                .arg(parser.value(command.format), outputFormatNames().join(QLatin1String(", "))));
         return false;
     }
     if (!parseSplitMode(parser.value(command.split), request.split)) {
@@ -309,9 +309,9 @@ int writeRuns(const QCommandLineParser &parser, const CheckCommandOptions &comma
     }
     // Nothing read is a failure, with nothing on standard output.
     if (!anyRead) {
-        printError(
-            QStringLiteral("kvn: ")
-            + runMessageText(RunMessage::NoTranslationFiles, request.paths.join(QLatin1String(", "))));
+        printError(QStringLiteral("kvn: ")
+                   + runMessageText(RunMessage::NoTranslationFiles,
+                                    request.paths.join(QLatin1String(", "))));
         return ExitUsage;
     }
     if (!baselineFile.isEmpty() && !Baseline::write(baselineFile, baselineLines, error)) {
@@ -426,7 +426,8 @@ int runChecks(const QStringList &arguments)
     parser.addOption(formatOption);
     const QCommandLineOption explainOption(
         QStringLiteral("explain"),
-        QStringLiteral("Print below each check what it catches, an example and how to silence it."));
+        QStringLiteral(
+            "Print below each check what it catches, an example and how to silence it."));
     parser.addOption(explainOption);
     int status = ExitClean;
     if (!parseCommandLine(parser, arguments, 0, status))
@@ -437,8 +438,9 @@ int runChecks(const QStringList &arguments)
                        .arg(format));
         return ExitUsage;
     }
-    const QByteArray text = format == QLatin1String("json") ? checkListJson()
-                                                              : checkListText(parser.isSet(explainOption));
+    const QByteArray text = format == QLatin1String("json")
+                                ? checkListJson()
+                                : checkListText(parser.isSet(explainOption));
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return ExitClean;
 }

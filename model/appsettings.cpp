@@ -79,9 +79,9 @@ struct Accessor {
 };
 
 const Accessor Accessors[] = {
-#define KVN_ACCESSOR(key, kind, def, lo, hi)                                                  \
-    {[](const AppSettingsRecord &record) { return QVariant::fromValue(record.key); },         \
-     [](AppSettingsRecord &record, const QVariant &value) {                                   \
+#define KVN_ACCESSOR(key, kind, def, lo, hi)                                                \
+    {[](const AppSettingsRecord &record) { return QVariant::fromValue(record.key); },       \
+     [](AppSettingsRecord &record, const QVariant &value) {                                 \
          record.key = convert(SettingKind::kind, value).value<kvn_settings_detail::kind>(); \
      }},
     KVN_SETTINGS(KVN_ACCESSOR)
@@ -130,7 +130,7 @@ int settingIndex(const QString &key)
 QVariant settingValue(const AppSettingsRecord &record, int index)
 {
     return index >= 0 && index < int(std::size(Accessors)) ? Accessors[index].get(record)
-                                                            : QVariant();
+                                                           : QVariant();
 }
 
 void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value)

@@ -42,8 +42,8 @@ QString checkHelp(int index)
         return QString();
     return QCoreApplication::translate("CheckHelp", info.help) + QLatin1Char('\n')
            + QCoreApplication::translate(
-                     "CheckHelp", "To silence it: a \"kvn-ignore: %1\" comment, or --disable %1.")
-                     .arg(QLatin1String(info.id));
+                 "CheckHelp", "To silence it: a \"kvn-ignore: %1\" comment, or --disable %1.")
+                 .arg(QLatin1String(info.id));
 }
 
 QStringList checkOptionKeys(int index)

@@ -73,7 +73,8 @@ private slots:
         const QList<QString> &tabs = tabNames();
         QCOMPARE(tabs.size(), 51);
         QCOMPARE(tabs.mid(0, 5), QList<QString>({"ST0", "S1", "T1", "S2", "T2"}));
-        QCOMPARE(tabs.mid(31, 7), QList<QString>({"S16", "T16", "S20", "T20", "S21", "T21", "ST1"}));
+        QCOMPARE(tabs.mid(31, 7),
+                 QList<QString>({"S16", "T16", "S20", "T20", "S21", "T21", "ST1"}));
         QCOMPARE(tabs.last(), QStringLiteral("ST22"));
     }
 
