@@ -32,14 +32,14 @@ public:
     // and records one finding per hit whose key is the side's own key (the source;
     // the source, a line feed and the translation).
     void fail(int index, int hits = 1);
-    // The same with the key `text` + line feed + the side's own key.
-    void fail(int index, const QString &text);
+    // The same with the key `what` + line feed + the side's own key.
+    void fail(int index, const QString &what);
     // The same with a ready-made key (a report row, a sentence).
     void failWithKey(int index, const QString &key);
     bool failed(int index) const { return m_state.failed[index]; }
     // The same on the check of this side.
     void fail(TwinChecks checks, int hits = 1) { fail(own(checks), hits); }
-    void fail(TwinChecks checks, const QString &text) { fail(own(checks), text); }
+    void fail(TwinChecks checks, const QString &what) { fail(own(checks), what); }
     void failWithKey(TwinChecks checks, const QString &key) { failWithKey(own(checks), key); }
     bool failed(TwinChecks checks) const { return failed(own(checks)); }
 
