@@ -324,8 +324,11 @@ int writeRuns(const QCommandLineParser &parser, const CheckCommandOptions &comma
         printError(QStringLiteral("kvn: writing the report failed."));
         return ExitUsage;
     }
+    // The summary goes to standard error, so the report stays the window's text.
     if (request.format == OutputFormat::Gcc)
         printError(totalsLine(writer.totals()));
+    else if (request.format == OutputFormat::Report && writer.totals().silenced > 0)
+        printError(silencedLine(writer.totals()));
     return warnings ? ExitFindings : ExitClean;
 }
 

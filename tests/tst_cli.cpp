@@ -61,6 +61,11 @@ private slots:
                         "</TS>");
         m_boxOff = writeFile(m_dir.filePath(QStringLiteral("off.ini")),
                              "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT1_2CheckBox=0\n");
+        m_silenced = writeFile(m_dir.filePath(QStringLiteral("silenced.ts")),
+                               "<TS language=\"de\"><context><name>c</name><message>"
+                               "<translatorcomment>kvn-ignore: T1</translatorcomment><source>"
+                               "s</source><translation></translation></message></context>"
+                               "</TS>");
         QDir(m_dir.path()).mkpath(QStringLiteral("nothing"));
         // T2.1 (non-ASCII translation) is off by default.
         m_nonAscii
@@ -352,7 +357,8 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(walk.out.toUtf8())["summary"]["fileCount"].toInt(), 4);
 
         // One run per file, in the order of the walk.
-        const Run files = kvn({"check", "--format", "report", "--split", "file", "--tab", "ST0", tree.path()});
+        const Run files
+            = kvn({"check", "--format", "report", "--split", "file", "--tab", "ST0", tree.path()});
         QCOMPARE(files.status, 1); // de.po has an empty translation
         QCOMPARE(files.out.count("=== ST0 ==="), 4);
         const QStringList order {pot, de, fr, deTs};
@@ -394,7 +400,8 @@ private slots:
                  51);
 
         // Only the named tabs, in panel order; information lines only when verbose.
-        const Run some = kvn({"--verbose", "check", "--format", "report", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
+        const Run some = kvn({"--verbose", "check", "--format", "report", "--tab", "T1", "--tab",
+                              "S1", "ts/clean.ts"});
         QCOMPARE(some.status, 0);
         QVERIFY(some.out.startsWith("=== S1 ===\n"));
         QVERIFY(some.out.contains("\n=== T1 ===\n"));
@@ -414,6 +421,10 @@ private slots:
             << QStringList {"check", m_emptyTranslation} << 1 << QString();
         QTest::newRow("warning, box off")
             << QStringList {"check", "--settings", m_boxOff, m_emptyTranslation} << 0 << QString();
+        QTest::newRow("silenced, gcc")
+            << QStringList {"check", m_silenced} << 0 << "; 1 silenced by kvn-ignore comments";
+        QTest::newRow("silenced, report") << QStringList {"check", "--format", "report", m_silenced}
+                                          << 0 << "1 findings silenced by kvn-ignore comments";
         QTest::newRow("directory")
             << QStringList {"check", "--file-name", "clean.ts", "ts"} << 0 << QString();
         QTest::newRow("no translation files")
@@ -562,6 +573,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QString m_silenced;
     QString m_emptyTranslation;
     QString m_boxOff;
     QString m_nonAscii;

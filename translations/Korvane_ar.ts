@@ -2718,7 +2718,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="331"/>
-        <location filename="../assistant/exchange.cpp" line="648"/>
+        <location filename="../assistant/exchange.cpp" line="736"/>
         <source>Writing %1...</source>
         <translation>جارٍ كتابة ⁨%1⁩...</translation>
     </message>
@@ -2798,67 +2798,67 @@ and all its subdirectories.</source>
         <translation>ربما تطلب من ذكاء اصطناعي تدقيق قواعد الملف KVN_translation.txt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="556"/>
+        <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The merged file %1 is the file %2 itself.</source>
         <translation>الملف المدموج ⁨%1⁩ هو الملف ⁨%2⁩ نفسه.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="716"/>
+        <location filename="../assistant/exchange.cpp" line="789"/>
         <source>No ts file selected.</source>
         <translation>لم يُحدّد ملف ts.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="518"/>
+        <location filename="../assistant/exchange.cpp" line="516"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>عدد النصوص المصدر (⁨%1⁩) لا يساوي عدد نصوص الترجمة (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="524"/>
+        <location filename="../assistant/exchange.cpp" line="522"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>عدد النصوص المصدر ونصوص الترجمة متساوٍ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="531"/>
+        <location filename="../assistant/exchange.cpp" line="529"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>الإدخال ⁨%1⁩ في قائمة النصوص المصدر فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="546"/>
+        <location filename="../assistant/exchange.cpp" line="544"/>
         <source>Reading file %1 failed.</source>
         <translation>فشلت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="646"/>
+        <location filename="../assistant/exchange.cpp" line="734"/>
         <source>Creating file %1 failed.</source>
         <translation>فشل إنشاء الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="597"/>
+        <location filename="../assistant/exchange.cpp" line="629"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار ⁨%3⁩ من المسافات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="635"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة دون نص مصدر قبلها.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="616"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>النص المصدر للترجمة في السطر ⁨%2⁩ من ⁨%1⁩ غير موجود في قائمة النصوص المصدر: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="655"/>
+        <location filename="../assistant/exchange.cpp" line="684"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>أُضيفت ⁨%1⁩ من الترجمات وتُخطّيت ⁨%2⁩ من الترجمات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="659"/>
+        <location filename="../assistant/exchange.cpp" line="688"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>يرجى التحقق من صيغ الجمع التالية وعددها ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="664"/>
+        <location filename="../assistant/exchange.cpp" line="693"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>حصلت هذه النصوص المصدر وعددها ⁨%1⁩ على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
     </message>
@@ -2926,7 +2926,7 @@ and all its subdirectories.</source>
         <translation>الفحوص التي تستحق نتائجها العمل، مع خيارات القواعد التي تبقيها هادئة مع الترجمات الصحيحة.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="81"/>
+        <location filename="../run/checklist.cpp" line="80"/>
         <source>Profiles:</source>
         <translation>التشكيلات:</translation>
     </message>
@@ -2937,7 +2937,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="397"/>
         <source>cannot read the directory %1.</source>
         <translation>تعذّرت قراءة المجلد ⁨%1⁩.</translation>
     </message>
@@ -2988,7 +2988,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>مفتاح غير معروف</translation>
     </message>
@@ -3003,23 +3003,23 @@ and all its subdirectories.</source>
         <translation>قائمة الفحوص فارغة</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>الفحص ⁨%1⁩ يعمل دائمًا ولا يمكن إيقافه</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>⁨%1⁩: تعذّرت قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>⁨%1⁩: الملف ليس بتنسيق INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>تشكيلة غير معروفة &apos;⁨%1⁩&apos; (التشكيلات المضمّنة: ⁨%2⁩؛ أو ملف FILE.ini)</translation>
     </message>
@@ -3039,22 +3039,22 @@ and all its subdirectories.</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="391"/>
+        <location filename="../cli/checkcommand.cpp" line="440"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (text أو json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: نمط تقسيم غير معروف &apos;⁨%1⁩&apos; (none أو file أو language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="233"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: تبويب غير معروف &apos;⁨%1⁩&apos;. التبويبات: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="259"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
     </message>
@@ -3079,14 +3079,24 @@ and all its subdirectories.</source>
         <translation>⁨%1⁩: ليس خط أساس لـ kvn (سطره الأول ليس &quot;⁨%2⁩&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>الرسالة التي تختلف عنها</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>⁨%1⁩ من النتائج (⁨%2⁩ من الأخطاء، ⁨%3⁩ من التحذيرات) في ⁨%4⁩ من الملفات</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>؛ وأُسكت ⁨%1⁩ منها بتعليقات kvn-ignore</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>أُسكت ⁨%1⁩ من النتائج بتعليقات kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -3349,17 +3359,17 @@ and all its subdirectories.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>⁨%1⁩:⁨%2⁩: ما يسمّيه kvn-ignore ليس فحصًا: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
@@ -3509,97 +3519,97 @@ and all its subdirectories.</source>
         <translation>المحارف المستخدمة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="515"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>نسبة النص المصدر إلى الترجمة هي ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="538"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>محارف تحكم مختلفة في النص المصدر والترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="542"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف الجدولة بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="549"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف السطر الجديد بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="652"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="681"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="683"/>
+        <location filename="../checks/comparison.cpp" line="687"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="727"/>
+        <location filename="../checks/comparison.cpp" line="759"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="758"/>
+        <location filename="../checks/comparison.cpp" line="792"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="873"/>
+        <location filename="../checks/comparison.cpp" line="913"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="876"/>
+        <location filename="../checks/comparison.cpp" line="916"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="879"/>
+        <location filename="../checks/comparison.cpp" line="919"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="120"/>
+        <location filename="../checks/doubles.cpp" line="121"/>
         <source>Double character %1 at position %2:</source>
         <translation>محرف مكرر ⁨%1⁩ في الموضع ⁨%2⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="206"/>
+        <location filename="../checks/language.cpp" line="259"/>
         <source>Missing language in file %1.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="208"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (⁨%1⁩ != ⁨%2⁩). الملف ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>اللغات مختلفة جدًا. ستفشل بعض الفحوص.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="220"/>
+        <location filename="../checks/language.cpp" line="273"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="289"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
@@ -3640,7 +3650,7 @@ and all its subdirectories.</source>
         <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="433"/>
+        <location filename="../checks/scanners.cpp" line="432"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>
@@ -3731,7 +3741,7 @@ and all its subdirectories.</source>
         <translation>محرف غير مسموح به ⁨%1⁩ في السمة ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="97"/>
+        <location filename="../checks/words.cpp" line="100"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>عُثر على كلمة مكررة &apos;⁨%1⁩&apos; في الموضع ⁨%2⁩.</translation>
     </message>
@@ -3751,37 +3761,37 @@ and all its subdirectories.</source>
         <translation>تم تخطي ⁨%1⁩: ليس ملف Qt Linguist.</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="393"/>
+        <location filename="../checks/placeholders.cpp" line="410"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
         <translation>تحويلات printf مختلفة. المصدر: ⁨%1⁩ الترجمة: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="417"/>
+        <location filename="../checks/placeholders.cpp" line="434"/>
         <source>Placeholders missing in the translation: %1</source>
         <translation>عناصر نائبة مفقودة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="422"/>
+        <location filename="../checks/placeholders.cpp" line="439"/>
         <source>Placeholders not in the source: %1</source>
         <translation>عناصر نائبة ليست في المصدر: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="433"/>
+        <location filename="../checks/placeholders.cpp" line="450"/>
         <source>Malformed entities in the translation: %1</source>
         <translation>كيانات مشوّهة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="440"/>
+        <location filename="../checks/placeholders.cpp" line="457"/>
         <source>The translation is a copy of the source:</source>
         <translation>الترجمة نسخة من النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="444"/>
+        <location filename="../checks/placeholders.cpp" line="461"/>
         <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
         <translation>في النص المصدر مفتاح تسريع &quot;_&quot; وليس في الترجمة أي منها:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="456"/>
+        <location filename="../checks/placeholders.cpp" line="473"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>للترجمة ⁨%1⁩ من صيغ الجمع، وللغة ⁨%2⁩:</translation>
     </message>

@@ -2718,7 +2718,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="331"/>
-        <location filename="../assistant/exchange.cpp" line="648"/>
+        <location filename="../assistant/exchange.cpp" line="736"/>
         <source>Writing %1...</source>
         <translation>%1 wird geschrieben...</translation>
     </message>
@@ -2798,67 +2798,67 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Lassen Sie eventuell eine KI die Grammatik der Datei KVN_translation.txt prüfen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="556"/>
+        <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The merged file %1 is the file %2 itself.</source>
         <translation>Die zusammengeführte Datei %1 ist die Datei %2 selbst.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="716"/>
+        <location filename="../assistant/exchange.cpp" line="789"/>
         <source>No ts file selected.</source>
         <translation>Keine ts-Datei ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="518"/>
+        <location filename="../assistant/exchange.cpp" line="516"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>Die Anzahl der Quelltexte (%1) stimmt nicht mit der Anzahl der Übersetzungen (%2) überein.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="524"/>
+        <location filename="../assistant/exchange.cpp" line="522"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>Die Anzahl der Quelltexte und Übersetzungen ist gleich.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="531"/>
+        <location filename="../assistant/exchange.cpp" line="529"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>Eintrag %1 der Quelltextliste ist leer.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="546"/>
+        <location filename="../assistant/exchange.cpp" line="544"/>
         <source>Reading file %1 failed.</source>
         <translation>Lesen der Datei %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="646"/>
+        <location filename="../assistant/exchange.cpp" line="734"/>
         <source>Creating file %1 failed.</source>
         <translation>Erstellen der Datei %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="597"/>
+        <location filename="../assistant/exchange.cpp" line="629"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>Zeile %2 von %1 enthält eine leere Übersetzung, die nicht allein in ihrer Zeile steht oder nicht um %3 Leerzeichen eingerückt ist.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="635"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>Zeile %2 von %1 enthält eine leere Übersetzung ohne vorangehenden Quelltext.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="616"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>Der Quelltext der Übersetzung in Zeile %2 von %1 steht nicht in der Quelltextliste: %3</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="655"/>
+        <location filename="../assistant/exchange.cpp" line="684"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>%1 Übersetzungen hinzugefügt und %2 Übersetzungen übersprungen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="659"/>
+        <location filename="../assistant/exchange.cpp" line="688"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>Bitte prüfen Sie die folgenden %1 Numerusformen:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="664"/>
+        <location filename="../assistant/exchange.cpp" line="693"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>Diese %1 Quelltexte haben eine leere Übersetzung erhalten, ihre Meldungen bleiben unfertig:</translation>
     </message>
@@ -2926,7 +2926,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Die Prüfungen, deren Meldungen sich lohnen, mit den Regeloptionen, die sie bei korrekten Übersetzungen ruhig halten.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="81"/>
+        <location filename="../run/checklist.cpp" line="80"/>
         <source>Profiles:</source>
         <translation>Profile:</translation>
     </message>
@@ -2937,7 +2937,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="397"/>
         <source>cannot read the directory %1.</source>
         <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
     </message>
@@ -2988,7 +2988,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>unbekannter Schlüssel</translation>
     </message>
@@ -3003,23 +3003,23 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>die Liste der Prüfungen ist leer</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: die Datei ist nicht im INI-Format.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
     </message>
@@ -3039,22 +3039,22 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="391"/>
+        <location filename="../cli/checkcommand.cpp" line="440"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="233"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="259"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
     </message>
@@ -3079,14 +3079,24 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>%1: keine Basislinie von kvn (ihre erste Zeile ist nicht &quot;%2&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>die Meldung, von der sie abweicht</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>%1 Befunde (%2 Fehler, %3 Warnungen) in %4 Dateien</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>; %1 durch kvn-ignore-Kommentare unterdrückt</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>%1 Befunde durch kvn-ignore-Kommentare unterdrückt</translation>
     </message>
 </context>
 <context>
@@ -3349,17 +3359,17 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Datei konnte nicht geöffnet werden. Sie existiert nicht oder wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore nennt etwas, das keine Prüfung ist: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Bitte melden Sie diesen Fehler an Oskerbay! Ich möchte KVN verbessern.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Zu viele Befunde der Prüfung %1 in einem Text. Weitere Befunde dieser Prüfung in diesem Text werden nicht gemeldet.</translation>
     </message>
@@ -3509,97 +3519,97 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Verwendete Zeichen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="515"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Das Verhältnis von Quelltext zu Übersetzung beträgt %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="538"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Unterschiedliche Steuerzeichen in Quelltext und Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="542"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Der Quelltext enthält %1 Tabulatoren, die Übersetzung aber %2 Tabulatoren:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="549"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Der Quelltext enthält %1 Zeilenvorschubzeichen, die Übersetzung aber %2 Zeilenvorschubzeichen:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="652"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Zählung des Zeichens %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="681"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>Fehlende Zahlen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="683"/>
+        <location filename="../checks/comparison.cpp" line="687"/>
         <source>Missing numbers in the source:</source>
         <translation>Fehlende Zahlen im Quelltext:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="727"/>
+        <location filename="../checks/comparison.cpp" line="759"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="758"/>
+        <location filename="../checks/comparison.cpp" line="792"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="873"/>
+        <location filename="../checks/comparison.cpp" line="913"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der E-Mail-Adresse %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="876"/>
+        <location filename="../checks/comparison.cpp" line="916"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des URI %1. Er kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="879"/>
+        <location filename="../checks/comparison.cpp" line="919"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des Tags %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="120"/>
+        <location filename="../checks/doubles.cpp" line="121"/>
         <source>Double character %1 at position %2:</source>
         <translation>Doppeltes Zeichen %1 an Position %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="206"/>
+        <location filename="../checks/language.cpp" line="259"/>
         <source>Missing language in file %1.</source>
         <translation>Fehlende Sprache in Datei %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="208"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Mehrere Dateien mit unterschiedlichen Sprachen werden gelesen. (%1 != %2). Datei %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Die Sprachen sind zu unterschiedlich. Einige Prüfungen werden fehlschlagen.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="220"/>
+        <location filename="../checks/language.cpp" line="273"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Fehlende Sprache in Datei %1. Auf &apos;---KVN UNKNOWN---&apos; gesetzt.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Einige Prüfungen werden fehlschlagen, weil die Sprache in %1 unbekannt ist.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="289"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unbekannte Regeln für %1. Bitte wenden Sie sich an Oskerbay.</translation>
     </message>
@@ -3640,7 +3650,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>&lt;%1&gt; wird nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="433"/>
+        <location filename="../checks/scanners.cpp" line="432"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributwert in &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
@@ -3731,7 +3741,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Unzulässiges Zeichen %1 in Attribut %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="97"/>
+        <location filename="../checks/words.cpp" line="100"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>Doppeltes Wort &apos;%1&apos; an Position %2 gefunden.</translation>
     </message>
@@ -3751,37 +3761,37 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>%1 übersprungen: keine Qt-Linguist-Datei.</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="393"/>
+        <location filename="../checks/placeholders.cpp" line="410"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
         <translation>Unterschiedliche printf-Umwandlungen. Quelltext: %1 Übersetzung: %2</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="417"/>
+        <location filename="../checks/placeholders.cpp" line="434"/>
         <source>Placeholders missing in the translation: %1</source>
         <translation>In der Übersetzung fehlende Platzhalter: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="422"/>
+        <location filename="../checks/placeholders.cpp" line="439"/>
         <source>Placeholders not in the source: %1</source>
         <translation>Platzhalter, die nicht im Quelltext stehen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="433"/>
+        <location filename="../checks/placeholders.cpp" line="450"/>
         <source>Malformed entities in the translation: %1</source>
         <translation>Fehlerhafte Entitäten in der Übersetzung: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="440"/>
+        <location filename="../checks/placeholders.cpp" line="457"/>
         <source>The translation is a copy of the source:</source>
         <translation>Die Übersetzung ist eine Kopie des Quelltextes:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="444"/>
+        <location filename="../checks/placeholders.cpp" line="461"/>
         <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
         <translation>Der Quelltext hat eine Tastenkombination mit &quot;_&quot;, die Übersetzung keine:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="456"/>
+        <location filename="../checks/placeholders.cpp" line="473"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>Die Übersetzung hat %1 Pluralformen, die Sprache hat %2:</translation>
     </message>

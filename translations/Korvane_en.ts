@@ -2864,7 +2864,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="331"/>
-        <location filename="../assistant/exchange.cpp" line="648"/>
+        <location filename="../assistant/exchange.cpp" line="736"/>
         <source>Writing %1...</source>
         <translation>Writing %1...</translation>
     </message>
@@ -2944,67 +2944,67 @@ and all its subdirectories.</translation>
         <translation>Maybe let an AI check the grammar KVN_translation.txt file.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="556"/>
+        <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The merged file %1 is the file %2 itself.</source>
         <translation>The merged file %1 is the file %2 itself.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="716"/>
+        <location filename="../assistant/exchange.cpp" line="789"/>
         <source>No ts file selected.</source>
         <translation>No ts file selected.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="518"/>
+        <location filename="../assistant/exchange.cpp" line="516"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>The number of source strings (%1) is not the same as the number of translation strings (%2).</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="524"/>
+        <location filename="../assistant/exchange.cpp" line="522"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>Number of source and translation strings are the same.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="531"/>
+        <location filename="../assistant/exchange.cpp" line="529"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>Entry %1 of the source list is empty.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="546"/>
+        <location filename="../assistant/exchange.cpp" line="544"/>
         <source>Reading file %1 failed.</source>
         <translation>Reading file %1 failed.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="646"/>
+        <location filename="../assistant/exchange.cpp" line="734"/>
         <source>Creating file %1 failed.</source>
         <translation>Creating file %1 failed.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="597"/>
+        <location filename="../assistant/exchange.cpp" line="629"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="635"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>Line %2 of %1 holds an empty translation without a source in front of it.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="616"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>The source of the translation in line %2 of %1 is not in the source list: %3</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="655"/>
+        <location filename="../assistant/exchange.cpp" line="684"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>Added %1 translations and skipped %2 translations.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="659"/>
+        <location filename="../assistant/exchange.cpp" line="688"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>Please check the following %1 numerus forms:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="664"/>
+        <location filename="../assistant/exchange.cpp" line="693"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>These %1 sources got an empty translation, their messages stay unfinished:</translation>
     </message>
@@ -3072,7 +3072,7 @@ and all its subdirectories.</translation>
         <translation>The checks worth acting on, with the rule options that keep them quiet on correct translations.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="81"/>
+        <location filename="../run/checklist.cpp" line="80"/>
         <source>Profiles:</source>
         <translation>Profiles:</translation>
     </message>
@@ -3083,7 +3083,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="397"/>
         <source>cannot read the directory %1.</source>
         <translation>cannot read the directory %1.</translation>
     </message>
@@ -3134,7 +3134,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>unknown key</translation>
     </message>
@@ -3149,23 +3149,23 @@ and all its subdirectories.</translation>
         <translation>the list of checks is empty</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>check %1 always runs and cannot be switched off</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: the file cannot be read.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: the file is not in INI format.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</translation>
     </message>
@@ -3185,22 +3185,22 @@ and all its subdirectories.</translation>
         <translation>kvn: unknown format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="391"/>
+        <location filename="../cli/checkcommand.cpp" line="440"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unknown format &apos;%1&apos; (text or json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unknown split mode &apos;%1&apos; (none, file or language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="233"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unknown tab &apos;%1&apos;. Tabs: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="259"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name needs a directory.</translation>
     </message>
@@ -3225,14 +3225,24 @@ and all its subdirectories.</translation>
         <translation>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>the message it differs from</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>%1 findings (%2 errors, %3 warnings) in %4 files</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>; %1 silenced by kvn-ignore comments</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>%1 findings silenced by kvn-ignore comments</translation>
     </message>
 </context>
 <context>
@@ -3495,17 +3505,17 @@ and all its subdirectories.</translation>
         <translation>Could not open file. It is not existing or in use.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore names no check: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Please report this error to Oskerbay! I want to improve KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Too many findings of check %1 in one text. Its further findings in this text are not reported.</translation>
     </message>
@@ -3655,97 +3665,97 @@ and all its subdirectories.</translation>
         <translation>Used characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="515"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Source to translation ratio is %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="538"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Different control keys included in source and translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="542"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>There are %1 tabulations in the source but %2 tabulations in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="549"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>There are %1 line feed characters in the source but %2 line feed characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="652"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Counting character %1. It is %2 times in the source but %3 times in the translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="681"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>Missing numbers in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="683"/>
+        <location filename="../checks/comparison.cpp" line="687"/>
         <source>Missing numbers in the source:</source>
         <translation>Missing numbers in the source:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="727"/>
+        <location filename="../checks/comparison.cpp" line="759"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="758"/>
+        <location filename="../checks/comparison.cpp" line="792"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="873"/>
+        <location filename="../checks/comparison.cpp" line="913"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting email %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="876"/>
+        <location filename="../checks/comparison.cpp" line="916"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting URI %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="879"/>
+        <location filename="../checks/comparison.cpp" line="919"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting tag %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="120"/>
+        <location filename="../checks/doubles.cpp" line="121"/>
         <source>Double character %1 at position %2:</source>
         <translation>Double character %1 at position %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="206"/>
+        <location filename="../checks/language.cpp" line="259"/>
         <source>Missing language in file %1.</source>
         <translation>Missing language in file %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="208"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Reading multiple files with different languages. (%1 != %2). File %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Languages are too different. Some checks will fail.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="220"/>
+        <location filename="../checks/language.cpp" line="273"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Some checks will fail, because the language in unknown in %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="289"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unknown rules for %1. Please contact Oskerbay.</translation>
     </message>
@@ -3786,7 +3796,7 @@ and all its subdirectories.</translation>
         <translation>&lt;%1&gt; is not closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="433"/>
+        <location filename="../checks/scanners.cpp" line="432"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributevalue in &lt;%1&gt; is not closed.</translation>
     </message>
@@ -3877,7 +3887,7 @@ and all its subdirectories.</translation>
         <translation>Not allowed character %1 in attribute %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="97"/>
+        <location filename="../checks/words.cpp" line="100"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>Found duplicate word &apos;%1&apos; at position %2.</translation>
     </message>
@@ -3897,37 +3907,37 @@ and all its subdirectories.</translation>
         <translation>Skipped %1: not a Qt Linguist file.</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="393"/>
+        <location filename="../checks/placeholders.cpp" line="410"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
         <translation>Different printf conversions. Source: %1 Translation: %2</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="417"/>
+        <location filename="../checks/placeholders.cpp" line="434"/>
         <source>Placeholders missing in the translation: %1</source>
         <translation>Placeholders missing in the translation: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="422"/>
+        <location filename="../checks/placeholders.cpp" line="439"/>
         <source>Placeholders not in the source: %1</source>
         <translation>Placeholders not in the source: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="433"/>
+        <location filename="../checks/placeholders.cpp" line="450"/>
         <source>Malformed entities in the translation: %1</source>
         <translation>Malformed entities in the translation: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="440"/>
+        <location filename="../checks/placeholders.cpp" line="457"/>
         <source>The translation is a copy of the source:</source>
         <translation>The translation is a copy of the source:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="444"/>
+        <location filename="../checks/placeholders.cpp" line="461"/>
         <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
         <translation>The source has a &quot;_&quot; accelerator, the translation has none:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="456"/>
+        <location filename="../checks/placeholders.cpp" line="473"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>The translation has %1 plural forms, the language has %2:</translation>
     </message>

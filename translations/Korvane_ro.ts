@@ -2718,7 +2718,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="331"/>
-        <location filename="../assistant/exchange.cpp" line="648"/>
+        <location filename="../assistant/exchange.cpp" line="736"/>
         <source>Writing %1...</source>
         <translation>Se scrie %1...</translation>
     </message>
@@ -2798,67 +2798,67 @@ and all its subdirectories.</source>
         <translation>Eventual lăsați o IA să verifice gramatica fișierului KVN_translation.txt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="556"/>
+        <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The merged file %1 is the file %2 itself.</source>
         <translation>Fișierul îmbinat %1 este chiar fișierul %2.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="716"/>
+        <location filename="../assistant/exchange.cpp" line="789"/>
         <source>No ts file selected.</source>
         <translation>Niciun fișier ts selectat.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="518"/>
+        <location filename="../assistant/exchange.cpp" line="516"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>Numărul textelor sursă (%1) nu este același cu numărul textelor traduse (%2).</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="524"/>
+        <location filename="../assistant/exchange.cpp" line="522"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>Numărul textelor sursă și al traducerilor este același.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="531"/>
+        <location filename="../assistant/exchange.cpp" line="529"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>Intrarea %1 din lista surselor este goală.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="546"/>
+        <location filename="../assistant/exchange.cpp" line="544"/>
         <source>Reading file %1 failed.</source>
         <translation>Citirea fișierului %1 a eșuat.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="646"/>
+        <location filename="../assistant/exchange.cpp" line="734"/>
         <source>Creating file %1 failed.</source>
         <translation>Crearea fișierului %1 a eșuat.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="597"/>
+        <location filename="../assistant/exchange.cpp" line="629"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>Linia %2 din %1 conține o traducere goală care nu este singură pe linie sau nu este indentată cu %3 spații.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="635"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>Linia %2 din %1 conține o traducere goală fără o sursă înaintea ei.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="616"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>Sursa traducerii de la linia %2 din %1 nu se află în lista surselor: %3</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="655"/>
+        <location filename="../assistant/exchange.cpp" line="684"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>S-au adăugat %1 traduceri și s-au omis %2 traduceri.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="659"/>
+        <location filename="../assistant/exchange.cpp" line="688"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>Vă rugăm să verificați următoarele %1 forme de plural:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="664"/>
+        <location filename="../assistant/exchange.cpp" line="693"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>Aceste %1 surse au primit o traducere goală, mesajele lor rămân neterminate:</translation>
     </message>
@@ -2926,7 +2926,7 @@ and all its subdirectories.</source>
         <translation>Verificările care merită urmate, cu opțiunile de reguli care le păstrează liniștite la traducerile corecte.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="81"/>
+        <location filename="../run/checklist.cpp" line="80"/>
         <source>Profiles:</source>
         <translation>Profiluri:</translation>
     </message>
@@ -2937,7 +2937,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="397"/>
         <source>cannot read the directory %1.</source>
         <translation>directorul %1 nu poate fi citit.</translation>
     </message>
@@ -2988,7 +2988,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>cheie necunoscută</translation>
     </message>
@@ -3003,23 +3003,23 @@ and all its subdirectories.</source>
         <translation>lista de verificări este goală</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: fișierul nu poate fi citit.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: fișierul nu este în format INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
     </message>
@@ -3039,22 +3039,22 @@ and all its subdirectories.</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="391"/>
+        <location filename="../cli/checkcommand.cpp" line="440"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="233"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="259"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name necesită un director.</translation>
     </message>
@@ -3079,14 +3079,24 @@ and all its subdirectories.</source>
         <translation>%1: nu este o linie de bază kvn (prima sa linie nu este &quot;%2&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>mesajul de care diferă</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>%1 constatări (%2 erori, %3 avertismente) în %4 fișiere</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>; %1 suprimate prin comentarii kvn-ignore</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>%1 constatări suprimate prin comentarii kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -3349,17 +3359,17 @@ and all its subdirectories.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore numește ceva ce nu este o verificare: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Vă rugăm să raportați această eroare către Oskerbay! Vreau să îmbunătățesc KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Prea multe constatări ale verificării %1 într-un text. Alte constatări ale acesteia în acest text nu mai sunt raportate.</translation>
     </message>
@@ -3509,97 +3519,97 @@ and all its subdirectories.</source>
         <translation>Caractere folosite în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="515"/>
+        <location filename="../checks/comparison.cpp" line="523"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Raportul dintre sursă și traducere este %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="538"/>
+        <location filename="../checks/comparison.cpp" line="546"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Caractere de control diferite în sursă și în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="542"/>
+        <location filename="../checks/comparison.cpp" line="550"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Sursa conține %1 tabulatori, dar traducerea conține %2 tabulatori:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="549"/>
+        <location filename="../checks/comparison.cpp" line="557"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Sursa conține %1 caractere de salt de linie, dar traducerea conține %2 caractere de salt de linie:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="652"/>
+        <location filename="../checks/comparison.cpp" line="660"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Numărarea caracterului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="681"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>Numere lipsă în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="683"/>
+        <location filename="../checks/comparison.cpp" line="687"/>
         <source>Missing numbers in the source:</source>
         <translation>Numere lipsă în sursă:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="727"/>
+        <location filename="../checks/comparison.cpp" line="759"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="758"/>
+        <location filename="../checks/comparison.cpp" line="792"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="873"/>
+        <location filename="../checks/comparison.cpp" line="913"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea adresei de e-mail %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="876"/>
+        <location filename="../checks/comparison.cpp" line="916"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea URI-ului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="879"/>
+        <location filename="../checks/comparison.cpp" line="919"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea etichetei %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="120"/>
+        <location filename="../checks/doubles.cpp" line="121"/>
         <source>Double character %1 at position %2:</source>
         <translation>Caracter dublu %1 la poziția %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="206"/>
+        <location filename="../checks/language.cpp" line="259"/>
         <source>Missing language in file %1.</source>
         <translation>Lipsește limba în fișierul %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="208"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Se citesc mai multe fișiere cu limbi diferite. (%1 != %2). Fișierul %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Limbile sunt prea diferite. Unele verificări vor eșua.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="220"/>
+        <location filename="../checks/language.cpp" line="273"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Lipsește limba în fișierul %1. Setată la &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Unele verificări vor eșua, deoarece limba din %1 este necunoscută.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="289"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
@@ -3640,7 +3650,7 @@ and all its subdirectories.</source>
         <translation>&lt;%1&gt; nu este închis.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="433"/>
+        <location filename="../checks/scanners.cpp" line="432"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Valoarea atributului din &lt;%1&gt; nu este închisă.</translation>
     </message>
@@ -3731,7 +3741,7 @@ and all its subdirectories.</source>
         <translation>Caracter nepermis %1 în atributul %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="97"/>
+        <location filename="../checks/words.cpp" line="100"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>S-a găsit cuvântul dublat &apos;%1&apos; la poziția %2.</translation>
     </message>
@@ -3751,37 +3761,37 @@ and all its subdirectories.</source>
         <translation>%1 omis: nu este un fișier Qt Linguist.</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="393"/>
+        <location filename="../checks/placeholders.cpp" line="410"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
         <translation>Conversii printf diferite. Sursă: %1 Traducere: %2</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="417"/>
+        <location filename="../checks/placeholders.cpp" line="434"/>
         <source>Placeholders missing in the translation: %1</source>
         <translation>Substituenți lipsă în traducere: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="422"/>
+        <location filename="../checks/placeholders.cpp" line="439"/>
         <source>Placeholders not in the source: %1</source>
         <translation>Substituenți care nu sunt în sursă: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="433"/>
+        <location filename="../checks/placeholders.cpp" line="450"/>
         <source>Malformed entities in the translation: %1</source>
         <translation>Entități greșite în traducere: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="440"/>
+        <location filename="../checks/placeholders.cpp" line="457"/>
         <source>The translation is a copy of the source:</source>
         <translation>Traducerea este o copie a sursei:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="444"/>
+        <location filename="../checks/placeholders.cpp" line="461"/>
         <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
         <translation>Sursa are un accelerator &quot;_&quot;, traducerea nu are niciunul:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="456"/>
+        <location filename="../checks/placeholders.cpp" line="473"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>Traducerea are %1 forme de plural, limba are %2:</translation>
     </message>
