@@ -828,18 +828,24 @@ void Comparison::consistency()
                          : text;
     };
     const QString sourceKey = keyed(s);
-    const auto translationIt = m_store.firstTranslationOfSource.constFind(sourceKey);
-    if (translationIt == m_store.firstTranslationOfSource.constEnd())
-        m_store.firstTranslationOfSource.insert(sourceKey, t);
-    else if (differ(*translationIt, t, m_store.options().checkST10_1_1CheckBox))
-        failWithKey(CheckST10_1, texts() + lf + *translationIt);
+    auto translationIt = m_store.firstTranslationOfSource.find(sourceKey);
+    if (translationIt == m_store.firstTranslationOfSource.end()) {
+        m_store.firstTranslationOfSource.insert(sourceKey, m_store.firstMessage(m_state, t));
+    } else if (differ(translationIt->text, t, m_store.options().checkST10_1_1CheckBox)) {
+        const QString key = texts() + lf + translationIt->text;
+        failWithKey(CheckST10_1, key);
+        m_store.relateFinding(CheckST10_1, key, *translationIt, s, translationIt->text);
+    }
 
     const QString translationKey = keyed(t);
-    const auto sourceIt = m_store.firstSourceOfTranslation.constFind(translationKey);
-    if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
-        m_store.firstSourceOfTranslation.insert(translationKey, s);
-    else if (differ(*sourceIt, s, m_store.options().checkST11_1_1CheckBox))
-        failWithKey(CheckST11_1, t + lf + s + lf + *sourceIt);
+    auto sourceIt = m_store.firstSourceOfTranslation.find(translationKey);
+    if (sourceIt == m_store.firstSourceOfTranslation.end()) {
+        m_store.firstSourceOfTranslation.insert(translationKey, m_store.firstMessage(m_state, s));
+    } else if (differ(sourceIt->text, s, m_store.options().checkST11_1_1CheckBox)) {
+        const QString key = t + lf + s + lf + sourceIt->text;
+        failWithKey(CheckST11_1, key);
+        m_store.relateFinding(CheckST11_1, key, *sourceIt, sourceIt->text, t);
+    }
 }
 
 void Comparison::compareCounts(int index, const QSet<QString> &sourceTokens,

@@ -56,6 +56,8 @@ void results::clear()
     m_currentRecord = -1;
     m_messages.clear();
     m_itemOrigins.clear();
+    for (auto &related : m_relatedMessages)
+        related.clear();
     m_silencedCounts.fill(0);
     m_suppressionProblems.clear();
 }
@@ -77,6 +79,29 @@ int results::currentMessage(const QString &source, const QString &translation,
         m_currentRecord = int(m_messages.size()) - 1;
     }
     return m_currentRecord;
+}
+
+FirstMessage results::firstMessage(const MessageState &state, const QString &otherText) const
+{
+    return FirstMessage {otherText,
+                         state.context,
+                         m_currentFile,
+                         m_origin.sourceLine,
+                         m_origin.translationLine,
+                         state.numerusForm};
+}
+
+void results::relateFinding(int index, const QString &key, FirstMessage &first,
+                            const QString &source, const QString &translation)
+{
+    if (m_relatedMessages[index].contains(key) || !m_findings[index].entries().contains(key))
+        return;
+    if (first.record < 0) {
+        m_messages.append(MessageRecord {first.file, first.sourceLine, first.translationLine,
+                                         first.numerusForm, first.context, source, translation});
+        first.record = int(m_messages.size()) - 1;
+    }
+    m_relatedMessages[index].insert(key, first.record);
 }
 
 bool results::silenced(int index, int times)

@@ -40,6 +40,19 @@ inline int findingLine(const MessageRecord &record, int index)
     return sourceCheck || record.translationLine == 0 ? record.sourceLine : record.translationLine;
 }
 
+// The first message with a text, kept by the catalogue-wide comparisons (ST10.1,
+// ST11.1) so that a later message that differs from it can name it: its text on
+// the other side and where it stands.
+struct FirstMessage {
+    QString text;
+    QString context;
+    int file = -1;
+    int sourceLine = 0;
+    int translationLine = 0;
+    int numerusForm = 0;
+    int record = -1; // its MessageRecord, made when a finding first names it
+};
+
 // What a reader knows of the message it hands over next (results::setMessageOrigin).
 struct MessageOrigin {
     int sourceLine = 0;
@@ -225,8 +238,20 @@ public:
     QSet<QString> usedSourceCharacters;
     QSet<QString> translationTexts;
     QSet<QString> usedTranslationCharacters;
-    QHash<QString, QString> firstTranslationOfSource;
-    QHash<QString, QString> firstSourceOfTranslation;
+    QHash<QString, FirstMessage> firstTranslationOfSource;
+    QHash<QString, FirstMessage> firstSourceOfTranslation;
+    // The message being checked as a later one will name it.
+    FirstMessage firstMessage(const MessageState &state, const QString &otherText) const;
+    // Names `first` (whose texts are source and translation) beside the messages
+    // of the finding key of check index, when the check recorded that key.
+    void relateFinding(int index, const QString &key, FirstMessage &first, const QString &source,
+                       const QString &translation);
+    // The message the findings of key of check index are compared with: an
+    // index into messages(), -1 for none.
+    int relatedMessage(int index, const QString &key) const
+    {
+        return m_relatedMessages[index].value(key, -1);
+    }
 
     // The source checks give the same outcome for every message with the same
     // source, as long as the options and the rules stay: a run sets this, and
@@ -301,6 +326,7 @@ private:
     int m_currentRecord = -1;
     QList<MessageRecord> m_messages;
     QList<ItemOrigin> m_itemOrigins;
+    std::array<QHash<QString, int>, CheckCount> m_relatedMessages;
     std::array<int, CheckCount> m_silencedCounts {};
     QStringList m_suppressionProblems;
     // By source text, apart for messages beyond the source numerus forms.

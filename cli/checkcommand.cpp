@@ -321,8 +321,11 @@ int runCheck(const QStringList &arguments)
         printError(QStringLiteral("kvn: writing the report failed."));
         return ExitUsage;
     }
+    // The summary goes to standard error, so the report stays the window's text.
     if (format == OutputFormat::Gcc)
         printError(totalsLine(writer.totals()));
+    else if (format == OutputFormat::Report && writer.totals().silenced > 0)
+        printError(silencedLine(writer.totals()));
     return warnings ? ExitFindings : ExitClean;
 }
 

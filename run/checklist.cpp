@@ -2,7 +2,6 @@
 
 #include "model/catalogue.h"
 #include "model/profiles.h"
-#include "report/report.h"
 #include "run/options.h"
 
 #include <QCoreApplication>

@@ -61,6 +61,11 @@ private slots:
                         "</TS>");
         m_boxOff = writeFile(m_dir.filePath(QStringLiteral("off.ini")),
                              "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT1_2CheckBox=0\n");
+        m_silenced = writeFile(m_dir.filePath(QStringLiteral("silenced.ts")),
+                               "<TS language=\"de\"><context><name>c</name><message>"
+                               "<translatorcomment>kvn-ignore: T1</translatorcomment><source>"
+                               "s</source><translation></translation></message></context>"
+                               "</TS>");
         QDir(m_dir.path()).mkpath(QStringLiteral("nothing"));
         // T2.1 (non-ASCII translation) is off by default.
         m_nonAscii
@@ -115,6 +120,9 @@ private slots:
         add("project file", {"check", project}, 0);
         add("flags over project file", {"check", "--enable", "T1.1", project}, 1);
         add("project file from a directory", {"check", m_dir.filePath("project")}, 0);
+        add("silenced, gcc", {"check", m_silenced}, 0, {"; 1 silenced by kvn-ignore comments"});
+        add("silenced, report", {"check", "--format", "report", m_silenced}, 0,
+            {"1 findings silenced by kvn-ignore comments"});
         add("directory", {"check", "--file-name", "clean.ts", "ts"}, 0);
         add("batch without files", {"batch", m_dir.filePath("nothing")}, 1,
             {"No translation files found in"});
@@ -474,6 +482,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QString m_silenced;
     QString m_emptyTranslation;
     QString m_boxOff;
     QString m_nonAscii;

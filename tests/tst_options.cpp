@@ -94,6 +94,12 @@ private slots:
         QTest::newRow("fixed check off") << disable << "S1.1,0"
                                          << ""
                                          << "check 0 always runs";
+        QTest::newRow("lower-case id") << disable << "t1.1b"
+                                       << "T1.1=1 T1.1b=0"
+                                       << "";
+        QTest::newRow("fixed check, lower case") << disable << "T1.1b,st0"
+                                                 << ""
+                                                 << "check st0 always runs";
     }
     void selection()
     {

@@ -2042,7 +2042,7 @@ and all its subdirectories.</source>
         <translation>الفحوص التي تستحق نتائجها العمل، مع خيارات القواعد التي تبقيها هادئة مع الترجمات الصحيحة.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="75"/>
+        <location filename="../run/checklist.cpp" line="74"/>
         <source>Profiles:</source>
         <translation>التشكيلات:</translation>
     </message>
@@ -2053,7 +2053,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="352"/>
         <source>cannot read the directory %1.</source>
         <translation>تعذّرت قراءة المجلد ⁨%1⁩.</translation>
     </message>
@@ -2104,7 +2104,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>مفتاح غير معروف</translation>
     </message>
@@ -2119,23 +2119,23 @@ and all its subdirectories.</source>
         <translation>قائمة الفحوص فارغة</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>الفحص ⁨%1⁩ يعمل دائمًا ولا يمكن إيقافه</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>⁨%1⁩: تعذّرت قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>⁨%1⁩: الملف ليس بتنسيق INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>تشكيلة غير معروفة &apos;⁨%1⁩&apos; (التشكيلات المضمّنة: ⁨%2⁩؛ أو ملف FILE.ini)</translation>
     </message>
@@ -2155,7 +2155,7 @@ and all its subdirectories.</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="387"/>
+        <location filename="../cli/checkcommand.cpp" line="390"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (text أو json).</translation>
     </message>
@@ -2195,14 +2195,24 @@ and all its subdirectories.</source>
         <translation>⁨%1⁩: ليس خط أساس لـ kvn (سطره الأول ليس &quot;⁨%2⁩&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>الرسالة التي تختلف عنها</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>⁨%1⁩ من النتائج (⁨%2⁩ من الأخطاء، ⁨%3⁩ من التحذيرات) في ⁨%4⁩ من الملفات</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>؛ وأُسكت ⁨%1⁩ منها بتعليقات kvn-ignore</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>أُسكت ⁨%1⁩ من النتائج بتعليقات kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -2465,17 +2475,17 @@ and all its subdirectories.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>⁨%1⁩:⁨%2⁩: ما يسمّيه kvn-ignore ليس فحصًا: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
@@ -2625,62 +2635,62 @@ and all its subdirectories.</source>
         <translation>المحارف المستخدمة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="523"/>
+        <location filename="../checks/comparison.cpp" line="515"/>
         <source>Source to translation ratio is %1:</source>
         <translation>نسبة النص المصدر إلى الترجمة هي ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="546"/>
+        <location filename="../checks/comparison.cpp" line="538"/>
         <source>Different control keys included in source and translation:</source>
         <translation>محارف تحكم مختلفة في النص المصدر والترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="550"/>
+        <location filename="../checks/comparison.cpp" line="542"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف الجدولة بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="557"/>
+        <location filename="../checks/comparison.cpp" line="549"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>يحتوي النص المصدر على ⁨%1⁩ من محارف السطر الجديد بينما تحتوي الترجمة على ⁨%2⁩ منها:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="660"/>
+        <location filename="../checks/comparison.cpp" line="652"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="689"/>
+        <location filename="../checks/comparison.cpp" line="681"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="691"/>
+        <location filename="../checks/comparison.cpp" line="683"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="735"/>
+        <location filename="../checks/comparison.cpp" line="727"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="766"/>
+        <location filename="../checks/comparison.cpp" line="758"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="881"/>
+        <location filename="../checks/comparison.cpp" line="879"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="884"/>
+        <location filename="../checks/comparison.cpp" line="882"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="887"/>
+        <location filename="../checks/comparison.cpp" line="885"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
@@ -2720,43 +2730,43 @@ and all its subdirectories.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="322"/>
+        <location filename="../checks/scanners.cpp" line="309"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="328"/>
+        <location filename="../checks/scanners.cpp" line="315"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>⁨%1⁩ عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="337"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;⁨%1⁩&gt; غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="342"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;⁨%1⁩&gt; مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="414"/>
+        <location filename="../checks/scanners.cpp" line="401"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="415"/>
+        <location filename="../checks/scanners.cpp" line="402"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="481"/>
-        <location filename="../checks/scanners.cpp" line="483"/>
+        <location filename="../checks/scanners.cpp" line="468"/>
+        <location filename="../checks/scanners.cpp" line="470"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="486"/>
+        <location filename="../checks/scanners.cpp" line="473"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>

@@ -2042,7 +2042,7 @@ and all its subdirectories.</translation>
         <translation>The checks worth acting on, with the rule options that keep them quiet on correct translations.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="75"/>
+        <location filename="../run/checklist.cpp" line="74"/>
         <source>Profiles:</source>
         <translation>Profiles:</translation>
     </message>
@@ -2053,7 +2053,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="352"/>
         <source>cannot read the directory %1.</source>
         <translation>cannot read the directory %1.</translation>
     </message>
@@ -2104,7 +2104,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>unknown key</translation>
     </message>
@@ -2119,23 +2119,23 @@ and all its subdirectories.</translation>
         <translation>the list of checks is empty</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>check %1 always runs and cannot be switched off</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: the file cannot be read.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: the file is not in INI format.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</translation>
     </message>
@@ -2155,7 +2155,7 @@ and all its subdirectories.</translation>
         <translation>kvn: unknown format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="387"/>
+        <location filename="../cli/checkcommand.cpp" line="390"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unknown format &apos;%1&apos; (text or json).</translation>
     </message>
@@ -2195,14 +2195,24 @@ and all its subdirectories.</translation>
         <translation>%1: not a kvn baseline (its first line is not &quot;%2&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>the message it differs from</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>%1 findings (%2 errors, %3 warnings) in %4 files</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>; %1 silenced by kvn-ignore comments</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>%1 findings silenced by kvn-ignore comments</translation>
     </message>
 </context>
 <context>
@@ -2465,17 +2475,17 @@ and all its subdirectories.</translation>
         <translation>Could not open file. It is not existing or in use.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore names no check: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Please report this error to Oskerbay! I want to improve KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Too many findings of check %1 in one text. Its further findings in this text are not reported.</translation>
     </message>
@@ -2625,62 +2635,62 @@ and all its subdirectories.</translation>
         <translation>Used characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="523"/>
+        <location filename="../checks/comparison.cpp" line="515"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Source to translation ratio is %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="546"/>
+        <location filename="../checks/comparison.cpp" line="538"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Different control keys included in source and translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="550"/>
+        <location filename="../checks/comparison.cpp" line="542"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>There are %1 tabulations in the source but %2 tabulations in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="557"/>
+        <location filename="../checks/comparison.cpp" line="549"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>There are %1 line feed characters in the source but %2 line feed characters in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="660"/>
+        <location filename="../checks/comparison.cpp" line="652"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Counting character %1. It is %2 times in the source but %3 times in the translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="689"/>
+        <location filename="../checks/comparison.cpp" line="681"/>
         <source>Missing numbers in the translation:</source>
         <translation>Missing numbers in the translation:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="691"/>
+        <location filename="../checks/comparison.cpp" line="683"/>
         <source>Missing numbers in the source:</source>
         <translation>Missing numbers in the source:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="735"/>
+        <location filename="../checks/comparison.cpp" line="727"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="766"/>
+        <location filename="../checks/comparison.cpp" line="758"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Counting number %1. It is %2 times in source but %3 times in translation</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="881"/>
+        <location filename="../checks/comparison.cpp" line="879"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting email %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="884"/>
+        <location filename="../checks/comparison.cpp" line="882"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting URI %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="887"/>
+        <location filename="../checks/comparison.cpp" line="885"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Counting tag %1. It is %2 times in source but %3 times in translation.</translation>
     </message>
@@ -2720,43 +2730,43 @@ and all its subdirectories.</translation>
         <translation>Unknown rules for %1. Please contact Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="322"/>
+        <location filename="../checks/scanners.cpp" line="309"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Missing tag name diretly after character /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="328"/>
+        <location filename="../checks/scanners.cpp" line="315"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 is an empty element and can&apos;t start with /. It can only end with /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="337"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; is not opened before position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="342"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Missing &lt;%1&gt; at position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="414"/>
+        <location filename="../checks/scanners.cpp" line="401"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Second opening brace found, but the previous isn&apos;t closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="415"/>
+        <location filename="../checks/scanners.cpp" line="402"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="481"/>
-        <location filename="../checks/scanners.cpp" line="483"/>
+        <location filename="../checks/scanners.cpp" line="468"/>
+        <location filename="../checks/scanners.cpp" line="470"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; is not closed.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="486"/>
+        <location filename="../checks/scanners.cpp" line="473"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributevalue in &lt;%1&gt; is not closed.</translation>
     </message>

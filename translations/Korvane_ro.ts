@@ -2042,7 +2042,7 @@ and all its subdirectories.</source>
         <translation>Verificările care merită urmate, cu opțiunile de reguli care le păstrează liniștite la traducerile corecte.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="75"/>
+        <location filename="../run/checklist.cpp" line="74"/>
         <source>Profiles:</source>
         <translation>Profiluri:</translation>
     </message>
@@ -2053,7 +2053,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="352"/>
         <source>cannot read the directory %1.</source>
         <translation>directorul %1 nu poate fi citit.</translation>
     </message>
@@ -2104,7 +2104,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>cheie necunoscută</translation>
     </message>
@@ -2119,23 +2119,23 @@ and all its subdirectories.</source>
         <translation>lista de verificări este goală</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>verificarea %1 rulează mereu și nu poate fi oprită</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: fișierul nu poate fi citit.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: fișierul nu este în format INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>profil necunoscut &apos;%1&apos; (profiluri încorporate: %2; sau un FIȘIER.ini)</translation>
     </message>
@@ -2155,7 +2155,7 @@ and all its subdirectories.</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="387"/>
+        <location filename="../cli/checkcommand.cpp" line="390"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
     </message>
@@ -2195,14 +2195,24 @@ and all its subdirectories.</source>
         <translation>%1: nu este o linie de bază kvn (prima sa linie nu este &quot;%2&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>mesajul de care diferă</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>%1 constatări (%2 erori, %3 avertismente) în %4 fișiere</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>; %1 suprimate prin comentarii kvn-ignore</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>%1 constatări suprimate prin comentarii kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -2465,17 +2475,17 @@ and all its subdirectories.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore numește ceva ce nu este o verificare: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Vă rugăm să raportați această eroare către Oskerbay! Vreau să îmbunătățesc KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Prea multe constatări ale verificării %1 într-un text. Alte constatări ale acesteia în acest text nu mai sunt raportate.</translation>
     </message>
@@ -2625,62 +2635,62 @@ and all its subdirectories.</source>
         <translation>Caractere folosite în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="523"/>
+        <location filename="../checks/comparison.cpp" line="515"/>
         <source>Source to translation ratio is %1:</source>
         <translation>Raportul dintre sursă și traducere este %1:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="546"/>
+        <location filename="../checks/comparison.cpp" line="538"/>
         <source>Different control keys included in source and translation:</source>
         <translation>Caractere de control diferite în sursă și în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="550"/>
+        <location filename="../checks/comparison.cpp" line="542"/>
         <source>There are %1 tabulations in the source but %2 tabulations in the translation:</source>
         <translation>Sursa conține %1 tabulatori, dar traducerea conține %2 tabulatori:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="557"/>
+        <location filename="../checks/comparison.cpp" line="549"/>
         <source>There are %1 line feed characters in the source but %2 line feed characters in the translation:</source>
         <translation>Sursa conține %1 caractere de salt de linie, dar traducerea conține %2 caractere de salt de linie:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="660"/>
+        <location filename="../checks/comparison.cpp" line="652"/>
         <source>Counting character %1. It is %2 times in the source but %3 times in the translation.</source>
         <translation>Numărarea caracterului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="689"/>
+        <location filename="../checks/comparison.cpp" line="681"/>
         <source>Missing numbers in the translation:</source>
         <translation>Numere lipsă în traducere:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="691"/>
+        <location filename="../checks/comparison.cpp" line="683"/>
         <source>Missing numbers in the source:</source>
         <translation>Numere lipsă în sursă:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="735"/>
+        <location filename="../checks/comparison.cpp" line="727"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="766"/>
+        <location filename="../checks/comparison.cpp" line="758"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Numărarea numărului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="881"/>
+        <location filename="../checks/comparison.cpp" line="879"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea adresei de e-mail %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="884"/>
+        <location filename="../checks/comparison.cpp" line="882"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea URI-ului %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="887"/>
+        <location filename="../checks/comparison.cpp" line="885"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Numărarea etichetei %1. Apare de %2 ori în sursă, dar de %3 ori în traducere.</translation>
     </message>
@@ -2720,43 +2730,43 @@ and all its subdirectories.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="322"/>
+        <location filename="../checks/scanners.cpp" line="309"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Lipsește numele etichetei imediat după caracterul /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="328"/>
+        <location filename="../checks/scanners.cpp" line="315"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 este un element gol și nu poate începe cu /. Se poate doar termina cu /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="337"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; nu este deschis înainte de poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="342"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>Lipsește &lt;%1&gt; la poziția %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="414"/>
+        <location filename="../checks/scanners.cpp" line="401"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar cea anterioară nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="415"/>
+        <location filename="../checks/scanners.cpp" line="402"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>A fost găsită a doua paranteză de deschidere, dar eticheta &lt;%1&gt; nu este închisă.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="481"/>
-        <location filename="../checks/scanners.cpp" line="483"/>
+        <location filename="../checks/scanners.cpp" line="468"/>
+        <location filename="../checks/scanners.cpp" line="470"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; nu este închis.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="486"/>
+        <location filename="../checks/scanners.cpp" line="473"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Valoarea atributului din &lt;%1&gt; nu este închisă.</translation>
     </message>
