@@ -181,8 +181,10 @@ int runCheck(const QStringList &arguments)
         QStringLiteral("In directories: read only the files named NAME."), QStringLiteral("NAME"));
     const QCommandLineOption formatOption(
         QStringLiteral("format"),
-        QStringLiteral("Output format: gcc (one line per finding, the default), report (the "
-                       "text of the tabs), json, sarif or github (workflow commands)."),
+        QStringLiteral(
+            "Output format: gcc (one line per finding, the default), report (the "
+            "text of the tabs), json, sarif, github (workflow commands) or csv (a table for "
+            "spreadsheets)."),
         QStringLiteral("FORMAT"), QStringLiteral("gcc"));
     const QCommandLineOption splitOption(
         QStringLiteral("split"),
@@ -218,9 +220,9 @@ int runCheck(const QStringList &arguments)
 
     OutputFormat format = OutputFormat::Gcc;
     if (!outputFormatFromName(parser.value(formatOption), format)) {
-        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
-                       .arg(parser.value(formatOption),
-                            outputFormatNames().join(QLatin1String(", "))));
+        printError(
+            kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
+                .arg(parser.value(formatOption), outputFormatNames().join(QLatin1String(", "))));
         return ExitUsage;
     }
     SplitMode split = SplitMode::None;

@@ -274,6 +274,9 @@ private slots:
                               << "^\\{.*\"occurrences\"";
         QTest::newRow("sarif") << "sarif"
                                << "^\\{.*\"version\": ?\"2.1.0\"";
+        QTest::newRow("csv") << "csv"
+                             << "^check,severity,file,line,context,source,translation,finding\r\n"
+                                "[^,]+,(warning|error|note),[^,]*gui_sample.ts,";
     }
     void exportFormats()
     {
