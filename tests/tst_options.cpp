@@ -2,6 +2,7 @@
 // file and the order in which they are laid over each other.
 
 #include "model/catalogue.h"
+#include "readertest.h"
 #include "run/options.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using readertest::writeFile;
 
 namespace {
 
@@ -24,14 +27,6 @@ QString boxStates(const AppSettingsRecord &record, const QStringList &ids)
     return states.join(QLatin1Char(' '))
         .replace(QLatin1String("true"), QLatin1String("1"))
         .replace(QLatin1String("false"), QLatin1String("0"));
-}
-
-QString write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 } // namespace
@@ -161,7 +156,7 @@ private slots:
         QFETCH(QStringList, error);
         QTemporaryDir dir;
         const QString path = content.isNull() ? dir.filePath("none.ini")
-                                              : write(dir.filePath("options.ini"), content);
+                                              : writeFile(dir.filePath("options.ini"), content);
         AppSettingsRecord record = defaultOptions();
         QString message;
         const bool applied = overlayIniFile(record, path, message);
@@ -183,12 +178,12 @@ private slots:
         QTemporaryDir dir;
         AppSettingsRecord record = defaultOptions();
         QString message;
-        QVERIFY(
-            overlayIniFile(record,
-                           write(dir.filePath("a.ini"),
-                                 "[MainWindow]\ncheckS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
-                                 "checkST1_1LowDSpinBox=0.75\n[General]\nLanguage=de\n"),
-                           message));
+        QVERIFY(overlayIniFile(
+            record,
+            writeFile(dir.filePath("a.ini"),
+                      "[MainWindow]\ncheckS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
+                      "checkST1_1LowDSpinBox=0.75\n[General]\nLanguage=de\n"),
+            message));
         QCOMPARE(record.checkS1_2SpinBox, 50);
         QCOMPARE(record.checkS3_4LineEdit, QStringLiteral("a,b"));
         QCOMPARE(record.checkST1_1LowDSpinBox, 0.75f);
@@ -234,9 +229,9 @@ private slots:
         OptionLayers layers;
         layers.profile = profile;
         if (!project.isEmpty())
-            layers.projectFile = write(dir.filePath(".kvn.ini"), project);
+            layers.projectFile = writeFile(dir.filePath(".kvn.ini"), project);
         if (!settings.isEmpty())
-            layers.settingsFile = write(dir.filePath("settings.ini"), settings);
+            layers.settingsFile = writeFile(dir.filePath("settings.ini"), settings);
         for (const QString &flag : flags) {
             QStringList &lists = flag.startsWith("only:")     ? layers.only
                                  : flag.startsWith("enable:") ? layers.enable
@@ -268,7 +263,8 @@ private slots:
         QVERIFY(recommended.checkST6MarksCheckBox && recommended.checkT10_1_2CheckBox);
         QCOMPARE(recommended.checkST7_2LineEdit, QStringLiteral("%"));
         QTemporaryDir dir;
-        const QString file = write(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
+        const QString file
+            = writeFile(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
         AppSettingsRecord fromFile = defaultOptions();
         QVERIFY(applyProfile(fromFile, file, message));
         QVERIFY(checkOn(fromFile, CheckT2_1));
@@ -278,13 +274,13 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("a/b/c"));
-        const QString project = write(dir.filePath("a/.kvn.ini"), "");
-        write(dir.filePath("a/b/c/de.po"), "");
+        const QString project = writeFile(dir.filePath("a/.kvn.ini"), "");
+        writeFile(dir.filePath("a/b/c/de.po"), "");
         QCOMPARE(findProjectFile(dir.filePath("a/b/c/de.po")), project);
         QCOMPARE(findProjectFile(dir.filePath("a/b/c")), project);
         QCOMPARE(findProjectFile(dir.filePath("a")), project);
         // A nearer one wins; nothing below the folder counts.
-        const QString nearer = write(dir.filePath("a/b/.kvn.ini"), "");
+        const QString nearer = writeFile(dir.filePath("a/b/.kvn.ini"), "");
         QCOMPARE(findProjectFile(dir.filePath("a/b/c/de.po")), nearer);
         QVERIFY(!findProjectFile(dir.path()).startsWith(dir.path()));
     }
