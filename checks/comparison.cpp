@@ -434,6 +434,14 @@ public:
     void punctuation();
     void ellipsesAndCharacters();
     void numbers();
+    // The steps of numbers() over the texts it compares; true when the step failed.
+    bool missingNumbers(const QList<double> &sourceValues, const QList<double> &translationValues,
+                        bool normalise);
+    bool numberCounts(const QList<double> &sourceValues, const QString &sourceText,
+                      const QString &translationText);
+    bool missingNumberRuns(const QStringList &sourceRuns, const QStringList &translationRuns);
+    void numberRunCounts(const QStringList &sourceRuns, const QString &sourceText,
+                         const QString &translationText);
     void keysAndArgumentsCheck();
     void consistency();
     void tokenCounts();
@@ -674,14 +682,26 @@ void Comparison::ellipsesAndCharacters()
     }
 }
 
+const char MissingInTranslation[]
+    = QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
+const char MissingInSource[] = QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
+
+QString numberText(double x)
+{
+    return QString::number(x, 'g', 6);
+}
+
+QStringList numberTexts(const QList<double> &values)
+{
+    QStringList texts;
+    for (const double x : values)
+        texts.append(numberText(x));
+    return texts;
+}
+
 // A cascade: each check runs only when the ones before it found nothing.
 void Comparison::numbers()
 {
-    static const char MissingInTranslation[]
-        = QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
-    static const char MissingInSource[]
-        = QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
-    const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
     // Without a number on either side every step below finds nothing.
     if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
         return;
@@ -698,15 +718,24 @@ void Comparison::numbers()
                            translationNumbers);
     // Sorted, so that a finding text is the same on every run.
     const QList<double> sourceValues = sorted(sourceNumbers);
-    const QList<double> translationValues = sorted(translationNumbers);
+    if (missingNumbers(sourceValues, sorted(translationNumbers), normalise)
+        || numberCounts(sourceValues, sourceText, translationText))
+        return;
+
+    QSet<QString> sourceRuns, translationRuns;
+    m_store.extractNumbers(sourceText, sourceRuns);
+    m_store.extractNumbers(translationText, translationRuns);
+    const QStringList sourceRunList = sorted(sourceRuns);
+    if (!missingNumberRuns(sourceRunList, sorted(translationRuns)))
+        numberRunCounts(sourceRunList, sourceText, translationText);
+}
+
+// ST8.1: the numbers of one side that the other lacks.
+bool Comparison::missingNumbers(const QList<double> &sourceValues,
+                                const QList<double> &translationValues, bool normalise)
+{
     const QList<double> missingInTranslation = difference(sourceValues, translationValues);
     const QList<double> missingInSource = difference(translationValues, sourceValues);
-    const auto numberTexts = [&](const QList<double> &values) {
-        QStringList texts;
-        for (const double x : values)
-            texts.append(numberText(x));
-        return texts;
-    };
     if (!missingInTranslation.isEmpty())
         fail(CheckST8_1,
              missingNumbersText(MissingInTranslation, numberTexts(missingInTranslation)));
@@ -714,10 +743,13 @@ void Comparison::numbers()
     // number words ("Square root" -> "Căn bậc 2"): reported only beside a lost one.
     if (!missingInSource.isEmpty() && (!normalise || !missingInTranslation.isEmpty()))
         fail(CheckST8_1, missingNumbersText(MissingInSource, numberTexts(missingInSource)));
-    if (!missingInTranslation.isEmpty() || !missingInSource.isEmpty())
-        return;
+    return !missingInTranslation.isEmpty() || !missingInSource.isEmpty();
+}
 
-    // Both sides hold the same numbers from here on.
+// ST8.2: both sides hold the same numbers, but not as many times.
+bool Comparison::numberCounts(const QList<double> &sourceValues, const QString &sourceText,
+                              const QString &translationText)
+{
     bool counted = false;
     for (const double x : sourceValues) {
         const QString text = numberText(x);
@@ -732,25 +764,27 @@ void Comparison::numbers()
             counted = true;
         }
     }
-    if (counted)
-        return;
+    return counted;
+}
 
-    QSet<QString> sourceRuns, translationRuns;
-    m_store.extractNumbers(sourceText, sourceRuns);
-    m_store.extractNumbers(translationText, translationRuns);
-    const QStringList sourceRunList = sorted(sourceRuns);
-    const QStringList translationRunList = sorted(translationRuns);
-    const QStringList runsMissingInTranslation = difference(sourceRunList, translationRunList);
-    const QStringList runsMissingInSource = difference(translationRunList, sourceRunList);
-    if (!runsMissingInTranslation.isEmpty())
-        fail(CheckST8_3, missingNumbersText(MissingInTranslation, runsMissingInTranslation));
-    if (!runsMissingInSource.isEmpty())
-        fail(CheckST8_3, missingNumbersText(MissingInSource, runsMissingInSource));
-    if (!runsMissingInTranslation.isEmpty() || !runsMissingInSource.isEmpty())
-        return;
+// ST8.3: the runs of digits of one side that the other lacks.
+bool Comparison::missingNumberRuns(const QStringList &sourceRuns,
+                                   const QStringList &translationRuns)
+{
+    const QStringList missingInTranslation = difference(sourceRuns, translationRuns);
+    const QStringList missingInSource = difference(translationRuns, sourceRuns);
+    if (!missingInTranslation.isEmpty())
+        fail(CheckST8_3, missingNumbersText(MissingInTranslation, missingInTranslation));
+    if (!missingInSource.isEmpty())
+        fail(CheckST8_3, missingNumbersText(MissingInSource, missingInSource));
+    return !missingInTranslation.isEmpty() || !missingInSource.isEmpty();
+}
 
-    // Both sides hold the same runs from here on.
-    for (const QString &run : sourceRunList) {
+// ST8.4: both sides hold the same runs, but not as many times.
+void Comparison::numberRunCounts(const QStringList &sourceRuns, const QString &sourceText,
+                                 const QString &translationText)
+{
+    for (const QString &run : sourceRuns) {
         const int inSource = sourceText.count(run);
         const int inTranslation = translationText.count(run);
         if (inSource != inTranslation)

@@ -206,3 +206,23 @@ void results::recordTranslationFinding(MessageState &state, int index, const QSt
     if (allowed > 0)
         m_findings[index].insert(key, state.context, allowed, currentMessage(state));
 }
+
+bool results::skippedByPartialRule(int index, const MessageState &state) const
+{
+    // The field of each translation check's tri-state box, from its catalogue row.
+    static const std::array<int AppSettingsRecord::*, CheckCount> boxes = [] {
+        std::array<int AppSettingsRecord::*, CheckCount> fields {};
+        for (int i = 0; i < CheckCount; ++i) {
+            const CheckInfo &info = checkInfo(i);
+            if (info.box == BoxKind::TriState && info.twin != NoCheck)
+                fields[i] = stateField(QLatin1String(info.key));
+        }
+        return fields;
+    }();
+    int AppSettingsRecord::*box = boxes[index];
+    if (!box || m_options.*box != 1)
+        return false;
+    const CheckInfo &info = checkInfo(index);
+    return state.failed[info.twin]
+           || (info.partialAlso != NoCheck && state.failed[info.partialAlso]);
+}

@@ -299,11 +299,10 @@ public:
                              const QString &valuePrefix = QString(), int times = 1);
     void recordTranslationFinding(MessageState &state, int index, const QString &key,
                                   int times = 1);
-    // The partially-checked rule: true when the T check must be skipped for this message.
-    static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
-    {
-        return translationBoxState == 1 && sourceFailed;
-    }
+    // The partially-checked rule of translation check `index` (its catalogue row
+    // names the source checks it consults): true when its tri-state box is
+    // partially checked and the message's source failed one of them.
+    bool skippedByPartialRule(int index, const MessageState &state) const;
 
 private:
     AppSettingsRecord m_options;

@@ -233,6 +233,9 @@ public:
     void writeLines(bool github);
     void writeJson(const QString &path, int fileCount);
     void writeJsonCheck(int index);
+    void writeJsonItems(int index);
+    void writeJsonFindings(int index);
+    void writeJsonOccurrences(const QList<int> &ids, int index, int related);
     void writeSarifRun();
     QByteArray fingerprint(const Occurrence &occurrence) const;
 
@@ -392,35 +395,45 @@ void FindingsWriter::Private::writeJsonCheck(int index)
     out += ",\n            \"warning\": ";
     out += isWarningCheck(index) ? "true" : "false";
     out += ",\n            \"silencedCount\": " + QByteArray::number(store->silencedCount(index));
-    if (info.store == StoreKind::Items) {
-        const ItemList &items = store->items(index);
-        out += ",\n            \"count\": " + QByteArray::number(items.size());
-        out += ",\n            \"items\": [";
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            out += i == 0 ? "\n                " : ",\n                ";
-            appendJsonString(out, items.at(i));
-            flush();
-        }
-        out += items.isEmpty() ? "]" : "\n            ]";
-        if (index == Check_0) {
-            // Where each item stands, in item order.
-            const QList<ItemOrigin> &origins = store->itemOrigins();
-            out += ",\n            \"itemLocations\": [";
-            for (qsizetype i = 0; i < origins.size(); ++i) {
-                out += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
-                appendJsonString(out, pathOf(origins.at(i).file));
-                out += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
-            }
-            out += origins.isEmpty() ? "]" : "\n            ]";
-        }
-        out += "\n        }";
-        return;
+    if (info.store == StoreKind::Items)
+        writeJsonItems(index);
+    else
+        writeJsonFindings(index);
+}
+
+// The items of a check with an item list, and where the items of check "0" stand.
+void FindingsWriter::Private::writeJsonItems(int index)
+{
+    const ItemList &items = store->items(index);
+    out += ",\n            \"count\": " + QByteArray::number(items.size());
+    out += ",\n            \"items\": [";
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        out += i == 0 ? "\n                " : ",\n                ";
+        appendJsonString(out, items.at(i));
+        flush();
     }
+    out += items.isEmpty() ? "]" : "\n            ]";
+    if (index == Check_0) {
+        // Where each item stands, in item order.
+        const QList<ItemOrigin> &origins = store->itemOrigins();
+        out += ",\n            \"itemLocations\": [";
+        for (qsizetype i = 0; i < origins.size(); ++i) {
+            out += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
+            appendJsonString(out, pathOf(origins.at(i).file));
+            out += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
+        }
+        out += origins.isEmpty() ? "]" : "\n            ]";
+    }
+    out += "\n        }";
+}
+
+// The findings of a check with a finding map: text, values, occurrences.
+void FindingsWriter::Private::writeJsonFindings(int index)
+{
     const FindingMap &map = store->findings(index);
     out += ",\n            \"count\": " + QByteArray::number(map.size());
     out += ",\n            \"findings\": [";
     const auto &entries = map.entries();
-    const QList<MessageRecord> &messages = store->messages();
     bool firstFinding = true;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         out += firstFinding ? "\n                {\n                    \"text\": "
@@ -436,36 +449,40 @@ void FindingsWriter::Private::writeJsonCheck(int index)
             appendJsonString(out, values.at(i));
         }
         out += values.isEmpty() ? "]" : "\n                    ]";
-        // One occurrence per message, in the order of the values, then the
-        // message a comparison compares them with.
-        out += ",\n                    \"occurrences\": [";
-        const QList<int> &ids = it->messages;
-        bool firstOccurrence = true;
-        const int related = store->relatedMessage(index, it.key());
-        for (qsizetype i = ids.size() - 1; i >= -1; --i) {
-            const int id = i >= 0 ? ids.at(i) : related;
-            if (id < 0 || (i >= 0 && i + 1 < ids.size() && ids.at(i + 1) == id))
-                continue;
-            const MessageRecord &record = messages.at(id);
-            out += firstOccurrence ? "\n                        {\"file\": "
-                                   : ",\n                        {\"file\": ";
-            firstOccurrence = false;
-            appendJsonString(out, pathOf(record.file));
-            out += ", \"line\": " + QByteArray::number(findingLine(record, index));
-            out += ", \"context\": ";
-            appendJsonString(out, record.context);
-            out += ", \"source\": ";
-            appendJsonString(out, record.source);
-            out += ", \"translation\": ";
-            appendJsonString(out, record.translation);
-            out += ", \"form\": " + QByteArray::number(record.numerusForm) + "}";
-        }
-        out += firstOccurrence ? "]" : "\n                    ]";
+        writeJsonOccurrences(it->messages, index, store->relatedMessage(index, it.key()));
         out += "\n                }";
         flush();
     }
     out += firstFinding ? "]" : "\n            ]";
     out += "\n        }";
+}
+
+// One occurrence per message, in the order of the values, then the message a
+// comparison compares them with (`related`, -1 for none).
+void FindingsWriter::Private::writeJsonOccurrences(const QList<int> &ids, int index, int related)
+{
+    const QList<MessageRecord> &messages = store->messages();
+    out += ",\n                    \"occurrences\": [";
+    bool firstOccurrence = true;
+    for (qsizetype i = ids.size() - 1; i >= -1; --i) {
+        const int id = i >= 0 ? ids.at(i) : related;
+        if (id < 0 || (i >= 0 && i + 1 < ids.size() && ids.at(i + 1) == id))
+            continue;
+        const MessageRecord &record = messages.at(id);
+        out += firstOccurrence ? "\n                        {\"file\": "
+                               : ",\n                        {\"file\": ";
+        firstOccurrence = false;
+        appendJsonString(out, pathOf(record.file));
+        out += ", \"line\": " + QByteArray::number(findingLine(record, index));
+        out += ", \"context\": ";
+        appendJsonString(out, record.context);
+        out += ", \"source\": ";
+        appendJsonString(out, record.source);
+        out += ", \"translation\": ";
+        appendJsonString(out, record.translation);
+        out += ", \"form\": " + QByteArray::number(record.numerusForm) + "}";
+    }
+    out += firstOccurrence ? "]" : "\n                    ]";
 }
 
 void FindingsWriter::Private::writeJson(const QString &path, int fileCount)

@@ -396,6 +396,27 @@ private slots:
         QCOMPARE(window.tabWidget()->currentIndex(), window.tabWidget()->count() - 1);
     }
 
+    // Each option control a check's catalogue row names sits on that check's tab,
+    // and the check's box explains the check in its tool tip.
+    void panelFollowsCatalogue()
+    {
+        ScriptedWindow window;
+        for (int index = 0; index < CheckCount; ++index) {
+            const CheckInfo &info = checkInfo(index);
+            if (!info.key)
+                continue;
+            const QCheckBox *box = window.control<QCheckBox>(info.key);
+            QVERIFY2(box, info.key);
+            QCOMPARE(box->toolTip(), checkHelp(index));
+            const QWidget *page
+                = window.tabWidget()->widget(tabNames().indexOf(QLatin1String(info.tab)));
+            for (const QString &key : checkOptionKeys(index)) {
+                const QWidget *control = window.findChild<QWidget *>(key);
+                QVERIFY2(control && page->isAncestorOf(control), qPrintable(key));
+            }
+        }
+    }
+
     // Tab goes along each row from its check box to the row's own controls.
     void focusOrder()
     {

@@ -1,6 +1,7 @@
 // The options of a run: check selections, INI files, profiles, the project
 // file and the order in which they are laid over each other.
 
+#include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "readertest.h"
 #include "run/options.h"
@@ -37,6 +38,40 @@ class OptionsTest : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // The facts a catalogue row holds besides its box: options that are settings,
+    // twins on the other side of the same group, the partially-checked rule on
+    // tri-state boxes only, and a help text that says how to silence the check.
+    void catalogueRows()
+    {
+        for (int index = 0; index < CheckCount; ++index) {
+            const CheckInfo &info = checkInfo(index);
+            if (!info.id)
+                continue;
+            const QString id = QString::fromLatin1(info.id);
+            for (const QString &key : checkOptionKeys(index))
+                QVERIFY2(settingIndex(key) >= 0, qPrintable(id + u' ' + key));
+            if (info.twin != NoCheck) {
+                const QString twin = QString::fromLatin1(checkInfo(info.twin).id);
+                QCOMPARE(twin.mid(1), id.mid(1));
+                QVERIFY(twin.at(0) != id.at(0) && !id.startsWith(QLatin1String("ST")));
+            }
+            const bool partial = info.box == BoxKind::TriState && info.twin != NoCheck;
+            QCOMPARE(partial && stateField(QLatin1String(info.key)) != nullptr, partial);
+            QVERIFY(info.partialAlso == NoCheck || partial);
+            const QString help = checkHelp(index);
+            QVERIFY2(help.contains(QLatin1String("\nExample: ")), info.id);
+            QVERIFY2(help.contains(QLatin1String("kvn-ignore: ") + id), info.id);
+            QVERIFY2(help.contains(QLatin1String("--disable ") + id), info.id);
+        }
+        // The tabs in panel order, each group's source tab before its translation tab.
+        const QList<QString> &tabs = tabNames();
+        QCOMPARE(tabs.size(), 51);
+        QCOMPARE(tabs.mid(0, 5), QList<QString>({"ST0", "S1", "T1", "S2", "T2"}));
+        QCOMPARE(tabs.mid(31, 7),
+                 QList<QString>({"S16", "T16", "S20", "T20", "S21", "T21", "ST1"}));
+        QCOMPARE(tabs.last(), QStringLiteral("ST22"));
+    }
 
     void selection_data()
     {
