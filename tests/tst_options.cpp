@@ -51,6 +51,14 @@ private slots:
             const QString id = QString::fromLatin1(info.id);
             for (const QString &key : checkOptionKeys(index))
                 QVERIFY2(settingIndex(key) >= 0, qPrintable(id + u' ' + key));
+            // The box: a setting of the box's kind, none for the checks that always run.
+            QCOMPARE(info.box == BoxKind::Fixed, !info.key);
+            if (info.key) {
+                const int setting = settingIndex(QLatin1String(info.key));
+                QVERIFY2(setting >= 0, info.key);
+                QCOMPARE(settingInfos()[setting].kind,
+                         info.box == BoxKind::TriState ? SettingKind::State : SettingKind::Bool);
+            }
             if (info.twin != NoCheck) {
                 const QString twin = QString::fromLatin1(checkInfo(info.twin).id);
                 QCOMPARE(twin.mid(1), id.mid(1));
