@@ -463,10 +463,10 @@ private:
             m_texts = s + QLatin1Char('\n') + t;
         return m_texts;
     }
-    void failWithKey(int index, const QString &key)
+    FindingValues *failWithKey(int index, const QString &key)
     {
         m_state.failed.set(index);
-        m_store.recordTranslationFinding(m_state, index, key);
+        return m_store.recordTranslationFinding(m_state, index, key);
     }
     bool endMarkLost() const;
     // Two different end characters, one of them a quote or bracket, in texts
@@ -866,9 +866,8 @@ void Comparison::consistency()
     if (translationIt == m_store.firstTranslationOfSource.end()) {
         m_store.firstTranslationOfSource.insert(sourceKey, m_store.firstMessage(m_state, t));
     } else if (differ(translationIt->text, t, m_store.options().checkST10_1_1CheckBox)) {
-        const QString key = texts() + lf + translationIt->text;
-        failWithKey(CheckST10_1, key);
-        m_store.relateFinding(CheckST10_1, key, *translationIt, s, translationIt->text);
+        if (FindingValues *finding = failWithKey(CheckST10_1, texts() + lf + translationIt->text))
+            m_store.relateFinding(*finding, *translationIt, s, translationIt->text);
     }
 
     const QString translationKey = keyed(t);
@@ -876,9 +875,8 @@ void Comparison::consistency()
     if (sourceIt == m_store.firstSourceOfTranslation.end()) {
         m_store.firstSourceOfTranslation.insert(translationKey, m_store.firstMessage(m_state, s));
     } else if (differ(sourceIt->text, s, m_store.options().checkST11_1_1CheckBox)) {
-        const QString key = t + lf + s + lf + sourceIt->text;
-        failWithKey(CheckST11_1, key);
-        m_store.relateFinding(CheckST11_1, key, *sourceIt, sourceIt->text, t);
+        if (FindingValues *finding = failWithKey(CheckST11_1, t + lf + s + lf + sourceIt->text))
+            m_store.relateFinding(*finding, *sourceIt, sourceIt->text, t);
     }
 }
 

@@ -57,8 +57,6 @@ void results::clear()
     m_currentRecord = -1;
     m_messages.clear();
     m_itemOrigins.clear();
-    for (auto &related : m_relatedMessages)
-        related.clear();
     m_silencedCounts.fill(0);
     m_suppressionProblems.clear();
 }
@@ -93,17 +91,17 @@ FirstMessage results::firstMessage(const MessageState &state, const QString &oth
                          state.numerusForm};
 }
 
-void results::relateFinding(int index, const QString &key, FirstMessage &first,
-                            const QString &source, const QString &translation)
+void results::relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
+                            const QString &translation)
 {
-    if (m_relatedMessages[index].contains(key) || !m_findings[index].entries().contains(key))
+    if (finding.related >= 0)
         return;
     if (first.record < 0) {
         m_messages.append(MessageRecord {first.file, first.sourceLine, first.translationLine,
                                          first.numerusForm, first.context, source, translation});
         first.record = int(m_messages.size()) - 1;
     }
-    m_relatedMessages[index].insert(key, first.record);
+    finding.related = first.record;
 }
 
 bool results::silenced(int index, int times)
@@ -193,20 +191,20 @@ void results::recordSourceFinding(MessageState &state, int index, const QString 
     }
 }
 
-void results::recordTranslationFinding(MessageState &state, int index, const QString &key,
-                                       int times)
+FindingValues *results::recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                                 int times)
 {
     // The budget is checked before each finding, as if they came one by one; the
     // ones it allows share one search of the findings store.
     if (silenced(index, times))
-        return;
+        return nullptr;
     int allowed = 0;
     while (allowed < times && findingAllowed(state, index)) {
         state.recordedKeySize[index] += key.size();
         ++allowed;
     }
-    if (allowed > 0)
-        m_findings[index].insert(key, state.context, allowed, currentMessage(state));
+    return m_findings[index].insert(key, state.context, allowed,
+                                    allowed > 0 ? currentMessage(state) : -1);
 }
 
 bool results::skippedByPartialRule(int index, const MessageState &state) const

@@ -246,15 +246,9 @@ public:
     // The message being checked as a later one will name it.
     FirstMessage firstMessage(const MessageState &state, const QString &otherText) const;
     // Names `first` (whose texts are source and translation) beside the messages
-    // of the finding key of check index, when the check recorded that key.
-    void relateFinding(int index, const QString &key, FirstMessage &first, const QString &source,
+    // of a finding, as its related message.
+    void relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
                        const QString &translation);
-    // The message the findings of key of check index are compared with: an
-    // index into messages(), -1 for none.
-    int relatedMessage(int index, const QString &key) const
-    {
-        return m_relatedMessages[index].value(key, -1);
-    }
 
     // The source checks give the same outcome for every message with the same
     // source, as long as the options and the rules stay: a run sets this, and
@@ -300,8 +294,9 @@ public:
     // `times` findings of the same key are recorded as many single ones.
     void recordSourceFinding(MessageState &state, int index, const QString &key,
                              const QString &valuePrefix = QString(), int times = 1);
-    void recordTranslationFinding(MessageState &state, int index, const QString &key,
-                                  int times = 1);
+    // Returns the values of key, null when nothing was recorded.
+    FindingValues *recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                            int times = 1);
     // The partially-checked rule of translation check `index` (its catalogue row
     // names the source checks it consults): true when its tri-state box is
     // partially checked and the message's source failed one of them.
@@ -329,7 +324,6 @@ private:
     int m_currentRecord = -1;
     QList<MessageRecord> m_messages;
     QList<ItemOrigin> m_itemOrigins;
-    std::array<QHash<QString, int>, CheckCount> m_relatedMessages;
     std::array<int, CheckCount> m_silencedCounts {};
     QStringList m_suppressionProblems;
     // By source text, apart for messages beyond the source numerus forms.
