@@ -435,7 +435,6 @@ public:
     void ellipsesAndCharacters();
     void numbers();
     void keysAndArgumentsCheck();
-    void consistency();
     void tokenCounts();
 
 private:
@@ -809,39 +808,6 @@ void Comparison::keysAndArgumentsCheck()
                 fail(CheckST9_3);
 }
 
-// Only the first numerus forms enter the tables; each differing later message
-// is reported against the first one seen.
-void Comparison::consistency()
-{
-    // Like forms: a translation is compared only with translations of the same
-    // numerus form (an ordinary message counts as the first form), every form
-    // taken; the tables then key the texts by form.
-    const bool likeForms = m_store.options().checkST10_1_2CheckBox;
-    if (m_state.numerusForm > 2 && !likeForms)
-        return;
-    const QChar lf = QLatin1Char('\n');
-    const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
-        return a != b && (caseSensitive || differIgnoringCase(a, b));
-    };
-    const auto keyed = [&](const QString &text) {
-        return likeForms ? text + QChar(0) + QString::number(std::max(m_state.numerusForm, 1))
-                         : text;
-    };
-    const QString sourceKey = keyed(s);
-    const auto translationIt = m_store.firstTranslationOfSource.constFind(sourceKey);
-    if (translationIt == m_store.firstTranslationOfSource.constEnd())
-        m_store.firstTranslationOfSource.insert(sourceKey, t);
-    else if (differ(*translationIt, t, m_store.options().checkST10_1_1CheckBox))
-        failWithKey(CheckST10_1, texts() + lf + *translationIt);
-
-    const QString translationKey = keyed(t);
-    const auto sourceIt = m_store.firstSourceOfTranslation.constFind(translationKey);
-    if (sourceIt == m_store.firstSourceOfTranslation.constEnd())
-        m_store.firstSourceOfTranslation.insert(translationKey, s);
-    else if (differ(*sourceIt, s, m_store.options().checkST11_1_1CheckBox))
-        failWithKey(CheckST11_1, t + lf + s + lf + *sourceIt);
-}
-
 void Comparison::compareCounts(int index, const QSet<QString> &sourceTokens,
                                const QSet<QString> &translationTokens, const char *text)
 {
@@ -897,6 +863,64 @@ void results::runComparisonChecks(MessageState &state)
     comparison.ellipsesAndCharacters();
     comparison.numbers();
     comparison.keysAndArgumentsCheck();
-    comparison.consistency();
+    checkConsistency(state);
     comparison.tokenCounts();
+}
+
+// Only the first numerus forms enter the tables; each differing later message
+// is reported against the first one seen.
+void results::checkConsistency(MessageState &state)
+{
+    // Like forms: a translation is compared only with translations of the same
+    // numerus form (an ordinary message counts as the first form), every form
+    // taken; the tables then key the texts by form.
+    const bool likeForms = m_options.checkST10_1_2CheckBox;
+    if (state.numerusForm > 2 && !likeForms)
+        return;
+    const auto keyed = [&](const QString &text) {
+        return likeForms ? text + QChar(0) + QString::number(std::max(state.numerusForm, 1)) : text;
+    };
+    const QString sourceKey = keyed(state.source);
+    const QString translationKey = keyed(state.translation);
+    if (m_worker) {
+        m_consistencyEntries.append(ConsistencyEntry {
+            sourceKey, translationKey, state.source, state.translation,
+            MessageRecord {m_currentFile, m_origin.sourceLine, m_origin.translationLine,
+                           state.numerusForm, state.context, state.source, state.translation},
+            -1, m_origin.silenced.test(CheckST10_1), m_origin.silenced.test(CheckST11_1)});
+        m_consistencyPending = true;
+        return;
+    }
+    const ConsistencyFindings found
+        = consultConsistencyTables(sourceKey, translationKey, state.source, state.translation);
+    for (const auto &[index, key] : {qMakePair(int(CheckST10_1), found.sourceKey),
+                                     qMakePair(int(CheckST11_1), found.translationKey)}) {
+        if (key.isEmpty())
+            continue;
+        state.failed.set(index);
+        recordTranslationFinding(state, index, key);
+    }
+}
+
+results::ConsistencyFindings results::consultConsistencyTables(const QString &sourceKey,
+                                                               const QString &translationKey,
+                                                               const QString &s, const QString &t)
+{
+    const QChar lf = QLatin1Char('\n');
+    const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
+        return a != b && (caseSensitive || differIgnoringCase(a, b));
+    };
+    ConsistencyFindings found;
+    const auto translationIt = firstTranslationOfSource.constFind(sourceKey);
+    if (translationIt == firstTranslationOfSource.constEnd())
+        firstTranslationOfSource.insert(sourceKey, t);
+    else if (differ(*translationIt, t, m_options.checkST10_1_1CheckBox))
+        found.sourceKey = s + lf + t + lf + *translationIt;
+
+    const auto sourceIt = firstSourceOfTranslation.constFind(translationKey);
+    if (sourceIt == firstSourceOfTranslation.constEnd())
+        firstSourceOfTranslation.insert(translationKey, s);
+    else if (differ(*sourceIt, s, m_options.checkST11_1_1CheckBox))
+        found.translationKey = t + lf + s + lf + *sourceIt;
+    return found;
 }

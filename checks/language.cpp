@@ -179,7 +179,7 @@ void addPair(LanguageRules &rules, QChar opening, QChar closing)
 
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)
 {
-    qInfo().noquote() << "Init" << fileName;
+    log(QtInfoMsg, QLatin1String("Init ") + fileName);
     insertAll(emptyElements, EmptyElements);
     insertAll(htmlSubsetTags, HtmlSubsetTags);
     insertAll(htmlSubsetAttributes, HtmlSubsetAttributes);
@@ -224,7 +224,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     } else {
         catalogueLanguage = language;
     }
-    qInfo().noquote() << "Language" << catalogueLanguage;
+    log(QtInfoMsg, QLatin1String("Language ") + catalogueLanguage);
     for (auto &outcomes : m_sourceOutcomes)
         outcomes.clear();
 

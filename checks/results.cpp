@@ -58,6 +58,10 @@ void results::clear()
     m_itemOrigins.clear();
     m_silencedCounts.fill(0);
     m_suppressionProblems.clear();
+    m_originInherited = m_worker;
+    m_orderSensitive = false;
+    m_consistencyEntries.clear();
+    m_log.clear();
 }
 
 int results::beginFile(const QString &path)
@@ -100,16 +104,38 @@ void results::fileAssert(bool condition, const QString &message, bool internalEr
         return;
     // A problem met while checking a message (a spent finding budget) stands at
     // the message.
+    if (line <= 0)
+        noteInheritedOrigin();
     m_itemOrigins.append(ItemOrigin {m_currentFile, line > 0 ? line : m_origin.sourceLine});
     QString item = message;
     if (internalError)
         item += QLatin1Char('\n')
                 + tr("Please report this error to Oskerbay! I want to improve KVN.");
     m_items[Check_0].append(item);
-    if (internalError)
-        qCritical().noquote() << item;
-    else
-        qInfo().noquote() << item;
+    log(internalError ? QtCriticalMsg : QtInfoMsg, item);
+}
+
+void results::log(QtMsgType type, const QString &text)
+{
+    if (m_worker) {
+        m_log.append(qMakePair(type, text));
+        return;
+    }
+    switch (type) {
+    case QtCriticalMsg:
+    case QtFatalMsg:
+        qCritical().noquote() << text;
+        break;
+    case QtWarningMsg:
+        qWarning().noquote() << text;
+        break;
+    case QtInfoMsg:
+        qInfo().noquote() << text;
+        break;
+    case QtDebugMsg:
+        qDebug().noquote() << text;
+        break;
+    }
 }
 
 void results::recordFinding(FindingMap &map, const QString &findingText, const QString &value)
@@ -180,4 +206,89 @@ void results::recordTranslationFinding(MessageState &state, int index, const QSt
     }
     if (allowed > 0)
         m_findings[index].insert(key, state.context, allowed, currentMessage(state));
+}
+
+void results::startWorker(const results &run)
+{
+    m_options = run.m_options;
+    m_worker = true;
+    clear();
+    honourSuppressions = run.honourSuppressions;
+    reuseSourceOutcomes = run.reuseSourceOutcomes;
+    languageReady = run.languageReady;
+    emptyElements = run.emptyElements;
+    htmlSubsetTags = run.htmlSubsetTags;
+    htmlSubsetAttributes = run.htmlSubsetAttributes;
+    cssSubsetProperties = run.cssSubsetProperties;
+    catalogueLanguage = run.catalogueLanguage;
+    translationRules = run.translationRules;
+    sourceRules = run.sourceRules;
+    acceleratorMarker = run.acceleratorMarker;
+    argumentMarker = run.argumentMarker;
+}
+
+void results::mergeWorker(results &worker)
+{
+    Q_ASSERT(worker.m_worker && !worker.m_orderSensitive);
+    for (const auto &line : std::as_const(worker.m_log))
+        log(line.first, line.second);
+    const int fileOffset = int(m_files.size());
+    const int messageOffset = int(m_messages.size());
+    const auto movedFile = [fileOffset](int file) { return file >= 0 ? file + fileOffset : file; };
+    m_files += worker.m_files;
+    m_messages.reserve(m_messages.size() + worker.m_messages.size());
+    for (MessageRecord &record : worker.m_messages) {
+        record.file = movedFile(record.file);
+        m_messages.append(std::move(record));
+    }
+    for (ItemOrigin origin : std::as_const(worker.m_itemOrigins)) {
+        origin.file = movedFile(origin.file);
+        m_itemOrigins.append(origin);
+    }
+    for (int index = 0; index < CheckCount; ++index) {
+        m_items[index] += worker.m_items[index];
+        m_findings[index].append(worker.m_findings[index], messageOffset);
+        m_silencedCounts[index] += worker.m_silencedCounts[index];
+    }
+    m_suppressionProblems += worker.m_suppressionProblems;
+    vanishedCount += worker.vanishedCount;
+    sourceCount += worker.sourceCount;
+    translationCount += worker.translationCount;
+    unfinishedCount += worker.unfinishedCount;
+    sourceTexts.unite(worker.sourceTexts);
+    translationTexts.unite(worker.translationTexts);
+    poFile = worker.poFile;
+    formatFlag = worker.formatFlag;
+
+    for (ConsistencyEntry &entry : worker.m_consistencyEntries) {
+        // The message's record: the worker's, or made at its first finding here.
+        int record = entry.recordIndex >= 0 ? entry.recordIndex + messageOffset : -1;
+        const auto messageRecord = [&] {
+            if (record < 0) {
+                entry.record.file = movedFile(entry.record.file);
+                m_messages.append(entry.record);
+                record = int(m_messages.size()) - 1;
+            }
+            return record;
+        };
+        const ConsistencyFindings found = consultConsistencyTables(
+            entry.sourceKey, entry.translationKey, entry.source, entry.translation);
+        const auto add = [&](int index, const QString &key, bool silencedHere) {
+            if (key.isEmpty())
+                return;
+            if (honourSuppressions && silencedHere)
+                ++m_silencedCounts[index];
+            else
+                m_findings[index].insert(key, entry.record.context, 1, messageRecord());
+        };
+        add(CheckST10_1, found.sourceKey, entry.silencedSource);
+        add(CheckST11_1, found.translationKey, entry.silencedTranslation);
+    }
+
+    // A walk's problem that follows stands where the worker's last message stood.
+    if (worker.m_currentFile >= 0)
+        m_currentFile = movedFile(worker.m_currentFile);
+    if (!worker.m_originInherited)
+        m_origin = worker.m_origin;
+    worker.clear();
 }
