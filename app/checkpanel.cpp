@@ -269,6 +269,35 @@ QWidget *createControl(const PanelExtra &extra, QWidget *parent)
     return widget;
 }
 
+// The control of an option the table above does not place: on the check's row,
+// of the kind its setting asks for.
+PanelExtra defaultExtra(int check, const QString &key)
+{
+    static const QByteArrayList keys = [] {
+        QByteArrayList names;
+        for (int i = 0; i < CheckCount; ++i)
+            for (const QString &option : checkOptionKeys(i))
+                names.append(option.toLatin1());
+        return names;
+    }();
+    const QByteArray &name = keys.at(keys.indexOf(key.toLatin1()));
+    Control control = Control::Option;
+    switch (infoOf(name.constData()).kind) {
+    case SettingKind::Int:
+        control = Control::Spin;
+        break;
+    case SettingKind::Float:
+        control = Control::DoubleSpin;
+        break;
+    case SettingKind::String:
+        control = Control::LineEdit;
+        break;
+    default:
+        break;
+    }
+    return {check, Place::OnRow, control, name.constData(), nullptr};
+}
+
 void addExtra(QHBoxLayout *row, const PanelExtra &extra, QWidget *parent)
 {
     if (extra.control == Control::Spacing)
@@ -395,9 +424,14 @@ QWidget *MainWindow::createTab(const QString &tab)
         QList<QHBoxLayout *> rowsBefore, rowsAfter;
         auto *checkRow = new QHBoxLayout;
         QHBoxLayout *current = nullptr;
+        QStringList unplaced = checkOptionKeys(check);
         for (const PanelExtra &extra : Extras) {
             if (extra.check != check)
                 continue;
+            // Every option control of the table belongs to its check's catalogue row.
+            Q_ASSERT(!extra.key || unplaced.contains(QLatin1String(extra.key)));
+            if (extra.key)
+                unplaced.removeOne(QLatin1String(extra.key));
             switch (extra.place) {
             case Place::OnRow:
                 current = checkRow;
@@ -416,8 +450,11 @@ QWidget *MainWindow::createTab(const QString &tab)
             }
             addExtra(current, extra, controls);
         }
+        for (const QString &key : std::as_const(unplaced))
+            addExtra(checkRow, defaultExtra(check, key), controls);
 
         auto *box = new QCheckBox(translated(info.description), controls);
+        box->setToolTip(checkHelp(check));
         if (info.box == BoxKind::Fixed) {
             box->setChecked(true);
             box->setEnabled(false);

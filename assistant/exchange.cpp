@@ -83,7 +83,7 @@ QString line(const char *source, const Args &...arguments)
 QString criticalError(const QString &detail)
 {
     return text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Critical error.")) + QLatin1Char(' ')
-        + detail + lineFeed + line(mergingAbort);
+           + detail + lineFeed + line(mergingAbort);
 }
 
 QString errorCode(QFileDevice::FileError error)
@@ -110,7 +110,7 @@ public:
         : m_element(element)
         , m_startTag(QLatin1Char('<') + element + QLatin1Char('>'))
         , m_endTag(QLatin1String("</") + element + QLatin1Char('>'))
-    {}
+    { }
 
     Step addLine(const QString &line, int lineNumber)
     {
@@ -502,24 +502,22 @@ Outcome exportTranslationsIn(const QString &tsPath, const QString &priorMessages
     return outcome;
 }
 
-// The merge proper, with the work directory created and locked.
-void mergeLocked(const QString &tsPath, const QString &directory, const QString &sourceBox,
-                 const QString &translationBox, bool keepUnfinished, Outcome &outcome)
+// Reads the two exchange lists and checks that they pair up: as many
+// translations as sources, no empty source.
+bool readPairs(const QString &directory, const QString &sourceBox, const QString &translationBox,
+               QStringList &sources, QStringList &translations, QString &messages)
 {
-    QString &messages = outcome.messages;
-    QStringList sources;
-    QStringList translations;
     if (!readEntries(directory + QLatin1String(sourceFileName), sourceBox, false, sources, messages)
         || !readEntries(directory + QLatin1String(translationFileName), translationBox, true,
                         translations, messages))
-        return;
+        return false;
     if (sources.size() != translations.size()) {
         messages += criticalError(
             text(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                    "The number of source strings (%1) is not the same as the "
                                    "number of translation strings (%2)."),
                  QString::number(sources.size()), QString::number(translations.size())));
-        return;
+        return false;
     }
     messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
                                        "Number of source and translation strings are the same."));
@@ -530,25 +528,24 @@ void mergeLocked(const QString &tsPath, const QString &directory, const QString 
         messages += criticalError(
             text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Entry %1 of the source list is empty."),
                  QString::number(emptySource + 1)));
-        return;
+        return false;
     }
-    // The first translation of each source, found in constant time.
-    QHash<QString, int> sourceIndex;
-    sourceIndex.reserve(sources.size());
-    for (int i = sources.size() - 1; i >= 0; --i)
-        sourceIndex.insert(sources.at(i), i);
+    return true;
+}
 
-    QFile tsFile;
+// Opens the .ts file and makes sure the merged file is another file.
+bool openForMerge(QFile &tsFile, const QString &tsPath, const QString &mergedPath,
+                  QString &messages)
+{
     QString problem;
     if (openForReading(tsFile, tsPath, problem) != fileaccess::OpenStatus::Opened) {
         messages += criticalError(
             problem.isEmpty()
                 ? text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Reading file %1 failed."), tsPath)
                 : problem.chopped(1));
-        return;
+        return false;
     }
     messages += line(readingTs, tsPath);
-    const QString mergedPath = mergedFilePath(tsPath);
     // The merged file replaces what is at its path: never the .ts file itself,
     // reached through a link.
     if (fileaccess::sameFile(tsPath, mergedPath)) {
@@ -556,8 +553,164 @@ void mergeLocked(const QString &tsPath, const QString &directory, const QString 
             text(QT_TRANSLATE_NOOP("TranslateTsDialog", "The merged file %1 is the file %2 "
                                                         "itself."),
                  mergedPath, tsPath));
-        return;
+        return false;
     }
+    return true;
+}
+
+// The lines of a .ts file with the translations of the exchange lists put into
+// its empty translations. A line that cannot be placed stops the merge with the
+// reason in `failure`.
+class LineMerger
+{
+public:
+    LineMerger(const QString &tsPath, const QStringList &sources, const QStringList &translations,
+               bool keepUnfinished)
+        : m_tsPath(tsPath)
+        , m_translations(translations)
+        , m_keepUnfinished(keepUnfinished)
+        , m_collector(QStringLiteral("source"))
+    {
+        // The first translation of each source, found in constant time.
+        m_sourceIndex.reserve(sources.size());
+        for (int i = sources.size() - 1; i >= 0; --i)
+            m_sourceIndex.insert(sources.at(i), i);
+    }
+
+    bool merge(const QStringList &lines)
+    {
+        for (int i = 0; i < lines.size(); ++i)
+            if (!mergeLine(lines.at(i), i + 1))
+                return false;
+        if (m_collector.isOpen()) {
+            failure = m_collector.unclosedFailure(m_tsPath);
+            return false;
+        }
+        return true;
+    }
+
+    QString failure;
+    QString mergedText;
+    int added = 0;
+    int skipped = 0;
+    QStringList numerusSources;
+    QStringList emptyTranslationSources;
+
+private:
+    bool refuse(const QString &reason)
+    {
+        failure = reason;
+        return false;
+    }
+
+    bool mergeLine(const QString &tsLine, int lineNumber)
+    {
+        const TextCollector::Step step = m_collector.addLine(tsLine, lineNumber);
+        if (step == TextCollector::Completed)
+            m_haveSource = true;
+        else if (step != TextCollector::Nothing)
+            return refuse(m_collector.failure(step, m_tsPath, lineNumber));
+
+        const bool unfinished = tsLine.contains(emptyUnfinishedTranslation);
+        if (!unfinished && !tsLine.contains(emptyNumerusForm)) {
+            mergedText += tsLine + lineFeed;
+            if (tsLine.contains(QLatin1String("<translation")))
+                ++skipped;
+            return true;
+        }
+        return fillEmptyTranslation(tsLine, QString::number(lineNumber), unfinished);
+    }
+
+    // A line with an empty translation (unfinished) or an empty numerus form.
+    bool fillEmptyTranslation(const QString &tsLine, const QString &lineNumber, bool unfinished)
+    {
+        const QString indent(unfinished ? translationIndent : numerusFormIndent, QLatin1Char(' '));
+        if (tsLine != indent + (unfinished ? emptyUnfinishedTranslation : emptyNumerusForm))
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "Line %2 of %1 holds an empty translation that "
+                                                 "is not alone on its line or not indented by %3 "
+                                                 "blanks."),
+                               m_tsPath, lineNumber, QString::number(indent.size())));
+        if (!m_haveSource || m_collector.isOpen())
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "Line %2 of %1 holds an empty translation "
+                                                 "without a source in front of it."),
+                               m_tsPath, lineNumber));
+        const QString &source = m_collector.text();
+        if (source.isEmpty()) {
+            // Nothing to translate; such sources are not exported either.
+            mergedText += tsLine + lineFeed;
+            skipped += unfinished ? 1 : 0;
+            return true;
+        }
+        const int index = m_sourceIndex.value(source, -1);
+        if (index < 0)
+            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                                 "The source of the translation in line %2 of %1 "
+                                                 "is not in the source list: %3"),
+                               m_tsPath, lineNumber, source));
+        const QString &translation = m_translations.at(index);
+        if (!unfinished) {
+            mergedText += indent + QLatin1String("<numerusform>") + translation
+                          + QLatin1String("</numerusform>") + lineFeed;
+            numerusSources.append(source);
+        } else if (translation.isEmpty()) {
+            // An empty translation must not become a finished one.
+            mergedText += tsLine + lineFeed;
+            ++skipped;
+            emptyTranslationSources.append(source);
+        } else {
+            mergedText += indent
+                          + (m_keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
+                                              : QLatin1String("<translation>"))
+                          + translation + QLatin1String("</translation>") + lineFeed;
+            ++added;
+        }
+        return true;
+    }
+
+    const QString &m_tsPath;
+    const QStringList &m_translations;
+    const bool m_keepUnfinished;
+    QHash<QString, int> m_sourceIndex;
+    TextCollector m_collector;
+    bool m_haveSource = false;
+};
+
+// The counts and the lists of sources to look at after a merge.
+QString mergeSummary(const LineMerger &merger)
+{
+    QString summary = lineFeed
+                      + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                               "Added %1 translations and skiped %2 translations."),
+                             QString::number(merger.added), QString::number(merger.skipped));
+    if (!merger.numerusSources.isEmpty())
+        summary += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                          "Please check the follwoing %1 numerus forms:"),
+                        QString::number(merger.numerusSources.size()))
+                   + merger.numerusSources.join(lineFeed) + lineFeed;
+    if (!merger.emptyTranslationSources.isEmpty())
+        summary += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
+                                          "These %1 sources got an empty translation, their "
+                                          "messages stay unfinished:"),
+                        QString::number(merger.emptyTranslationSources.size()))
+                   + merger.emptyTranslationSources.join(lineFeed) + lineFeed;
+    return summary;
+}
+
+// The merge proper, with the work directory created and locked.
+void mergeLocked(const QString &tsPath, const QString &directory, const QString &sourceBox,
+                 const QString &translationBox, bool keepUnfinished, Outcome &outcome)
+{
+    QString &messages = outcome.messages;
+    QStringList sources;
+    QStringList translations;
+    if (!readPairs(directory, sourceBox, translationBox, sources, translations, messages))
+        return;
+    QFile tsFile;
+    const QString mergedPath = mergedFilePath(tsPath);
+    if (!openForMerge(tsFile, tsPath, mergedPath, messages))
+        return;
     // A line that cannot be placed ends the merge: the merged file is written only
     // when every line is placed, and a previous one stays as it was.
     const auto refuse = [&](const QString &detail) { messages += criticalError(detail); };
@@ -569,78 +722,13 @@ void mergeLocked(const QString &tsPath, const QString &directory, const QString 
         return refuse(text(notUtf8, tsPath, QString::number(invalidLine)));
     if (readError != QFileDevice::NoError)
         return refuse(text(writingFileError, tsPath, errorCode(readError)));
-    QString mergedText;
-    int added = 0;
-    int skipped = 0;
-    QStringList numerusSources;
-    QStringList emptyTranslationSources;
-    TextCollector collector(QStringLiteral("source"));
-    bool haveSource = false;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString &tsLine = lines.at(i);
-        const QString lineNumber = QString::number(i + 1);
-        const TextCollector::Step step = collector.addLine(tsLine, i + 1);
-        if (step == TextCollector::Completed)
-            haveSource = true;
-        else if (step != TextCollector::Nothing)
-            return refuse(collector.failure(step, tsPath, i + 1));
-
-        const bool unfinished = tsLine.contains(emptyUnfinishedTranslation);
-        if (!unfinished && !tsLine.contains(emptyNumerusForm)) {
-            mergedText += tsLine + lineFeed;
-            if (tsLine.contains(QLatin1String("<translation")))
-                ++skipped;
-            continue;
-        }
-        const QString indent(unfinished ? translationIndent : numerusFormIndent, QLatin1Char(' '));
-        if (tsLine != indent + (unfinished ? emptyUnfinishedTranslation : emptyNumerusForm))
-            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                                 "Line %2 of %1 holds an empty translation that "
-                                                 "is not alone on its line or not indented by %3 "
-                                                 "blanks."),
-                               tsPath, lineNumber, QString::number(indent.size())));
-        if (!haveSource || collector.isOpen())
-            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                                 "Line %2 of %1 holds an empty translation "
-                                                 "without a source in front of it."),
-                               tsPath, lineNumber));
-        const QString &source = collector.text();
-        if (source.isEmpty()) {
-            // Nothing to translate; such sources are not exported either.
-            mergedText += tsLine + lineFeed;
-            skipped += unfinished ? 1 : 0;
-            continue;
-        }
-        const int index = sourceIndex.value(source, -1);
-        if (index < 0)
-            return refuse(text(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                                 "The source of the translation in line %2 of %1 "
-                                                 "is not in the source list: %3"),
-                               tsPath, lineNumber, source));
-        const QString &translation = translations.at(index);
-        if (!unfinished) {
-            mergedText += indent + QLatin1String("<numerusform>") + translation
-                + QLatin1String("</numerusform>") + lineFeed;
-            numerusSources.append(source);
-        } else if (translation.isEmpty()) {
-            // An empty translation must not become a finished one.
-            mergedText += tsLine + lineFeed;
-            ++skipped;
-            emptyTranslationSources.append(source);
-        } else {
-            mergedText += indent
-                + (keepUnfinished ? QLatin1String("<translation type=\"unfinished\">")
-                                  : QLatin1String("<translation>"))
-                + translation + QLatin1String("</translation>") + lineFeed;
-            ++added;
-        }
-    }
-    if (collector.isOpen())
-        return refuse(collector.unclosedFailure(tsPath));
+    LineMerger merger(tsPath, sources, translations, keepUnfinished);
+    if (!merger.merge(lines))
+        return refuse(merger.failure);
     messages += line(readingDone, tsPath);
     tsFile.close();
 
-    const fileaccess::WriteOutcome written = writeWithByteOrderMark(mergedPath, mergedText);
+    const fileaccess::WriteOutcome written = writeWithByteOrderMark(mergedPath, merger.mergedText);
     if (written.status == fileaccess::WriteOutcome::NotOpened)
         return refuse(
             text(QT_TRANSLATE_NOOP("TranslateTsDialog", "Creating file %1 failed."), mergedPath)
@@ -650,22 +738,7 @@ void mergeLocked(const QString &tsPath, const QString &directory, const QString 
         return refuse(text(writingFileError, mergedPath, errorCode(written.error)) + lineFeed
                       + written.reason);
     messages += line(writingDone, mergedPath);
-
-    messages += lineFeed
-        + line(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                 "Added %1 translations and skiped %2 translations."),
-               QString::number(added), QString::number(skipped));
-    if (!numerusSources.isEmpty())
-        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                           "Please check the follwoing %1 numerus forms:"),
-                         QString::number(numerusSources.size()))
-            + numerusSources.join(lineFeed) + lineFeed;
-    if (!emptyTranslationSources.isEmpty())
-        messages += line(QT_TRANSLATE_NOOP("TranslateTsDialog",
-                                           "These %1 sources got an empty translation, their "
-                                           "messages stay unfinished:"),
-                         QString::number(emptyTranslationSources.size()))
-            + emptyTranslationSources.join(lineFeed) + lineFeed;
+    messages += mergeSummary(merger);
     outcome.succeeded = true;
 }
 

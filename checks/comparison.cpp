@@ -434,6 +434,14 @@ public:
     void punctuation();
     void ellipsesAndCharacters();
     void numbers();
+    // The steps of numbers() over the texts it compares; true when the step failed.
+    bool missingNumbers(const QList<double> &sourceValues, const QList<double> &translationValues,
+                        bool normalise);
+    bool numberCounts(const QList<double> &sourceValues, const QString &sourceText,
+                      const QString &translationText);
+    bool missingNumberRuns(const QStringList &sourceRuns, const QStringList &translationRuns);
+    void numberRunCounts(const QStringList &sourceRuns, const QString &sourceText,
+                         const QString &translationText);
     void keysAndArgumentsCheck();
     void tokenCounts();
 
@@ -673,14 +681,26 @@ void Comparison::ellipsesAndCharacters()
     }
 }
 
+const char MissingInTranslation[]
+    = QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
+const char MissingInSource[] = QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
+
+QString numberText(double x)
+{
+    return QString::number(x, 'g', 6);
+}
+
+QStringList numberTexts(const QList<double> &values)
+{
+    QStringList texts;
+    for (const double x : values)
+        texts.append(numberText(x));
+    return texts;
+}
+
 // A cascade: each check runs only when the ones before it found nothing.
 void Comparison::numbers()
 {
-    static const char MissingInTranslation[]
-        = QT_TRANSLATE_NOOP("results", "Missing numbers in the translation:");
-    static const char MissingInSource[]
-        = QT_TRANSLATE_NOOP("results", "Missing numbers in the source:");
-    const auto numberText = [](double x) { return QString::number(x, 'g', 6); };
     // Without a number on either side every step below finds nothing.
     if (!m_sourceCounts.hasNumber && !m_translationCounts.hasNumber)
         return;
@@ -697,15 +717,24 @@ void Comparison::numbers()
                            translationNumbers);
     // Sorted, so that a finding text is the same on every run.
     const QList<double> sourceValues = sorted(sourceNumbers);
-    const QList<double> translationValues = sorted(translationNumbers);
+    if (missingNumbers(sourceValues, sorted(translationNumbers), normalise)
+        || numberCounts(sourceValues, sourceText, translationText))
+        return;
+
+    QSet<QString> sourceRuns, translationRuns;
+    m_store.extractNumbers(sourceText, sourceRuns);
+    m_store.extractNumbers(translationText, translationRuns);
+    const QStringList sourceRunList = sorted(sourceRuns);
+    if (!missingNumberRuns(sourceRunList, sorted(translationRuns)))
+        numberRunCounts(sourceRunList, sourceText, translationText);
+}
+
+// ST8.1: the numbers of one side that the other lacks.
+bool Comparison::missingNumbers(const QList<double> &sourceValues,
+                                const QList<double> &translationValues, bool normalise)
+{
     const QList<double> missingInTranslation = difference(sourceValues, translationValues);
     const QList<double> missingInSource = difference(translationValues, sourceValues);
-    const auto numberTexts = [&](const QList<double> &values) {
-        QStringList texts;
-        for (const double x : values)
-            texts.append(numberText(x));
-        return texts;
-    };
     if (!missingInTranslation.isEmpty())
         fail(CheckST8_1,
              missingNumbersText(MissingInTranslation, numberTexts(missingInTranslation)));
@@ -713,10 +742,13 @@ void Comparison::numbers()
     // number words ("Square root" -> "Căn bậc 2"): reported only beside a lost one.
     if (!missingInSource.isEmpty() && (!normalise || !missingInTranslation.isEmpty()))
         fail(CheckST8_1, missingNumbersText(MissingInSource, numberTexts(missingInSource)));
-    if (!missingInTranslation.isEmpty() || !missingInSource.isEmpty())
-        return;
+    return !missingInTranslation.isEmpty() || !missingInSource.isEmpty();
+}
 
-    // Both sides hold the same numbers from here on.
+// ST8.2: both sides hold the same numbers, but not as many times.
+bool Comparison::numberCounts(const QList<double> &sourceValues, const QString &sourceText,
+                              const QString &translationText)
+{
     bool counted = false;
     for (const double x : sourceValues) {
         const QString text = numberText(x);
@@ -731,25 +763,27 @@ void Comparison::numbers()
             counted = true;
         }
     }
-    if (counted)
-        return;
+    return counted;
+}
 
-    QSet<QString> sourceRuns, translationRuns;
-    m_store.extractNumbers(sourceText, sourceRuns);
-    m_store.extractNumbers(translationText, translationRuns);
-    const QStringList sourceRunList = sorted(sourceRuns);
-    const QStringList translationRunList = sorted(translationRuns);
-    const QStringList runsMissingInTranslation = difference(sourceRunList, translationRunList);
-    const QStringList runsMissingInSource = difference(translationRunList, sourceRunList);
-    if (!runsMissingInTranslation.isEmpty())
-        fail(CheckST8_3, missingNumbersText(MissingInTranslation, runsMissingInTranslation));
-    if (!runsMissingInSource.isEmpty())
-        fail(CheckST8_3, missingNumbersText(MissingInSource, runsMissingInSource));
-    if (!runsMissingInTranslation.isEmpty() || !runsMissingInSource.isEmpty())
-        return;
+// ST8.3: the runs of digits of one side that the other lacks.
+bool Comparison::missingNumberRuns(const QStringList &sourceRuns,
+                                   const QStringList &translationRuns)
+{
+    const QStringList missingInTranslation = difference(sourceRuns, translationRuns);
+    const QStringList missingInSource = difference(translationRuns, sourceRuns);
+    if (!missingInTranslation.isEmpty())
+        fail(CheckST8_3, missingNumbersText(MissingInTranslation, missingInTranslation));
+    if (!missingInSource.isEmpty())
+        fail(CheckST8_3, missingNumbersText(MissingInSource, missingInSource));
+    return !missingInTranslation.isEmpty() || !missingInSource.isEmpty();
+}
 
-    // Both sides hold the same runs from here on.
-    for (const QString &run : sourceRunList) {
+// ST8.4: both sides hold the same runs, but not as many times.
+void Comparison::numberRunCounts(const QStringList &sourceRuns, const QString &sourceText,
+                                 const QString &translationText)
+{
+    for (const QString &run : sourceRuns) {
         const int inSource = sourceText.count(run);
         const int inTranslation = translationText.count(run);
         if (inSource != inTranslation)
@@ -880,47 +914,72 @@ void results::checkConsistency(MessageState &state)
     const auto keyed = [&](const QString &text) {
         return likeForms ? text + QChar(0) + QString::number(std::max(state.numerusForm, 1)) : text;
     };
-    const QString sourceKey = keyed(state.source);
-    const QString translationKey = keyed(state.translation);
+    ConsistencyEntry entry {keyed(state.source),
+                            keyed(state.translation),
+                            MessageRecord {m_currentFile, m_origin.sourceLine,
+                                           m_origin.translationLine, state.numerusForm,
+                                           state.context, state.source, state.translation},
+                            -1,
+                            m_origin.silenced.test(CheckST10_1),
+                            m_origin.silenced.test(CheckST11_1)};
     if (m_worker) {
-        m_consistencyEntries.append(ConsistencyEntry {
-            sourceKey, translationKey, state.source, state.translation,
-            MessageRecord {m_currentFile, m_origin.sourceLine, m_origin.translationLine,
-                           state.numerusForm, state.context, state.source, state.translation},
-            -1, m_origin.silenced.test(CheckST10_1), m_origin.silenced.test(CheckST11_1)});
+        m_consistencyEntries.append(std::move(entry));
         m_consistencyPending = true;
         return;
     }
-    const ConsistencyFindings found
-        = consultConsistencyTables(sourceKey, translationKey, state.source, state.translation);
-    for (const auto &[index, key] : {qMakePair(int(CheckST10_1), found.sourceKey),
-                                     qMakePair(int(CheckST11_1), found.translationKey)}) {
-        if (key.isEmpty())
-            continue;
+    consultConsistencyTables(entry, [&](int index, const QString &key) {
         state.failed.set(index);
         recordTranslationFinding(state, index, key);
-    }
+    });
 }
 
-results::ConsistencyFindings results::consultConsistencyTables(const QString &sourceKey,
-                                                               const QString &translationKey,
-                                                               const QString &s, const QString &t)
+void results::replayConsistency(ConsistencyEntry &entry, int record)
 {
+    consultConsistencyTables(entry, [&](int index, const QString &key) {
+        if (honourSuppressions
+            && (index == CheckST10_1 ? entry.silencedSource : entry.silencedTranslation)) {
+            ++m_silencedCounts[index];
+            return;
+        }
+        // The message's record: the worker's, or made at its first finding here.
+        if (record < 0) {
+            m_messages.append(entry.record);
+            record = int(m_messages.size()) - 1;
+        }
+        m_findings[index].insert(key, entry.record.context, 1, record);
+    });
+}
+
+template<typename Record>
+void results::consultConsistencyTables(const ConsistencyEntry &entry, Record record)
+{
+    const QString &s = entry.record.source;
+    const QString &t = entry.record.translation;
     const QChar lf = QLatin1Char('\n');
     const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
         return a != b && (caseSensitive || differIgnoringCase(a, b));
     };
-    ConsistencyFindings found;
-    const auto translationIt = firstTranslationOfSource.constFind(sourceKey);
-    if (translationIt == firstTranslationOfSource.constEnd())
-        firstTranslationOfSource.insert(sourceKey, t);
-    else if (differ(*translationIt, t, m_options.checkST10_1_1CheckBox))
-        found.sourceKey = s + lf + t + lf + *translationIt;
+    // The message as a later one will name it.
+    const auto first = [&entry](const QString &otherText) {
+        const MessageRecord &here = entry.record;
+        return FirstMessage {otherText,       here.context,         here.file,
+                             here.sourceLine, here.translationLine, here.numerusForm};
+    };
+    auto translationIt = firstTranslationOfSource.find(entry.sourceKey);
+    if (translationIt == firstTranslationOfSource.end()) {
+        firstTranslationOfSource.insert(entry.sourceKey, first(t));
+    } else if (differ(translationIt->text, t, m_options.checkST10_1_1CheckBox)) {
+        const QString key = s + lf + t + lf + translationIt->text;
+        record(CheckST10_1, key);
+        relateFinding(CheckST10_1, key, *translationIt, s, translationIt->text);
+    }
 
-    const auto sourceIt = firstSourceOfTranslation.constFind(translationKey);
-    if (sourceIt == firstSourceOfTranslation.constEnd())
-        firstSourceOfTranslation.insert(translationKey, s);
-    else if (differ(*sourceIt, s, m_options.checkST11_1_1CheckBox))
-        found.translationKey = t + lf + s + lf + *sourceIt;
-    return found;
+    auto sourceIt = firstSourceOfTranslation.find(entry.translationKey);
+    if (sourceIt == firstSourceOfTranslation.end()) {
+        firstSourceOfTranslation.insert(entry.translationKey, first(s));
+    } else if (differ(sourceIt->text, s, m_options.checkST11_1_1CheckBox)) {
+        const QString key = t + lf + s + lf + sourceIt->text;
+        record(CheckST11_1, key);
+        relateFinding(CheckST11_1, key, *sourceIt, sourceIt->text, t);
+    }
 }

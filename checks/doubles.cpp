@@ -90,7 +90,7 @@ QList<int> doubleCharacterPositions(const QString &text, const LanguageRules &ru
 
 std::array<int, 4> countCategoryPairs(const QString &text)
 {
-    std::array<int, 4> hits{};
+    std::array<int, 4> hits {};
     int before = -1;
     for (const QChar c : text) {
         const int slot = pairSlot(categoryOf(c));
@@ -101,26 +101,35 @@ std::array<int, 4> countCategoryPairs(const QString &text)
     return hits;
 }
 
-void checkDoubles(TextSide &side, int first, bool reportEllipses, const QString &allowed)
+void checkDoubles(TextSide &side, bool reportEllipses, const QString &allowed)
 {
     const QString &text = side.text;
-    side.fail(first, countDoubleLineFeeds(text));
-    if (!side.failed(first))
-        side.fail(first + 1, countDoubleWhitespace(text));
-    side.fail(first + 2, countDoubleFullStops(text, side.rules, reportEllipses));
-    if (side.failed(first) || side.failed(first + 1) || side.failed(first + 2))
+    const TwinChecks lineFeeds {CheckS8_1, CheckT8_1};
+    const TwinChecks whitespace {CheckS8_2, CheckT8_2};
+    const TwinChecks fullStops {CheckS8_3, CheckT8_3};
+    side.fail(lineFeeds, countDoubleLineFeeds(text));
+    if (!side.failed(lineFeeds))
+        side.fail(whitespace, countDoubleWhitespace(text));
+    side.fail(fullStops, countDoubleFullStops(text, side.rules, reportEllipses));
+    if (side.failed(lineFeeds) || side.failed(whitespace) || side.failed(fullStops))
         return;
     const QList<int> positions = doubleCharacterPositions(text, side.rules, allowed);
     QString noWarnings;
     for (const int i : positions)
-        side.fail(first + 3, results::tr("Double character %1 at position %2:")
-                                 .arg(side.store.characterName(text.at(i), false, noWarnings),
-                                      QString::number(i)));
+        side.fail(
+            {CheckS8_4, CheckT8_4},
+            results::tr("Double character %1 at position %2:")
+                .arg(side.store.characterName(text.at(i), false, noWarnings), QString::number(i)));
 }
 
-void checkCategoryPairs(TextSide &side, int first)
+void checkCategoryPairs(TextSide &side)
 {
+    // In the order of countCategoryPairs.
+    const TwinChecks checks[] = {{CheckS9_1, CheckT9_1},
+                                 {CheckS9_2, CheckT9_2},
+                                 {CheckS9_3, CheckT9_3},
+                                 {CheckS9_4, CheckT9_4}};
     const std::array<int, 4> hits = countCategoryPairs(side.text);
     for (int k = 0; k < 4; ++k)
-        side.fail(first + k, hits[k]);
+        side.fail(checks[k], hits[k]);
 }

@@ -32,14 +32,14 @@ KeySequence findKeySequence(const QString &text, const QString &marker)
     return found;
 }
 
-void checkKeySequences(TextSide &side, int first, bool html)
+void checkKeySequences(TextSide &side, bool html)
 {
     const KeySequence sequence = findKeySequence(side.text, side.store.acceleratorMarker);
     if (sequence.markers == 0)
         return;
-    side.fail(first, sequence.markers != 1);
+    side.fail({CheckS14_1, CheckT14_1}, sequence.markers != 1);
     if (sequence.atEnd)
-        side.fail(first + 1);
+        side.fail({CheckS14_2, CheckT14_2});
 
     // An HTML row shows the texts as they are written, never as markup.
     const auto cell = [html](const QString &value) { return html ? value.toHtmlEscaped() : value; };
@@ -49,22 +49,22 @@ void checkKeySequences(TextSide &side, int first, bool html)
     if (!side.translationSide) {
         if (!sequence.atEnd)
             side.failWithKey(
-                first + 2,
+                CheckS14_3,
                 html ? QStringLiteral("<tr><td>QKeySequence %1</td><td>%2</td></tr>").arg(key, text)
                      : QStringLiteral("QKeySequence %1: %2").arg(key, text));
         side.failWithKey(
-            first + 3, html ? QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(stripped, text)
-                            : QStringLiteral("%1\t:\t%2").arg(stripped, text));
+            CheckS14_4, html ? QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(stripped, text)
+                             : QStringLiteral("%1\t:\t%2").arg(stripped, text));
         return;
     }
     const QString source = cell(side.source);
     if (!sequence.atEnd)
         side.failWithKey(
-            first + 2,
+            CheckT14_3,
             html ? QStringLiteral("<tr><td>QKeySequence %1</td><td>%2</td><td>%3</td></tr>")
                        .arg(key, text, source)
                  : QStringLiteral("QKeySequence %1:\t\t%2\t\t: %3").arg(key, text, source));
-    side.failWithKey(first + 3,
+    side.failWithKey(CheckT14_4,
                      html ? QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                                 .arg(stripped, text, source)
                           : QStringLiteral("%1\t\t: %2\t\t: %3").arg(stripped, text, source));

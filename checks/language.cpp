@@ -175,6 +175,59 @@ void addPair(LanguageRules &rules, QChar opening, QChar closing)
     rules.closeToOpen.insert(closing, opening);
 }
 
+// German, Danish, Czech, Slovak, Slovene, Croatian and Hungarian quote »so« and
+// ›so‹: there the guillemets pair the other way round.
+bool reversesGuillemets(const QString &language)
+{
+    for (const char *code : {"de", "da", "cs", "sk", "sl", "hr", "hu"})
+        if (language.startsWith(QLatin1String(code)))
+            return true;
+    return false;
+}
+
+// The mirrored pairs on both sides, and the English quotes on the source side.
+void addBracketPairs(LanguageRules &source, LanguageRules &translation, bool reversedGuillemets)
+{
+    for (const auto &pair : mirroredPairs()) {
+        addPair(source, pair.first, pair.second);
+        if (reversedGuillemets && (pair.first == QChar(0x00AB) || pair.first == QChar(0x2039)))
+            addPair(translation, pair.second, pair.first);
+        else
+            addPair(translation, pair.first, pair.second);
+    }
+    addPair(source, QChar(0x2018), QChar(0x2019));
+    addPair(source, QChar(0x201C), QChar(0x201D));
+}
+
+// The rules of the first row of the language table that the language starts
+// with; false when none does.
+bool applyLanguageRow(LanguageRules &rules, const QString &language)
+{
+    for (const LanguageRow &row : LanguageTable) {
+        if (!language.startsWith(QStringView(row.code)))
+            continue;
+        rules.maxNumerus = row.numerusForms;
+        rules.script = row.script;
+        rules.decimalSeparator = QString::fromUtf16(row.decimalSeparator);
+        rules.questionMark = QString::fromUtf16(row.questionMark);
+        rules.exclamationMark = QString::fromUtf16(row.exclamationMark);
+        rules.fullStop = QString::fromUtf16(row.fullStop);
+        rules.colon = QString::fromUtf16(row.colon);
+        for (const QuotePair &pair : row.extraPairs)
+            if (pair.opening)
+                addPair(rules, QChar(pair.opening), QChar(pair.closing));
+        return true;
+    }
+    return false;
+}
+
+// The angle brackets join the bracket tables only, not the character sets.
+void addAngleBrackets(LanguageRules &rules)
+{
+    rules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
+    rules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
+}
+
 } // namespace
 
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)
@@ -228,52 +281,15 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     for (auto &outcomes : m_sourceOutcomes)
         outcomes.clear();
 
-    // German, Danish, Czech, Slovak, Slovene, Croatian and Hungarian quote
-    // »so« and ›so‹: there the guillemets pair the other way round.
-    bool reversedGuillemets = false;
-    if (m_options.checkT5_3_3CheckBox)
-        for (const char *code : {"de", "da", "cs", "sk", "sl", "hr", "hu"})
-            reversedGuillemets
-                = reversedGuillemets || catalogueLanguage.startsWith(QLatin1String(code));
-    for (const auto &pair : mirroredPairs()) {
-        addPair(sourceRules, pair.first, pair.second);
-        if (reversedGuillemets && (pair.first == QChar(0x00AB) || pair.first == QChar(0x2039)))
-            addPair(translationRules, pair.second, pair.first);
-        else
-            addPair(translationRules, pair.first, pair.second);
-    }
-    addPair(sourceRules, QChar(0x2018), QChar(0x2019));
-    addPair(sourceRules, QChar(0x201C), QChar(0x201D));
-
-    bool matched = false;
-    for (const LanguageRow &row : LanguageTable) {
-        if (!catalogueLanguage.startsWith(QStringView(row.code)))
-            continue;
-        translationRules.maxNumerus = row.numerusForms;
-        translationRules.script = row.script;
-        translationRules.decimalSeparator = QString::fromUtf16(row.decimalSeparator);
-        translationRules.questionMark = QString::fromUtf16(row.questionMark);
-        translationRules.exclamationMark = QString::fromUtf16(row.exclamationMark);
-        translationRules.fullStop = QString::fromUtf16(row.fullStop);
-        translationRules.colon = QString::fromUtf16(row.colon);
-        for (const QuotePair &pair : row.extraPairs)
-            if (pair.opening)
-                addPair(translationRules, QChar(pair.opening), QChar(pair.closing));
-        matched = true;
-        break;
-    }
-    if (!matched && !catalogueLanguage.isEmpty() && catalogueLanguage != unknownLanguage())
+    addBracketPairs(sourceRules, translationRules,
+                    m_options.checkT5_3_3CheckBox && reversesGuillemets(catalogueLanguage));
+    if (!applyLanguageRow(translationRules, catalogueLanguage) && !catalogueLanguage.isEmpty()
+        && catalogueLanguage != unknownLanguage())
         problems.append(
             tr("Unknown rules for %1. Please contact Oskerbay.").arg(catalogueLanguage));
-
-    // The angle brackets join the bracket tables only, not the character sets.
-    if (m_options.checkS5_3_1CheckBox) {
-        sourceRules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
-        sourceRules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
-    }
-    if (m_options.checkT5_3_1CheckBox) {
-        translationRules.openToClose.insert(QLatin1Char('<'), QLatin1Char('>'));
-        translationRules.closeToOpen.insert(QLatin1Char('>'), QLatin1Char('<'));
-    }
+    if (m_options.checkS5_3_1CheckBox)
+        addAngleBrackets(sourceRules);
+    if (m_options.checkT5_3_1CheckBox)
+        addAngleBrackets(translationRules);
     languageReady = true;
 }

@@ -75,6 +75,75 @@ int readNumber(const QString &text, qsizetype &i)
     return value;
 }
 
+// Qt's "%1", "%L1" and "%n" (j: just after the percent sign) are no printf conversions.
+bool isQtArgument(const QString &text, qsizetype j)
+{
+    const qsizetype n = text.size();
+    return j < n
+           && (isAsciiDigit(text.at(j)) || text.at(j) == QLatin1Char('n')
+               || (text.at(j) == QLatin1Char('L') && j + 1 < n && isAsciiDigit(text.at(j + 1))));
+}
+
+// "N$" at j: the argument by position, j moved past it; -1 and j unchanged for none.
+int readPosition(const QString &text, qsizetype &j)
+{
+    qsizetype k = j;
+    const int number = readNumber(text, k);
+    if (number > 0 && k < text.size() && text.at(k) == QLatin1Char('$')) {
+        j = k + 1;
+        return number;
+    }
+    return -1;
+}
+
+// Flags. A blank is a flag of printf, but in texts without the c-format flag
+// "50% off" would read as a conversion: there (strict false) it is not taken.
+void skipFlags(const QString &text, qsizetype &j, bool strict)
+{
+    while (j < text.size()) {
+        const char16_t u = text.at(j).unicode();
+        if (u == '-' || u == '+' || u == '#' || u == '0' || u == '\'' || u == 'I'
+            || (strict && u == ' '))
+            ++j;
+        else
+            return;
+    }
+}
+
+// A width or a precision: a number, or "*" (which takes an int argument, by
+// position with "*N$", else the next: 0 in starArguments).
+void readField(const QString &text, qsizetype &j, QList<int> &starArguments)
+{
+    if (j < text.size() && text.at(j) == QLatin1Char('*')) {
+        ++j;
+        const int position = readPosition(text, j);
+        starArguments.append(position > 0 ? position : 0);
+    } else {
+        readNumber(text, j);
+    }
+}
+
+// The length modifiers, "q" and "L" read as "ll", "Z" as "z".
+QString readLength(const QString &text, qsizetype &j)
+{
+    QString length;
+    while (j < text.size()) {
+        const char16_t u = text.at(j).unicode();
+        if (u == 'h' || u == 'l' || u == 'L' || u == 'q' || u == 'j' || u == 'z' || u == 'Z'
+            || u == 't') {
+            length += text.at(j);
+            ++j;
+        } else {
+            break;
+        }
+    }
+    if (length == QLatin1String("q") || length == QLatin1String("L"))
+        return QStringLiteral("ll");
+    if (length == QLatin1String("Z"))
+        return QStringLiteral("z");
+    return length;
+}
+
 } // namespace
 
 PrintfConversions printfConversions(const QString &text, bool strict, bool qtText)
@@ -97,69 +166,17 @@ PrintfConversions printfConversions(const QString &text, bool strict, bool qtTex
             i = j; // a literal percent sign
             continue;
         }
-        // Qt's "%1", "%L1" and "%n" are no printf conversions.
-        if (qtText && j < n
-            && (isAsciiDigit(text.at(j)) || text.at(j) == QLatin1Char('n')
-                || (text.at(j) == QLatin1Char('L') && j + 1 < n && isAsciiDigit(text.at(j + 1)))))
+        if (qtText && isQtArgument(text, j))
             continue;
-        // %N$: the argument by position.
-        int position = -1;
-        {
-            qsizetype k = j;
-            const int number = readNumber(text, k);
-            if (number > 0 && k < n && text.at(k) == QLatin1Char('$')) {
-                position = number;
-                j = k + 1;
-            }
-        }
-        // Flags. A blank is a flag of printf, but in texts without the c-format
-        // flag "50% off" would read as a conversion: there it is not taken.
-        while (j < n) {
-            const char16_t u = text.at(j).unicode();
-            if (u == '-' || u == '+' || u == '#' || u == '0' || u == '\'' || u == 'I'
-                || (strict && u == ' '))
-                ++j;
-            else
-                break;
-        }
-        // Width and precision, each a number or "*" (which takes an int argument).
+        const int position = readPosition(text, j);
+        skipFlags(text, j, strict);
         QList<int> starArguments;
-        const auto readField = [&] {
-            if (j < n && text.at(j) == QLatin1Char('*')) {
-                ++j;
-                qsizetype k = j;
-                const int number = readNumber(text, k);
-                if (number > 0 && k < n && text.at(k) == QLatin1Char('$')) {
-                    starArguments.append(number);
-                    j = k + 1;
-                } else {
-                    starArguments.append(0);
-                }
-            } else {
-                readNumber(text, j);
-            }
-        };
-        readField();
+        readField(text, j, starArguments);
         if (j < n && text.at(j) == QLatin1Char('.')) {
             ++j;
-            readField();
+            readField(text, j, starArguments);
         }
-        // Length modifiers.
-        QString length;
-        while (j < n) {
-            const char16_t u = text.at(j).unicode();
-            if (u == 'h' || u == 'l' || u == 'L' || u == 'q' || u == 'j' || u == 'z' || u == 'Z'
-                || u == 't') {
-                length += text.at(j);
-                ++j;
-            } else {
-                break;
-            }
-        }
-        if (length == QLatin1String("q") || length == QLatin1String("L"))
-            length = QStringLiteral("ll");
-        if (length == QLatin1String("Z"))
-            length = QStringLiteral("z");
+        const QString length = readLength(text, j);
         const char type = j < n ? conversionType(text.at(j).unicode()) : 0;
         if (!type) {
             if (strict)

@@ -150,7 +150,7 @@ int countBlankBeforeColon(const QString &text, const LanguageRules &rules)
     return hits;
 }
 
-void checkBlankAfterPunctuation(TextSide &side, int first, bool commaNumbers, bool fullStopNumbers,
+void checkBlankAfterPunctuation(TextSide &side, bool commaNumbers, bool fullStopNumbers,
                                 bool colonTimes, bool fullWidthMarks)
 {
     const QString &text = side.text;
@@ -159,21 +159,21 @@ void checkBlankAfterPunctuation(TextSide &side, int first, bool commaNumbers, bo
     const auto wide = [fullWidthMarks](const QString &mark) {
         return fullWidthMarks && !mark.isEmpty() && mark.front().unicode() >= 0x3000;
     };
-    side.fail(first, countMissingBlankAfterComma(text, commaNumbers));
+    side.fail({CheckS6_1, CheckT6_1}, countMissingBlankAfterComma(text, commaNumbers));
     if (!wide(rules.fullStop))
-        side.fail(first + 1,
+        side.fail({CheckS6_2, CheckT6_2},
                   countMissingBlankAfterFullStop(text, rules, fullStopNumbers, fullWidthMarks));
     if (!wide(rules.exclamationMark) || !wide(rules.questionMark))
-        side.fail(first + 2, countMissingBlankAfterMark(text, rules));
+        side.fail({CheckS6_3, CheckT6_3}, countMissingBlankAfterMark(text, rules));
     if (!wide(rules.colon))
-        side.fail(first + 3, countMissingBlankAfterColon(text, rules, colonTimes));
+        side.fail({CheckS6_4, CheckT6_4}, countMissingBlankAfterColon(text, rules, colonTimes));
 }
 
-void checkBlankBeforePunctuation(TextSide &side, int first, bool reportEllipses)
+void checkBlankBeforePunctuation(TextSide &side, bool reportEllipses)
 {
     const QString &text = side.text;
-    side.fail(first, countBlankBeforeComma(text));
-    side.fail(first + 1, countBlankBeforeFullStop(text, side.rules, reportEllipses));
-    side.fail(first + 2, countBlankBeforeMark(text, side.rules));
-    side.fail(first + 3, countBlankBeforeColon(text, side.rules));
+    side.fail({CheckS7_1, CheckT7_1}, countBlankBeforeComma(text));
+    side.fail({CheckS7_2, CheckT7_2}, countBlankBeforeFullStop(text, side.rules, reportEllipses));
+    side.fail({CheckS7_3, CheckT7_3}, countBlankBeforeMark(text, side.rules));
+    side.fail({CheckS7_4, CheckT7_4}, countBlankBeforeColon(text, side.rules));
 }

@@ -56,6 +56,8 @@ void results::clear()
     m_currentRecord = -1;
     m_messages.clear();
     m_itemOrigins.clear();
+    for (auto &related : m_relatedMessages)
+        related.clear();
     m_silencedCounts.fill(0);
     m_suppressionProblems.clear();
     m_originInherited = m_worker;
@@ -81,6 +83,19 @@ int results::currentMessage(const QString &source, const QString &translation,
         m_currentRecord = int(m_messages.size()) - 1;
     }
     return m_currentRecord;
+}
+
+void results::relateFinding(int index, const QString &key, FirstMessage &first,
+                            const QString &source, const QString &translation)
+{
+    if (m_relatedMessages[index].contains(key) || !m_findings[index].entries().contains(key))
+        return;
+    if (first.record < 0) {
+        m_messages.append(MessageRecord {first.file, first.sourceLine, first.translationLine,
+                                         first.numerusForm, first.context, source, translation});
+        first.record = int(m_messages.size()) - 1;
+    }
+    m_relatedMessages[index].insert(key, first.record);
 }
 
 bool results::silenced(int index, int times)
@@ -260,29 +275,14 @@ void results::mergeWorker(results &worker)
     poFile = worker.poFile;
     formatFlag = worker.formatFlag;
 
+    for (int related = 0; related < CheckCount; ++related)
+        for (auto it = worker.m_relatedMessages[related].cbegin();
+             it != worker.m_relatedMessages[related].cend(); ++it)
+            if (!m_relatedMessages[related].contains(it.key()))
+                m_relatedMessages[related].insert(it.key(), it.value() + messageOffset);
     for (ConsistencyEntry &entry : worker.m_consistencyEntries) {
-        // The message's record: the worker's, or made at its first finding here.
-        int record = entry.recordIndex >= 0 ? entry.recordIndex + messageOffset : -1;
-        const auto messageRecord = [&] {
-            if (record < 0) {
-                entry.record.file = movedFile(entry.record.file);
-                m_messages.append(entry.record);
-                record = int(m_messages.size()) - 1;
-            }
-            return record;
-        };
-        const ConsistencyFindings found = consultConsistencyTables(
-            entry.sourceKey, entry.translationKey, entry.source, entry.translation);
-        const auto add = [&](int index, const QString &key, bool silencedHere) {
-            if (key.isEmpty())
-                return;
-            if (honourSuppressions && silencedHere)
-                ++m_silencedCounts[index];
-            else
-                m_findings[index].insert(key, entry.record.context, 1, messageRecord());
-        };
-        add(CheckST10_1, found.sourceKey, entry.silencedSource);
-        add(CheckST11_1, found.translationKey, entry.silencedTranslation);
+        entry.record.file = movedFile(entry.record.file);
+        replayConsistency(entry, entry.recordIndex >= 0 ? entry.recordIndex + messageOffset : -1);
     }
 
     // A walk's problem that follows stands where the worker's last message stood.
@@ -291,4 +291,24 @@ void results::mergeWorker(results &worker)
     if (!worker.m_originInherited)
         m_origin = worker.m_origin;
     worker.clear();
+}
+
+bool results::skippedByPartialRule(int index, const MessageState &state) const
+{
+    // The field of each translation check's tri-state box, from its catalogue row.
+    static const std::array<int AppSettingsRecord::*, CheckCount> boxes = [] {
+        std::array<int AppSettingsRecord::*, CheckCount> fields {};
+        for (int i = 0; i < CheckCount; ++i) {
+            const CheckInfo &info = checkInfo(i);
+            if (info.box == BoxKind::TriState && info.twin != NoCheck)
+                fields[i] = stateField(QLatin1String(info.key));
+        }
+        return fields;
+    }();
+    int AppSettingsRecord::*box = boxes[index];
+    if (!box || m_options.*box != 1)
+        return false;
+    const CheckInfo &info = checkInfo(index);
+    return state.failed[info.twin]
+           || (info.partialAlso != NoCheck && state.failed[info.partialAlso]);
 }

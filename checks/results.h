@@ -40,6 +40,19 @@ inline int findingLine(const MessageRecord &record, int index)
     return sourceCheck || record.translationLine == 0 ? record.sourceLine : record.translationLine;
 }
 
+// The first message with a text, kept by the catalogue-wide comparisons (ST10.1,
+// ST11.1) so that a later message that differs from it can name it: its text on
+// the other side and where it stands.
+struct FirstMessage {
+    QString text;
+    QString context;
+    int file = -1;
+    int sourceLine = 0;
+    int translationLine = 0;
+    int numerusForm = 0;
+    int record = -1; // its MessageRecord, made when a finding first names it
+};
+
 // What a reader knows of the message it hands over next (results::setMessageOrigin).
 struct MessageOrigin {
     int sourceLine = 0;
@@ -243,8 +256,18 @@ public:
     QSet<QString> usedSourceCharacters;
     QSet<QString> translationTexts;
     QSet<QString> usedTranslationCharacters;
-    QHash<QString, QString> firstTranslationOfSource;
-    QHash<QString, QString> firstSourceOfTranslation;
+    QHash<QString, FirstMessage> firstTranslationOfSource;
+    QHash<QString, FirstMessage> firstSourceOfTranslation;
+    // Names `first` (whose texts are source and translation) beside the messages
+    // of the finding key of check index, when the check recorded that key.
+    void relateFinding(int index, const QString &key, FirstMessage &first, const QString &source,
+                       const QString &translation);
+    // The message the findings of key of check index are compared with: an
+    // index into messages(), -1 for none.
+    int relatedMessage(int index, const QString &key) const
+    {
+        return m_relatedMessages[index].value(key, -1);
+    }
 
     // The source checks give the same outcome for every message with the same
     // source, as long as the options and the rules stay: a run sets this, and
@@ -270,14 +293,6 @@ private:
     // The consistency tables (first translation of a source and first source of
     // a translation): how a message fares depends on every message before it.
     void checkConsistency(MessageState &state);
-    // The keys of the findings of ST10.1 and ST11.1 for a message against the
-    // tables, which the message then joins; empty for none.
-    struct ConsistencyFindings {
-        QString sourceKey, translationKey;
-    };
-    ConsistencyFindings consultConsistencyTables(const QString &sourceKey,
-                                                 const QString &translationKey,
-                                                 const QString &source, const QString &translation);
     // A worker that uses the origin of a message of an earlier file cannot be merged.
     void noteInheritedOrigin()
     {
@@ -309,11 +324,10 @@ public:
                              const QString &valuePrefix = QString(), int times = 1);
     void recordTranslationFinding(MessageState &state, int index, const QString &key,
                                   int times = 1);
-    // The partially-checked rule: true when the T check must be skipped for this message.
-    static bool skippedByPartialRule(int translationBoxState, bool sourceFailed)
-    {
-        return translationBoxState == 1 && sourceFailed;
-    }
+    // The partially-checked rule of translation check `index` (its catalogue row
+    // names the source checks it consults): true when its tri-state box is
+    // partially checked and the message's source failed one of them.
+    bool skippedByPartialRule(int index, const MessageState &state) const;
 
 private:
     AppSettingsRecord m_options;
@@ -336,6 +350,7 @@ private:
     int m_currentRecord = -1;
     QList<MessageRecord> m_messages;
     QList<ItemOrigin> m_itemOrigins;
+    std::array<QHash<QString, int>, CheckCount> m_relatedMessages;
     std::array<int, CheckCount> m_silencedCounts {};
     QStringList m_suppressionProblems;
     // By source text, apart for messages beyond the source numerus forms.
@@ -346,11 +361,17 @@ private:
     // runs them in order.
     struct ConsistencyEntry {
         QString sourceKey, translationKey;
-        QString source, translation;
-        MessageRecord record; // where the message stands, for a finding
+        MessageRecord record; // the message and where it stands
         int recordIndex; // the worker's record of the message, -1 for none
         bool silencedSource, silencedTranslation; // ST10.1 and ST11.1 silenced
     };
+    // Runs the tables for the message of entry, a worker's at its merge (its
+    // record: an index into messages(), -1 for none yet).
+    void replayConsistency(ConsistencyEntry &entry, int record);
+    // Compares the message of entry with the tables, which it then joins; calls
+    // record(index, key) for each finding of ST10.1 and ST11.1.
+    template<typename Record>
+    void consultConsistencyTables(const ConsistencyEntry &entry, Record record);
     bool m_worker = false;
     bool m_originInherited = false; // no message origin set since the worker started
     bool m_orderSensitive = false;

@@ -29,50 +29,12 @@ bool endsUriFeature(QChar next)
            || next == QLatin1Char('>') || isBracketOrQuotePunctuation(next);
 }
 
-struct SideChecks {
-    int email, uri, brace, name, attribute, nesting;
-};
-const SideChecks SourceChecks {CheckS20_1, CheckS20_2, CheckS21_1,
-                               CheckS21_2, CheckS21_3, CheckS21_4};
-const SideChecks TranslationChecks {CheckT20_1, CheckT20_2, CheckT21_1,
-                                    CheckT21_2, CheckT21_3, CheckT21_4};
-
-// The S check whose failure lets a partially checked T box skip the T check.
-int sourceTwin(int translationIndex)
-{
-    switch (translationIndex) {
-    case CheckT20_1:
-        return CheckS20_1;
-    case CheckT20_2:
-        return CheckS20_2;
-    case CheckT21_1:
-        return CheckS21_1;
-    case CheckT21_2:
-        return CheckS21_2;
-    case CheckT21_3:
-        return CheckS21_3;
-    default:
-        return CheckS21_4;
-    }
-}
-
-int translationBoxState(const AppSettingsRecord &options, int translationIndex)
-{
-    switch (translationIndex) {
-    case CheckT20_1:
-        return options.checkT20_1CheckBox;
-    case CheckT20_2:
-        return options.checkT20_2CheckBox;
-    case CheckT21_1:
-        return options.checkT21_1CheckBox;
-    case CheckT21_2:
-        return options.checkT21_2CheckBox;
-    case CheckT21_3:
-        return options.checkT21_3CheckBox;
-    default:
-        return options.checkT21_4CheckBox;
-    }
-}
+const TwinChecks Email {CheckS20_1, CheckT20_1};
+const TwinChecks Uri {CheckS20_2, CheckT20_2};
+const TwinChecks TagBrace {CheckS21_1, CheckT21_1};
+const TwinChecks TagName {CheckS21_2, CheckT21_2};
+const TwinChecks TagAttribute {CheckS21_3, CheckT21_3};
+const TwinChecks TagNesting {CheckS21_4, CheckT21_4};
 
 struct TagOptions {
     bool arrowIsStray; // "Don't allow '->'"
@@ -103,7 +65,6 @@ public:
         , m_state(state)
         , m_translationSide(translationSide)
         , m_text(translationSide ? state.translation : state.source)
-        , m_checks(translationSide ? TranslationChecks : SourceChecks)
         , m_emails(translationSide ? state.translationEmails : state.sourceEmails)
         , m_uris(translationSide ? state.translationUris : state.sourceUris)
         , m_tags(translationSide ? state.translationTags : state.sourceTags)
@@ -117,12 +78,10 @@ public:
 private:
     bool skipped(int index) const
     {
-        return m_translationSide
-               && results::skippedByPartialRule(translationBoxState(m_store.options(), index),
-                                                m_state.failed[sourceTwin(index)]);
+        return m_translationSide && m_store.skippedByPartialRule(index, m_state);
     }
-    void fail(int index, const QString &message);
-    void failToken(int index, const QString &message, const QString &token);
+    void fail(TwinChecks checks, const QString &message);
+    void failToken(TwinChecks checks, const QString &message, const QString &token);
     int openTag(TagScan &tag, int i);
     int angledText(int i) const;
     void readInTag(TagScan &tag, int i);
@@ -134,7 +93,6 @@ private:
     MessageState &m_state;
     const bool m_translationSide;
     const QString &m_text;
-    const SideChecks &m_checks;
     QSet<QString> &m_emails;
     QSet<QString> &m_uris;
     QSet<QString> &m_tags;
@@ -142,8 +100,9 @@ private:
 };
 
 // S21/T21: the message (or nothing) before the source, and the translation.
-void TextScanner::fail(int index, const QString &message)
+void TextScanner::fail(TwinChecks checks, const QString &message)
 {
+    const int index = checks.on(m_translationSide);
     m_state.failed.set(index);
     const QChar lf = QLatin1Char('\n');
     if (m_capture) {
@@ -167,8 +126,9 @@ void TextScanner::fail(int index, const QString &message)
 
 // S20/T20: the message and the token; a source finding names the source
 // beside each location.
-void TextScanner::failToken(int index, const QString &message, const QString &token)
+void TextScanner::failToken(TwinChecks checks, const QString &message, const QString &token)
 {
+    const int index = checks.on(m_translationSide);
     m_state.failed.set(index);
     const QChar lf = QLatin1Char('\n');
     if (m_capture) {
@@ -200,7 +160,7 @@ void TextScanner::scanEmails()
         m_emails.insert(token);
         QString message;
         if (m_store.checkEmail(token, message))
-            failToken(m_checks.email, message, token);
+            failToken(Email, message, token);
     };
     const int n = m_text.size();
     for (int i = 0; i < n; ++i) {
@@ -229,7 +189,7 @@ void TextScanner::scanUris()
             QString token = m_text.mid(start, end - start);
             QString message;
             if (m_store.checkUri(token, message))
-                failToken(m_checks.uri, message, token);
+                failToken(Uri, message, token);
             if (!dontTrim)
                 m_store.trimToLettersOrNumbers(token);
             if (!token.isEmpty())
@@ -306,22 +266,22 @@ void TextScanner::endTagToken(TagScan &tag, int i)
             if (tag.name.startsWith(QLatin1Char('/')))
                 tag.name.remove(0, 1);
             else
-                fail(m_checks.name, results::tr("Missing tag name diretly after character /."));
+                fail(TagName, results::tr("Missing tag name diretly after character /."));
         }
         if (m_store.emptyElements.contains(tag.name)) {
             if (!tag.options.strictXml)
                 tag.selfClosing = true;
             if (tag.closing)
-                fail(m_checks.nesting, results::tr("%1 is an empty element and can't start "
-                                                   "with /. It can only end with /.")
-                                           .arg(tag.name));
+                fail(TagNesting, results::tr("%1 is an empty element and can't start "
+                                             "with /. It can only end with /.")
+                                     .arg(tag.name));
         }
         if (m_store.checkTagName(tag.name, tag.options.nameSubsetOnly, message))
-            fail(m_checks.name, message);
+            fail(TagName, message);
     } else if (tag.name != QLatin1String("!DOCTYPE")) {
         if (m_store.checkTagAttribute(tag.token, tag.options.attributeHtmlSubsetOnly,
                                       tag.options.attributeCssSubsetOnly, message))
-            fail(m_checks.attribute, message);
+            fail(TagAttribute, message);
     }
     tag.token.clear();
 }
@@ -334,13 +294,13 @@ void TextScanner::endTag(TagScan &tag, int i)
         if (!tag.closing)
             tag.openElements.append(tag.name);
         else if (tag.openElements.isEmpty())
-            fail(m_checks.nesting, results::tr("<%1> is not opened before position %2.")
-                                       .arg(tag.name, QString::number(i)));
+            fail(TagNesting, results::tr("<%1> is not opened before position %2.")
+                                 .arg(tag.name, QString::number(i)));
         else if (tag.openElements.last() == tag.name)
             tag.openElements.removeLast();
         else
-            fail(m_checks.nesting, results::tr("Missing <%1> at position %2.")
-                                       .arg(tag.openElements.last(), QString::number(i)));
+            fail(TagNesting, results::tr("Missing <%1> at position %2.")
+                                 .arg(tag.openElements.last(), QString::number(i)));
     }
     tag.reset();
 }
@@ -396,7 +356,7 @@ int TextScanner::openTag(TagScan &tag, int i)
 {
     if (tag.inTag || tag.closing || tag.selfClosing || !tag.tagText.isEmpty() || !tag.name.isEmpty()
         || !tag.token.isEmpty()) {
-        fail(m_checks.brace,
+        fail(TagBrace,
              tag.name.isEmpty()
                  ? results::tr("Second opening brace found, but the previous isn't closed.")
                  : results::tr("Second opening brace found, but tag <%1> is't closed.")
@@ -460,17 +420,16 @@ void TextScanner::scanTags()
                 = !tag.options.arrowIsStray && i > 0 && m_text.at(i - 1) == QLatin1Char('-');
             const bool comparison = !tag.options.comparisonIsBrace && isComparison(i);
             if (!arrow && !comparison)
-                fail(m_checks.brace, QString());
+                fail(TagBrace, QString());
         }
     }
 
     if (tag.inTag || !tag.token.isEmpty())
-        fail(m_checks.brace, results::tr("<%1> is not closed.").arg(tag.name));
+        fail(TagBrace, results::tr("<%1> is not closed.").arg(tag.name));
     if (!tag.openElements.isEmpty())
-        fail(m_checks.nesting, results::tr("<%1> is not closed.").arg(tag.openElements.last()));
+        fail(TagNesting, results::tr("<%1> is not closed.").arg(tag.openElements.last()));
     if (!tag.quote.isNull())
-        fail(m_checks.attribute,
-             results::tr("Attributevalue in <%1> is not closed.").arg(tag.name));
+        fail(TagAttribute, results::tr("Attributevalue in <%1> is not closed.").arg(tag.name));
 }
 
 } // namespace

@@ -112,7 +112,7 @@ QStringList lowercaseSentences(const QString &text, const LanguageRules &rules,
     return found;
 }
 
-void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds, bool skipTokens)
+void checkSentenceStarts(TextSide &side, bool splitAtLineFeeds, bool skipTokens)
 {
     const QStringList sentences
         = lowercaseSentences(side.text, side.rules, splitAtLineFeeds, skipTokens);
@@ -120,8 +120,8 @@ void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds, bool 
         // The source finding is the sentence alone; the translation finding adds
         // the source and the translation below it.
         if (side.translationSide)
-            side.fail(index, sentence);
+            side.fail({CheckS10_1, CheckT10_1}, sentence);
         else
-            side.failWithKey(index, sentence);
+            side.failWithKey({CheckS10_1, CheckT10_1}, sentence);
     }
 }

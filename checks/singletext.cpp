@@ -7,85 +7,9 @@
 
 namespace {
 
-static_assert(CheckS3_4 - CheckS3_1 == 3 && CheckT3_4 - CheckT3_1 == 3);
-static_assert(CheckS4_4 - CheckS4_1 == 3 && CheckT4_4 - CheckT4_1 == 3);
-static_assert(CheckS5_3 - CheckS5_1 == 2 && CheckT5_3 - CheckT5_1 == 2);
-static_assert(CheckS2_3 - CheckS2_1 == 2 && CheckT2_3 - CheckT2_1 == 2);
-
-// Which source checks the partially-checked box of a translation check consults.
-// Mostly its twin; T1.2 and T1.3 consult the source limits of S1.2 and S1.3, T2.2
-// and T2.3 a line feed in the source (S2.3), T8.2 also S8.1.
-struct PartialRule {
-    int translationCheck;
-    int AppSettingsRecord::*box;
-    int sourceCheck;
-    int alsoSourceCheck; // -1 for none
-};
-
-using R = AppSettingsRecord;
-const PartialRule PartialRules[] = {
-    {CheckT1_2, &R::checkT1_2CheckBox, CheckS1_2, -1},
-    {CheckT1_3, &R::checkT1_3CheckBox, CheckS1_3, -1},
-    {CheckT2_1, &R::checkT2_1CheckBox, CheckS2_1, -1},
-    {CheckT2_2, &R::checkT2_2CheckBox, CheckS2_2, CheckS2_3},
-    {CheckT2_3, &R::checkT2_3CheckBox, CheckS2_3, -1},
-    {CheckT3_1, &R::checkT3_1CheckBox, CheckS3_1, -1},
-    {CheckT3_2, &R::checkT3_2CheckBox, CheckS3_2, -1},
-    {CheckT3_3, &R::checkT3_3CheckBox, CheckS3_3, -1},
-    {CheckT3_4, &R::checkT3_4CheckBox, CheckS3_4, -1},
-    {CheckT4_1, &R::checkT4_1CheckBox, CheckS4_1, -1},
-    {CheckT4_2, &R::checkT4_2CheckBox, CheckS4_2, -1},
-    {CheckT4_3, &R::checkT4_3CheckBox, CheckS4_3, -1},
-    {CheckT4_4, &R::checkT4_4CheckBox, CheckS4_4, -1},
-    {CheckT5_1, &R::checkT5_1CheckBox, CheckS5_1, -1},
-    {CheckT5_2, &R::checkT5_2CheckBox, CheckS5_2, -1},
-    {CheckT5_3, &R::checkT5_3CheckBox, CheckS5_3, -1},
-    {CheckT6_1, &R::checkT6_1CheckBox, CheckS6_1, -1},
-    {CheckT6_2, &R::checkT6_2CheckBox, CheckS6_2, -1},
-    {CheckT6_3, &R::checkT6_3CheckBox, CheckS6_3, -1},
-    {CheckT6_4, &R::checkT6_4CheckBox, CheckS6_4, -1},
-    {CheckT7_1, &R::checkT7_1CheckBox, CheckS7_1, -1},
-    {CheckT7_2, &R::checkT7_2CheckBox, CheckS7_2, -1},
-    {CheckT7_3, &R::checkT7_3CheckBox, CheckS7_3, -1},
-    {CheckT7_4, &R::checkT7_4CheckBox, CheckS7_4, -1},
-    {CheckT8_1, &R::checkT8_1CheckBox, CheckS8_1, -1},
-    {CheckT8_2, &R::checkT8_2CheckBox, CheckS8_1, CheckS8_2},
-    {CheckT8_3, &R::checkT8_3CheckBox, CheckS8_3, -1},
-    {CheckT8_4, &R::checkT8_4CheckBox, CheckS8_4, -1},
-    {CheckT9_1, &R::checkT9_1CheckBox, CheckS9_1, -1},
-    {CheckT9_2, &R::checkT9_2CheckBox, CheckS9_2, -1},
-    {CheckT9_3, &R::checkT9_3CheckBox, CheckS9_3, -1},
-    {CheckT9_4, &R::checkT9_4CheckBox, CheckS9_4, -1},
-    {CheckT10_1, &R::checkT10_1CheckBox, CheckS10_1, -1},
-};
-
-const PartialRule *partialRule(int index)
-{
-    static const std::array<const PartialRule *, CheckCount> byIndex = [] {
-        std::array<const PartialRule *, CheckCount> table{};
-        for (const PartialRule &rule : PartialRules)
-            table[rule.translationCheck] = &rule;
-        return table;
-    }();
-    return index >= 0 && index < CheckCount ? byIndex[index] : nullptr;
-}
-
 bool isAsciiLetterOrDigit(char16_t u)
 {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
-}
-
-// The partially-checked rule of translation check `index`: true when its box is
-// partially checked and the source failed the source check(s) it consults.
-bool skippedInPartialState(const AppSettingsRecord &options, int index, const MessageState &state)
-{
-    const PartialRule *rule = partialRule(index);
-    if (!rule)
-        return false;
-    const bool sourceFailed =
-        state.failed[rule->sourceCheck]
-        || (rule->alsoSourceCheck >= 0 && state.failed[rule->alsoSourceCheck]);
-    return results::skippedByPartialRule(options.*(rule->box), sourceFailed);
 }
 
 } // namespace
@@ -98,14 +22,14 @@ TextSide::TextSide(results &checkStore, MessageState &state, bool isTranslation)
     , translationSide(isTranslation)
     , store(checkStore)
     , m_state(state)
-{}
+{ }
 
 // A translation check skipped by its partially checked box still sets its failure
 // flag: the flags say what the text is (T8.2 and T8.4 ask about T8.1 to T8.3), the
 // box only what the report shows.
 bool TextSide::recordable(int index)
 {
-    return (!translationSide || !skippedInPartialState(store.options(), index, m_state))
+    return (!translationSide || !store.skippedByPartialRule(index, m_state))
            && store.findingAllowed(m_state, index);
 }
 
@@ -168,7 +92,7 @@ int countLettersOrNumbers(const QString &text)
     return count;
 }
 
-void checkControlCharacters(TextSide &side, int first)
+void checkControlCharacters(TextSide &side)
 {
     bool nonAscii = false;
     bool control = false;
@@ -179,45 +103,46 @@ void checkControlCharacters(TextSide &side, int first)
         control = control || (u < 0x20 && u != u'\n') || u == 0x7F;
         lineFeed = lineFeed || u == u'\n';
     }
-    side.fail(first, nonAscii);
-    side.fail(first + 1, control);
-    side.fail(first + 2, lineFeed);
+    side.fail({CheckS2_1, CheckT2_1}, nonAscii);
+    side.fail({CheckS2_2, CheckT2_2}, control);
+    side.fail({CheckS2_3, CheckT2_3}, lineFeed);
 }
 
-void checkFirstCharacter(TextSide &side, int first, const QString &allowed)
+void checkFirstCharacter(TextSide &side, const QString &allowed)
 {
     const QChar c = side.text.at(0);
     const bool lineFeed = c == QLatin1Char('\n');
     const bool space = !lineFeed && c.isSpace();
     const bool closing = side.rules.closingCharacters.contains(c);
-    side.fail(first, lineFeed);
-    side.fail(first + 1, space);
-    side.fail(first + 2, closing);
+    side.fail({CheckS3_1, CheckT3_1}, lineFeed);
+    side.fail({CheckS3_2, CheckT3_2}, space);
+    side.fail({CheckS3_3, CheckT3_3}, closing);
     if (lineFeed || space || closing)
         return;
     // The accelerator and argument markers before the first character are skipped.
     const QChar significant = side.firstSignificant;
-    side.fail(first + 3, !significant.isLetterOrNumber()
-                             && !side.rules.openingCharacters.contains(significant)
-                             && !allowed.contains(significant));
+    side.fail({CheckS3_4, CheckT3_4}, !significant.isLetterOrNumber()
+                                          && !side.rules.openingCharacters.contains(significant)
+                                          && !allowed.contains(significant));
 }
 
-void checkLastCharacter(TextSide &side, int first, const QString &allowed)
+void checkLastCharacter(TextSide &side, const QString &allowed)
 {
     const QChar c = side.text.back();
     const bool lineFeed = c == QLatin1Char('\n');
     const bool space = !lineFeed && c.isSpace();
     const bool opening = side.rules.openingCharacters.contains(c);
-    side.fail(first, lineFeed);
-    side.fail(first + 1, space);
-    side.fail(first + 2, opening);
+    side.fail({CheckS4_1, CheckT4_1}, lineFeed);
+    side.fail({CheckS4_2, CheckT4_2}, space);
+    side.fail({CheckS4_3, CheckT4_3}, opening);
     if (lineFeed || space || opening)
         return;
-    side.fail(first + 3, !c.isLetterOrNumber() && !side.rules.closingCharacters.contains(c)
-                             && !allowed.contains(c));
+    side.fail({CheckS4_4, CheckT4_4}, !c.isLetterOrNumber()
+                                          && !side.rules.closingCharacters.contains(c)
+                                          && !allowed.contains(c));
 }
 
-void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings)
+void checkQuotesAndBrackets(TextSide &side, bool disallowListings)
 {
     int quotes = 0;
     int apostrophes = 0;
@@ -227,12 +152,12 @@ void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings)
         else if (c == QLatin1Char('\''))
             ++apostrophes;
     }
-    side.fail(first, quotes % 2 != 0);
-    side.fail(first + 1, apostrophes % 2 != 0);
+    side.fail({CheckS5_1, CheckT5_1}, quotes % 2 != 0);
+    side.fail({CheckS5_2, CheckT5_2}, apostrophes % 2 != 0);
     QString message;
     if (!side.store.checkBrackets(side.text, side.rules.openToClose, side.rules.closeToOpen,
                                   message, disallowListings))
-        side.fail(first + 2, message);
+        side.fail({CheckS5_3, CheckT5_3}, message);
 }
 
 // The source checks and the source scanners.
@@ -286,17 +211,17 @@ void results::runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capt
     // skips it in the partial state); its finding is not recorded anyway.
     const int letters = state.numerusForm <= sourceRules.maxNumerus ? countLettersOrNumbers(s) : 0;
     side.fail(CheckS1_3, letters < o.checkS1_3SpinBox);
-    checkControlCharacters(side, CheckS2_1);
-    checkFirstCharacter(side, CheckS3_1, o.checkS3_4LineEdit);
-    checkLastCharacter(side, CheckS4_1, o.checkS4_4LineEdit);
-    checkQuotesAndBrackets(side, CheckS5_1, o.checkS5_3_2CheckBox);
-    checkBlankAfterPunctuation(side, CheckS6_1, o.checkS6_1_1CheckBox, o.checkS6_2_1CheckBox,
+    checkControlCharacters(side);
+    checkFirstCharacter(side, o.checkS3_4LineEdit);
+    checkLastCharacter(side, o.checkS4_4LineEdit);
+    checkQuotesAndBrackets(side, o.checkS5_3_2CheckBox);
+    checkBlankAfterPunctuation(side, o.checkS6_1_1CheckBox, o.checkS6_2_1CheckBox,
                                o.checkS6_4_1CheckBox);
-    checkBlankBeforePunctuation(side, CheckS7_1, o.checkS7_2_1CheckBox);
-    checkDoubles(side, CheckS8_1, o.checkS8_3_1CheckBox, o.checkS8_4LineEdit);
-    checkCategoryPairs(side, CheckS9_1);
-    checkSentenceStarts(side, CheckS10_1, o.checkS10_1_1CheckBox);
-    checkKeySequences(side, CheckS14_1, o.checkS14CheckBox);
+    checkBlankBeforePunctuation(side, o.checkS7_2_1CheckBox);
+    checkDoubles(side, o.checkS8_3_1CheckBox, o.checkS8_4LineEdit);
+    checkCategoryPairs(side);
+    checkSentenceStarts(side, o.checkS10_1_1CheckBox);
+    checkKeySequences(side, o.checkS14CheckBox);
     scanEmailsUrisTags(state, false, capture);
 }
 
@@ -308,15 +233,15 @@ void results::runTranslationChecks(MessageState &state)
     side.fail(CheckT1_1b, state.unfinished);
     side.fail(CheckT1_2, t.size() > o.checkT1_2SpinBox);
     side.fail(CheckT1_3, countLettersOrNumbers(t) < o.checkT1_3SpinBox);
-    checkControlCharacters(side, CheckT2_1);
-    checkFirstCharacter(side, CheckT3_1, o.checkT3_4LineEdit);
-    checkLastCharacter(side, CheckT4_1, o.checkT4_4LineEdit);
-    checkQuotesAndBrackets(side, CheckT5_1, o.checkT5_3_2CheckBox);
-    checkBlankAfterPunctuation(side, CheckT6_1, o.checkT6_1_1CheckBox, o.checkT6_2_1CheckBox,
+    checkControlCharacters(side);
+    checkFirstCharacter(side, o.checkT3_4LineEdit);
+    checkLastCharacter(side, o.checkT4_4LineEdit);
+    checkQuotesAndBrackets(side, o.checkT5_3_2CheckBox);
+    checkBlankAfterPunctuation(side, o.checkT6_1_1CheckBox, o.checkT6_2_1CheckBox,
                                o.checkT6_4_1CheckBox, o.checkST6MarksCheckBox);
-    checkBlankBeforePunctuation(side, CheckT7_1, o.checkT7_2_1CheckBox);
-    checkDoubles(side, CheckT8_1, o.checkT8_3_1CheckBox, o.checkT8_4LineEdit);
-    checkCategoryPairs(side, CheckT9_1);
-    checkSentenceStarts(side, CheckT10_1, o.checkT10_1_1CheckBox, o.checkT10_1_2CheckBox);
-    checkKeySequences(side, CheckT14_1, o.checkT14CheckBox);
+    checkBlankBeforePunctuation(side, o.checkT7_2_1CheckBox);
+    checkDoubles(side, o.checkT8_3_1CheckBox, o.checkT8_4LineEdit);
+    checkCategoryPairs(side);
+    checkSentenceStarts(side, o.checkT10_1_1CheckBox, o.checkT10_1_2CheckBox);
+    checkKeySequences(side, o.checkT14CheckBox);
 }

@@ -5,8 +5,8 @@
 // the T options. TextSide carries what differs between the two runs: the text,
 // the rules, the recording and, on the translation, the partially-checked rule.
 //
-// The checks of one group have consecutive indices on both sides (S3.1 to S3.4,
-// T3.1 to T3.4 ...), so each group is called with the index of its first check.
+// A rule names the check of each side ({CheckS3_2, CheckT3_2}); the side picks
+// its own, so searching for either id finds the rule.
 
 #include "checks/results.h"
 
@@ -21,8 +21,8 @@ class TextSide
 public:
     TextSide(results &checkStore, MessageState &state, bool isTranslation);
 
-    const QString &text;        // the source or the translation
-    const QString &source;      // the source on both sides
+    const QString &text; // the source or the translation
+    const QString &source; // the source on both sides
     const LanguageRules &rules; // the rules of its language
     const QChar firstSignificant;
     const bool translationSide;
@@ -32,16 +32,26 @@ public:
     // and records one finding per hit whose key is the side's own key (the source;
     // the source, a line feed and the translation).
     void fail(int index, int hits = 1);
-    // The same with the key `text` + line feed + the side's own key.
-    void fail(int index, const QString &text);
+    // The same with the key `what` + line feed + the side's own key.
+    void fail(int index, const QString &what);
     // The same with a ready-made key (a report row, a sentence).
     void failWithKey(int index, const QString &key);
     bool failed(int index) const { return m_state.failed[index]; }
+    // The same on the check of this side.
+    void fail(TwinChecks checks, int hits = 1) { fail(own(checks), hits); }
+    void fail(TwinChecks checks, const QString &what) { fail(own(checks), what); }
+    void failWithKey(TwinChecks checks, const QString &key) { failWithKey(own(checks), key); }
+    bool failed(TwinChecks checks) const { return failed(own(checks)); }
 
     // While an outcome is given, the findings go to it instead of the store.
     void capture(SourceCheckOutcome *outcome) { m_capture = outcome; }
 
 private:
+    int own(TwinChecks checks) const
+    {
+        Q_ASSERT(checkInfo(checks.source).twin == checks.translation);
+        return checks.on(translationSide);
+    }
     bool recordable(int index);
     void record(int index, const QString &key, int times = 1);
     void found(int index, const QString &key, int times = 1);
@@ -59,7 +69,7 @@ class Mark
 public:
     explicit Mark(const QString &rule)
         : m_unit(rule.size() == 1 ? rule.at(0).unicode() : NoUnit)
-    {}
+    { }
     bool matches(QChar c) const { return c.unicode() == m_unit; }
 
 private:
@@ -85,10 +95,10 @@ inline bool isDecimalDigit(QChar c)
 int countLettersOrNumbers(const QString &text);
 
 // Groups S1 to S5 and their translation twins (singletext.cpp).
-void checkControlCharacters(TextSide &side, int first);
-void checkFirstCharacter(TextSide &side, int first, const QString &allowed);
-void checkLastCharacter(TextSide &side, int first, const QString &allowed);
-void checkQuotesAndBrackets(TextSide &side, int first, bool disallowListings);
+void checkControlCharacters(TextSide &side);
+void checkFirstCharacter(TextSide &side, const QString &allowed);
+void checkLastCharacter(TextSide &side, const QString &allowed);
+void checkQuotesAndBrackets(TextSide &side, bool disallowListings);
 
 // Groups S6 and S7 (punctuation.cpp): hits per rule. The reportNumbers,
 // reportTimes and reportEllipses options switch the exceptions off.
@@ -103,9 +113,9 @@ int countBlankBeforeMark(const QString &text, const LanguageRules &rules);
 int countBlankBeforeColon(const QString &text, const LanguageRules &rules);
 // fullWidthMarks: the marks of the language from U+3000 on ("。", "：") need
 // no blank behind them.
-void checkBlankAfterPunctuation(TextSide &side, int first, bool commaNumbers, bool fullStopNumbers,
+void checkBlankAfterPunctuation(TextSide &side, bool commaNumbers, bool fullStopNumbers,
                                 bool colonTimes, bool fullWidthMarks = false);
-void checkBlankBeforePunctuation(TextSide &side, int first, bool reportEllipses);
+void checkBlankBeforePunctuation(TextSide &side, bool reportEllipses);
 
 // Groups S8 and S9 (doubles.cpp).
 int countDoubleLineFeeds(const QString &text);
@@ -118,8 +128,8 @@ QList<int> doubleCharacterPositions(const QString &text, const LanguageRules &ru
 // Neighbouring marks, dashes and connectors, currency and modifier symbols,
 // title-case and modifier letters (each position counts for one of the four).
 std::array<int, 4> countCategoryPairs(const QString &text);
-void checkDoubles(TextSide &side, int first, bool reportEllipses, const QString &allowed);
-void checkCategoryPairs(TextSide &side, int first);
+void checkDoubles(TextSide &side, bool reportEllipses, const QString &allowed);
+void checkCategoryPairs(TextSide &side);
 
 // Group S10 (sentences.cpp): the sentences that begin with a lowercase letter.
 // skipTokens: placeholders ("%d", "%1", "{name}"), tags and entities are
@@ -128,14 +138,14 @@ void checkCategoryPairs(TextSide &side, int first);
 // inside ("z. B.", "etc.", "e.g.").
 QStringList lowercaseSentences(const QString &text, const LanguageRules &rules,
                                bool splitAtLineFeeds, bool skipTokens = false);
-void checkSentenceStarts(TextSide &side, int index, bool splitAtLineFeeds, bool skipTokens = false);
+void checkSentenceStarts(TextSide &side, bool splitAtLineFeeds, bool skipTokens = false);
 
 // Group S14 (keysequences.cpp).
 struct KeySequence {
-    int markers = 0;    // occurrences of the accelerator marker
+    int markers = 0; // occurrences of the accelerator marker
     bool atEnd = false; // the text ends with the marker
     QString key; // the character after the first marker, whole (unless atEnd)
     QString withoutMarkers;
 };
 KeySequence findKeySequence(const QString &text, const QString &marker);
-void checkKeySequences(TextSide &side, int first, bool html);
+void checkKeySequences(TextSide &side, bool html);

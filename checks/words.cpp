@@ -15,8 +15,10 @@ bool isWordSeparator(QChar c, const QString &extraSeparators)
     case QChar::Punctuation_Open:
     case QChar::Punctuation_Close:
     case QChar::Punctuation_InitialQuote:
-    case QChar::Punctuation_FinalQuote: return true;
-    default: break;
+    case QChar::Punctuation_FinalQuote:
+        return true;
+    default:
+        break;
     }
     switch (c.unicode()) {
     case 0x0009:
@@ -29,26 +31,20 @@ bool isWordSeparator(QChar c, const QString &extraSeparators)
     case 0x1680:
     case 0x2028:
     case 0x2029:
-    case 0x3000: return true;
+    case 0x3000:
+        return true;
     default:
         return !extraSeparators.isEmpty() && extraSeparators.contains(c);
     }
 }
 
-// The lists of one side, in the order runCatalogueChecks fills them.
-struct WordLists {
-    int doubledWords, allWords, doubledCharacters, upperCaseOnly, mixedLetters, upperAfterLower,
-        texts;
-};
-const WordLists SourceLists{CheckS13_1, CheckS15_1, CheckS11_1, CheckS12_3,
-                            CheckS12_1, CheckS12_2, CheckS16_1};
-const WordLists TranslationLists{CheckT13_1, CheckT15_1, CheckT11_1, CheckT12_3,
-                                 CheckT12_1, CheckT12_2, CheckT16_1};
-
-const WordLists &wordLists(bool translationSide)
-{
-    return translationSide ? TranslationLists : SourceLists;
-}
+const TwinChecks DoubledWords {CheckS13_1, CheckT13_1};
+const TwinChecks AllWords {CheckS15_1, CheckT15_1};
+const TwinChecks DoubledCharacters {CheckS11_1, CheckT11_1};
+const TwinChecks MixedLetters {CheckS12_1, CheckT12_1};
+const TwinChecks UpperAfterLower {CheckS12_2, CheckT12_2};
+const TwinChecks UpperCaseOnly {CheckS12_3, CheckT12_3};
+const TwinChecks AllTexts {CheckS16_1, CheckT16_1};
 
 bool hasDoubledCodeUnit(const QString &word)
 {
@@ -79,7 +75,7 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
 {
     const QString &extraSeparators
         = isTranslation ? m_options.checkT15_1LineEdit : m_options.checkS15_1LineEdit;
-    ItemList &doubledWords = m_items[wordLists(isTranslation).doubledWords];
+    ItemList &doubledWords = m_items[DoubledWords.on(isTranslation)];
     const bool hasAccelerator = acceleratorMarker.size() == 1;
 
     // The current word is the text from start to the next separator without the
@@ -99,7 +95,7 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
         }
         bool duplicate = false;
         processWord(word, hasLetter, words, previousWord, duplicate, isTranslation);
-        if (duplicate && itemAllowed(recordedSize, wordLists(isTranslation).doubledWords, text)) {
+        if (duplicate && itemAllowed(recordedSize, DoubledWords.on(isTranslation), text)) {
             recordedSize += text.size();
             doubledWords.append(tr("Found duplicate word '%1' at position %2.")
                                     .arg(previousWord, QString::number(position))
@@ -163,7 +159,9 @@ void results::processWord(QStringView word, bool hasLetter, QSet<QString> &words
 
 void results::listWordsAndTexts(bool translationSide)
 {
-    const WordLists &lists = wordLists(translationSide);
+    const auto items = [this, translationSide](TwinChecks checks) -> ItemList & {
+        return m_items[checks.on(translationSide)];
+    };
     // The texts are split in sorted order, so the doubled-word items come in
     // the same order on every run.
     QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
@@ -176,10 +174,10 @@ void results::listWordsAndTexts(bool translationSide)
     QStringList words = collected.values();
     sortByCodeUnits(words);
 
-    m_items[lists.allWords] += words;
+    items(AllWords) += words;
     for (const QString &word : std::as_const(words)) {
         if (word.size() >= 2 && hasDoubledCodeUnit(word))
-            m_items[lists.doubledCharacters].append(word);
+            items(DoubledCharacters).append(word);
         bool lower = false, upper = false, other = false;
         for (const QChar c : word) {
             if (!c.isLetter())
@@ -193,11 +191,11 @@ void results::listWordsAndTexts(bool translationSide)
                 other = true;
         }
         if (upper && !lower && !other)
-            m_items[lists.upperCaseOnly].append(word);
+            items(UpperCaseOnly).append(word);
         if ((upper || lower) && other)
-            m_items[lists.mixedLetters].append(word);
+            items(MixedLetters).append(word);
         if (hasUpperAfterLower(word))
-            m_items[lists.upperAfterLower].append(word);
+            items(UpperAfterLower).append(word);
     }
-    m_items[lists.texts] = texts;
+    items(AllTexts) = texts;
 }

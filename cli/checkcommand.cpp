@@ -179,6 +179,184 @@ struct SelectionOptions {
 
 } // namespace
 
+namespace {
+
+// The options of kvn check, in the order its help lists them.
+struct CheckCommandOptions {
+    SelectionOptions selection;
+    QCommandLineOption tab {QStringLiteral("tab"),
+                            QStringLiteral("Print only the tab NAME (repeatable)."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption fileName {QStringLiteral("file-name"),
+                                 QStringLiteral("In directories: read only the files named NAME."),
+                                 QStringLiteral("NAME")};
+    QCommandLineOption format {
+        QStringLiteral("format"),
+        QStringLiteral("Output format: gcc (one line per finding, the default), report (the "
+                       "text of the tabs), json, sarif or github (workflow commands)."),
+        QStringLiteral("FORMAT"), QStringLiteral("gcc")};
+    QCommandLineOption split {
+        QStringLiteral("split"),
+        QStringLiteral("none: one run over everything (the default); file: one run per "
+                       "translation file; language: one run per declared language."),
+        QStringLiteral("MODE"), QStringLiteral("none")};
+    QCommandLineOption writeBaseline {
+        QStringLiteral("write-baseline"),
+        QStringLiteral("Write the findings of the checks that are on to FILE."),
+        QStringLiteral("FILE")};
+    QCommandLineOption baseline {
+        QStringLiteral("baseline"),
+        QStringLiteral("Leave out the findings that FILE (written by --write-baseline) holds."),
+        QStringLiteral("FILE")};
+    QCommandLineOption noIgnore {
+        QStringLiteral("no-ignore"),
+        QStringLiteral("Report the findings that kvn-ignore comments of the catalogues "
+                       "silence.")};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        selection.addTo(parser);
+        parser.addOption(tab);
+        parser.addOption(fileName);
+        parser.addOption(format);
+        parser.addOption(split);
+        parser.addOptions({writeBaseline, baseline});
+        parser.addOption(noIgnore);
+    }
+};
+
+// What kvn check is asked to do, its usage errors found.
+struct CheckRequest {
+    OutputFormat format = OutputFormat::Gcc;
+    SplitMode split = SplitMode::None;
+    QStringList tabs;
+    QStringList paths;
+    QString fileName;
+    int jobs = 0; // --jobs, 0 for one thread per core
+};
+
+// False, with the usage error printed, for an unknown format, split mode or tab.
+bool readModes(const QCommandLineParser &parser, const CheckCommandOptions &command,
+               CheckRequest &request)
+{
+    if (!outputFormatFromName(parser.value(command.format), request.format)) {
+        printError(
+            kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
+                .arg(parser.value(command.format), outputFormatNames().join(QLatin1String(", "))));
+        return false;
+    }
+    if (!parseSplitMode(parser.value(command.split), request.split)) {
+        printError(kvnText(QT_TRANSLATE_NOOP(
+                               "kvn", "kvn: unknown split mode '%1' (none, file or language)."))
+                       .arg(parser.value(command.split)));
+        return false;
+    }
+    for (const QString &tab : parser.values(command.tab)) {
+        if (!tabNames().contains(tab)) {
+            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown tab '%1'. Tabs: %2"))
+                           .arg(tab, QStringList(tabNames()).join(QLatin1Char(' '))));
+            return false;
+        }
+        request.tabs.append(tab);
+    }
+    return true;
+}
+
+// False, with the usage error printed, for a path that cannot be read or a
+// --file-name without a directory.
+bool readPaths(const QCommandLineParser &parser, const CheckCommandOptions &command,
+               CheckRequest &request)
+{
+    request.paths = parser.positionalArguments();
+    request.fileName = parser.value(command.fileName);
+    bool anyDirectory = false;
+    for (const QString &path : std::as_const(request.paths)) {
+        const QString problem = inputPathProblem(path);
+        if (!problem.isEmpty()) {
+            printError(QStringLiteral("kvn: ") + problem);
+            return false;
+        }
+        anyDirectory = anyDirectory || QFileInfo(path).isDir();
+    }
+    if (!anyDirectory && parser.isSet(command.fileName)) {
+        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: --file-name needs a directory.")));
+        return false;
+    }
+    return true;
+}
+
+// The runs over the paths, written to standard output as they end; the exit status.
+int writeRuns(const QCommandLineParser &parser, const CheckCommandOptions &command,
+              const CheckRequest &request, const AppSettingsRecord &settings, Baseline &baseline)
+{
+    const QString baselineFile = parser.value(command.writeBaseline);
+    QStringList baselineLines;
+    QString error;
+    const QList<QStringList> runs = splitRuns(request.paths, request.fileName, request.split);
+    const ReportOptions options = reportOptions(settings);
+    // The store stays until the process ends: freeing its strings one by one at
+    // exit would only cost time. It stays reachable, so leak checkers keep quiet.
+    static results *const store = new results(settings);
+    store->honourSuppressions = !parser.isSet(command.noIgnore);
+    QFile standardOutput;
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly))
+        return ExitUsage;
+    OutputOptions outputOptions;
+    outputOptions.report = options;
+    outputOptions.tabs = request.tabs;
+    outputOptions.time = QTime::currentTime();
+    outputOptions.toolVersion = QCoreApplication::applicationVersion();
+    outputOptions.severalRuns = runs.size() > 1;
+    // The writer writes nothing before its first run.
+    FindingsWriter writer(request.format, &standardOutput, outputOptions);
+    bool anyRead = false;
+    bool warnings = false;
+    for (const QStringList &run : runs) {
+        const RunOutcome outcome = runPaths(*store, settings, run, request.fileName, request.jobs);
+        for (const QString &problem : store->suppressionProblems())
+            printError(problem);
+        if (!outcome.readerMessage.isEmpty()) {
+            printError(outcome.readerMessage);
+            return ExitUsage;
+        }
+        if (outcome.fileCount == 0)
+            continue;
+        if (!baselineFile.isEmpty())
+            baselineLines += Baseline::entries(*store, QFileInfo(baselineFile).absolutePath(),
+                                               options.boxChecked);
+        if (parser.isSet(command.baseline))
+            baseline.filter(*store);
+        writer.writeRun(*store, outcome.path, outcome.fileCount);
+        anyRead = true;
+        warnings = warnings || hasWarnings(*store, options);
+    }
+    // Nothing read is a failure, with nothing on standard output.
+    if (!anyRead) {
+        printError(QStringLiteral("kvn: ")
+                   + runMessageText(RunMessage::NoTranslationFiles,
+                                    request.paths.join(QLatin1String(", "))));
+        return ExitUsage;
+    }
+    if (!baselineFile.isEmpty() && !Baseline::write(baselineFile, baselineLines, error)) {
+        printError(QStringLiteral("kvn: ") + error);
+        return ExitUsage;
+    }
+    writer.finish();
+    // An output cut short (a full disk behind standard output) is a failure.
+    if (!standardOutput.flush() || standardOutput.error() != QFileDevice::NoError) {
+        printError(QStringLiteral("kvn: writing the report failed."));
+        return ExitUsage;
+    }
+    // The summary goes to standard error, so the report stays the window's text.
+    if (request.format == OutputFormat::Gcc)
+        printError(totalsLine(writer.totals()));
+    else if (request.format == OutputFormat::Report && writer.totals().silenced > 0)
+        printError(silencedLine(writer.totals()));
+    return warnings ? ExitFindings : ExitClean;
+}
+
+} // namespace
+
 int runCheck(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -195,158 +373,29 @@ int runCheck(const QStringList &arguments)
                        "Exit status: 0 without problems, 1 when check 0 has an item or a "
                        "check that is on has a finding, 2 for a usage error, a path that "
                        "cannot be read or no translation file found."));
-    const QCommandLineOption tabOption(QStringLiteral("tab"),
-                                       QStringLiteral("Print only the tab NAME (repeatable)."),
-                                       QStringLiteral("NAME"));
-    const QCommandLineOption fileNameOption(
-        QStringLiteral("file-name"),
-        QStringLiteral("In directories: read only the files named NAME."), QStringLiteral("NAME"));
-    const QCommandLineOption formatOption(
-        QStringLiteral("format"),
-        QStringLiteral("Output format: gcc (one line per finding, the default), report (the "
-                       "text of the tabs), json, sarif or github (workflow commands)."),
-        QStringLiteral("FORMAT"), QStringLiteral("gcc"));
-    const QCommandLineOption splitOption(
-        QStringLiteral("split"),
-        QStringLiteral("none: one run over everything (the default); file: one run per "
-                       "translation file; language: one run per declared language."),
-        QStringLiteral("MODE"), QStringLiteral("none"));
-    const QCommandLineOption noIgnoreOption(
-        QStringLiteral("no-ignore"),
-        QStringLiteral("Report the findings that kvn-ignore comments of the catalogues "
-                       "silence."));
-    const SelectionOptions selection;
-    selection.addTo(parser);
-    parser.addOption(tabOption);
-    parser.addOption(fileNameOption);
-    parser.addOption(formatOption);
-    parser.addOption(splitOption);
-    const QCommandLineOption writeBaselineOption(
-        QStringLiteral("write-baseline"),
-        QStringLiteral("Write the findings of the checks that are on to FILE."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption baselineOption(
-        QStringLiteral("baseline"),
-        QStringLiteral("Leave out the findings that FILE (written by --write-baseline) holds."),
-        QStringLiteral("FILE"));
-    parser.addOptions({writeBaselineOption, baselineOption});
-    parser.addOption(noIgnoreOption);
+    const CheckCommandOptions command;
+    command.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("paths"),
                                  QStringLiteral("Translation files and directories."),
                                  QStringLiteral("PATH..."));
     int status = ExitClean;
     if (!parseCommandLine(parser, arguments, -1, status))
         return status;
-
-    OutputFormat format = OutputFormat::Gcc;
-    if (!outputFormatFromName(parser.value(formatOption), format)) {
-        printError(
-            kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown format '%1' (%2)."))
-                .arg(parser.value(formatOption), outputFormatNames().join(QLatin1String(", "))));
+    CheckRequest request;
+    if (!readModes(parser, command, request) || !readPaths(parser, command, request))
         return ExitUsage;
-    }
-    SplitMode split = SplitMode::None;
-    if (!parseSplitMode(parser.value(splitOption), split)) {
-        printError(kvnText(QT_TRANSLATE_NOOP(
-                               "kvn", "kvn: unknown split mode '%1' (none, file or language)."))
-                       .arg(parser.value(splitOption)));
-        return ExitUsage;
-    }
-    QStringList tabs;
-    for (const QString &tab : parser.values(tabOption)) {
-        if (!tabNames().contains(tab)) {
-            printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: unknown tab '%1'. Tabs: %2"))
-                           .arg(tab, QStringList(tabNames()).join(QLatin1Char(' '))));
-            return ExitUsage;
-        }
-        tabs.append(tab);
-    }
-    const QStringList paths = parser.positionalArguments();
-    bool anyDirectory = false;
-    for (const QString &path : paths) {
-        const QString problem = inputPathProblem(path);
-        if (!problem.isEmpty()) {
-            printError(QStringLiteral("kvn: ") + problem);
-            return ExitUsage;
-        }
-        anyDirectory = anyDirectory || QFileInfo(path).isDir();
-    }
-    if (!anyDirectory && parser.isSet(fileNameOption)) {
-        printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: --file-name needs a directory.")));
-        return ExitUsage;
-    }
     AppSettingsRecord settings;
-    int jobs = 0;
-    if (!selection.load(parser, paths.constFirst(), settings) || !jobsValue(parser, jobs))
+    if (!command.selection.load(parser, request.paths.constFirst(), settings)
+        || !jobsValue(parser, request.jobs))
         return ExitUsage;
 
-    const QString fileName = parser.value(fileNameOption);
     Baseline baseline;
     QString error;
-    if (parser.isSet(baselineOption) && !baseline.read(parser.value(baselineOption), error)) {
+    if (parser.isSet(command.baseline) && !baseline.read(parser.value(command.baseline), error)) {
         printError(QStringLiteral("kvn: ") + error);
         return ExitUsage;
     }
-    const QString baselineFile = parser.value(writeBaselineOption);
-    QStringList baselineLines;
-    const QList<QStringList> runs = splitRuns(paths, fileName, split);
-    const ReportOptions options = reportOptions(settings);
-    // The store stays until the process ends: freeing its strings one by one at
-    // exit would only cost time. It stays reachable, so leak checkers keep quiet.
-    static results *const store = new results(settings);
-    store->honourSuppressions = !parser.isSet(noIgnoreOption);
-    QFile standardOutput;
-    if (!standardOutput.open(stdout, QIODevice::WriteOnly))
-        return ExitUsage;
-    OutputOptions outputOptions;
-    outputOptions.report = options;
-    outputOptions.tabs = tabs;
-    outputOptions.time = QTime::currentTime();
-    outputOptions.toolVersion = QCoreApplication::applicationVersion();
-    outputOptions.severalRuns = runs.size() > 1;
-    // The writer writes nothing before its first run.
-    FindingsWriter writer(format, &standardOutput, outputOptions);
-    bool anyRead = false;
-    bool warnings = false;
-    for (const QStringList &run : runs) {
-        const RunOutcome outcome = runPaths(*store, settings, run, fileName, jobs);
-        for (const QString &problem : store->suppressionProblems())
-            printError(problem);
-        if (!outcome.readerMessage.isEmpty()) {
-            printError(outcome.readerMessage);
-            return ExitUsage;
-        }
-        if (outcome.fileCount == 0)
-            continue;
-        if (!baselineFile.isEmpty())
-            baselineLines += Baseline::entries(*store, QFileInfo(baselineFile).absolutePath(),
-                                               options.boxChecked);
-        if (parser.isSet(baselineOption))
-            baseline.filter(*store);
-        writer.writeRun(*store, outcome.path, outcome.fileCount);
-        anyRead = true;
-        warnings = warnings || hasWarnings(*store, options);
-    }
-    // Nothing read is a failure, with nothing on standard output.
-    if (!anyRead) {
-        printError(
-            QStringLiteral("kvn: ")
-            + runMessageText(RunMessage::NoTranslationFiles, paths.join(QLatin1String(", "))));
-        return ExitUsage;
-    }
-    if (!baselineFile.isEmpty() && !Baseline::write(baselineFile, baselineLines, error)) {
-        printError(QStringLiteral("kvn: ") + error);
-        return ExitUsage;
-    }
-    writer.finish();
-    // An output cut short (a full disk behind standard output) is a failure.
-    if (!standardOutput.flush() || standardOutput.error() != QFileDevice::NoError) {
-        printError(QStringLiteral("kvn: writing the report failed."));
-        return ExitUsage;
-    }
-    if (format == OutputFormat::Gcc)
-        printError(totalsLine(writer.totals()));
-    return warnings ? ExitFindings : ExitClean;
+    return writeRuns(parser, command, request, settings, baseline);
 }
 
 int runBatch(const QStringList &arguments)
@@ -403,6 +452,11 @@ int runChecks(const QStringList &arguments)
                                           QStringLiteral("Output format: text or json."),
                                           QStringLiteral("FORMAT"), QStringLiteral("text"));
     parser.addOption(formatOption);
+    const QCommandLineOption explainOption(
+        QStringLiteral("explain"),
+        QStringLiteral(
+            "Print below each check what it catches, an example and how to silence it."));
+    parser.addOption(explainOption);
     int status = ExitClean;
     if (!parseCommandLine(parser, arguments, 0, status))
         return status;
@@ -412,7 +466,9 @@ int runChecks(const QStringList &arguments)
                        .arg(format));
         return ExitUsage;
     }
-    const QByteArray text = format == QLatin1String("json") ? checkListJson() : checkListText();
+    const QByteArray text = format == QLatin1String("json")
+                                ? checkListJson()
+                                : checkListText(parser.isSet(explainOption));
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return ExitClean;
 }

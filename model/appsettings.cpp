@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QtMath>
+#include <iterator>
 #include <memory>
 
 AppSettingsRecord AppSettings;
@@ -71,6 +72,44 @@ void forEachStoredSetting(QSettings &store, Visit visit)
         store.endGroup();
 }
 
+// Reading and writing one field of the record, by its place in the list.
+struct Accessor {
+    QVariant (*get)(const AppSettingsRecord &record);
+    void (*set)(AppSettingsRecord &record, const QVariant &value);
+};
+
+const Accessor Accessors[] = {
+#define KVN_ACCESSOR(key, kind, def, lo, hi)                                                \
+    {[](const AppSettingsRecord &record) { return QVariant::fromValue(record.key); },       \
+     [](AppSettingsRecord &record, const QVariant &value) {                                 \
+         record.key = convert(SettingKind::kind, value).value<kvn_settings_detail::kind>(); \
+     }},
+    KVN_SETTINGS(KVN_ACCESSOR)
+#undef KVN_ACCESSOR
+};
+
+struct StateFieldEntry {
+    const char *key;
+    int AppSettingsRecord::*field;
+};
+
+// The tri-state settings only: the entry macro of the other kinds is empty.
+#define KVN_STATE_ENTRY_State(key) {#key, &AppSettingsRecord::key},
+#define KVN_STATE_ENTRY_String(key)
+#define KVN_STATE_ENTRY_Bool(key)
+#define KVN_STATE_ENTRY_Int(key)
+#define KVN_STATE_ENTRY_Float(key)
+#define KVN_STATE_ENTRY_Bytes(key)
+#define KVN_STATE_ENTRY(key, kind, def, lo, hi) KVN_STATE_ENTRY_##kind(key)
+const StateFieldEntry StateFields[] = {KVN_SETTINGS(KVN_STATE_ENTRY)};
+#undef KVN_STATE_ENTRY
+#undef KVN_STATE_ENTRY_State
+#undef KVN_STATE_ENTRY_String
+#undef KVN_STATE_ENTRY_Bool
+#undef KVN_STATE_ENTRY_Int
+#undef KVN_STATE_ENTRY_Float
+#undef KVN_STATE_ENTRY_Bytes
+
 } // namespace
 
 const QList<SettingInfo> &settingInfos()
@@ -90,25 +129,22 @@ int settingIndex(const QString &key)
 
 QVariant settingValue(const AppSettingsRecord &record, int index)
 {
-    int i = 0;
-#define KVN_GET(key, kind, def, lo, hi) \
-    if (i++ == index)                   \
-        return QVariant::fromValue(record.key);
-    KVN_SETTINGS(KVN_GET)
-#undef KVN_GET
-    return {};
+    return index >= 0 && index < int(std::size(Accessors)) ? Accessors[index].get(record)
+                                                           : QVariant();
 }
 
 void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value)
 {
-    int i = 0;
-#define KVN_SET(key, kind, def, lo, hi)                                                    \
-    if (i++ == index) {                                                                    \
-        record.key = convert(SettingKind::kind, value).value<kvn_settings_detail::kind>(); \
-        return;                                                                            \
-    }
-    KVN_SETTINGS(KVN_SET)
-#undef KVN_SET
+    if (index >= 0 && index < int(std::size(Accessors)))
+        Accessors[index].set(record, value);
+}
+
+int AppSettingsRecord::*stateField(QLatin1String key)
+{
+    for (const StateFieldEntry &entry : StateFields)
+        if (key == QLatin1String(entry.key))
+            return entry.field;
+    return nullptr;
 }
 
 const AppSettingsRecord &defaultOptions()

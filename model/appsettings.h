@@ -286,6 +286,10 @@ struct SettingInfo {
 const QList<SettingInfo> &settingInfos();
 int settingIndex(const QString &key); // -1 when unknown
 
+// The field of a tri-state setting (a check box's state) by key; null for
+// another key.
+int AppSettingsRecord::*stateField(QLatin1String key);
+
 QVariant settingValue(const AppSettingsRecord &record, int index);
 void setSettingValue(AppSettingsRecord &record, int index, const QVariant &value);
 

@@ -39,6 +39,12 @@ QString shortDescription(int index)
     return text;
 }
 
+// The note at the message a finding compares its message with.
+QString relatedText()
+{
+    return QCoreApplication::translate("kvn", "the message it differs from");
+}
+
 Severity severityOf(int index)
 {
     return checkInfo(index).severity;
@@ -51,6 +57,7 @@ struct Occurrence {
     int check;
     const QString *text; // the finding text, or the item of check "0"
     int message; // index into the store's messages, -1 for none
+    int related = -1; // the message the finding compares it with (ST10.1), -1 for none
 };
 
 // JSON texts appended to a byte buffer, escaped as RFC 8259 asks. Every string
@@ -149,6 +156,12 @@ QString totalsLine(const OutputTotals &totals)
     return line;
 }
 
+QString silencedLine(const OutputTotals &totals)
+{
+    return QCoreApplication::translate("kvn", "%1 findings silenced by kvn-ignore comments")
+        .arg(totals.silenced);
+}
+
 QString oneLine(const QString &text)
 {
     return textescape::escapeControlCharacters(text);
@@ -202,6 +215,14 @@ public:
     void startRun(const results &store, const QString &path);
     void collect();
     QString message(const Occurrence &occurrence) const;
+    // The occurrence at the related message of an occurrence.
+    Occurrence related(const Occurrence &occurrence) const
+    {
+        const MessageRecord &record = store->messages().at(occurrence.related);
+        return {record.file, findingLine(record, occurrence.check), occurrence.check,
+                occurrence.text, occurrence.related};
+    }
+    void appendSarifLocation(const Occurrence &occurrence);
     const QString &pathOf(int file) const
     {
         return file >= 0 && file < paths.size() ? paths.at(file) : runPath;
@@ -212,6 +233,9 @@ public:
     void writeLines(bool github);
     void writeJson(const QString &path, int fileCount);
     void writeJsonCheck(int index);
+    void writeJsonItems(int index);
+    void writeJsonFindings(int index);
+    void writeJsonOccurrences(const QList<int> &ids, int index, int related);
     void writeSarifRun();
     QByteArray fingerprint(const Occurrence &occurrence) const;
 
@@ -264,7 +288,8 @@ void FindingsWriter::Private::collect()
                     continue;
                 }
                 const MessageRecord &record = messages.at(id);
-                occurrences.append({record.file, findingLine(record, index), index, &it.key(), id});
+                occurrences.append({record.file, findingLine(record, index), index, &it.key(), id,
+                                    store->relatedMessage(index, it.key())});
             }
         }
     }
@@ -316,29 +341,36 @@ void FindingsWriter::Private::countTotals()
 
 void FindingsWriter::Private::writeLines(bool github)
 {
-    for (const Occurrence &occurrence : occurrences) {
+    // A comparison names the message it compares with after its own: a note
+    // (gcc) or a notice (GitHub) with the same id.
+    const auto write = [&](const Occurrence &occurrence, bool note) {
         const QString path = oneLine(pathOf(occurrence.file));
-        const char *severity = severityName(severityOf(occurrence.check));
+        const Severity severity = note ? Severity::Info : severityOf(occurrence.check);
         const QString id = QLatin1String(checkInfo(occurrence.check).id);
+        const QString text = note ? relatedText() : message(occurrence);
         QString line;
         if (github) {
-            const char *command
-                = severityOf(occurrence.check) == Severity::Info ? "notice" : severity;
+            const char *command = severity == Severity::Info ? "notice" : severityName(severity);
             line = QLatin1String("::") + QLatin1String(command) + QLatin1String(" file=")
                    + githubProperty(path);
             if (occurrence.line > 0)
                 line += QLatin1String(",line=") + QString::number(occurrence.line);
             line += QLatin1String(",title=") + githubProperty(id) + QLatin1String("::")
-                    + githubData(message(occurrence));
+                    + githubData(text);
         } else {
             line = path + QLatin1Char(':');
             if (occurrence.line > 0)
                 line += QString::number(occurrence.line) + QLatin1Char(':');
-            line += QLatin1Char(' ') + QLatin1String(severity) + QLatin1String(": ")
-                    + message(occurrence) + QLatin1String(" [") + id + QLatin1Char(']');
+            line += QLatin1Char(' ') + QLatin1String(severityName(severity)) + QLatin1String(": ")
+                    + text + QLatin1String(" [") + id + QLatin1Char(']');
         }
         line += QLatin1Char('\n');
         out += line.toUtf8();
+    };
+    for (const Occurrence &occurrence : occurrences) {
+        write(occurrence, false);
+        if (occurrence.related >= 0)
+            write(related(occurrence), true);
         flush();
     }
 }
@@ -363,35 +395,45 @@ void FindingsWriter::Private::writeJsonCheck(int index)
     out += ",\n            \"warning\": ";
     out += isWarningCheck(index) ? "true" : "false";
     out += ",\n            \"silencedCount\": " + QByteArray::number(store->silencedCount(index));
-    if (info.store == StoreKind::Items) {
-        const ItemList &items = store->items(index);
-        out += ",\n            \"count\": " + QByteArray::number(items.size());
-        out += ",\n            \"items\": [";
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            out += i == 0 ? "\n                " : ",\n                ";
-            appendJsonString(out, items.at(i));
-            flush();
-        }
-        out += items.isEmpty() ? "]" : "\n            ]";
-        if (index == Check_0) {
-            // Where each item stands, in item order.
-            const QList<ItemOrigin> &origins = store->itemOrigins();
-            out += ",\n            \"itemLocations\": [";
-            for (qsizetype i = 0; i < origins.size(); ++i) {
-                out += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
-                appendJsonString(out, pathOf(origins.at(i).file));
-                out += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
-            }
-            out += origins.isEmpty() ? "]" : "\n            ]";
-        }
-        out += "\n        }";
-        return;
+    if (info.store == StoreKind::Items)
+        writeJsonItems(index);
+    else
+        writeJsonFindings(index);
+}
+
+// The items of a check with an item list, and where the items of check "0" stand.
+void FindingsWriter::Private::writeJsonItems(int index)
+{
+    const ItemList &items = store->items(index);
+    out += ",\n            \"count\": " + QByteArray::number(items.size());
+    out += ",\n            \"items\": [";
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        out += i == 0 ? "\n                " : ",\n                ";
+        appendJsonString(out, items.at(i));
+        flush();
     }
+    out += items.isEmpty() ? "]" : "\n            ]";
+    if (index == Check_0) {
+        // Where each item stands, in item order.
+        const QList<ItemOrigin> &origins = store->itemOrigins();
+        out += ",\n            \"itemLocations\": [";
+        for (qsizetype i = 0; i < origins.size(); ++i) {
+            out += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
+            appendJsonString(out, pathOf(origins.at(i).file));
+            out += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
+        }
+        out += origins.isEmpty() ? "]" : "\n            ]";
+    }
+    out += "\n        }";
+}
+
+// The findings of a check with a finding map: text, values, occurrences.
+void FindingsWriter::Private::writeJsonFindings(int index)
+{
     const FindingMap &map = store->findings(index);
     out += ",\n            \"count\": " + QByteArray::number(map.size());
     out += ",\n            \"findings\": [";
     const auto &entries = map.entries();
-    const QList<MessageRecord> &messages = store->messages();
     bool firstFinding = true;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         out += firstFinding ? "\n                {\n                    \"text\": "
@@ -407,34 +449,40 @@ void FindingsWriter::Private::writeJsonCheck(int index)
             appendJsonString(out, values.at(i));
         }
         out += values.isEmpty() ? "]" : "\n                    ]";
-        // One occurrence per message, in the order of the values.
-        out += ",\n                    \"occurrences\": [";
-        const QList<int> &ids = it->messages;
-        bool firstOccurrence = true;
-        for (qsizetype i = ids.size() - 1; i >= 0; --i) {
-            const int id = ids.at(i);
-            if (id < 0 || (i + 1 < ids.size() && ids.at(i + 1) == id))
-                continue;
-            const MessageRecord &record = messages.at(id);
-            out += firstOccurrence ? "\n                        {\"file\": "
-                                   : ",\n                        {\"file\": ";
-            firstOccurrence = false;
-            appendJsonString(out, pathOf(record.file));
-            out += ", \"line\": " + QByteArray::number(findingLine(record, index));
-            out += ", \"context\": ";
-            appendJsonString(out, record.context);
-            out += ", \"source\": ";
-            appendJsonString(out, record.source);
-            out += ", \"translation\": ";
-            appendJsonString(out, record.translation);
-            out += ", \"form\": " + QByteArray::number(record.numerusForm) + "}";
-        }
-        out += firstOccurrence ? "]" : "\n                    ]";
+        writeJsonOccurrences(it->messages, index, store->relatedMessage(index, it.key()));
         out += "\n                }";
         flush();
     }
     out += firstFinding ? "]" : "\n            ]";
     out += "\n        }";
+}
+
+// One occurrence per message, in the order of the values, then the message a
+// comparison compares them with (`related`, -1 for none).
+void FindingsWriter::Private::writeJsonOccurrences(const QList<int> &ids, int index, int related)
+{
+    const QList<MessageRecord> &messages = store->messages();
+    out += ",\n                    \"occurrences\": [";
+    bool firstOccurrence = true;
+    for (qsizetype i = ids.size() - 1; i >= -1; --i) {
+        const int id = i >= 0 ? ids.at(i) : related;
+        if (id < 0 || (i >= 0 && i + 1 < ids.size() && ids.at(i + 1) == id))
+            continue;
+        const MessageRecord &record = messages.at(id);
+        out += firstOccurrence ? "\n                        {\"file\": "
+                               : ",\n                        {\"file\": ";
+        firstOccurrence = false;
+        appendJsonString(out, pathOf(record.file));
+        out += ", \"line\": " + QByteArray::number(findingLine(record, index));
+        out += ", \"context\": ";
+        appendJsonString(out, record.context);
+        out += ", \"source\": ";
+        appendJsonString(out, record.source);
+        out += ", \"translation\": ";
+        appendJsonString(out, record.translation);
+        out += ", \"form\": " + QByteArray::number(record.numerusForm) + "}";
+    }
+    out += firstOccurrence ? "]" : "\n                    ]";
 }
 
 void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
@@ -479,6 +527,20 @@ void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
         flush();
     }
     out += first ? "]\n}" : "\n    ]\n}";
+}
+
+void FindingsWriter::Private::appendSarifLocation(const Occurrence &occurrence)
+{
+    out += "\"physicalLocation\": {\"artifactLocation\": {\"uri\": ";
+    const QString path = QDir::fromNativeSeparators(pathOf(occurrence.file));
+    const QString uri = QDir::isAbsolutePath(path)
+                            ? QString::fromUtf8(QUrl::fromLocalFile(path).toEncoded())
+                            : QString::fromUtf8(QUrl::toPercentEncoding(path, "/"));
+    appendJsonString(out, uri);
+    out += "}";
+    if (occurrence.line > 0)
+        out += ", \"region\": {\"startLine\": " + QByteArray::number(occurrence.line) + "}";
+    out += "}";
 }
 
 QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence) const
@@ -544,16 +606,17 @@ void FindingsWriter::Private::writeSarifRun()
         appendJsonString(out, severityName(severityOf(occurrence.check)));
         out += ", \"message\": {\"text\": ";
         appendJsonString(out, message(occurrence));
-        out += "}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": ";
-        const QString path = QDir::fromNativeSeparators(pathOf(occurrence.file));
-        const QString uri = QDir::isAbsolutePath(path)
-                                ? QString::fromUtf8(QUrl::fromLocalFile(path).toEncoded())
-                                : QString::fromUtf8(QUrl::toPercentEncoding(path, "/"));
-        appendJsonString(out, uri);
-        out += "}";
-        if (occurrence.line > 0)
-            out += ", \"region\": {\"startLine\": " + QByteArray::number(occurrence.line) + "}";
-        out += "}}], \"partialFingerprints\": {\"kvnFinding/v1\": \"" + fingerprint(occurrence)
+        out += "}, \"locations\": [{";
+        appendSarifLocation(occurrence);
+        out += "}]";
+        if (occurrence.related >= 0) {
+            out += ", \"relatedLocations\": [{\"id\": 1, ";
+            appendSarifLocation(related(occurrence));
+            out += ", \"message\": {\"text\": ";
+            appendJsonString(out, relatedText());
+            out += "}}]";
+        }
+        out += ", \"partialFingerprints\": {\"kvnFinding/v1\": \"" + fingerprint(occurrence)
                + "\"}}";
         flush();
     }

@@ -59,6 +59,8 @@ private:
 // "N findings (E errors, W warnings) in F files", and the silenced findings when
 // there are any.
 QString totalsLine(const OutputTotals &totals);
+// "N findings silenced by kvn-ignore comments": the report's own counts leave them out.
+QString silencedLine(const OutputTotals &totals);
 
 // The checks whose findings the line-per-finding formats write and whose
 // findings decide the exit status: check "0", and the warning checks whose box

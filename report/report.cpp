@@ -38,7 +38,7 @@ QString tabBlocks(const results &store, const QString &tab, const ReportOptions 
             text += store.formatItemList(index, true, details);
         } else {
             text += store.formatFindings(index, true, details, options.printLocation,
-                                         isListingFindingsCheck(index), html);
+                                         checkInfo(index).listing, html);
         }
         if (index == CheckT1_1)
             text += windowText(QT_TRANSLATE_NOOP("MainWindow", "%1 marked as unfinished"))
@@ -63,14 +63,9 @@ void writeDiagnosticLine(const QString &line)
     std::fflush(stream);
 }
 
-bool isListingFindingsCheck(int index)
-{
-    return index == CheckS14_3 || index == CheckS14_4 || index == CheckT14_3 || index == CheckT14_4;
-}
-
 bool isWarningCheck(int index)
 {
-    return checkInfo(index).store == StoreKind::Findings && !isListingFindingsCheck(index);
+    return checkInfo(index).store == StoreKind::Findings && !checkInfo(index).listing;
 }
 
 int findingCount(const results &store, int index)

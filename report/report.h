@@ -34,10 +34,8 @@ QString logReport(const results &store, const QString &header, const QString &su
 // locations and the html boxes of S14 and T14.
 ReportOptions reportOptions(const AppSettingsRecord &settings);
 
-// S14.3, S14.4, T14.3 and T14.4 keep their rows in a FindingMap but list rather
-// than warn: their blocks are written in list mode.
-bool isListingFindingsCheck(int checkIndex);
-// A check whose findings are warnings: a FindingMap that is not a listing.
+// A check whose findings are warnings: a FindingMap that is not a listing (the
+// listing checks, S14.3 ..., are written in list mode).
 bool isWarningCheck(int checkIndex);
 
 // The findings of a check: the warnings of a warning check, the problems of

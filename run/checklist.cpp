@@ -2,7 +2,6 @@
 
 #include "model/catalogue.h"
 #include "model/profiles.h"
-#include "report/report.h"
 #include "run/options.h"
 
 #include <QCoreApplication>
@@ -18,6 +17,7 @@ struct ListedCheck {
     QString tab;
     QString severity;
     QString description;
+    QString help;
     bool defaultOn;
     QStringList profiles;
 };
@@ -43,6 +43,7 @@ QList<ListedCheck> listedChecks()
                            QString::fromLatin1(severityName(info.severity)),
                            QCoreApplication::translate("MainWindow", info.description)
                                .replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                           checkHelp(index),
                            checkOn(defaults, index),
                            {}};
         for (const auto &profile : profiles)
@@ -60,11 +61,11 @@ QString kvnText(const char *text)
 
 } // namespace
 
-QByteArray checkListText()
+QByteArray checkListText(bool withHelp)
 {
     const QList<ListedCheck> checks = listedChecks();
     QString text;
-    for (const ListedCheck &check : checks)
+    for (const ListedCheck &check : checks) {
         text += QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                     .arg(check.id, -6)
                     .arg(check.tab, -5)
@@ -72,6 +73,10 @@ QByteArray checkListText()
                     .arg(check.defaultOn ? QStringLiteral("on") : QStringLiteral("off"), -4)
                     .arg(check.profiles.join(QLatin1Char(',')), -23)
                     .arg(check.description);
+        if (withHelp)
+            for (const QString &line : check.help.split(QLatin1Char('\n')))
+                text += QLatin1String("       ") + line + QLatin1Char('\n');
+    }
     text += QLatin1Char('\n') + kvnText(QT_TRANSLATE_NOOP("kvn", "Profiles:")) + QLatin1Char('\n');
     for (const BuiltInProfile &profile : builtInProfiles())
         text += QStringLiteral("  %1 %2\n")
@@ -89,6 +94,7 @@ QByteArray checkListJson()
         object.insert(QStringLiteral("tab"), check.tab);
         object.insert(QStringLiteral("severity"), check.severity);
         object.insert(QStringLiteral("description"), check.description);
+        object.insert(QStringLiteral("help"), check.help);
         object.insert(QStringLiteral("default"), check.defaultOn);
         object.insert(QStringLiteral("profiles"), QJsonArray::fromStringList(check.profiles));
         checks.append(object);

@@ -149,9 +149,14 @@ bool applyCheckSelection(AppSettingsRecord &record, SelectionKind kind, const QS
     if (!selectedChecks(list, checks, error))
         return false;
     if (kind == SelectionKind::Disable) {
+        // A part that names only checks that always run (an id such as "0" or
+        // "st0") cannot be switched off; a family or "*" passes over them.
         for (const QString &part : list.split(QLatin1Char(','))) {
-            const int index = checkIndexOf(part.trimmed().toUpper());
-            if (index >= 0 && checkInfo(index).box == BoxKind::Fixed) {
+            std::bitset<CheckCount> named;
+            bool onlyFixed = selectChecks(part, named);
+            for (int index = 0; onlyFixed && index < CheckCount; ++index)
+                onlyFixed = !named.test(size_t(index)) || checkInfo(index).box == BoxKind::Fixed;
+            if (onlyFixed) {
                 error = kvnText(QT_TRANSLATE_NOOP("kvn", "check %1 always runs and cannot be "
                                                          "switched off"))
                             .arg(part.trimmed());

@@ -61,6 +61,11 @@ private slots:
                         "</TS>");
         m_boxOff = writeFile(m_dir.filePath(QStringLiteral("off.ini")),
                              "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT1_2CheckBox=0\n");
+        m_silenced = writeFile(m_dir.filePath(QStringLiteral("silenced.ts")),
+                               "<TS language=\"de\"><context><name>c</name><message>"
+                               "<translatorcomment>kvn-ignore: T1</translatorcomment><source>"
+                               "s</source><translation></translation></message></context>"
+                               "</TS>");
         QDir(m_dir.path()).mkpath(QStringLiteral("nothing"));
         // T2.1 (non-ASCII translation) is off by default.
         m_nonAscii
@@ -85,114 +90,93 @@ private slots:
                + entries;
     }
 
-    // The exit status follows exactly the checks that are on.
-    void selection_data()
+    // The exit status follows exactly the checks that are on (0 or 1); a usage
+    // error is status 2 with its message on standard error and nothing on
+    // standard output. Which checks a selection turns on is tested on the options
+    // themselves; here each flag once, to see that it reaches them.
+    void statuses_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("error"); // every part is on standard error
         const QString empty = m_emptyTranslation; // one T1.1 finding
-        const QString umlaut = m_nonAscii; // one T2.1 finding
+        const QString umlaut = m_nonAscii; // one T2.1 finding, off by default
         const QString project = m_dir.filePath("project/po/de.ts");
-        QTest::newRow("default") << QStringList {"check", empty} << 1;
-        QTest::newRow("disable id") << QStringList {"check", "--disable", "T1.1", empty} << 0;
-        QTest::newRow("disable group") << QStringList {"check", "--disable", "T1", empty} << 0;
-        QTest::newRow("disable T*") << QStringList {"check", "--disable", "T*", empty} << 0;
-        QTest::newRow("disable *") << QStringList {"check", "--disable", "*", empty} << 0;
-        QTest::newRow("only S*") << QStringList {"check", "--only", "S*", empty} << 0;
-        QTest::newRow("only ST*") << QStringList {"check", "--only", "ST*", empty} << 0;
-        QTest::newRow("only id") << QStringList {"check", "--only", "T1.1", empty} << 1;
-        QTest::newRow("only, repeated")
-            << QStringList {"check", "--only", "S1", "--only=T1.1", empty} << 1;
-        QTest::newRow("tab prints, does not select")
-            << QStringList {"check", "--tab", "S1", empty} << 1;
-        QTest::newRow("off by default") << QStringList {"check", umlaut} << 0;
-        QTest::newRow("enable id") << QStringList {"check", "--enable", "T2.1", umlaut} << 1;
-        QTest::newRow("enable group") << QStringList {"check", "--enable", "t2", umlaut} << 1;
-        QTest::newRow("profile all") << QStringList {"check", "--profile", "all", umlaut} << 1;
-        QTest::newRow("profile default")
-            << QStringList {"check", "--profile", "default", umlaut} << 0;
-        QTest::newRow("profile recommended")
-            << QStringList {"check", "--profile", "recommended", umlaut} << 0;
-        QTest::newRow("profile file") << QStringList {"check", "--profile", m_boxOff, empty} << 0;
-        QTest::newRow("project file") << QStringList {"check", project} << 0;
-        QTest::newRow("project file over profile")
-            << QStringList {"check", "--profile", "all", project} << 0;
-        QTest::newRow("flags over project file")
-            << QStringList {"check", "--enable", "T1.1", project} << 1;
-        QTest::newRow("project file from a directory")
-            << QStringList {"check", m_dir.filePath("project")} << 0;
+        const auto add = [](const char *name, const QStringList &arguments, int status,
+                            const QStringList &error = {}) {
+            QTest::newRow(name) << arguments << status << error;
+        };
+        add("clean", {"check", "ts/clean.ts"}, 0);
+        add("default", {"check", empty}, 1);
+        add("check 0 item", {"check", "ts/malformed.ts"}, 1, {"Error while reading the file."});
+        add("disable id", {"check", "--disable", "T1.1", empty}, 0);
+        add("only id", {"check", "--only", "T1.1", empty}, 1);
+        add("only, repeated", {"check", "--only", "S1", "--only=T1.1", empty}, 1);
+        add("tab prints, does not select", {"check", "--tab", "S1", empty}, 1);
+        add("off by default", {"check", umlaut}, 0);
+        add("enable id", {"check", "--enable", "T2.1", umlaut}, 1);
+        add("profile all", {"check", "--profile", "all", umlaut}, 1);
+        add("settings file", {"check", "--settings", m_boxOff, empty}, 0);
+        add("project file", {"check", project}, 0);
+        add("flags over project file", {"check", "--enable", "T1.1", project}, 1);
+        add("project file from a directory", {"check", m_dir.filePath("project")}, 0);
+        add("silenced, gcc", {"check", m_silenced}, 0, {"; 1 silenced by kvn-ignore comments"});
+        add("silenced, report", {"check", "--format", "report", m_silenced}, 0,
+            {"1 findings silenced by kvn-ignore comments"});
+        add("directory", {"check", "--file-name", "clean.ts", "ts"}, 0);
+        add("batch without files", {"batch", m_dir.filePath("nothing")}, 1,
+            {"No translation files found in"});
+
+        add("unknown check", {"check", "--enable", "T8.9", empty}, 2, {"T8.9"});
+        add("bad project file", {"check", m_dir.filePath("badproject/de.ts")}, 2,
+            {m_dir.filePath("badproject/.kvn.ini"), "checkT1_1CheckBox", "off"});
+        add("missing settings", {"check", "--settings", "none.ini", "ts/clean.ts"}, 2,
+            {"none.ini"});
+        add("split mode", {"check", "--split", "dir", empty}, 2, {"dir"});
+        add("xliff", {"check", writeFile(m_dir.filePath("app_de.xlf"), "<xliff/>")}, 2,
+            {"app_de.xlf", "lconvert"});
+        add("no file of that name", {"check", "--file-name", "none.po", m_dir.filePath("project")},
+            2, {"No translation files found"});
+        add("no translation files", {"check", m_dir.filePath("nothing")}, 2,
+            {"No translation files found in " + m_dir.filePath("nothing") + "."});
+        add("device", {"check", "/dev/null"}, 2, {"/dev/null", "neither a regular file"});
+        add("missing path", {"check", "ts/none.ts"}, 2, {"ts/none.ts"});
+        add("one of several paths missing", {"check", empty, "ts/none.ts"}, 2, {"ts/none.ts"});
+        add("no path", {"check"}, 2, {"Usage: kvn check"});
+        add("unknown option", {"check", "--bogus", "ts/clean.ts"}, 2, {"bogus"});
+        add("unknown tab", {"check", "--tab", "X9", "ts/clean.ts"}, 2, {"X9"});
+        add("file name with a file", {"check", "--file-name", "a.ts", "ts/clean.ts"}, 2,
+            {"--file-name"});
+        add("unknown command", {"lint"}, 2, {"lint"});
     }
-    void selection()
+    void statuses()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        const Run run = kvn(arguments);
-        QVERIFY2(run.status == status, qPrintable(run.err));
-    }
-
-    void usageErrors_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("error"); // every part is on standard error
-        const QString empty = m_emptyTranslation;
-        QTest::newRow("unknown check")
-            << QStringList {"check", "--enable", "T8.9", empty} << QStringList {"T8.9"};
-        QTest::newRow("unknown profile")
-            << QStringList {"check", "--profile", "strict", empty} << QStringList {"strict"};
-        QTest::newRow("fixed check")
-            << QStringList {"check", "--disable", "0", empty} << QStringList {"always runs"};
-        QTest::newRow("bad project file")
-            << QStringList {"check", m_dir.filePath("badproject/de.ts")}
-            << QStringList {m_dir.filePath("badproject/.kvn.ini"), "checkT1_1CheckBox", "off"};
-        QTest::newRow("bad settings value") << QStringList {
-            "check", "--settings",
-            writeFile(m_dir.filePath("bad.ini"), "[MainWindow]\ncheckS1_2SpinBox=many\n"),
-            empty} << QStringList {"bad.ini", "checkS1_2SpinBox", "many"};
-        QTest::newRow("split mode")
-            << QStringList {"check", "--split", "dir", empty} << QStringList {"dir"};
-        QTest::newRow("xliff") << QStringList {"check",
-                                               writeFile(m_dir.filePath("app_de.xlf"), "<xliff/>")}
-                               << QStringList {"app_de.xlf", "lconvert"};
-        QTest::newRow("no file of that name")
-            << QStringList {"check", "--file-name", "none.po", m_dir.filePath("project")}
-            << QStringList {"No translation files found"};
-        QTest::newRow("empty directory") << QStringList {"check", m_dir.filePath("nothing")}
-                                         << QStringList {"No translation files found"};
-        QTest::newRow("device") << QStringList {"check", "/dev/null"}
-                                << QStringList {"/dev/null", "neither a regular file"};
-        QTest::newRow("one of several paths missing")
-            << QStringList {"check", empty, "ts/none.ts"} << QStringList {"ts/none.ts"};
-    }
-    // Exit status 2, the message on standard error, nothing on standard output.
-    void usageErrors()
-    {
-        QFETCH(QStringList, arguments);
         QFETCH(QStringList, error);
         const Run run = kvn(arguments);
-        QCOMPARE(run.status, 2);
-        QCOMPARE(run.out, QString());
+        QVERIFY2(run.status == status, qPrintable(run.err));
         for (const QString &part : error)
             QVERIFY2(run.err.contains(part), qPrintable(run.err));
+        if (status == 2)
+            QCOMPARE(run.out, QString());
     }
 
+    // A FIFO is refused as an argument, and passed by in a walk: reading it would
+    // block for ever.
     void fifoIsNotRead()
     {
         const QString fifo = m_dir.filePath(QStringLiteral("pipe.po"));
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QElapsedTimer timer;
-        timer.start();
         const Run run = kvn({"check", fifo});
         QCOMPARE(run.status, 2);
-        QCOMPARE(run.out, QString());
         QVERIFY(run.err.contains("neither a regular file nor a directory"));
-        // In a walk, a FIFO is passed by.
         QTemporaryDir tree;
         QFile::copy(m_nonAscii, tree.filePath("de.po"));
         QCOMPARE(mkfifo(QFile::encodeName(tree.filePath("fr.po")).constData(), 0600), 0);
         const Run walk = kvn({"check", "--format", "report", "--tab", "ST0", tree.path()});
         QCOMPARE(walk.status, 0);
         QVERIFY(walk.out.contains("Read file " + tree.path() + "."));
-        QVERIFY(timer.elapsed() < 30000);
     }
 
     void help_data()
@@ -299,18 +283,10 @@ private slots:
         QCOMPARE(json.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
         const QJsonArray checks = root.value("checks").toArray();
-        QCOMPARE(checks.size(), 146);
-        QCOMPARE(checks.at(0)["id"].toString(), QStringLiteral("0"));
         QCOMPARE(checks.at(0)["severity"].toString(), QStringLiteral("error"));
-        for (const QJsonValue &check : checks) {
-            if (check["id"] == "T2.1") {
-                QCOMPARE(check["default"].toBool(), false);
+        for (const QJsonValue &check : checks)
+            if (check["id"] == "T2.1")
                 QCOMPARE(check["profiles"].toArray(), QJsonArray {"all"});
-            }
-            if (check["id"] == "S16.1")
-                QCOMPARE(check["severity"].toString(), QStringLiteral("note"));
-        }
-        QCOMPARE(root.value("profiles").toArray().size(), 3);
     }
 
     // Several paths, --split, templates and files that are no catalogues.
@@ -352,7 +328,8 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(walk.out.toUtf8())["summary"]["fileCount"].toInt(), 4);
 
         // One run per file, in the order of the walk.
-        const Run files = kvn({"check", "--format", "report", "--split", "file", "--tab", "ST0", tree.path()});
+        const Run files
+            = kvn({"check", "--format", "report", "--split", "file", "--tab", "ST0", tree.path()});
         QCOMPARE(files.status, 1); // de.po has an empty translation
         QCOMPARE(files.out.count("=== ST0 ==="), 4);
         const QStringList order {pot, de, fr, deTs};
@@ -382,19 +359,12 @@ private slots:
                 QVERIFY2(check["count"].toInt() == 0, qPrintable(check["id"].toString()));
     }
 
+    // Only the named tabs, in panel order; information lines only when verbose.
     void textOutput()
     {
-        const Run run = kvn({"check", "--format", "report", "ts/clean.ts"});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.err, QString());
-        QVERIFY(run.out.startsWith("=== ST0 ===\nLast checks were done at "));
-        QVERIFY(run.out.contains("\n\nRead file ts/clean.ts.\nRead 1 sources.\n"));
-        QCOMPARE(run.out.count(
-                     QRegularExpression("^=== \\w+ ===$", QRegularExpression::MultilineOption)),
-                 51);
-
-        // Only the named tabs, in panel order; information lines only when verbose.
-        const Run some = kvn({"--verbose", "check", "--format", "report", "--tab", "T1", "--tab", "S1", "ts/clean.ts"});
+        QCOMPARE(kvn({"check", "--format", "report", "ts/clean.ts"}).err, QString());
+        const Run some = kvn({"--verbose", "check", "--format", "report", "--tab", "T1", "--tab",
+                              "S1", "ts/clean.ts"});
         QCOMPARE(some.status, 0);
         QVERIFY(some.out.startsWith("=== S1 ===\n"));
         QVERIFY(some.out.contains("\n=== T1 ===\n"));
@@ -402,64 +372,16 @@ private slots:
         QVERIFY(some.err.contains("Reading file ts/clean.ts"));
     }
 
-    void exitStatus_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("error"); // part of standard error
-        QTest::newRow("clean") << QStringList {"check", "ts/clean.ts"} << 0 << QString();
-        QTest::newRow("check 0 item")
-            << QStringList {"check", "ts/malformed.ts"} << 1 << "Error while reading the file.";
-        QTest::newRow("warning, box on")
-            << QStringList {"check", m_emptyTranslation} << 1 << QString();
-        QTest::newRow("warning, box off")
-            << QStringList {"check", "--settings", m_boxOff, m_emptyTranslation} << 0 << QString();
-        QTest::newRow("directory")
-            << QStringList {"check", "--file-name", "clean.ts", "ts"} << 0 << QString();
-        QTest::newRow("no translation files")
-            << QStringList {"check", m_dir.filePath("nothing")} << 2
-            << "No translation files found in " + m_dir.filePath("nothing") + ".";
-        QTest::newRow("missing path") << QStringList {"check", "ts/none.ts"} << 2 << "ts/none.ts";
-        QTest::newRow("no path") << QStringList {"check"} << 2 << "Usage: kvn check";
-        QTest::newRow("unknown option")
-            << QStringList {"check", "--bogus", "ts/clean.ts"} << 2 << "bogus";
-        QTest::newRow("unknown tab")
-            << QStringList {"check", "--tab", "X9", "ts/clean.ts"} << 2 << "X9";
-        QTest::newRow("file name with a file")
-            << QStringList {"check", "--file-name", "a.ts", "ts/clean.ts"} << 2 << "--file-name";
-        QTest::newRow("missing settings")
-            << QStringList {"check", "--settings", "none.ini", "ts/clean.ts"} << 2 << "none.ini";
-        QTest::newRow("unknown command") << QStringList {"lint"} << 2 << "lint";
-        QTest::newRow("batch without files") << QStringList {"batch", m_dir.filePath("nothing")}
-                                             << 1 << "No translation files found in";
-    }
-    void exitStatus()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, error);
-        const Run run = kvn(arguments);
-        QCOMPARE(run.status, status);
-        QVERIFY2(run.err.contains(error), qPrintable(run.err));
-        if (status == 2)
-            QCOMPARE(run.out, QString());
-    }
-
+    // The boxes of a settings file reach the JSON; their findings stay in it.
     void json()
     {
         const Run run
             = kvn({"check", "--format", "json", "--settings", m_boxOff, m_emptyTranslation});
         QCOMPARE(run.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        const QJsonObject summary = root.value("summary").toObject();
-        QCOMPARE(summary.value("path").toString(), m_emptyTranslation);
-        QCOMPARE(summary.value("sourceCount").toInt(), 1);
-        QCOMPARE(summary.value("emptyTranslationCount").toInt(), 1);
-        QCOMPARE(summary.value("language").toString(), QStringLiteral("de"));
-        const QJsonArray checks = root.value("checks").toArray();
-        QCOMPARE(checks.size(), 146);
+        QCOMPARE(root["summary"]["path"].toString(), m_emptyTranslation);
         QJsonObject t11, t12;
-        for (const QJsonValue &check : checks) {
+        for (const QJsonValue &check : root.value("checks").toArray()) {
             if (check["id"] == "T1.1")
                 t11 = check.toObject();
             if (check["id"] == "T1.2")
@@ -488,8 +410,6 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(log.readAll());
         QVERIFY(text.contains("\n\nRead 2 files in " + tree.path() + ".\nRead 2 sources.\n"));
-        QVERIFY(text.contains("Check 0: Found 0 item(s)"));
-        QVERIFY(QFile::exists(work.filePath("fr.po-LOG.txt")));
     }
 
     // Names and texts of the input cannot forge report lines or reach the terminal
@@ -562,6 +482,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QString m_silenced;
     QString m_emptyTranslation;
     QString m_boxOff;
     QString m_nonAscii;

@@ -32,6 +32,9 @@ const QByteArray Entries = "#: a.cpp:1\n"
                            "#: a.cpp:2\n"
                            "msgid \"Save\"\n"
                            "msgstr \"\"\n";
+// After Header, "Open" translated in two ways: ST10.1 at line 11 names line 7 too.
+const QByteArray Differing = "msgid \"Open\"\nmsgstr \"Öffnen\"\n\n"
+                             "msgctxt \"x\"\nmsgid \"Open\"\nmsgstr \"Aufmachen\"\n";
 // An entry of its own, put before the others to move them down.
 const QByteArray Inserted = "#: a.cpp:3\n"
                             "msgid \"Quit\"\n"
@@ -112,6 +115,34 @@ private slots:
         QVERIFY(out.contains("\n::warning file=a.po,line=12,title=T1.1::"));
     }
 
+    // A comparison names both messages: the later one, then the one it differs from.
+    void comparison_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("gcc") << int(OutputFormat::Gcc)
+                             << "a.po:11: warning: [^\n]*\\[ST10.1\\]\n"
+                                "a.po:7: note: the message it differs from \\[ST10.1\\]\n";
+        QTest::newRow("github") << int(OutputFormat::Github)
+                                << "::warning file=a.po,line=11,title=ST10.1::[^\n]*\n"
+                                   "::notice file=a.po,line=7,title=ST10.1::the message it "
+                                   "differs from\n";
+        QTest::newRow("json") << int(OutputFormat::Json)
+                              << "\"line\": 11, [^\n]*\n *\\{\"file\": \"a.po\", \"line\": 7, "
+                                 "\"context\": \"a.po\", \"source\": \"Open\", "
+                                 "\"translation\": \"Öffnen\"";
+        QTest::newRow("sarif") << int(OutputFormat::Sarif)
+                               << "\"startLine\": 11}}}], \"relatedLocations\": \\[\\{\"id\": "
+                                  "1, [^\n]*\"startLine\": 7}}, \"message\"";
+    }
+    void comparison()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, pattern);
+        const QString out = QString::fromUtf8(write(OutputFormat(format), Header + Differing));
+        QVERIFY2(out.contains(QRegularExpression(pattern)), qPrintable(out));
+    }
+
     void escaping_data()
     {
         QTest::addColumn<QString>("text");
@@ -179,7 +210,8 @@ private slots:
             = QStringLiteral(KVN_TEST_DATA "/../../../shared/schemas/sarif-schema-2.1.0.json");
         if (!QFile::exists(schema))
             QSKIP("The SARIF schema is not beside the repository.");
-        writeFile(QStringLiteral("a.sarif"), before);
+        writeFile(QStringLiteral("a.sarif"),
+                  write(OutputFormat::Sarif, Header + Entries + "\n" + Differing));
         QProcess python;
         python.start(QStringLiteral("python3"),
                      {QStringLiteral("-c"),

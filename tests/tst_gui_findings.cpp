@@ -7,6 +7,7 @@
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "report/report.h"
+#include "scriptedwindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,37 +25,6 @@
 #include <QtTest>
 
 namespace {
-
-QString fixture(const char *name)
-{
-    return QStringLiteral(KVN_TEST_DATA "/") + QLatin1String(name);
-}
-
-class ScriptedWindow : public MainWindow
-{
-public:
-    ScriptedWindow()
-        : MainWindow(0, nullptr)
-    { }
-    QString fileAnswer, saveAnswer, filterAnswer;
-    QStringList warnings;
-
-protected:
-    QString askSaveFileName(const QString &, const QStringList &filters, QString *selected) override
-    {
-        for (const QString &filter : filters)
-            if (filter.contains(filterAnswer))
-                *selected = filter;
-        return saveAnswer;
-    }
-    QString askOpenFileName(const QString &, const QString &) override { return fileAnswer; }
-    QMessageBox::StandardButton showMessage(QMessageBox::Icon, const QString &, const QString &text,
-                                            QMessageBox::StandardButtons) override
-    {
-        warnings.append(text);
-        return QMessageBox::Ok;
-    }
-};
 
 // The texts of one column over the rows the table shows.
 QStringList shownColumn(const FindingsPanel &panel, int column)
@@ -85,8 +55,7 @@ class TestGuiFindings : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings(QStringLiteral("Oskerbay"), QStringLiteral("Korvane")).clear();
+        settingsStore().clear();
         loadAppSettings();
         m_window = std::make_unique<ScriptedWindow>();
         m_window->fileAnswer = fixture("gui_sample.ts");
@@ -282,9 +251,9 @@ private slots:
         QTemporaryDir work;
         m_window->saveAnswer = work.filePath(QStringLiteral("report.") + filter);
         m_window->filterAnswer = QStringLiteral("*.") + filter;
-        m_window->warnings.clear();
+        m_window->messages.clear();
         m_window->saveReportAs();
-        QVERIFY(m_window->warnings.isEmpty());
+        QVERIFY(m_window->messages.isEmpty());
         QFile saved(m_window->saveAnswer);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(saved.readAll());
@@ -300,10 +269,11 @@ private slots:
     {
         m_window->saveAnswer = QStringLiteral("/nonexistent/folder/report.txt");
         m_window->filterAnswer = QStringLiteral("txt");
-        m_window->warnings.clear();
+        m_window->messages.clear();
         m_window->saveReportAs();
-        QCOMPARE(m_window->warnings,
-                 QStringList(QStringLiteral("Could not write %1.").arg(m_window->saveAnswer)));
+        QCOMPARE(m_window->messages.size(), 1);
+        QCOMPARE(m_window->messages[0].text,
+                 QStringLiteral("Could not write %1.").arg(m_window->saveAnswer));
     }
 
     void cleanupTestCase() { m_window.reset(); }

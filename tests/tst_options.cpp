@@ -1,6 +1,7 @@
 // The options of a run: check selections, INI files, profiles, the project
 // file and the order in which they are laid over each other.
 
+#include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "run/options.h"
 
@@ -42,6 +43,40 @@ class OptionsTest : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // The facts a catalogue row holds besides its box: options that are settings,
+    // twins on the other side of the same group, the partially-checked rule on
+    // tri-state boxes only, and a help text that says how to silence the check.
+    void catalogueRows()
+    {
+        for (int index = 0; index < CheckCount; ++index) {
+            const CheckInfo &info = checkInfo(index);
+            if (!info.id)
+                continue;
+            const QString id = QString::fromLatin1(info.id);
+            for (const QString &key : checkOptionKeys(index))
+                QVERIFY2(settingIndex(key) >= 0, qPrintable(id + u' ' + key));
+            if (info.twin != NoCheck) {
+                const QString twin = QString::fromLatin1(checkInfo(info.twin).id);
+                QCOMPARE(twin.mid(1), id.mid(1));
+                QVERIFY(twin.at(0) != id.at(0) && !id.startsWith(QLatin1String("ST")));
+            }
+            const bool partial = info.box == BoxKind::TriState && info.twin != NoCheck;
+            QCOMPARE(partial && stateField(QLatin1String(info.key)) != nullptr, partial);
+            QVERIFY(info.partialAlso == NoCheck || partial);
+            const QString help = checkHelp(index);
+            QVERIFY2(help.contains(QLatin1String("\nExample: ")), info.id);
+            QVERIFY2(help.contains(QLatin1String("kvn-ignore: ") + id), info.id);
+            QVERIFY2(help.contains(QLatin1String("--disable ") + id), info.id);
+        }
+        // The tabs in panel order, each group's source tab before its translation tab.
+        const QList<QString> &tabs = tabNames();
+        QCOMPARE(tabs.size(), 51);
+        QCOMPARE(tabs.mid(0, 5), QList<QString>({"ST0", "S1", "T1", "S2", "T2"}));
+        QCOMPARE(tabs.mid(31, 7),
+                 QList<QString>({"S16", "T16", "S20", "T20", "S21", "T21", "ST1"}));
+        QCOMPARE(tabs.last(), QStringLiteral("ST22"));
+    }
 
     void selection_data()
     {
@@ -94,6 +129,12 @@ private slots:
         QTest::newRow("fixed check off") << disable << "S1.1,0"
                                          << ""
                                          << "check 0 always runs";
+        QTest::newRow("lower-case id") << disable << "t1.1b"
+                                       << "T1.1=1 T1.1b=0"
+                                       << "";
+        QTest::newRow("fixed check, lower case") << disable << "T1.1b,st0"
+                                                 << ""
+                                                 << "check st0 always runs";
     }
     void selection()
     {
@@ -122,11 +163,9 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("states");
         QTest::addColumn<QStringList>("error"); // every part names the file, key or value
-        QTest::newRow("values") << QByteArray(
-            "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT8_2CheckBox=2\n"
-            "checkS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
-            "[General]\nLanguage=de\n")
-                                << "S1.1=1 T1.1=0 T8.2=2" << QStringList();
+        QTest::newRow("boxes") << QByteArray("[MainWindow]\ncheckT1_1CheckBox=false\n"
+                                             "checkT8_2CheckBox=2\n")
+                               << "S1.1=1 T1.1=0 T8.2=2" << QStringList();
         QTest::newRow("1 and 0") << QByteArray("[MainWindow]\ncheckS1_1CheckBox=0\n")
                                  << "S1.1=0 T1.1=1 T8.2=1" << QStringList();
         for (const char *value : {"no", "off", "flase", "True"})
@@ -148,6 +187,7 @@ private slots:
             << QByteArray("[MainWindow]\ncheckS3_4LineEdit=a,b\n") << ""
             << QStringList {"checkS3_4LineEdit", "a,b", "double quotes"};
         QTest::newRow("not INI") << QByteArray("[MainWindow\nfoo\n") << "" << QStringList {"INI"};
+        QTest::newRow("missing file") << QByteArray() << "" << QStringList {"cannot be read"};
     }
     void iniFile()
     {
@@ -155,7 +195,8 @@ private slots:
         QFETCH(QString, states);
         QFETCH(QStringList, error);
         QTemporaryDir dir;
-        const QString path = write(dir.filePath("options.ini"), content);
+        const QString path = content.isNull() ? dir.filePath("none.ini")
+                                              : write(dir.filePath("options.ini"), content);
         AppSettingsRecord record = defaultOptions();
         QString message;
         const bool applied = overlayIniFile(record, path, message);
@@ -171,7 +212,8 @@ private slots:
         QCOMPARE(boxStates(record, {"T1.1"}), QStringLiteral("T1.1=1"));
     }
 
-    void iniValuesAndMissingFile()
+    // Values of every kind; a key the file does not name keeps its value.
+    void iniValues()
     {
         QTemporaryDir dir;
         AppSettingsRecord record = defaultOptions();
@@ -186,9 +228,7 @@ private slots:
         QCOMPARE(record.checkS3_4LineEdit, QStringLiteral("a,b"));
         QCOMPARE(record.checkST1_1LowDSpinBox, 0.75f);
         QCOMPARE(record.Language, QStringLiteral("de"));
-        QCOMPARE(record.checkS1_3SpinBox, 2); // not in the file: untouched
-        QVERIFY(!overlayIniFile(record, dir.filePath("none.ini"), message));
-        QVERIFY(message.contains(dir.filePath("none.ini")));
+        QCOMPARE(record.checkS1_3SpinBox, 2);
     }
 
     // Each layer wins over the ones before it; T2.1 is off by default.

@@ -167,6 +167,9 @@ private slots:
         QTest::newRow("T2.2 after S2.3") << u"T2.2"_s << u"a\nb"_s << u"a\tb"_s << L {1, 0, 1};
         QTest::newRow("T8.2 after S8.1") << u"T8.2"_s << u"a\n\nb"_s << u"c  d"_s << L {1, 0, 1};
         QTest::newRow("T8.2 after S8.2") << u"T8.2"_s << u"a  b"_s << u"c  d"_s << L {1, 0, 1};
+        QTest::newRow("T21.1 after S21.1") << u"T21.1"_s << u"<b"_s << u"<b"_s << L {1, 0, 1};
+        QTest::newRow("T20.1 after S20.1")
+            << u"T20.1"_s << u"a@b@c.org"_s << u"a@b@c.org"_s << L {1, 0, 1};
     }
     void partialRule()
     {

@@ -52,6 +52,7 @@ QString correctedEnglish(QString text)
 }
 
 struct Entry {
+    QString context;
     QString source;
     QString translation;
     QString type;
@@ -65,11 +66,14 @@ QList<Entry> readCatalogue(const QString &language)
     if (!file.open(QIODevice::ReadOnly))
         return entries;
     QXmlStreamReader xml(&file);
+    QString context;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("message")) {
-            entries.append(Entry());
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            entries.append(Entry {context, {}, {}, {}});
         } else if (!entries.isEmpty() && xml.name() == QLatin1String("source")) {
             entries.last().source = xml.readElementText();
         } else if (!entries.isEmpty() && xml.name() == QLatin1String("translation")) {
@@ -140,7 +144,8 @@ private slots:
             QTest::newRow(language) << QString::fromLatin1(language);
     }
     // Every message translated, keeping its placeholders and line feeds, and kvn
-    // reads the file without a problem.
+    // reads the file without a problem. The help texts of the checks are
+    // complete in English; the other languages may still lack some.
     void catalogue()
     {
         QFETCH(QString, language);
@@ -150,6 +155,9 @@ private slots:
         QCOMPARE(entries.size(), readCatalogue(QStringLiteral("en")).size());
         for (const Entry &entry : entries) {
             if (entry.type == QLatin1String("vanished") || entry.type == QLatin1String("obsolete"))
+                continue;
+            if (entry.type == QLatin1String("unfinished") && entry.translation.isEmpty()
+                && entry.context == QLatin1String("CheckHelp") && language != QLatin1String("en"))
                 continue;
             QVERIFY2(entry.type.isEmpty(), qPrintable(entry.type + ": " + entry.source));
             QVERIFY2(!entry.translation.isEmpty(), qPrintable(entry.source));

@@ -2,6 +2,890 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>CheckHelp</name>
+    <message>
+        <location filename="../model/catalogue.cpp" line="44"/>
+        <source>To silence it: a &quot;kvn-ignore: %1&quot; comment, or --disable %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="206"/>
+        <source>A damaged catalogue: XML or PO syntax that cannot be read, or a file that is not a catalogue.
+Example: a .ts file cut off after &quot;&lt;message&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="210"/>
+        <source>A plural source whose numerus does not match the message.
+Example: a numerus=&quot;yes&quot; message with no %n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="214"/>
+        <source>A source that is empty.
+Example: &lt;source&gt;&lt;/source&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="218"/>
+        <source>A source longer than the number of characters set on the row.
+Example: a whole paragraph of help in one message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="222"/>
+        <source>A source with fewer letters or numbers than set on the row.
+Example: &quot;-&quot; or &quot;?&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="226"/>
+        <source>A source with a character outside ASCII.
+Example: &quot;Café&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="230"/>
+        <source>A source with a control character other than the line feed.
+Example: &quot;Open\tfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="234"/>
+        <source>A source with a line feed.
+Example: &quot;Open\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="238"/>
+        <source>A source that begins with a line feed.
+Example: &quot;\nOpen file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="242"/>
+        <source>A source that begins with a space.
+Example: &quot; Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="246"/>
+        <source>A source that begins with a closing bracket or quote.
+Example: &quot;)Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="250"/>
+        <source>A source that begins with a character that is neither a letter, a number nor an opening bracket or quote.
+Example: &quot;-Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="254"/>
+        <source>A source that ends with a line feed.
+Example: &quot;Open file\n&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="258"/>
+        <source>A source that ends with a space.
+Example: &quot;Open file &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="262"/>
+        <source>A source that ends with an opening bracket or quote.
+Example: &quot;Open file (&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="266"/>
+        <source>A source that ends with a character that is neither a letter, a number nor a closing bracket or quote.
+Example: &quot;Open file-&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="270"/>
+        <source>A source with an odd number of double quotes.
+Example: Open &quot;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="274"/>
+        <source>A source with an odd number of apostrophes.
+Example: Open &apos;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="278"/>
+        <source>Brackets and quotes in the source that do not pair up.
+Example: &quot;Open (file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="282"/>
+        <source>A comma or semicolon in the source with no space after it.
+Example: &quot;Open,save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="286"/>
+        <source>A full stop in the source followed by neither a space nor a closing character.
+Example: &quot;Saved.Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="290"/>
+        <source>An exclamation or question mark in the source with no space or closing character after it.
+Example: &quot;Done!Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="294"/>
+        <source>A colon in the source with no space after it.
+Example: &quot;Name:value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="298"/>
+        <source>A space before a comma or semicolon in the source.
+Example: &quot;Open , save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="302"/>
+        <source>A space or an opening character before a full stop in the source.
+Example: &quot;Saved .&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="306"/>
+        <source>A space or an opening character before an exclamation or question mark in the source.
+Example: &quot;Done !&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="310"/>
+        <source>A space or an opening character before a colon in the source.
+Example: &quot;Name :&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="314"/>
+        <source>Two line feeds in a row in the source.
+Example: &quot;Open\n\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="318"/>
+        <source>Two spaces in a row in the source.
+Example: &quot;Open  file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="322"/>
+        <source>Two full stops in a row in the source.
+Example: &quot;Saved..&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="326"/>
+        <source>The same character twice in a row in the source, other than letters, numbers and the characters set on the row.
+Example: &quot;Open--file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="330"/>
+        <source>Two combining marks in a row in the source.
+Example: a letter with two accents stacked by mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="334"/>
+        <source>Two dashes or connectors in a row in the source.
+Example: &quot;Open__file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="338"/>
+        <source>Two currency or modifier symbols in a row in the source.
+Example: &quot;$$5&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="342"/>
+        <source>Two title-case or modifier letters in a row in the source.
+Example: &quot;ʹʹ&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="346"/>
+        <source>A sentence of the source that begins with a lowercase letter.
+Example: &quot;File saved. close the window.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="350"/>
+        <source>Lists the words of the source with a doubled letter, for a spell check.
+Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="354"/>
+        <source>Lists the words of the source that mix cased letters with letters without case.
+Example: &quot;Qtの&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="358"/>
+        <source>Lists the words of the source with an uppercase letter after a lowercase one.
+Example: &quot;TextEdit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="362"/>
+        <source>Lists the words of the source in uppercase letters only.
+Example: &quot;URL&quot;, &quot;OK&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="366"/>
+        <source>The same word twice in a row in the source.
+Example: &quot;Open the the file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="370"/>
+        <source>More than one accelerator (&amp;) in the source.
+Example: &quot;&amp;Open &amp;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="374"/>
+        <source>An accelerator marker (&amp;) at the end of the source.
+Example: &quot;Open file&amp;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="378"/>
+        <source>Lists the accelerators of the source, sorted by key, to find clashes.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="382"/>
+        <source>Lists the accelerators of the source, sorted by text.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="386"/>
+        <source>Lists every word of the source, for a spell check.
+Example: &quot;Open&quot;, &quot;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="390"/>
+        <source>Lists every source once, sorted, for a review.
+Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="394"/>
+        <source>An e-mail address in the source that is not well-formed.
+Example: &quot;mail me at user@@example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="398"/>
+        <source>A URI in the source that is not well-formed.
+Example: &quot;see http//example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="402"/>
+        <source>A markup tag in the source without its opening or closing angle bracket.
+Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="406"/>
+        <source>A markup tag name in the source that is not valid.
+Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="410"/>
+        <source>Markup tag attributes in the source that are not valid.
+Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="414"/>
+        <source>Markup tags in the source that are not opened and closed in order.
+Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="418"/>
+        <source>A plural translation with a wrong number of forms for its language.
+Example: a German plural message with three forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="422"/>
+        <source>A translation that is empty.
+Example: &lt;translation&gt;&lt;/translation&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="426"/>
+        <source>A translation marked unfinished although it is filled in.
+Example: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="430"/>
+        <source>A translation longer than the number of characters set on the row.
+Example: a whole paragraph of help in one message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="434"/>
+        <source>A translation with fewer letters or numbers than set on the row.
+Example: &quot;-&quot; or &quot;?&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="438"/>
+        <source>A translation with a character outside ASCII.
+Example: &quot;Café&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="442"/>
+        <source>A translation with a control character other than the line feed.
+Example: &quot;Open\tfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="446"/>
+        <source>A translation with a line feed.
+Example: &quot;Open\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="452"/>
+        <source>A translation that begins with a line feed.
+Example: &quot;\nOpen file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="456"/>
+        <source>A translation that begins with a space.
+Example: &quot; Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="460"/>
+        <source>A translation that begins with a closing bracket or quote.
+Example: &quot;)Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="464"/>
+        <source>A translation that begins with a character that is neither a letter, a number nor an opening bracket or quote.
+Example: &quot;-Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="468"/>
+        <source>A translation that ends with a line feed.
+Example: &quot;Open file\n&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="472"/>
+        <source>A translation that ends with a space.
+Example: &quot;Open file &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="476"/>
+        <source>A translation that ends with an opening bracket or quote.
+Example: &quot;Open file (&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="480"/>
+        <source>A translation that ends with a character that is neither a letter, a number nor a closing bracket or quote.
+Example: &quot;Open file-&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="484"/>
+        <source>A translation with an odd number of double quotes.
+Example: Open &quot;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="488"/>
+        <source>A translation with an odd number of apostrophes.
+Example: Open &apos;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="492"/>
+        <source>Brackets and quotes in the translation that do not pair up.
+Example: &quot;Open (file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="496"/>
+        <source>A comma or semicolon in the translation with no space after it.
+Example: &quot;Open,save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="500"/>
+        <source>A full stop in the translation followed by neither a space nor a closing character.
+Example: &quot;Saved.Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="504"/>
+        <source>An exclamation or question mark in the translation with no space or closing character after it.
+Example: &quot;Done!Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="508"/>
+        <source>A colon in the translation with no space after it.
+Example: &quot;Name:value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="512"/>
+        <source>A space before a comma or semicolon in the translation.
+Example: &quot;Open , save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="516"/>
+        <source>A space or an opening character before a full stop in the translation.
+Example: &quot;Saved .&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="520"/>
+        <source>A space or an opening character before an exclamation or question mark in the translation.
+Example: &quot;Done !&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="524"/>
+        <source>A space or an opening character before a colon in the translation.
+Example: &quot;Name :&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="528"/>
+        <source>Two line feeds in a row in the translation.
+Example: &quot;Open\n\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="532"/>
+        <source>Two spaces in a row in the translation.
+Example: &quot;Open  file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="536"/>
+        <source>Two full stops in a row in the translation.
+Example: &quot;Saved..&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="540"/>
+        <source>The same character twice in a row in the translation, other than letters, numbers and the characters set on the row.
+Example: &quot;Open--file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="544"/>
+        <source>Two combining marks in a row in the translation.
+Example: a letter with two accents stacked by mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="548"/>
+        <source>Two dashes or connectors in a row in the translation.
+Example: &quot;Open__file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="552"/>
+        <source>Two currency or modifier symbols in a row in the translation.
+Example: &quot;$$5&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="556"/>
+        <source>Two title-case or modifier letters in a row in the translation.
+Example: &quot;ʹʹ&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="560"/>
+        <source>A sentence of the translation that begins with a lowercase letter.
+Example: &quot;File saved. close the window.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="564"/>
+        <source>Lists the words of the translation with a doubled letter, for a spell check.
+Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="568"/>
+        <source>Lists the words of the translation that mix cased letters with letters without case.
+Example: &quot;Qtの&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="572"/>
+        <source>Lists the words of the translation with an uppercase letter after a lowercase one.
+Example: &quot;TextEdit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="576"/>
+        <source>Lists the words of the translation in uppercase letters only.
+Example: &quot;URL&quot;, &quot;OK&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="580"/>
+        <source>The same word twice in a row in the translation.
+Example: &quot;Open the the file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="584"/>
+        <source>More than one accelerator (&amp;) in the translation.
+Example: &quot;&amp;Open &amp;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="588"/>
+        <source>An accelerator marker (&amp;) at the end of the translation.
+Example: &quot;Open file&amp;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="592"/>
+        <source>Lists the accelerators of the translation, sorted by key, to find clashes.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="596"/>
+        <source>Lists the accelerators of the translation, sorted by text.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="600"/>
+        <source>Lists every word of the translation, for a spell check.
+Example: &quot;Open&quot;, &quot;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="604"/>
+        <source>Lists every translation once, sorted, for a review.
+Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="608"/>
+        <source>An e-mail address in the translation that is not well-formed.
+Example: &quot;mail me at user@@example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="612"/>
+        <source>A URI in the translation that is not well-formed.
+Example: &quot;see http//example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="616"/>
+        <source>A markup tag in the translation without its opening or closing angle bracket.
+Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="620"/>
+        <source>A markup tag name in the translation that is not valid.
+Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="624"/>
+        <source>Markup tag attributes in the translation that are not valid.
+Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="628"/>
+        <source>Markup tags in the translation that are not opened and closed in order.
+Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="632"/>
+        <source>Lists every character used in the sources and the translations.
+Example: &quot;é&quot; used once in the translations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="636"/>
+        <source>A translation much shorter or longer than a short source, by the ratio limits set on the row.
+Example: &quot;OK&quot; translated as a whole sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="640"/>
+        <source>A translation much shorter or longer than a longer source, by the ratio limits set on the row.
+Example: a long sentence translated with one word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="644"/>
+        <source>A control character of the source missing from the translation.
+Example: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="648"/>
+        <source>A different number of tabulations in source and translation.
+Example: &quot;a\tb&quot; -&gt; &quot;a b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="652"/>
+        <source>A different number of line feeds in source and translation.
+Example: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="656"/>
+        <source>Only one of source and translation begins with a line feed.
+Example: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="660"/>
+        <source>Only one of source and translation begins with a space.
+Example: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="664"/>
+        <source>Only one of source and translation begins with an opening character.
+Example: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="668"/>
+        <source>Only one of source and translation begins with another character that is not a letter or number.
+Example: &quot;-v&quot; -&gt; &quot;v&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="672"/>
+        <source>Only one of source and translation ends with a line feed.
+Example: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="676"/>
+        <source>Only one of source and translation ends with a space.
+Example: &quot;Name: &quot; -&gt; &quot;Name:&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="680"/>
+        <source>Only one of source and translation ends with a closing character.
+Example: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="684"/>
+        <source>Only one of source and translation ends with another character that is not a letter or number.
+Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="688"/>
+        <source>A different number of &lt; and &gt; in source and translation.
+Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="692"/>
+        <source>A different number of opening and closing characters in source and translation.
+Example: &quot;(optional)&quot; -&gt; &quot;optional&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="696"/>
+        <source>A different number of colons in source and translation.
+Example: &quot;Name:&quot; -&gt; &quot;Name&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="700"/>
+        <source>A different number of exclamation marks in source and translation.
+Example: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="704"/>
+        <source>A different number of question marks in source and translation.
+Example: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="708"/>
+        <source>A different number of full stops in source and translation.
+Example: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="712"/>
+        <source>A different number of ellipses in source and translation.
+Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="716"/>
+        <source>A different number of the other characters set on the row in source and translation.
+Example: &quot;a/b&quot; -&gt; &quot;a b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="720"/>
+        <source>Numbers of the source missing from the translation, or the other way round.
+Example: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="724"/>
+        <source>Numbers that differ between source and translation, compared more strictly than ST8.1.
+Example: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="728"/>
+        <source>Numbers that differ between source and translation, compared more strictly than ST8.2.
+Example: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="732"/>
+        <source>Numbers that differ between source and translation, compared more strictly than ST8.3.
+Example: &quot;10,000&quot; -&gt; &quot;10000&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="736"/>
+        <source>A different number of accelerators (&amp;) in source and translation.
+Example: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="740"/>
+        <source>A different number of arguments (%1, %2 ...) in source and translation.
+Example: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="744"/>
+        <source>Arguments that do not count up by one.
+Example: &quot;%1 and %3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="748"/>
+        <source>The same source translated differently in different messages.
+Example: &quot;Open&quot; -&gt; &quot;Öffnen&quot; here, &quot;Aufmachen&quot; there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="752"/>
+        <source>The same translation used for different sources.
+Example: &quot;Open&quot; and &quot;Close&quot; both -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="756"/>
+        <source>E-mail addresses that differ between source and translation.
+Example: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="760"/>
+        <source>URIs that differ between source and translation.
+Example: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="764"/>
+        <source>A different number of markup tags in source and translation.
+Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="768"/>
+        <source>printf conversions of source and translation that differ in number or type.
+Example: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="772"/>
+        <source>Placeholders in braces that differ between source and translation.
+Example: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="776"/>
+        <source>A malformed entity in the translation of a text with markup.
+Example: &quot;&amp;amp&quot; without its semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="780"/>
+        <source>A plural message with fewer translated forms than its language has.
+Example: a Polish plural message with two forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="784"/>
+        <source>A translation that copies a source of two or more words; words set on the row may stay the same.
+Example: &quot;Open file&quot; -&gt; &quot;Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="788"/>
+        <source>A source with a &quot;_&quot; accelerator whose translation has none (.po files).
+Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FindingsModel</name>
     <message>
         <location filename="../app/findingstable.cpp" line="31"/>
@@ -170,744 +1054,744 @@
         <translation>أُلغي الفحص الدفعي.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="11"/>
+        <location filename="../model/catalogue.h" line="205"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>يحذّر الفحص 0 إذا كان الملف تالفًا.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="13"/>
+        <location filename="../model/catalogue.h" line="209"/>
         <source>Check S0 warns if the source has a wrong numerus.</source>
         <translation>يحذّر الفحص S0 إذا كانت صيغ الجمع في النص المصدر خاطئة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="15"/>
+        <location filename="../model/catalogue.h" line="213"/>
         <source>Check S1.1 warns if the source is empty.</source>
         <translation>يحذّر الفحص S1.1 إذا كان النص المصدر فارغًا.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="17"/>
+        <location filename="../model/catalogue.h" line="217"/>
         <source>Check S1.2 warns if the source has more than x characters.</source>
         <translation>يحذّر الفحص S1.2 إذا احتوى النص المصدر على أكثر من x من المحارف.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="19"/>
+        <location filename="../model/catalogue.h" line="221"/>
         <source>Check S1.3 warns if the source has less than x letters or numbers.</source>
         <translation>يحذّر الفحص S1.3 إذا احتوى النص المصدر على أقل من x من الحروف أو الأرقام.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="21"/>
+        <location filename="../model/catalogue.h" line="225"/>
         <source>Check S2.1 warns if the source contains non-ASCII characters.</source>
         <translation>يحذّر الفحص S2.1 إذا احتوى النص المصدر على محارف غير ASCII.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="23"/>
+        <location filename="../model/catalogue.h" line="229"/>
         <source>Check S2.2 warns if the source contains control characters. (Exclusive of the warnings from Check S2.3.)</source>
         <translation>يحذّر الفحص S2.2 إذا احتوى النص المصدر على محارف تحكم. (باستثناء تحذيرات الفحص S2.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="25"/>
+        <location filename="../model/catalogue.h" line="233"/>
         <source>Check S2.3 warns if the source contains line feed characters.</source>
         <translation>يحذّر الفحص S2.3 إذا احتوى النص المصدر على محارف سطر جديد.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="27"/>
+        <location filename="../model/catalogue.h" line="237"/>
         <source>Check S3.1 warns if the first character of the source is line feed.</source>
         <translation>يحذّر الفحص S3.1 إذا كان المحرف الأول من النص المصدر سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="29"/>
+        <location filename="../model/catalogue.h" line="241"/>
         <source>Check S3.2 warns if the first character of the source is a space. (Exclusive of the warnings from Check S3.1.)</source>
         <translation>يحذّر الفحص S3.2 إذا كان المحرف الأول من النص المصدر مسافة. (باستثناء تحذيرات الفحص S3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="31"/>
+        <location filename="../model/catalogue.h" line="245"/>
         <source>Check S3.3 warns if the first character of the source is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>يحذّر الفحص S3.3 إذا كان المحرف الأول من النص المصدر Punctuation_Close أو Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="33"/>
+        <location filename="../model/catalogue.h" line="249"/>
         <source>Check S3.4 warns if the first character of the source is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check S3.1 to S3.3 and characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص S3.4 إذا لم يكن المحرف الأول من النص المصدر (LetterOrNumber أو Punctuation_Open أو Punctuation_InitialQuote أو x).
 باستثناء المحارف من الفحص S3.1 إلى S3.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="35"/>
+        <location filename="../model/catalogue.h" line="253"/>
         <source>Check S4.1 warns if the last character of the source is a line feed.</source>
         <translation>يحذّر الفحص S4.1 إذا كان المحرف الأخير من النص المصدر سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="37"/>
+        <location filename="../model/catalogue.h" line="257"/>
         <source>Check S4.2 warns if the last character of the source is a space. (Exclusive of the warnings from Check S4.1.)</source>
         <translation>يحذّر الفحص S4.2 إذا كان المحرف الأخير من النص المصدر مسافة. (باستثناء تحذيرات الفحص S4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="39"/>
+        <location filename="../model/catalogue.h" line="261"/>
         <source>Check S4.3 warns if the last character of the source is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>يحذّر الفحص S4.3 إذا كان المحرف الأخير من النص المصدر Punctuation_Open أو Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="41"/>
+        <location filename="../model/catalogue.h" line="265"/>
         <source>Check S4.4 warns if the last character of the source is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x)
 Except the characters from Check S4.1 to S4.3 and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص S4.4 إذا لم يكن المحرف الأخير من النص المصدر (LetterOrNumber أو Punctuation_Close أو Punctuation_FinalQuote أو x)
 باستثناء المحارف من الفحص S4.1 إلى S4.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="43"/>
+        <location filename="../model/catalogue.h" line="269"/>
         <source>Check S5.1 warns if the number of characters &quot; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>يحذّر الفحص S5.1 إذا كان عدد المحارف &quot; في النص المصدر فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص S5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="45"/>
+        <location filename="../model/catalogue.h" line="273"/>
         <source>Check S5.2 warns if the number of characters &apos; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>يحذّر الفحص S5.2 إذا كان عدد المحارف &apos; في النص المصدر فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص S5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="47"/>
+        <location filename="../model/catalogue.h" line="277"/>
         <source>Check S5.3 warns if the opening and the closing characters in the source are not well-formed. (Parenthesischeck)</source>
         <translation>يحذّر الفحص S5.3 إذا لم تكن محارف الفتح والإغلاق في النص المصدر متوازنة. (فحص الأقواس)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="49"/>
+        <location filename="../model/catalogue.h" line="281"/>
         <source>Check S6.1 warns if there is no space after comma or semicolon in the source.</source>
         <translation>يحذّر الفحص S6.1 إذا لم توجد مسافة بعد الفاصلة أو الفاصلة المنقوطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="51"/>
+        <location filename="../model/catalogue.h" line="285"/>
         <source>Check S6.2 warns if there is no space or closing character in the source after full stop.</source>
         <translation>يحذّر الفحص S6.2 إذا لم توجد مسافة أو محرف إغلاق بعد النقطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="53"/>
+        <location filename="../model/catalogue.h" line="289"/>
         <source>Check S6.3 warns if there is no space or closing character in the source after exclamation mark or question mark.</source>
         <translation>يحذّر الفحص S6.3 إذا لم توجد مسافة أو محرف إغلاق بعد علامة التعجب أو علامة الاستفهام في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="55"/>
+        <location filename="../model/catalogue.h" line="293"/>
         <source>Check S6.4 warns if there is no space in the source after colon.</source>
         <translation>يحذّر الفحص S6.4 إذا لم توجد مسافة بعد النقطتين في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="57"/>
+        <location filename="../model/catalogue.h" line="297"/>
         <source>Check S7.1 warns if there is a space before comma or semicolon in the source.</source>
         <translation>يحذّر الفحص S7.1 إذا وُجدت مسافة قبل الفاصلة أو الفاصلة المنقوطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="59"/>
+        <location filename="../model/catalogue.h" line="301"/>
         <source>Check S7.2 warns if there is a space or an opening character in the source before full stop.</source>
         <translation>يحذّر الفحص S7.2 إذا وُجدت مسافة أو محرف فتح قبل النقطة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="61"/>
+        <location filename="../model/catalogue.h" line="305"/>
         <source>Check S7.3 warns if there is a space or an opening character in the source before exclamation mark or question mark.</source>
         <translation>يحذّر الفحص S7.3 إذا وُجدت مسافة أو محرف فتح قبل علامة التعجب أو علامة الاستفهام في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="63"/>
+        <location filename="../model/catalogue.h" line="309"/>
         <source>Check S7.4 warns if there is a space or an opening character in the source before colon.</source>
         <translation>يحذّر الفحص S7.4 إذا وُجدت مسافة أو محرف فتح قبل النقطتين في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="65"/>
+        <location filename="../model/catalogue.h" line="313"/>
         <source>Check S8.1 warns if the source contains a double line feed.</source>
         <translation>يحذّر الفحص S8.1 إذا احتوى النص المصدر على سطر جديد مكرر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="67"/>
+        <location filename="../model/catalogue.h" line="317"/>
         <source>Check S8.2 warns if the source contains a double space. (Exclusive of the warnings from Check S8.1.)</source>
         <translation>يحذّر الفحص S8.2 إذا احتوى النص المصدر على مسافة مكررة. (باستثناء تحذيرات الفحص S8.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="69"/>
+        <location filename="../model/catalogue.h" line="321"/>
         <source>Check S8.3 warns if the source contains a double dot.</source>
         <translation>يحذّر الفحص S8.3 إذا احتوى النص المصدر على نقطة مكررة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="71"/>
+        <location filename="../model/catalogue.h" line="325"/>
         <source>Check S8.4 warns if the source contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص S8.4 إذا احتوى النص المصدر على محرف مكرر.
 باستثناء المحارف من الفحص S8.1 إلى S8.3، والمحارف LetterOrNumber، والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="73"/>
+        <location filename="../model/catalogue.h" line="329"/>
         <source>Check S9.1 warns if the source contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>يحذّر الفحص S9.1 إذا احتوى النص المصدر على محرف مكرر (Mark_Enclosing أو Mark_NonSpacing أو Mark_SpacingCombining).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="75"/>
+        <location filename="../model/catalogue.h" line="333"/>
         <source>Check S9.2 warns if the source contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>يحذّر الفحص S9.2 إذا احتوى النص المصدر على محرف مكرر (Punctuation_Connector أو Punctuation_Dash).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="77"/>
+        <location filename="../model/catalogue.h" line="337"/>
         <source>Check S9.3 warns if the source contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>يحذّر الفحص S9.3 إذا احتوى النص المصدر على محرف مكرر (Symbol_Currency أو Symbol_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="79"/>
+        <location filename="../model/catalogue.h" line="341"/>
         <source>Check S9.4 warns if the source contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>يحذّر الفحص S9.4 إذا احتوى النص المصدر على محرف مكرر (Letter_Titlecase أو Letter_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="81"/>
+        <location filename="../model/catalogue.h" line="345"/>
         <source>Check S10.1 warns if a sentence in the source begins with a lowercase letter.</source>
         <translation>يحذّر الفحص S10.1 إذا بدأت جملة في النص المصدر بحرف صغير.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="83"/>
+        <location filename="../model/catalogue.h" line="349"/>
         <source>Check S11.1 lists all the words in the source with double letters.</source>
         <translation>يسرد الفحص S11.1 جميع الكلمات في النص المصدر التي تحتوي على حروف مكررة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="85"/>
+        <location filename="../model/catalogue.h" line="353"/>
         <source>Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>يسرد الفحص S12.1 جميع الكلمات في النص المصدر التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="87"/>
+        <location filename="../model/catalogue.h" line="357"/>
         <source>Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.</source>
         <translation>يسرد الفحص S12.2 جميع الكلمات في النص المصدر التي فيها حرف كبير بعد حرف صغير.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="89"/>
+        <location filename="../model/catalogue.h" line="361"/>
         <source>Check S12.3 lists all the words in the source with uppercase letters only.</source>
         <translation>يسرد الفحص S12.3 جميع الكلمات في النص المصدر المكتوبة بحروف كبيرة فقط.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="91"/>
+        <location filename="../model/catalogue.h" line="365"/>
         <source>Check S13.1 warns if a word is doubled in the source.</source>
         <translation>يحذّر الفحص S13.1 إذا تكررت كلمة في النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="93"/>
+        <location filename="../model/catalogue.h" line="369"/>
         <source>Check S14.1 warns if there is more than one QKeySequence in the source.</source>
         <translation>يحذّر الفحص S14.1 إذا احتوى النص المصدر على أكثر من QKeySequence واحد.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="95"/>
+        <location filename="../model/catalogue.h" line="373"/>
         <source>Check S14.2 warns if the QKeySequence is at the end of the source.</source>
         <translation>يحذّر الفحص S14.2 إذا كان QKeySequence في نهاية النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="97"/>
+        <location filename="../model/catalogue.h" line="377"/>
         <source>Check S14.3 lists all QKeySequence in the source sorted by keys.</source>
         <translation>يسرد الفحص S14.3 جميع QKeySequence في النص المصدر مرتبة حسب المفاتيح.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="99"/>
+        <location filename="../model/catalogue.h" line="381"/>
         <source>Check S14.4 lists all QKeySequence in the source sorted by source.</source>
         <translation>يسرد الفحص S14.4 جميع QKeySequence في النص المصدر مرتبة حسب النص المصدر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="101"/>
+        <location filename="../model/catalogue.h" line="385"/>
         <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
         <translation>يسرد الفحص S15.1 جميع الكلمات في النص المصدر. يمكنك إضافة المزيد من محارف الفصل في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="103"/>
+        <location filename="../model/catalogue.h" line="389"/>
         <source>Check S16.1 lists all the sources (sorted alphabetically without duplicates).</source>
         <translation>يسرد الفحص S16.1 جميع النصوص المصدر (مرتبة أبجديًا دون تكرار).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="105"/>
+        <location filename="../model/catalogue.h" line="393"/>
         <source>Check S20.1 warns if an email in the source is not valid.</source>
         <translation>يحذّر الفحص S20.1 إذا كان عنوان بريد إلكتروني في النص المصدر غير صالح.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="107"/>
+        <location filename="../model/catalogue.h" line="397"/>
         <source>Check S20.2 warns if an URI in the source is not valid.</source>
         <translation>يحذّر الفحص S20.2 إذا كان أحد عناوين URI في النص المصدر غير صالح.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="109"/>
+        <location filename="../model/catalogue.h" line="401"/>
         <source>Check S21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>يحذّر الفحص S21.1 إذا لم يُعثر على قوس الفتح أو قوس الإغلاق لوسم XML.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="111"/>
+        <location filename="../model/catalogue.h" line="405"/>
         <source>Check S21.2 warns if a xml tag name is not fine.</source>
         <translation>يحذّر الفحص S21.2 إذا كان اسم وسم XML غير سليم.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="113"/>
+        <location filename="../model/catalogue.h" line="409"/>
         <source>Check S21.3 warns if a xml tag attributes are not fine.</source>
         <translation>يحذّر الفحص S21.3 إذا كانت سمات وسم XML غير سليمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="115"/>
+        <location filename="../model/catalogue.h" line="413"/>
         <source>Check S21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>يحذّر الفحص S21.4 إذا لم تكن وسوم XML الافتتاحية والختامية متوازنة. (فحص الأقواس).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="117"/>
+        <location filename="../model/catalogue.h" line="417"/>
         <source>Check T0 warns if the translation has a wrong numerus.</source>
         <translation>يحذّر الفحص T0 إذا كانت صيغ الجمع في الترجمة خاطئة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="119"/>
+        <location filename="../model/catalogue.h" line="421"/>
         <source>Check T1.1 warns if the translation is empty.</source>
         <translation>يحذّر الفحص T1.1 إذا كانت الترجمة فارغة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="121"/>
+        <location filename="../model/catalogue.h" line="425"/>
         <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
         <translation>يحذّر الفحص T1.1b إذا كانت الترجمة معلّمة كغير منتهية رغم أنها ليست فارغة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="123"/>
+        <location filename="../model/catalogue.h" line="429"/>
         <source>Check T1.2 warns if the translation has more than x characters.</source>
         <translation>يحذّر الفحص T1.2 إذا احتوت الترجمة على أكثر من x من المحارف.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="125"/>
+        <location filename="../model/catalogue.h" line="433"/>
         <source>Check T1.3 warns if the translation has less than x letters or numbers.</source>
         <translation>يحذّر الفحص T1.3 إذا احتوت الترجمة على أقل من x من الحروف أو الأرقام.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="127"/>
+        <location filename="../model/catalogue.h" line="437"/>
         <source>Check T2.1 warns if the translation contains non-ASCII characters.</source>
         <translation>يحذّر الفحص T2.1 إذا احتوت الترجمة على محارف غير ASCII.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="129"/>
+        <location filename="../model/catalogue.h" line="441"/>
         <source>Check T2.2 warns if the translation contains control characters. (Exclusive of the warnings from Check T2.3.)</source>
         <translation>يحذّر الفحص T2.2 إذا احتوت الترجمة على محارف تحكم. (باستثناء تحذيرات الفحص T2.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="131"/>
+        <location filename="../model/catalogue.h" line="445"/>
         <source>Check T2.3 warns if the translation contains line feed characters.</source>
         <translation>يحذّر الفحص T2.3 إذا احتوت الترجمة على محارف سطر جديد.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="134"/>
+        <location filename="../model/catalogue.h" line="451"/>
         <source>Check T3.1 warns if first character of the translation is a line feed.</source>
         <translation>يحذّر الفحص T3.1 إذا كان المحرف الأول من الترجمة سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="136"/>
+        <location filename="../model/catalogue.h" line="455"/>
         <source>Check T3.2 warns if first character of the translation is a space. (Exclusive of the warnings from Check T3.1.)</source>
         <translation>يحذّر الفحص T3.2 إذا كان المحرف الأول من الترجمة مسافة. (باستثناء تحذيرات الفحص T3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="138"/>
+        <location filename="../model/catalogue.h" line="459"/>
         <source>Check T3.3 warns if first character of the translation is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>يحذّر الفحص T3.3 إذا كان المحرف الأول من الترجمة Punctuation_Close أو Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="140"/>
+        <location filename="../model/catalogue.h" line="463"/>
         <source>Check T3.4 warns if first character of the translation is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check T3.1 to T3.3 and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص T3.4 إذا لم يكن المحرف الأول من الترجمة (LetterOrNumber أو Punctuation_Open أو Punctuation_InitialQuote أو x).
 باستثناء المحارف من الفحص T3.1 إلى T3.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="142"/>
+        <location filename="../model/catalogue.h" line="467"/>
         <source>Check T4.1 warns if the last character of the translation is a line feed.</source>
         <translation>يحذّر الفحص T4.1 إذا كان المحرف الأخير من الترجمة سطرًا جديدًا.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="144"/>
+        <location filename="../model/catalogue.h" line="471"/>
         <source>Check T4.2 warns if the last character of the translation is a space. (Exclusive of the warnings from Check T4.1.)</source>
         <translation>يحذّر الفحص T4.2 إذا كان المحرف الأخير من الترجمة مسافة. (باستثناء تحذيرات الفحص T4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="146"/>
+        <location filename="../model/catalogue.h" line="475"/>
         <source>Check T4.3 warns if the last character of the translation is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>يحذّر الفحص T4.3 إذا كان المحرف الأخير من الترجمة Punctuation_Open أو Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="148"/>
+        <location filename="../model/catalogue.h" line="479"/>
         <source>Check T4.4 warns if the last character of the translation is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x).
 Except the characters from Check T4.1 to T4.3 and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص T4.4 إذا لم يكن المحرف الأخير من الترجمة (LetterOrNumber أو Punctuation_Close أو Punctuation_FinalQuote أو x).
 باستثناء المحارف من الفحص T4.1 إلى T4.3 والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="150"/>
+        <location filename="../model/catalogue.h" line="483"/>
         <source>Check T5.1 warns if the number of characters &quot; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>يحذّر الفحص T5.1 إذا كان عدد المحارف &quot; في الترجمة فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص T5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="152"/>
+        <location filename="../model/catalogue.h" line="487"/>
         <source>Check T5.2 warns if the number of characters &apos; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>يحذّر الفحص T5.2 إذا كان عدد المحارف &apos; في الترجمة فرديًا. (من الصعب جدًا إضافة ذلك إلى الفحص T5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="154"/>
+        <location filename="../model/catalogue.h" line="491"/>
         <source>Check T5.3 warns if the opening and the closing characters in the translation are not well-formed. (Parenthesischeck)</source>
         <translation>يحذّر الفحص T5.3 إذا لم تكن محارف الفتح والإغلاق في الترجمة متوازنة. (فحص الأقواس)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="156"/>
+        <location filename="../model/catalogue.h" line="495"/>
         <source>Check T6.1 warns if there is no space after comma or semicolon in the translation.</source>
         <translation>يحذّر الفحص T6.1 إذا لم توجد مسافة بعد الفاصلة أو الفاصلة المنقوطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="158"/>
+        <location filename="../model/catalogue.h" line="499"/>
         <source>Check T6.2 warns if there is no space or closing character in the translation after full stop.</source>
         <translation>يحذّر الفحص T6.2 إذا لم توجد مسافة أو محرف إغلاق بعد النقطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="160"/>
+        <location filename="../model/catalogue.h" line="503"/>
         <source>Check T6.3 warns if there is no space or closing character in the translation after exclamation mark or question mark.</source>
         <translation>يحذّر الفحص T6.3 إذا لم توجد مسافة أو محرف إغلاق بعد علامة التعجب أو علامة الاستفهام في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="162"/>
+        <location filename="../model/catalogue.h" line="507"/>
         <source>Check T6.4 warns if there is no space in the translation after colon.</source>
         <translation>يحذّر الفحص T6.4 إذا لم توجد مسافة بعد النقطتين في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="164"/>
+        <location filename="../model/catalogue.h" line="511"/>
         <source>Check T7.1 warns if there is a space before comma or semicolon in the translation.</source>
         <translation>يحذّر الفحص T7.1 إذا وُجدت مسافة قبل الفاصلة أو الفاصلة المنقوطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="166"/>
+        <location filename="../model/catalogue.h" line="515"/>
         <source>Check T7.2 warns if there is a space or an opening character in the translation before full stop.</source>
         <translation>يحذّر الفحص T7.2 إذا وُجدت مسافة أو محرف فتح قبل النقطة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="168"/>
+        <location filename="../model/catalogue.h" line="519"/>
         <source>Check T7.3 warns if there is a space or an opening character in the translation before exclamation mark or question mark.</source>
         <translation>يحذّر الفحص T7.3 إذا وُجدت مسافة أو محرف فتح قبل علامة التعجب أو علامة الاستفهام في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="170"/>
+        <location filename="../model/catalogue.h" line="523"/>
         <source>Check T7.4 warns if there is a space or an opening character in the translation before colon.</source>
         <translation>يحذّر الفحص T7.4 إذا وُجدت مسافة أو محرف فتح قبل النقطتين في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="172"/>
+        <location filename="../model/catalogue.h" line="527"/>
         <source>Check T8.1 warns if the translation contains a double line feed.</source>
         <translation>يحذّر الفحص T8.1 إذا احتوت الترجمة على سطر جديد مكرر.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="174"/>
+        <location filename="../model/catalogue.h" line="531"/>
         <source>Check T8.2 warns if the translation contains a double space. (Exclusive of the warnings from Check T8.1.)</source>
         <translation>يحذّر الفحص T8.2 إذا احتوت الترجمة على مسافة مكررة. (باستثناء تحذيرات الفحص T8.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="176"/>
+        <location filename="../model/catalogue.h" line="535"/>
         <source>Check T8.3 warns if the translation contains a double dot.</source>
         <translation>يحذّر الفحص T8.3 إذا احتوت الترجمة على نقطة مكررة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="178"/>
+        <location filename="../model/catalogue.h" line="539"/>
         <source>Check T8.4 warns if the translation contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>يحذّر الفحص T8.4 إذا احتوت الترجمة على محرف مكرر.
 باستثناء المحارف من الفحص S8.1 إلى S8.3، والمحارف LetterOrNumber، والمحارف التي كتبتها في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="180"/>
+        <location filename="../model/catalogue.h" line="543"/>
         <source>Check T9.1 warns if the translation contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>يحذّر الفحص T9.1 إذا احتوت الترجمة على محرف مكرر (Mark_Enclosing أو Mark_NonSpacing أو Mark_SpacingCombining).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="182"/>
+        <location filename="../model/catalogue.h" line="547"/>
         <source>Check T9.2 warns if the translation contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>يحذّر الفحص T9.2 إذا احتوت الترجمة على محرف مكرر (Punctuation_Connector أو Punctuation_Dash).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="184"/>
+        <location filename="../model/catalogue.h" line="551"/>
         <source>Check T9.3 warns if the translation contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>يحذّر الفحص T9.3 إذا احتوت الترجمة على محرف مكرر (Symbol_Currency أو Symbol_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="186"/>
+        <location filename="../model/catalogue.h" line="555"/>
         <source>Check T9.4 warns if the translation contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>يحذّر الفحص T9.4 إذا احتوت الترجمة على محرف مكرر (Letter_Titlecase أو Letter_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="188"/>
+        <location filename="../model/catalogue.h" line="559"/>
         <source>Check T10.1 warns if a sentence in the translation begins with a lowercase letter.</source>
         <translation>يحذّر الفحص T10.1 إذا بدأت جملة في الترجمة بحرف صغير.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="190"/>
+        <location filename="../model/catalogue.h" line="563"/>
         <source>Check T11.1 lists all the words in the translation with double letters.</source>
         <translation>يسرد الفحص T11.1 جميع الكلمات في الترجمة التي تحتوي على حروف مكررة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="192"/>
+        <location filename="../model/catalogue.h" line="567"/>
         <source>Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>يسرد الفحص T12.1 جميع الكلمات في الترجمة التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="194"/>
+        <location filename="../model/catalogue.h" line="571"/>
         <source>Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.</source>
         <translation>يسرد الفحص T12.2 جميع الكلمات في الترجمة التي فيها حرف كبير بعد حرف صغير.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="196"/>
+        <location filename="../model/catalogue.h" line="575"/>
         <source>Check T12.3 lists all the words in the translation with uppercase letters only.</source>
         <translation>يسرد الفحص T12.3 جميع الكلمات في الترجمة المكتوبة بحروف كبيرة فقط.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="198"/>
+        <location filename="../model/catalogue.h" line="579"/>
         <source>Check T13.1 warns if a word is doubled in the translation.</source>
         <translation>يحذّر الفحص T13.1 إذا تكررت كلمة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="200"/>
+        <location filename="../model/catalogue.h" line="583"/>
         <source>Check T14.1 warns if there is more than one QKeySequence in the translation.</source>
         <translation>يحذّر الفحص T14.1 إذا احتوت الترجمة على أكثر من QKeySequence واحد.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="202"/>
+        <location filename="../model/catalogue.h" line="587"/>
         <source>Check T14.2 warns if the QKeySequence is at the end of the translation.</source>
         <translation>يحذّر الفحص T14.2 إذا كان QKeySequence في نهاية الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="204"/>
+        <location filename="../model/catalogue.h" line="591"/>
         <source>Check T14.3 lists all QKeySequence in the translation sorted by keys.</source>
         <translation>يسرد الفحص T14.3 جميع QKeySequence في الترجمة مرتبة حسب المفاتيح.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="206"/>
+        <location filename="../model/catalogue.h" line="595"/>
         <source>Check T14.4 lists all QKeySequence in the translation sorted by translation.</source>
         <translation>يسرد الفحص T14.4 جميع QKeySequence في الترجمة مرتبة حسب الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="208"/>
+        <location filename="../model/catalogue.h" line="599"/>
         <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
         <translation>يسرد الفحص T15.1 جميع الكلمات في الترجمة. يمكنك إضافة المزيد من محارف الفصل في حقل الإدخال المجاور.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="210"/>
+        <location filename="../model/catalogue.h" line="603"/>
         <source>Check T16.1 lists all translations (sorted alphabetically without duplicates).</source>
         <translation>يسرد الفحص T16.1 جميع الترجمات (مرتبة أبجديًا دون تكرار).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="212"/>
+        <location filename="../model/catalogue.h" line="607"/>
         <source>Check T20.1 warns if an email in the translation is not valid.</source>
         <translation>يحذّر الفحص T20.1 إذا كان عنوان بريد إلكتروني في الترجمة غير صالح.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="214"/>
+        <location filename="../model/catalogue.h" line="611"/>
         <source>Check T20.2 warns if an URI in the translation is not valid.</source>
         <translation>يحذّر الفحص T20.2 إذا كان أحد عناوين URI في الترجمة غير صالح.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="216"/>
+        <location filename="../model/catalogue.h" line="615"/>
         <source>Check T21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>يحذّر الفحص T21.1 إذا لم يُعثر على قوس الفتح أو قوس الإغلاق لوسم XML.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="218"/>
+        <location filename="../model/catalogue.h" line="619"/>
         <source>Check T21.2 warns if a xml tag name is not fine.</source>
         <translation>يحذّر الفحص T21.2 إذا كان اسم وسم XML غير سليم.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="220"/>
+        <location filename="../model/catalogue.h" line="623"/>
         <source>Check T21.3 warns if a xml tag attributes are not fine.</source>
         <translation>يحذّر الفحص T21.3 إذا كانت سمات وسم XML غير سليمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="222"/>
+        <location filename="../model/catalogue.h" line="627"/>
         <source>Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>يحذّر الفحص T21.4 إذا لم تكن وسوم XML الافتتاحية والختامية متوازنة. (فحص الأقواس).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="224"/>
+        <location filename="../model/catalogue.h" line="631"/>
         <source>Check ST0 lists all used characters in the source and the translation.</source>
         <translation>يسرد الفحص ST0 جميع المحارف المستخدمة في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="226"/>
+        <location filename="../model/catalogue.h" line="635"/>
         <source>Check ST1.1</source>
         <translation>الفحص ST1.1</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="228"/>
+        <location filename="../model/catalogue.h" line="639"/>
         <source>Check ST1.2</source>
         <translation>الفحص ST1.2</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="230"/>
+        <location filename="../model/catalogue.h" line="643"/>
         <source>Check ST2.1 warns if the control characters in the source are not used in the translation.</source>
         <translation>يحذّر الفحص ST2.1 إذا لم تُستخدم محارف التحكم الموجودة في النص المصدر في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="232"/>
+        <location filename="../model/catalogue.h" line="647"/>
         <source>Check ST2.2 warns if the number of tabulations in the source is different in the translation.</source>
         <translation>يحذّر الفحص ST2.2 إذا اختلف عدد محارف الجدولة في النص المصدر عنه في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="234"/>
+        <location filename="../model/catalogue.h" line="651"/>
         <source>Check ST2.3 warns if the number of line feed characters in the source is different in the translation.</source>
         <translation>يحذّر الفحص ST2.3 إذا اختلف عدد محارف السطر الجديد في النص المصدر عنه في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="236"/>
+        <location filename="../model/catalogue.h" line="655"/>
         <source>Check ST3.1 warns if source XOR translation begins with a line feed.</source>
         <translation>يحذّر الفحص ST3.1 إذا بدأ النص المصدر XOR الترجمة بسطر جديد.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="238"/>
+        <location filename="../model/catalogue.h" line="659"/>
         <source>Check ST3.2 warns if source XOR translation begins with a space. (Except ST3.1 warnings.)</source>
         <translation>يحذّر الفحص ST3.2 إذا بدأ النص المصدر XOR الترجمة بمسافة. (باستثناء تحذيرات ST3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="240"/>
+        <location filename="../model/catalogue.h" line="663"/>
         <source>Check ST3.3 warns if source XOR translation begins with an opening character. (Except ST3.1 to ST3.2 warnings.)</source>
         <translation>يحذّر الفحص ST3.3 إذا بدأ النص المصدر XOR الترجمة بمحرف فتح. (باستثناء تحذيرات ST3.1 إلى ST3.2.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="242"/>
+        <location filename="../model/catalogue.h" line="667"/>
         <source>Check ST3.4 warns if source XOR translation begins with another character. (Except LetterOrNumber and ST3.1 to ST3.3 warnings.)</source>
         <translation>يحذّر الفحص ST3.4 إذا بدأ النص المصدر XOR الترجمة بمحرف آخر. (باستثناء LetterOrNumber وتحذيرات ST3.1 إلى ST3.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="244"/>
+        <location filename="../model/catalogue.h" line="671"/>
         <source>Check ST4.1 warns if source XOR translation ends with a line feed.</source>
         <translation>يحذّر الفحص ST4.1 إذا انتهى النص المصدر XOR الترجمة بسطر جديد.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="246"/>
+        <location filename="../model/catalogue.h" line="675"/>
         <source>Check ST4.2 warns if source XOR translation ends with a space. (Except ST4.1 warnings.)</source>
         <translation>يحذّر الفحص ST4.2 إذا انتهى النص المصدر XOR الترجمة بمسافة. (باستثناء تحذيرات ST4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="248"/>
+        <location filename="../model/catalogue.h" line="679"/>
         <source>Check ST4.3 warns if source XOR translation ends with a closing character. (Except ST4.1 to ST4.2 warnings.)</source>
         <translation>يحذّر الفحص ST4.3 إذا انتهى النص المصدر XOR الترجمة بمحرف إغلاق. (باستثناء تحذيرات ST4.1 إلى ST4.2.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="250"/>
+        <location filename="../model/catalogue.h" line="683"/>
         <source>Check ST4.4 warns if source XOR translation ends with another character. (Except LetterOrNumber and ST4.1 to ST4.3 warnings.)</source>
         <translation>يحذّر الفحص ST4.4 إذا انتهى النص المصدر XOR الترجمة بمحرف آخر. (باستثناء LetterOrNumber وتحذيرات ST4.1 إلى ST4.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="252"/>
+        <location filename="../model/catalogue.h" line="687"/>
         <source>Check ST5.1 warns if source and translation contains a different number of &lt; and &gt;.</source>
         <translation>يحذّر الفحص ST5.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من &lt; و &gt;.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="254"/>
+        <location filename="../model/catalogue.h" line="691"/>
         <source>Check ST5.2 warns if source and translation contains a different number of opening and closing characters.</source>
         <translation>يحذّر الفحص ST5.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من محارف الفتح والإغلاق.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="256"/>
+        <location filename="../model/catalogue.h" line="695"/>
         <source>Check ST6.1 warns if source and translation contains a different number of colons.</source>
         <translation>يحذّر الفحص ST6.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من النقطتين الرأسيتين.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="258"/>
+        <location filename="../model/catalogue.h" line="699"/>
         <source>Check ST6.2 warns if source and translation contains a different number of exclamation marks.</source>
         <translation>يحذّر الفحص ST6.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات التعجب.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="260"/>
+        <location filename="../model/catalogue.h" line="703"/>
         <source>Check ST6.3 warns if source and translation contains a different number of question marks.</source>
         <translation>يحذّر الفحص ST6.3 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات الاستفهام.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="262"/>
+        <location filename="../model/catalogue.h" line="707"/>
         <source>Check ST6.4 warns if source and translation contains a different number of full stops.</source>
         <translation>يحذّر الفحص ST6.4 إذا احتوى النص المصدر والترجمة على عدد مختلف من النقاط.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="264"/>
+        <location filename="../model/catalogue.h" line="711"/>
         <source>Check ST7.1 warns if source and translation contains a different number of ellipses.</source>
         <translation>يحذّر الفحص ST7.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من علامات الحذف.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="266"/>
+        <location filename="../model/catalogue.h" line="715"/>
         <source>Check ST7.2 warns if source and translation contains a different number of other characters.</source>
         <translation>يحذّر الفحص ST7.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من المحارف الأخرى.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="268"/>
+        <location filename="../model/catalogue.h" line="719"/>
         <source>Check ST8.1 warns if source and translation contains different numbers.</source>
         <translation>يحذّر الفحص ST8.1 إذا احتوى النص المصدر والترجمة على أرقام مختلفة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="270"/>
+        <location filename="../model/catalogue.h" line="723"/>
         <source>Check ST8.2 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1.</source>
         <translation>يحذّر الفحص ST8.2 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="272"/>
+        <location filename="../model/catalogue.h" line="727"/>
         <source>Check ST8.3 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.2.</source>
         <translation>يحذّر الفحص ST8.3 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1 إلى ST8.2.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="274"/>
+        <location filename="../model/catalogue.h" line="731"/>
         <source>Check ST8.4 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.3.</source>
         <translation>يحذّر الفحص ST8.4 إذا احتوى النص المصدر والترجمة على أرقام مختلفة. فحص أكثر صرامة، لكن باستثناء تحذيرات ST8.1 إلى ST8.3.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="276"/>
+        <location filename="../model/catalogue.h" line="735"/>
         <source>Check ST9.1 warns if source and translation contains a different number of QKeySequence.</source>
         <translation>يحذّر الفحص ST9.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من QKeySequence.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="278"/>
+        <location filename="../model/catalogue.h" line="739"/>
         <source>Check ST9.2 warns if source and translation contains a different number of arguments.</source>
         <translation>يحذّر الفحص ST9.2 إذا احتوى النص المصدر والترجمة على عدد مختلف من الوسائط.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="280"/>
+        <location filename="../model/catalogue.h" line="743"/>
         <source>Check ST9.3 warns if the arguments are not increasing by 1.</source>
         <translation>يحذّر الفحص ST9.3 إذا لم تتزايد الوسائط بمقدار 1.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="282"/>
+        <location filename="../model/catalogue.h" line="747"/>
         <source>Check ST10.1 warns if the source is not translated always identically.</source>
         <translation>يحذّر الفحص ST10.1 إذا لم يُترجم النص المصدر دائمًا بالطريقة نفسها.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="284"/>
+        <location filename="../model/catalogue.h" line="751"/>
         <source>Check ST11.1 warns if the same translation is used for different sources.</source>
         <translation>يحذّر الفحص ST11.1 إذا استُخدمت الترجمة نفسها لنصوص مصدر مختلفة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="286"/>
+        <location filename="../model/catalogue.h" line="755"/>
         <source>Check ST20.1 if source and translation contains a different emails.</source>
         <translation>يحذّر الفحص ST20.1 إذا احتوى النص المصدر والترجمة على عناوين بريد إلكتروني مختلفة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="288"/>
+        <location filename="../model/catalogue.h" line="759"/>
         <source>Check ST20.2 if source and translation contains a different URIs.</source>
         <translation>يحذّر الفحص ST20.2 إذا احتوى النص المصدر والترجمة على عناوين URI مختلفة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="290"/>
+        <location filename="../model/catalogue.h" line="763"/>
         <source>Check ST21.1 if source and translation contains a different number of tag.</source>
         <translation>يحذّر الفحص ST21.1 إذا احتوى النص المصدر والترجمة على عدد مختلف من الوسوم.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="292"/>
+        <location filename="../model/catalogue.h" line="767"/>
         <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
         <translation>يحذّر الفحص ST22.1 إذا اختلفت تحويلات printf ‏(%d و%s و%1$s) في النص المصدر والترجمة في العدد أو النوع.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="294"/>
+        <location filename="../model/catalogue.h" line="771"/>
         <source>Check ST22.2 warns if source and translation contain different placeholders in braces ({name}, {0}).</source>
         <translation>يحذّر الفحص ST22.2 إذا احتوى النص المصدر والترجمة على عناصر نائبة مختلفة بين الأقواس المعقوفة ({name}، {0}).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="296"/>
+        <location filename="../model/catalogue.h" line="775"/>
         <source>Check ST22.3 warns if the translation of a text with markup contains a malformed entity, such as one without its closing semicolon.</source>
         <translation>يحذّر الفحص ST22.3 إذا احتوت ترجمة نص ذي ترميز على كيان مشوّه، مثل كيان بلا فاصلة منقوطة في نهايته.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="298"/>
+        <location filename="../model/catalogue.h" line="779"/>
         <source>Check ST22.4 warns if a plural message has fewer translated forms than the language has.</source>
         <translation>يحذّر الفحص ST22.4 إذا كانت لرسالة الجمع صيغ مترجمة أقل مما في اللغة.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="300"/>
+        <location filename="../model/catalogue.h" line="783"/>
         <source>Check ST22.5 warns if the translation is a copy of a source with at least two words. Words that stay the same:</source>
         <translation>يحذّر الفحص ST22.5 إذا كانت الترجمة نسخة من نص مصدر يضم كلمتين على الأقل. كلمات تبقى كما هي:</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="302"/>
+        <location filename="../model/catalogue.h" line="787"/>
         <source>Check ST22.6 warns if the source has a &quot;_&quot; accelerator and the translation has none (.po files).</source>
         <translation>يحذّر الفحص ST22.6 إذا احتوى النص المصدر على مفتاح تسريع &quot;_&quot; ولم تحتوِ الترجمة على أي منها (ملفات ‎.po).</translation>
     </message>
@@ -917,47 +1801,47 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>⁨%1⁩ معلّمة كغير منتهية</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="101"/>
+        <location filename="../report/report.cpp" line="96"/>
         <source>Last checks were done at %1</source>
         <translation>أُجريت آخر الفحوص في الساعة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="115"/>
+        <location filename="../report/report.cpp" line="110"/>
         <source>Read file %1.</source>
         <translation>تمت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="117"/>
+        <location filename="../report/report.cpp" line="112"/>
         <source>Read %1 files in %2.</source>
         <translation>تمت قراءة ⁨%1⁩ من الملفات في ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="119"/>
+        <location filename="../report/report.cpp" line="114"/>
         <source>Read %1 sources.</source>
         <translation>تمت قراءة ⁨%1⁩ من النصوص المصدر.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="122"/>
+        <location filename="../report/report.cpp" line="117"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>تحذير! ⁨%1⁩ من النصوص المصدر فارغة! راجع الفحص S1.1.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="126"/>
+        <location filename="../report/report.cpp" line="121"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>تمت قراءة ⁨%1⁩ من الترجمات. ⁨%2⁩ منها معلّمة كغير منتهية.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="131"/>
+        <location filename="../report/report.cpp" line="126"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>تحذير! ⁨%1⁩ من الترجمات فارغة! راجع الفحص T1.1.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="135"/>
+        <location filename="../report/report.cpp" line="130"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>قد يختلف عدد النصوص المصدر والترجمات المقروءة لأن النص المصدر يستخدم ⁨%2⁩ من صيغ الجمع بينما تستخدم الترجمة ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="142"/>
+        <location filename="../report/report.cpp" line="137"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>لم يُستورد ⁨%1⁩ من النصوص المصدر المختفية (والترجمات).</translation>
     </message>
@@ -1217,153 +2101,153 @@ Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters
         <translation>أسماء عناصر HTML وحدها تكوّن الوسوم؛ ‏&lt;empty&gt; و&lt;⁨%1⁩&gt; نص (وكذلك S21 وT21)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="357"/>
+        <location filename="../app/checkpanel.cpp" line="386"/>
         <location filename="../app/mainwindow.cpp" line="414"/>
         <source>Open File</source>
         <translation>فتح ملف</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="358"/>
+        <location filename="../app/checkpanel.cpp" line="387"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>فتح مجلد (مع التصفية حسب اسم الملف)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="359"/>
+        <location filename="../app/checkpanel.cpp" line="388"/>
         <source>Open Directory (All files)</source>
         <translation>فتح مجلد (جميع الملفات)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="360"/>
+        <location filename="../app/checkpanel.cpp" line="389"/>
         <source>Run Checks</source>
         <translation>تشغيل الفحوص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="361"/>
+        <location filename="../app/checkpanel.cpp" line="390"/>
         <source>Text Wrap Mode</source>
         <translation>التفاف النص</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="363"/>
+        <location filename="../app/checkpanel.cpp" line="392"/>
         <source>Print Location</source>
         <translation>إظهار الموقع</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="462"/>
+        <location filename="../app/checkpanel.cpp" line="499"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>مرحبًا بك في Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="463"/>
+        <location filename="../app/checkpanel.cpp" line="500"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>صُمّم هذا البرنامج لاكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="465"/>
+        <location filename="../app/checkpanel.cpp" line="502"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>يدعم ملفات .ts من Qt وملفات .po.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="466"/>
+        <location filename="../app/checkpanel.cpp" line="503"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>يفحص KVN النصوص المصدر (S) والترجمات (T). وبعض الفحوص تقارن النص المصدر بالترجمة (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="469"/>
+        <location filename="../app/checkpanel.cpp" line="506"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>فحوص ST ليست مفيدة للمترجمين فقط. بعضها مفيد أيضًا لمطوّر الشيفرة المصدرية.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="472"/>
+        <location filename="../app/checkpanel.cpp" line="509"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>قد تظهر تحذيرات إيجابية كاذبة كثيرة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="473"/>
+        <location filename="../app/checkpanel.cpp" line="510"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>لبعض الفحوص مربعات اختيار أو مربعات أرقام اختيارية لتقليل عدد التحذيرات الإيجابية الكاذبة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="476"/>
+        <location filename="../app/checkpanel.cpp" line="513"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>مربعات الاختيار المحددة تُجري دائمًا فحوصًا أكثر.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="477"/>
+        <location filename="../app/checkpanel.cpp" line="514"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>لعدة مربعات اختيار في فحوص الترجمة (T) ثلاث حالات. إذا كان مربع الاختيار محددًا جزئيًا (في معظم الأنظمة يظهر كمربع ممتلئ) فلن تُفحص الترجمة إذا فشل النص المصدر في الفحص ذي الرقم نفسه.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="482"/>
+        <location filename="../app/checkpanel.cpp" line="519"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>فإذا كان الفحص T5.3 محددًا جزئيًا فإنه يتخطى التحذير إذا فشل الفحص S5.3. لاحظ أن S5.3 يستخدم مربعات الاختيار الاختيارية الخاصة به، وليس مربعات الاختيار الاختيارية الخاصة بـ T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="486"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>يمكن لاستخدام مربعات الاختيار ومربعات الأرقام الاختيارية في فحوص النص المصدر أن يقلل أيضًا من النتائج الإيجابية الكاذبة في فحوص الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="489"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>يرجى إعلامي إذا كانت هناك نتائج إيجابية كاذبة كثيرة جدًا أو فحوص ناقصة.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="497"/>
+        <location filename="../app/checkpanel.cpp" line="534"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Open&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="499"/>
+        <location filename="../app/checkpanel.cpp" line="536"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_InitialQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="501"/>
+        <location filename="../app/checkpanel.cpp" line="538"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_Close&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="503"/>
+        <location filename="../app/checkpanel.cpp" line="540"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;Punctuation_FinalQuote&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="517"/>
+        <location filename="../app/checkpanel.cpp" line="554"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف فتح&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="518"/>
+        <location filename="../app/checkpanel.cpp" line="555"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>جميع محارف Punctuation_Open و Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="520"/>
+        <location filename="../app/checkpanel.cpp" line="557"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>ما المحارف التي تُعد &apos;محارف إغلاق&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="521"/>
+        <location filename="../app/checkpanel.cpp" line="558"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>جميع محارف Punctuation_Close و Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="523"/>
+        <location filename="../app/checkpanel.cpp" line="560"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>ما المحارف المستخدمة في &apos;فحص الأقواس&apos;؟</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="524"/>
+        <location filename="../app/checkpanel.cpp" line="561"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>جميع محارف الفتح والإغلاق التي لها &apos;mirroredChar&apos;.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="526"/>
+        <location filename="../app/checkpanel.cpp" line="563"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>لا يمكن عكس بعضها لأنها تُعكس بشكل مختلف في لغات أخرى.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="528"/>
+        <location filename="../app/checkpanel.cpp" line="565"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>سأحاول تحسين الفحص بإضافة قواعد خاصة بكل لغة.</translation>
     </message>
@@ -1834,7 +2718,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="331"/>
-        <location filename="../assistant/exchange.cpp" line="648"/>
+        <location filename="../assistant/exchange.cpp" line="736"/>
         <source>Writing %1...</source>
         <translation>جارٍ كتابة ⁨%1⁩...</translation>
     </message>
@@ -1914,67 +2798,67 @@ and all its subdirectories.</source>
         <translation>ربما تطلب من ذكاء اصطناعي تدقيق قواعد الملف KVN_translation.txt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="556"/>
+        <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The merged file %1 is the file %2 itself.</source>
         <translation>الملف المدموج ⁨%1⁩ هو الملف ⁨%2⁩ نفسه.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="716"/>
+        <location filename="../assistant/exchange.cpp" line="789"/>
         <source>No ts file selected.</source>
         <translation>لم يُحدّد ملف ts.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="518"/>
+        <location filename="../assistant/exchange.cpp" line="516"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>عدد النصوص المصدر (⁨%1⁩) لا يساوي عدد نصوص الترجمة (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="524"/>
+        <location filename="../assistant/exchange.cpp" line="522"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>عدد النصوص المصدر ونصوص الترجمة متساوٍ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="531"/>
+        <location filename="../assistant/exchange.cpp" line="529"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>الإدخال ⁨%1⁩ في قائمة النصوص المصدر فارغ.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="546"/>
+        <location filename="../assistant/exchange.cpp" line="544"/>
         <source>Reading file %1 failed.</source>
         <translation>فشلت قراءة الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="646"/>
+        <location filename="../assistant/exchange.cpp" line="734"/>
         <source>Creating file %1 failed.</source>
         <translation>فشل إنشاء الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="597"/>
+        <location filename="../assistant/exchange.cpp" line="629"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة ليست وحدها في سطرها أو ليست مُزاحة بمقدار ⁨%3⁩ من المسافات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="635"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>يحتوي السطر ⁨%2⁩ من ⁨%1⁩ على ترجمة فارغة دون نص مصدر قبلها.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="616"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>النص المصدر للترجمة في السطر ⁨%2⁩ من ⁨%1⁩ غير موجود في قائمة النصوص المصدر: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="655"/>
+        <location filename="../assistant/exchange.cpp" line="684"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>أُضيفت ⁨%1⁩ من الترجمات وتُخطّيت ⁨%2⁩ من الترجمات.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="659"/>
+        <location filename="../assistant/exchange.cpp" line="688"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>يرجى التحقق من صيغ الجمع التالية وعددها ⁨%1⁩:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="664"/>
+        <location filename="../assistant/exchange.cpp" line="693"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>حصلت هذه النصوص المصدر وعددها ⁨%1⁩ على ترجمة فارغة، وستبقى رسائلها غير منتهية:</translation>
     </message>
@@ -2042,7 +2926,7 @@ and all its subdirectories.</source>
         <translation>الفحوص التي تستحق نتائجها العمل، مع خيارات القواعد التي تبقيها هادئة مع الترجمات الصحيحة.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="75"/>
+        <location filename="../run/checklist.cpp" line="80"/>
         <source>Profiles:</source>
         <translation>التشكيلات:</translation>
     </message>
@@ -2053,7 +2937,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="397"/>
         <source>cannot read the directory %1.</source>
         <translation>تعذّرت قراءة المجلد ⁨%1⁩.</translation>
     </message>
@@ -2104,7 +2988,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>مفتاح غير معروف</translation>
     </message>
@@ -2119,23 +3003,23 @@ and all its subdirectories.</source>
         <translation>قائمة الفحوص فارغة</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>الفحص ⁨%1⁩ يعمل دائمًا ولا يمكن إيقافه</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>⁨%1⁩: تعذّرت قراءة الملف.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>⁨%1⁩: الملف ليس بتنسيق INI.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>تشكيلة غير معروفة &apos;⁨%1⁩&apos; (التشكيلات المضمّنة: ⁨%2⁩؛ أو ملف FILE.ini)</translation>
     </message>
@@ -2155,12 +3039,12 @@ and all its subdirectories.</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="387"/>
+        <location filename="../cli/checkcommand.cpp" line="440"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (text أو json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: نمط تقسيم غير معروف &apos;⁨%1⁩&apos; (none أو file أو language).</translation>
     </message>
@@ -2170,12 +3054,12 @@ and all its subdirectories.</source>
         <translation>kvn: يحتاج --jobs إلى عدد موجب، لا &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="233"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: تبويب غير معروف &apos;⁨%1⁩&apos;. التبويبات: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="259"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
     </message>
@@ -2200,14 +3084,24 @@ and all its subdirectories.</source>
         <translation>⁨%1⁩: ليس خط أساس لـ kvn (سطره الأول ليس &quot;⁨%2⁩&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>الرسالة التي تختلف عنها</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>⁨%1⁩ من النتائج (⁨%2⁩ من الأخطاء، ⁨%3⁩ من التحذيرات) في ⁨%4⁩ من الملفات</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>؛ وأُسكت ⁨%1⁩ منها بتعليقات kvn-ignore</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>أُسكت ⁨%1⁩ من النتائج بتعليقات kvn-ignore</translation>
     </message>
 </context>
 <context>
@@ -2470,17 +3364,17 @@ and all its subdirectories.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>⁨%1⁩:⁨%2⁩: ما يسمّيه kvn-ignore ليس فحصًا: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
@@ -2655,113 +3549,113 @@ and all its subdirectories.</source>
         <translation>عدّ المحرف ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="689"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>أرقام مفقودة في الترجمة:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="691"/>
+        <location filename="../checks/comparison.cpp" line="687"/>
         <source>Missing numbers in the source:</source>
         <translation>أرقام مفقودة في النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="735"/>
+        <location filename="../checks/comparison.cpp" line="759"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="766"/>
+        <location filename="../checks/comparison.cpp" line="792"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>عدّ الرقم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="881"/>
+        <location filename="../checks/comparison.cpp" line="913"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ البريد الإلكتروني ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="884"/>
+        <location filename="../checks/comparison.cpp" line="916"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ URI ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="887"/>
+        <location filename="../checks/comparison.cpp" line="919"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>عدّ الوسم ⁨%1⁩. يرد ⁨%2⁩ مرة في النص المصدر لكن ⁨%3⁩ مرة في الترجمة.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="116"/>
+        <location filename="../checks/doubles.cpp" line="121"/>
         <source>Double character %1 at position %2:</source>
         <translation>محرف مكرر ⁨%1⁩ في الموضع ⁨%2⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="206"/>
+        <location filename="../checks/language.cpp" line="259"/>
         <source>Missing language in file %1.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="208"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (⁨%1⁩ != ⁨%2⁩). الملف ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>اللغات مختلفة جدًا. ستفشل بعض الفحوص.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="220"/>
+        <location filename="../checks/language.cpp" line="273"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="289"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="322"/>
+        <location filename="../checks/scanners.cpp" line="269"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>اسم الوسم مفقود مباشرة بعد المحرف /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="328"/>
+        <location filename="../checks/scanners.cpp" line="275"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>⁨%1⁩ عنصر فارغ ولا يمكن أن يبدأ بـ /. يمكن أن ينتهي بـ / فقط.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="297"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;⁨%1⁩&gt; غير مفتوح قبل الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="302"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;⁨%1⁩&gt; مفقود في الموضع ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="414"/>
+        <location filename="../checks/scanners.cpp" line="361"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن القوس السابق غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="415"/>
+        <location filename="../checks/scanners.cpp" line="362"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>عُثر على قوس فتح ثانٍ، لكن الوسم &lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="481"/>
-        <location filename="../checks/scanners.cpp" line="483"/>
+        <location filename="../checks/scanners.cpp" line="428"/>
+        <location filename="../checks/scanners.cpp" line="430"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;⁨%1⁩&gt; غير مغلق.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="486"/>
+        <location filename="../checks/scanners.cpp" line="432"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>قيمة السمة في &lt;⁨%1⁩&gt; غير مغلقة.</translation>
     </message>
@@ -2852,7 +3746,7 @@ and all its subdirectories.</source>
         <translation>محرف غير مسموح به ⁨%1⁩ في السمة ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="104"/>
+        <location filename="../checks/words.cpp" line="100"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>عُثر على كلمة مكررة &apos;⁨%1⁩&apos; في الموضع ⁨%2⁩.</translation>
     </message>
@@ -2872,37 +3766,37 @@ and all its subdirectories.</source>
         <translation>تم تخطي ⁨%1⁩: ليس ملف Qt Linguist.</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="393"/>
+        <location filename="../checks/placeholders.cpp" line="410"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
         <translation>تحويلات printf مختلفة. المصدر: ⁨%1⁩ الترجمة: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="417"/>
+        <location filename="../checks/placeholders.cpp" line="434"/>
         <source>Placeholders missing in the translation: %1</source>
         <translation>عناصر نائبة مفقودة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="422"/>
+        <location filename="../checks/placeholders.cpp" line="439"/>
         <source>Placeholders not in the source: %1</source>
         <translation>عناصر نائبة ليست في المصدر: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="433"/>
+        <location filename="../checks/placeholders.cpp" line="450"/>
         <source>Malformed entities in the translation: %1</source>
         <translation>كيانات مشوّهة في الترجمة: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="440"/>
+        <location filename="../checks/placeholders.cpp" line="457"/>
         <source>The translation is a copy of the source:</source>
         <translation>الترجمة نسخة من النص المصدر:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="444"/>
+        <location filename="../checks/placeholders.cpp" line="461"/>
         <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
         <translation>في النص المصدر مفتاح تسريع &quot;_&quot; وليس في الترجمة أي منها:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="456"/>
+        <location filename="../checks/placeholders.cpp" line="473"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>للترجمة ⁨%1⁩ من صيغ الجمع، وللغة ⁨%2⁩:</translation>
     </message>

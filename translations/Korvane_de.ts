@@ -2,6 +2,890 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CheckHelp</name>
+    <message>
+        <location filename="../model/catalogue.cpp" line="44"/>
+        <source>To silence it: a &quot;kvn-ignore: %1&quot; comment, or --disable %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="206"/>
+        <source>A damaged catalogue: XML or PO syntax that cannot be read, or a file that is not a catalogue.
+Example: a .ts file cut off after &quot;&lt;message&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="210"/>
+        <source>A plural source whose numerus does not match the message.
+Example: a numerus=&quot;yes&quot; message with no %n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="214"/>
+        <source>A source that is empty.
+Example: &lt;source&gt;&lt;/source&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="218"/>
+        <source>A source longer than the number of characters set on the row.
+Example: a whole paragraph of help in one message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="222"/>
+        <source>A source with fewer letters or numbers than set on the row.
+Example: &quot;-&quot; or &quot;?&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="226"/>
+        <source>A source with a character outside ASCII.
+Example: &quot;Café&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="230"/>
+        <source>A source with a control character other than the line feed.
+Example: &quot;Open\tfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="234"/>
+        <source>A source with a line feed.
+Example: &quot;Open\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="238"/>
+        <source>A source that begins with a line feed.
+Example: &quot;\nOpen file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="242"/>
+        <source>A source that begins with a space.
+Example: &quot; Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="246"/>
+        <source>A source that begins with a closing bracket or quote.
+Example: &quot;)Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="250"/>
+        <source>A source that begins with a character that is neither a letter, a number nor an opening bracket or quote.
+Example: &quot;-Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="254"/>
+        <source>A source that ends with a line feed.
+Example: &quot;Open file\n&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="258"/>
+        <source>A source that ends with a space.
+Example: &quot;Open file &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="262"/>
+        <source>A source that ends with an opening bracket or quote.
+Example: &quot;Open file (&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="266"/>
+        <source>A source that ends with a character that is neither a letter, a number nor a closing bracket or quote.
+Example: &quot;Open file-&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="270"/>
+        <source>A source with an odd number of double quotes.
+Example: Open &quot;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="274"/>
+        <source>A source with an odd number of apostrophes.
+Example: Open &apos;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="278"/>
+        <source>Brackets and quotes in the source that do not pair up.
+Example: &quot;Open (file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="282"/>
+        <source>A comma or semicolon in the source with no space after it.
+Example: &quot;Open,save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="286"/>
+        <source>A full stop in the source followed by neither a space nor a closing character.
+Example: &quot;Saved.Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="290"/>
+        <source>An exclamation or question mark in the source with no space or closing character after it.
+Example: &quot;Done!Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="294"/>
+        <source>A colon in the source with no space after it.
+Example: &quot;Name:value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="298"/>
+        <source>A space before a comma or semicolon in the source.
+Example: &quot;Open , save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="302"/>
+        <source>A space or an opening character before a full stop in the source.
+Example: &quot;Saved .&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="306"/>
+        <source>A space or an opening character before an exclamation or question mark in the source.
+Example: &quot;Done !&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="310"/>
+        <source>A space or an opening character before a colon in the source.
+Example: &quot;Name :&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="314"/>
+        <source>Two line feeds in a row in the source.
+Example: &quot;Open\n\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="318"/>
+        <source>Two spaces in a row in the source.
+Example: &quot;Open  file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="322"/>
+        <source>Two full stops in a row in the source.
+Example: &quot;Saved..&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="326"/>
+        <source>The same character twice in a row in the source, other than letters, numbers and the characters set on the row.
+Example: &quot;Open--file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="330"/>
+        <source>Two combining marks in a row in the source.
+Example: a letter with two accents stacked by mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="334"/>
+        <source>Two dashes or connectors in a row in the source.
+Example: &quot;Open__file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="338"/>
+        <source>Two currency or modifier symbols in a row in the source.
+Example: &quot;$$5&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="342"/>
+        <source>Two title-case or modifier letters in a row in the source.
+Example: &quot;ʹʹ&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="346"/>
+        <source>A sentence of the source that begins with a lowercase letter.
+Example: &quot;File saved. close the window.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="350"/>
+        <source>Lists the words of the source with a doubled letter, for a spell check.
+Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="354"/>
+        <source>Lists the words of the source that mix cased letters with letters without case.
+Example: &quot;Qtの&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="358"/>
+        <source>Lists the words of the source with an uppercase letter after a lowercase one.
+Example: &quot;TextEdit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="362"/>
+        <source>Lists the words of the source in uppercase letters only.
+Example: &quot;URL&quot;, &quot;OK&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="366"/>
+        <source>The same word twice in a row in the source.
+Example: &quot;Open the the file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="370"/>
+        <source>More than one accelerator (&amp;) in the source.
+Example: &quot;&amp;Open &amp;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="374"/>
+        <source>An accelerator marker (&amp;) at the end of the source.
+Example: &quot;Open file&amp;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="378"/>
+        <source>Lists the accelerators of the source, sorted by key, to find clashes.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="382"/>
+        <source>Lists the accelerators of the source, sorted by text.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="386"/>
+        <source>Lists every word of the source, for a spell check.
+Example: &quot;Open&quot;, &quot;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="390"/>
+        <source>Lists every source once, sorted, for a review.
+Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="394"/>
+        <source>An e-mail address in the source that is not well-formed.
+Example: &quot;mail me at user@@example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="398"/>
+        <source>A URI in the source that is not well-formed.
+Example: &quot;see http//example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="402"/>
+        <source>A markup tag in the source without its opening or closing angle bracket.
+Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="406"/>
+        <source>A markup tag name in the source that is not valid.
+Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="410"/>
+        <source>Markup tag attributes in the source that are not valid.
+Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="414"/>
+        <source>Markup tags in the source that are not opened and closed in order.
+Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="418"/>
+        <source>A plural translation with a wrong number of forms for its language.
+Example: a German plural message with three forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="422"/>
+        <source>A translation that is empty.
+Example: &lt;translation&gt;&lt;/translation&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="426"/>
+        <source>A translation marked unfinished although it is filled in.
+Example: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="430"/>
+        <source>A translation longer than the number of characters set on the row.
+Example: a whole paragraph of help in one message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="434"/>
+        <source>A translation with fewer letters or numbers than set on the row.
+Example: &quot;-&quot; or &quot;?&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="438"/>
+        <source>A translation with a character outside ASCII.
+Example: &quot;Café&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="442"/>
+        <source>A translation with a control character other than the line feed.
+Example: &quot;Open\tfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="446"/>
+        <source>A translation with a line feed.
+Example: &quot;Open\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="452"/>
+        <source>A translation that begins with a line feed.
+Example: &quot;\nOpen file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="456"/>
+        <source>A translation that begins with a space.
+Example: &quot; Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="460"/>
+        <source>A translation that begins with a closing bracket or quote.
+Example: &quot;)Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="464"/>
+        <source>A translation that begins with a character that is neither a letter, a number nor an opening bracket or quote.
+Example: &quot;-Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="468"/>
+        <source>A translation that ends with a line feed.
+Example: &quot;Open file\n&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="472"/>
+        <source>A translation that ends with a space.
+Example: &quot;Open file &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="476"/>
+        <source>A translation that ends with an opening bracket or quote.
+Example: &quot;Open file (&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="480"/>
+        <source>A translation that ends with a character that is neither a letter, a number nor a closing bracket or quote.
+Example: &quot;Open file-&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="484"/>
+        <source>A translation with an odd number of double quotes.
+Example: Open &quot;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="488"/>
+        <source>A translation with an odd number of apostrophes.
+Example: Open &apos;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="492"/>
+        <source>Brackets and quotes in the translation that do not pair up.
+Example: &quot;Open (file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="496"/>
+        <source>A comma or semicolon in the translation with no space after it.
+Example: &quot;Open,save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="500"/>
+        <source>A full stop in the translation followed by neither a space nor a closing character.
+Example: &quot;Saved.Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="504"/>
+        <source>An exclamation or question mark in the translation with no space or closing character after it.
+Example: &quot;Done!Close&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="508"/>
+        <source>A colon in the translation with no space after it.
+Example: &quot;Name:value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="512"/>
+        <source>A space before a comma or semicolon in the translation.
+Example: &quot;Open , save&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="516"/>
+        <source>A space or an opening character before a full stop in the translation.
+Example: &quot;Saved .&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="520"/>
+        <source>A space or an opening character before an exclamation or question mark in the translation.
+Example: &quot;Done !&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="524"/>
+        <source>A space or an opening character before a colon in the translation.
+Example: &quot;Name :&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="528"/>
+        <source>Two line feeds in a row in the translation.
+Example: &quot;Open\n\nfile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="532"/>
+        <source>Two spaces in a row in the translation.
+Example: &quot;Open  file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="536"/>
+        <source>Two full stops in a row in the translation.
+Example: &quot;Saved..&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="540"/>
+        <source>The same character twice in a row in the translation, other than letters, numbers and the characters set on the row.
+Example: &quot;Open--file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="544"/>
+        <source>Two combining marks in a row in the translation.
+Example: a letter with two accents stacked by mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="548"/>
+        <source>Two dashes or connectors in a row in the translation.
+Example: &quot;Open__file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="552"/>
+        <source>Two currency or modifier symbols in a row in the translation.
+Example: &quot;$$5&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="556"/>
+        <source>Two title-case or modifier letters in a row in the translation.
+Example: &quot;ʹʹ&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="560"/>
+        <source>A sentence of the translation that begins with a lowercase letter.
+Example: &quot;File saved. close the window.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="564"/>
+        <source>Lists the words of the translation with a doubled letter, for a spell check.
+Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="568"/>
+        <source>Lists the words of the translation that mix cased letters with letters without case.
+Example: &quot;Qtの&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="572"/>
+        <source>Lists the words of the translation with an uppercase letter after a lowercase one.
+Example: &quot;TextEdit&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="576"/>
+        <source>Lists the words of the translation in uppercase letters only.
+Example: &quot;URL&quot;, &quot;OK&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="580"/>
+        <source>The same word twice in a row in the translation.
+Example: &quot;Open the the file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="584"/>
+        <source>More than one accelerator (&amp;) in the translation.
+Example: &quot;&amp;Open &amp;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="588"/>
+        <source>An accelerator marker (&amp;) at the end of the translation.
+Example: &quot;Open file&amp;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="592"/>
+        <source>Lists the accelerators of the translation, sorted by key, to find clashes.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="596"/>
+        <source>Lists the accelerators of the translation, sorted by text.
+Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="600"/>
+        <source>Lists every word of the translation, for a spell check.
+Example: &quot;Open&quot;, &quot;file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="604"/>
+        <source>Lists every translation once, sorted, for a review.
+Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="608"/>
+        <source>An e-mail address in the translation that is not well-formed.
+Example: &quot;mail me at user@@example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="612"/>
+        <source>A URI in the translation that is not well-formed.
+Example: &quot;see http//example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="616"/>
+        <source>A markup tag in the translation without its opening or closing angle bracket.
+Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="620"/>
+        <source>A markup tag name in the translation that is not valid.
+Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="624"/>
+        <source>Markup tag attributes in the translation that are not valid.
+Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="628"/>
+        <source>Markup tags in the translation that are not opened and closed in order.
+Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="632"/>
+        <source>Lists every character used in the sources and the translations.
+Example: &quot;é&quot; used once in the translations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="636"/>
+        <source>A translation much shorter or longer than a short source, by the ratio limits set on the row.
+Example: &quot;OK&quot; translated as a whole sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="640"/>
+        <source>A translation much shorter or longer than a longer source, by the ratio limits set on the row.
+Example: a long sentence translated with one word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="644"/>
+        <source>A control character of the source missing from the translation.
+Example: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="648"/>
+        <source>A different number of tabulations in source and translation.
+Example: &quot;a\tb&quot; -&gt; &quot;a b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="652"/>
+        <source>A different number of line feeds in source and translation.
+Example: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="656"/>
+        <source>Only one of source and translation begins with a line feed.
+Example: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="660"/>
+        <source>Only one of source and translation begins with a space.
+Example: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="664"/>
+        <source>Only one of source and translation begins with an opening character.
+Example: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="668"/>
+        <source>Only one of source and translation begins with another character that is not a letter or number.
+Example: &quot;-v&quot; -&gt; &quot;v&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="672"/>
+        <source>Only one of source and translation ends with a line feed.
+Example: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="676"/>
+        <source>Only one of source and translation ends with a space.
+Example: &quot;Name: &quot; -&gt; &quot;Name:&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="680"/>
+        <source>Only one of source and translation ends with a closing character.
+Example: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="684"/>
+        <source>Only one of source and translation ends with another character that is not a letter or number.
+Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="688"/>
+        <source>A different number of &lt; and &gt; in source and translation.
+Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="692"/>
+        <source>A different number of opening and closing characters in source and translation.
+Example: &quot;(optional)&quot; -&gt; &quot;optional&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="696"/>
+        <source>A different number of colons in source and translation.
+Example: &quot;Name:&quot; -&gt; &quot;Name&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="700"/>
+        <source>A different number of exclamation marks in source and translation.
+Example: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="704"/>
+        <source>A different number of question marks in source and translation.
+Example: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="708"/>
+        <source>A different number of full stops in source and translation.
+Example: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="712"/>
+        <source>A different number of ellipses in source and translation.
+Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="716"/>
+        <source>A different number of the other characters set on the row in source and translation.
+Example: &quot;a/b&quot; -&gt; &quot;a b&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="720"/>
+        <source>Numbers of the source missing from the translation, or the other way round.
+Example: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="724"/>
+        <source>Numbers that differ between source and translation, compared more strictly than ST8.1.
+Example: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="728"/>
+        <source>Numbers that differ between source and translation, compared more strictly than ST8.2.
+Example: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="732"/>
+        <source>Numbers that differ between source and translation, compared more strictly than ST8.3.
+Example: &quot;10,000&quot; -&gt; &quot;10000&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="736"/>
+        <source>A different number of accelerators (&amp;) in source and translation.
+Example: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="740"/>
+        <source>A different number of arguments (%1, %2 ...) in source and translation.
+Example: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="744"/>
+        <source>Arguments that do not count up by one.
+Example: &quot;%1 and %3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="748"/>
+        <source>The same source translated differently in different messages.
+Example: &quot;Open&quot; -&gt; &quot;Öffnen&quot; here, &quot;Aufmachen&quot; there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="752"/>
+        <source>The same translation used for different sources.
+Example: &quot;Open&quot; and &quot;Close&quot; both -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="756"/>
+        <source>E-mail addresses that differ between source and translation.
+Example: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="760"/>
+        <source>URIs that differ between source and translation.
+Example: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="764"/>
+        <source>A different number of markup tags in source and translation.
+Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="768"/>
+        <source>printf conversions of source and translation that differ in number or type.
+Example: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="772"/>
+        <source>Placeholders in braces that differ between source and translation.
+Example: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="776"/>
+        <source>A malformed entity in the translation of a text with markup.
+Example: &quot;&amp;amp&quot; without its semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="780"/>
+        <source>A plural message with fewer translated forms than its language has.
+Example: a Polish plural message with two forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="784"/>
+        <source>A translation that copies a source of two or more words; words set on the row may stay the same.
+Example: &quot;Open file&quot; -&gt; &quot;Open file&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../model/catalogue.h" line="788"/>
+        <source>A source with a &quot;_&quot; accelerator whose translation has none (.po files).
+Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FindingsModel</name>
     <message>
         <location filename="../app/findingstable.cpp" line="31"/>
@@ -170,744 +1054,744 @@
         <translation>Die Stapelprüfung wurde abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="11"/>
+        <location filename="../model/catalogue.h" line="205"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>Prüfung 0 warnt, wenn die Datei beschädigt ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="13"/>
+        <location filename="../model/catalogue.h" line="209"/>
         <source>Check S0 warns if the source has a wrong numerus.</source>
         <translation>Prüfung S0 warnt, wenn der Quelltext einen falschen Numerus hat.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="15"/>
+        <location filename="../model/catalogue.h" line="213"/>
         <source>Check S1.1 warns if the source is empty.</source>
         <translation>Prüfung S1.1 warnt, wenn der Quelltext leer ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="17"/>
+        <location filename="../model/catalogue.h" line="217"/>
         <source>Check S1.2 warns if the source has more than x characters.</source>
         <translation>Prüfung S1.2 warnt, wenn der Quelltext mehr als x Zeichen hat.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="19"/>
+        <location filename="../model/catalogue.h" line="221"/>
         <source>Check S1.3 warns if the source has less than x letters or numbers.</source>
         <translation>Prüfung S1.3 warnt, wenn der Quelltext weniger als x Buchstaben oder Ziffern hat.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="21"/>
+        <location filename="../model/catalogue.h" line="225"/>
         <source>Check S2.1 warns if the source contains non-ASCII characters.</source>
         <translation>Prüfung S2.1 warnt, wenn der Quelltext Nicht-ASCII-Zeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="23"/>
+        <location filename="../model/catalogue.h" line="229"/>
         <source>Check S2.2 warns if the source contains control characters. (Exclusive of the warnings from Check S2.3.)</source>
         <translation>Prüfung S2.2 warnt, wenn der Quelltext Steuerzeichen enthält. (Ausgenommen die Warnungen von Prüfung S2.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="25"/>
+        <location filename="../model/catalogue.h" line="233"/>
         <source>Check S2.3 warns if the source contains line feed characters.</source>
         <translation>Prüfung S2.3 warnt, wenn der Quelltext Zeilenvorschubzeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="27"/>
+        <location filename="../model/catalogue.h" line="237"/>
         <source>Check S3.1 warns if the first character of the source is line feed.</source>
         <translation>Prüfung S3.1 warnt, wenn das erste Zeichen des Quelltexts ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="29"/>
+        <location filename="../model/catalogue.h" line="241"/>
         <source>Check S3.2 warns if the first character of the source is a space. (Exclusive of the warnings from Check S3.1.)</source>
         <translation>Prüfung S3.2 warnt, wenn das erste Zeichen des Quelltexts ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung S3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="31"/>
+        <location filename="../model/catalogue.h" line="245"/>
         <source>Check S3.3 warns if the first character of the source is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>Prüfung S3.3 warnt, wenn das erste Zeichen des Quelltexts Punctuation_Close oder Punctuation_FinalQuote ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="33"/>
+        <location filename="../model/catalogue.h" line="249"/>
         <source>Check S3.4 warns if the first character of the source is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check S3.1 to S3.3 and characters you wrote into the right line edit.</source>
         <translation>Prüfung S3.4 warnt, wenn das erste Zeichen des Quelltexts nicht (LetterOrNumber oder Punctuation_Open oder Punctuation_InitialQuote oder x) ist.
 Ausgenommen die Zeichen aus Prüfung S3.1 bis S3.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="35"/>
+        <location filename="../model/catalogue.h" line="253"/>
         <source>Check S4.1 warns if the last character of the source is a line feed.</source>
         <translation>Prüfung S4.1 warnt, wenn das letzte Zeichen des Quelltexts ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="37"/>
+        <location filename="../model/catalogue.h" line="257"/>
         <source>Check S4.2 warns if the last character of the source is a space. (Exclusive of the warnings from Check S4.1.)</source>
         <translation>Prüfung S4.2 warnt, wenn das letzte Zeichen des Quelltexts ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung S4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="39"/>
+        <location filename="../model/catalogue.h" line="261"/>
         <source>Check S4.3 warns if the last character of the source is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>Prüfung S4.3 warnt, wenn das letzte Zeichen des Quelltexts Punctuation_Open oder Punctuation_InitialQuote ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="41"/>
+        <location filename="../model/catalogue.h" line="265"/>
         <source>Check S4.4 warns if the last character of the source is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x)
 Except the characters from Check S4.1 to S4.3 and the characters you wrote into the right line edit.</source>
         <translation>Prüfung S4.4 warnt, wenn das letzte Zeichen des Quelltexts nicht (LetterOrNumber oder Punctuation_Close oder Punctuation_FinalQuote oder x) ist
 Ausgenommen die Zeichen aus Prüfung S4.1 bis S4.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="43"/>
+        <location filename="../model/catalogue.h" line="269"/>
         <source>Check S5.1 warns if the number of characters &quot; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>Prüfung S5.1 warnt, wenn die Anzahl der Zeichen &quot; im Quelltext ungerade ist. (Es ist zu schwierig, dies in Prüfung S5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="45"/>
+        <location filename="../model/catalogue.h" line="273"/>
         <source>Check S5.2 warns if the number of characters &apos; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>Prüfung S5.2 warnt, wenn die Anzahl der Zeichen &apos; im Quelltext ungerade ist. (Es ist zu schwierig, dies in Prüfung S5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="47"/>
+        <location filename="../model/catalogue.h" line="277"/>
         <source>Check S5.3 warns if the opening and the closing characters in the source are not well-formed. (Parenthesischeck)</source>
         <translation>Prüfung S5.3 warnt, wenn die öffnenden und schließenden Zeichen im Quelltext nicht wohlgeformt sind. (Klammerprüfung)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="49"/>
+        <location filename="../model/catalogue.h" line="281"/>
         <source>Check S6.1 warns if there is no space after comma or semicolon in the source.</source>
         <translation>Prüfung S6.1 warnt, wenn im Quelltext nach Komma oder Semikolon kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="51"/>
+        <location filename="../model/catalogue.h" line="285"/>
         <source>Check S6.2 warns if there is no space or closing character in the source after full stop.</source>
         <translation>Prüfung S6.2 warnt, wenn im Quelltext nach einem Punkt kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="53"/>
+        <location filename="../model/catalogue.h" line="289"/>
         <source>Check S6.3 warns if there is no space or closing character in the source after exclamation mark or question mark.</source>
         <translation>Prüfung S6.3 warnt, wenn im Quelltext nach einem Ausrufe- oder Fragezeichen kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="55"/>
+        <location filename="../model/catalogue.h" line="293"/>
         <source>Check S6.4 warns if there is no space in the source after colon.</source>
         <translation>Prüfung S6.4 warnt, wenn im Quelltext nach einem Doppelpunkt kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="57"/>
+        <location filename="../model/catalogue.h" line="297"/>
         <source>Check S7.1 warns if there is a space before comma or semicolon in the source.</source>
         <translation>Prüfung S7.1 warnt, wenn im Quelltext vor einem Komma oder Semikolon ein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="59"/>
+        <location filename="../model/catalogue.h" line="301"/>
         <source>Check S7.2 warns if there is a space or an opening character in the source before full stop.</source>
         <translation>Prüfung S7.2 warnt, wenn im Quelltext vor einem Punkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="61"/>
+        <location filename="../model/catalogue.h" line="305"/>
         <source>Check S7.3 warns if there is a space or an opening character in the source before exclamation mark or question mark.</source>
         <translation>Prüfung S7.3 warnt, wenn im Quelltext vor einem Ausrufe- oder Fragezeichen ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="63"/>
+        <location filename="../model/catalogue.h" line="309"/>
         <source>Check S7.4 warns if there is a space or an opening character in the source before colon.</source>
         <translation>Prüfung S7.4 warnt, wenn im Quelltext vor einem Doppelpunkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="65"/>
+        <location filename="../model/catalogue.h" line="313"/>
         <source>Check S8.1 warns if the source contains a double line feed.</source>
         <translation>Prüfung S8.1 warnt, wenn der Quelltext einen doppelten Zeilenvorschub enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="67"/>
+        <location filename="../model/catalogue.h" line="317"/>
         <source>Check S8.2 warns if the source contains a double space. (Exclusive of the warnings from Check S8.1.)</source>
         <translation>Prüfung S8.2 warnt, wenn der Quelltext ein doppeltes Leerzeichen enthält. (Ausgenommen die Warnungen von Prüfung S8.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="69"/>
+        <location filename="../model/catalogue.h" line="321"/>
         <source>Check S8.3 warns if the source contains a double dot.</source>
         <translation>Prüfung S8.3 warnt, wenn der Quelltext einen doppelten Punkt enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="71"/>
+        <location filename="../model/catalogue.h" line="325"/>
         <source>Check S8.4 warns if the source contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>Prüfung S8.4 warnt, wenn der Quelltext ein doppeltes Zeichen enthält.
 Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="73"/>
+        <location filename="../model/catalogue.h" line="329"/>
         <source>Check S9.1 warns if the source contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>Prüfung S9.1 warnt, wenn der Quelltext ein doppeltes Zeichen (Mark_Enclosing oder Mark_NonSpacing oder Mark_SpacingCombining) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="75"/>
+        <location filename="../model/catalogue.h" line="333"/>
         <source>Check S9.2 warns if the source contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>Prüfung S9.2 warnt, wenn der Quelltext ein doppeltes Zeichen (Punctuation_Connector oder Punctuation_Dash) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="77"/>
+        <location filename="../model/catalogue.h" line="337"/>
         <source>Check S9.3 warns if the source contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>Prüfung S9.3 warnt, wenn der Quelltext ein doppeltes Zeichen (Symbol_Currency oder Symbol_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="79"/>
+        <location filename="../model/catalogue.h" line="341"/>
         <source>Check S9.4 warns if the source contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>Prüfung S9.4 warnt, wenn der Quelltext ein doppeltes Zeichen (Letter_Titlecase oder Letter_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="81"/>
+        <location filename="../model/catalogue.h" line="345"/>
         <source>Check S10.1 warns if a sentence in the source begins with a lowercase letter.</source>
         <translation>Prüfung S10.1 warnt, wenn ein Satz im Quelltext mit einem Kleinbuchstaben beginnt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="83"/>
+        <location filename="../model/catalogue.h" line="349"/>
         <source>Check S11.1 lists all the words in the source with double letters.</source>
         <translation>Prüfung S11.1 listet alle Wörter im Quelltext mit doppelten Buchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="85"/>
+        <location filename="../model/catalogue.h" line="353"/>
         <source>Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>Prüfung S12.1 listet alle Wörter im Quelltext auf, die Groß- oder Kleinbuchstaben mit Buchstaben mischen, die weder Groß- noch Kleinbuchstaben sind.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="87"/>
+        <location filename="../model/catalogue.h" line="357"/>
         <source>Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.</source>
         <translation>Prüfung S12.2 listet alle Wörter im Quelltext mit einem Großbuchstaben nach einem Kleinbuchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="89"/>
+        <location filename="../model/catalogue.h" line="361"/>
         <source>Check S12.3 lists all the words in the source with uppercase letters only.</source>
         <translation>Prüfung S12.3 listet alle Wörter im Quelltext auf, die nur aus Großbuchstaben bestehen.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="91"/>
+        <location filename="../model/catalogue.h" line="365"/>
         <source>Check S13.1 warns if a word is doubled in the source.</source>
         <translation>Prüfung S13.1 warnt, wenn ein Wort im Quelltext doppelt vorkommt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="93"/>
+        <location filename="../model/catalogue.h" line="369"/>
         <source>Check S14.1 warns if there is more than one QKeySequence in the source.</source>
         <translation>Prüfung S14.1 warnt, wenn der Quelltext mehr als eine QKeySequence enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="95"/>
+        <location filename="../model/catalogue.h" line="373"/>
         <source>Check S14.2 warns if the QKeySequence is at the end of the source.</source>
         <translation>Prüfung S14.2 warnt, wenn die QKeySequence am Ende des Quelltexts steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="97"/>
+        <location filename="../model/catalogue.h" line="377"/>
         <source>Check S14.3 lists all QKeySequence in the source sorted by keys.</source>
         <translation>Prüfung S14.3 listet alle QKeySequence im Quelltext nach Tasten sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="99"/>
+        <location filename="../model/catalogue.h" line="381"/>
         <source>Check S14.4 lists all QKeySequence in the source sorted by source.</source>
         <translation>Prüfung S14.4 listet alle QKeySequence im Quelltext nach Quelltext sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="101"/>
+        <location filename="../model/catalogue.h" line="385"/>
         <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
         <translation>Prüfung S15.1 listet alle Wörter im Quelltext auf. Im rechten Eingabefeld können Sie weitere Trennzeichen hinzufügen.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="103"/>
+        <location filename="../model/catalogue.h" line="389"/>
         <source>Check S16.1 lists all the sources (sorted alphabetically without duplicates).</source>
         <translation>Prüfung S16.1 listet alle Quelltexte auf (alphabetisch sortiert ohne Duplikate).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="105"/>
+        <location filename="../model/catalogue.h" line="393"/>
         <source>Check S20.1 warns if an email in the source is not valid.</source>
         <translation>Prüfung S20.1 warnt, wenn eine E-Mail-Adresse im Quelltext ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="107"/>
+        <location filename="../model/catalogue.h" line="397"/>
         <source>Check S20.2 warns if an URI in the source is not valid.</source>
         <translation>Prüfung S20.2 warnt, wenn ein URI im Quelltext ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="109"/>
+        <location filename="../model/catalogue.h" line="401"/>
         <source>Check S21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>Prüfung S21.1 warnt, wenn die öffnende oder schließende Klammer eines XML-Tags nicht gefunden wird.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="111"/>
+        <location filename="../model/catalogue.h" line="405"/>
         <source>Check S21.2 warns if a xml tag name is not fine.</source>
         <translation>Prüfung S21.2 warnt, wenn der Name eines XML-Tags fehlerhaft ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="113"/>
+        <location filename="../model/catalogue.h" line="409"/>
         <source>Check S21.3 warns if a xml tag attributes are not fine.</source>
         <translation>Prüfung S21.3 warnt, wenn die Attribute eines XML-Tags fehlerhaft sind.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="115"/>
+        <location filename="../model/catalogue.h" line="413"/>
         <source>Check S21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>Prüfung S21.4 warnt, wenn die öffnenden und schließenden XML-Tags nicht wohlgeformt sind. (Klammerprüfung).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="117"/>
+        <location filename="../model/catalogue.h" line="417"/>
         <source>Check T0 warns if the translation has a wrong numerus.</source>
         <translation>Prüfung T0 warnt, wenn die Übersetzung einen falschen Numerus hat.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="119"/>
+        <location filename="../model/catalogue.h" line="421"/>
         <source>Check T1.1 warns if the translation is empty.</source>
         <translation>Prüfung T1.1 warnt, wenn die Übersetzung leer ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="121"/>
+        <location filename="../model/catalogue.h" line="425"/>
         <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
         <translation>Prüfung T1.1b warnt, wenn die Übersetzung als unfertig markiert ist, obwohl sie nicht leer ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="123"/>
+        <location filename="../model/catalogue.h" line="429"/>
         <source>Check T1.2 warns if the translation has more than x characters.</source>
         <translation>Prüfung T1.2 warnt, wenn die Übersetzung mehr als x Zeichen hat.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="125"/>
+        <location filename="../model/catalogue.h" line="433"/>
         <source>Check T1.3 warns if the translation has less than x letters or numbers.</source>
         <translation>Prüfung T1.3 warnt, wenn die Übersetzung weniger als x Buchstaben oder Ziffern hat.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="127"/>
+        <location filename="../model/catalogue.h" line="437"/>
         <source>Check T2.1 warns if the translation contains non-ASCII characters.</source>
         <translation>Prüfung T2.1 warnt, wenn die Übersetzung Nicht-ASCII-Zeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="129"/>
+        <location filename="../model/catalogue.h" line="441"/>
         <source>Check T2.2 warns if the translation contains control characters. (Exclusive of the warnings from Check T2.3.)</source>
         <translation>Prüfung T2.2 warnt, wenn die Übersetzung Steuerzeichen enthält. (Ausgenommen die Warnungen von Prüfung T2.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="131"/>
+        <location filename="../model/catalogue.h" line="445"/>
         <source>Check T2.3 warns if the translation contains line feed characters.</source>
         <translation>Prüfung T2.3 warnt, wenn die Übersetzung Zeilenvorschubzeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="134"/>
+        <location filename="../model/catalogue.h" line="451"/>
         <source>Check T3.1 warns if first character of the translation is a line feed.</source>
         <translation>Prüfung T3.1 warnt, wenn das erste Zeichen der Übersetzung ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="136"/>
+        <location filename="../model/catalogue.h" line="455"/>
         <source>Check T3.2 warns if first character of the translation is a space. (Exclusive of the warnings from Check T3.1.)</source>
         <translation>Prüfung T3.2 warnt, wenn das erste Zeichen der Übersetzung ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung T3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="138"/>
+        <location filename="../model/catalogue.h" line="459"/>
         <source>Check T3.3 warns if first character of the translation is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>Prüfung T3.3 warnt, wenn das erste Zeichen der Übersetzung Punctuation_Close oder Punctuation_FinalQuote ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="140"/>
+        <location filename="../model/catalogue.h" line="463"/>
         <source>Check T3.4 warns if first character of the translation is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check T3.1 to T3.3 and the characters you wrote into the right line edit.</source>
         <translation>Prüfung T3.4 warnt, wenn das erste Zeichen der Übersetzung nicht (LetterOrNumber oder Punctuation_Open oder Punctuation_InitialQuote oder x) ist.
 Ausgenommen die Zeichen aus Prüfung T3.1 bis T3.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="142"/>
+        <location filename="../model/catalogue.h" line="467"/>
         <source>Check T4.1 warns if the last character of the translation is a line feed.</source>
         <translation>Prüfung T4.1 warnt, wenn das letzte Zeichen der Übersetzung ein Zeilenvorschub ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="144"/>
+        <location filename="../model/catalogue.h" line="471"/>
         <source>Check T4.2 warns if the last character of the translation is a space. (Exclusive of the warnings from Check T4.1.)</source>
         <translation>Prüfung T4.2 warnt, wenn das letzte Zeichen der Übersetzung ein Leerzeichen ist. (Ausgenommen die Warnungen von Prüfung T4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="146"/>
+        <location filename="../model/catalogue.h" line="475"/>
         <source>Check T4.3 warns if the last character of the translation is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>Prüfung T4.3 warnt, wenn das letzte Zeichen der Übersetzung Punctuation_Open oder Punctuation_InitialQuote ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="148"/>
+        <location filename="../model/catalogue.h" line="479"/>
         <source>Check T4.4 warns if the last character of the translation is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x).
 Except the characters from Check T4.1 to T4.3 and the characters you wrote into the right line edit.</source>
         <translation>Prüfung T4.4 warnt, wenn das letzte Zeichen der Übersetzung nicht (LetterOrNumber oder Punctuation_Close oder Punctuation_FinalQuote oder x) ist.
 Ausgenommen die Zeichen aus Prüfung T4.1 bis T4.3 und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="150"/>
+        <location filename="../model/catalogue.h" line="483"/>
         <source>Check T5.1 warns if the number of characters &quot; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>Prüfung T5.1 warnt, wenn die Anzahl der Zeichen &quot; in der Übersetzung ungerade ist. (Es ist zu schwierig, dies in Prüfung T5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="152"/>
+        <location filename="../model/catalogue.h" line="487"/>
         <source>Check T5.2 warns if the number of characters &apos; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>Prüfung T5.2 warnt, wenn die Anzahl der Zeichen &apos; in der Übersetzung ungerade ist. (Es ist zu schwierig, dies in Prüfung T5.3 aufzunehmen)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="154"/>
+        <location filename="../model/catalogue.h" line="491"/>
         <source>Check T5.3 warns if the opening and the closing characters in the translation are not well-formed. (Parenthesischeck)</source>
         <translation>Prüfung T5.3 warnt, wenn die öffnenden und schließenden Zeichen in der Übersetzung nicht wohlgeformt sind. (Klammerprüfung)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="156"/>
+        <location filename="../model/catalogue.h" line="495"/>
         <source>Check T6.1 warns if there is no space after comma or semicolon in the translation.</source>
         <translation>Prüfung T6.1 warnt, wenn in der Übersetzung nach Komma oder Semikolon kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="158"/>
+        <location filename="../model/catalogue.h" line="499"/>
         <source>Check T6.2 warns if there is no space or closing character in the translation after full stop.</source>
         <translation>Prüfung T6.2 warnt, wenn in der Übersetzung nach einem Punkt kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="160"/>
+        <location filename="../model/catalogue.h" line="503"/>
         <source>Check T6.3 warns if there is no space or closing character in the translation after exclamation mark or question mark.</source>
         <translation>Prüfung T6.3 warnt, wenn in der Übersetzung nach einem Ausrufe- oder Fragezeichen kein Leerzeichen und kein schließendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="162"/>
+        <location filename="../model/catalogue.h" line="507"/>
         <source>Check T6.4 warns if there is no space in the translation after colon.</source>
         <translation>Prüfung T6.4 warnt, wenn in der Übersetzung nach einem Doppelpunkt kein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="164"/>
+        <location filename="../model/catalogue.h" line="511"/>
         <source>Check T7.1 warns if there is a space before comma or semicolon in the translation.</source>
         <translation>Prüfung T7.1 warnt, wenn in der Übersetzung vor einem Komma oder Semikolon ein Leerzeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="166"/>
+        <location filename="../model/catalogue.h" line="515"/>
         <source>Check T7.2 warns if there is a space or an opening character in the translation before full stop.</source>
         <translation>Prüfung T7.2 warnt, wenn in der Übersetzung vor einem Punkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="168"/>
+        <location filename="../model/catalogue.h" line="519"/>
         <source>Check T7.3 warns if there is a space or an opening character in the translation before exclamation mark or question mark.</source>
         <translation>Prüfung T7.3 warnt, wenn in der Übersetzung vor einem Ausrufe- oder Fragezeichen ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="170"/>
+        <location filename="../model/catalogue.h" line="523"/>
         <source>Check T7.4 warns if there is a space or an opening character in the translation before colon.</source>
         <translation>Prüfung T7.4 warnt, wenn in der Übersetzung vor einem Doppelpunkt ein Leerzeichen oder ein öffnendes Zeichen steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="172"/>
+        <location filename="../model/catalogue.h" line="527"/>
         <source>Check T8.1 warns if the translation contains a double line feed.</source>
         <translation>Prüfung T8.1 warnt, wenn die Übersetzung einen doppelten Zeilenvorschub enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="174"/>
+        <location filename="../model/catalogue.h" line="531"/>
         <source>Check T8.2 warns if the translation contains a double space. (Exclusive of the warnings from Check T8.1.)</source>
         <translation>Prüfung T8.2 warnt, wenn die Übersetzung ein doppeltes Leerzeichen enthält. (Ausgenommen die Warnungen von Prüfung T8.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="176"/>
+        <location filename="../model/catalogue.h" line="535"/>
         <source>Check T8.3 warns if the translation contains a double dot.</source>
         <translation>Prüfung T8.3 warnt, wenn die Übersetzung einen doppelten Punkt enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="178"/>
+        <location filename="../model/catalogue.h" line="539"/>
         <source>Check T8.4 warns if the translation contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>Prüfung T8.4 warnt, wenn die Übersetzung ein doppeltes Zeichen enthält.
 Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeichen, die Sie in das rechte Eingabefeld geschrieben haben.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="180"/>
+        <location filename="../model/catalogue.h" line="543"/>
         <source>Check T9.1 warns if the translation contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>Prüfung T9.1 warnt, wenn die Übersetzung ein doppeltes Zeichen (Mark_Enclosing oder Mark_NonSpacing oder Mark_SpacingCombining) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="182"/>
+        <location filename="../model/catalogue.h" line="547"/>
         <source>Check T9.2 warns if the translation contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>Prüfung T9.2 warnt, wenn die Übersetzung ein doppeltes Zeichen (Punctuation_Connector oder Punctuation_Dash) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="184"/>
+        <location filename="../model/catalogue.h" line="551"/>
         <source>Check T9.3 warns if the translation contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>Prüfung T9.3 warnt, wenn die Übersetzung ein doppeltes Zeichen (Symbol_Currency oder Symbol_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="186"/>
+        <location filename="../model/catalogue.h" line="555"/>
         <source>Check T9.4 warns if the translation contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>Prüfung T9.4 warnt, wenn die Übersetzung ein doppeltes Zeichen (Letter_Titlecase oder Letter_Modifier) enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="188"/>
+        <location filename="../model/catalogue.h" line="559"/>
         <source>Check T10.1 warns if a sentence in the translation begins with a lowercase letter.</source>
         <translation>Prüfung T10.1 warnt, wenn ein Satz in der Übersetzung mit einem Kleinbuchstaben beginnt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="190"/>
+        <location filename="../model/catalogue.h" line="563"/>
         <source>Check T11.1 lists all the words in the translation with double letters.</source>
         <translation>Prüfung T11.1 listet alle Wörter in der Übersetzung mit doppelten Buchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="192"/>
+        <location filename="../model/catalogue.h" line="567"/>
         <source>Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>Prüfung T12.1 listet alle Wörter in der Übersetzung auf, die Groß- oder Kleinbuchstaben mit Buchstaben mischen, die weder Groß- noch Kleinbuchstaben sind.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="194"/>
+        <location filename="../model/catalogue.h" line="571"/>
         <source>Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.</source>
         <translation>Prüfung T12.2 listet alle Wörter in der Übersetzung mit einem Großbuchstaben nach einem Kleinbuchstaben auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="196"/>
+        <location filename="../model/catalogue.h" line="575"/>
         <source>Check T12.3 lists all the words in the translation with uppercase letters only.</source>
         <translation>Prüfung T12.3 listet alle Wörter in der Übersetzung auf, die nur aus Großbuchstaben bestehen.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="198"/>
+        <location filename="../model/catalogue.h" line="579"/>
         <source>Check T13.1 warns if a word is doubled in the translation.</source>
         <translation>Prüfung T13.1 warnt, wenn ein Wort in der Übersetzung doppelt vorkommt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="200"/>
+        <location filename="../model/catalogue.h" line="583"/>
         <source>Check T14.1 warns if there is more than one QKeySequence in the translation.</source>
         <translation>Prüfung T14.1 warnt, wenn die Übersetzung mehr als eine QKeySequence enthält.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="202"/>
+        <location filename="../model/catalogue.h" line="587"/>
         <source>Check T14.2 warns if the QKeySequence is at the end of the translation.</source>
         <translation>Prüfung T14.2 warnt, wenn die QKeySequence am Ende der Übersetzung steht.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="204"/>
+        <location filename="../model/catalogue.h" line="591"/>
         <source>Check T14.3 lists all QKeySequence in the translation sorted by keys.</source>
         <translation>Prüfung T14.3 listet alle QKeySequence in der Übersetzung nach Tasten sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="206"/>
+        <location filename="../model/catalogue.h" line="595"/>
         <source>Check T14.4 lists all QKeySequence in the translation sorted by translation.</source>
         <translation>Prüfung T14.4 listet alle QKeySequence in der Übersetzung nach Übersetzung sortiert auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="208"/>
+        <location filename="../model/catalogue.h" line="599"/>
         <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
         <translation>Prüfung T15.1 listet alle Wörter in der Übersetzung auf. Im rechten Eingabefeld können Sie weitere Trennzeichen hinzufügen.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="210"/>
+        <location filename="../model/catalogue.h" line="603"/>
         <source>Check T16.1 lists all translations (sorted alphabetically without duplicates).</source>
         <translation>Prüfung T16.1 listet alle Übersetzungen auf (alphabetisch sortiert ohne Duplikate).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="212"/>
+        <location filename="../model/catalogue.h" line="607"/>
         <source>Check T20.1 warns if an email in the translation is not valid.</source>
         <translation>Prüfung T20.1 warnt, wenn eine E-Mail-Adresse in der Übersetzung ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="214"/>
+        <location filename="../model/catalogue.h" line="611"/>
         <source>Check T20.2 warns if an URI in the translation is not valid.</source>
         <translation>Prüfung T20.2 warnt, wenn ein URI in der Übersetzung ungültig ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="216"/>
+        <location filename="../model/catalogue.h" line="615"/>
         <source>Check T21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>Prüfung T21.1 warnt, wenn die öffnende oder schließende Klammer eines XML-Tags nicht gefunden wird.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="218"/>
+        <location filename="../model/catalogue.h" line="619"/>
         <source>Check T21.2 warns if a xml tag name is not fine.</source>
         <translation>Prüfung T21.2 warnt, wenn der Name eines XML-Tags fehlerhaft ist.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="220"/>
+        <location filename="../model/catalogue.h" line="623"/>
         <source>Check T21.3 warns if a xml tag attributes are not fine.</source>
         <translation>Prüfung T21.3 warnt, wenn die Attribute eines XML-Tags fehlerhaft sind.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="222"/>
+        <location filename="../model/catalogue.h" line="627"/>
         <source>Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>Prüfung T21.4 warnt, wenn die öffnenden und schließenden XML-Tags nicht wohlgeformt sind. (Klammerprüfung).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="224"/>
+        <location filename="../model/catalogue.h" line="631"/>
         <source>Check ST0 lists all used characters in the source and the translation.</source>
         <translation>Prüfung ST0 listet alle verwendeten Zeichen im Quelltext und in der Übersetzung auf.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="226"/>
+        <location filename="../model/catalogue.h" line="635"/>
         <source>Check ST1.1</source>
         <translation>Prüfung ST1.1</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="228"/>
+        <location filename="../model/catalogue.h" line="639"/>
         <source>Check ST1.2</source>
         <translation>Prüfung ST1.2</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="230"/>
+        <location filename="../model/catalogue.h" line="643"/>
         <source>Check ST2.1 warns if the control characters in the source are not used in the translation.</source>
         <translation>Prüfung ST2.1 warnt, wenn die Steuerzeichen des Quelltexts nicht in der Übersetzung verwendet werden.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="232"/>
+        <location filename="../model/catalogue.h" line="647"/>
         <source>Check ST2.2 warns if the number of tabulations in the source is different in the translation.</source>
         <translation>Prüfung ST2.2 warnt, wenn sich die Anzahl der Tabulatoren im Quelltext von der in der Übersetzung unterscheidet.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="234"/>
+        <location filename="../model/catalogue.h" line="651"/>
         <source>Check ST2.3 warns if the number of line feed characters in the source is different in the translation.</source>
         <translation>Prüfung ST2.3 warnt, wenn sich die Anzahl der Zeilenvorschubzeichen im Quelltext von der in der Übersetzung unterscheidet.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="236"/>
+        <location filename="../model/catalogue.h" line="655"/>
         <source>Check ST3.1 warns if source XOR translation begins with a line feed.</source>
         <translation>Prüfung ST3.1 warnt, wenn Quelltext XOR Übersetzung mit einem Zeilenvorschub beginnt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="238"/>
+        <location filename="../model/catalogue.h" line="659"/>
         <source>Check ST3.2 warns if source XOR translation begins with a space. (Except ST3.1 warnings.)</source>
         <translation>Prüfung ST3.2 warnt, wenn Quelltext XOR Übersetzung mit einem Leerzeichen beginnt. (Außer Warnungen von ST3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="240"/>
+        <location filename="../model/catalogue.h" line="663"/>
         <source>Check ST3.3 warns if source XOR translation begins with an opening character. (Except ST3.1 to ST3.2 warnings.)</source>
         <translation>Prüfung ST3.3 warnt, wenn Quelltext XOR Übersetzung mit einem öffnenden Zeichen beginnt. (Außer Warnungen von ST3.1 bis ST3.2.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="242"/>
+        <location filename="../model/catalogue.h" line="667"/>
         <source>Check ST3.4 warns if source XOR translation begins with another character. (Except LetterOrNumber and ST3.1 to ST3.3 warnings.)</source>
         <translation>Prüfung ST3.4 warnt, wenn Quelltext XOR Übersetzung mit einem anderen Zeichen beginnt. (Außer LetterOrNumber und Warnungen von ST3.1 bis ST3.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="244"/>
+        <location filename="../model/catalogue.h" line="671"/>
         <source>Check ST4.1 warns if source XOR translation ends with a line feed.</source>
         <translation>Prüfung ST4.1 warnt, wenn Quelltext XOR Übersetzung mit einem Zeilenvorschub endet.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="246"/>
+        <location filename="../model/catalogue.h" line="675"/>
         <source>Check ST4.2 warns if source XOR translation ends with a space. (Except ST4.1 warnings.)</source>
         <translation>Prüfung ST4.2 warnt, wenn Quelltext XOR Übersetzung mit einem Leerzeichen endet. (Außer Warnungen von ST4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="248"/>
+        <location filename="../model/catalogue.h" line="679"/>
         <source>Check ST4.3 warns if source XOR translation ends with a closing character. (Except ST4.1 to ST4.2 warnings.)</source>
         <translation>Prüfung ST4.3 warnt, wenn Quelltext XOR Übersetzung mit einem schließenden Zeichen endet. (Außer Warnungen von ST4.1 bis ST4.2.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="250"/>
+        <location filename="../model/catalogue.h" line="683"/>
         <source>Check ST4.4 warns if source XOR translation ends with another character. (Except LetterOrNumber and ST4.1 to ST4.3 warnings.)</source>
         <translation>Prüfung ST4.4 warnt, wenn Quelltext XOR Übersetzung mit einem anderen Zeichen endet. (Außer LetterOrNumber und Warnungen von ST4.1 bis ST4.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="252"/>
+        <location filename="../model/catalogue.h" line="687"/>
         <source>Check ST5.1 warns if source and translation contains a different number of &lt; and &gt;.</source>
         <translation>Prüfung ST5.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von &lt; und &gt; enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="254"/>
+        <location filename="../model/catalogue.h" line="691"/>
         <source>Check ST5.2 warns if source and translation contains a different number of opening and closing characters.</source>
         <translation>Prüfung ST5.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl öffnender und schließender Zeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="256"/>
+        <location filename="../model/catalogue.h" line="695"/>
         <source>Check ST6.1 warns if source and translation contains a different number of colons.</source>
         <translation>Prüfung ST6.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Doppelpunkten enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="258"/>
+        <location filename="../model/catalogue.h" line="699"/>
         <source>Check ST6.2 warns if source and translation contains a different number of exclamation marks.</source>
         <translation>Prüfung ST6.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Ausrufezeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="260"/>
+        <location filename="../model/catalogue.h" line="703"/>
         <source>Check ST6.3 warns if source and translation contains a different number of question marks.</source>
         <translation>Prüfung ST6.3 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Fragezeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="262"/>
+        <location filename="../model/catalogue.h" line="707"/>
         <source>Check ST6.4 warns if source and translation contains a different number of full stops.</source>
         <translation>Prüfung ST6.4 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Punkten enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="264"/>
+        <location filename="../model/catalogue.h" line="711"/>
         <source>Check ST7.1 warns if source and translation contains a different number of ellipses.</source>
         <translation>Prüfung ST7.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Auslassungspunkten enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="266"/>
+        <location filename="../model/catalogue.h" line="715"/>
         <source>Check ST7.2 warns if source and translation contains a different number of other characters.</source>
         <translation>Prüfung ST7.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl anderer Zeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="268"/>
+        <location filename="../model/catalogue.h" line="719"/>
         <source>Check ST8.1 warns if source and translation contains different numbers.</source>
         <translation>Prüfung ST8.1 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="270"/>
+        <location filename="../model/catalogue.h" line="723"/>
         <source>Check ST8.2 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1.</source>
         <translation>Prüfung ST8.2 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten. Eine strengere Prüfung, jedoch ohne die Warnungen von ST8.1.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="272"/>
+        <location filename="../model/catalogue.h" line="727"/>
         <source>Check ST8.3 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.2.</source>
         <translation>Prüfung ST8.3 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten. Eine strengere Prüfung, jedoch ohne die Warnungen von ST8.1 bis ST8.2.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="274"/>
+        <location filename="../model/catalogue.h" line="731"/>
         <source>Check ST8.4 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.3.</source>
         <translation>Prüfung ST8.4 warnt, wenn Quelltext und Übersetzung unterschiedliche Zahlen enthalten. Eine strengere Prüfung, jedoch ohne die Warnungen von ST8.1 bis ST8.3.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="276"/>
+        <location filename="../model/catalogue.h" line="735"/>
         <source>Check ST9.1 warns if source and translation contains a different number of QKeySequence.</source>
         <translation>Prüfung ST9.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von QKeySequence enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="278"/>
+        <location filename="../model/catalogue.h" line="739"/>
         <source>Check ST9.2 warns if source and translation contains a different number of arguments.</source>
         <translation>Prüfung ST9.2 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Argumenten enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="280"/>
+        <location filename="../model/catalogue.h" line="743"/>
         <source>Check ST9.3 warns if the arguments are not increasing by 1.</source>
         <translation>Prüfung ST9.3 warnt, wenn die Argumente nicht um 1 ansteigen.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="282"/>
+        <location filename="../model/catalogue.h" line="747"/>
         <source>Check ST10.1 warns if the source is not translated always identically.</source>
         <translation>Prüfung ST10.1 warnt, wenn der Quelltext nicht immer gleich übersetzt wird.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="284"/>
+        <location filename="../model/catalogue.h" line="751"/>
         <source>Check ST11.1 warns if the same translation is used for different sources.</source>
         <translation>Prüfung ST11.1 warnt, wenn dieselbe Übersetzung für verschiedene Quelltexte verwendet wird.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="286"/>
+        <location filename="../model/catalogue.h" line="755"/>
         <source>Check ST20.1 if source and translation contains a different emails.</source>
         <translation>Prüfung ST20.1 warnt, wenn Quelltext und Übersetzung unterschiedliche E-Mail-Adressen enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="288"/>
+        <location filename="../model/catalogue.h" line="759"/>
         <source>Check ST20.2 if source and translation contains a different URIs.</source>
         <translation>Prüfung ST20.2 warnt, wenn Quelltext und Übersetzung unterschiedliche URIs enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="290"/>
+        <location filename="../model/catalogue.h" line="763"/>
         <source>Check ST21.1 if source and translation contains a different number of tag.</source>
         <translation>Prüfung ST21.1 warnt, wenn Quelltext und Übersetzung eine unterschiedliche Anzahl von Tags enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="292"/>
+        <location filename="../model/catalogue.h" line="767"/>
         <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
         <translation>Prüfung ST22.1 warnt, wenn sich die printf-Umwandlungen (%d, %s, %1$s) von Quelltext und Übersetzung in Anzahl oder Typ unterscheiden.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="294"/>
+        <location filename="../model/catalogue.h" line="771"/>
         <source>Check ST22.2 warns if source and translation contain different placeholders in braces ({name}, {0}).</source>
         <translation>Prüfung ST22.2 warnt, wenn Quelltext und Übersetzung unterschiedliche Platzhalter in geschweiften Klammern ({name}, {0}) enthalten.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="296"/>
+        <location filename="../model/catalogue.h" line="775"/>
         <source>Check ST22.3 warns if the translation of a text with markup contains a malformed entity, such as one without its closing semicolon.</source>
         <translation>Prüfung ST22.3 warnt, wenn die Übersetzung eines Textes mit Auszeichnungen eine fehlerhafte Entität enthält, etwa eine ohne abschließendes Semikolon.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="298"/>
+        <location filename="../model/catalogue.h" line="779"/>
         <source>Check ST22.4 warns if a plural message has fewer translated forms than the language has.</source>
         <translation>Prüfung ST22.4 warnt, wenn eine Pluralmeldung weniger übersetzte Formen hat, als die Sprache besitzt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="300"/>
+        <location filename="../model/catalogue.h" line="783"/>
         <source>Check ST22.5 warns if the translation is a copy of a source with at least two words. Words that stay the same:</source>
         <translation>Prüfung ST22.5 warnt, wenn die Übersetzung eine Kopie eines Quelltextes mit mindestens zwei Wörtern ist. Wörter, die gleich bleiben:</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.cpp" line="302"/>
+        <location filename="../model/catalogue.h" line="787"/>
         <source>Check ST22.6 warns if the source has a &quot;_&quot; accelerator and the translation has none (.po files).</source>
         <translation>Prüfung ST22.6 warnt, wenn der Quelltext eine Tastenkombination mit &quot;_&quot; hat und die Übersetzung keine (.po-Dateien).</translation>
     </message>
@@ -917,47 +1801,47 @@ Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeich
         <translation>%1 als unfertig markiert</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="101"/>
+        <location filename="../report/report.cpp" line="96"/>
         <source>Last checks were done at %1</source>
         <translation>Die letzten Prüfungen wurden um %1 durchgeführt</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="115"/>
+        <location filename="../report/report.cpp" line="110"/>
         <source>Read file %1.</source>
         <translation>Datei %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="117"/>
+        <location filename="../report/report.cpp" line="112"/>
         <source>Read %1 files in %2.</source>
         <translation>%1 Dateien in %2 gelesen.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="119"/>
+        <location filename="../report/report.cpp" line="114"/>
         <source>Read %1 sources.</source>
         <translation>%1 Quelltexte gelesen.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="122"/>
+        <location filename="../report/report.cpp" line="117"/>
         <source>Warning! %1 sources are empty! Compare Check S1.1.</source>
         <translation>Warnung! %1 Quelltexte sind leer! Siehe Prüfung S1.1.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="126"/>
+        <location filename="../report/report.cpp" line="121"/>
         <source>Read %1 translations. %2 are marked as unfinished.</source>
         <translation>%1 Übersetzungen gelesen. %2 sind als unfertig markiert.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="131"/>
+        <location filename="../report/report.cpp" line="126"/>
         <source>Warning! %1 translations are empty! Compare Check T1.1.</source>
         <translation>Warnung! %1 Übersetzungen sind leer! Siehe Prüfung T1.1.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="135"/>
+        <location filename="../report/report.cpp" line="130"/>
         <source>The number of read sources and translations might be different because the source use %2 numerus while the translation uses %3 numerus.</source>
         <translation>Die Anzahl der gelesenen Quelltexte und Übersetzungen kann sich unterscheiden, weil der Quelltext %2 Numerusformen verwendet, die Übersetzung aber %3.</translation>
     </message>
     <message>
-        <location filename="../report/report.cpp" line="142"/>
+        <location filename="../report/report.cpp" line="137"/>
         <source>%1 vanished sources (and translations) not imported.</source>
         <translation>%1 verschwundene Quelltexte (und Übersetzungen) nicht importiert.</translation>
     </message>
@@ -1217,153 +2101,153 @@ Ausgenommen die Zeichen aus Prüfung S8.1 bis S8.3, LetterOrNumber und die Zeich
         <translation>Nur Namen von HTML-Elementen bilden Tags; &lt;empty&gt; und &lt;%1&gt; sind Text (auch S21 und T21)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="357"/>
+        <location filename="../app/checkpanel.cpp" line="386"/>
         <location filename="../app/mainwindow.cpp" line="414"/>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="358"/>
+        <location filename="../app/checkpanel.cpp" line="387"/>
         <source>Open Directory (Filtered by file name)</source>
         <translation>Verzeichnis öffnen (nach Dateiname gefiltert)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="359"/>
+        <location filename="../app/checkpanel.cpp" line="388"/>
         <source>Open Directory (All files)</source>
         <translation>Verzeichnis öffnen (alle Dateien)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="360"/>
+        <location filename="../app/checkpanel.cpp" line="389"/>
         <source>Run Checks</source>
         <translation>Prüfungen starten</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="361"/>
+        <location filename="../app/checkpanel.cpp" line="390"/>
         <source>Text Wrap Mode</source>
         <translation>Zeilenumbruch</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="363"/>
+        <location filename="../app/checkpanel.cpp" line="392"/>
         <source>Print Location</source>
         <translation>Fundort ausgeben</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="462"/>
+        <location filename="../app/checkpanel.cpp" line="499"/>
         <source>Welcome to Korvane (KVN)</source>
         <translation>Willkommen bei Korvane (KVN)</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="463"/>
+        <location filename="../app/checkpanel.cpp" line="500"/>
         <source>This software is designed to locate bugs in the source and the translation.</source>
         <translation>Diese Software wurde entwickelt, um Fehler im Quelltext und in der Übersetzung zu finden.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="465"/>
+        <location filename="../app/checkpanel.cpp" line="502"/>
         <source>It supports .ts files from Qt and .po files.</source>
         <translation>Sie unterstützt .ts-Dateien von Qt und .po-Dateien.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="466"/>
+        <location filename="../app/checkpanel.cpp" line="503"/>
         <source>KVN checks the sources (S) and the translations (T). Some checks compare the source with the translation (ST).</source>
         <translation>KVN prüft die Quelltexte (S) und die Übersetzungen (T). Einige Prüfungen vergleichen den Quelltext mit der Übersetzung (ST).</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="469"/>
+        <location filename="../app/checkpanel.cpp" line="506"/>
         <source>The ST checks are not only useful for translators. Some of them are also useful for the source code developer.</source>
         <translation>Die ST-Prüfungen sind nicht nur für Übersetzer nützlich. Einige davon helfen auch den Entwicklern des Quellcodes.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="472"/>
+        <location filename="../app/checkpanel.cpp" line="509"/>
         <source>There might be a lot of false positive warnings.</source>
         <translation>Es kann viele falsch positive Warnungen geben.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="473"/>
+        <location filename="../app/checkpanel.cpp" line="510"/>
         <source>Some checks have optional check boxes or spin boxes to reduce the number of false positive warnings.</source>
         <translation>Einige Prüfungen haben optionale Kontrollkästchen oder Zahlenfelder, um die Zahl falsch positiver Warnungen zu verringern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="476"/>
+        <location filename="../app/checkpanel.cpp" line="513"/>
         <source>Checked check boxes will always do more checks.</source>
         <translation>Aktivierte Kontrollkästchen führen immer zu mehr Prüfungen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="477"/>
+        <location filename="../app/checkpanel.cpp" line="514"/>
         <source>Several check boxes for the translation checks (T) are tristated. If a checkbox is partially checked (on most systems this is a full square), then the translation won&apos;t be checked if the source failed the same check number.</source>
         <translation>Mehrere Kontrollkästchen der Übersetzungsprüfungen (T) haben drei Zustände. Ist ein Kontrollkästchen teilweise aktiviert (auf den meisten Systemen ein ausgefülltes Quadrat), dann wird die Übersetzung nicht geprüft, wenn der Quelltext die Prüfung mit derselben Nummer nicht bestanden hat.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="482"/>
+        <location filename="../app/checkpanel.cpp" line="519"/>
         <source>So if check T5.3 is partially checked then it skip the warning if S5.3 failed. Note that S5.3 uses its own optional check boxes, not the optional check boxes from T5.3.</source>
         <translation>Ist also Prüfung T5.3 teilweise aktiviert, entfällt ihre Warnung, wenn S5.3 fehlgeschlagen ist. Beachten Sie, dass S5.3 eigene optionale Kontrollkästchen verwendet, nicht die optionalen Kontrollkästchen von T5.3.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="486"/>
+        <location filename="../app/checkpanel.cpp" line="523"/>
         <source>Using the optional check boxes and spin boxes from the source checks can also reduce false positives from the translation checks.</source>
         <translation>Die optionalen Kontrollkästchen und Zahlenfelder der Quelltextprüfungen können auch falsch positive Ergebnisse der Übersetzungsprüfungen verringern.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="489"/>
+        <location filename="../app/checkpanel.cpp" line="526"/>
         <source>Please let me know if the are too many false positives or missing checks.</source>
         <translation>Bitte teilen Sie mir mit, wenn es zu viele falsch positive Ergebnisse gibt oder Prüfungen fehlen.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="497"/>
+        <location filename="../app/checkpanel.cpp" line="534"/>
         <source>Which characters are &apos;Punctuation_Open&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_Open&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="499"/>
+        <location filename="../app/checkpanel.cpp" line="536"/>
         <source>Which characters are &apos;Punctuation_InitialQuote&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_InitialQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="501"/>
+        <location filename="../app/checkpanel.cpp" line="538"/>
         <source>Which characters are &apos;Punctuation_Close&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_Close&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="503"/>
+        <location filename="../app/checkpanel.cpp" line="540"/>
         <source>Which characters are &apos;Punctuation_FinalQuote&apos;?</source>
         <translation>Welche Zeichen sind &apos;Punctuation_FinalQuote&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="517"/>
+        <location filename="../app/checkpanel.cpp" line="554"/>
         <source>Which characters are &apos;opening character&apos;?</source>
         <translation>Welche Zeichen sind &apos;öffnende Zeichen&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="518"/>
+        <location filename="../app/checkpanel.cpp" line="555"/>
         <source>All Punctuation_Open and Punctuation_InitialQuote characters.</source>
         <translation>Alle Zeichen Punctuation_Open und Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="520"/>
+        <location filename="../app/checkpanel.cpp" line="557"/>
         <source>Which characters are &apos;closing character&apos;?</source>
         <translation>Welche Zeichen sind &apos;schließende Zeichen&apos;?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="521"/>
+        <location filename="../app/checkpanel.cpp" line="558"/>
         <source>All Punctuation_Close and Punctuation_FinalQuote characters.</source>
         <translation>Alle Zeichen Punctuation_Close und Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="523"/>
+        <location filename="../app/checkpanel.cpp" line="560"/>
         <source>Which characters are used for the &apos;Parenthesischeck&apos;?</source>
         <translation>Welche Zeichen werden für die &apos;Klammerprüfung&apos; verwendet?</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="524"/>
+        <location filename="../app/checkpanel.cpp" line="561"/>
         <source>All opening characters and closing characters that have a &apos;mirroredChar&apos;.</source>
         <translation>Alle öffnenden und schließenden Zeichen, die ein &apos;mirroredChar&apos; haben.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="526"/>
+        <location filename="../app/checkpanel.cpp" line="563"/>
         <source>Some of them can&apos;t be mirrored, since they are mirrored differently in other languages.</source>
         <translation>Einige davon können nicht gespiegelt werden, da sie in anderen Sprachen anders gespiegelt werden.</translation>
     </message>
     <message>
-        <location filename="../app/checkpanel.cpp" line="528"/>
+        <location filename="../app/checkpanel.cpp" line="565"/>
         <source>I will try to improve the check by adding localized rules.</source>
         <translation>Ich werde versuchen, die Prüfung durch lokalisierte Regeln zu verbessern.</translation>
     </message>
@@ -1834,7 +2718,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../assistant/exchange.cpp" line="331"/>
-        <location filename="../assistant/exchange.cpp" line="648"/>
+        <location filename="../assistant/exchange.cpp" line="736"/>
         <source>Writing %1...</source>
         <translation>%1 wird geschrieben...</translation>
     </message>
@@ -1914,67 +2798,67 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Lassen Sie eventuell eine KI die Grammatik der Datei KVN_translation.txt prüfen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="556"/>
+        <location filename="../assistant/exchange.cpp" line="553"/>
         <source>The merged file %1 is the file %2 itself.</source>
         <translation>Die zusammengeführte Datei %1 ist die Datei %2 selbst.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="716"/>
+        <location filename="../assistant/exchange.cpp" line="789"/>
         <source>No ts file selected.</source>
         <translation>Keine ts-Datei ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="518"/>
+        <location filename="../assistant/exchange.cpp" line="516"/>
         <source>The number of source strings (%1) is not the same as the number of translation strings (%2).</source>
         <translation>Die Anzahl der Quelltexte (%1) stimmt nicht mit der Anzahl der Übersetzungen (%2) überein.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="524"/>
+        <location filename="../assistant/exchange.cpp" line="522"/>
         <source>Number of source and translation strings are the same.</source>
         <translation>Die Anzahl der Quelltexte und Übersetzungen ist gleich.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="531"/>
+        <location filename="../assistant/exchange.cpp" line="529"/>
         <source>Entry %1 of the source list is empty.</source>
         <translation>Eintrag %1 der Quelltextliste ist leer.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="546"/>
+        <location filename="../assistant/exchange.cpp" line="544"/>
         <source>Reading file %1 failed.</source>
         <translation>Lesen der Datei %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="646"/>
+        <location filename="../assistant/exchange.cpp" line="734"/>
         <source>Creating file %1 failed.</source>
         <translation>Erstellen der Datei %1 fehlgeschlagen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="597"/>
+        <location filename="../assistant/exchange.cpp" line="629"/>
         <source>Line %2 of %1 holds an empty translation that is not alone on its line or not indented by %3 blanks.</source>
         <translation>Zeile %2 von %1 enthält eine leere Übersetzung, die nicht allein in ihrer Zeile steht oder nicht um %3 Leerzeichen eingerückt ist.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="603"/>
+        <location filename="../assistant/exchange.cpp" line="635"/>
         <source>Line %2 of %1 holds an empty translation without a source in front of it.</source>
         <translation>Zeile %2 von %1 enthält eine leere Übersetzung ohne vorangehenden Quelltext.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="616"/>
+        <location filename="../assistant/exchange.cpp" line="648"/>
         <source>The source of the translation in line %2 of %1 is not in the source list: %3</source>
         <translation>Der Quelltext der Übersetzung in Zeile %2 von %1 steht nicht in der Quelltextliste: %3</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="655"/>
+        <location filename="../assistant/exchange.cpp" line="684"/>
         <source>Added %1 translations and skiped %2 translations.</source>
         <translation>%1 Übersetzungen hinzugefügt und %2 Übersetzungen übersprungen.</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="659"/>
+        <location filename="../assistant/exchange.cpp" line="688"/>
         <source>Please check the follwoing %1 numerus forms:</source>
         <translation>Bitte prüfen Sie die folgenden %1 Numerusformen:</translation>
     </message>
     <message>
-        <location filename="../assistant/exchange.cpp" line="664"/>
+        <location filename="../assistant/exchange.cpp" line="693"/>
         <source>These %1 sources got an empty translation, their messages stay unfinished:</source>
         <translation>Diese %1 Quelltexte haben eine leere Übersetzung erhalten, ihre Meldungen bleiben unfertig:</translation>
     </message>
@@ -2042,7 +2926,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Die Prüfungen, deren Meldungen sich lohnen, mit den Regeloptionen, die sie bei korrekten Übersetzungen ruhig halten.</translation>
     </message>
     <message>
-        <location filename="../run/checklist.cpp" line="75"/>
+        <location filename="../run/checklist.cpp" line="80"/>
         <source>Profiles:</source>
         <translation>Profile:</translation>
     </message>
@@ -2053,7 +2937,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="349"/>
+        <location filename="../cli/checkcommand.cpp" line="397"/>
         <source>cannot read the directory %1.</source>
         <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
     </message>
@@ -2104,7 +2988,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../run/options.cpp" line="97"/>
-        <location filename="../run/options.cpp" line="228"/>
+        <location filename="../run/options.cpp" line="233"/>
         <source>unknown key</source>
         <translation>unbekannter Schlüssel</translation>
     </message>
@@ -2119,23 +3003,23 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>die Liste der Prüfungen ist leer</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="155"/>
+        <location filename="../run/options.cpp" line="160"/>
         <source>check %1 always runs and cannot be switched off</source>
         <translation>Prüfung %1 läuft immer und kann nicht abgeschaltet werden</translation>
     </message>
     <message>
         <location filename="../run/baseline.cpp" line="124"/>
-        <location filename="../run/options.cpp" line="174"/>
+        <location filename="../run/options.cpp" line="179"/>
         <source>%1: the file cannot be read.</source>
         <translation>%1: die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="180"/>
+        <location filename="../run/options.cpp" line="185"/>
         <source>%1: the file is not in INI format.</source>
         <translation>%1: die Datei ist nicht im INI-Format.</translation>
     </message>
     <message>
-        <location filename="../run/options.cpp" line="210"/>
+        <location filename="../run/options.cpp" line="215"/>
         <source>unknown profile &apos;%1&apos; (built-in profiles: %2; or a FILE.ini)</source>
         <translation>unbekanntes Profil &apos;%1&apos; (eingebaute Profile: %2; oder eine DATEI.ini)</translation>
     </message>
@@ -2155,12 +3039,12 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="387"/>
+        <location filename="../cli/checkcommand.cpp" line="440"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="228"/>
+        <location filename="../cli/checkcommand.cpp" line="226"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
     </message>
@@ -2170,12 +3054,12 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: --jobs braucht eine positive Zahl, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="236"/>
+        <location filename="../cli/checkcommand.cpp" line="233"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="253"/>
+        <location filename="../cli/checkcommand.cpp" line="259"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
     </message>
@@ -2200,14 +3084,24 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>%1: keine Basislinie von kvn (ihre erste Zeile ist nicht &quot;%2&quot;).</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="140"/>
+        <location filename="../report/findingswriter.cpp" line="45"/>
+        <source>the message it differs from</source>
+        <translation>die Meldung, von der sie abweicht</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="147"/>
         <source>%1 findings (%2 errors, %3 warnings) in %4 files</source>
         <translation>%1 Befunde (%2 Fehler, %3 Warnungen) in %4 Dateien</translation>
     </message>
     <message>
-        <location filename="../report/findingswriter.cpp" line="147"/>
+        <location filename="../report/findingswriter.cpp" line="154"/>
         <source>; %1 silenced by kvn-ignore comments</source>
         <translation>; %1 durch kvn-ignore-Kommentare unterdrückt</translation>
+    </message>
+    <message>
+        <location filename="../report/findingswriter.cpp" line="161"/>
+        <source>%1 findings silenced by kvn-ignore comments</source>
+        <translation>%1 Befunde durch kvn-ignore-Kommentare unterdrückt</translation>
     </message>
 </context>
 <context>
@@ -2470,17 +3364,17 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Datei konnte nicht geöffnet werden. Sie existiert nicht oder wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="94"/>
+        <location filename="../checks/results.cpp" line="119"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore nennt etwas, das keine Prüfung ist: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="107"/>
+        <location filename="../checks/results.cpp" line="132"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Bitte melden Sie diesen Fehler an Oskerbay! Ich möchte KVN verbessern.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="138"/>
+        <location filename="../checks/results.cpp" line="163"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Zu viele Befunde der Prüfung %1 in einem Text. Weitere Befunde dieser Prüfung in diesem Text werden nicht gemeldet.</translation>
     </message>
@@ -2655,113 +3549,113 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Zählung des Zeichens %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="689"/>
+        <location filename="../checks/comparison.cpp" line="686"/>
         <source>Missing numbers in the translation:</source>
         <translation>Fehlende Zahlen in der Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="691"/>
+        <location filename="../checks/comparison.cpp" line="687"/>
         <source>Missing numbers in the source:</source>
         <translation>Fehlende Zahlen im Quelltext:</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="735"/>
+        <location filename="../checks/comparison.cpp" line="759"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="766"/>
+        <location filename="../checks/comparison.cpp" line="792"/>
         <source>Counting number %1. It is %2 times in source but %3 times in translation</source>
         <translation>Zählung der Zahl %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="881"/>
+        <location filename="../checks/comparison.cpp" line="913"/>
         <source>Counting email %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung der E-Mail-Adresse %1. Sie kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="884"/>
+        <location filename="../checks/comparison.cpp" line="916"/>
         <source>Counting URI %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des URI %1. Er kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/comparison.cpp" line="887"/>
+        <location filename="../checks/comparison.cpp" line="919"/>
         <source>Counting tag %1. It is %2 times in source but %3 times in translation.</source>
         <translation>Zählung des Tags %1. Es kommt %2-mal im Quelltext, aber %3-mal in der Übersetzung vor.</translation>
     </message>
     <message>
-        <location filename="../checks/doubles.cpp" line="116"/>
+        <location filename="../checks/doubles.cpp" line="121"/>
         <source>Double character %1 at position %2:</source>
         <translation>Doppeltes Zeichen %1 an Position %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="206"/>
+        <location filename="../checks/language.cpp" line="259"/>
         <source>Missing language in file %1.</source>
         <translation>Fehlende Sprache in Datei %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="208"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Mehrere Dateien mit unterschiedlichen Sprachen werden gelesen. (%1 != %2). Datei %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="214"/>
+        <location filename="../checks/language.cpp" line="267"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Die Sprachen sind zu unterschiedlich. Einige Prüfungen werden fehlschlagen.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="220"/>
+        <location filename="../checks/language.cpp" line="273"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Fehlende Sprache in Datei %1. Auf &apos;---KVN UNKNOWN---&apos; gesetzt.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="222"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Einige Prüfungen werden fehlschlagen, weil die Sprache in %1 unbekannt ist.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="289"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unbekannte Regeln für %1. Bitte wenden Sie sich an Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="322"/>
+        <location filename="../checks/scanners.cpp" line="269"/>
         <source>Missing tag name diretly after character /.</source>
         <translation>Tag-Name fehlt direkt nach dem Zeichen /.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="328"/>
+        <location filename="../checks/scanners.cpp" line="275"/>
         <source>%1 is an empty element and can&apos;t start with /. It can only end with /.</source>
         <translation>%1 ist ein leeres Element und kann nicht mit / beginnen. Es kann nur mit / enden.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="350"/>
+        <location filename="../checks/scanners.cpp" line="297"/>
         <source>&lt;%1&gt; is not opened before position %2.</source>
         <translation>&lt;%1&gt; wird vor Position %2 nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="355"/>
+        <location filename="../checks/scanners.cpp" line="302"/>
         <source>Missing &lt;%1&gt; at position %2.</source>
         <translation>&lt;%1&gt; fehlt an Position %2.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="414"/>
+        <location filename="../checks/scanners.cpp" line="361"/>
         <source>Second opening brace found, but the previous isn&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber die vorherige ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="415"/>
+        <location filename="../checks/scanners.cpp" line="362"/>
         <source>Second opening brace found, but tag &lt;%1&gt; is&apos;t closed.</source>
         <translation>Zweite öffnende Klammer gefunden, aber das Tag &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="481"/>
-        <location filename="../checks/scanners.cpp" line="483"/>
+        <location filename="../checks/scanners.cpp" line="428"/>
+        <location filename="../checks/scanners.cpp" line="430"/>
         <source>&lt;%1&gt; is not closed.</source>
         <translation>&lt;%1&gt; wird nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../checks/scanners.cpp" line="486"/>
+        <location filename="../checks/scanners.cpp" line="432"/>
         <source>Attributevalue in &lt;%1&gt; is not closed.</source>
         <translation>Attributwert in &lt;%1&gt; ist nicht geschlossen.</translation>
     </message>
@@ -2852,7 +3746,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Unzulässiges Zeichen %1 in Attribut %2.</translation>
     </message>
     <message>
-        <location filename="../checks/words.cpp" line="104"/>
+        <location filename="../checks/words.cpp" line="100"/>
         <source>Found duplicate word &apos;%1&apos; at position %2.</source>
         <translation>Doppeltes Wort &apos;%1&apos; an Position %2 gefunden.</translation>
     </message>
@@ -2872,37 +3766,37 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>%1 übersprungen: keine Qt-Linguist-Datei.</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="393"/>
+        <location filename="../checks/placeholders.cpp" line="410"/>
         <source>Different printf conversions. Source: %1 Translation: %2</source>
         <translation>Unterschiedliche printf-Umwandlungen. Quelltext: %1 Übersetzung: %2</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="417"/>
+        <location filename="../checks/placeholders.cpp" line="434"/>
         <source>Placeholders missing in the translation: %1</source>
         <translation>In der Übersetzung fehlende Platzhalter: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="422"/>
+        <location filename="../checks/placeholders.cpp" line="439"/>
         <source>Placeholders not in the source: %1</source>
         <translation>Platzhalter, die nicht im Quelltext stehen: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="433"/>
+        <location filename="../checks/placeholders.cpp" line="450"/>
         <source>Malformed entities in the translation: %1</source>
         <translation>Fehlerhafte Entitäten in der Übersetzung: %1</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="440"/>
+        <location filename="../checks/placeholders.cpp" line="457"/>
         <source>The translation is a copy of the source:</source>
         <translation>Die Übersetzung ist eine Kopie des Quelltextes:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="444"/>
+        <location filename="../checks/placeholders.cpp" line="461"/>
         <source>The source has a &quot;_&quot; accelerator, the translation has none:</source>
         <translation>Der Quelltext hat eine Tastenkombination mit &quot;_&quot;, die Übersetzung keine:</translation>
     </message>
     <message>
-        <location filename="../checks/placeholders.cpp" line="456"/>
+        <location filename="../checks/placeholders.cpp" line="473"/>
         <source>The translation has %1 plural forms, the language has %2:</source>
         <translation>Die Übersetzung hat %1 Pluralformen, die Sprache hat %2:</translation>
     </message>
