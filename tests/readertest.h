@@ -3,6 +3,7 @@
 
 #include "checks/results.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -32,12 +33,20 @@ inline QStringList problemSummaries(const results &store)
     return summaries;
 }
 
+// Writes the file, and the folders it needs.
 inline QString writeFile(const QString &path, const QByteArray &bytes)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // 64 KiB of random bytes.

@@ -99,13 +99,18 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("error"); // every part is on standard error
+        QTest::addColumn<QString>(
+            "output"); // how standard output starts, nothing on standard error
         const QString empty = m_emptyTranslation; // one T1.1 finding
         const QString umlaut = m_nonAscii; // one T2.1 finding, off by default
         const QString project = m_dir.filePath("project/po/de.ts");
         const auto add = [](const char *name, const QStringList &arguments, int status,
-                            const QStringList &error = {}) {
-            QTest::newRow(name) << arguments << status << error;
+                            const QStringList &error = {}, const QString &output = {}) {
+            QTest::newRow(name) << arguments << status << error << output;
         };
+        for (const char *command : {"check", "batch", "checks", "export", "merge"})
+            add(command, {command, "--help"}, 0, {},
+                QStringLiteral("Usage: kvn %1 [options]").arg(command));
         add("clean", {"check", "ts/clean.ts"}, 0);
         add("default", {"check", empty}, 1);
         add("check 0 item", {"check", "ts/malformed.ts"}, 1, {"Error while reading the file."});
@@ -154,12 +159,17 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QStringList, error);
+        QFETCH(QString, output);
         const Run run = kvn(arguments);
         QVERIFY2(run.status == status, qPrintable(run.err));
         for (const QString &part : error)
             QVERIFY2(run.err.contains(part), qPrintable(run.err));
         if (status == 2)
             QCOMPARE(run.out, QString());
+        if (!output.isEmpty()) {
+            QVERIFY2(run.out.startsWith(output), qPrintable(run.out));
+            QCOMPARE(run.err, QString());
+        }
     }
 
     // A FIFO is refused as an argument, and passed by in a walk: reading it would
@@ -177,21 +187,6 @@ private slots:
         const Run walk = kvn({"check", "--format", "report", "--tab", "ST0", tree.path()});
         QCOMPARE(walk.status, 0);
         QVERIFY(walk.out.contains("Read file " + tree.path() + "."));
-    }
-
-    void help_data()
-    {
-        QTest::addColumn<QString>("command");
-        for (const char *command : {"check", "batch", "checks", "export", "merge"})
-            QTest::newRow(command) << QString::fromLatin1(command);
-    }
-    void help()
-    {
-        QFETCH(QString, command);
-        const Run run = kvn({command, "--help"});
-        QCOMPARE(run.status, 0);
-        QVERIFY2(run.out.startsWith("Usage: kvn " + command + " [options]"), qPrintable(run.out));
-        QCOMPARE(run.err, QString());
     }
 
     // kvn's messages follow LC_ALL, then LC_MESSAGES, then LANG.

@@ -10,28 +10,17 @@
 #include <QtTest>
 
 #include "filesizelimit.h"
+#include "readertest.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace readertest;
 
 namespace {
 
 const QByteArray byteOrderMark("\xEF\xBB\xBF");
 const QString fixture = QStringLiteral(KVN_TEST_DATA "/exchange/assistant_de.ts");
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
 
 QString work(const QString &tsPath, const char *name)
 {

@@ -179,27 +179,6 @@ private slots:
         QCOMPARE(oneLine(text), line);
     }
 
-    void json()
-    {
-        QJsonParseError error;
-        const QJsonDocument document
-            = QJsonDocument::fromJson(write(OutputFormat::Json, Header + Entries), &error);
-        QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(document["schemaVersion"].toInt(), 2);
-        for (const QJsonValue &check : document["checks"].toArray()) {
-            if (check["id"] != QLatin1String("T1.1"))
-                continue;
-            QCOMPARE(check["severity"].toString(), QStringLiteral("warning"));
-            const QJsonObject occurrence = check["findings"][0]["occurrences"][0].toObject();
-            QCOMPARE(occurrence["file"].toString(), QStringLiteral("a.po"));
-            QCOMPARE(occurrence["line"].toInt(), 12);
-            QCOMPARE(occurrence["source"].toString(), QStringLiteral("Save"));
-            QCOMPARE(occurrence["form"].toInt(), 1);
-            return;
-        }
-        QFAIL("no check T1.1");
-    }
-
     // SARIF: valid against the published schema, and a finding keeps its
     // fingerprint when a message inserted above it moves it down.
     void sarif()

@@ -4,86 +4,23 @@
 #include "input/readers.h"
 #include "readertest.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace readertest;
-
-namespace {
-
-const QByteArray PoFile = "msgid \"\"\n"
-                          "msgstr \"\"\n"
-                          "\"Language: de\\n\"\n"
-                          "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n"
-                          "\n"
-                          "# kvn-ignore: T4\n" // 6
-                          "#: a.cpp:1\n"
-                          "msgid \"Save \"\n" // 8
-                          "msgstr \"Speichern \"\n" // 9
-                          "\n"
-                          "#: a.cpp:2\n"
-                          "msgid \"Open \"\n" // 12
-                          "msgstr \"Öffnen \"\n" // 13
-                          "\n"
-                          "#: a.cpp:3\n"
-                          "msgid \"%n file\"\n" // 16
-                          "msgid_plural \"%n files\"\n"
-                          "msgstr[0] \"%n Datei\"\n"
-                          "msgstr[1] \"\"\n" // 19
-                          "\n"
-                          "#. kvn-ignore: S4.2, X9\n" // 21
-                          "#: a.cpp:4\n"
-                          "msgid \"Close \"\n" // 23
-                          "msgstr \"Schließen \"\n" // 24
-                          "\n"
-                          "msgid \"Quit \"\n" // 26
-                          "msgstr\n"; // 27: broken
-
-const QByteArray TsFile = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                          "<!DOCTYPE TS>\n"
-                          "<TS version=\"2.1\" language=\"de\">\n"
-                          "<context>\n"
-                          "    <name>Dialog</name>\n"
-                          "    <message>\n"
-                          "        <location filename=\"a.cpp\" line=\"1\"/>\n"
-                          "        <source>Save </source>\n" // 8
-                          "        <translatorcomment>kvn-ignore: T4</translatorcomment>\n"
-                          "        <translation>Speichern </translation>\n" // 10
-                          "    </message>\n"
-                          "    <message numerus=\"yes\">\n"
-                          "        <location filename=\"a.cpp\" line=\"2\"/>\n"
-                          "        <source>%n file(s)</source>\n" // 14
-                          "        <translation>\n"
-                          "            <numerusform>%n Datei</numerusform>\n"
-                          "            <numerusform></numerusform>\n" // 17
-                          "        </translation>\n"
-                          "    </message>\n"
-                          "    <message>\n"
-                          "        <location filename=\"a.cpp\" line=\"3\"/>\n"
-                          "        <source>Close </source>\n" // 22
-                          "        <extracomment>kvn-ignore: S4.2 Q1</extracomment>\n" // 23
-                          "        <translation>Schließen </translation>\n" // 24
-                          "    </message>\n"
-                          "    <bogus/>\n" // 26
-                          "</context>\n"
-                          "</TS>\n";
-
-} // namespace
 
 class tst_Locations : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
-    void read(const QString &name, results &store)
+    // tests/data/locations: a.po and a.ts, each with kvn-ignore comments and a
+    // problem at its end.
+    static QString path(const QString &name) { return dataPath("locations/" + name); }
+    static void read(const QString &name, results &store)
     {
-        const QString path = m_dir.filePath(name);
-        writeFile(path, name.endsWith(QLatin1String(".ts")) ? TsFile : PoFile);
         if (name.endsWith(QLatin1String(".ts")))
-            readTsFile(true, path, &store);
+            readTsFile(true, path(name), &store);
         else
-            readPoFile(true, path, &store);
+            readPoFile(true, path(name), &store);
     }
 
     // T4.2 fully checked: the partially checked default would skip the
@@ -112,11 +49,7 @@ class tst_Locations : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        setUpTestCase();
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { setUpTestCase(); }
 
     void findingLines_data()
     {
@@ -148,7 +81,7 @@ private slots:
         store.honourSuppressions = honour;
         read(file, store);
         QCOMPARE(lines(store, checkIndexOf(check)), expected);
-        QCOMPARE(store.files(), QStringList {m_dir.filePath(file)});
+        QCOMPARE(store.files(), QStringList {path(file)});
     }
 
     void silencedCountsAndUnknownIds_data()
@@ -168,14 +101,14 @@ private slots:
         read(file, store);
         QCOMPARE(store.silencedCount(CheckS4_2), 1);
         QCOMPARE(store.silencedCount(CheckT4_2), 1);
-        QCOMPARE(store.suppressionProblems(), QStringList {m_dir.filePath(file) + unknown});
+        QCOMPARE(store.suppressionProblems(), QStringList {path(file) + unknown});
         // The record names the message once for all its findings.
         const auto &entries = store.findings(CheckT4_2).entries();
         const MessageRecord &record = store.messages().at(entries.first().messages.first());
         QCOMPARE(record.source, QStringLiteral("Close "));
         QCOMPARE(record.translation, QStringLiteral("Schließen "));
-        QCOMPARE(record.context, file.endsWith(QLatin1String(".ts")) ? QStringLiteral("Dialog")
-                                                                     : m_dir.filePath(file));
+        QCOMPARE(record.context,
+                 file.endsWith(QLatin1String(".ts")) ? QStringLiteral("Dialog") : path(file));
     }
 
     void selectors_data()

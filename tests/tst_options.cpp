@@ -3,6 +3,7 @@
 
 #include "model/appsettings.h"
 #include "model/catalogue.h"
+#include "readertest.h"
 #include "run/options.h"
 
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using readertest::writeFile;
 
 namespace {
 
@@ -25,14 +28,6 @@ QString boxStates(const AppSettingsRecord &record, const QStringList &ids)
     return states.join(QLatin1Char(' '))
         .replace(QLatin1String("true"), QLatin1String("1"))
         .replace(QLatin1String("false"), QLatin1String("0"));
-}
-
-QString write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 } // namespace
@@ -56,6 +51,14 @@ private slots:
             const QString id = QString::fromLatin1(info.id);
             for (const QString &key : checkOptionKeys(index))
                 QVERIFY2(settingIndex(key) >= 0, qPrintable(id + u' ' + key));
+            // The box: a setting of the box's kind, none for the checks that always run.
+            QCOMPARE(info.box == BoxKind::Fixed, !info.key);
+            if (info.key) {
+                const int setting = settingIndex(QLatin1String(info.key));
+                QVERIFY2(setting >= 0, info.key);
+                QCOMPARE(settingInfos()[setting].kind,
+                         info.box == BoxKind::TriState ? SettingKind::State : SettingKind::Bool);
+            }
             if (info.twin != NoCheck) {
                 const QString twin = QString::fromLatin1(checkInfo(info.twin).id);
                 QCOMPARE(twin.mid(1), id.mid(1));
@@ -196,7 +199,7 @@ private slots:
         QFETCH(QStringList, error);
         QTemporaryDir dir;
         const QString path = content.isNull() ? dir.filePath("none.ini")
-                                              : write(dir.filePath("options.ini"), content);
+                                              : writeFile(dir.filePath("options.ini"), content);
         AppSettingsRecord record = defaultOptions();
         QString message;
         const bool applied = overlayIniFile(record, path, message);
@@ -218,12 +221,12 @@ private slots:
         QTemporaryDir dir;
         AppSettingsRecord record = defaultOptions();
         QString message;
-        QVERIFY(
-            overlayIniFile(record,
-                           write(dir.filePath("a.ini"),
-                                 "[MainWindow]\ncheckS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
-                                 "checkST1_1LowDSpinBox=0.75\n[General]\nLanguage=de\n"),
-                           message));
+        QVERIFY(overlayIniFile(
+            record,
+            writeFile(dir.filePath("a.ini"),
+                      "[MainWindow]\ncheckS1_2SpinBox=50\ncheckS3_4LineEdit=\"a,b\"\n"
+                      "checkST1_1LowDSpinBox=0.75\n[General]\nLanguage=de\n"),
+            message));
         QCOMPARE(record.checkS1_2SpinBox, 50);
         QCOMPARE(record.checkS3_4LineEdit, QStringLiteral("a,b"));
         QCOMPARE(record.checkST1_1LowDSpinBox, 0.75f);
@@ -269,9 +272,9 @@ private slots:
         OptionLayers layers;
         layers.profile = profile;
         if (!project.isEmpty())
-            layers.projectFile = write(dir.filePath(".kvn.ini"), project);
+            layers.projectFile = writeFile(dir.filePath(".kvn.ini"), project);
         if (!settings.isEmpty())
-            layers.settingsFile = write(dir.filePath("settings.ini"), settings);
+            layers.settingsFile = writeFile(dir.filePath("settings.ini"), settings);
         for (const QString &flag : flags) {
             QStringList &lists = flag.startsWith("only:")     ? layers.only
                                  : flag.startsWith("enable:") ? layers.enable
@@ -303,7 +306,8 @@ private slots:
         QVERIFY(recommended.checkST6MarksCheckBox && recommended.checkT10_1_2CheckBox);
         QCOMPARE(recommended.checkST7_2LineEdit, QStringLiteral("%"));
         QTemporaryDir dir;
-        const QString file = write(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
+        const QString file
+            = writeFile(dir.filePath("team.ini"), "[MainWindow]\ncheckT2_1CheckBox=2\n");
         AppSettingsRecord fromFile = defaultOptions();
         QVERIFY(applyProfile(fromFile, file, message));
         QVERIFY(checkOn(fromFile, CheckT2_1));
@@ -313,13 +317,13 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("a/b/c"));
-        const QString project = write(dir.filePath("a/.kvn.ini"), "");
-        write(dir.filePath("a/b/c/de.po"), "");
+        const QString project = writeFile(dir.filePath("a/.kvn.ini"), "");
+        writeFile(dir.filePath("a/b/c/de.po"), "");
         QCOMPARE(findProjectFile(dir.filePath("a/b/c/de.po")), project);
         QCOMPARE(findProjectFile(dir.filePath("a/b/c")), project);
         QCOMPARE(findProjectFile(dir.filePath("a")), project);
         // A nearer one wins; nothing below the folder counts.
-        const QString nearer = write(dir.filePath("a/b/.kvn.ini"), "");
+        const QString nearer = writeFile(dir.filePath("a/b/.kvn.ini"), "");
         QCOMPARE(findProjectFile(dir.filePath("a/b/c/de.po")), nearer);
         QVERIFY(!findProjectFile(dir.path()).startsWith(dir.path()));
     }

@@ -1,6 +1,6 @@
-// Report assembly from the check catalogue: the catalogue itself, and what the
-// golden outputs (every box checked, no locations, no HTML) do not show: the
-// other block modes, unchecked boxes, the summary warnings and the batch log's text.
+// Report assembly from the check catalogue: what the golden outputs (every box
+// checked, no locations, no HTML) do not show: the other block modes, unchecked
+// boxes, the summary warnings and the batch log's text.
 
 #include "checks/results.h"
 #include "model/appsettings.h"
@@ -27,24 +27,6 @@ class ReportTest : public QObject
 
 private slots:
     void initTestCase() { readertest::setUpTestCase(); }
-
-    // The golden JSON lists each check's id, index and tab; here each check's box
-    // must match its settings key and the kind of that setting.
-    void catalogue()
-    {
-        for (int index = 0; index < CheckCount; ++index) {
-            const CheckInfo &info = checkInfo(index);
-            if (index == CheckUnused61)
-                continue;
-            QCOMPARE(info.box == BoxKind::Fixed, !info.key);
-            if (!info.key)
-                continue;
-            const int setting = settingIndex(QLatin1String(info.key));
-            QVERIFY2(setting >= 0, info.key);
-            QCOMPARE(settingInfos()[setting].kind,
-                     info.box == BoxKind::TriState ? SettingKind::State : SettingKind::Bool);
-        }
-    }
 
     void findingsBlock_data()
     {

@@ -20,21 +20,6 @@ private slots:
         QTest::failOnWarning(QRegularExpression(".*"));
     }
 
-    // A language without rules (the prefix match is case-sensitive) gets the
-    // fallback row; the source side stays English.
-    void unknownLanguage()
-    {
-        results store;
-        store.setUpLanguage(QStringLiteral("DE"), true, QStringLiteral("f.ts"));
-        QVERIFY(store.languageReady);
-        QCOMPARE(store.translationRules.maxNumerus, 99);
-        QCOMPARE(store.translationRules.decimalSeparator, QStringLiteral("."));
-        QCOMPARE(store.items(Check_0),
-                 QStringList {"Unknown rules for DE. Please contact Oskerbay."});
-        QCOMPARE(store.sourceRules.maxNumerus, 2);
-        QCOMPARE(store.catalogueLanguage, QStringLiteral("DE"));
-    }
-
     // With S5.3.1 the angle brackets match as brackets (see the validator tests),
     // but the first and last character checks do not take them for brackets.
     void angleBracketsOnlyInBracketTables()
@@ -69,44 +54,57 @@ private slots:
         QCOMPARE(wide.options().checkS1_2SpinBox, defaultOptions().checkS1_2SpinBox);
     }
 
+    // The first file of a run sets the rules; later files (and a second root
+    // element of the same file) keep them. A language without rules (the prefix
+    // match is case-sensitive) gets the fallback row; the source side stays English.
     void laterFiles_data()
     {
         QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<bool>("sameFile");
         QTest::addColumn<QStringList>("problems");
+        QTest::addColumn<QString>("decimalSeparator");
         const QString different
             = "Reading multible files with different languages. (%1 != %2). File f1.ts.";
-        QTest::newRow("same") << QStringList {"de", "de"} << QStringList();
-        QTest::newRow("de and de_DE")
-            << QStringList {"de", "de_DE"} << QStringList {different.arg("de_DE", "de")};
+        QTest::newRow("same") << QStringList {"de", "de"} << false << QStringList() << ",";
+        QTest::newRow("de and de_DE") << QStringList {"de", "de_DE"} << false
+                                      << QStringList {different.arg("de_DE", "de")} << ",";
         QTest::newRow("later file without language")
-            << QStringList {"de", ""} << QStringList {"Missing language in file f1.ts."};
+            << QStringList {"de", ""} << false << QStringList {"Missing language in file f1.ts."}
+            << ",";
         QTest::newRow("first unknown, then fr")
-            << QStringList {"", "fr"}
+            << QStringList {"", "fr"} << false
             << QStringList {"Missing language in file f0.ts. Set to '---KVN UNKNOWN---'.",
                             "Some checks will fail, because the language in unknown in f0.ts.",
-                            different.arg("fr", "---KVN UNKNOWN---")};
+                            different.arg("fr", "---KVN UNKNOWN---")}
+            << ".";
+        QTest::newRow("second root element")
+            << QStringList {"de", "ja"} << true
+            << QStringList {"Reading multible files with different languages. (ja != de). File "
+                            "f0.ts.",
+                            "Languarges are too different. Some checks will fail."}
+            << ",";
+        QTest::newRow("no rules") << QStringList {"DE"} << true
+                                  << QStringList {"Unknown rules for DE. Please contact Oskerbay."}
+                                  << ".";
     }
     void laterFiles()
     {
         QFETCH(QStringList, languages);
+        QFETCH(bool, sameFile);
         QFETCH(QStringList, problems);
+        QFETCH(QString, decimalSeparator);
         results store;
         for (int i = 0; i < languages.size(); ++i)
-            store.setUpLanguage(languages[i], false, QStringLiteral("f%1.ts").arg(i));
+            store.setUpLanguage(languages[i], sameFile,
+                                QStringLiteral("f%1.ts").arg(sameFile ? 0 : i));
+        QVERIFY(store.languageReady);
         QCOMPARE(store.items(Check_0), problems);
-        // The first file's rules stay.
         QCOMPARE(store.catalogueLanguage,
                  languages[0].isEmpty() ? results::unknownLanguage() : languages[0]);
-    }
-
-    // A second root element of one file keeps the rules of the first.
-    void secondRootElementKeepsTables()
-    {
-        results store;
-        store.setUpLanguage(QStringLiteral("de"), true, QStringLiteral("f.ts"));
-        store.setUpLanguage(QStringLiteral("ja"), true, QStringLiteral("f.ts"));
-        QCOMPARE(store.translationRules.decimalSeparator, QStringLiteral(","));
-        QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
+        QCOMPARE(store.translationRules.decimalSeparator, decimalSeparator);
+        if (languages[0] == "DE")
+            QCOMPARE(store.translationRules.maxNumerus, 99);
+        QCOMPARE(store.sourceRules.maxNumerus, 2);
     }
 
     // After clear() a run reports as it does in a fresh store.
