@@ -51,6 +51,7 @@ void results::clear()
     for (ItemList &list : m_items)
         list.clear();
     m_files.clear();
+    m_fileLanguages.clear();
     m_currentFile = -1;
     m_origin = MessageOrigin();
     m_currentRecord = -1;
@@ -69,6 +70,7 @@ void results::clear()
 int results::beginFile(const QString &path)
 {
     m_files.append(path);
+    m_fileLanguages.append(QString());
     m_currentFile = int(m_files.size()) - 1;
     return m_currentFile;
 }
@@ -251,6 +253,7 @@ void results::mergeWorker(results &worker)
     const int messageOffset = int(m_messages.size());
     const auto movedFile = [fileOffset](int file) { return file >= 0 ? file + fileOffset : file; };
     m_files += worker.m_files;
+    m_fileLanguages += worker.m_fileLanguages;
     m_messages.reserve(m_messages.size() + worker.m_messages.size());
     for (MessageRecord &record : worker.m_messages) {
         record.file = movedFile(record.file);

@@ -903,42 +903,42 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation>معلومة</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="186"/>
+        <location filename="../app/findingstable.cpp" line="191"/>
         <source>Check</source>
         <translation>الفحص</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="188"/>
+        <location filename="../app/findingstable.cpp" line="193"/>
         <source>Severity</source>
         <translation>الخطورة</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="190"/>
+        <location filename="../app/findingstable.cpp" line="195"/>
         <source>File</source>
         <translation>الملف</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="192"/>
+        <location filename="../app/findingstable.cpp" line="197"/>
         <source>Line</source>
         <translation>السطر</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="194"/>
+        <location filename="../app/findingstable.cpp" line="199"/>
         <source>Context</source>
         <translation>السياق</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="196"/>
+        <location filename="../app/findingstable.cpp" line="201"/>
         <source>Source</source>
         <translation>المصدر</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="198"/>
+        <location filename="../app/findingstable.cpp" line="203"/>
         <source>Translation</source>
         <translation>الترجمة</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="200"/>
+        <location filename="../app/findingstable.cpp" line="205"/>
         <source>Finding</source>
         <translation>النتيجة</translation>
     </message>
@@ -946,72 +946,82 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
 <context>
     <name>FindingsPanel</name>
     <message>
-        <location filename="../app/findingstable.cpp" line="311"/>
+        <location filename="../app/findingstable.cpp" line="325"/>
         <source>Search in all columns</source>
         <translation>البحث في جميع الأعمدة</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="387"/>
+        <location filename="../app/findingstable.cpp" line="331"/>
+        <source>Filter by language</source>
+        <translation>التصفية حسب اللغة</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="412"/>
         <source>All checks</source>
         <translation>جميع الفحوص</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="393"/>
+        <location filename="../app/findingstable.cpp" line="418"/>
         <source>Group %1</source>
         <translation>المجموعة ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="397"/>
+        <location filename="../app/findingstable.cpp" line="422"/>
         <source>All severities</source>
         <translation>جميع درجات الخطورة</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="401"/>
+        <location filename="../app/findingstable.cpp" line="426"/>
         <source>All files</source>
         <translation>جميع الملفات</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="441"/>
+        <location filename="../app/findingstable.cpp" line="429"/>
+        <source>All languages</source>
+        <translation>كل اللغات</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="472"/>
         <source>Check %1 (%2)</source>
         <translation>الفحص ⁨%1⁩ (⁨%2⁩)</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="448"/>
+        <location filename="../app/findingstable.cpp" line="479"/>
         <source>Context:</source>
         <translation>السياق:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="449"/>
+        <location filename="../app/findingstable.cpp" line="480"/>
         <source>Source:</source>
         <translation>المصدر:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="450"/>
+        <location filename="../app/findingstable.cpp" line="481"/>
         <source>Translation:</source>
         <translation>الترجمة:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="451"/>
+        <location filename="../app/findingstable.cpp" line="482"/>
         <source>Finding:</source>
         <translation>النتيجة:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="489"/>
+        <location filename="../app/findingstable.cpp" line="520"/>
         <source>Copy File and Line</source>
         <translation>نسخ الملف والسطر</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="490"/>
+        <location filename="../app/findingstable.cpp" line="521"/>
         <source>Copy Source</source>
         <translation>نسخ المصدر</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="491"/>
+        <location filename="../app/findingstable.cpp" line="522"/>
         <source>Copy Translation</source>
         <translation>نسخ الترجمة</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="493"/>
+        <location filename="../app/findingstable.cpp" line="524"/>
         <source>Open at Line</source>
         <translation>فتح عند السطر</translation>
     </message>
@@ -2590,27 +2600,32 @@ and all its subdirectories.</source>
         <translation>SARIF (*.sarif)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="949"/>
+        <location filename="../app/mainwindow.cpp" line="937"/>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV، لجداول البيانات (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="950"/>
         <source>Save Report As...</source>
         <translation>حفظ التقرير باسم...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="967"/>
+        <location filename="../app/mainwindow.cpp" line="968"/>
         <source>Could not write %1.</source>
         <translation>تعذّرت كتابة ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="977"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) من Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="978"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>يساعد KVN على اكتشاف الأخطاء في النص المصدر وفي الترجمة.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="979"/>
+        <location filename="../app/mainwindow.cpp" line="980"/>
         <source>Shared libraries by</source>
         <translation>المكتبات المشتركة من</translation>
     </message>
@@ -2937,7 +2952,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="397"/>
+        <location filename="../cli/checkcommand.cpp" line="398"/>
         <source>cannot read the directory %1.</source>
         <translation>تعذّرت قراءة المجلد ⁨%1⁩.</translation>
     </message>
@@ -3034,17 +3049,17 @@ and all its subdirectories.</source>
         <translation>kvn: كان المتوقع ⁨%1⁩ مسار، ووصل ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <location filename="../cli/checkcommand.cpp" line="222"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="440"/>
+        <location filename="../cli/checkcommand.cpp" line="441"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: تنسيق غير معروف &apos;⁨%1⁩&apos; (text أو json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: نمط تقسيم غير معروف &apos;⁨%1⁩&apos; (none أو file أو language).</translation>
     </message>
@@ -3054,12 +3069,12 @@ and all its subdirectories.</source>
         <translation>kvn: يحتاج --jobs إلى عدد موجب، لا &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="233"/>
+        <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: تبويب غير معروف &apos;⁨%1⁩&apos;. التبويبات: ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="259"/>
+        <location filename="../cli/checkcommand.cpp" line="260"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: يحتاج --file-name إلى مجلد.</translation>
     </message>
@@ -3364,17 +3379,17 @@ and all its subdirectories.</source>
         <translation>تعذّر فتح الملف. إنه غير موجود أو قيد الاستخدام.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="121"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>⁨%1⁩:⁨%2⁩: ما يسمّيه kvn-ignore ليس فحصًا: ⁨%3⁩</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="132"/>
+        <location filename="../checks/results.cpp" line="134"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>يرجى الإبلاغ عن هذا الخطأ إلى Oskerbay! أريد تحسين KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="163"/>
+        <location filename="../checks/results.cpp" line="165"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>نتائج كثيرة جدًا للفحص ⁨%1⁩ في نص واحد. لن يُبلّغ عن نتائج أخرى له في هذا النص.</translation>
     </message>
@@ -3589,32 +3604,32 @@ and all its subdirectories.</source>
         <translation>محرف مكرر ⁨%1⁩ في الموضع ⁨%2⁩:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="259"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Missing language in file %1.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="261"/>
+        <location filename="../checks/language.cpp" line="263"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>تجري قراءة ملفات متعددة بلغات مختلفة. (⁨%1⁩ != ⁨%2⁩). الملف ⁨%3⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="269"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>اللغات مختلفة جدًا. ستفشل بعض الفحوص.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="273"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>اللغة مفقودة في الملف ⁨%1⁩. عُيّنت إلى &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="275"/>
+        <location filename="../checks/language.cpp" line="277"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>ستفشل بعض الفحوص لأن اللغة غير معروفة في ⁨%1⁩.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="289"/>
+        <location filename="../checks/language.cpp" line="291"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>قواعد غير معروفة لـ ⁨%1⁩. يرجى التواصل مع Oskerbay.</translation>
     </message>

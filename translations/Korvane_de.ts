@@ -903,42 +903,42 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="186"/>
+        <location filename="../app/findingstable.cpp" line="191"/>
         <source>Check</source>
         <translation>Prüfung</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="188"/>
+        <location filename="../app/findingstable.cpp" line="193"/>
         <source>Severity</source>
         <translation>Schweregrad</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="190"/>
+        <location filename="../app/findingstable.cpp" line="195"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="192"/>
+        <location filename="../app/findingstable.cpp" line="197"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="194"/>
+        <location filename="../app/findingstable.cpp" line="199"/>
         <source>Context</source>
         <translation>Kontext</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="196"/>
+        <location filename="../app/findingstable.cpp" line="201"/>
         <source>Source</source>
         <translation>Quelltext</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="198"/>
+        <location filename="../app/findingstable.cpp" line="203"/>
         <source>Translation</source>
         <translation>Übersetzung</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="200"/>
+        <location filename="../app/findingstable.cpp" line="205"/>
         <source>Finding</source>
         <translation>Befund</translation>
     </message>
@@ -946,72 +946,82 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
 <context>
     <name>FindingsPanel</name>
     <message>
-        <location filename="../app/findingstable.cpp" line="311"/>
+        <location filename="../app/findingstable.cpp" line="325"/>
         <source>Search in all columns</source>
         <translation>In allen Spalten suchen</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="387"/>
+        <location filename="../app/findingstable.cpp" line="331"/>
+        <source>Filter by language</source>
+        <translation>Nach Sprache filtern</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="412"/>
         <source>All checks</source>
         <translation>Alle Prüfungen</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="393"/>
+        <location filename="../app/findingstable.cpp" line="418"/>
         <source>Group %1</source>
         <translation>Gruppe %1</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="397"/>
+        <location filename="../app/findingstable.cpp" line="422"/>
         <source>All severities</source>
         <translation>Alle Schweregrade</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="401"/>
+        <location filename="../app/findingstable.cpp" line="426"/>
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="441"/>
+        <location filename="../app/findingstable.cpp" line="429"/>
+        <source>All languages</source>
+        <translation>Alle Sprachen</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="472"/>
         <source>Check %1 (%2)</source>
         <translation>Prüfung %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="448"/>
+        <location filename="../app/findingstable.cpp" line="479"/>
         <source>Context:</source>
         <translation>Kontext:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="449"/>
+        <location filename="../app/findingstable.cpp" line="480"/>
         <source>Source:</source>
         <translation>Quelltext:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="450"/>
+        <location filename="../app/findingstable.cpp" line="481"/>
         <source>Translation:</source>
         <translation>Übersetzung:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="451"/>
+        <location filename="../app/findingstable.cpp" line="482"/>
         <source>Finding:</source>
         <translation>Befund:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="489"/>
+        <location filename="../app/findingstable.cpp" line="520"/>
         <source>Copy File and Line</source>
         <translation>Datei und Zeile kopieren</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="490"/>
+        <location filename="../app/findingstable.cpp" line="521"/>
         <source>Copy Source</source>
         <translation>Quelltext kopieren</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="491"/>
+        <location filename="../app/findingstable.cpp" line="522"/>
         <source>Copy Translation</source>
         <translation>Übersetzung kopieren</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="493"/>
+        <location filename="../app/findingstable.cpp" line="524"/>
         <source>Open at Line</source>
         <translation>An der Zeile öffnen</translation>
     </message>
@@ -2590,27 +2600,32 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>SARIF (*.sarif)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="949"/>
+        <location filename="../app/mainwindow.cpp" line="937"/>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="950"/>
         <source>Save Report As...</source>
         <translation>Bericht speichern unter...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="967"/>
+        <location filename="../app/mainwindow.cpp" line="968"/>
         <source>Could not write %1.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="977"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) von Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="978"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN hilft, Fehler im Quelltext und in der Übersetzung zu finden.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="979"/>
+        <location filename="../app/mainwindow.cpp" line="980"/>
         <source>Shared libraries by</source>
         <translation>Gemeinsam genutzte Bibliotheken von</translation>
     </message>
@@ -2937,7 +2952,7 @@ und allen Unterverzeichnissen geöffnet.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="397"/>
+        <location filename="../cli/checkcommand.cpp" line="398"/>
         <source>cannot read the directory %1.</source>
         <translation>das Verzeichnis %1 kann nicht gelesen werden.</translation>
     </message>
@@ -3034,17 +3049,17 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: %1 Pfad erwartet, %2 erhalten.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <location filename="../cli/checkcommand.cpp" line="222"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="440"/>
+        <location filename="../cli/checkcommand.cpp" line="441"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unbekanntes Format &apos;%1&apos; (text oder json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
     </message>
@@ -3054,12 +3069,12 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: --jobs braucht eine positive Zahl, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="233"/>
+        <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="259"/>
+        <location filename="../cli/checkcommand.cpp" line="260"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name braucht ein Verzeichnis.</translation>
     </message>
@@ -3364,17 +3379,17 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Datei konnte nicht geöffnet werden. Sie existiert nicht oder wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="121"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore nennt etwas, das keine Prüfung ist: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="132"/>
+        <location filename="../checks/results.cpp" line="134"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Bitte melden Sie diesen Fehler an Oskerbay! Ich möchte KVN verbessern.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="163"/>
+        <location filename="../checks/results.cpp" line="165"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Zu viele Befunde der Prüfung %1 in einem Text. Weitere Befunde dieser Prüfung in diesem Text werden nicht gemeldet.</translation>
     </message>
@@ -3589,32 +3604,32 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>Doppeltes Zeichen %1 an Position %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="259"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Missing language in file %1.</source>
         <translation>Fehlende Sprache in Datei %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="261"/>
+        <location filename="../checks/language.cpp" line="263"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Mehrere Dateien mit unterschiedlichen Sprachen werden gelesen. (%1 != %2). Datei %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="269"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Die Sprachen sind zu unterschiedlich. Einige Prüfungen werden fehlschlagen.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="273"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Fehlende Sprache in Datei %1. Auf &apos;---KVN UNKNOWN---&apos; gesetzt.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="275"/>
+        <location filename="../checks/language.cpp" line="277"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Einige Prüfungen werden fehlschlagen, weil die Sprache in %1 unbekannt ist.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="289"/>
+        <location filename="../checks/language.cpp" line="291"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unbekannte Regeln für %1. Bitte wenden Sie sich an Oskerbay.</translation>
     </message>

@@ -1049,42 +1049,42 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="186"/>
+        <location filename="../app/findingstable.cpp" line="191"/>
         <source>Check</source>
         <translation>Check</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="188"/>
+        <location filename="../app/findingstable.cpp" line="193"/>
         <source>Severity</source>
         <translation>Severity</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="190"/>
+        <location filename="../app/findingstable.cpp" line="195"/>
         <source>File</source>
         <translation>File</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="192"/>
+        <location filename="../app/findingstable.cpp" line="197"/>
         <source>Line</source>
         <translation>Line</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="194"/>
+        <location filename="../app/findingstable.cpp" line="199"/>
         <source>Context</source>
         <translation>Context</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="196"/>
+        <location filename="../app/findingstable.cpp" line="201"/>
         <source>Source</source>
         <translation>Source</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="198"/>
+        <location filename="../app/findingstable.cpp" line="203"/>
         <source>Translation</source>
         <translation>Translation</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="200"/>
+        <location filename="../app/findingstable.cpp" line="205"/>
         <source>Finding</source>
         <translation>Finding</translation>
     </message>
@@ -1092,72 +1092,82 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</translation>
 <context>
     <name>FindingsPanel</name>
     <message>
-        <location filename="../app/findingstable.cpp" line="311"/>
+        <location filename="../app/findingstable.cpp" line="325"/>
         <source>Search in all columns</source>
         <translation>Search in all columns</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="387"/>
+        <location filename="../app/findingstable.cpp" line="331"/>
+        <source>Filter by language</source>
+        <translation>Filter by language</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="412"/>
         <source>All checks</source>
         <translation>All checks</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="393"/>
+        <location filename="../app/findingstable.cpp" line="418"/>
         <source>Group %1</source>
         <translation>Group %1</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="397"/>
+        <location filename="../app/findingstable.cpp" line="422"/>
         <source>All severities</source>
         <translation>All severities</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="401"/>
+        <location filename="../app/findingstable.cpp" line="426"/>
         <source>All files</source>
         <translation>All files</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="441"/>
+        <location filename="../app/findingstable.cpp" line="429"/>
+        <source>All languages</source>
+        <translation>All languages</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="472"/>
         <source>Check %1 (%2)</source>
         <translation>Check %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="448"/>
+        <location filename="../app/findingstable.cpp" line="479"/>
         <source>Context:</source>
         <translation>Context:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="449"/>
+        <location filename="../app/findingstable.cpp" line="480"/>
         <source>Source:</source>
         <translation>Source:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="450"/>
+        <location filename="../app/findingstable.cpp" line="481"/>
         <source>Translation:</source>
         <translation>Translation:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="451"/>
+        <location filename="../app/findingstable.cpp" line="482"/>
         <source>Finding:</source>
         <translation>Finding:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="489"/>
+        <location filename="../app/findingstable.cpp" line="520"/>
         <source>Copy File and Line</source>
         <translation>Copy File and Line</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="490"/>
+        <location filename="../app/findingstable.cpp" line="521"/>
         <source>Copy Source</source>
         <translation>Copy Source</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="491"/>
+        <location filename="../app/findingstable.cpp" line="522"/>
         <source>Copy Translation</source>
         <translation>Copy Translation</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="493"/>
+        <location filename="../app/findingstable.cpp" line="524"/>
         <source>Open at Line</source>
         <translation>Open at Line</translation>
     </message>
@@ -2736,27 +2746,32 @@ and all its subdirectories.</translation>
         <translation>SARIF (*.sarif)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="949"/>
+        <location filename="../app/mainwindow.cpp" line="937"/>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, for spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="950"/>
         <source>Save Report As...</source>
         <translation>Save Report As...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="967"/>
+        <location filename="../app/mainwindow.cpp" line="968"/>
         <source>Could not write %1.</source>
         <translation>Could not write %1.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="977"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) by Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="978"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN helps to find bugs in the source and the translation.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="979"/>
+        <location filename="../app/mainwindow.cpp" line="980"/>
         <source>Shared libraries by</source>
         <translation>Shared libraries by</translation>
     </message>
@@ -3083,7 +3098,7 @@ and all its subdirectories.</translation>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="397"/>
+        <location filename="../cli/checkcommand.cpp" line="398"/>
         <source>cannot read the directory %1.</source>
         <translation>cannot read the directory %1.</translation>
     </message>
@@ -3180,17 +3195,17 @@ and all its subdirectories.</translation>
         <translation>kvn: expected %1 path, got %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <location filename="../cli/checkcommand.cpp" line="222"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
         <translation>kvn: unknown format &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="440"/>
+        <location filename="../cli/checkcommand.cpp" line="441"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: unknown format &apos;%1&apos; (text or json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unknown split mode &apos;%1&apos; (none, file or language).</translation>
     </message>
@@ -3200,12 +3215,12 @@ and all its subdirectories.</translation>
         <translation>kvn: --jobs needs a positive number, not &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="233"/>
+        <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unknown tab &apos;%1&apos;. Tabs: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="259"/>
+        <location filename="../cli/checkcommand.cpp" line="260"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name needs a directory.</translation>
     </message>
@@ -3510,17 +3525,17 @@ and all its subdirectories.</translation>
         <translation>Could not open file. It is not existing or in use.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="121"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore names no check: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="132"/>
+        <location filename="../checks/results.cpp" line="134"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Please report this error to Oskerbay! I want to improve KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="163"/>
+        <location filename="../checks/results.cpp" line="165"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Too many findings of check %1 in one text. Its further findings in this text are not reported.</translation>
     </message>
@@ -3735,32 +3750,32 @@ and all its subdirectories.</translation>
         <translation>Double character %1 at position %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="259"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Missing language in file %1.</source>
         <translation>Missing language in file %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="261"/>
+        <location filename="../checks/language.cpp" line="263"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Reading multiple files with different languages. (%1 != %2). File %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="269"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Languages are too different. Some checks will fail.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="273"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="275"/>
+        <location filename="../checks/language.cpp" line="277"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Some checks will fail, because the language in unknown in %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="289"/>
+        <location filename="../checks/language.cpp" line="291"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Unknown rules for %1. Please contact Oskerbay.</translation>
     </message>

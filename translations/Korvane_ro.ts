@@ -903,42 +903,42 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation>Informație</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="186"/>
+        <location filename="../app/findingstable.cpp" line="191"/>
         <source>Check</source>
         <translation>Verificare</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="188"/>
+        <location filename="../app/findingstable.cpp" line="193"/>
         <source>Severity</source>
         <translation>Gravitate</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="190"/>
+        <location filename="../app/findingstable.cpp" line="195"/>
         <source>File</source>
         <translation>Fișier</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="192"/>
+        <location filename="../app/findingstable.cpp" line="197"/>
         <source>Line</source>
         <translation>Linie</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="194"/>
+        <location filename="../app/findingstable.cpp" line="199"/>
         <source>Context</source>
         <translation>Context</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="196"/>
+        <location filename="../app/findingstable.cpp" line="201"/>
         <source>Source</source>
         <translation>Sursă</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="198"/>
+        <location filename="../app/findingstable.cpp" line="203"/>
         <source>Translation</source>
         <translation>Traducere</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="200"/>
+        <location filename="../app/findingstable.cpp" line="205"/>
         <source>Finding</source>
         <translation>Constatare</translation>
     </message>
@@ -946,72 +946,82 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
 <context>
     <name>FindingsPanel</name>
     <message>
-        <location filename="../app/findingstable.cpp" line="311"/>
+        <location filename="../app/findingstable.cpp" line="325"/>
         <source>Search in all columns</source>
         <translation>Caută în toate coloanele</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="387"/>
+        <location filename="../app/findingstable.cpp" line="331"/>
+        <source>Filter by language</source>
+        <translation>Filtrare după limbă</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="412"/>
         <source>All checks</source>
         <translation>Toate verificările</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="393"/>
+        <location filename="../app/findingstable.cpp" line="418"/>
         <source>Group %1</source>
         <translation>Grupul %1</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="397"/>
+        <location filename="../app/findingstable.cpp" line="422"/>
         <source>All severities</source>
         <translation>Toate gravitățile</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="401"/>
+        <location filename="../app/findingstable.cpp" line="426"/>
         <source>All files</source>
         <translation>Toate fișierele</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="441"/>
+        <location filename="../app/findingstable.cpp" line="429"/>
+        <source>All languages</source>
+        <translation>Toate limbile</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="472"/>
         <source>Check %1 (%2)</source>
         <translation>Verificarea %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="448"/>
+        <location filename="../app/findingstable.cpp" line="479"/>
         <source>Context:</source>
         <translation>Context:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="449"/>
+        <location filename="../app/findingstable.cpp" line="480"/>
         <source>Source:</source>
         <translation>Sursă:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="450"/>
+        <location filename="../app/findingstable.cpp" line="481"/>
         <source>Translation:</source>
         <translation>Traducere:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="451"/>
+        <location filename="../app/findingstable.cpp" line="482"/>
         <source>Finding:</source>
         <translation>Constatare:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="489"/>
+        <location filename="../app/findingstable.cpp" line="520"/>
         <source>Copy File and Line</source>
         <translation>Copiază fișierul și linia</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="490"/>
+        <location filename="../app/findingstable.cpp" line="521"/>
         <source>Copy Source</source>
         <translation>Copiază sursa</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="491"/>
+        <location filename="../app/findingstable.cpp" line="522"/>
         <source>Copy Translation</source>
         <translation>Copiază traducerea</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="493"/>
+        <location filename="../app/findingstable.cpp" line="524"/>
         <source>Open at Line</source>
         <translation>Deschide la linie</translation>
     </message>
@@ -2590,27 +2600,32 @@ and all its subdirectories.</source>
         <translation>SARIF (*.sarif)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="949"/>
+        <location filename="../app/mainwindow.cpp" line="937"/>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, pentru foi de calcul (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="950"/>
         <source>Save Report As...</source>
         <translation>Salvează raportul ca...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="967"/>
+        <location filename="../app/mainwindow.cpp" line="968"/>
         <source>Could not write %1.</source>
         <translation>Nu s-a putut scrie %1.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="977"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) de Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="978"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN ajută la găsirea erorilor în sursă și în traducere.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="979"/>
+        <location filename="../app/mainwindow.cpp" line="980"/>
         <source>Shared libraries by</source>
         <translation>Biblioteci partajate de la</translation>
     </message>
@@ -2937,7 +2952,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="397"/>
+        <location filename="../cli/checkcommand.cpp" line="398"/>
         <source>cannot read the directory %1.</source>
         <translation>directorul %1 nu poate fi citit.</translation>
     </message>
@@ -3034,17 +3049,17 @@ and all its subdirectories.</source>
         <translation>kvn: se aștepta %1 cale, s-au primit %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <location filename="../cli/checkcommand.cpp" line="222"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="440"/>
+        <location filename="../cli/checkcommand.cpp" line="441"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
     </message>
@@ -3054,12 +3069,12 @@ and all its subdirectories.</source>
         <translation>kvn: --jobs are nevoie de un număr pozitiv, nu &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="233"/>
+        <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="259"/>
+        <location filename="../cli/checkcommand.cpp" line="260"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name necesită un director.</translation>
     </message>
@@ -3364,17 +3379,17 @@ and all its subdirectories.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="121"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore numește ceva ce nu este o verificare: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="132"/>
+        <location filename="../checks/results.cpp" line="134"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Vă rugăm să raportați această eroare către Oskerbay! Vreau să îmbunătățesc KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="163"/>
+        <location filename="../checks/results.cpp" line="165"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Prea multe constatări ale verificării %1 într-un text. Alte constatări ale acesteia în acest text nu mai sunt raportate.</translation>
     </message>
@@ -3589,32 +3604,32 @@ and all its subdirectories.</source>
         <translation>Caracter dublu %1 la poziția %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="259"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Missing language in file %1.</source>
         <translation>Lipsește limba în fișierul %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="261"/>
+        <location filename="../checks/language.cpp" line="263"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Se citesc mai multe fișiere cu limbi diferite. (%1 != %2). Fișierul %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="269"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Limbile sunt prea diferite. Unele verificări vor eșua.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="273"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Lipsește limba în fișierul %1. Setată la &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="275"/>
+        <location filename="../checks/language.cpp" line="277"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Unele verificări vor eșua, deoarece limba din %1 este necunoscută.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="289"/>
+        <location filename="../checks/language.cpp" line="291"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
