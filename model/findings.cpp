@@ -47,3 +47,23 @@ void FindingMap::removeValue(const QString &key, int valueIndex)
     if (it->values.isEmpty())
         m_entries.erase(it);
 }
+
+void FindingMap::append(const FindingMap &other, int messageOffset)
+{
+    for (auto from = other.m_entries.cbegin(); from != other.m_entries.cend(); ++from) {
+        auto to = m_entries.lowerBound(from.key());
+        if (to == m_entries.end() || to.key() != from.key()) {
+            to = m_entries.insert(to, from.key(), from.value());
+            if (messageOffset == 0)
+                continue;
+            if (to->related >= 0)
+                to->related += messageOffset;
+            to->messages.clear();
+        } else {
+            to->values += from->values;
+        }
+        for (const int message : from->messages)
+            to->messages.append(message >= 0 ? message + messageOffset : message);
+    }
+    m_count += other.m_count;
+}

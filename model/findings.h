@@ -34,6 +34,9 @@ public:
     // Removes value number valueIndex (oldest first) of key, and the key with
     // its last value (a baseline leaves findings out).
     void removeValue(const QString &key, int valueIndex);
+    // Appends the values of other after those of each of its keys here, their
+    // messages moved by messageOffset (a store merged after this one).
+    void append(const FindingMap &other, int messageOffset);
 
 private:
     QMap<QString, FindingValues> m_entries;

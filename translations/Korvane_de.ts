@@ -3210,6 +3210,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
     </message>
     <message>
+        <location filename="../cli/checkcommand.cpp" line="48"/>
+        <source>kvn: --jobs needs a positive number, not &apos;%1&apos;.</source>
+        <translation>kvn: --jobs braucht eine positive Zahl, nicht &apos;%1&apos;.</translation>
+    </message>
+    <message>
         <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unbekannter Reiter &apos;%1&apos;. Reiter: %2</translation>

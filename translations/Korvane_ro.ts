@@ -3210,6 +3210,11 @@ and all its subdirectories.</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
     </message>
     <message>
+        <location filename="../cli/checkcommand.cpp" line="48"/>
+        <source>kvn: --jobs needs a positive number, not &apos;%1&apos;.</source>
+        <translation>kvn: --jobs are nevoie de un număr pozitiv, nu &apos;%1&apos;.</translation>
+    </message>
+    <message>
         <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
