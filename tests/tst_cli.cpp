@@ -133,6 +133,7 @@ private slots:
             {"No translation files found in"});
 
         add("unknown check", {"check", "--enable", "T8.9", empty}, 2, {"T8.9"});
+        add("unknown profile", {"check", "--profile", "strict", empty}, 2, {"strict"});
         add("bad project file", {"check", m_dir.filePath("badproject/de.ts")}, 2,
             {m_dir.filePath("badproject/.kvn.ini"), "checkT1_1CheckBox", "off"});
         add("missing settings", {"check", "--settings", "none.ini", "ts/clean.ts"}, 2,
