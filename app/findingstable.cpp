@@ -132,6 +132,11 @@ QString FindingsModel::filePath(int row) const
     return file >= 0 ? m_store->files().value(file) : QString();
 }
 
+QString FindingsModel::language(int row) const
+{
+    return m_store->fileLanguage(m_rows.at(row).file);
+}
+
 int FindingsModel::check(int row) const
 {
     return m_rows.at(row).check;
@@ -229,6 +234,12 @@ void FindingsFilter::setSeverity(const QString &severity)
     invalidateFilter();
 }
 
+void FindingsFilter::setLanguage(const QString &language)
+{
+    m_language = language;
+    invalidateFilter();
+}
+
 void FindingsFilter::setSearch(const QString &text)
 {
     m_search = text;
@@ -247,6 +258,8 @@ bool FindingsFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
         return false;
     if (!m_severity.isEmpty()
         && model->rawText(sourceRow, FindingsModel::SeverityColumn) != m_severity)
+        return false;
+    if (!m_language.isEmpty() && model->language(sourceRow) != m_language)
         return false;
     if (m_search.isEmpty())
         return true;
@@ -283,6 +296,7 @@ FindingsPanel::FindingsPanel(QWidget *parent)
     , m_check(new QComboBox(this))
     , m_file(new QComboBox(this))
     , m_severity(new QComboBox(this))
+    , m_language(new QComboBox(this))
     , m_details(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("findingsPanel"));
@@ -313,6 +327,8 @@ FindingsPanel::FindingsPanel(QWidget *parent)
     m_check->setObjectName(QStringLiteral("findingsCheckFilter"));
     m_file->setObjectName(QStringLiteral("findingsFileFilter"));
     m_severity->setObjectName(QStringLiteral("findingsSeverityFilter"));
+    m_language->setObjectName(QStringLiteral("findingsLanguageFilter"));
+    m_language->setToolTip(tr("Filter by language"));
     m_file->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_file->setMinimumContentsLength(20);
 
@@ -320,6 +336,7 @@ FindingsPanel::FindingsPanel(QWidget *parent)
     filters->addWidget(m_search, 2);
     filters->addWidget(m_check);
     filters->addWidget(m_severity);
+    filters->addWidget(m_language);
     filters->addWidget(m_file, 1);
     auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(m_table);
@@ -350,6 +367,8 @@ FindingsPanel::FindingsPanel(QWidget *parent)
             [this] { m_filter->setFile(m_file->currentData().toString()); });
     connect(m_severity, &QComboBox::currentIndexChanged, this,
             [this] { m_filter->setSeverity(m_severity->currentData().toString()); });
+    connect(m_language, &QComboBox::currentIndexChanged, this,
+            [this] { m_filter->setLanguage(m_language->currentData().toString()); });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FindingsPanel::showDetails);
     connect(m_table, &QTableView::activated, this, &FindingsPanel::activate);
@@ -365,10 +384,12 @@ void FindingsPanel::setStore(const results *store)
 
 void FindingsPanel::fillFilters()
 {
-    // The choices are what the rows hold: their checks and groups, severities and files.
+    // The choices are what the rows hold: their checks and groups, severities,
+    // files and languages.
     QMap<int, QString> checks; // by check index, in catalogue order
     QStringList files;
     QSet<QString> severities;
+    QStringList languages;
     QSet<QString> seenFiles;
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const int check = m_model->check(row);
@@ -378,9 +399,13 @@ void FindingsPanel::fillFilters()
         if (!file.isEmpty() && !seenFiles.contains(file)) {
             seenFiles.insert(file);
             files.append(file);
+            languages.append(m_model->language(row));
         }
     }
-    for (QComboBox *combo : {m_check, m_file, m_severity}) {
+    languages.removeAll(QString());
+    languages.removeDuplicates();
+    languages.sort();
+    for (QComboBox *combo : {m_check, m_file, m_severity, m_language}) {
         combo->blockSignals(true);
         combo->clear();
     }
@@ -401,11 +426,17 @@ void FindingsPanel::fillFilters()
     m_file->addItem(tr("All files"), QString());
     for (const QString &file : qAsConst(files))
         m_file->addItem(file, file);
-    for (QComboBox *combo : {m_check, m_file, m_severity})
+    m_language->addItem(tr("All languages"), QString());
+    for (const QString &language : qAsConst(languages))
+        m_language->addItem(language, language);
+    // A run in one language has nothing to choose.
+    m_language->setVisible(languages.size() > 1);
+    for (QComboBox *combo : {m_check, m_file, m_severity, m_language})
         combo->blockSignals(false);
     m_filter->setCheck(QString());
     m_filter->setFile(QString());
     m_filter->setSeverity(QString());
+    m_filter->setLanguage(QString());
 }
 
 int FindingsPanel::currentRow() const

@@ -57,6 +57,7 @@ public:
     QString rawText(int row, int column) const;
     // The file and line of a row ("" and 0 when it has none).
     QString filePath(int row) const;
+    QString language(int row) const; // the language its file declares
     int line(int row) const;
     int check(int row) const; // the check index
 
@@ -73,7 +74,7 @@ private:
     QString m_severityTexts[3]; // by Severity
 };
 
-// Narrows the table by check or group, file and severity, and by a text
+// Narrows the table by check or group, file, severity and language, and by a text
 // searched in every column.
 class FindingsFilter : public QSortFilterProxyModel
 {
@@ -86,6 +87,7 @@ public:
     void setCheck(const QString &check);
     void setFile(const QString &file); // empty keeps all
     void setSeverity(const QString &severity); // a severity's shown name; empty keeps all
+    void setLanguage(const QString &language); // a file's declared language; empty keeps all
     void setSearch(const QString &text);
 
 protected:
@@ -93,7 +95,7 @@ protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
-    QString m_check, m_file, m_severity, m_search;
+    QString m_check, m_file, m_severity, m_language, m_search;
 };
 
 // The table with its filters, the search field and the full texts of the
@@ -113,6 +115,7 @@ public:
     QComboBox *checkFilter() const { return m_check; }
     QComboBox *fileFilter() const { return m_file; }
     QComboBox *severityFilter() const { return m_severity; }
+    QComboBox *languageFilter() const { return m_language; }
     QPlainTextEdit *details() const { return m_details; }
 
     // Selects the next (step 1) or previous (step -1) row, wrapping around.
@@ -140,5 +143,6 @@ private:
     QComboBox *m_check;
     QComboBox *m_file;
     QComboBox *m_severity;
+    QComboBox *m_language;
     QPlainTextEdit *m_details;
 };

@@ -934,6 +934,7 @@ const ExportFormat ExportFormats[] = {
     {OutputFormat::Gcc, QT_TRANSLATE_NOOP("MainWindow", "One line per finding, as gcc (*.log)")},
     {OutputFormat::Json, QT_TRANSLATE_NOOP("MainWindow", "JSON (*.json)")},
     {OutputFormat::Sarif, QT_TRANSLATE_NOOP("MainWindow", "SARIF (*.sarif)")},
+    {OutputFormat::Csv, QT_TRANSLATE_NOOP("MainWindow", "CSV, for spreadsheets (*.csv)")},
 };
 
 } // namespace

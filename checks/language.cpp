@@ -233,6 +233,8 @@ void addAngleBrackets(LanguageRules &rules)
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)
 {
     qInfo().noquote() << "Init" << fileName;
+    if (m_currentFile >= 0 && m_fileLanguages.at(m_currentFile).isEmpty())
+        m_fileLanguages[m_currentFile] = language;
     insertAll(emptyElements, EmptyElements);
     insertAll(htmlSubsetTags, HtmlSubsetTags);
     insertAll(htmlSubsetAttributes, HtmlSubsetAttributes);

@@ -51,6 +51,7 @@ void results::clear()
     for (ItemList &list : m_items)
         list.clear();
     m_files.clear();
+    m_fileLanguages.clear();
     m_currentFile = -1;
     m_origin = MessageOrigin();
     m_currentRecord = -1;
@@ -65,6 +66,7 @@ void results::clear()
 int results::beginFile(const QString &path)
 {
     m_files.append(path);
+    m_fileLanguages.append(QString());
     m_currentFile = int(m_files.size()) - 1;
     return m_currentFile;
 }

@@ -145,6 +145,9 @@ public:
     // Files in the order they were read, messages with findings in the order of
     // their first finding, and the origins of the items of check "0".
     const QStringList &files() const { return m_files; }
+    // The language a file declares (its .ts language attribute or .po Language
+    // header), empty when it names none.
+    QString fileLanguage(int file) const { return m_fileLanguages.value(file); }
     const QList<MessageRecord> &messages() const { return m_messages; }
     const QList<ItemOrigin> &itemOrigins() const { return m_itemOrigins; }
     // Findings of each check left out by kvn-ignore comments.
@@ -320,6 +323,7 @@ private:
     std::array<FindingMap, CheckCount> m_findings;
     std::array<ItemList, CheckCount> m_items;
     QStringList m_files;
+    QStringList m_fileLanguages;
     int m_currentFile = -1;
     MessageOrigin m_origin;
     int m_currentRecord = -1;

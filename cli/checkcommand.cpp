@@ -171,7 +171,8 @@ struct CheckCommandOptions {
     QCommandLineOption format {
         QStringLiteral("format"),
         QStringLiteral("Output format: gcc (one line per finding, the default), report (the "
-                       "text of the tabs), json, sarif or github (workflow commands)."),
+                       "text of the tabs), json, sarif, github (workflow commands) or csv (a "
+                       "table for spreadsheets)."),
         QStringLiteral("FORMAT"), QStringLiteral("gcc")};
     QCommandLineOption split {
         QStringLiteral("split"),

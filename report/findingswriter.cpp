@@ -18,7 +18,7 @@ const qsizetype FlushSize = 1 << 20;
 // The detail of a one-line message is cut after this many characters.
 const qsizetype LongestDetail = 300;
 
-const char *const FormatNames[] = {"gcc", "report", "json", "sarif", "github"};
+const char *const FormatNames[] = {"gcc", "report", "json", "sarif", "github", "csv"};
 
 QString description(int index)
 {
@@ -184,6 +184,19 @@ QString githubProperty(const QString &text)
     return property;
 }
 
+QString csvField(const QString &text)
+{
+    QString field = text;
+    if (!field.isEmpty() && QStringView(u"=+-@\t\r").contains(field.at(0)))
+        field.prepend(QLatin1Char('\''));
+    if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'))
+        || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))) {
+        field.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        field = QLatin1Char('"') + field + QLatin1Char('"');
+    }
+    return field;
+}
+
 QString displayPath(const QString &path)
 {
     if (!QDir::isAbsolutePath(path))
@@ -230,7 +243,20 @@ public:
     int lineOf(const Occurrence &occurrence) const { return occurrence.line; }
     void countTotals();
 
+    // Calls write(occurrence, false) for each occurrence, then write(its related
+    // occurrence, true) when it has one.
+    template<typename Write>
+    void eachLine(const Write &write)
+    {
+        for (const Occurrence &occurrence : occurrences) {
+            write(occurrence, false);
+            if (occurrence.related >= 0)
+                write(related(occurrence), true);
+            flush();
+        }
+    }
     void writeLines(bool github);
+    void writeCsv();
     void writeJson(const QString &path, int fileCount);
     void writeJsonCheck(int index);
     void writeJsonItems(int index);
@@ -367,12 +393,31 @@ void FindingsWriter::Private::writeLines(bool github)
         line += QLatin1Char('\n');
         out += line.toUtf8();
     };
-    for (const Occurrence &occurrence : occurrences) {
-        write(occurrence, false);
-        if (occurrence.related >= 0)
-            write(related(occurrence), true);
-        flush();
-    }
+    eachLine(write);
+}
+
+// One row per finding and one per message it compares with, as the gcc lines.
+void FindingsWriter::Private::writeCsv()
+{
+    const auto write = [&](const Occurrence &occurrence, bool note) {
+        const MessageRecord *record
+            = occurrence.message >= 0 ? &store->messages().at(occurrence.message) : nullptr;
+        const QString fields[]
+            = {QLatin1String(checkInfo(occurrence.check).id),
+               QLatin1String(severityName(note ? Severity::Info : severityOf(occurrence.check))),
+               pathOf(occurrence.file),
+               occurrence.line > 0 ? QString::number(occurrence.line) : QString(),
+               record ? record->context : QString(),
+               record ? record->source : QString(),
+               record ? record->translation : QString(),
+               note ? relatedText() : *occurrence.text};
+        QString row;
+        for (const QString &field : fields)
+            row += csvField(textescape::wholeCharacters(field)) + QLatin1Char(',');
+        row.back() = QLatin1Char('\r');
+        out += row.toUtf8() + '\n';
+    };
+    eachLine(write);
 }
 
 void FindingsWriter::Private::writeJsonCheck(int index)
@@ -629,6 +674,8 @@ FindingsWriter::FindingsWriter(OutputFormat format, QIODevice *device, const Out
     if (format == OutputFormat::Sarif)
         d->out += "{\n  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n"
                   "  \"version\": \"2.1.0\",\n  \"runs\": [";
+    else if (format == OutputFormat::Csv)
+        d->out += "check,severity,file,line,context,source,translation,finding\r\n";
 }
 
 FindingsWriter::~FindingsWriter() = default;
@@ -666,6 +713,10 @@ void FindingsWriter::writeRun(const results &store, const QString &path, int fil
     case OutputFormat::Sarif:
         d->collect();
         d->writeSarifRun();
+        break;
+    case OutputFormat::Csv:
+        d->collect();
+        d->writeCsv();
         break;
     }
     d->countTotals();

@@ -1,6 +1,6 @@
 #pragma once
 // The outputs of runs: the report of the tabs, one line per finding (gcc),
-// GitHub workflow commands, JSON and SARIF documents. Each is written as a stream
+// GitHub workflow commands, JSON and SARIF documents, a CSV table. Each is written as a stream
 // to a device, one run after the other; the command line and the window call
 // the same writer.
 
@@ -14,9 +14,9 @@
 class QIODevice;
 class results;
 
-enum class OutputFormat { Gcc, Report, Json, Sarif, Github };
+enum class OutputFormat { Gcc, Report, Json, Sarif, Github, Csv };
 
-// "gcc", "report" (or "text", its former name), "json", "sarif", "github".
+// "gcc", "report" (or "text", its former name), "json", "sarif", "github", "csv".
 bool outputFormatFromName(const QString &name, OutputFormat &format);
 const QStringList &outputFormatNames();
 
@@ -73,6 +73,10 @@ QString oneLine(const QString &text);
 // GitHub workflow commands: data, and property values (file, title).
 QString githubData(const QString &text);
 QString githubProperty(const QString &text);
+// A CSV field (RFC 4180): quoted when it holds a comma, a quote or a line break,
+// and led by an apostrophe when a spreadsheet would take it for a formula
+// (it starts with =, +, -, @, a tab or a carriage return).
+QString csvField(const QString &text);
 // The path of a catalogue as the outputs name it: relative to the current
 // directory when it lies below it, else as read.
 QString displayPath(const QString &path);

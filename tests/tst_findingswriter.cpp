@@ -134,6 +134,11 @@ private slots:
         QTest::newRow("sarif") << int(OutputFormat::Sarif)
                                << "\"startLine\": 11}}}], \"relatedLocations\": \\[\\{\"id\": "
                                   "1, [^\n]*\"startLine\": 7}}, \"message\"";
+        QTest::newRow("csv") << int(OutputFormat::Csv)
+                             << "(?s)^check,severity,file,line,context,source,translation,finding"
+                                "\r\n(.*\r\n)?ST10.1,warning,a.po,11,x,Open,Aufmachen,\"Open\n"
+                                "Aufmachen\nÖffnen\"\r\nST10.1,note,a.po,7,a.po,Open,Öffnen,the "
+                                "message it differs from\r\n";
     }
     void comparison()
     {
@@ -141,6 +146,29 @@ private slots:
         QFETCH(QString, pattern);
         const QString out = QString::fromUtf8(write(OutputFormat(format), Header + Differing));
         QVERIFY2(out.contains(QRegularExpression(pattern)), qPrintable(out));
+    }
+
+    void csvField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << "Öffnen" << QString::fromUtf8("Öffnen");
+        QTest::newRow("comma, quote, line feed") << "a, \"b\"\nc"
+                                                 << "\"a, \"\"b\"\"\nc\"";
+        QTest::newRow("formula") << "=1+2"
+                                 << "'=1+2";
+        QTest::newRow("minus, quoted") << "-a,b"
+                                       << "\"'-a,b\"";
+        QTest::newRow("at, tab") << "@x\t"
+                                 << "'@x\t";
+        QTest::newRow("apostrophe stays") << "'s"
+                                          << "'s";
+    }
+    void csvField()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        QCOMPARE(::csvField(text), field);
     }
 
     void escaping_data()

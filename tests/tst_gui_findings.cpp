@@ -7,6 +7,7 @@
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "report/report.h"
+#include "run/run.h"
 #include "scriptedwindow.h"
 
 #include <QAction>
@@ -125,6 +126,35 @@ private slots:
         severity->setCurrentIndex(0);
         choose(m_panel->fileFilter(), fixture("gui_sample.ts"));
         QCOMPARE(m_panel->table()->model()->rowCount(), all);
+        QVERIFY(m_panel->languageFilter()->isHidden()); // one language, nothing to choose
+    }
+
+    // The languages the files declare: each keeps the rows of its file.
+    void languageFilter_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("file");
+        QTest::newRow(".po header") << "fr"
+                                    << "corpus/po/fr.po";
+        QTest::newRow(".ts attribute") << "de_DE"
+                                       << "corpus/ts/editor_de.ts";
+    }
+    void languageFilter()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        results store;
+        AppSettingsRecord options = defaultOptions();
+        selectDirectory(options, fixture("corpus"));
+        runSelection(store, options, nullptr);
+        FindingsPanel panel;
+        panel.setStore(&store);
+        QVERIFY(!panel.languageFilter()->isHidden());
+        choose(panel.languageFilter(), language);
+        const QStringList files = shownColumn(panel, FindingsModel::FileColumn);
+        QVERIFY(!files.isEmpty());
+        QCOMPARE(QSet<QString>(files.cbegin(), files.cend()),
+                 QSet<QString> {fixture(qPrintable(file))});
     }
 
     // The search looks at every column, in the texts as stored.
@@ -243,6 +273,9 @@ private slots:
                               << "^\\{.*\"occurrences\"";
         QTest::newRow("sarif") << "sarif"
                                << "^\\{.*\"version\": ?\"2.1.0\"";
+        QTest::newRow("csv") << "csv"
+                             << "^check,severity,file,line,context,source,translation,finding\r\n"
+                                "[^,]+,(warning|error|note),[^,]*gui_sample.ts,";
     }
     void exportFormats()
     {

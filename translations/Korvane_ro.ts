@@ -9,877 +9,877 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="206"/>
+        <location filename="../model/catalogue.h" line="207"/>
         <source>A damaged catalogue: XML or PO syntax that cannot be read, or a file that is not a catalogue.
 Example: a .ts file cut off after &quot;&lt;message&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="210"/>
+        <location filename="../model/catalogue.h" line="211"/>
         <source>A plural source whose numerus does not match the message.
 Example: a numerus=&quot;yes&quot; message with no %n</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="214"/>
+        <location filename="../model/catalogue.h" line="215"/>
         <source>A source that is empty.
 Example: &lt;source&gt;&lt;/source&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="218"/>
+        <location filename="../model/catalogue.h" line="219"/>
         <source>A source longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="222"/>
+        <location filename="../model/catalogue.h" line="223"/>
         <source>A source with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="226"/>
+        <location filename="../model/catalogue.h" line="227"/>
         <source>A source with a character outside ASCII.
 Example: &quot;Café&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="230"/>
+        <location filename="../model/catalogue.h" line="231"/>
         <source>A source with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="234"/>
+        <location filename="../model/catalogue.h" line="235"/>
         <source>A source with a line feed.
 Example: &quot;Open\nfile&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="238"/>
+        <location filename="../model/catalogue.h" line="239"/>
         <source>A source that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="242"/>
+        <location filename="../model/catalogue.h" line="243"/>
         <source>A source that begins with a space.
 Example: &quot; Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="246"/>
+        <location filename="../model/catalogue.h" line="247"/>
         <source>A source that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="250"/>
+        <location filename="../model/catalogue.h" line="251"/>
         <source>A source that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="254"/>
+        <location filename="../model/catalogue.h" line="255"/>
         <source>A source that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="258"/>
+        <location filename="../model/catalogue.h" line="259"/>
         <source>A source that ends with a space.
 Example: &quot;Open file &quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="262"/>
+        <location filename="../model/catalogue.h" line="263"/>
         <source>A source that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="266"/>
+        <location filename="../model/catalogue.h" line="267"/>
         <source>A source that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="270"/>
+        <location filename="../model/catalogue.h" line="271"/>
         <source>A source with an odd number of double quotes.
 Example: Open &quot;file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="274"/>
+        <location filename="../model/catalogue.h" line="275"/>
         <source>A source with an odd number of apostrophes.
 Example: Open &apos;file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="278"/>
+        <location filename="../model/catalogue.h" line="279"/>
         <source>Brackets and quotes in the source that do not pair up.
 Example: &quot;Open (file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="282"/>
+        <location filename="../model/catalogue.h" line="283"/>
         <source>A comma or semicolon in the source with no space after it.
 Example: &quot;Open,save&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="286"/>
+        <location filename="../model/catalogue.h" line="287"/>
         <source>A full stop in the source followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="290"/>
+        <location filename="../model/catalogue.h" line="291"/>
         <source>An exclamation or question mark in the source with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="294"/>
+        <location filename="../model/catalogue.h" line="295"/>
         <source>A colon in the source with no space after it.
 Example: &quot;Name:value&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="298"/>
+        <location filename="../model/catalogue.h" line="299"/>
         <source>A space before a comma or semicolon in the source.
 Example: &quot;Open , save&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="302"/>
+        <location filename="../model/catalogue.h" line="303"/>
         <source>A space or an opening character before a full stop in the source.
 Example: &quot;Saved .&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="306"/>
+        <location filename="../model/catalogue.h" line="307"/>
         <source>A space or an opening character before an exclamation or question mark in the source.
 Example: &quot;Done !&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="310"/>
+        <location filename="../model/catalogue.h" line="311"/>
         <source>A space or an opening character before a colon in the source.
 Example: &quot;Name :&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="314"/>
+        <location filename="../model/catalogue.h" line="315"/>
         <source>Two line feeds in a row in the source.
 Example: &quot;Open\n\nfile&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="318"/>
+        <location filename="../model/catalogue.h" line="319"/>
         <source>Two spaces in a row in the source.
 Example: &quot;Open  file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="322"/>
+        <location filename="../model/catalogue.h" line="323"/>
         <source>Two full stops in a row in the source.
 Example: &quot;Saved..&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="326"/>
+        <location filename="../model/catalogue.h" line="327"/>
         <source>The same character twice in a row in the source, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="330"/>
+        <location filename="../model/catalogue.h" line="331"/>
         <source>Two combining marks in a row in the source.
 Example: a letter with two accents stacked by mistake</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="334"/>
+        <location filename="../model/catalogue.h" line="335"/>
         <source>Two dashes or connectors in a row in the source.
 Example: &quot;Open__file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="338"/>
+        <location filename="../model/catalogue.h" line="339"/>
         <source>Two currency or modifier symbols in a row in the source.
 Example: &quot;$$5&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="342"/>
+        <location filename="../model/catalogue.h" line="343"/>
         <source>Two title-case or modifier letters in a row in the source.
 Example: &quot;ʹʹ&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="346"/>
+        <location filename="../model/catalogue.h" line="347"/>
         <source>A sentence of the source that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="350"/>
+        <location filename="../model/catalogue.h" line="351"/>
         <source>Lists the words of the source with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="354"/>
+        <location filename="../model/catalogue.h" line="355"/>
         <source>Lists the words of the source that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="358"/>
+        <location filename="../model/catalogue.h" line="359"/>
         <source>Lists the words of the source with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="362"/>
+        <location filename="../model/catalogue.h" line="363"/>
         <source>Lists the words of the source in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="366"/>
+        <location filename="../model/catalogue.h" line="367"/>
         <source>The same word twice in a row in the source.
 Example: &quot;Open the the file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="370"/>
+        <location filename="../model/catalogue.h" line="371"/>
         <source>More than one accelerator (&amp;) in the source.
 Example: &quot;&amp;Open &amp;file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="374"/>
+        <location filename="../model/catalogue.h" line="375"/>
         <source>An accelerator marker (&amp;) at the end of the source.
 Example: &quot;Open file&amp;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="378"/>
+        <location filename="../model/catalogue.h" line="379"/>
         <source>Lists the accelerators of the source, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="382"/>
+        <location filename="../model/catalogue.h" line="383"/>
         <source>Lists the accelerators of the source, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="386"/>
+        <location filename="../model/catalogue.h" line="387"/>
         <source>Lists every word of the source, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="390"/>
+        <location filename="../model/catalogue.h" line="391"/>
         <source>Lists every source once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="394"/>
+        <location filename="../model/catalogue.h" line="395"/>
         <source>An e-mail address in the source that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="398"/>
+        <location filename="../model/catalogue.h" line="399"/>
         <source>A URI in the source that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="402"/>
+        <location filename="../model/catalogue.h" line="403"/>
         <source>A markup tag in the source without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="406"/>
+        <location filename="../model/catalogue.h" line="407"/>
         <source>A markup tag name in the source that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="410"/>
+        <location filename="../model/catalogue.h" line="411"/>
         <source>Markup tag attributes in the source that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="414"/>
+        <location filename="../model/catalogue.h" line="415"/>
         <source>Markup tags in the source that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="418"/>
+        <location filename="../model/catalogue.h" line="419"/>
         <source>A plural translation with a wrong number of forms for its language.
 Example: a German plural message with three forms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="422"/>
+        <location filename="../model/catalogue.h" line="423"/>
         <source>A translation that is empty.
 Example: &lt;translation&gt;&lt;/translation&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="426"/>
+        <location filename="../model/catalogue.h" line="427"/>
         <source>A translation marked unfinished although it is filled in.
 Example: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="430"/>
+        <location filename="../model/catalogue.h" line="431"/>
         <source>A translation longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="434"/>
+        <location filename="../model/catalogue.h" line="435"/>
         <source>A translation with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="438"/>
+        <location filename="../model/catalogue.h" line="439"/>
         <source>A translation with a character outside ASCII.
 Example: &quot;Café&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="442"/>
+        <location filename="../model/catalogue.h" line="443"/>
         <source>A translation with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="446"/>
+        <location filename="../model/catalogue.h" line="447"/>
         <source>A translation with a line feed.
 Example: &quot;Open\nfile&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="452"/>
+        <location filename="../model/catalogue.h" line="453"/>
         <source>A translation that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="456"/>
+        <location filename="../model/catalogue.h" line="457"/>
         <source>A translation that begins with a space.
 Example: &quot; Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="460"/>
+        <location filename="../model/catalogue.h" line="461"/>
         <source>A translation that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="464"/>
+        <location filename="../model/catalogue.h" line="465"/>
         <source>A translation that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="468"/>
+        <location filename="../model/catalogue.h" line="469"/>
         <source>A translation that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="472"/>
+        <location filename="../model/catalogue.h" line="473"/>
         <source>A translation that ends with a space.
 Example: &quot;Open file &quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="476"/>
+        <location filename="../model/catalogue.h" line="477"/>
         <source>A translation that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="480"/>
+        <location filename="../model/catalogue.h" line="481"/>
         <source>A translation that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="484"/>
+        <location filename="../model/catalogue.h" line="485"/>
         <source>A translation with an odd number of double quotes.
 Example: Open &quot;file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="488"/>
+        <location filename="../model/catalogue.h" line="489"/>
         <source>A translation with an odd number of apostrophes.
 Example: Open &apos;file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="492"/>
+        <location filename="../model/catalogue.h" line="493"/>
         <source>Brackets and quotes in the translation that do not pair up.
 Example: &quot;Open (file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="496"/>
+        <location filename="../model/catalogue.h" line="497"/>
         <source>A comma or semicolon in the translation with no space after it.
 Example: &quot;Open,save&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="500"/>
+        <location filename="../model/catalogue.h" line="501"/>
         <source>A full stop in the translation followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="504"/>
+        <location filename="../model/catalogue.h" line="505"/>
         <source>An exclamation or question mark in the translation with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="508"/>
+        <location filename="../model/catalogue.h" line="509"/>
         <source>A colon in the translation with no space after it.
 Example: &quot;Name:value&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="512"/>
+        <location filename="../model/catalogue.h" line="513"/>
         <source>A space before a comma or semicolon in the translation.
 Example: &quot;Open , save&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="516"/>
+        <location filename="../model/catalogue.h" line="517"/>
         <source>A space or an opening character before a full stop in the translation.
 Example: &quot;Saved .&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="520"/>
+        <location filename="../model/catalogue.h" line="521"/>
         <source>A space or an opening character before an exclamation or question mark in the translation.
 Example: &quot;Done !&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="524"/>
+        <location filename="../model/catalogue.h" line="525"/>
         <source>A space or an opening character before a colon in the translation.
 Example: &quot;Name :&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="528"/>
+        <location filename="../model/catalogue.h" line="529"/>
         <source>Two line feeds in a row in the translation.
 Example: &quot;Open\n\nfile&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="532"/>
+        <location filename="../model/catalogue.h" line="533"/>
         <source>Two spaces in a row in the translation.
 Example: &quot;Open  file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="536"/>
+        <location filename="../model/catalogue.h" line="537"/>
         <source>Two full stops in a row in the translation.
 Example: &quot;Saved..&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="540"/>
+        <location filename="../model/catalogue.h" line="541"/>
         <source>The same character twice in a row in the translation, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="544"/>
+        <location filename="../model/catalogue.h" line="545"/>
         <source>Two combining marks in a row in the translation.
 Example: a letter with two accents stacked by mistake</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="548"/>
+        <location filename="../model/catalogue.h" line="549"/>
         <source>Two dashes or connectors in a row in the translation.
 Example: &quot;Open__file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="552"/>
+        <location filename="../model/catalogue.h" line="553"/>
         <source>Two currency or modifier symbols in a row in the translation.
 Example: &quot;$$5&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="556"/>
+        <location filename="../model/catalogue.h" line="557"/>
         <source>Two title-case or modifier letters in a row in the translation.
 Example: &quot;ʹʹ&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="560"/>
+        <location filename="../model/catalogue.h" line="561"/>
         <source>A sentence of the translation that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="564"/>
+        <location filename="../model/catalogue.h" line="565"/>
         <source>Lists the words of the translation with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="568"/>
+        <location filename="../model/catalogue.h" line="569"/>
         <source>Lists the words of the translation that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="572"/>
+        <location filename="../model/catalogue.h" line="573"/>
         <source>Lists the words of the translation with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="576"/>
+        <location filename="../model/catalogue.h" line="577"/>
         <source>Lists the words of the translation in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="580"/>
+        <location filename="../model/catalogue.h" line="581"/>
         <source>The same word twice in a row in the translation.
 Example: &quot;Open the the file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="584"/>
+        <location filename="../model/catalogue.h" line="585"/>
         <source>More than one accelerator (&amp;) in the translation.
 Example: &quot;&amp;Open &amp;file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="588"/>
+        <location filename="../model/catalogue.h" line="589"/>
         <source>An accelerator marker (&amp;) at the end of the translation.
 Example: &quot;Open file&amp;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="592"/>
+        <location filename="../model/catalogue.h" line="593"/>
         <source>Lists the accelerators of the translation, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="596"/>
+        <location filename="../model/catalogue.h" line="597"/>
         <source>Lists the accelerators of the translation, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="600"/>
+        <location filename="../model/catalogue.h" line="601"/>
         <source>Lists every word of the translation, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="604"/>
+        <location filename="../model/catalogue.h" line="605"/>
         <source>Lists every translation once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="608"/>
+        <location filename="../model/catalogue.h" line="609"/>
         <source>An e-mail address in the translation that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="612"/>
+        <location filename="../model/catalogue.h" line="613"/>
         <source>A URI in the translation that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="616"/>
+        <location filename="../model/catalogue.h" line="617"/>
         <source>A markup tag in the translation without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="620"/>
+        <location filename="../model/catalogue.h" line="621"/>
         <source>A markup tag name in the translation that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="624"/>
+        <location filename="../model/catalogue.h" line="625"/>
         <source>Markup tag attributes in the translation that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="628"/>
+        <location filename="../model/catalogue.h" line="629"/>
         <source>Markup tags in the translation that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="632"/>
+        <location filename="../model/catalogue.h" line="633"/>
         <source>Lists every character used in the sources and the translations.
 Example: &quot;é&quot; used once in the translations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="636"/>
+        <location filename="../model/catalogue.h" line="637"/>
         <source>A translation much shorter or longer than a short source, by the ratio limits set on the row.
 Example: &quot;OK&quot; translated as a whole sentence</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="640"/>
+        <location filename="../model/catalogue.h" line="641"/>
         <source>A translation much shorter or longer than a longer source, by the ratio limits set on the row.
 Example: a long sentence translated with one word</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="644"/>
+        <location filename="../model/catalogue.h" line="645"/>
         <source>A control character of the source missing from the translation.
 Example: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="648"/>
+        <location filename="../model/catalogue.h" line="649"/>
         <source>A different number of tabulations in source and translation.
 Example: &quot;a\tb&quot; -&gt; &quot;a b&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="652"/>
+        <location filename="../model/catalogue.h" line="653"/>
         <source>A different number of line feeds in source and translation.
 Example: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="656"/>
+        <location filename="../model/catalogue.h" line="657"/>
         <source>Only one of source and translation begins with a line feed.
 Example: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="660"/>
+        <location filename="../model/catalogue.h" line="661"/>
         <source>Only one of source and translation begins with a space.
 Example: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="664"/>
+        <location filename="../model/catalogue.h" line="665"/>
         <source>Only one of source and translation begins with an opening character.
 Example: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="668"/>
+        <location filename="../model/catalogue.h" line="669"/>
         <source>Only one of source and translation begins with another character that is not a letter or number.
 Example: &quot;-v&quot; -&gt; &quot;v&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="672"/>
+        <location filename="../model/catalogue.h" line="673"/>
         <source>Only one of source and translation ends with a line feed.
 Example: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="676"/>
+        <location filename="../model/catalogue.h" line="677"/>
         <source>Only one of source and translation ends with a space.
 Example: &quot;Name: &quot; -&gt; &quot;Name:&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="680"/>
+        <location filename="../model/catalogue.h" line="681"/>
         <source>Only one of source and translation ends with a closing character.
 Example: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="684"/>
+        <location filename="../model/catalogue.h" line="685"/>
         <source>Only one of source and translation ends with another character that is not a letter or number.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="688"/>
+        <location filename="../model/catalogue.h" line="689"/>
         <source>A different number of &lt; and &gt; in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="692"/>
+        <location filename="../model/catalogue.h" line="693"/>
         <source>A different number of opening and closing characters in source and translation.
 Example: &quot;(optional)&quot; -&gt; &quot;optional&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="696"/>
+        <location filename="../model/catalogue.h" line="697"/>
         <source>A different number of colons in source and translation.
 Example: &quot;Name:&quot; -&gt; &quot;Name&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="700"/>
+        <location filename="../model/catalogue.h" line="701"/>
         <source>A different number of exclamation marks in source and translation.
 Example: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="704"/>
+        <location filename="../model/catalogue.h" line="705"/>
         <source>A different number of question marks in source and translation.
 Example: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="708"/>
+        <location filename="../model/catalogue.h" line="709"/>
         <source>A different number of full stops in source and translation.
 Example: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="712"/>
+        <location filename="../model/catalogue.h" line="713"/>
         <source>A different number of ellipses in source and translation.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="716"/>
+        <location filename="../model/catalogue.h" line="717"/>
         <source>A different number of the other characters set on the row in source and translation.
 Example: &quot;a/b&quot; -&gt; &quot;a b&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="720"/>
+        <location filename="../model/catalogue.h" line="721"/>
         <source>Numbers of the source missing from the translation, or the other way round.
 Example: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="724"/>
+        <location filename="../model/catalogue.h" line="725"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.1.
 Example: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="728"/>
+        <location filename="../model/catalogue.h" line="729"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.2.
 Example: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="732"/>
+        <location filename="../model/catalogue.h" line="733"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.3.
 Example: &quot;10,000&quot; -&gt; &quot;10000&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="736"/>
+        <location filename="../model/catalogue.h" line="737"/>
         <source>A different number of accelerators (&amp;) in source and translation.
 Example: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="740"/>
+        <location filename="../model/catalogue.h" line="741"/>
         <source>A different number of arguments (%1, %2 ...) in source and translation.
 Example: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="744"/>
+        <location filename="../model/catalogue.h" line="745"/>
         <source>Arguments that do not count up by one.
 Example: &quot;%1 and %3&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="748"/>
+        <location filename="../model/catalogue.h" line="749"/>
         <source>The same source translated differently in different messages.
 Example: &quot;Open&quot; -&gt; &quot;Öffnen&quot; here, &quot;Aufmachen&quot; there</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="752"/>
+        <location filename="../model/catalogue.h" line="753"/>
         <source>The same translation used for different sources.
 Example: &quot;Open&quot; and &quot;Close&quot; both -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="756"/>
+        <location filename="../model/catalogue.h" line="757"/>
         <source>E-mail addresses that differ between source and translation.
 Example: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="760"/>
+        <location filename="../model/catalogue.h" line="761"/>
         <source>URIs that differ between source and translation.
 Example: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="764"/>
+        <location filename="../model/catalogue.h" line="765"/>
         <source>A different number of markup tags in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="768"/>
+        <location filename="../model/catalogue.h" line="769"/>
         <source>printf conversions of source and translation that differ in number or type.
 Example: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="772"/>
+        <location filename="../model/catalogue.h" line="773"/>
         <source>Placeholders in braces that differ between source and translation.
 Example: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="776"/>
+        <location filename="../model/catalogue.h" line="777"/>
         <source>A malformed entity in the translation of a text with markup.
 Example: &quot;&amp;amp&quot; without its semicolon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="780"/>
+        <location filename="../model/catalogue.h" line="781"/>
         <source>A plural message with fewer translated forms than its language has.
 Example: a Polish plural message with two forms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="784"/>
+        <location filename="../model/catalogue.h" line="785"/>
         <source>A translation that copies a source of two or more words; words set on the row may stay the same.
 Example: &quot;Open file&quot; -&gt; &quot;Open file&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="788"/>
+        <location filename="../model/catalogue.h" line="789"/>
         <source>A source with a &quot;_&quot; accelerator whose translation has none (.po files).
 Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation type="unfinished"></translation>
@@ -903,42 +903,42 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation>Informație</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="186"/>
+        <location filename="../app/findingstable.cpp" line="191"/>
         <source>Check</source>
         <translation>Verificare</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="188"/>
+        <location filename="../app/findingstable.cpp" line="193"/>
         <source>Severity</source>
         <translation>Gravitate</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="190"/>
+        <location filename="../app/findingstable.cpp" line="195"/>
         <source>File</source>
         <translation>Fișier</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="192"/>
+        <location filename="../app/findingstable.cpp" line="197"/>
         <source>Line</source>
         <translation>Linie</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="194"/>
+        <location filename="../app/findingstable.cpp" line="199"/>
         <source>Context</source>
         <translation>Context</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="196"/>
+        <location filename="../app/findingstable.cpp" line="201"/>
         <source>Source</source>
         <translation>Sursă</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="198"/>
+        <location filename="../app/findingstable.cpp" line="203"/>
         <source>Translation</source>
         <translation>Traducere</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="200"/>
+        <location filename="../app/findingstable.cpp" line="205"/>
         <source>Finding</source>
         <translation>Constatare</translation>
     </message>
@@ -946,72 +946,82 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
 <context>
     <name>FindingsPanel</name>
     <message>
-        <location filename="../app/findingstable.cpp" line="311"/>
+        <location filename="../app/findingstable.cpp" line="325"/>
         <source>Search in all columns</source>
         <translation>Caută în toate coloanele</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="387"/>
+        <location filename="../app/findingstable.cpp" line="331"/>
+        <source>Filter by language</source>
+        <translation>Filtrare după limbă</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="412"/>
         <source>All checks</source>
         <translation>Toate verificările</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="393"/>
+        <location filename="../app/findingstable.cpp" line="418"/>
         <source>Group %1</source>
         <translation>Grupul %1</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="397"/>
+        <location filename="../app/findingstable.cpp" line="422"/>
         <source>All severities</source>
         <translation>Toate gravitățile</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="401"/>
+        <location filename="../app/findingstable.cpp" line="426"/>
         <source>All files</source>
         <translation>Toate fișierele</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="441"/>
+        <location filename="../app/findingstable.cpp" line="429"/>
+        <source>All languages</source>
+        <translation>Toate limbile</translation>
+    </message>
+    <message>
+        <location filename="../app/findingstable.cpp" line="472"/>
         <source>Check %1 (%2)</source>
         <translation>Verificarea %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="448"/>
+        <location filename="../app/findingstable.cpp" line="479"/>
         <source>Context:</source>
         <translation>Context:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="449"/>
+        <location filename="../app/findingstable.cpp" line="480"/>
         <source>Source:</source>
         <translation>Sursă:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="450"/>
+        <location filename="../app/findingstable.cpp" line="481"/>
         <source>Translation:</source>
         <translation>Traducere:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="451"/>
+        <location filename="../app/findingstable.cpp" line="482"/>
         <source>Finding:</source>
         <translation>Constatare:</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="489"/>
+        <location filename="../app/findingstable.cpp" line="520"/>
         <source>Copy File and Line</source>
         <translation>Copiază fișierul și linia</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="490"/>
+        <location filename="../app/findingstable.cpp" line="521"/>
         <source>Copy Source</source>
         <translation>Copiază sursa</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="491"/>
+        <location filename="../app/findingstable.cpp" line="522"/>
         <source>Copy Translation</source>
         <translation>Copiază traducerea</translation>
     </message>
     <message>
-        <location filename="../app/findingstable.cpp" line="493"/>
+        <location filename="../app/findingstable.cpp" line="524"/>
         <source>Open at Line</source>
         <translation>Deschide la linie</translation>
     </message>
@@ -1054,744 +1064,744 @@ Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
         <translation>Verificarea în lot a fost întreruptă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="205"/>
+        <location filename="../model/catalogue.h" line="206"/>
         <source>Check 0 warns if the file is corrupt.</source>
         <translation>Verificarea 0 avertizează dacă fișierul este corupt.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="209"/>
+        <location filename="../model/catalogue.h" line="210"/>
         <source>Check S0 warns if the source has a wrong numerus.</source>
         <translation>Verificarea S0 avertizează dacă sursa are forme de plural greșite.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="213"/>
+        <location filename="../model/catalogue.h" line="214"/>
         <source>Check S1.1 warns if the source is empty.</source>
         <translation>Verificarea S1.1 avertizează dacă sursa este goală.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="217"/>
+        <location filename="../model/catalogue.h" line="218"/>
         <source>Check S1.2 warns if the source has more than x characters.</source>
         <translation>Verificarea S1.2 avertizează dacă sursa are mai mult de x caractere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="221"/>
+        <location filename="../model/catalogue.h" line="222"/>
         <source>Check S1.3 warns if the source has less than x letters or numbers.</source>
         <translation>Verificarea S1.3 avertizează dacă sursa are mai puțin de x litere sau cifre.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="225"/>
+        <location filename="../model/catalogue.h" line="226"/>
         <source>Check S2.1 warns if the source contains non-ASCII characters.</source>
         <translation>Verificarea S2.1 avertizează dacă sursa conține caractere non-ASCII.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="229"/>
+        <location filename="../model/catalogue.h" line="230"/>
         <source>Check S2.2 warns if the source contains control characters. (Exclusive of the warnings from Check S2.3.)</source>
         <translation>Verificarea S2.2 avertizează dacă sursa conține caractere de control. (Exclusiv avertismentele verificării S2.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="233"/>
+        <location filename="../model/catalogue.h" line="234"/>
         <source>Check S2.3 warns if the source contains line feed characters.</source>
         <translation>Verificarea S2.3 avertizează dacă sursa conține caractere de salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="237"/>
+        <location filename="../model/catalogue.h" line="238"/>
         <source>Check S3.1 warns if the first character of the source is line feed.</source>
         <translation>Verificarea S3.1 avertizează dacă primul caracter al sursei este un salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="241"/>
+        <location filename="../model/catalogue.h" line="242"/>
         <source>Check S3.2 warns if the first character of the source is a space. (Exclusive of the warnings from Check S3.1.)</source>
         <translation>Verificarea S3.2 avertizează dacă primul caracter al sursei este un spațiu. (Exclusiv avertismentele verificării S3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="245"/>
+        <location filename="../model/catalogue.h" line="246"/>
         <source>Check S3.3 warns if the first character of the source is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>Verificarea S3.3 avertizează dacă primul caracter al sursei este Punctuation_Close sau Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="249"/>
+        <location filename="../model/catalogue.h" line="250"/>
         <source>Check S3.4 warns if the first character of the source is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check S3.1 to S3.3 and characters you wrote into the right line edit.</source>
         <translation>Verificarea S3.4 avertizează dacă primul caracter al sursei nu este (LetterOrNumber sau Punctuation_Open sau Punctuation_InitialQuote sau x).
 Cu excepția caracterelor din verificările S3.1 până la S3.3 și a caracterelor pe care le-ați scris în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="253"/>
+        <location filename="../model/catalogue.h" line="254"/>
         <source>Check S4.1 warns if the last character of the source is a line feed.</source>
         <translation>Verificarea S4.1 avertizează dacă ultimul caracter al sursei este un salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="257"/>
+        <location filename="../model/catalogue.h" line="258"/>
         <source>Check S4.2 warns if the last character of the source is a space. (Exclusive of the warnings from Check S4.1.)</source>
         <translation>Verificarea S4.2 avertizează dacă ultimul caracter al sursei este un spațiu. (Exclusiv avertismentele verificării S4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="261"/>
+        <location filename="../model/catalogue.h" line="262"/>
         <source>Check S4.3 warns if the last character of the source is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>Verificarea S4.3 avertizează dacă ultimul caracter al sursei este Punctuation_Open sau Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="265"/>
+        <location filename="../model/catalogue.h" line="266"/>
         <source>Check S4.4 warns if the last character of the source is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x)
 Except the characters from Check S4.1 to S4.3 and the characters you wrote into the right line edit.</source>
         <translation>Verificarea S4.4 avertizează dacă ultimul caracter al sursei nu este (LetterOrNumber sau Punctuation_Close sau Punctuation_FinalQuote sau x)
 Cu excepția caracterelor din verificările S4.1 până la S4.3 și a caracterelor pe care le-ați scris în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="269"/>
+        <location filename="../model/catalogue.h" line="270"/>
         <source>Check S5.1 warns if the number of characters &quot; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>Verificarea S5.1 avertizează dacă numărul de caractere &quot; din sursă este impar. (Este prea dificil să fie inclus în verificarea S5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="273"/>
+        <location filename="../model/catalogue.h" line="274"/>
         <source>Check S5.2 warns if the number of characters &apos; in the source is odd. (It&apos;s too difficult to add this in Check S5.3)</source>
         <translation>Verificarea S5.2 avertizează dacă numărul de caractere &apos; din sursă este impar. (Este prea dificil să fie inclus în verificarea S5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="277"/>
+        <location filename="../model/catalogue.h" line="278"/>
         <source>Check S5.3 warns if the opening and the closing characters in the source are not well-formed. (Parenthesischeck)</source>
         <translation>Verificarea S5.3 avertizează dacă caracterele de deschidere și de închidere din sursă nu sunt bine formate. (Verificarea parantezelor)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="281"/>
+        <location filename="../model/catalogue.h" line="282"/>
         <source>Check S6.1 warns if there is no space after comma or semicolon in the source.</source>
         <translation>Verificarea S6.1 avertizează dacă în sursă nu există un spațiu după virgulă sau punct și virgulă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="285"/>
+        <location filename="../model/catalogue.h" line="286"/>
         <source>Check S6.2 warns if there is no space or closing character in the source after full stop.</source>
         <translation>Verificarea S6.2 avertizează dacă în sursă nu există un spațiu sau un caracter de închidere după punct.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="289"/>
+        <location filename="../model/catalogue.h" line="290"/>
         <source>Check S6.3 warns if there is no space or closing character in the source after exclamation mark or question mark.</source>
         <translation>Verificarea S6.3 avertizează dacă în sursă nu există un spațiu sau un caracter de închidere după semnul exclamării sau semnul întrebării.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="293"/>
+        <location filename="../model/catalogue.h" line="294"/>
         <source>Check S6.4 warns if there is no space in the source after colon.</source>
         <translation>Verificarea S6.4 avertizează dacă în sursă nu există un spațiu după două puncte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="297"/>
+        <location filename="../model/catalogue.h" line="298"/>
         <source>Check S7.1 warns if there is a space before comma or semicolon in the source.</source>
         <translation>Verificarea S7.1 avertizează dacă în sursă există un spațiu înainte de virgulă sau punct și virgulă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="301"/>
+        <location filename="../model/catalogue.h" line="302"/>
         <source>Check S7.2 warns if there is a space or an opening character in the source before full stop.</source>
         <translation>Verificarea S7.2 avertizează dacă în sursă există un spațiu sau un caracter de deschidere înainte de punct.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="305"/>
+        <location filename="../model/catalogue.h" line="306"/>
         <source>Check S7.3 warns if there is a space or an opening character in the source before exclamation mark or question mark.</source>
         <translation>Verificarea S7.3 avertizează dacă în sursă există un spațiu sau un caracter de deschidere înainte de semnul exclamării sau semnul întrebării.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="309"/>
+        <location filename="../model/catalogue.h" line="310"/>
         <source>Check S7.4 warns if there is a space or an opening character in the source before colon.</source>
         <translation>Verificarea S7.4 avertizează dacă în sursă există un spațiu sau un caracter de deschidere înainte de două puncte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="313"/>
+        <location filename="../model/catalogue.h" line="314"/>
         <source>Check S8.1 warns if the source contains a double line feed.</source>
         <translation>Verificarea S8.1 avertizează dacă sursa conține un salt de linie dublu.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="317"/>
+        <location filename="../model/catalogue.h" line="318"/>
         <source>Check S8.2 warns if the source contains a double space. (Exclusive of the warnings from Check S8.1.)</source>
         <translation>Verificarea S8.2 avertizează dacă sursa conține un spațiu dublu. (Exclusiv avertismentele verificării S8.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="321"/>
+        <location filename="../model/catalogue.h" line="322"/>
         <source>Check S8.3 warns if the source contains a double dot.</source>
         <translation>Verificarea S8.3 avertizează dacă sursa conține un punct dublu.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="325"/>
+        <location filename="../model/catalogue.h" line="326"/>
         <source>Check S8.4 warns if the source contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>Verificarea S8.4 avertizează dacă sursa conține un caracter dublu.
 Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber și a caracterelor pe care le-ați scris în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="329"/>
+        <location filename="../model/catalogue.h" line="330"/>
         <source>Check S9.1 warns if the source contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>Verificarea S9.1 avertizează dacă sursa conține un caracter dublu (Mark_Enclosing sau Mark_NonSpacing sau Mark_SpacingCombining).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="333"/>
+        <location filename="../model/catalogue.h" line="334"/>
         <source>Check S9.2 warns if the source contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>Verificarea S9.2 avertizează dacă sursa conține un caracter dublu (Punctuation_Connector sau Punctuation_Dash).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="337"/>
+        <location filename="../model/catalogue.h" line="338"/>
         <source>Check S9.3 warns if the source contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>Verificarea S9.3 avertizează dacă sursa conține un caracter dublu (Symbol_Currency sau Symbol_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="341"/>
+        <location filename="../model/catalogue.h" line="342"/>
         <source>Check S9.4 warns if the source contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>Verificarea S9.4 avertizează dacă sursa conține un caracter dublu (Letter_Titlecase sau Letter_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="345"/>
+        <location filename="../model/catalogue.h" line="346"/>
         <source>Check S10.1 warns if a sentence in the source begins with a lowercase letter.</source>
         <translation>Verificarea S10.1 avertizează dacă o propoziție din sursă începe cu o literă mică.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="349"/>
+        <location filename="../model/catalogue.h" line="350"/>
         <source>Check S11.1 lists all the words in the source with double letters.</source>
         <translation>Verificarea S11.1 listează toate cuvintele din sursă cu litere duble.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="353"/>
+        <location filename="../model/catalogue.h" line="354"/>
         <source>Check S12.1 lists all the words in the source that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>Verificarea S12.1 listează toate cuvintele din sursă care amestecă litere mari sau mici cu litere care nu sunt nici mari, nici mici.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="357"/>
+        <location filename="../model/catalogue.h" line="358"/>
         <source>Check S12.2 lists all the words in the source with an uppercase letter after a lowercase letter.</source>
         <translation>Verificarea S12.2 listează toate cuvintele din sursă cu o literă mare după o literă mică.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="361"/>
+        <location filename="../model/catalogue.h" line="362"/>
         <source>Check S12.3 lists all the words in the source with uppercase letters only.</source>
         <translation>Verificarea S12.3 listează toate cuvintele din sursă scrise numai cu litere mari.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="365"/>
+        <location filename="../model/catalogue.h" line="366"/>
         <source>Check S13.1 warns if a word is doubled in the source.</source>
         <translation>Verificarea S13.1 avertizează dacă un cuvânt este dublat în sursă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="369"/>
+        <location filename="../model/catalogue.h" line="370"/>
         <source>Check S14.1 warns if there is more than one QKeySequence in the source.</source>
         <translation>Verificarea S14.1 avertizează dacă sursa conține mai mult de o QKeySequence.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="373"/>
+        <location filename="../model/catalogue.h" line="374"/>
         <source>Check S14.2 warns if the QKeySequence is at the end of the source.</source>
         <translation>Verificarea S14.2 avertizează dacă QKeySequence se află la sfârșitul sursei.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="377"/>
+        <location filename="../model/catalogue.h" line="378"/>
         <source>Check S14.3 lists all QKeySequence in the source sorted by keys.</source>
         <translation>Verificarea S14.3 listează toate QKeySequence din sursă, sortate după taste.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="381"/>
+        <location filename="../model/catalogue.h" line="382"/>
         <source>Check S14.4 lists all QKeySequence in the source sorted by source.</source>
         <translation>Verificarea S14.4 listează toate QKeySequence din sursă, sortate după sursă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="385"/>
+        <location filename="../model/catalogue.h" line="386"/>
         <source>Check S15.1 lists all the words in the source. You can add more separator characters in the right line edit.</source>
         <translation>Verificarea S15.1 listează toate cuvintele din sursă. Puteți adăuga mai mulți separatori în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="389"/>
+        <location filename="../model/catalogue.h" line="390"/>
         <source>Check S16.1 lists all the sources (sorted alphabetically without duplicates).</source>
         <translation>Verificarea S16.1 listează toate sursele (sortate alfabetic fără duplicate).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="393"/>
+        <location filename="../model/catalogue.h" line="394"/>
         <source>Check S20.1 warns if an email in the source is not valid.</source>
         <translation>Verificarea S20.1 avertizează dacă o adresă de e-mail din sursă nu este validă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="397"/>
+        <location filename="../model/catalogue.h" line="398"/>
         <source>Check S20.2 warns if an URI in the source is not valid.</source>
         <translation>Verificarea S20.2 avertizează dacă un URI din sursă nu este valid.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="401"/>
+        <location filename="../model/catalogue.h" line="402"/>
         <source>Check S21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>Verificarea S21.1 avertizează dacă paranteza de deschidere sau de închidere a unei etichete XML nu este găsită.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="405"/>
+        <location filename="../model/catalogue.h" line="406"/>
         <source>Check S21.2 warns if a xml tag name is not fine.</source>
         <translation>Verificarea S21.2 avertizează dacă numele unei etichete XML nu este corect.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="409"/>
+        <location filename="../model/catalogue.h" line="410"/>
         <source>Check S21.3 warns if a xml tag attributes are not fine.</source>
         <translation>Verificarea S21.3 avertizează dacă atributele unei etichete XML nu sunt corecte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="413"/>
+        <location filename="../model/catalogue.h" line="414"/>
         <source>Check S21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>Verificarea S21.4 avertizează dacă etichetele XML de deschidere și de închidere nu sunt bine formate. (Verificarea parantezelor).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="417"/>
+        <location filename="../model/catalogue.h" line="418"/>
         <source>Check T0 warns if the translation has a wrong numerus.</source>
         <translation>Verificarea T0 avertizează dacă traducerea are forme de plural greșite.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="421"/>
+        <location filename="../model/catalogue.h" line="422"/>
         <source>Check T1.1 warns if the translation is empty.</source>
         <translation>Verificarea T1.1 avertizează dacă traducerea este goală.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="425"/>
+        <location filename="../model/catalogue.h" line="426"/>
         <source>Check T1.1b warns if the translation is marked as unfinished even it is not empty.</source>
         <translation>Verificarea T1.1b avertizează dacă traducerea este marcată ca neterminată, deși nu este goală.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="429"/>
+        <location filename="../model/catalogue.h" line="430"/>
         <source>Check T1.2 warns if the translation has more than x characters.</source>
         <translation>Verificarea T1.2 avertizează dacă traducerea are mai mult de x caractere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="433"/>
+        <location filename="../model/catalogue.h" line="434"/>
         <source>Check T1.3 warns if the translation has less than x letters or numbers.</source>
         <translation>Verificarea T1.3 avertizează dacă traducerea are mai puțin de x litere sau cifre.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="437"/>
+        <location filename="../model/catalogue.h" line="438"/>
         <source>Check T2.1 warns if the translation contains non-ASCII characters.</source>
         <translation>Verificarea T2.1 avertizează dacă traducerea conține caractere non-ASCII.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="441"/>
+        <location filename="../model/catalogue.h" line="442"/>
         <source>Check T2.2 warns if the translation contains control characters. (Exclusive of the warnings from Check T2.3.)</source>
         <translation>Verificarea T2.2 avertizează dacă traducerea conține caractere de control. (Exclusiv avertismentele verificării T2.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="445"/>
+        <location filename="../model/catalogue.h" line="446"/>
         <source>Check T2.3 warns if the translation contains line feed characters.</source>
         <translation>Verificarea T2.3 avertizează dacă traducerea conține caractere de salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="451"/>
+        <location filename="../model/catalogue.h" line="452"/>
         <source>Check T3.1 warns if first character of the translation is a line feed.</source>
         <translation>Verificarea T3.1 avertizează dacă primul caracter al traducerii este un salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="455"/>
+        <location filename="../model/catalogue.h" line="456"/>
         <source>Check T3.2 warns if first character of the translation is a space. (Exclusive of the warnings from Check T3.1.)</source>
         <translation>Verificarea T3.2 avertizează dacă primul caracter al traducerii este un spațiu. (Exclusiv avertismentele verificării T3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="459"/>
+        <location filename="../model/catalogue.h" line="460"/>
         <source>Check T3.3 warns if first character of the translation is Punctuation_Close or Punctuation_FinalQuote.</source>
         <translation>Verificarea T3.3 avertizează dacă primul caracter al traducerii este Punctuation_Close sau Punctuation_FinalQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="463"/>
+        <location filename="../model/catalogue.h" line="464"/>
         <source>Check T3.4 warns if first character of the translation is not (LetterOrNumber or Punctuation_Open or Punctuation_InitialQuote or x).
 Except the characters from Check T3.1 to T3.3 and the characters you wrote into the right line edit.</source>
         <translation>Verificarea T3.4 avertizează dacă primul caracter al traducerii nu este (LetterOrNumber sau Punctuation_Open sau Punctuation_InitialQuote sau x).
 Cu excepția caracterelor din verificările T3.1 până la T3.3 și a caracterelor pe care le-ați scris în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="467"/>
+        <location filename="../model/catalogue.h" line="468"/>
         <source>Check T4.1 warns if the last character of the translation is a line feed.</source>
         <translation>Verificarea T4.1 avertizează dacă ultimul caracter al traducerii este un salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="471"/>
+        <location filename="../model/catalogue.h" line="472"/>
         <source>Check T4.2 warns if the last character of the translation is a space. (Exclusive of the warnings from Check T4.1.)</source>
         <translation>Verificarea T4.2 avertizează dacă ultimul caracter al traducerii este un spațiu. (Exclusiv avertismentele verificării T4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="475"/>
+        <location filename="../model/catalogue.h" line="476"/>
         <source>Check T4.3 warns if the last character of the translation is Punctuation_Open or Punctuation_InitialQuote.</source>
         <translation>Verificarea T4.3 avertizează dacă ultimul caracter al traducerii este Punctuation_Open sau Punctuation_InitialQuote.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="479"/>
+        <location filename="../model/catalogue.h" line="480"/>
         <source>Check T4.4 warns if the last character of the translation is not (LetterOrNumber or Punctuation_Close or Punctuation_FinalQuote or x).
 Except the characters from Check T4.1 to T4.3 and the characters you wrote into the right line edit.</source>
         <translation>Verificarea T4.4 avertizează dacă ultimul caracter al traducerii nu este (LetterOrNumber sau Punctuation_Close sau Punctuation_FinalQuote sau x).
 Cu excepția caracterelor din verificările T4.1 până la T4.3 și a caracterelor pe care le-ați scris în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="483"/>
+        <location filename="../model/catalogue.h" line="484"/>
         <source>Check T5.1 warns if the number of characters &quot; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>Verificarea T5.1 avertizează dacă numărul de caractere &quot; din traducere este impar. (Este prea dificil să fie inclus în verificarea T5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="487"/>
+        <location filename="../model/catalogue.h" line="488"/>
         <source>Check T5.2 warns if the number of characters &apos; in the translation is odd. (It&apos;s too difficult to add this in Check T5.3)</source>
         <translation>Verificarea T5.2 avertizează dacă numărul de caractere &apos; din traducere este impar. (Este prea dificil să fie inclus în verificarea T5.3)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="491"/>
+        <location filename="../model/catalogue.h" line="492"/>
         <source>Check T5.3 warns if the opening and the closing characters in the translation are not well-formed. (Parenthesischeck)</source>
         <translation>Verificarea T5.3 avertizează dacă caracterele de deschidere și de închidere din traducere nu sunt bine formate. (Verificarea parantezelor)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="495"/>
+        <location filename="../model/catalogue.h" line="496"/>
         <source>Check T6.1 warns if there is no space after comma or semicolon in the translation.</source>
         <translation>Verificarea T6.1 avertizează dacă în traducere nu există un spațiu după virgulă sau punct și virgulă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="499"/>
+        <location filename="../model/catalogue.h" line="500"/>
         <source>Check T6.2 warns if there is no space or closing character in the translation after full stop.</source>
         <translation>Verificarea T6.2 avertizează dacă în traducere nu există un spațiu sau un caracter de închidere după punct.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="503"/>
+        <location filename="../model/catalogue.h" line="504"/>
         <source>Check T6.3 warns if there is no space or closing character in the translation after exclamation mark or question mark.</source>
         <translation>Verificarea T6.3 avertizează dacă în traducere nu există un spațiu sau un caracter de închidere după semnul exclamării sau semnul întrebării.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="507"/>
+        <location filename="../model/catalogue.h" line="508"/>
         <source>Check T6.4 warns if there is no space in the translation after colon.</source>
         <translation>Verificarea T6.4 avertizează dacă în traducere nu există un spațiu după două puncte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="511"/>
+        <location filename="../model/catalogue.h" line="512"/>
         <source>Check T7.1 warns if there is a space before comma or semicolon in the translation.</source>
         <translation>Verificarea T7.1 avertizează dacă în traducere există un spațiu înainte de virgulă sau punct și virgulă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="515"/>
+        <location filename="../model/catalogue.h" line="516"/>
         <source>Check T7.2 warns if there is a space or an opening character in the translation before full stop.</source>
         <translation>Verificarea T7.2 avertizează dacă în traducere există un spațiu sau un caracter de deschidere înainte de punct.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="519"/>
+        <location filename="../model/catalogue.h" line="520"/>
         <source>Check T7.3 warns if there is a space or an opening character in the translation before exclamation mark or question mark.</source>
         <translation>Verificarea T7.3 avertizează dacă în traducere există un spațiu sau un caracter de deschidere înainte de semnul exclamării sau semnul întrebării.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="523"/>
+        <location filename="../model/catalogue.h" line="524"/>
         <source>Check T7.4 warns if there is a space or an opening character in the translation before colon.</source>
         <translation>Verificarea T7.4 avertizează dacă în traducere există un spațiu sau un caracter de deschidere înainte de două puncte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="527"/>
+        <location filename="../model/catalogue.h" line="528"/>
         <source>Check T8.1 warns if the translation contains a double line feed.</source>
         <translation>Verificarea T8.1 avertizează dacă traducerea conține un salt de linie dublu.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="531"/>
+        <location filename="../model/catalogue.h" line="532"/>
         <source>Check T8.2 warns if the translation contains a double space. (Exclusive of the warnings from Check T8.1.)</source>
         <translation>Verificarea T8.2 avertizează dacă traducerea conține un spațiu dublu. (Exclusiv avertismentele verificării T8.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="535"/>
+        <location filename="../model/catalogue.h" line="536"/>
         <source>Check T8.3 warns if the translation contains a double dot.</source>
         <translation>Verificarea T8.3 avertizează dacă traducerea conține un punct dublu.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="539"/>
+        <location filename="../model/catalogue.h" line="540"/>
         <source>Check T8.4 warns if the translation contains a double character.
 Except the characters from Check S8.1 to S8.3, LetterOrNumber and the characters you wrote into the right line edit.</source>
         <translation>Verificarea T8.4 avertizează dacă traducerea conține un caracter dublu.
 Cu excepția caracterelor din verificările S8.1 până la S8.3, LetterOrNumber și a caracterelor pe care le-ați scris în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="543"/>
+        <location filename="../model/catalogue.h" line="544"/>
         <source>Check T9.1 warns if the translation contains a double (Mark_Enclosing or Mark_NonSpacing or Mark_SpacingCombining).</source>
         <translation>Verificarea T9.1 avertizează dacă traducerea conține un caracter dublu (Mark_Enclosing sau Mark_NonSpacing sau Mark_SpacingCombining).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="547"/>
+        <location filename="../model/catalogue.h" line="548"/>
         <source>Check T9.2 warns if the translation contains a double (Punctuation_Connector or Punctuation_Dash).</source>
         <translation>Verificarea T9.2 avertizează dacă traducerea conține un caracter dublu (Punctuation_Connector sau Punctuation_Dash).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="551"/>
+        <location filename="../model/catalogue.h" line="552"/>
         <source>Check T9.3 warns if the translation contains a double (Symbol_Currency or Symbol_Modifier).</source>
         <translation>Verificarea T9.3 avertizează dacă traducerea conține un caracter dublu (Symbol_Currency sau Symbol_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="555"/>
+        <location filename="../model/catalogue.h" line="556"/>
         <source>Check T9.4 warns if the translation contains a double (Letter_Titlecase or Letter_Modifier).</source>
         <translation>Verificarea T9.4 avertizează dacă traducerea conține un caracter dublu (Letter_Titlecase sau Letter_Modifier).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="559"/>
+        <location filename="../model/catalogue.h" line="560"/>
         <source>Check T10.1 warns if a sentence in the translation begins with a lowercase letter.</source>
         <translation>Verificarea T10.1 avertizează dacă o propoziție din traducere începe cu o literă mică.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="563"/>
+        <location filename="../model/catalogue.h" line="564"/>
         <source>Check T11.1 lists all the words in the translation with double letters.</source>
         <translation>Verificarea T11.1 listează toate cuvintele din traducere cu litere duble.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="567"/>
+        <location filename="../model/catalogue.h" line="568"/>
         <source>Check T12.1 lists all the words in the translation that are mixing uppercase or lowercase letters with letters that are not uppercase nor lowercase.</source>
         <translation>Verificarea T12.1 listează toate cuvintele din traducere care amestecă litere mari sau mici cu litere care nu sunt nici mari, nici mici.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="571"/>
+        <location filename="../model/catalogue.h" line="572"/>
         <source>Check T12.2 lists all the words in the translation with an uppercase letter after a lowercase letter.</source>
         <translation>Verificarea T12.2 listează toate cuvintele din traducere cu o literă mare după o literă mică.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="575"/>
+        <location filename="../model/catalogue.h" line="576"/>
         <source>Check T12.3 lists all the words in the translation with uppercase letters only.</source>
         <translation>Verificarea T12.3 listează toate cuvintele din traducere scrise numai cu litere mari.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="579"/>
+        <location filename="../model/catalogue.h" line="580"/>
         <source>Check T13.1 warns if a word is doubled in the translation.</source>
         <translation>Verificarea T13.1 avertizează dacă un cuvânt este dublat în traducere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="583"/>
+        <location filename="../model/catalogue.h" line="584"/>
         <source>Check T14.1 warns if there is more than one QKeySequence in the translation.</source>
         <translation>Verificarea T14.1 avertizează dacă traducerea conține mai mult de o QKeySequence.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="587"/>
+        <location filename="../model/catalogue.h" line="588"/>
         <source>Check T14.2 warns if the QKeySequence is at the end of the translation.</source>
         <translation>Verificarea T14.2 avertizează dacă QKeySequence se află la sfârșitul traducerii.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="591"/>
+        <location filename="../model/catalogue.h" line="592"/>
         <source>Check T14.3 lists all QKeySequence in the translation sorted by keys.</source>
         <translation>Verificarea T14.3 listează toate QKeySequence din traducere, sortate după taste.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="595"/>
+        <location filename="../model/catalogue.h" line="596"/>
         <source>Check T14.4 lists all QKeySequence in the translation sorted by translation.</source>
         <translation>Verificarea T14.4 listează toate QKeySequence din traducere, sortate după traducere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="599"/>
+        <location filename="../model/catalogue.h" line="600"/>
         <source>Check T15.1 lists all the words in the translation. You can add more separator characters in the right line edit.</source>
         <translation>Verificarea T15.1 listează toate cuvintele din traducere. Puteți adăuga mai mulți separatori în câmpul de editare din dreapta.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="603"/>
+        <location filename="../model/catalogue.h" line="604"/>
         <source>Check T16.1 lists all translations (sorted alphabetically without duplicates).</source>
         <translation>Verificarea T16.1 listează toate traducerile (sortate alfabetic fără duplicate).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="607"/>
+        <location filename="../model/catalogue.h" line="608"/>
         <source>Check T20.1 warns if an email in the translation is not valid.</source>
         <translation>Verificarea T20.1 avertizează dacă o adresă de e-mail din traducere nu este validă.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="611"/>
+        <location filename="../model/catalogue.h" line="612"/>
         <source>Check T20.2 warns if an URI in the translation is not valid.</source>
         <translation>Verificarea T20.2 avertizează dacă un URI din traducere nu este valid.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="615"/>
+        <location filename="../model/catalogue.h" line="616"/>
         <source>Check T21.1 warns if opening or closing brace of a xml tag is not found.</source>
         <translation>Verificarea T21.1 avertizează dacă paranteza de deschidere sau de închidere a unei etichete XML nu este găsită.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="619"/>
+        <location filename="../model/catalogue.h" line="620"/>
         <source>Check T21.2 warns if a xml tag name is not fine.</source>
         <translation>Verificarea T21.2 avertizează dacă numele unei etichete XML nu este corect.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="623"/>
+        <location filename="../model/catalogue.h" line="624"/>
         <source>Check T21.3 warns if a xml tag attributes are not fine.</source>
         <translation>Verificarea T21.3 avertizează dacă atributele unei etichete XML nu sunt corecte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="627"/>
+        <location filename="../model/catalogue.h" line="628"/>
         <source>Check T21.4 warns if the opening and the closing xml tags are not well-formed. (Parenthesischeck).</source>
         <translation>Verificarea T21.4 avertizează dacă etichetele XML de deschidere și de închidere nu sunt bine formate. (Verificarea parantezelor).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="631"/>
+        <location filename="../model/catalogue.h" line="632"/>
         <source>Check ST0 lists all used characters in the source and the translation.</source>
         <translation>Verificarea ST0 listează toate caracterele folosite în sursă și în traducere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="635"/>
+        <location filename="../model/catalogue.h" line="636"/>
         <source>Check ST1.1</source>
         <translation>Verificarea ST1.1</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="639"/>
+        <location filename="../model/catalogue.h" line="640"/>
         <source>Check ST1.2</source>
         <translation>Verificarea ST1.2</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="643"/>
+        <location filename="../model/catalogue.h" line="644"/>
         <source>Check ST2.1 warns if the control characters in the source are not used in the translation.</source>
         <translation>Verificarea ST2.1 avertizează dacă caracterele de control din sursă nu sunt folosite în traducere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="647"/>
+        <location filename="../model/catalogue.h" line="648"/>
         <source>Check ST2.2 warns if the number of tabulations in the source is different in the translation.</source>
         <translation>Verificarea ST2.2 avertizează dacă numărul de tabulatori din sursă diferă de cel din traducere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="651"/>
+        <location filename="../model/catalogue.h" line="652"/>
         <source>Check ST2.3 warns if the number of line feed characters in the source is different in the translation.</source>
         <translation>Verificarea ST2.3 avertizează dacă numărul de caractere de salt de linie din sursă diferă de cel din traducere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="655"/>
+        <location filename="../model/catalogue.h" line="656"/>
         <source>Check ST3.1 warns if source XOR translation begins with a line feed.</source>
         <translation>Verificarea ST3.1 avertizează dacă sursa XOR traducerea începe cu un salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="659"/>
+        <location filename="../model/catalogue.h" line="660"/>
         <source>Check ST3.2 warns if source XOR translation begins with a space. (Except ST3.1 warnings.)</source>
         <translation>Verificarea ST3.2 avertizează dacă sursa XOR traducerea începe cu un spațiu. (Cu excepția avertismentelor ST3.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="663"/>
+        <location filename="../model/catalogue.h" line="664"/>
         <source>Check ST3.3 warns if source XOR translation begins with an opening character. (Except ST3.1 to ST3.2 warnings.)</source>
         <translation>Verificarea ST3.3 avertizează dacă sursa XOR traducerea începe cu un caracter de deschidere. (Cu excepția avertismentelor ST3.1 până la ST3.2.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="667"/>
+        <location filename="../model/catalogue.h" line="668"/>
         <source>Check ST3.4 warns if source XOR translation begins with another character. (Except LetterOrNumber and ST3.1 to ST3.3 warnings.)</source>
         <translation>Verificarea ST3.4 avertizează dacă sursa XOR traducerea începe cu alt caracter. (Cu excepția LetterOrNumber și a avertismentelor ST3.1 până la ST3.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="671"/>
+        <location filename="../model/catalogue.h" line="672"/>
         <source>Check ST4.1 warns if source XOR translation ends with a line feed.</source>
         <translation>Verificarea ST4.1 avertizează dacă sursa XOR traducerea se termină cu un salt de linie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="675"/>
+        <location filename="../model/catalogue.h" line="676"/>
         <source>Check ST4.2 warns if source XOR translation ends with a space. (Except ST4.1 warnings.)</source>
         <translation>Verificarea ST4.2 avertizează dacă sursa XOR traducerea se termină cu un spațiu. (Cu excepția avertismentelor ST4.1.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="679"/>
+        <location filename="../model/catalogue.h" line="680"/>
         <source>Check ST4.3 warns if source XOR translation ends with a closing character. (Except ST4.1 to ST4.2 warnings.)</source>
         <translation>Verificarea ST4.3 avertizează dacă sursa XOR traducerea se termină cu un caracter de închidere. (Cu excepția avertismentelor ST4.1 până la ST4.2.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="683"/>
+        <location filename="../model/catalogue.h" line="684"/>
         <source>Check ST4.4 warns if source XOR translation ends with another character. (Except LetterOrNumber and ST4.1 to ST4.3 warnings.)</source>
         <translation>Verificarea ST4.4 avertizează dacă sursa XOR traducerea se termină cu alt caracter. (Cu excepția LetterOrNumber și a avertismentelor ST4.1 până la ST4.3.)</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="687"/>
+        <location filename="../model/catalogue.h" line="688"/>
         <source>Check ST5.1 warns if source and translation contains a different number of &lt; and &gt;.</source>
         <translation>Verificarea ST5.1 avertizează dacă sursa și traducerea conțin un număr diferit de &lt; și &gt;.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="691"/>
+        <location filename="../model/catalogue.h" line="692"/>
         <source>Check ST5.2 warns if source and translation contains a different number of opening and closing characters.</source>
         <translation>Verificarea ST5.2 avertizează dacă sursa și traducerea conțin un număr diferit de caractere de deschidere și de închidere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="695"/>
+        <location filename="../model/catalogue.h" line="696"/>
         <source>Check ST6.1 warns if source and translation contains a different number of colons.</source>
         <translation>Verificarea ST6.1 avertizează dacă sursa și traducerea conțin un număr diferit de semne două puncte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="699"/>
+        <location filename="../model/catalogue.h" line="700"/>
         <source>Check ST6.2 warns if source and translation contains a different number of exclamation marks.</source>
         <translation>Verificarea ST6.2 avertizează dacă sursa și traducerea conțin un număr diferit de semne de exclamare.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="703"/>
+        <location filename="../model/catalogue.h" line="704"/>
         <source>Check ST6.3 warns if source and translation contains a different number of question marks.</source>
         <translation>Verificarea ST6.3 avertizează dacă sursa și traducerea conțin un număr diferit de semne de întrebare.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="707"/>
+        <location filename="../model/catalogue.h" line="708"/>
         <source>Check ST6.4 warns if source and translation contains a different number of full stops.</source>
         <translation>Verificarea ST6.4 avertizează dacă sursa și traducerea conțin un număr diferit de puncte.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="711"/>
+        <location filename="../model/catalogue.h" line="712"/>
         <source>Check ST7.1 warns if source and translation contains a different number of ellipses.</source>
         <translation>Verificarea ST7.1 avertizează dacă sursa și traducerea conțin un număr diferit de puncte de suspensie.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="715"/>
+        <location filename="../model/catalogue.h" line="716"/>
         <source>Check ST7.2 warns if source and translation contains a different number of other characters.</source>
         <translation>Verificarea ST7.2 avertizează dacă sursa și traducerea conțin un număr diferit de alte caractere.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="719"/>
+        <location filename="../model/catalogue.h" line="720"/>
         <source>Check ST8.1 warns if source and translation contains different numbers.</source>
         <translation>Verificarea ST8.1 avertizează dacă sursa și traducerea conțin numere diferite.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="723"/>
+        <location filename="../model/catalogue.h" line="724"/>
         <source>Check ST8.2 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1.</source>
         <translation>Verificarea ST8.2 avertizează dacă sursa și traducerea conțin numere diferite. O verificare mai strictă, dar fără avertismentele din ST8.1.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="727"/>
+        <location filename="../model/catalogue.h" line="728"/>
         <source>Check ST8.3 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.2.</source>
         <translation>Verificarea ST8.3 avertizează dacă sursa și traducerea conțin numere diferite. O verificare mai strictă, dar fără avertismentele din ST8.1 până la ST8.2.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="731"/>
+        <location filename="../model/catalogue.h" line="732"/>
         <source>Check ST8.4 warns if source and translation contains different numbers. A stricter check, but except warnings from ST8.1 to ST8.3.</source>
         <translation>Verificarea ST8.4 avertizează dacă sursa și traducerea conțin numere diferite. O verificare mai strictă, dar fără avertismentele din ST8.1 până la ST8.3.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="735"/>
+        <location filename="../model/catalogue.h" line="736"/>
         <source>Check ST9.1 warns if source and translation contains a different number of QKeySequence.</source>
         <translation>Verificarea ST9.1 avertizează dacă sursa și traducerea conțin un număr diferit de QKeySequence.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="739"/>
+        <location filename="../model/catalogue.h" line="740"/>
         <source>Check ST9.2 warns if source and translation contains a different number of arguments.</source>
         <translation>Verificarea ST9.2 avertizează dacă sursa și traducerea conțin un număr diferit de argumente.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="743"/>
+        <location filename="../model/catalogue.h" line="744"/>
         <source>Check ST9.3 warns if the arguments are not increasing by 1.</source>
         <translation>Verificarea ST9.3 avertizează dacă argumentele nu cresc cu câte 1.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="747"/>
+        <location filename="../model/catalogue.h" line="748"/>
         <source>Check ST10.1 warns if the source is not translated always identically.</source>
         <translation>Verificarea ST10.1 avertizează dacă sursa nu este tradusă întotdeauna identic.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="751"/>
+        <location filename="../model/catalogue.h" line="752"/>
         <source>Check ST11.1 warns if the same translation is used for different sources.</source>
         <translation>Verificarea ST11.1 avertizează dacă aceeași traducere este folosită pentru surse diferite.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="755"/>
+        <location filename="../model/catalogue.h" line="756"/>
         <source>Check ST20.1 if source and translation contains a different emails.</source>
         <translation>Verificarea ST20.1 avertizează dacă sursa și traducerea conțin adrese de e-mail diferite.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="759"/>
+        <location filename="../model/catalogue.h" line="760"/>
         <source>Check ST20.2 if source and translation contains a different URIs.</source>
         <translation>Verificarea ST20.2 avertizează dacă sursa și traducerea conțin URI-uri diferite.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="763"/>
+        <location filename="../model/catalogue.h" line="764"/>
         <source>Check ST21.1 if source and translation contains a different number of tag.</source>
         <translation>Verificarea ST21.1 avertizează dacă sursa și traducerea conțin un număr diferit de etichete.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="767"/>
+        <location filename="../model/catalogue.h" line="768"/>
         <source>Check ST22.1 warns if the printf conversions (%d, %s, %1$s) of source and translation differ in number or type.</source>
         <translation>Verificarea ST22.1 avertizează dacă conversiile printf (%d, %s, %1$s) din sursă și traducere diferă ca număr sau tip.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="771"/>
+        <location filename="../model/catalogue.h" line="772"/>
         <source>Check ST22.2 warns if source and translation contain different placeholders in braces ({name}, {0}).</source>
         <translation>Verificarea ST22.2 avertizează dacă sursa și traducerea conțin substituenți diferiți între acolade ({name}, {0}).</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="775"/>
+        <location filename="../model/catalogue.h" line="776"/>
         <source>Check ST22.3 warns if the translation of a text with markup contains a malformed entity, such as one without its closing semicolon.</source>
         <translation>Verificarea ST22.3 avertizează dacă traducerea unui text cu marcaje conține o entitate greșită, de exemplu una fără punct și virgulă la final.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="779"/>
+        <location filename="../model/catalogue.h" line="780"/>
         <source>Check ST22.4 warns if a plural message has fewer translated forms than the language has.</source>
         <translation>Verificarea ST22.4 avertizează dacă un mesaj cu plural are mai puține forme traduse decât are limba.</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="783"/>
+        <location filename="../model/catalogue.h" line="784"/>
         <source>Check ST22.5 warns if the translation is a copy of a source with at least two words. Words that stay the same:</source>
         <translation>Verificarea ST22.5 avertizează dacă traducerea este o copie a unei surse cu cel puțin două cuvinte. Cuvinte care rămân la fel:</translation>
     </message>
     <message>
-        <location filename="../model/catalogue.h" line="787"/>
+        <location filename="../model/catalogue.h" line="788"/>
         <source>Check ST22.6 warns if the source has a &quot;_&quot; accelerator and the translation has none (.po files).</source>
         <translation>Verificarea ST22.6 avertizează dacă sursa are un accelerator &quot;_&quot; și traducerea nu are niciunul (fișiere .po).</translation>
     </message>
@@ -2590,27 +2600,32 @@ and all its subdirectories.</source>
         <translation>SARIF (*.sarif)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="949"/>
+        <location filename="../app/mainwindow.cpp" line="937"/>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, pentru foi de calcul (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="950"/>
         <source>Save Report As...</source>
         <translation>Salvează raportul ca...</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="967"/>
+        <location filename="../app/mainwindow.cpp" line="968"/>
         <source>Could not write %1.</source>
         <translation>Nu s-a putut scrie %1.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="977"/>
+        <location filename="../app/mainwindow.cpp" line="978"/>
         <source>Korvane (KVN) by Oskerbay.</source>
         <translation>Korvane (KVN) de Oskerbay.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="978"/>
+        <location filename="../app/mainwindow.cpp" line="979"/>
         <source>KVN helps to find bugs in the source and the translation.</source>
         <translation>KVN ajută la găsirea erorilor în sursă și în traducere.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="979"/>
+        <location filename="../app/mainwindow.cpp" line="980"/>
         <source>Shared libraries by</source>
         <translation>Biblioteci partajate de la</translation>
     </message>
@@ -2937,7 +2952,7 @@ and all its subdirectories.</source>
     </message>
     <message>
         <location filename="../run/inputs.cpp" line="38"/>
-        <location filename="../cli/checkcommand.cpp" line="397"/>
+        <location filename="../cli/checkcommand.cpp" line="398"/>
         <source>cannot read the directory %1.</source>
         <translation>directorul %1 nu poate fi citit.</translation>
     </message>
@@ -3034,27 +3049,27 @@ and all its subdirectories.</source>
         <translation>kvn: se aștepta %1 cale, s-au primit %2.</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="221"/>
+        <location filename="../cli/checkcommand.cpp" line="222"/>
         <source>kvn: unknown format &apos;%1&apos; (%2).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="440"/>
+        <location filename="../cli/checkcommand.cpp" line="441"/>
         <source>kvn: unknown format &apos;%1&apos; (text or json).</source>
         <translation>kvn: format necunoscut &apos;%1&apos; (text sau json).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="226"/>
+        <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="233"/>
+        <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: filă necunoscută &apos;%1&apos;. File: %2</translation>
     </message>
     <message>
-        <location filename="../cli/checkcommand.cpp" line="259"/>
+        <location filename="../cli/checkcommand.cpp" line="260"/>
         <source>kvn: --file-name needs a directory.</source>
         <translation>kvn: --file-name necesită un director.</translation>
     </message>
@@ -3359,17 +3374,17 @@ and all its subdirectories.</source>
         <translation>Fișierul nu a putut fi deschis. Nu există sau este în uz.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="119"/>
+        <location filename="../checks/results.cpp" line="121"/>
         <source>%1:%2: kvn-ignore names no check: %3</source>
         <translation>%1:%2: kvn-ignore numește ceva ce nu este o verificare: %3</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="132"/>
+        <location filename="../checks/results.cpp" line="134"/>
         <source>Please report this error to Oskerbay! I want to improve KVN.</source>
         <translation>Vă rugăm să raportați această eroare către Oskerbay! Vreau să îmbunătățesc KVN.</translation>
     </message>
     <message>
-        <location filename="../checks/results.cpp" line="163"/>
+        <location filename="../checks/results.cpp" line="165"/>
         <source>Too many findings of check %1 in one text. Its further findings in this text are not reported.</source>
         <translation>Prea multe constatări ale verificării %1 într-un text. Alte constatări ale acesteia în acest text nu mai sunt raportate.</translation>
     </message>
@@ -3584,32 +3599,32 @@ and all its subdirectories.</source>
         <translation>Caracter dublu %1 la poziția %2:</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="259"/>
+        <location filename="../checks/language.cpp" line="261"/>
         <source>Missing language in file %1.</source>
         <translation>Lipsește limba în fișierul %1.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="261"/>
+        <location filename="../checks/language.cpp" line="263"/>
         <source>Reading multible files with different languages. (%1 != %2). File %3.</source>
         <translation>Se citesc mai multe fișiere cu limbi diferite. (%1 != %2). Fișierul %3.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="267"/>
+        <location filename="../checks/language.cpp" line="269"/>
         <source>Languarges are too different. Some checks will fail.</source>
         <translation>Limbile sunt prea diferite. Unele verificări vor eșua.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="273"/>
+        <location filename="../checks/language.cpp" line="275"/>
         <source>Missing language in file %1. Set to &apos;---KVN UNKNOWN---&apos;.</source>
         <translation>Lipsește limba în fișierul %1. Setată la &apos;---KVN UNKNOWN---&apos;.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="275"/>
+        <location filename="../checks/language.cpp" line="277"/>
         <source>Some checks will fail, because the language in unknown in %1.</source>
         <translation>Unele verificări vor eșua, deoarece limba din %1 este necunoscută.</translation>
     </message>
     <message>
-        <location filename="../checks/language.cpp" line="289"/>
+        <location filename="../checks/language.cpp" line="291"/>
         <source>Unknown rules for %1. Please contact Oskerbay.</source>
         <translation>Reguli necunoscute pentru %1. Vă rugăm să contactați Oskerbay.</translation>
     </message>
