@@ -28,6 +28,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     // tabs are not written: they change nothing and would flood the log of a
     // large run.
     m_currentRecord = -1;
+    noteInheritedOrigin();
     if (vanished) {
         ++vanishedCount;
         return;
@@ -83,6 +84,10 @@ void results::checkMessage(const QString &source, const QString &translation,
     scanEmailsUrisTags(state, true);
     runComparisonChecks(state);
     runPlaceholderChecks(state);
+    if (m_consistencyPending) {
+        m_consistencyEntries.last().recordIndex = m_currentRecord;
+        m_consistencyPending = false;
+    }
 }
 
 void results::runCatalogueChecks()

@@ -443,7 +443,6 @@ public:
     void numberRunCounts(const QStringList &sourceRuns, const QString &sourceText,
                          const QString &translationText);
     void keysAndArgumentsCheck();
-    void consistency();
     void tokenCounts();
 
 private:
@@ -843,45 +842,6 @@ void Comparison::keysAndArgumentsCheck()
                 fail(CheckST9_3);
 }
 
-// Only the first numerus forms enter the tables; each differing later message
-// is reported against the first one seen.
-void Comparison::consistency()
-{
-    // Like forms: a translation is compared only with translations of the same
-    // numerus form (an ordinary message counts as the first form), every form
-    // taken; the tables then key the texts by form.
-    const bool likeForms = m_store.options().checkST10_1_2CheckBox;
-    if (m_state.numerusForm > 2 && !likeForms)
-        return;
-    const QChar lf = QLatin1Char('\n');
-    const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
-        return a != b && (caseSensitive || differIgnoringCase(a, b));
-    };
-    const auto keyed = [&](const QString &text) {
-        return likeForms ? text + QChar(0) + QString::number(std::max(m_state.numerusForm, 1))
-                         : text;
-    };
-    const QString sourceKey = keyed(s);
-    auto translationIt = m_store.firstTranslationOfSource.find(sourceKey);
-    if (translationIt == m_store.firstTranslationOfSource.end()) {
-        m_store.firstTranslationOfSource.insert(sourceKey, m_store.firstMessage(m_state, t));
-    } else if (differ(translationIt->text, t, m_store.options().checkST10_1_1CheckBox)) {
-        const QString key = texts() + lf + translationIt->text;
-        failWithKey(CheckST10_1, key);
-        m_store.relateFinding(CheckST10_1, key, *translationIt, s, translationIt->text);
-    }
-
-    const QString translationKey = keyed(t);
-    auto sourceIt = m_store.firstSourceOfTranslation.find(translationKey);
-    if (sourceIt == m_store.firstSourceOfTranslation.end()) {
-        m_store.firstSourceOfTranslation.insert(translationKey, m_store.firstMessage(m_state, s));
-    } else if (differ(sourceIt->text, s, m_store.options().checkST11_1_1CheckBox)) {
-        const QString key = t + lf + s + lf + sourceIt->text;
-        failWithKey(CheckST11_1, key);
-        m_store.relateFinding(CheckST11_1, key, *sourceIt, sourceIt->text, t);
-    }
-}
-
 void Comparison::compareCounts(int index, const QSet<QString> &sourceTokens,
                                const QSet<QString> &translationTokens, const char *text)
 {
@@ -937,6 +897,89 @@ void results::runComparisonChecks(MessageState &state)
     comparison.ellipsesAndCharacters();
     comparison.numbers();
     comparison.keysAndArgumentsCheck();
-    comparison.consistency();
+    checkConsistency(state);
     comparison.tokenCounts();
+}
+
+// Only the first numerus forms enter the tables; each differing later message
+// is reported against the first one seen.
+void results::checkConsistency(MessageState &state)
+{
+    // Like forms: a translation is compared only with translations of the same
+    // numerus form (an ordinary message counts as the first form), every form
+    // taken; the tables then key the texts by form.
+    const bool likeForms = m_options.checkST10_1_2CheckBox;
+    if (state.numerusForm > 2 && !likeForms)
+        return;
+    const auto keyed = [&](const QString &text) {
+        return likeForms ? text + QChar(0) + QString::number(std::max(state.numerusForm, 1)) : text;
+    };
+    ConsistencyEntry entry {keyed(state.source),
+                            keyed(state.translation),
+                            MessageRecord {m_currentFile, m_origin.sourceLine,
+                                           m_origin.translationLine, state.numerusForm,
+                                           state.context, state.source, state.translation},
+                            -1,
+                            m_origin.silenced.test(CheckST10_1),
+                            m_origin.silenced.test(CheckST11_1)};
+    if (m_worker) {
+        m_consistencyEntries.append(std::move(entry));
+        m_consistencyPending = true;
+        return;
+    }
+    consultConsistencyTables(entry, [&](int index, const QString &key) {
+        state.failed.set(index);
+        return recordTranslationFinding(state, index, key);
+    });
+}
+
+void results::replayConsistency(ConsistencyEntry &entry, int record)
+{
+    consultConsistencyTables(entry, [&](int index, const QString &key) {
+        if (honourSuppressions
+            && (index == CheckST10_1 ? entry.silencedSource : entry.silencedTranslation)) {
+            ++m_silencedCounts[index];
+            return static_cast<FindingValues *>(nullptr);
+        }
+        // The message's record: the worker's, or made at its first finding here.
+        if (record < 0) {
+            m_messages.append(entry.record);
+            record = int(m_messages.size()) - 1;
+        }
+        return m_findings[index].insert(key, entry.record.context, 1, record);
+    });
+}
+
+template<typename Record>
+void results::consultConsistencyTables(const ConsistencyEntry &entry, Record record)
+{
+    const QString &s = entry.record.source;
+    const QString &t = entry.record.translation;
+    const QChar lf = QLatin1Char('\n');
+    const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
+        return a != b && (caseSensitive || differIgnoringCase(a, b));
+    };
+    // The message as a later one will name it.
+    const auto first = [&entry](const QString &otherText) {
+        const MessageRecord &here = entry.record;
+        return FirstMessage {otherText,       here.context,         here.file,
+                             here.sourceLine, here.translationLine, here.numerusForm};
+    };
+    auto translationIt = firstTranslationOfSource.find(entry.sourceKey);
+    if (translationIt == firstTranslationOfSource.end()) {
+        firstTranslationOfSource.insert(entry.sourceKey, first(t));
+    } else if (differ(translationIt->text, t, m_options.checkST10_1_1CheckBox)) {
+        const QString key = s + lf + t + lf + translationIt->text;
+        if (FindingValues *finding = record(CheckST10_1, key))
+            relateFinding(*finding, *translationIt, s, translationIt->text);
+    }
+
+    auto sourceIt = firstSourceOfTranslation.find(entry.translationKey);
+    if (sourceIt == firstSourceOfTranslation.end()) {
+        firstSourceOfTranslation.insert(entry.translationKey, first(s));
+    } else if (differ(sourceIt->text, s, m_options.checkST11_1_1CheckBox)) {
+        const QString key = t + lf + s + lf + sourceIt->text;
+        if (FindingValues *finding = record(CheckST11_1, key))
+            relateFinding(*finding, *sourceIt, sourceIt->text, t);
+    }
 }

@@ -232,7 +232,7 @@ void addAngleBrackets(LanguageRules &rules)
 
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)
 {
-    qInfo().noquote() << "Init" << fileName;
+    log(QtInfoMsg, QLatin1String("Init ") + fileName);
     if (m_currentFile >= 0 && m_fileLanguages.at(m_currentFile).isEmpty())
         m_fileLanguages[m_currentFile] = language;
     insertAll(emptyElements, EmptyElements);
@@ -279,7 +279,7 @@ void results::setUpLanguage(const QString &language, bool clearFirst, const QStr
     } else {
         catalogueLanguage = language;
     }
-    qInfo().noquote() << "Language" << catalogueLanguage;
+    log(QtInfoMsg, QLatin1String("Language ") + catalogueLanguage);
     for (auto &outcomes : m_sourceOutcomes)
         outcomes.clear();
 

@@ -464,6 +464,7 @@ void results::runPlaceholderChecks(MessageState &state)
 void results::checkPluralForms(const QString &source, const QString &context, bool unfinished,
                                int forms, int expected)
 {
+    noteInheritedOrigin();
     if (unfinished || expected <= 0 || expected == unknownNumerus || forms >= expected
         || silenced(CheckST22_4))
         return;

@@ -57,10 +57,12 @@ void results::clear()
     m_currentRecord = -1;
     m_messages.clear();
     m_itemOrigins.clear();
-    for (auto &related : m_relatedMessages)
-        related.clear();
     m_silencedCounts.fill(0);
     m_suppressionProblems.clear();
+    m_originInherited = m_worker;
+    m_orderSensitive = false;
+    m_consistencyEntries.clear();
+    m_log.clear();
 }
 
 int results::beginFile(const QString &path)
@@ -83,27 +85,17 @@ int results::currentMessage(const QString &source, const QString &translation,
     return m_currentRecord;
 }
 
-FirstMessage results::firstMessage(const MessageState &state, const QString &otherText) const
+void results::relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
+                            const QString &translation)
 {
-    return FirstMessage {otherText,
-                         state.context,
-                         m_currentFile,
-                         m_origin.sourceLine,
-                         m_origin.translationLine,
-                         state.numerusForm};
-}
-
-void results::relateFinding(int index, const QString &key, FirstMessage &first,
-                            const QString &source, const QString &translation)
-{
-    if (m_relatedMessages[index].contains(key) || !m_findings[index].entries().contains(key))
+    if (finding.related >= 0)
         return;
     if (first.record < 0) {
         m_messages.append(MessageRecord {first.file, first.sourceLine, first.translationLine,
                                          first.numerusForm, first.context, source, translation});
         first.record = int(m_messages.size()) - 1;
     }
-    m_relatedMessages[index].insert(key, first.record);
+    finding.related = first.record;
 }
 
 bool results::silenced(int index, int times)
@@ -127,16 +119,38 @@ void results::fileAssert(bool condition, const QString &message, bool internalEr
         return;
     // A problem met while checking a message (a spent finding budget) stands at
     // the message.
+    if (line <= 0)
+        noteInheritedOrigin();
     m_itemOrigins.append(ItemOrigin {m_currentFile, line > 0 ? line : m_origin.sourceLine});
     QString item = message;
     if (internalError)
         item += QLatin1Char('\n')
                 + tr("Please report this error to Oskerbay! I want to improve KVN.");
     m_items[Check_0].append(item);
-    if (internalError)
-        qCritical().noquote() << item;
-    else
-        qInfo().noquote() << item;
+    log(internalError ? QtCriticalMsg : QtInfoMsg, item);
+}
+
+void results::log(QtMsgType type, const QString &text)
+{
+    if (m_worker) {
+        m_log.append(qMakePair(type, text));
+        return;
+    }
+    switch (type) {
+    case QtCriticalMsg:
+    case QtFatalMsg:
+        qCritical().noquote() << text;
+        break;
+    case QtWarningMsg:
+        qWarning().noquote() << text;
+        break;
+    case QtInfoMsg:
+        qInfo().noquote() << text;
+        break;
+    case QtDebugMsg:
+        qDebug().noquote() << text;
+        break;
+    }
 }
 
 void results::recordFinding(FindingMap &map, const QString &findingText, const QString &value)
@@ -193,20 +207,86 @@ void results::recordSourceFinding(MessageState &state, int index, const QString 
     }
 }
 
-void results::recordTranslationFinding(MessageState &state, int index, const QString &key,
-                                       int times)
+FindingValues *results::recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                                 int times)
 {
     // The budget is checked before each finding, as if they came one by one; the
     // ones it allows share one search of the findings store.
     if (silenced(index, times))
-        return;
+        return nullptr;
     int allowed = 0;
     while (allowed < times && findingAllowed(state, index)) {
         state.recordedKeySize[index] += key.size();
         ++allowed;
     }
-    if (allowed > 0)
-        m_findings[index].insert(key, state.context, allowed, currentMessage(state));
+    return m_findings[index].insert(key, state.context, allowed,
+                                    allowed > 0 ? currentMessage(state) : -1);
+}
+
+void results::startWorker(const results &run)
+{
+    m_options = run.m_options;
+    m_worker = true;
+    clear();
+    honourSuppressions = run.honourSuppressions;
+    reuseSourceOutcomes = run.reuseSourceOutcomes;
+    languageReady = run.languageReady;
+    emptyElements = run.emptyElements;
+    htmlSubsetTags = run.htmlSubsetTags;
+    htmlSubsetAttributes = run.htmlSubsetAttributes;
+    cssSubsetProperties = run.cssSubsetProperties;
+    catalogueLanguage = run.catalogueLanguage;
+    translationRules = run.translationRules;
+    sourceRules = run.sourceRules;
+    acceleratorMarker = run.acceleratorMarker;
+    argumentMarker = run.argumentMarker;
+}
+
+void results::mergeWorker(results &worker)
+{
+    Q_ASSERT(worker.m_worker && !worker.m_orderSensitive);
+    for (const auto &line : std::as_const(worker.m_log))
+        log(line.first, line.second);
+    const int fileOffset = int(m_files.size());
+    const int messageOffset = int(m_messages.size());
+    const auto movedFile = [fileOffset](int file) { return file >= 0 ? file + fileOffset : file; };
+    m_files += worker.m_files;
+    m_fileLanguages += worker.m_fileLanguages;
+    m_messages.reserve(m_messages.size() + worker.m_messages.size());
+    for (MessageRecord &record : worker.m_messages) {
+        record.file = movedFile(record.file);
+        m_messages.append(std::move(record));
+    }
+    for (ItemOrigin origin : std::as_const(worker.m_itemOrigins)) {
+        origin.file = movedFile(origin.file);
+        m_itemOrigins.append(origin);
+    }
+    for (int index = 0; index < CheckCount; ++index) {
+        m_items[index] += worker.m_items[index];
+        m_findings[index].append(worker.m_findings[index], messageOffset);
+        m_silencedCounts[index] += worker.m_silencedCounts[index];
+    }
+    m_suppressionProblems += worker.m_suppressionProblems;
+    vanishedCount += worker.vanishedCount;
+    sourceCount += worker.sourceCount;
+    translationCount += worker.translationCount;
+    unfinishedCount += worker.unfinishedCount;
+    sourceTexts.unite(worker.sourceTexts);
+    translationTexts.unite(worker.translationTexts);
+    poFile = worker.poFile;
+    formatFlag = worker.formatFlag;
+
+    for (ConsistencyEntry &entry : worker.m_consistencyEntries) {
+        entry.record.file = movedFile(entry.record.file);
+        replayConsistency(entry, entry.recordIndex >= 0 ? entry.recordIndex + messageOffset : -1);
+    }
+
+    // A walk's problem that follows stands where the worker's last message stood.
+    if (worker.m_currentFile >= 0)
+        m_currentFile = movedFile(worker.m_currentFile);
+    if (!worker.m_originInherited)
+        m_origin = worker.m_origin;
+    worker.clear();
 }
 
 bool results::skippedByPartialRule(int index, const MessageState &state) const

@@ -141,7 +141,11 @@ public:
     // The readers name the file they start and, before each checkMessage, where
     // the message stands and which checks its comments silence.
     int beginFile(const QString &path);
-    void setMessageOrigin(const MessageOrigin &origin) { m_origin = origin; }
+    void setMessageOrigin(const MessageOrigin &origin)
+    {
+        m_origin = origin;
+        m_originInherited = false;
+    }
     // Files in the order they were read, messages with findings in the order of
     // their first finding, and the origins of the items of check "0".
     const QStringList &files() const { return m_files; }
@@ -174,6 +178,20 @@ public:
 
     // The catalogue-wide pass, once after the last file of a run.
     void runCatalogueChecks();
+
+    // Files read in parallel: each file is read into a worker store that starts
+    // from the run's language set-up (startWorker), and the workers are merged
+    // into the run's store in file order (mergeWorker), which then holds what
+    // one store reading the files in turn would hold.
+    void startWorker(const results &run);
+    // False when the worker met what only the run's store knows (where the
+    // previous file's last message stands): read that file again into the run's
+    // store instead of merging it.
+    bool mergeable() const { return !m_orderSensitive; }
+    void mergeWorker(results &worker);
+    // Standard error lines (information, warnings, internal errors); a worker
+    // keeps them for the merge.
+    void log(QtMsgType type, const QString &text);
 
     // Findings and report blocks.
     static void recordFinding(FindingMap &map, const QString &findingText, const QString &value);
@@ -243,18 +261,10 @@ public:
     QSet<QString> usedTranslationCharacters;
     QHash<QString, FirstMessage> firstTranslationOfSource;
     QHash<QString, FirstMessage> firstSourceOfTranslation;
-    // The message being checked as a later one will name it.
-    FirstMessage firstMessage(const MessageState &state, const QString &otherText) const;
     // Names `first` (whose texts are source and translation) beside the messages
-    // of the finding key of check index, when the check recorded that key.
-    void relateFinding(int index, const QString &key, FirstMessage &first, const QString &source,
+    // of a finding, as its related message.
+    void relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
                        const QString &translation);
-    // The message the findings of key of check index are compared with: an
-    // index into messages(), -1 for none.
-    int relatedMessage(int index, const QString &key) const
-    {
-        return m_relatedMessages[index].value(key, -1);
-    }
 
     // The source checks give the same outcome for every message with the same
     // source, as long as the options and the rules stay: a run sets this, and
@@ -277,6 +287,15 @@ private:
     void scanEmailsUrisTags(MessageState &state, bool translationSide,
                             SourceCheckOutcome *capture = nullptr);
     void runComparisonChecks(MessageState &state);
+    // The consistency tables (first translation of a source and first source of
+    // a translation): how a message fares depends on every message before it.
+    void checkConsistency(MessageState &state);
+    // A worker that uses the origin of a message of an earlier file cannot be merged.
+    void noteInheritedOrigin()
+    {
+        if (m_originInherited)
+            m_orderSensitive = true;
+    }
     void runPlaceholderChecks(MessageState &state);
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
@@ -300,8 +319,9 @@ public:
     // `times` findings of the same key are recorded as many single ones.
     void recordSourceFinding(MessageState &state, int index, const QString &key,
                              const QString &valuePrefix = QString(), int times = 1);
-    void recordTranslationFinding(MessageState &state, int index, const QString &key,
-                                  int times = 1);
+    // Returns the values of key, null when nothing was recorded.
+    FindingValues *recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                            int times = 1);
     // The partially-checked rule of translation check `index` (its catalogue row
     // names the source checks it consults): true when its tri-state box is
     // partially checked and the message's source failed one of them.
@@ -329,9 +349,31 @@ private:
     int m_currentRecord = -1;
     QList<MessageRecord> m_messages;
     QList<ItemOrigin> m_itemOrigins;
-    std::array<QHash<QString, int>, CheckCount> m_relatedMessages;
     std::array<int, CheckCount> m_silencedCounts {};
     QStringList m_suppressionProblems;
     // By source text, apart for messages beyond the source numerus forms.
     std::array<QHash<QString, SourceCheckOutcome>, 2> m_sourceOutcomes;
+
+    // Worker state. A worker cannot see the consistency tables of the files
+    // before its own: it keeps each message's entry to the tables, and the merge
+    // runs them in order.
+    struct ConsistencyEntry {
+        QString sourceKey, translationKey;
+        MessageRecord record; // the message and where it stands
+        int recordIndex; // the worker's record of the message, -1 for none
+        bool silencedSource, silencedTranslation; // ST10.1 and ST11.1 silenced
+    };
+    // Runs the tables for the message of entry, a worker's at its merge (its
+    // record: an index into messages(), -1 for none yet).
+    void replayConsistency(ConsistencyEntry &entry, int record);
+    // Compares the message of entry with the tables, which it then joins; calls
+    // record(index, key) for each finding of ST10.1 and ST11.1.
+    template<typename Record>
+    void consultConsistencyTables(const ConsistencyEntry &entry, Record record);
+    bool m_worker = false;
+    bool m_originInherited = false; // no message origin set since the worker started
+    bool m_orderSensitive = false;
+    QList<ConsistencyEntry> m_consistencyEntries;
+    bool m_consistencyPending = false; // the message being checked made the last entry
+    QList<QPair<QtMsgType, QString>> m_log;
 };

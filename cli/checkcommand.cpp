@@ -28,6 +28,28 @@
 
 namespace {
 
+const QCommandLineOption JobsOption(QStringList {QStringLiteral("j"), QStringLiteral("jobs")},
+                                    QStringLiteral("Read and check N files at a time (default: "
+                                                   "one per core; 1: one after the other). The "
+                                                   "output is the same."),
+                                    QStringLiteral("N"));
+
+// The value of --jobs, 0 when it is not given; false for a value that is no
+// positive number.
+bool jobsValue(const QCommandLineParser &parser, int &jobs)
+{
+    jobs = 0;
+    if (!parser.isSet(JobsOption))
+        return true;
+    bool ok = false;
+    jobs = parser.value(JobsOption).toInt(&ok);
+    if (ok && jobs > 0)
+        return true;
+    printError(kvnText(QT_TRANSLATE_NOOP("kvn", "kvn: --jobs needs a positive number, not '%1'."))
+                   .arg(parser.value(JobsOption)));
+    return false;
+}
+
 const QCommandLineOption SettingsOption(QStringLiteral("settings"),
                                         QStringLiteral("Lay the options of FILE.ini (the keys of "
                                                        "the settings store, group [MainWindow]) "
@@ -130,7 +152,7 @@ struct SelectionOptions {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({SettingsOption, profile, only, enable, disable});
+        parser.addOptions({SettingsOption, profile, only, enable, disable, JobsOption});
     }
 
     // The options of the run over paths, laid over each other: built-in
@@ -211,6 +233,7 @@ struct CheckRequest {
     QStringList tabs;
     QStringList paths;
     QString fileName;
+    int jobs = 0; // --jobs, 0 for one thread per core
 };
 
 // False, with the usage error printed, for an unknown format, split mode or tab.
@@ -290,7 +313,7 @@ int writeRuns(const QCommandLineParser &parser, const CheckCommandOptions &comma
     bool anyRead = false;
     bool warnings = false;
     for (const QStringList &run : runs) {
-        const RunOutcome outcome = runPaths(*store, settings, run, request.fileName);
+        const RunOutcome outcome = runPaths(*store, settings, run, request.fileName, request.jobs);
         for (const QString &problem : store->suppressionProblems())
             printError(problem);
         if (!outcome.readerMessage.isEmpty()) {
@@ -363,7 +386,8 @@ int runCheck(const QStringList &arguments)
     if (!readModes(parser, command, request) || !readPaths(parser, command, request))
         return ExitUsage;
     AppSettingsRecord settings;
-    if (!command.selection.load(parser, request.paths.constFirst(), settings))
+    if (!command.selection.load(parser, request.paths.constFirst(), settings)
+        || !jobsValue(parser, request.jobs))
         return ExitUsage;
 
     Baseline baseline;
@@ -399,11 +423,12 @@ int runBatch(const QStringList &arguments)
         return ExitUsage;
     }
     AppSettingsRecord settings;
-    if (!selection.load(parser, directory, settings))
+    int jobs = 0;
+    if (!selection.load(parser, directory, settings) || !jobsValue(parser, jobs))
         return ExitUsage;
 
     auto store = std::make_unique<results>(settings);
-    const BatchOutcome outcome = runBatch(*store, settings, directory, QString(), nullptr);
+    const BatchOutcome outcome = runBatch(*store, settings, directory, QString(), nullptr, jobs);
     if (outcome.namesFound == 0) {
         printError(QStringLiteral("kvn: ")
                    + runMessageText(RunMessage::NoTranslationFiles, directory));

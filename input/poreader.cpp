@@ -18,7 +18,7 @@ const char *const ContextStartQuoteReport = QT_TRANSLATE_NOOP("results", "! line
 const char *const StartQuoteReport = QT_TRANSLATE_NOOP("results", "! line.at(0)==(\"\\\"\")");
 const char *const QuoteCountReport = QT_TRANSLATE_NOOP("results", "! line.count(\"\\\"\")>1");
 const char *const TranslationStartQuoteReport
-        = QT_TRANSLATE_NOOP("results", "! line.startsWith(\"\\\"\"");
+    = QT_TRANSLATE_NOOP("results", "! line.startsWith(\"\\\"\"");
 const char *const IndexBracketReport = QT_TRANSLATE_NOOP("results", "! line.startsWith(\"]\")");
 
 void removeLeadingSpace(QString &text)
@@ -130,7 +130,7 @@ bool PoReader::nextLine()
     m_line = m_decoder.decode(bytes);
     if (m_decoder.hasError()) {
         report(results::tr("Invalid characters for the encoding %1 found. They are replaced.")
-                       .arg(QString::fromLatin1(m_decoder.name())),
+                   .arg(QString::fromLatin1(m_decoder.name())),
                false);
         m_decoder.resetState();
     }
@@ -372,8 +372,9 @@ void PoReader::endEntry()
     } else if (m_locationInLinguist.isEmpty() && !m_msgidFound && !m_msgstrFound
                && !m_msgid_pluralFound) {
         if (m_previousLineEmpty)
-            qInfo().noquote() << results::tr("Second empty line found.") << m_lineNumber << ":"
-                              << m_path;
+            m_store->log(QtInfoMsg, results::tr("Second empty line found.") + QLatin1Char(' ')
+                                        + QString::number(m_lineNumber) + QLatin1String(" : ")
+                                        + m_path);
     } else {
         flushEntry(true);
     }
@@ -505,8 +506,8 @@ void PoReader::readHeaderField()
     field = field.trimmed();
     if (field == QLatin1String("X-Language") || field == QLatin1String("Language")) {
         const QLatin1String word = field == QLatin1String("X-Language")
-                                           ? QLatin1String("X-Language")
-                                           : QLatin1String("Language");
+                                       ? QLatin1String("X-Language")
+                                       : QLatin1String("Language");
         QString language = line;
         language.remove(word).remove(QLatin1Char(':')).remove(QLatin1Char('"'));
         language = language.simplified();
@@ -557,12 +558,12 @@ void PoReader::compareNumerus()
     if (maxNumerus == results::unknownNumerus)
         report(results::tr("'nplurals' is %1 while 'maxNumerusTranslation' is %2. Language not "
                            "supported?")
-                       .arg(QString::number(m_nplurals), QString::number(maxNumerus)),
+                   .arg(QString::number(m_nplurals), QString::number(maxNumerus)),
                false);
     else
         report(results::tr("'nplurals' is %1 while 'maxNumerusTranslation' is %2. Looks like an "
                            "incorrect .po file.")
-                       .arg(QString::number(m_nplurals), QString::number(maxNumerus)),
+                   .arg(QString::number(m_nplurals), QString::number(maxNumerus)),
                false);
 }
 
@@ -753,7 +754,7 @@ QString unescapePoString(const QString &text, QString *unknown)
 
 void readPoDevice(bool clearFirst, const QString &path, QIODevice *device, results *store)
 {
-    qInfo().noquote() << "Reading file" << path;
+    store->log(QtInfoMsg, QLatin1String("Reading file ") + path);
     if (clearFirst)
         store->clear();
     store->beginFile(path);

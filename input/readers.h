@@ -49,6 +49,31 @@ struct TranslationFiles {
     QStringList problems;
 };
 TranslationFiles collectTranslationFiles(const QString &directory);
+
+// One step of a run's reading, in the order of the walks: a problem of the walk
+// (an item of check "0"), a skipped file (a warning), or a file to read: one a
+// walk found (a problem opening it becomes an item) or one named by the caller
+// (a problem opening it ends the run).
+struct ReadStep {
+    enum Kind { Problem, Skipped, File, NamedFile };
+    Kind kind;
+    QString text; // the problem, the warning or the path
+};
+// The steps of a walk below directory (fileName empty: all files), of a list of
+// paths a walk found.
+QList<ReadStep> directorySteps(const QString &directory, const QString &fileName,
+                               WalkProgress *progress);
+QList<ReadStep> fileSteps(const QStringList &paths);
+// Reads the file of a step into the store (".ts" Qt Linguist, any other gettext);
+// the reader's text when the file could not be opened.
+QString readStepFile(const ReadStep &step, results *store);
+// What follows a step in the store: its item, its warning, or the problem of its
+// file; counts the files read. False when the run ends (readerMessage is set).
+bool finishStep(const ReadStep &step, const QString &problem, results *store, int &counter,
+                WalkProgress *progress, QString *readerMessage = nullptr);
+// The steps in turn; false when one ended the run.
+bool readSteps(const QList<ReadStep> &steps, int &counter, WalkProgress *progress, results *store,
+               QString *readerMessage = nullptr);
 void collectFileNames(const QString &directory, QSet<QString> &names);
 // Reads the given files into the store, as a walk would; returns how many.
 int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store);

@@ -275,22 +275,22 @@ void TsReader::readNumerusTranslation(Message &message)
     const QString lineNumber = QString::number(line());
     if (!source.contains(QLatin1String("%n")))
         message.sourceNumerusWarnings
-                += results::tr("Numerus in the source not found, even the message is a numerus. "
-                               "Line %1")
-                           .arg(lineNumber)
-                   + QLatin1Char('\n');
+            += results::tr("Numerus in the source not found, even the message is a numerus. "
+                           "Line %1")
+                   .arg(lineNumber)
+               + QLatin1Char('\n');
     if (source.count(QLatin1Char('(')) != 1)
         message.sourceNumerusWarnings
-                += results::tr("Location of the numerus in the source unclear, since there is not "
-                               "exact one opening brace. Line %1")
-                           .arg(lineNumber)
-                   + QLatin1Char('\n');
+            += results::tr("Location of the numerus in the source unclear, since there is not "
+                           "exact one opening brace. Line %1")
+                   .arg(lineNumber)
+               + QLatin1Char('\n');
     if (source.count(QLatin1Char(')')) != 1)
         message.sourceNumerusWarnings
-                += results::tr("Location of the numerus in the source unclear, since there is not "
-                               "exact one closing brace. Line %1")
-                           .arg(lineNumber)
-                   + QLatin1Char('\n');
+            += results::tr("Location of the numerus in the source unclear, since there is not "
+                           "exact one closing brace. Line %1")
+                   .arg(lineNumber)
+               + QLatin1Char('\n');
 
     // "%n file(s) found": "%n file found" for the first form, "%n files found" after.
     QString singular = source;
@@ -377,7 +377,7 @@ void TsReader::readVariantsTranslation(Message &message)
 
 void readTsDevice(bool clearFirst, const QString &path, QIODevice *device, results *store)
 {
-    qInfo().noquote() << "Reading file" << path;
+    store->log(QtInfoMsg, QLatin1String("Reading file ") + path);
     if (clearFirst)
         store->clear();
     store->beginFile(path);

@@ -132,25 +132,17 @@ QString filePath(const QString &directory, const QString &name)
     return directory + QLatin1Char('/') + name;
 }
 
-void readTranslationFile(const QString &directory, const QString &name, int &counter,
-                         WalkProgress *progress, results *store)
+// The step of a file that a walk (or a list of paths) met: a ".ts" name that is
+// no Linguist file is skipped with a warning; null for a name that is no
+// translation file.
+void addFileStep(const QString &path, ReadStep::Kind kind, QList<ReadStep> &steps)
 {
-    QString problem;
-    if (isTsName(name) && skippedTsFile(filePath(directory, name)))
-        return;
-    if (isTsName(name))
-        problem = readTsFile(false, filePath(directory, name), store);
-    else if (isPoName(name))
-        problem = readPoFile(false, filePath(directory, name), store);
-    else
-        return;
-    // A single file's reader text is shown by the front end; in a walk it would
-    // get lost.
-    if (!problem.isEmpty())
-        store->fileAssert(false, problem);
-    ++counter;
-    if (progress)
-        progress->setValue(counter);
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    if (isTsName(name) && !isLinguistFile(path))
+        steps.append(
+            {ReadStep::Skipped, results::tr("Skipped %1: not a Qt Linguist file.").arg(path)});
+    else if (isTranslationName(name))
+        steps.append({kind, path});
 }
 
 void countFile(int &counter, WalkProgress *progress)
@@ -171,20 +163,20 @@ void collect(const QString &directory, TranslationFiles &files, Visited &visited
     }
 }
 
-// fileName null: all-files mode.
-void walk(const QString &directory, const QString *fileName, int &counter, bool countOnly,
-          WalkProgress *progress, results *store, Visited &visited)
+// fileName null: all-files mode. Without steps only counts the files.
+void walk(const QString &directory, const QString *fileName, int &counter, WalkProgress *progress,
+          QList<ReadStep> *steps, Visited &visited)
 {
     QStringList problems;
     const QFileInfoList entries = entriesOnce(directory, visited, &problems);
-    if (!countOnly)
+    if (steps)
         for (const QString &problem : std::as_const(problems))
-            store->fileAssert(false, problem);
+            steps->append({ReadStep::Problem, problem});
     for (const QFileInfo &entry : entries) {
         if (progress && progress->wasCanceled())
             return;
         if (entry.isDir()) {
-            walk(entry.absoluteFilePath(), fileName, counter, countOnly, progress, store, visited);
+            walk(entry.absoluteFilePath(), fileName, counter, progress, steps, visited);
             continue;
         }
         if (!entry.isFile())
@@ -192,15 +184,14 @@ void walk(const QString &directory, const QString *fileName, int &counter, bool 
         const QString name = entry.fileName();
         if (fileName && name != *fileName)
             continue;
-        if (countOnly)
+        if (!steps)
             countFile(counter, progress);
         else
-            readTranslationFile(directory, name, counter, progress, store);
+            addFileStep(filePath(directory, name), ReadStep::File, *steps);
     }
 }
 
-void list(const QString &directory, const QString &fileName, QStringList &files,
-          Visited &visited)
+void list(const QString &directory, const QString &fileName, QStringList &files, Visited &visited)
 {
     for (const QFileInfo &entry : entriesOnce(directory, visited)) {
         const QString name = entry.fileName();
@@ -278,28 +269,100 @@ void collectFileNames(const QString &directory, QSet<QString> &names)
         names.insert(it.key());
 }
 
+QList<ReadStep> fileSteps(const QStringList &paths)
+{
+    QList<ReadStep> steps;
+    for (const QString &path : paths)
+        addFileStep(path, ReadStep::File, steps);
+    return steps;
+}
+
+QList<ReadStep> directorySteps(const QString &directory, const QString &fileName,
+                               WalkProgress *progress)
+{
+    QList<ReadStep> steps;
+    Visited visited;
+    int counter = 0;
+    walk(directory, fileName.isEmpty() ? nullptr : &fileName, counter, progress, &steps, visited);
+    return steps;
+}
+
+QString readStepFile(const ReadStep &step, results *store)
+{
+    Q_ASSERT(step.kind == ReadStep::File || step.kind == ReadStep::NamedFile);
+    return isTsName(step.text) ? readTsFile(false, step.text, store)
+                               : readPoFile(false, step.text, store);
+}
+
+bool finishStep(const ReadStep &step, const QString &problem, results *store, int &counter,
+                WalkProgress *progress, QString *readerMessage)
+{
+    switch (step.kind) {
+    case ReadStep::Problem:
+        store->fileAssert(false, step.text);
+        return true;
+    case ReadStep::Skipped:
+        store->log(QtWarningMsg, step.text);
+        return true;
+    case ReadStep::NamedFile:
+        if (!problem.isEmpty()) {
+            if (readerMessage)
+                *readerMessage = problem;
+            return false;
+        }
+        break;
+    case ReadStep::File:
+        // A single file's reader text is shown by the front end; in a walk it
+        // would get lost.
+        if (!problem.isEmpty())
+            store->fileAssert(false, problem);
+        break;
+    }
+    ++counter;
+    if (progress)
+        progress->setValue(counter);
+    return true;
+}
+
+bool readSteps(const QList<ReadStep> &steps, int &counter, WalkProgress *progress, results *store,
+               QString *readerMessage)
+{
+    for (const ReadStep &step : steps) {
+        if (progress && progress->wasCanceled())
+            break;
+        const bool reads = step.kind == ReadStep::File || step.kind == ReadStep::NamedFile;
+        if (!finishStep(step, reads ? readStepFile(step, store) : QString(), store, counter,
+                        progress, readerMessage))
+            return false;
+    }
+    return true;
+}
+
 int readTranslationFiles(const QStringList &paths, WalkProgress *progress, results *store)
 {
     int counter = 0;
-    for (const QString &path : paths) {
-        if (progress && progress->wasCanceled())
-            break;
-        const int slash = path.lastIndexOf(QLatin1Char('/'));
-        readTranslationFile(path.left(slash), path.mid(slash + 1), counter, progress, store);
-    }
+    readSteps(fileSteps(paths), counter, progress, store);
     return counter;
 }
 
 void readDirectory(const QString &directory, const QString &fileName, int &counter, bool countOnly,
                    WalkProgress *progress, results *store)
 {
-    Visited visited;
-    walk(directory, &fileName, counter, countOnly, progress, store, visited);
+    if (countOnly) {
+        Visited visited;
+        walk(directory, &fileName, counter, progress, nullptr, visited);
+    } else {
+        readSteps(directorySteps(directory, fileName, progress), counter, progress, store);
+    }
 }
 
 void readDirectory(const QString &directory, int &counter, bool countOnly, WalkProgress *progress,
                    results *store)
 {
-    Visited visited;
-    walk(directory, nullptr, counter, countOnly, progress, store, visited);
+    if (countOnly) {
+        Visited visited;
+        walk(directory, nullptr, counter, progress, nullptr, visited);
+    } else {
+        readSteps(directorySteps(directory, QString(), progress), counter, progress, store);
+    }
 }

@@ -314,8 +314,8 @@ void FindingsWriter::Private::collect()
                     continue;
                 }
                 const MessageRecord &record = messages.at(id);
-                occurrences.append({record.file, findingLine(record, index), index, &it.key(), id,
-                                    store->relatedMessage(index, it.key())});
+                occurrences.append(
+                    {record.file, findingLine(record, index), index, &it.key(), id, it->related});
             }
         }
     }
@@ -494,7 +494,7 @@ void FindingsWriter::Private::writeJsonFindings(int index)
             appendJsonString(out, values.at(i));
         }
         out += values.isEmpty() ? "]" : "\n                    ]";
-        writeJsonOccurrences(it->messages, index, store->relatedMessage(index, it.key()));
+        writeJsonOccurrences(it->messages, index, it->related);
         out += "\n                }";
         flush();
     }

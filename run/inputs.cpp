@@ -2,6 +2,7 @@
 
 #include "checks/results.h"
 #include "input/readers.h"
+#include "run/parallel.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -83,32 +84,38 @@ QList<QStringList> splitRuns(const QStringList &paths, const QString &fileName, 
 }
 
 RunOutcome runPaths(results &store, const AppSettingsRecord &options, const QStringList &paths,
-                    const QString &fileName)
+                    const QString &fileName, int jobs)
 {
     RunOutcome outcome;
     store.setOptions(options);
     store.clear();
     store.reuseSourceOutcomes = true;
+    outcome.path = paths.join(QLatin1String(", "));
     // A single file is read as the window reads it; files among others as a
     // walk reads them, into the one store.
-    const bool single = paths.size() == 1;
+    if (paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir()) {
+        const QString &path = paths.constFirst();
+        outcome.readerMessage = path.endsWith(QLatin1String(".ts"))
+                                    ? readTsFile(true, path, &store)
+                                    : readPoFile(true, path, &store);
+        if (!outcome.readerMessage.isEmpty())
+            return outcome;
+        outcome.fileCount = 1;
+        store.runCatalogueChecks();
+        return outcome;
+    }
+    QList<ReadStep> steps;
     for (const QString &path : paths) {
         if (QFileInfo(path).isDir()) {
             outcome.directoryMode = true;
-            if (fileName.isEmpty())
-                readDirectory(path, outcome.fileCount, false, nullptr, &store);
-            else
-                readDirectory(path, fileName, outcome.fileCount, false, nullptr, &store);
-            continue;
+            steps += directorySteps(path, fileName, nullptr);
+        } else {
+            steps.append({ReadStep::NamedFile, path});
         }
-        outcome.readerMessage = path.endsWith(QLatin1String(".ts"))
-                                    ? readTsFile(single, path, &store)
-                                    : readPoFile(single, path, &store);
-        if (!outcome.readerMessage.isEmpty())
-            return outcome;
-        ++outcome.fileCount;
     }
+    if (!readStepsInParallel(steps, jobs, outcome.fileCount, nullptr, &store,
+                             &outcome.readerMessage))
+        return outcome;
     store.runCatalogueChecks();
-    outcome.path = paths.join(QLatin1String(", "));
     return outcome;
 }

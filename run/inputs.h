@@ -31,6 +31,6 @@ QList<QStringList> splitRuns(const QStringList &paths, const QString &fileName, 
 // asks for (".ts" Qt Linguist, any other gettext), directories by the walk of
 // all files (or of the files named fileName), then runs the catalogue pass.
 // A file that cannot be opened ends the run with its readerMessage. The store
-// checks with options.
+// checks with options, reading the files on `jobs` threads (0: one per core).
 RunOutcome runPaths(results &store, const AppSettingsRecord &options, const QStringList &paths,
-                    const QString &fileName);
+                    const QString &fileName, int jobs = 0);

@@ -8,6 +8,7 @@
 #include "model/appsettings.h"
 #include "model/textescape.h"
 #include "report/report.h"
+#include "run/parallel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,27 +19,25 @@ namespace {
 // The texts the front ends show during a run (message boxes in the window,
 // standard error in kvn).
 const char *const RunMessageTexts[] = {
-        QT_TRANSLATE_NOOP("MainWindow", "Please select a file or a directory."),
-        QT_TRANSLATE_NOOP("MainWindow", "Multible selection. Please try again."),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing path. Please try again."),
-        QT_TRANSLATE_NOOP("MainWindow", "No translation files found in %1."),
+    QT_TRANSLATE_NOOP("MainWindow", "Please select a file or a directory."),
+    QT_TRANSLATE_NOOP("MainWindow", "Multible selection. Please try again."),
+    QT_TRANSLATE_NOOP("MainWindow", "Missing path. Please try again."),
+    QT_TRANSLATE_NOOP("MainWindow", "No translation files found in %1."),
 };
 
 // Counting pass from 1, reading pass from 0; afterwards the progress stands at
-// its maximum. fileName null: all-files mode. Returns the number of files read.
-int walkBothPasses(results &store, const QString &directory, const QString *fileName,
-                   WalkProgress *progress)
+// its maximum. fileName empty: all-files mode. Returns the number of files read.
+int walkBothPasses(results &store, const QString &directory, const QString &fileName,
+                   WalkProgress *progress, int jobs)
 {
     int maximum = 1;
-    if (fileName)
-        readDirectory(directory, *fileName, maximum, true, progress, &store);
+    if (!fileName.isEmpty())
+        readDirectory(directory, fileName, maximum, true, progress, &store);
     else
         readDirectory(directory, maximum, true, progress, &store);
     int counter = 0;
-    if (fileName)
-        readDirectory(directory, *fileName, counter, false, progress, &store);
-    else
-        readDirectory(directory, counter, false, progress, &store);
+    readStepsInParallel(directorySteps(directory, fileName, progress), jobs, counter, progress,
+                        &store);
     store.runCatalogueChecks();
     if (progress)
         progress->setValue(maximum);
@@ -101,7 +100,8 @@ QString runOutcomeMessage(const RunOutcome &outcome, bool *isWarning)
     return {};
 }
 
-RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress)
+RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress,
+                        int jobs)
 {
     RunOutcome outcome;
     store.setOptions(options);
@@ -120,8 +120,8 @@ RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkPr
             return outcome;
         }
         outcome.readerMessage = file.endsWith(QLatin1String(".ts"))
-                                        ? readTsFile(true, file, &store)
-                                        : readPoFile(true, file, &store);
+                                    ? readTsFile(true, file, &store)
+                                    : readPoFile(true, file, &store);
         store.runCatalogueChecks();
         outcome.path = file;
         outcome.fileCount = 1;
@@ -133,13 +133,12 @@ RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkPr
     }
     outcome.directoryMode = true;
     outcome.path = directory;
-    outcome.fileCount
-            = walkBothPasses(store, directory, fileName.isEmpty() ? nullptr : &fileName, progress);
+    outcome.fileCount = walkBothPasses(store, directory, fileName, progress, jobs);
     return outcome;
 }
 
 int runBatchStep(results &store, const AppSettingsRecord &options, const QStringList &files,
-                 const QStringList &walkProblems, WalkProgress *progress)
+                 const QStringList &walkProblems, WalkProgress *progress, int jobs)
 {
     store.setOptions(options);
     store.clear();
@@ -148,7 +147,8 @@ int runBatchStep(results &store, const AppSettingsRecord &options, const QString
         store.fileAssert(false, problem);
     if (progress)
         progress->setMaximum(int(files.size()) + 1);
-    const int counter = readTranslationFiles(files, progress, &store);
+    int counter = 0;
+    readStepsInParallel(fileSteps(files), jobs, counter, progress, &store);
     store.runCatalogueChecks();
     if (progress)
         progress->setValue(int(files.size()) + 1);
@@ -173,7 +173,7 @@ QString writeResults(const QString &path, int fileCount, const QString &fileName
 }
 
 BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
-                      const QString &logDirectory, WalkProgress *progress)
+                      const QString &logDirectory, WalkProgress *progress, int jobs)
 {
     BatchOutcome outcome;
     const TranslationFiles files = collectTranslationFiles(directory);
@@ -185,7 +185,8 @@ BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QS
             outcome.canceled = true;
             break;
         }
-        const int fileCount = runBatchStep(store, options, it.value(), files.problems, progress);
+        const int fileCount
+            = runBatchStep(store, options, it.value(), files.problems, progress, jobs);
         outcome.filesChecked += fileCount;
         const QString log = logFilePath(logDirectory, it.key());
         const QString problem = writeResults(directory, fileCount, it.key(), store, logDirectory);

@@ -14,7 +14,7 @@ enum class RunStatus { Done, NothingSelected, MultipleSelection, MissingPath };
 
 struct RunOutcome {
     RunStatus status = RunStatus::Done;
-    QString path;      // the file or directory named in the summary
+    QString path; // the file or directory named in the summary
     int fileCount = 0; // 1 for a single file, else the translation files read
     bool directoryMode = false;
     QString readerMessage; // single-file mode: the reader's text when the file could not be opened
@@ -24,7 +24,9 @@ struct RunOutcome {
 // openDirectoryPath, openDirectopyFile) into it, cleared, then runs the
 // catalogue pass. On an inconsistent selection (MultipleSelection, MissingPath)
 // the caller should clear its selection (clearSelection). progress may be null.
-RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress);
+// The files of a directory are read on `jobs` threads (0: one per core).
+RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkProgress *progress,
+                        int jobs = 0);
 void clearSelection(AppSettingsRecord &options);
 // Selects one file, or a directory with all files (fileName empty) or only the
 // files named fileName.
@@ -40,7 +42,7 @@ QStringList translationFileNames(const QString &directory);
 // (found by collectTranslationFiles) with the walk's problems as items of check "0", the catalogue
 // pass. Returns the number of files read.
 int runBatchStep(results &store, const AppSettingsRecord &options, const QStringList &files,
-                 const QStringList &walkProblems, WalkProgress *progress);
+                 const QStringList &walkProblems, WalkProgress *progress, int jobs = 0);
 
 // Writes the log of one batch step to fileName + "-LOG.txt" in logDirectory (the
 // current directory when empty), completely or not at all, with locations as
@@ -59,7 +61,7 @@ struct BatchOutcome {
     bool canceled = false;
 };
 BatchOutcome runBatch(results &store, const AppSettingsRecord &options, const QString &directory,
-                      const QString &logDirectory, WalkProgress *progress);
+                      const QString &logDirectory, WalkProgress *progress, int jobs = 0);
 // The summary a front end shows after a batch (context "MainWindow").
 QString batchSummary(const BatchOutcome &outcome, const QString &directory,
                      const QString &logDirectory);

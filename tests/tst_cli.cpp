@@ -283,6 +283,17 @@ private slots:
         for (const QJsonValue &check : checks)
             if (check["id"] == "T2.1")
                 QCOMPARE(check["profiles"].toArray(), QJsonArray {"all"});
+        // The help texts: indented below each line, and the same in the JSON.
+        const Run explained = kvn({"checks", "--explain"});
+        const QString t82Help = QStringLiteral("Two spaces in a row in the translation.\n"
+                                               "Example: \"Open  file\"\n"
+                                               "To silence it: a \"kvn-ignore: T8.2\" comment, "
+                                               "or --disable T8.2.");
+        QVERIFY(explained.out.contains("       " + QString(t82Help).replace("\n", "\n       ")
+                                       + "\nT8.3 "));
+        for (const QJsonValue &check : checks)
+            if (check["id"] == "T8.2")
+                QCOMPARE(check["help"].toString(), t82Help);
     }
 
     // Several paths, --split, templates and files that are no catalogues.

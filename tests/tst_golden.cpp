@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -147,6 +148,8 @@ private slots:
     void initTestCase();
     void output_data();
     void output();
+    void threads_data();
+    void threads();
     void cleanupTestCase();
 
 private:
@@ -154,6 +157,7 @@ private:
     void save(const Corpus &corpus);
 
     QList<Corpus> m_corpora;
+    QTemporaryDir m_crafted; // files whose messages depend on the files before them
     bool m_update = false;
     QString m_keepDirectory;
 };
@@ -269,6 +273,96 @@ void GoldenTest::output()
              qPrintable(QStringLiteral("%1 (%2): another output; "
                                        "KVN_GOLDEN_OUTPUT_DIR=DIR keeps the outputs to compare")
                             .arg(path, format)));
+}
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+           && file.write(bytes) == bytes.size();
+}
+
+// A catalogue of the crafted tree: the TS element and the contexts' messages.
+QByteArray tsFile(const QByteArray &language, const QByteArray &messages)
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" language=\"" + language
+           + "\">\n<context>\n<name>Main</name>\n" + messages + "</context>\n</TS>\n";
+}
+
+QByteArray tsMessage(const QByteArray &source, const QByteArray &translation)
+{
+    return "<message>\n<location filename=\"main.cpp\" line=\"3\"/>\n<source>" + source
+           + "</source>\n<translation>" + translation + "</translation>\n</message>\n";
+}
+
+} // namespace
+
+// Files read on several threads give what one thread gives: every format, the
+// standard error lines in order (--verbose), the exit status. Besides the two
+// corpora, a tree whose files lean on each other: the consistency checks across
+// files, a numerus message without forms before any other message of its file
+// (it stands where the file before left off), a skipped file, another language.
+void GoldenTest::threads_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("format");
+    const QString crafted = m_crafted.path();
+    QVERIFY(m_crafted.isValid());
+    QVERIFY(writeFile(crafted + QLatin1String("/a/first.ts"),
+                      tsFile("de", tsMessage("Open", "\xc3\x96"
+                                                     "ffnen")
+                                       + tsMessage("Save", "Speichern"))));
+    QVERIFY(writeFile(crafted + QLatin1String("/b/second.ts"),
+                      tsFile("de", "<message numerus=\"yes\">\n<source>%n file(s)</source>\n"
+                                   "<translation></translation>\n</message>\n"
+                                       + tsMessage("Open", "Aufmachen")
+                                       + tsMessage("Close", "Speichern"))));
+    QVERIFY(writeFile(crafted + QLatin1String("/c/script.ts"), "export const x = 1;\n"));
+    QVERIFY(writeFile(crafted + QLatin1String("/d/third.po"),
+                      "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                      "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+                      "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
+                      "#: main.cpp:4\nmsgid \"Open\"\nmsgstr \"Oeffnen\"\n"));
+    QVERIFY(writeFile(crafted + QLatin1String("/e/fr.ts"),
+                      tsFile("fr", tsMessage("Save", "Enregistrer"))));
+    QList<QPair<QString, QString>> directories {{QStringLiteral("crafted"), crafted}};
+    for (const Corpus &corpus : qAsConst(m_corpora))
+        directories.append({corpus.name, corpus.directory});
+    for (const auto &[name, directory] : qAsConst(directories))
+        for (const char *format : {"report", "gcc", "json", "sarif", "github"})
+            QTest::addRow("%s %s", qPrintable(name), format)
+                << directory << QString::fromLatin1(format);
+}
+
+void GoldenTest::threads()
+{
+    QFETCH(QString, directory);
+    QFETCH(QString, format);
+    QByteArray outputs[2], errors[2];
+    int statuses[2] = {-1, -1};
+    for (int run = 0; run < 2; ++run) {
+        QProcess kvn;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        kvn.setProcessEnvironment(environment);
+        kvn.start(QStringLiteral(KVN_BINARY),
+                  {QStringLiteral("--verbose"), QStringLiteral("check"),
+                   QStringLiteral("--settings"),
+                   repositoryPath(QStringLiteral("bench/all-checks.ini")), QStringLiteral("--jobs"),
+                   run == 0 ? QStringLiteral("1") : QStringLiteral("3"), QStringLiteral("--format"),
+                   format, directory});
+        QVERIFY(kvn.waitForFinished(300000));
+        QCOMPARE(kvn.exitStatus(), QProcess::NormalExit);
+        outputs[run] = normalised(kvn.readAllStandardOutput(), directory.toUtf8());
+        errors[run] = kvn.readAllStandardError();
+        statuses[run] = kvn.exitCode();
+    }
+    QVERIFY(!outputs[0].isEmpty());
+    QCOMPARE(statuses[1], statuses[0]);
+    QVERIFY2(outputs[1] == outputs[0], "the output of three threads differs from one thread's");
+    QCOMPARE(errors[1], errors[0]);
 }
 
 void GoldenTest::save(const Corpus &corpus)

@@ -3064,6 +3064,11 @@ and all its subdirectories.</source>
         <translation>kvn: نمط تقسيم غير معروف &apos;⁨%1⁩&apos; (none أو file أو language).</translation>
     </message>
     <message>
+        <location filename="../cli/checkcommand.cpp" line="48"/>
+        <source>kvn: --jobs needs a positive number, not &apos;%1&apos;.</source>
+        <translation>kvn: يحتاج --jobs إلى عدد موجب، لا &apos;⁨%1⁩&apos;.</translation>
+    </message>
+    <message>
         <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: تبويب غير معروف &apos;⁨%1⁩&apos;. التبويبات: ⁨%2⁩</translation>

@@ -6,883 +6,1029 @@
     <message>
         <location filename="../model/catalogue.cpp" line="44"/>
         <source>To silence it: a &quot;kvn-ignore: %1&quot; comment, or --disable %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten: ein Kommentar &quot;kvn-ignore: %1&quot; oder --disable %1.</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="207"/>
         <source>A damaged catalogue: XML or PO syntax that cannot be read, or a file that is not a catalogue.
 Example: a .ts file cut off after &quot;&lt;message&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein beschädigter Katalog: XML- oder PO-Syntax, die sich nicht lesen lässt, oder eine Datei, die kein Katalog ist.
+Beispiel: eine .ts-Datei, die nach &quot;&lt;message&gt;&quot; abbricht</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="211"/>
         <source>A plural source whose numerus does not match the message.
 Example: a numerus=&quot;yes&quot; message with no %n</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Plural-Quelltext, dessen Numerus nicht zur Nachricht passt.
+Beispiel: eine Nachricht mit numerus=&quot;yes&quot; ohne %n</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="215"/>
         <source>A source that is empty.
 Example: &lt;source&gt;&lt;/source&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der leer ist.
+Beispiel: &lt;source&gt;&lt;/source&gt;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="219"/>
         <source>A source longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der länger ist als die in der Zeile eingestellte Zahl von Zeichen.
+Beispiel: ein ganzer Absatz Hilfe in einer Nachricht</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="223"/>
         <source>A source with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit weniger Buchstaben oder Ziffern als in der Zeile eingestellt.
+Beispiel: &quot;-&quot; oder &quot;?&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="227"/>
         <source>A source with a character outside ASCII.
 Example: &quot;Café&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit einem Zeichen außerhalb von ASCII.
+Beispiel: &quot;Café&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="231"/>
         <source>A source with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit einem anderen Steuerzeichen als dem Zeilenvorschub.
+Beispiel: &quot;Open\tfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="235"/>
         <source>A source with a line feed.
 Example: &quot;Open\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit einem Zeilenvorschub.
+Beispiel: &quot;Open\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="239"/>
         <source>A source that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einem Zeilenvorschub beginnt.
+Beispiel: &quot;\nOpen file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="243"/>
         <source>A source that begins with a space.
 Example: &quot; Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einem Leerzeichen beginnt.
+Beispiel: &quot; Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="247"/>
         <source>A source that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einer schließenden Klammer oder einem schließenden Anführungszeichen beginnt.
+Beispiel: &quot;)Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="251"/>
         <source>A source that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einem Zeichen beginnt, das weder Buchstabe noch Ziffer noch öffnende Klammer oder öffnendes Anführungszeichen ist.
+Beispiel: &quot;-Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="255"/>
         <source>A source that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einem Zeilenvorschub endet.
+Beispiel: &quot;Open file\n&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="259"/>
         <source>A source that ends with a space.
 Example: &quot;Open file &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einem Leerzeichen endet.
+Beispiel: &quot;Open file &quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="263"/>
         <source>A source that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einer öffnenden Klammer oder einem öffnenden Anführungszeichen endet.
+Beispiel: &quot;Open file (&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="267"/>
         <source>A source that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext, der mit einem Zeichen endet, das weder Buchstabe noch Ziffer noch schließende Klammer oder schließendes Anführungszeichen ist.
+Beispiel: &quot;Open file-&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="271"/>
         <source>A source with an odd number of double quotes.
 Example: Open &quot;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit einer ungeraden Zahl doppelter Anführungszeichen.
+Beispiel: Open &quot;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="275"/>
         <source>A source with an odd number of apostrophes.
 Example: Open &apos;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit einer ungeraden Zahl von Apostrophen.
+Beispiel: Open &apos;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="279"/>
         <source>Brackets and quotes in the source that do not pair up.
 Example: &quot;Open (file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammern und Anführungszeichen im Quelltext, die keine Paare bilden.
+Beispiel: &quot;Open (file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="283"/>
         <source>A comma or semicolon in the source with no space after it.
 Example: &quot;Open,save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Komma oder Semikolon im Quelltext ohne Leerzeichen dahinter.
+Beispiel: &quot;Open,save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="287"/>
         <source>A full stop in the source followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Punkt im Quelltext, dem weder ein Leerzeichen noch ein schließendes Zeichen folgt.
+Beispiel: &quot;Saved.Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="291"/>
         <source>An exclamation or question mark in the source with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausrufe- oder Fragezeichen im Quelltext ohne Leerzeichen oder schließendes Zeichen dahinter.
+Beispiel: &quot;Done!Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="295"/>
         <source>A colon in the source with no space after it.
 Example: &quot;Name:value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Doppelpunkt im Quelltext ohne Leerzeichen dahinter.
+Beispiel: &quot;Name:value&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="299"/>
         <source>A space before a comma or semicolon in the source.
 Example: &quot;Open , save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen vor einem Komma oder Semikolon im Quelltext.
+Beispiel: &quot;Open , save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="303"/>
         <source>A space or an opening character before a full stop in the source.
 Example: &quot;Saved .&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen oder öffnendes Zeichen vor einem Punkt im Quelltext.
+Beispiel: &quot;Saved .&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="307"/>
         <source>A space or an opening character before an exclamation or question mark in the source.
 Example: &quot;Done !&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen oder öffnendes Zeichen vor einem Ausrufe- oder Fragezeichen im Quelltext.
+Beispiel: &quot;Done !&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="311"/>
         <source>A space or an opening character before a colon in the source.
 Example: &quot;Name :&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen oder öffnendes Zeichen vor einem Doppelpunkt im Quelltext.
+Beispiel: &quot;Name :&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="315"/>
         <source>Two line feeds in a row in the source.
 Example: &quot;Open\n\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Zeilenvorschübe hintereinander im Quelltext.
+Beispiel: &quot;Open\n\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="319"/>
         <source>Two spaces in a row in the source.
 Example: &quot;Open  file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Leerzeichen hintereinander im Quelltext.
+Beispiel: &quot;Open  file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="323"/>
         <source>Two full stops in a row in the source.
 Example: &quot;Saved..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Punkte hintereinander im Quelltext.
+Beispiel: &quot;Saved..&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="327"/>
         <source>The same character twice in a row in the source, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Zeichen zweimal hintereinander im Quelltext, außer Buchstaben, Ziffern und den in der Zeile eingestellten Zeichen.
+Beispiel: &quot;Open--file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="331"/>
         <source>Two combining marks in a row in the source.
 Example: a letter with two accents stacked by mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei kombinierende Zeichen hintereinander im Quelltext.
+Beispiel: ein Buchstabe mit versehentlich zwei gestapelten Akzenten</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="335"/>
         <source>Two dashes or connectors in a row in the source.
 Example: &quot;Open__file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Striche oder Verbinder hintereinander im Quelltext.
+Beispiel: &quot;Open__file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="339"/>
         <source>Two currency or modifier symbols in a row in the source.
 Example: &quot;$$5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Währungs- oder Modifikatorsymbole hintereinander im Quelltext.
+Beispiel: &quot;$$5&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="343"/>
         <source>Two title-case or modifier letters in a row in the source.
 Example: &quot;ʹʹ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Titel- oder Modifikatorbuchstaben hintereinander im Quelltext.
+Beispiel: &quot;ʹʹ&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="347"/>
         <source>A sentence of the source that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Satz des Quelltexts, der mit einem Kleinbuchstaben beginnt.
+Beispiel: &quot;File saved. close the window.&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="351"/>
         <source>Lists the words of the source with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter des Quelltexts mit einem doppelten Buchstaben auf, für eine Rechtschreibprüfung.
+Beispiel: &quot;Adress&quot;, &quot;Commit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="355"/>
         <source>Lists the words of the source that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter des Quelltexts auf, die Buchstaben mit und ohne Groß- und Kleinschreibung mischen.
+Beispiel: &quot;Qtの&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="359"/>
         <source>Lists the words of the source with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter des Quelltexts mit einem Großbuchstaben nach einem Kleinbuchstaben auf.
+Beispiel: &quot;TextEdit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="363"/>
         <source>Lists the words of the source in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter des Quelltexts auf, die nur aus Großbuchstaben bestehen.
+Beispiel: &quot;URL&quot;, &quot;OK&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="367"/>
         <source>The same word twice in a row in the source.
 Example: &quot;Open the the file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Wort zweimal hintereinander im Quelltext.
+Beispiel: &quot;Open the the file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="371"/>
         <source>More than one accelerator (&amp;) in the source.
 Example: &quot;&amp;Open &amp;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als ein Tastenkürzel (&amp;) im Quelltext.
+Beispiel: &quot;&amp;Open &amp;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="375"/>
         <source>An accelerator marker (&amp;) at the end of the source.
 Example: &quot;Open file&amp;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tastenkürzelzeichen (&amp;) am Ende des Quelltexts.
+Beispiel: &quot;Open file&amp;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="379"/>
         <source>Lists the accelerators of the source, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Tastenkürzel des Quelltexts nach Taste sortiert auf, um Doppelbelegungen zu finden.
+Beispiel: &quot;&amp;Open&quot; und &quot;&amp;Options&quot; belegen beide O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="383"/>
         <source>Lists the accelerators of the source, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Tastenkürzel des Quelltexts nach Text sortiert auf.
+Beispiel: &quot;&amp;Open&quot; und &quot;&amp;Options&quot; belegen beide O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="387"/>
         <source>Lists every word of the source, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet jedes Wort des Quelltexts auf, für eine Rechtschreibprüfung.
+Beispiel: &quot;Open&quot;, &quot;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="391"/>
         <source>Lists every source once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet jeden Quelltext einmal sortiert auf, zur Durchsicht.
+Beispiel: &quot;Open file&quot;, &quot;Save file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="395"/>
         <source>An e-mail address in the source that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine E-Mail-Adresse im Quelltext, die nicht wohlgeformt ist.
+Beispiel: &quot;mail me at user@@example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="399"/>
         <source>A URI in the source that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein URI im Quelltext, der nicht wohlgeformt ist.
+Beispiel: &quot;see http//example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="403"/>
         <source>A markup tag in the source without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Markup-Tag im Quelltext ohne seine öffnende oder schließende spitze Klammer.
+Beispiel: &quot;&lt;b&gt;bold&lt;/b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="407"/>
         <source>A markup tag name in the source that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Markup-Tag-Name im Quelltext, der nicht gültig ist.
+Beispiel: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="411"/>
         <source>Markup tag attributes in the source that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute eines Markup-Tags im Quelltext, die nicht gültig sind.
+Beispiel: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="415"/>
         <source>Markup tags in the source that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Markup-Tags im Quelltext, die nicht der Reihe nach geöffnet und geschlossen werden.
+Beispiel: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="419"/>
         <source>A plural translation with a wrong number of forms for its language.
 Example: a German plural message with three forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Plural-Übersetzung mit einer für ihre Sprache falschen Zahl von Formen.
+Beispiel: eine deutsche Plural-Nachricht mit drei Formen</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="423"/>
         <source>A translation that is empty.
 Example: &lt;translation&gt;&lt;/translation&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die leer ist.
+Beispiel: &lt;translation&gt;&lt;/translation&gt;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="427"/>
         <source>A translation marked unfinished although it is filled in.
 Example: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die als unfertig markiert ist, obwohl sie ausgefüllt ist.
+Beispiel: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="431"/>
         <source>A translation longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die länger ist als die in der Zeile eingestellte Zahl von Zeichen.
+Beispiel: ein ganzer Absatz Hilfe in einer Nachricht</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="435"/>
         <source>A translation with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung mit weniger Buchstaben oder Ziffern als in der Zeile eingestellt.
+Beispiel: &quot;-&quot; oder &quot;?&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="439"/>
         <source>A translation with a character outside ASCII.
 Example: &quot;Café&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung mit einem Zeichen außerhalb von ASCII.
+Beispiel: &quot;Café&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="443"/>
         <source>A translation with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung mit einem anderen Steuerzeichen als dem Zeilenvorschub.
+Beispiel: &quot;Open\tfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="447"/>
         <source>A translation with a line feed.
 Example: &quot;Open\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung mit einem Zeilenvorschub.
+Beispiel: &quot;Open\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="453"/>
         <source>A translation that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einem Zeilenvorschub beginnt.
+Beispiel: &quot;\nOpen file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="457"/>
         <source>A translation that begins with a space.
 Example: &quot; Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einem Leerzeichen beginnt.
+Beispiel: &quot; Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="461"/>
         <source>A translation that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einer schließenden Klammer oder einem schließenden Anführungszeichen beginnt.
+Beispiel: &quot;)Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="465"/>
         <source>A translation that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einem Zeichen beginnt, das weder Buchstabe noch Ziffer noch öffnende Klammer oder öffnendes Anführungszeichen ist.
+Beispiel: &quot;-Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="469"/>
         <source>A translation that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einem Zeilenvorschub endet.
+Beispiel: &quot;Open file\n&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="473"/>
         <source>A translation that ends with a space.
 Example: &quot;Open file &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einem Leerzeichen endet.
+Beispiel: &quot;Open file &quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="477"/>
         <source>A translation that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einer öffnenden Klammer oder einem öffnenden Anführungszeichen endet.
+Beispiel: &quot;Open file (&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="481"/>
         <source>A translation that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die mit einem Zeichen endet, das weder Buchstabe noch Ziffer noch schließende Klammer oder schließendes Anführungszeichen ist.
+Beispiel: &quot;Open file-&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="485"/>
         <source>A translation with an odd number of double quotes.
 Example: Open &quot;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung mit einer ungeraden Zahl doppelter Anführungszeichen.
+Beispiel: Open &quot;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="489"/>
         <source>A translation with an odd number of apostrophes.
 Example: Open &apos;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung mit einer ungeraden Zahl von Apostrophen.
+Beispiel: Open &apos;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="493"/>
         <source>Brackets and quotes in the translation that do not pair up.
 Example: &quot;Open (file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammern und Anführungszeichen in der Übersetzung, die keine Paare bilden.
+Beispiel: &quot;Open (file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="497"/>
         <source>A comma or semicolon in the translation with no space after it.
 Example: &quot;Open,save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Komma oder Semikolon in der Übersetzung ohne Leerzeichen dahinter.
+Beispiel: &quot;Open,save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="501"/>
         <source>A full stop in the translation followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Punkt in der Übersetzung, dem weder ein Leerzeichen noch ein schließendes Zeichen folgt.
+Beispiel: &quot;Saved.Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="505"/>
         <source>An exclamation or question mark in the translation with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausrufe- oder Fragezeichen in der Übersetzung ohne Leerzeichen oder schließendes Zeichen dahinter.
+Beispiel: &quot;Done!Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="509"/>
         <source>A colon in the translation with no space after it.
 Example: &quot;Name:value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Doppelpunkt in der Übersetzung ohne Leerzeichen dahinter.
+Beispiel: &quot;Name:value&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="513"/>
         <source>A space before a comma or semicolon in the translation.
 Example: &quot;Open , save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen vor einem Komma oder Semikolon in der Übersetzung.
+Beispiel: &quot;Open , save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="517"/>
         <source>A space or an opening character before a full stop in the translation.
 Example: &quot;Saved .&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen oder öffnendes Zeichen vor einem Punkt in der Übersetzung.
+Beispiel: &quot;Saved .&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="521"/>
         <source>A space or an opening character before an exclamation or question mark in the translation.
 Example: &quot;Done !&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen oder öffnendes Zeichen vor einem Ausrufe- oder Fragezeichen in der Übersetzung.
+Beispiel: &quot;Done !&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="525"/>
         <source>A space or an opening character before a colon in the translation.
 Example: &quot;Name :&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen oder öffnendes Zeichen vor einem Doppelpunkt in der Übersetzung.
+Beispiel: &quot;Name :&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="529"/>
         <source>Two line feeds in a row in the translation.
 Example: &quot;Open\n\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Zeilenvorschübe hintereinander in der Übersetzung.
+Beispiel: &quot;Open\n\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="533"/>
         <source>Two spaces in a row in the translation.
 Example: &quot;Open  file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Leerzeichen hintereinander in der Übersetzung.
+Beispiel: &quot;Open  file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="537"/>
         <source>Two full stops in a row in the translation.
 Example: &quot;Saved..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Punkte hintereinander in der Übersetzung.
+Beispiel: &quot;Saved..&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="541"/>
         <source>The same character twice in a row in the translation, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Zeichen zweimal hintereinander in der Übersetzung, außer Buchstaben, Ziffern und den in der Zeile eingestellten Zeichen.
+Beispiel: &quot;Open--file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="545"/>
         <source>Two combining marks in a row in the translation.
 Example: a letter with two accents stacked by mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei kombinierende Zeichen hintereinander in der Übersetzung.
+Beispiel: ein Buchstabe mit versehentlich zwei gestapelten Akzenten</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="549"/>
         <source>Two dashes or connectors in a row in the translation.
 Example: &quot;Open__file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Striche oder Verbinder hintereinander in der Übersetzung.
+Beispiel: &quot;Open__file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="553"/>
         <source>Two currency or modifier symbols in a row in the translation.
 Example: &quot;$$5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Währungs- oder Modifikatorsymbole hintereinander in der Übersetzung.
+Beispiel: &quot;$$5&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="557"/>
         <source>Two title-case or modifier letters in a row in the translation.
 Example: &quot;ʹʹ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Titel- oder Modifikatorbuchstaben hintereinander in der Übersetzung.
+Beispiel: &quot;ʹʹ&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="561"/>
         <source>A sentence of the translation that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Satz der Übersetzung, der mit einem Kleinbuchstaben beginnt.
+Beispiel: &quot;File saved. close the window.&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="565"/>
         <source>Lists the words of the translation with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter der Übersetzung mit einem doppelten Buchstaben auf, für eine Rechtschreibprüfung.
+Beispiel: &quot;Adress&quot;, &quot;Commit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="569"/>
         <source>Lists the words of the translation that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter der Übersetzung auf, die Buchstaben mit und ohne Groß- und Kleinschreibung mischen.
+Beispiel: &quot;Qtの&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="573"/>
         <source>Lists the words of the translation with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter der Übersetzung mit einem Großbuchstaben nach einem Kleinbuchstaben auf.
+Beispiel: &quot;TextEdit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="577"/>
         <source>Lists the words of the translation in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Wörter der Übersetzung auf, die nur aus Großbuchstaben bestehen.
+Beispiel: &quot;URL&quot;, &quot;OK&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="581"/>
         <source>The same word twice in a row in the translation.
 Example: &quot;Open the the file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Wort zweimal hintereinander in der Übersetzung.
+Beispiel: &quot;Open the the file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="585"/>
         <source>More than one accelerator (&amp;) in the translation.
 Example: &quot;&amp;Open &amp;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als ein Tastenkürzel (&amp;) in der Übersetzung.
+Beispiel: &quot;&amp;Open &amp;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="589"/>
         <source>An accelerator marker (&amp;) at the end of the translation.
 Example: &quot;Open file&amp;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tastenkürzelzeichen (&amp;) am Ende der Übersetzung.
+Beispiel: &quot;Open file&amp;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="593"/>
         <source>Lists the accelerators of the translation, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Tastenkürzel der Übersetzung nach Taste sortiert auf, um Doppelbelegungen zu finden.
+Beispiel: &quot;&amp;Open&quot; und &quot;&amp;Options&quot; belegen beide O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="597"/>
         <source>Lists the accelerators of the translation, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Tastenkürzel der Übersetzung nach Text sortiert auf.
+Beispiel: &quot;&amp;Open&quot; und &quot;&amp;Options&quot; belegen beide O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="601"/>
         <source>Lists every word of the translation, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet jedes Wort der Übersetzung auf, für eine Rechtschreibprüfung.
+Beispiel: &quot;Open&quot;, &quot;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="605"/>
         <source>Lists every translation once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet jeden Übersetzung einmal sortiert auf, zur Durchsicht.
+Beispiel: &quot;Open file&quot;, &quot;Save file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="609"/>
         <source>An e-mail address in the translation that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine E-Mail-Adresse in der Übersetzung, die nicht wohlgeformt ist.
+Beispiel: &quot;mail me at user@@example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="613"/>
         <source>A URI in the translation that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein URI in der Übersetzung, der nicht wohlgeformt ist.
+Beispiel: &quot;see http//example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="617"/>
         <source>A markup tag in the translation without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Markup-Tag in der Übersetzung ohne seine öffnende oder schließende spitze Klammer.
+Beispiel: &quot;&lt;b&gt;bold&lt;/b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="621"/>
         <source>A markup tag name in the translation that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Markup-Tag-Name in der Übersetzung, der nicht gültig ist.
+Beispiel: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="625"/>
         <source>Markup tag attributes in the translation that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute eines Markup-Tags in der Übersetzung, die nicht gültig sind.
+Beispiel: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="629"/>
         <source>Markup tags in the translation that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Markup-Tags in der Übersetzung, die nicht der Reihe nach geöffnet und geschlossen werden.
+Beispiel: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="633"/>
         <source>Lists every character used in the sources and the translations.
 Example: &quot;é&quot; used once in the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet jedes in den Quelltexten und Übersetzungen verwendete Zeichen auf.
+Beispiel: &quot;é&quot; einmal in den Übersetzungen verwendet</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="637"/>
         <source>A translation much shorter or longer than a short source, by the ratio limits set on the row.
 Example: &quot;OK&quot; translated as a whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die viel kürzer oder länger ist als ein kurzer Quelltext, nach den Verhältnisgrenzen der Zeile.
+Beispiel: &quot;OK&quot; als ganzer Satz übersetzt</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="641"/>
         <source>A translation much shorter or longer than a longer source, by the ratio limits set on the row.
 Example: a long sentence translated with one word</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die viel kürzer oder länger ist als ein längerer Quelltext, nach den Verhältnisgrenzen der Zeile.
+Beispiel: ein langer Satz mit einem Wort übersetzt</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="645"/>
         <source>A control character of the source missing from the translation.
 Example: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Steuerzeichen des Quelltexts, das in der Übersetzung fehlt.
+Beispiel: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="649"/>
         <source>A different number of tabulations in source and translation.
 Example: &quot;a\tb&quot; -&gt; &quot;a b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Tabulatoren in Quelltext und Übersetzung.
+Beispiel: &quot;a\tb&quot; -&gt; &quot;a b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="653"/>
         <source>A different number of line feeds in source and translation.
 Example: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Zeilenvorschüben in Quelltext und Übersetzung.
+Beispiel: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="657"/>
         <source>Only one of source and translation begins with a line feed.
 Example: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung beginnt mit einem Zeilenvorschub.
+Beispiel: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="661"/>
         <source>Only one of source and translation begins with a space.
 Example: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung beginnt mit einem Leerzeichen.
+Beispiel: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="665"/>
         <source>Only one of source and translation begins with an opening character.
 Example: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung beginnt mit einem öffnenden Zeichen.
+Beispiel: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="669"/>
         <source>Only one of source and translation begins with another character that is not a letter or number.
 Example: &quot;-v&quot; -&gt; &quot;v&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung beginnt mit einem anderen Zeichen, das kein Buchstabe und keine Ziffer ist.
+Beispiel: &quot;-v&quot; -&gt; &quot;v&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="673"/>
         <source>Only one of source and translation ends with a line feed.
 Example: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung endet mit einem Zeilenvorschub.
+Beispiel: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="677"/>
         <source>Only one of source and translation ends with a space.
 Example: &quot;Name: &quot; -&gt; &quot;Name:&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung endet mit einem Leerzeichen.
+Beispiel: &quot;Name: &quot; -&gt; &quot;Name:&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="681"/>
         <source>Only one of source and translation ends with a closing character.
 Example: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung endet mit einem schließenden Zeichen.
+Beispiel: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="685"/>
         <source>Only one of source and translation ends with another character that is not a letter or number.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur einer von Quelltext und Übersetzung endet mit einem anderen Zeichen, das kein Buchstabe und keine Ziffer ist.
+Beispiel: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="689"/>
         <source>A different number of &lt; and &gt; in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von &lt; und &gt; in Quelltext und Übersetzung.
+Beispiel: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="693"/>
         <source>A different number of opening and closing characters in source and translation.
 Example: &quot;(optional)&quot; -&gt; &quot;optional&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl öffnender und schließender Zeichen in Quelltext und Übersetzung.
+Beispiel: &quot;(optional)&quot; -&gt; &quot;optional&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="697"/>
         <source>A different number of colons in source and translation.
 Example: &quot;Name:&quot; -&gt; &quot;Name&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Doppelpunkten in Quelltext und Übersetzung.
+Beispiel: &quot;Name:&quot; -&gt; &quot;Name&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="701"/>
         <source>A different number of exclamation marks in source and translation.
 Example: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Ausrufezeichen in Quelltext und Übersetzung.
+Beispiel: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="705"/>
         <source>A different number of question marks in source and translation.
 Example: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Fragezeichen in Quelltext und Übersetzung.
+Beispiel: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="709"/>
         <source>A different number of full stops in source and translation.
 Example: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Punkten in Quelltext und Übersetzung.
+Beispiel: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="713"/>
         <source>A different number of ellipses in source and translation.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Auslassungspunkten in Quelltext und Übersetzung.
+Beispiel: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="717"/>
         <source>A different number of the other characters set on the row in source and translation.
 Example: &quot;a/b&quot; -&gt; &quot;a b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl der übrigen in der Zeile eingestellten Zeichen in Quelltext und Übersetzung.
+Beispiel: &quot;a/b&quot; -&gt; &quot;a b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="721"/>
         <source>Numbers of the source missing from the translation, or the other way round.
 Example: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen des Quelltexts, die in der Übersetzung fehlen, oder umgekehrt.
+Beispiel: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="725"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.1.
 Example: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen, die sich zwischen Quelltext und Übersetzung unterscheiden, strenger verglichen als bei ST8.1.
+Beispiel: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="729"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.2.
 Example: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen, die sich zwischen Quelltext und Übersetzung unterscheiden, strenger verglichen als bei ST8.2.
+Beispiel: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="733"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.3.
 Example: &quot;10,000&quot; -&gt; &quot;10000&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen, die sich zwischen Quelltext und Übersetzung unterscheiden, strenger verglichen als bei ST8.3.
+Beispiel: &quot;10,000&quot; -&gt; &quot;10000&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="737"/>
         <source>A different number of accelerators (&amp;) in source and translation.
 Example: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Tastenkürzeln (&amp;) in Quelltext und Übersetzung.
+Beispiel: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="741"/>
         <source>A different number of arguments (%1, %2 ...) in source and translation.
 Example: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Argumenten (%1, %2 ...) in Quelltext und Übersetzung.
+Beispiel: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="745"/>
         <source>Arguments that do not count up by one.
 Example: &quot;%1 and %3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumente, die nicht um eins aufsteigen.
+Beispiel: &quot;%1 and %3&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="749"/>
         <source>The same source translated differently in different messages.
 Example: &quot;Open&quot; -&gt; &quot;Öffnen&quot; here, &quot;Aufmachen&quot; there</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Quelltext in verschiedenen Nachrichten verschieden übersetzt.
+Beispiel: &quot;Open&quot; -&gt; hier &quot;Öffnen&quot;, dort &quot;Aufmachen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="753"/>
         <source>The same translation used for different sources.
 Example: &quot;Open&quot; and &quot;Close&quot; both -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieselbe Übersetzung für verschiedene Quelltexte.
+Beispiel: &quot;Open&quot; und &quot;Close&quot; beide -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="757"/>
         <source>E-mail addresses that differ between source and translation.
 Example: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adressen, die sich zwischen Quelltext und Übersetzung unterscheiden.
+Beispiel: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="761"/>
         <source>URIs that differ between source and translation.
 Example: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>URIs, die sich zwischen Quelltext und Übersetzung unterscheiden.
+Beispiel: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="765"/>
         <source>A different number of markup tags in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unterschiedliche Zahl von Markup-Tags in Quelltext und Übersetzung.
+Beispiel: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="769"/>
         <source>printf conversions of source and translation that differ in number or type.
 Example: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>printf-Umwandlungen in Quelltext und Übersetzung, die sich in Zahl oder Typ unterscheiden.
+Beispiel: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="773"/>
         <source>Placeholders in braces that differ between source and translation.
 Example: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzhalter in geschweiften Klammern, die sich zwischen Quelltext und Übersetzung unterscheiden.
+Beispiel: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="777"/>
         <source>A malformed entity in the translation of a text with markup.
 Example: &quot;&amp;amp&quot; without its semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine fehlerhafte Entität in der Übersetzung eines Textes mit Markup.
+Beispiel: &quot;&amp;amp&quot; ohne sein Semikolon</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="781"/>
         <source>A plural message with fewer translated forms than its language has.
 Example: a Polish plural message with two forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Plural-Nachricht mit weniger übersetzten Formen, als ihre Sprache hat.
+Beispiel: eine polnische Plural-Nachricht mit zwei Formen</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="785"/>
         <source>A translation that copies a source of two or more words; words set on the row may stay the same.
 Example: &quot;Open file&quot; -&gt; &quot;Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzung, die einen Quelltext aus zwei oder mehr Wörtern kopiert; in der Zeile eingestellte Wörter dürfen gleich bleiben.
+Beispiel: &quot;Open file&quot; -&gt; &quot;Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="789"/>
         <source>A source with a &quot;_&quot; accelerator whose translation has none (.po files).
 Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quelltext mit einem Tastenkürzel &quot;_&quot;, dessen Übersetzung keines hat (.po-Dateien).
+Beispiel: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3208,11 @@ und allen Unterverzeichnissen geöffnet.</translation>
         <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: unbekannte Aufteilung &apos;%1&apos; (none, file oder language).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="48"/>
+        <source>kvn: --jobs needs a positive number, not &apos;%1&apos;.</source>
+        <translation>kvn: --jobs braucht eine positive Zahl, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../cli/checkcommand.cpp" line="234"/>

@@ -3210,6 +3210,11 @@ and all its subdirectories.</translation>
         <translation>kvn: unknown split mode &apos;%1&apos; (none, file or language).</translation>
     </message>
     <message>
+        <location filename="../cli/checkcommand.cpp" line="48"/>
+        <source>kvn: --jobs needs a positive number, not &apos;%1&apos;.</source>
+        <translation>kvn: --jobs needs a positive number, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
         <location filename="../cli/checkcommand.cpp" line="234"/>
         <source>kvn: unknown tab &apos;%1&apos;. Tabs: %2</source>
         <translation>kvn: unknown tab &apos;%1&apos;. Tabs: %2</translation>

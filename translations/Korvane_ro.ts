@@ -6,883 +6,1029 @@
     <message>
         <location filename="../model/catalogue.cpp" line="44"/>
         <source>To silence it: a &quot;kvn-ignore: %1&quot; comment, or --disable %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentru a o dezactiva: un comentariu &quot;kvn-ignore: %1&quot; sau --disable %1.</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="207"/>
         <source>A damaged catalogue: XML or PO syntax that cannot be read, or a file that is not a catalogue.
 Example: a .ts file cut off after &quot;&lt;message&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un catalog deteriorat: sintaxă XML sau PO care nu poate fi citită, sau un fișier care nu este un catalog.
+Exemplu: un fișier .ts întrerupt după &quot;&lt;message&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="211"/>
         <source>A plural source whose numerus does not match the message.
 Example: a numerus=&quot;yes&quot; message with no %n</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă la plural al cărei numerus nu se potrivește cu mesajul.
+Exemplu: un mesaj numerus=&quot;yes&quot; fără %n</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="215"/>
         <source>A source that is empty.
 Example: &lt;source&gt;&lt;/source&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă goală.
+Exemplu: &lt;source&gt;&lt;/source&gt;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="219"/>
         <source>A source longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă mai lungă decât numărul de caractere setat pe rând.
+Exemplu: un paragraf întreg de ajutor într-un singur mesaj</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="223"/>
         <source>A source with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu mai puține litere sau cifre decât s-a setat pe rând.
+Exemplu: &quot;-&quot; sau &quot;?&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="227"/>
         <source>A source with a character outside ASCII.
 Example: &quot;Café&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu un caracter din afara ASCII.
+Exemplu: &quot;Café&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="231"/>
         <source>A source with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu un caracter de control altul decât avansul de linie.
+Exemplu: &quot;Open\tfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="235"/>
         <source>A source with a line feed.
 Example: &quot;Open\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu un avans de linie.
+Exemplu: &quot;Open\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="239"/>
         <source>A source that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care începe cu un avans de linie.
+Exemplu: &quot;\nOpen file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="243"/>
         <source>A source that begins with a space.
 Example: &quot; Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care începe cu un spațiu.
+Exemplu: &quot; Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="247"/>
         <source>A source that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care începe cu o paranteză sau ghilimea de închidere.
+Exemplu: &quot;)Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="251"/>
         <source>A source that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care începe cu un caracter care nu este nici literă, nici cifră, nici paranteză sau ghilimea de deschidere.
+Exemplu: &quot;-Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="255"/>
         <source>A source that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care se termină cu un avans de linie.
+Exemplu: &quot;Open file\n&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="259"/>
         <source>A source that ends with a space.
 Example: &quot;Open file &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care se termină cu un spațiu.
+Exemplu: &quot;Open file &quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="263"/>
         <source>A source that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care se termină cu o paranteză sau ghilimea de deschidere.
+Exemplu: &quot;Open file (&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="267"/>
         <source>A source that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă care se termină cu un caracter care nu este nici literă, nici cifră, nici paranteză sau ghilimea de închidere.
+Exemplu: &quot;Open file-&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="271"/>
         <source>A source with an odd number of double quotes.
 Example: Open &quot;file</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu un număr impar de ghilimele duble.
+Exemplu: Open &quot;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="275"/>
         <source>A source with an odd number of apostrophes.
 Example: Open &apos;file</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu un număr impar de apostrofuri.
+Exemplu: Open &apos;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="279"/>
         <source>Brackets and quotes in the source that do not pair up.
 Example: &quot;Open (file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Paranteze și ghilimele în sursă care nu formează perechi.
+Exemplu: &quot;Open (file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="283"/>
         <source>A comma or semicolon in the source with no space after it.
 Example: &quot;Open,save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O virgulă sau un punct și virgulă în sursă fără spațiu după.
+Exemplu: &quot;Open,save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="287"/>
         <source>A full stop in the source followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un punct în sursă urmat nici de un spațiu, nici de un caracter de închidere.
+Exemplu: &quot;Saved.Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="291"/>
         <source>An exclamation or question mark in the source with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un semn de exclamare sau de întrebare în sursă fără spațiu sau caracter de închidere după.
+Exemplu: &quot;Done!Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="295"/>
         <source>A colon in the source with no space after it.
 Example: &quot;Name:value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două puncte în sursă fără spațiu după.
+Exemplu: &quot;Name:value&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="299"/>
         <source>A space before a comma or semicolon in the source.
 Example: &quot;Open , save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu înaintea unei virgule sau a unui punct și virgulă în sursă.
+Exemplu: &quot;Open , save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="303"/>
         <source>A space or an opening character before a full stop in the source.
 Example: &quot;Saved .&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu sau un caracter de deschidere înaintea unui punct în sursă.
+Exemplu: &quot;Saved .&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="307"/>
         <source>A space or an opening character before an exclamation or question mark in the source.
 Example: &quot;Done !&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu sau un caracter de deschidere înaintea unui semn de exclamare sau de întrebare în sursă.
+Exemplu: &quot;Done !&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="311"/>
         <source>A space or an opening character before a colon in the source.
 Example: &quot;Name :&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu sau un caracter de deschidere înaintea semnului două puncte în sursă.
+Exemplu: &quot;Name :&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="315"/>
         <source>Two line feeds in a row in the source.
 Example: &quot;Open\n\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două avansuri de linie la rând în sursă.
+Exemplu: &quot;Open\n\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="319"/>
         <source>Two spaces in a row in the source.
 Example: &quot;Open  file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două spații la rând în sursă.
+Exemplu: &quot;Open  file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="323"/>
         <source>Two full stops in a row in the source.
 Example: &quot;Saved..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două puncte la rând în sursă.
+Exemplu: &quot;Saved..&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="327"/>
         <source>The same character twice in a row in the source, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Același caracter de două ori la rând în sursă, în afară de litere, cifre și caracterele setate pe rând.
+Exemplu: &quot;Open--file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="331"/>
         <source>Two combining marks in a row in the source.
 Example: a letter with two accents stacked by mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Două semne combinante la rând în sursă.
+Exemplu: o literă cu două accente suprapuse din greșeală</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="335"/>
         <source>Two dashes or connectors in a row in the source.
 Example: &quot;Open__file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două liniuțe sau conectori la rând în sursă.
+Exemplu: &quot;Open__file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="339"/>
         <source>Two currency or modifier symbols in a row in the source.
 Example: &quot;$$5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două simboluri monetare sau modificatoare la rând în sursă.
+Exemplu: &quot;$$5&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="343"/>
         <source>Two title-case or modifier letters in a row in the source.
 Example: &quot;ʹʹ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două litere de titlu sau modificatoare la rând în sursă.
+Exemplu: &quot;ʹʹ&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="347"/>
         <source>A sentence of the source that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O propoziție a sursei care începe cu literă mică.
+Exemplu: &quot;File saved. close the window.&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="351"/>
         <source>Lists the words of the source with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele sursei cu o literă dublă, pentru o verificare ortografică.
+Exemplu: &quot;Adress&quot;, &quot;Commit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="355"/>
         <source>Lists the words of the source that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele sursei care amestecă litere cu majuscule și minuscule cu litere fără majuscule.
+Exemplu: &quot;Qtの&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="359"/>
         <source>Lists the words of the source with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele sursei cu o majusculă după o minusculă.
+Exemplu: &quot;TextEdit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="363"/>
         <source>Lists the words of the source in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele sursei scrise numai cu majuscule.
+Exemplu: &quot;URL&quot;, &quot;OK&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="367"/>
         <source>The same word twice in a row in the source.
 Example: &quot;Open the the file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Același cuvânt de două ori la rând în sursă.
+Exemplu: &quot;Open the the file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="371"/>
         <source>More than one accelerator (&amp;) in the source.
 Example: &quot;&amp;Open &amp;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai mult de o tastă rapidă (&amp;) în sursă.
+Exemplu: &quot;&amp;Open &amp;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="375"/>
         <source>An accelerator marker (&amp;) at the end of the source.
 Example: &quot;Open file&amp;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un marcaj de tastă rapidă (&amp;) la sfârșitul sursei.
+Exemplu: &quot;Open file&amp;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="379"/>
         <source>Lists the accelerators of the source, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează tastele rapide ale sursei, sortate după tastă, pentru a găsi suprapuneri.
+Exemplu: &quot;&amp;Open&quot; și &quot;&amp;Options&quot; folosesc amândouă O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="383"/>
         <source>Lists the accelerators of the source, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează tastele rapide ale sursei, sortate după text.
+Exemplu: &quot;&amp;Open&quot; și &quot;&amp;Options&quot; folosesc amândouă O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="387"/>
         <source>Lists every word of the source, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează fiecare cuvânt al sursei, pentru o verificare ortografică.
+Exemplu: &quot;Open&quot;, &quot;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="391"/>
         <source>Lists every source once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează fiecare sursă o singură dată, sortat, pentru o revizuire.
+Exemplu: &quot;Open file&quot;, &quot;Save file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="395"/>
         <source>An e-mail address in the source that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O adresă de e-mail în sursă care nu este bine formată.
+Exemplu: &quot;mail me at user@@example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="399"/>
         <source>A URI in the source that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un URI în sursă care nu este bine format.
+Exemplu: &quot;see http//example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="403"/>
         <source>A markup tag in the source without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O etichetă de marcaj în sursă fără paranteza unghiulară de deschidere sau de închidere.
+Exemplu: &quot;&lt;b&gt;bold&lt;/b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="407"/>
         <source>A markup tag name in the source that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nume de etichetă de marcaj în sursă care nu este valid.
+Exemplu: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="411"/>
         <source>Markup tag attributes in the source that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribute ale unei etichete de marcaj în sursă care nu sunt valide.
+Exemplu: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="415"/>
         <source>Markup tags in the source that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichete de marcaj în sursă care nu sunt deschise și închise în ordine.
+Exemplu: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="419"/>
         <source>A plural translation with a wrong number of forms for its language.
 Example: a German plural message with three forms</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere la plural cu un număr greșit de forme pentru limba ei.
+Exemplu: un mesaj german la plural cu trei forme</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="423"/>
         <source>A translation that is empty.
 Example: &lt;translation&gt;&lt;/translation&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere goală.
+Exemplu: &lt;translation&gt;&lt;/translation&gt;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="427"/>
         <source>A translation marked unfinished although it is filled in.
 Example: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere marcată neterminată deși este completată.
+Exemplu: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="431"/>
         <source>A translation longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere mai lungă decât numărul de caractere setat pe rând.
+Exemplu: un paragraf întreg de ajutor într-un singur mesaj</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="435"/>
         <source>A translation with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere cu mai puține litere sau cifre decât s-a setat pe rând.
+Exemplu: &quot;-&quot; sau &quot;?&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="439"/>
         <source>A translation with a character outside ASCII.
 Example: &quot;Café&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere cu un caracter din afara ASCII.
+Exemplu: &quot;Café&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="443"/>
         <source>A translation with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere cu un caracter de control altul decât avansul de linie.
+Exemplu: &quot;Open\tfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="447"/>
         <source>A translation with a line feed.
 Example: &quot;Open\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere cu un avans de linie.
+Exemplu: &quot;Open\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="453"/>
         <source>A translation that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care începe cu un avans de linie.
+Exemplu: &quot;\nOpen file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="457"/>
         <source>A translation that begins with a space.
 Example: &quot; Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care începe cu un spațiu.
+Exemplu: &quot; Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="461"/>
         <source>A translation that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care începe cu o paranteză sau ghilimea de închidere.
+Exemplu: &quot;)Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="465"/>
         <source>A translation that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care începe cu un caracter care nu este nici literă, nici cifră, nici paranteză sau ghilimea de deschidere.
+Exemplu: &quot;-Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="469"/>
         <source>A translation that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care se termină cu un avans de linie.
+Exemplu: &quot;Open file\n&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="473"/>
         <source>A translation that ends with a space.
 Example: &quot;Open file &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care se termină cu un spațiu.
+Exemplu: &quot;Open file &quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="477"/>
         <source>A translation that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care se termină cu o paranteză sau ghilimea de deschidere.
+Exemplu: &quot;Open file (&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="481"/>
         <source>A translation that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care se termină cu un caracter care nu este nici literă, nici cifră, nici paranteză sau ghilimea de închidere.
+Exemplu: &quot;Open file-&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="485"/>
         <source>A translation with an odd number of double quotes.
 Example: Open &quot;file</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere cu un număr impar de ghilimele duble.
+Exemplu: Open &quot;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="489"/>
         <source>A translation with an odd number of apostrophes.
 Example: Open &apos;file</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere cu un număr impar de apostrofuri.
+Exemplu: Open &apos;file</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="493"/>
         <source>Brackets and quotes in the translation that do not pair up.
 Example: &quot;Open (file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Paranteze și ghilimele în traducere care nu formează perechi.
+Exemplu: &quot;Open (file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="497"/>
         <source>A comma or semicolon in the translation with no space after it.
 Example: &quot;Open,save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O virgulă sau un punct și virgulă în traducere fără spațiu după.
+Exemplu: &quot;Open,save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="501"/>
         <source>A full stop in the translation followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un punct în traducere urmat nici de un spațiu, nici de un caracter de închidere.
+Exemplu: &quot;Saved.Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="505"/>
         <source>An exclamation or question mark in the translation with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un semn de exclamare sau de întrebare în traducere fără spațiu sau caracter de închidere după.
+Exemplu: &quot;Done!Close&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="509"/>
         <source>A colon in the translation with no space after it.
 Example: &quot;Name:value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două puncte în traducere fără spațiu după.
+Exemplu: &quot;Name:value&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="513"/>
         <source>A space before a comma or semicolon in the translation.
 Example: &quot;Open , save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu înaintea unei virgule sau a unui punct și virgulă în traducere.
+Exemplu: &quot;Open , save&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="517"/>
         <source>A space or an opening character before a full stop in the translation.
 Example: &quot;Saved .&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu sau un caracter de deschidere înaintea unui punct în traducere.
+Exemplu: &quot;Saved .&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="521"/>
         <source>A space or an opening character before an exclamation or question mark in the translation.
 Example: &quot;Done !&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu sau un caracter de deschidere înaintea unui semn de exclamare sau de întrebare în traducere.
+Exemplu: &quot;Done !&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="525"/>
         <source>A space or an opening character before a colon in the translation.
 Example: &quot;Name :&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un spațiu sau un caracter de deschidere înaintea semnului două puncte în traducere.
+Exemplu: &quot;Name :&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="529"/>
         <source>Two line feeds in a row in the translation.
 Example: &quot;Open\n\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două avansuri de linie la rând în traducere.
+Exemplu: &quot;Open\n\nfile&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="533"/>
         <source>Two spaces in a row in the translation.
 Example: &quot;Open  file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două spații la rând în traducere.
+Exemplu: &quot;Open  file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="537"/>
         <source>Two full stops in a row in the translation.
 Example: &quot;Saved..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două puncte la rând în traducere.
+Exemplu: &quot;Saved..&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="541"/>
         <source>The same character twice in a row in the translation, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Același caracter de două ori la rând în traducere, în afară de litere, cifre și caracterele setate pe rând.
+Exemplu: &quot;Open--file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="545"/>
         <source>Two combining marks in a row in the translation.
 Example: a letter with two accents stacked by mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Două semne combinante la rând în traducere.
+Exemplu: o literă cu două accente suprapuse din greșeală</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="549"/>
         <source>Two dashes or connectors in a row in the translation.
 Example: &quot;Open__file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două liniuțe sau conectori la rând în traducere.
+Exemplu: &quot;Open__file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="553"/>
         <source>Two currency or modifier symbols in a row in the translation.
 Example: &quot;$$5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două simboluri monetare sau modificatoare la rând în traducere.
+Exemplu: &quot;$$5&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="557"/>
         <source>Two title-case or modifier letters in a row in the translation.
 Example: &quot;ʹʹ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Două litere de titlu sau modificatoare la rând în traducere.
+Exemplu: &quot;ʹʹ&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="561"/>
         <source>A sentence of the translation that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O propoziție a traducerii care începe cu literă mică.
+Exemplu: &quot;File saved. close the window.&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="565"/>
         <source>Lists the words of the translation with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele traducerii cu o literă dublă, pentru o verificare ortografică.
+Exemplu: &quot;Adress&quot;, &quot;Commit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="569"/>
         <source>Lists the words of the translation that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele traducerii care amestecă litere cu majuscule și minuscule cu litere fără majuscule.
+Exemplu: &quot;Qtの&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="573"/>
         <source>Lists the words of the translation with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele traducerii cu o majusculă după o minusculă.
+Exemplu: &quot;TextEdit&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="577"/>
         <source>Lists the words of the translation in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează cuvintele traducerii scrise numai cu majuscule.
+Exemplu: &quot;URL&quot;, &quot;OK&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="581"/>
         <source>The same word twice in a row in the translation.
 Example: &quot;Open the the file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Același cuvânt de două ori la rând în traducere.
+Exemplu: &quot;Open the the file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="585"/>
         <source>More than one accelerator (&amp;) in the translation.
 Example: &quot;&amp;Open &amp;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai mult de o tastă rapidă (&amp;) în traducere.
+Exemplu: &quot;&amp;Open &amp;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="589"/>
         <source>An accelerator marker (&amp;) at the end of the translation.
 Example: &quot;Open file&amp;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un marcaj de tastă rapidă (&amp;) la sfârșitul traducerii.
+Exemplu: &quot;Open file&amp;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="593"/>
         <source>Lists the accelerators of the translation, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează tastele rapide ale traducerii, sortate după tastă, pentru a găsi suprapuneri.
+Exemplu: &quot;&amp;Open&quot; și &quot;&amp;Options&quot; folosesc amândouă O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="597"/>
         <source>Lists the accelerators of the translation, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează tastele rapide ale traducerii, sortate după text.
+Exemplu: &quot;&amp;Open&quot; și &quot;&amp;Options&quot; folosesc amândouă O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="601"/>
         <source>Lists every word of the translation, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează fiecare cuvânt al traducerii, pentru o verificare ortografică.
+Exemplu: &quot;Open&quot;, &quot;file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="605"/>
         <source>Lists every translation once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează fiecare traducere o singură dată, sortat, pentru o revizuire.
+Exemplu: &quot;Open file&quot;, &quot;Save file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="609"/>
         <source>An e-mail address in the translation that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O adresă de e-mail în traducere care nu este bine formată.
+Exemplu: &quot;mail me at user@@example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="613"/>
         <source>A URI in the translation that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un URI în traducere care nu este bine format.
+Exemplu: &quot;see http//example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="617"/>
         <source>A markup tag in the translation without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O etichetă de marcaj în traducere fără paranteza unghiulară de deschidere sau de închidere.
+Exemplu: &quot;&lt;b&gt;bold&lt;/b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="621"/>
         <source>A markup tag name in the translation that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nume de etichetă de marcaj în traducere care nu este valid.
+Exemplu: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="625"/>
         <source>Markup tag attributes in the translation that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribute ale unei etichete de marcaj în traducere care nu sunt valide.
+Exemplu: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="629"/>
         <source>Markup tags in the translation that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichete de marcaj în traducere care nu sunt deschise și închise în ordine.
+Exemplu: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="633"/>
         <source>Lists every character used in the sources and the translations.
 Example: &quot;é&quot; used once in the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Listează fiecare caracter folosit în surse și în traduceri.
+Exemplu: &quot;é&quot; folosit o dată în traduceri</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="637"/>
         <source>A translation much shorter or longer than a short source, by the ratio limits set on the row.
 Example: &quot;OK&quot; translated as a whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere mult mai scurtă sau mai lungă decât o sursă scurtă, după limitele de raport de pe rând.
+Exemplu: &quot;OK&quot; tradus printr-o propoziție întreagă</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="641"/>
         <source>A translation much shorter or longer than a longer source, by the ratio limits set on the row.
 Example: a long sentence translated with one word</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere mult mai scurtă sau mai lungă decât o sursă mai lungă, după limitele de raport de pe rând.
+Exemplu: o propoziție lungă tradusă cu un singur cuvânt</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="645"/>
         <source>A control character of the source missing from the translation.
 Example: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un caracter de control al sursei care lipsește din traducere.
+Exemplu: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="649"/>
         <source>A different number of tabulations in source and translation.
 Example: &quot;a\tb&quot; -&gt; &quot;a b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de tabulatori în sursă și în traducere.
+Exemplu: &quot;a\tb&quot; -&gt; &quot;a b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="653"/>
         <source>A different number of line feeds in source and translation.
 Example: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de avansuri de linie în sursă și în traducere.
+Exemplu: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="657"/>
         <source>Only one of source and translation begins with a line feed.
 Example: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere începe cu un avans de linie.
+Exemplu: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="661"/>
         <source>Only one of source and translation begins with a space.
 Example: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere începe cu un spațiu.
+Exemplu: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="665"/>
         <source>Only one of source and translation begins with an opening character.
 Example: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere începe cu un caracter de deschidere.
+Exemplu: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="669"/>
         <source>Only one of source and translation begins with another character that is not a letter or number.
 Example: &quot;-v&quot; -&gt; &quot;v&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere începe cu un alt caracter care nu este literă sau cifră.
+Exemplu: &quot;-v&quot; -&gt; &quot;v&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="673"/>
         <source>Only one of source and translation ends with a line feed.
 Example: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere se termină cu un avans de linie.
+Exemplu: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="677"/>
         <source>Only one of source and translation ends with a space.
 Example: &quot;Name: &quot; -&gt; &quot;Name:&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere se termină cu un spațiu.
+Exemplu: &quot;Name: &quot; -&gt; &quot;Name:&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="681"/>
         <source>Only one of source and translation ends with a closing character.
 Example: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere se termină cu un caracter de închidere.
+Exemplu: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="685"/>
         <source>Only one of source and translation ends with another character that is not a letter or number.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar una dintre sursă și traducere se termină cu un alt caracter care nu este literă sau cifră.
+Exemplu: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="689"/>
         <source>A different number of &lt; and &gt; in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de &lt; și &gt; în sursă și în traducere.
+Exemplu: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="693"/>
         <source>A different number of opening and closing characters in source and translation.
 Example: &quot;(optional)&quot; -&gt; &quot;optional&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de caractere de deschidere și de închidere în sursă și în traducere.
+Exemplu: &quot;(optional)&quot; -&gt; &quot;optional&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="697"/>
         <source>A different number of colons in source and translation.
 Example: &quot;Name:&quot; -&gt; &quot;Name&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de semne două puncte în sursă și în traducere.
+Exemplu: &quot;Name:&quot; -&gt; &quot;Name&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="701"/>
         <source>A different number of exclamation marks in source and translation.
 Example: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de semne de exclamare în sursă și în traducere.
+Exemplu: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="705"/>
         <source>A different number of question marks in source and translation.
 Example: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de semne de întrebare în sursă și în traducere.
+Exemplu: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="709"/>
         <source>A different number of full stops in source and translation.
 Example: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de puncte în sursă și în traducere.
+Exemplu: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="713"/>
         <source>A different number of ellipses in source and translation.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de puncte de suspensie în sursă și în traducere.
+Exemplu: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="717"/>
         <source>A different number of the other characters set on the row in source and translation.
 Example: &quot;a/b&quot; -&gt; &quot;a b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit din celelalte caractere setate pe rând în sursă și în traducere.
+Exemplu: &quot;a/b&quot; -&gt; &quot;a b&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="721"/>
         <source>Numbers of the source missing from the translation, or the other way round.
 Example: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Numere ale sursei care lipsesc din traducere, sau invers.
+Exemplu: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="725"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.1.
 Example: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Numere care diferă între sursă și traducere, comparate mai strict decât la ST8.1.
+Exemplu: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="729"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.2.
 Example: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Numere care diferă între sursă și traducere, comparate mai strict decât la ST8.2.
+Exemplu: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="733"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.3.
 Example: &quot;10,000&quot; -&gt; &quot;10000&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Numere care diferă între sursă și traducere, comparate mai strict decât la ST8.3.
+Exemplu: &quot;10,000&quot; -&gt; &quot;10000&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="737"/>
         <source>A different number of accelerators (&amp;) in source and translation.
 Example: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de taste rapide (&amp;) în sursă și în traducere.
+Exemplu: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="741"/>
         <source>A different number of arguments (%1, %2 ...) in source and translation.
 Example: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de argumente (%1, %2 ...) în sursă și în traducere.
+Exemplu: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="745"/>
         <source>Arguments that do not count up by one.
 Example: &quot;%1 and %3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumente care nu cresc câte unu.
+Exemplu: &quot;%1 and %3&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="749"/>
         <source>The same source translated differently in different messages.
 Example: &quot;Open&quot; -&gt; &quot;Öffnen&quot; here, &quot;Aufmachen&quot; there</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceeași sursă tradusă diferit în mesaje diferite.
+Exemplu: &quot;Open&quot; -&gt; aici &quot;Öffnen&quot;, acolo &quot;Aufmachen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="753"/>
         <source>The same translation used for different sources.
 Example: &quot;Open&quot; and &quot;Close&quot; both -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceeași traducere folosită pentru surse diferite.
+Exemplu: &quot;Open&quot; și &quot;Close&quot; amândouă -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="757"/>
         <source>E-mail addresses that differ between source and translation.
 Example: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Adrese de e-mail care diferă între sursă și traducere.
+Exemplu: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="761"/>
         <source>URIs that differ between source and translation.
 Example: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>URI-uri care diferă între sursă și traducere.
+Exemplu: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="765"/>
         <source>A different number of markup tags in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un număr diferit de etichete de marcaj în sursă și în traducere.
+Exemplu: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="769"/>
         <source>printf conversions of source and translation that differ in number or type.
 Example: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversii printf ale sursei și traducerii care diferă ca număr sau tip.
+Exemplu: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="773"/>
         <source>Placeholders in braces that differ between source and translation.
 Example: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituenți între acolade care diferă între sursă și traducere.
+Exemplu: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="777"/>
         <source>A malformed entity in the translation of a text with markup.
 Example: &quot;&amp;amp&quot; without its semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>O entitate greșit formată în traducerea unui text cu marcaj.
+Exemplu: &quot;&amp;amp&quot; fără punctul și virgula de final</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="781"/>
         <source>A plural message with fewer translated forms than its language has.
 Example: a Polish plural message with two forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mesaj la plural cu mai puține forme traduse decât are limba lui.
+Exemplu: un mesaj polonez la plural cu două forme</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="785"/>
         <source>A translation that copies a source of two or more words; words set on the row may stay the same.
 Example: &quot;Open file&quot; -&gt; &quot;Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O traducere care copiază o sursă de două sau mai multe cuvinte; cuvintele setate pe rând pot rămâne la fel.
+Exemplu: &quot;Open file&quot; -&gt; &quot;Open file&quot;</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="789"/>
         <source>A source with a &quot;_&quot; accelerator whose translation has none (.po files).
 Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O sursă cu o tastă rapidă &quot;_&quot; a cărei traducere nu are niciuna (fișiere .po).
+Exemplu: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3208,11 @@ and all its subdirectories.</source>
         <location filename="../cli/checkcommand.cpp" line="227"/>
         <source>kvn: unknown split mode &apos;%1&apos; (none, file or language).</source>
         <translation>kvn: mod de împărțire necunoscut &apos;%1&apos; (none, file sau language).</translation>
+    </message>
+    <message>
+        <location filename="../cli/checkcommand.cpp" line="48"/>
+        <source>kvn: --jobs needs a positive number, not &apos;%1&apos;.</source>
+        <translation>kvn: --jobs are nevoie de un număr pozitiv, nu &apos;%1&apos;.</translation>
     </message>
     <message>
         <location filename="../cli/checkcommand.cpp" line="234"/>
