@@ -19,6 +19,7 @@ struct Run {
     int status = -1;
     QString out;
     QString err;
+    QByteArray bytes; // standard output as written
 };
 
 Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(KVN_TEST_DATA),
@@ -39,7 +40,8 @@ Run kvn(const QStringList &arguments, const QString &workingDirectory = QString(
     if (!process.waitForFinished(60000))
         return run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.bytes = process.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.bytes);
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
@@ -438,10 +440,7 @@ private slots:
         QVERIFY(!texts.out.contains(QChar(0x1b)) && !texts.out.contains(QChar(0x07)));
         QVERIFY(texts.out.contains("Title\\x1b]0;owned\\x07"));
 
-        QProcess process;
-        process.start(QStringLiteral(KVN_BINARY), {"check", "--format", "json", name});
-        QVERIFY(process.waitForFinished(60000));
-        const QByteArray json = process.readAllStandardOutput();
+        const QByteArray json = kvn({"check", "--format", "json", name}).bytes;
         QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = strict.decode(json);
         QVERIFY(!strict.hasError());
