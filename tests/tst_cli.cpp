@@ -53,35 +53,13 @@ class CliTest : public QObject
     Q_OBJECT
 
 private slots:
+    // tests/data/cli: empty.ts (one T1.1 finding), umlaut.po (one T2.1 finding,
+    // off by default), silenced.ts (its T1.1 silenced), off.ini (T1 boxes off),
+    // project/ (its .kvn.ini turns T1.1 off), badproject/ (a wrong .kvn.ini).
     void initTestCase()
     {
         setUpTestCase();
-        m_emptyTranslation
-            = writeFile(m_dir.filePath(QStringLiteral("empty.ts")),
-                        "<TS language=\"de\"><context><name>c</name><message><source>"
-                        "s</source><translation></translation></message></context>"
-                        "</TS>");
-        m_boxOff = writeFile(m_dir.filePath(QStringLiteral("off.ini")),
-                             "[MainWindow]\ncheckT1_1CheckBox=false\ncheckT1_2CheckBox=0\n");
-        m_silenced = writeFile(m_dir.filePath(QStringLiteral("silenced.ts")),
-                               "<TS language=\"de\"><context><name>c</name><message>"
-                               "<translatorcomment>kvn-ignore: T1</translatorcomment><source>"
-                               "s</source><translation></translation></message></context>"
-                               "</TS>");
         QDir(m_dir.path()).mkpath(QStringLiteral("nothing"));
-        // T2.1 (non-ASCII translation) is off by default.
-        m_nonAscii
-            = writeFile(m_dir.filePath(QStringLiteral("umlaut.po")),
-                        poFile("de", "msgid \"Greetings\"\nmsgstr \"Gr\xC3\xBC\xC3\x9F\x65\"\n"));
-        // A project whose .kvn.ini switches T1.1 off.
-        QDir(m_dir.path()).mkpath(QStringLiteral("project/po"));
-        writeFile(m_dir.filePath(QStringLiteral("project/.kvn.ini")),
-                  "[MainWindow]\ncheckT1_1CheckBox=false\n");
-        QFile::copy(m_emptyTranslation, m_dir.filePath(QStringLiteral("project/po/de.ts")));
-        QDir(m_dir.path()).mkpath(QStringLiteral("badproject"));
-        writeFile(m_dir.filePath(QStringLiteral("badproject/.kvn.ini")),
-                  "[MainWindow]\ncheckT1_1CheckBox=off\n");
-        QFile::copy(m_emptyTranslation, m_dir.filePath(QStringLiteral("badproject/de.ts")));
     }
 
     static QByteArray poFile(const QByteArray &language, const QByteArray &entries)
@@ -103,9 +81,8 @@ private slots:
         QTest::addColumn<QStringList>("error"); // every part is on standard error
         QTest::addColumn<QString>(
             "output"); // how standard output starts, nothing on standard error
-        const QString empty = m_emptyTranslation; // one T1.1 finding
-        const QString umlaut = m_nonAscii; // one T2.1 finding, off by default
-        const QString project = m_dir.filePath("project/po/de.ts");
+        const QString empty = m_emptyTranslation, umlaut = m_nonAscii;
+        const QString project = dataPath("cli/project/po/de.ts");
         const auto add = [](const char *name, const QStringList &arguments, int status,
                             const QStringList &error = {}, const QString &output = {}) {
             QTest::newRow(name) << arguments << status << error << output;
@@ -126,7 +103,7 @@ private slots:
         add("settings file", {"check", "--settings", m_boxOff, empty}, 0);
         add("project file", {"check", project}, 0);
         add("flags over project file", {"check", "--enable", "T1.1", project}, 1);
-        add("project file from a directory", {"check", m_dir.filePath("project")}, 0);
+        add("project file from a directory", {"check", dataPath("cli/project")}, 0);
         add("silenced, gcc", {"check", m_silenced}, 0, {"; 1 silenced by kvn-ignore comments"});
         add("silenced, report", {"check", "--format", "report", m_silenced}, 0,
             {"1 findings silenced by kvn-ignore comments"});
@@ -136,15 +113,15 @@ private slots:
 
         add("unknown check", {"check", "--enable", "T8.9", empty}, 2, {"T8.9"});
         add("unknown profile", {"check", "--profile", "strict", empty}, 2, {"strict"});
-        add("bad project file", {"check", m_dir.filePath("badproject/de.ts")}, 2,
-            {m_dir.filePath("badproject/.kvn.ini"), "checkT1_1CheckBox", "off"});
+        add("bad project file", {"check", dataPath("cli/badproject/de.ts")}, 2,
+            {dataPath("cli/badproject/.kvn.ini"), "checkT1_1CheckBox", "off"});
         add("missing settings", {"check", "--settings", "none.ini", "ts/clean.ts"}, 2,
             {"none.ini"});
         add("split mode", {"check", "--split", "dir", empty}, 2, {"dir"});
         add("xliff", {"check", writeFile(m_dir.filePath("app_de.xlf"), "<xliff/>")}, 2,
             {"app_de.xlf", "lconvert"});
-        add("no file of that name", {"check", "--file-name", "none.po", m_dir.filePath("project")},
-            2, {"No translation files found"});
+        add("no file of that name", {"check", "--file-name", "none.po", dataPath("cli/project")}, 2,
+            {"No translation files found"});
         add("no translation files", {"check", m_dir.filePath("nothing")}, 2,
             {"No translation files found in " + m_dir.filePath("nothing") + "."});
         add("device", {"check", "/dev/null"}, 2, {"/dev/null", "neither a regular file"});
@@ -480,10 +457,10 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QString m_silenced;
-    QString m_emptyTranslation;
-    QString m_boxOff;
-    QString m_nonAscii;
+    const QString m_silenced = dataPath("cli/silenced.ts");
+    const QString m_emptyTranslation = dataPath("cli/empty.ts");
+    const QString m_boxOff = dataPath("cli/off.ini");
+    const QString m_nonAscii = dataPath("cli/umlaut.po");
 };
 
 QTEST_GUILESS_MAIN(CliTest)
