@@ -276,27 +276,14 @@ private slots:
     }
 
     // Several paths, --split, templates and files that are no catalogues.
+    // tests/data/cli/inputs: de.po, fr.po, ts/de.ts, a TypeScript file ts/app.ts
+    // and app.pot as xgettext writes it (a fuzzy header without language or number
+    // of forms).
     void inputs()
     {
-        QTemporaryDir tree;
-        const QString de
-            = writeFile(tree.filePath("de.po"), poFile("de", "msgid \"Open\"\nmsgstr \"\"\n"));
-        const QString fr = writeFile(tree.filePath("fr.po"),
-                                     poFile("fr", "msgid \"Open\"\nmsgstr \"Ouvrir\"\n"));
-        QDir(tree.path()).mkpath("ts");
-        const QString deTs
-            = writeFile(tree.filePath("ts/de.ts"),
-                        "<TS language=\"de\"><context><name>c</name><message><source>Open</source>"
-                        "<translation>Offnen</translation></message></context></TS>");
-        writeFile(tree.filePath("ts/app.ts"), "export const open = (): void => {};\n");
-        // As xgettext writes it: a fuzzy header without language or number of forms.
-        const QString pot = writeFile(
-            tree.filePath("app.pot"),
-            "#, fuzzy\nmsgid \"\"\nmsgstr \"\"\n\"Language: \\n\"\n"
-            "\"Content-Type: text/plain; charset=CHARSET\\n\"\n"
-            "\"Plural-Forms: nplurals=INTEGER; plural=EXPRESSION;\\n\"\n\n"
-            "#: main.c:12\nmsgid \"Open\"\nmsgstr \"\"\n\n#: main.c:14\n"
-            "msgid \"File: %n\"\nmsgid_plural \"Files: %n\"\nmsgstr[0] \"\"\nmsgstr[1] \"\"\n");
+        const QDir tree(dataPath("cli/inputs"));
+        const QString de = tree.filePath("de.po"), fr = tree.filePath("fr.po");
+        const QString deTs = tree.filePath("ts/de.ts"), pot = tree.filePath("app.pot");
         const QString fileLine = QStringLiteral("Read file %1.");
 
         // Several paths, one run.
@@ -372,14 +359,10 @@ private slots:
                          qPrintable(check["id"].toString()));
     }
 
+    // tests/data/cli/batch: a/de.ts, b/de.ts and b/fr.po.
     void batch()
     {
-        QTemporaryDir tree;
-        QDir(tree.path()).mkpath(QStringLiteral("a"));
-        QDir(tree.path()).mkpath(QStringLiteral("b"));
-        QFile::copy(dataPath("ts/clean.ts"), tree.filePath("a/de.ts"));
-        QFile::copy(dataPath("ts/clean.ts"), tree.filePath("b/de.ts"));
-        QFile::copy(dataPath("po/crlfbom.po"), tree.filePath("b/fr.po"));
+        const QDir tree(dataPath("cli/batch"));
         QTemporaryDir work;
         const Run run = kvn({"batch", tree.path()}, work.path());
         QCOMPARE(run.status, 0);
