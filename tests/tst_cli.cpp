@@ -133,6 +133,7 @@ private slots:
             {"No translation files found in"});
 
         add("unknown check", {"check", "--enable", "T8.9", empty}, 2, {"T8.9"});
+        add("unknown profile", {"check", "--profile", "strict", empty}, 2, {"strict"});
         add("bad project file", {"check", m_dir.filePath("badproject/de.ts")}, 2,
             {m_dir.filePath("badproject/.kvn.ini"), "checkT1_1CheckBox", "off"});
         add("missing settings", {"check", "--settings", "none.ini", "ts/clean.ts"}, 2,
@@ -384,20 +385,12 @@ private slots:
         const Run run
             = kvn({"check", "--format", "json", "--settings", m_boxOff, m_emptyTranslation});
         QCOMPARE(run.status, 0);
-        const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        QCOMPARE(root["summary"]["path"].toString(), m_emptyTranslation);
-        QJsonObject t11, t12;
-        for (const QJsonValue &check : root.value("checks").toArray()) {
-            if (check["id"] == "T1.1")
-                t11 = check.toObject();
-            if (check["id"] == "T1.2")
-                t12 = check.toObject();
-        }
-        QCOMPARE(t11.value("boxOn").toBool(), false);
-        QCOMPARE(t11.value("count").toInt(), 1);
-        QCOMPARE(t11.value("findings")[0]["text"].toString(), QStringLiteral("s"));
-        QCOMPARE(t11.value("findings")[0]["values"][0].toString(), QStringLiteral("c"));
-        QCOMPARE(t12.value("boxOn").toBool(), false);
+        for (const QJsonValue &check :
+             QJsonDocument::fromJson(run.out.toUtf8())["checks"].toArray())
+            if (check["id"] == "T1.1" || check["id"] == "T1.2")
+                QVERIFY2(!check["boxOn"].toBool()
+                             && check["count"].toInt() == int(check["id"] == "T1.1"),
+                         qPrintable(check["id"].toString()));
     }
 
     void batch()

@@ -457,8 +457,9 @@ private slots:
             QVERIFY(window.tabWidget()->isTabVisible(i));
     }
 
-    // The window keeps handling events while a run reads; Abort in the progress
-    // dialog ends the walk, and what was read is reported.
+    // The window keeps handling events while a run reads; the progress dialog
+    // shows only after its delay; Abort in it ends the walk, and what was read
+    // is reported.
     void abortedRun()
     {
         QTemporaryDir tree;
@@ -469,7 +470,6 @@ private slots:
         }
         ScriptedWindow window;
         window.show();
-        window.setProgressDelay(0);
         QTimer timer;
         QString label;
         int ticksDuringRun = 0;
@@ -483,9 +483,14 @@ private slots:
         });
         timer.start(0);
         window.directoryAnswer = tree.path();
+        window.setProgressDelay(600000);
+        window.openDirectoryAll();
+        QVERIFY(label.isEmpty() && ticksDuringRun > 0);
+        QCOMPARE(window.store()->sourceCount, 40 * 500);
+        window.setProgressDelay(0);
         window.openDirectoryAll();
         QVERIFY2(label.startsWith(QLatin1String("Reading files... ")), qPrintable(label));
-        QVERIFY(!window.isRunning() && ticksDuringRun > 0);
+        QVERIFY(!window.isRunning());
         QVERIFY(window.store()->sourceCount < 40 * 500);
         QVERIFY(window.view(0).startsWith(QLatin1String("Last checks were done at")));
     }

@@ -54,81 +54,66 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("entries") << fixture("entries.po")
-                                 << QStringList {"Unknown flag 'python-format'. *"};
-        QTest::newRow("no Plural-Forms")
-            << fixture("noplurals.po") << QStringList {"Wrong number of plurals (-1 != 2)."};
-        QTest::newRow("Qt contexts")
-            << fixture("qtcontexts.po")
-            << QStringList {"! index>1 *", "locationInLinguist.isEmpty() *",
-                            "locationInLinguist.isEmpty() *"};
-        QTest::newRow("header only, no empty line") << fixture("header.po") << QStringList();
+        const auto add
+            = [](const char *name, const QByteArray &bytes, const QStringList &expected) {
+                  QTest::newRow(name) << bytes << expected;
+              };
         const QByteArray header = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\n";
-        QTest::newRow("header fuzzy") << "#, fuzzy\n" + header
-                                      << QStringList {"Information: This .po file has not been "
-                                                      "translated earlier"};
-        QTest::newRow("header flag")
-            << "#, c-format\n" + header << QStringList {"#, is not supported yet *"};
-        QTest::newRow("header comment without space")
-            << "#comment\n" + header << QStringList {"Space after comment character # not found"};
-        QTest::newRow("header unknown line")
-            << "junk\n" + header << QStringList {"'Unknown line *"};
-        QTest::newRow("header msgctxt")
-            << "msgctxt \"x\"\n" + header << QStringList {"'msgctxt' found *"};
-        QTest::newRow("unknown line") << header + "junk\n" << QStringList {"Unknown line. *"};
-        QTest::newRow("unknown escape")
-            << header + "msgid \"a\\qb\"\nmsgstr \"x\\'y\"\n"
-            << QStringList {"Unknown escape sequence \\q.", "Unknown escape sequence \\'."};
-        QTest::newRow("end quote")
-            << header + "msgid \"a\nmsgstr \"b\"\n"
-            << QStringList {"! line.back()==\"\"\" *", "wholeCurrentString.isEmpty() *"};
-        QTest::newRow("start quote")
-            << header + "msgid a\"\nmsgstr \"b\"\n"
-            << QStringList {"! line.at(0)==(\"\\\"\") *", "wholeCurrentString.isEmpty() *"};
-        QTest::newRow("context quotes")
-            << header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n"
-            << QStringList {"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
-                            "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
-                            "locationInLinguist.isEmpty() *"};
-        QTest::newRow("translation start quote") << header + "msgid \"a\"\nmsgstr b\"\n"
-                                                 << QStringList {"! line.startsWith(\"\\\"\" *"};
-        QTest::newRow("index bracket")
-            << header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n"
-            << QStringList {"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."};
-        QTest::newRow("msgstr without msgid")
-            << header + "msgstr \"b\"\n"
-            << QStringList {"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
-                            "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
-                            "!wholeCurrentString.isEmpty() *"};
-        QTest::newRow("nplurals not a number")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Plural-Forms: "
-                          "nplurals=x;\\n\"\n")
-            << QStringList {"'nplurals' is mot a number. *",
-                            "'nplurals' is 9 while 'maxNumerusTranslation' is 2. Looks like an "
-                            "incorrect .po file."};
-        QTest::newRow("nplurals missing")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Plural-Forms: plural=0;\\n\"\n")
-            << QStringList {"'nplurals' not found *"};
-        QTest::newRow("unknown language")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: xx\\n\"\n\"Plural-Forms: "
-                          "nplurals=2;\\n\"\n")
-            << QStringList {"Unknown rules for xx. Please contact Oskerbay.",
-                            "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not "
-                            "supported?"};
-        QTest::newRow("unknown charset")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                          "\"Content-Type: text/plain; charset=X-NONSENSE\\n\"\n")
-            << QStringList {"The charset X-NONSENSE is not supported. The file was read as UTF-8."};
-        QTest::newRow("two bytes per character")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                          "\"Content-Type: text/plain; charset=UTF-16\\n\"\n")
-            << QStringList {"The charset UTF-16 is not supported. The file was read as UTF-8."};
-        QTest::newRow("repeated language field")
-            << QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Language: fr\\n\"\n"
-                          "\"Language: it\\n\"\n\"Language: de\\n\"\n")
-            << QStringList {"Reading multible files with different languages. (fr != de). File "
-                                + m_dir.filePath("test.po") + ".",
-                            "Languarges are too different. Some checks will fail."};
+        add("entries", fixture("entries.po"), {"Unknown flag 'python-format'. *"});
+        add("no Plural-Forms", fixture("noplurals.po"), {"Wrong number of plurals (-1 != 2)."});
+        add("Qt contexts", fixture("qtcontexts.po"),
+            {"! index>1 *", "locationInLinguist.isEmpty() *", "locationInLinguist.isEmpty() *"});
+        add("header only, no empty line", fixture("header.po"), {});
+        add("header fuzzy", "#, fuzzy\n" + header,
+            {"Information: This .po file has not been translated earlier"});
+        add("header flag", "#, c-format\n" + header, {"#, is not supported yet *"});
+        add("header comment without space", "#comment\n" + header,
+            {"Space after comment character # not found"});
+        add("header unknown line", "junk\n" + header, {"'Unknown line *"});
+        add("header msgctxt", "msgctxt \"x\"\n" + header, {"'msgctxt' found *"});
+        add("unknown line", header + "junk\n", {"Unknown line. *"});
+        add("unknown escape", header + "msgid \"a\\qb\"\nmsgstr \"x\\'y\"\n",
+            {"Unknown escape sequence \\q.", "Unknown escape sequence \\'."});
+        add("end quote", header + "msgid \"a\nmsgstr \"b\"\n",
+            {"! line.back()==\"\"\" *", "wholeCurrentString.isEmpty() *"});
+        add("start quote", header + "msgid a\"\nmsgstr \"b\"\n",
+            {"! line.at(0)==(\"\\\"\") *", "wholeCurrentString.isEmpty() *"});
+        add("context quotes", header + "msgctxt x\"\nmsgid \"a\"\nmsgstr \"b\"\n",
+            {"! line.count(\"\\\"\")>1 *", "! line.at(0)==\"\\\"\" *",
+             "wholeCurrentString.isEmpty() *", "locationInLinguist.isEmpty() *",
+             "locationInLinguist.isEmpty() *"});
+        add("translation start quote", header + "msgid \"a\"\nmsgstr b\"\n",
+            {"! line.startsWith(\"\\\"\" *"});
+        add("index bracket",
+            header + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\nmsgstr[1 \"c\"\n",
+            {"! line.startsWith(\"]\") *", "Wrong number of plurals (-1 != 2)."});
+        add("msgstr without msgid", header + "msgstr \"b\"\n",
+            {"wholeCurrentString.isEmpty() *", "'msgidFound' not found *",
+             "locationInLinguist.isEmpty() *", "'msgstrFound' found *",
+             "!wholeCurrentString.isEmpty() *"});
+        const QByteArray empty = "msgid \"\"\nmsgstr \"\"\n";
+        add("nplurals not a number",
+            empty + "\"Language: de\\n\"\n\"Plural-Forms: nplurals=x;\\n\"\n",
+            {"'nplurals' is mot a number. *", "'nplurals' is 9 while 'maxNumerusTranslation' is 2. "
+                                              "Looks like an incorrect .po file."});
+        add("nplurals missing", empty + "\"Plural-Forms: plural=0;\\n\"\n",
+            {"'nplurals' not found *"});
+        add("unknown language", empty + "\"Language: xx\\n\"\n\"Plural-Forms: nplurals=2;\\n\"\n",
+            {"Unknown rules for xx. Please contact Oskerbay.",
+             "'nplurals' is 2 while 'maxNumerusTranslation' is 99. Language not supported?"});
+        for (const char *charset : {"X-NONSENSE", "UTF-16"})
+            add(charset,
+                empty + "\"Language: de\\n\"\n\"Content-Type: text/plain; charset=" + charset
+                    + "\\n\"\n",
+                {QStringLiteral("The charset %1 is not supported. The file was read as UTF-8.")
+                     .arg(charset)});
+        add("repeated language field",
+            empty
+                + "\"Language: de\\n\"\n\"Language: fr\\n\"\n\"Language: it\\n\"\n\"Language: "
+                  "de\\n\"\n",
+            {"Reading multible files with different languages. (fr != de). File "
+                 + m_dir.filePath("test.po") + ".",
+             "Languarges are too different. Some checks will fail."});
     }
     void problems()
     {

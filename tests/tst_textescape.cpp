@@ -66,12 +66,6 @@ private slots:
         QCOMPARE(textescape::isRepresentableFileName(name), representable);
         QCOMPARE(textescape::describeFileName(name), described);
     }
-
-    void codePoint()
-    {
-        QCOMPARE(textescape::codePoint(0x1), QStringLiteral("U+0001"));
-        QCOMPARE(textescape::codePoint(0x1F600), QStringLiteral("U+1F600"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TextEscapeTest)

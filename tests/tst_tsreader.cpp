@@ -23,32 +23,26 @@ private slots:
         QTest::addColumn<QList<int>>("counts");
         const QStringList error {"Error while reading the file. *"};
         const QString line = "Missing or invalid 'line' attribute. *";
-        QTest::newRow("crlfbom.ts")
-            << "crlfbom.ts" << QStringList() << 0 << QList<int> {1, 1, 0, 0};
-        QTest::newRow("messages.ts") << "messages.ts"
-                                     << QStringList {line,
-                                                     line,
-                                                     "Second 'source' found. *",
-                                                     "Second 'translation' found. *",
-                                                     "Unknown tag bogus. *",
-                                                     "There are length variants in this file. "
-                                                     "Import not complete, since this "
-                                                     "feature is not included yet. *"}
-                                     << 10 << QList<int> {10, 8, 1, 1};
-        QTest::newRow("child in a text element")
-            << "malformed.ts" << error << 10 << QList<int> {1, 1, 0, 0};
-        QTest::newRow("truncated") << "truncated.ts" << error << 11 << QList<int> {};
-        QTest::newRow("nested TS")
-            << "nested.ts" << QStringList {"Second 'TS' found. *"} << 3 << QList<int> {2, 2, 0, 0};
-        QTest::newRow("context without TS")
-            << "nots.ts"
-            << QStringList {"Missing language in file " + dataPath("ts/nots.ts")
-                                + ". Set to '---KVN UNKNOWN---'.",
-                            "Some checks will fail, because the language in unknown in "
-                                + dataPath("ts/nots.ts") + "."}
-            << -1 << QList<int> {};
-        QTest::newRow("numerus") << "numerus.ts" << QStringList {"Unknown tag lengthvariant. *"}
-                                 << 52 << QList<int> {9, 10, 0, 2};
+        const auto add = [](const char *name, const char *file, const QStringList &expected,
+                            int firstLine, const QList<int> &counts) {
+            QTest::newRow(name) << file << expected << firstLine << counts;
+        };
+        add("crlfbom.ts", "crlfbom.ts", {}, 0, {1, 1, 0, 0});
+        add("messages.ts", "messages.ts",
+            {line, line, "Second 'source' found. *", "Second 'translation' found. *",
+             "Unknown tag bogus. *",
+             "There are length variants in this file. Import not complete, since this feature is "
+             "not included yet. *"},
+            10, {10, 8, 1, 1});
+        add("child in a text element", "malformed.ts", error, 10, {1, 1, 0, 0});
+        add("truncated", "truncated.ts", error, 11, {});
+        add("nested TS", "nested.ts", {"Second 'TS' found. *"}, 3, {2, 2, 0, 0});
+        const QString nots = dataPath("ts/nots.ts");
+        add("context without TS", "nots.ts",
+            {"Missing language in file " + nots + ". Set to '---KVN UNKNOWN---'.",
+             "Some checks will fail, because the language in unknown in " + nots + "."},
+            -1, {});
+        add("numerus", "numerus.ts", {"Unknown tag lengthvariant. *"}, 52, {9, 10, 0, 2});
     }
     void problems()
     {
