@@ -72,15 +72,16 @@ private slots:
 
     // The exit status follows exactly the checks that are on (0 or 1); a usage
     // error is status 2 with its message on standard error and nothing on
-    // standard output. Which checks a selection turns on is tested on the options
-    // themselves; here each flag once, to see that it reaches them.
+    // standard output. Which checks a selection turns on, and the errors of the
+    // option layers, are tested on the options themselves; here each flag once,
+    // to see that it reaches them, and one error of the layers.
     void statuses_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("error"); // every part is on standard error
-        QTest::addColumn<QString>(
-            "output"); // how standard output starts, nothing on standard error
+        // output: how standard output starts, then nothing on standard error
+        QTest::addColumn<QString>("output");
         const QString empty = m_emptyTranslation, umlaut = m_nonAscii;
         const QString project = dataPath("cli/project/po/de.ts");
         const auto add = [](const char *name, const QStringList &arguments, int status,
@@ -112,11 +113,8 @@ private slots:
             {"No translation files found in"});
 
         add("unknown check", {"check", "--enable", "T8.9", empty}, 2, {"T8.9"});
-        add("unknown profile", {"check", "--profile", "strict", empty}, 2, {"strict"});
         add("bad project file", {"check", dataPath("cli/badproject/de.ts")}, 2,
             {dataPath("cli/badproject/.kvn.ini"), "checkT1_1CheckBox", "off"});
-        add("missing settings", {"check", "--settings", "none.ini", "ts/clean.ts"}, 2,
-            {"none.ini"});
         add("split mode", {"check", "--split", "dir", empty}, 2, {"dir"});
         add("xliff", {"check", writeFile(m_dir.filePath("app_de.xlf"), "<xliff/>")}, 2,
             {"app_de.xlf", "lconvert"});
