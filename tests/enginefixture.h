@@ -94,7 +94,9 @@ struct MessageRows {
             const QChar sign = found.at(on);
             QVERIFY2(sign.isDigit() ? engine.count(check) == sign.digitValue()
                                     : (engine.count(check) > 0) == (sign == QLatin1Char('+')),
-                     on ? "with the options" : "without the options");
+                     qPrintable(QStringLiteral("%1 findings %2")
+                                    .arg(engine.count(check))
+                                    .arg(on ? "with the options" : "without them")));
         }
     }
 };

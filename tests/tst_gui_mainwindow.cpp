@@ -89,8 +89,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    // The settings live in the test location, never the user's.
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // The settings live in the test location, never the user's (settingsStore()).
     void init()
     {
         QSettings settings = settingsStore();

@@ -82,36 +82,23 @@ private slots:
         QCOMPARE(engine.count(CheckST22_5), 1);
     }
 
-    // The readers count the plural forms against the header and the language.
+    // The readers count the plural forms against the header and the language:
+    // tests/data/plurals, Russian .po files (three forms) and Czech .ts files.
     void pluralForms_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("findings");
-        const QByteArray po = "msgid \"\"\nmsgstr \"\"\n\"Language: ru\\n\"\n"
-                              "\"Plural-Forms: nplurals=3; plural=n%10==1 ? 0 : 1;\\n\"\n\n";
-        const QByteArray entry = "msgid \"%d file\"\nmsgid_plural \"%d files\"\n";
-        const QByteArray two = "msgstr[0] \"%d файл\"\nmsgstr[1] \"%d файла\"\n";
-        QTest::newRow("po complete") << "test.po" << po + entry + two + "msgstr[2] \"%d файлов\"\n"
-                                     << 0;
-        QTest::newRow("po form missing") << "test.po" << po + entry + two << 1;
-        QTest::newRow("po fuzzy form missing") << "test.po" << po + "#, fuzzy\n" + entry + two << 0;
-        const QByteArray ts
-            = "<TS version=\"2.1\" language=\"cs\"><context><name>C</name><message "
-              "numerus=\"yes\"><source>%n page(s) printed</source><translation>"
-              "<numerusform>%n stránka</numerusform><numerusform>%n stránky</numerusform>";
-        const QByteArray end = "</translation></message></context></TS>";
-        QTest::newRow("ts form missing") << "test.ts" << ts + end << 1;
-        QTest::newRow("ts complete")
-            << "test.ts" << ts + "<numerusform>%n stránek</numerusform>" + end << 0;
+        QTest::newRow("po complete") << "complete.po" << 0;
+        QTest::newRow("po form missing") << "missing.po" << 1;
+        QTest::newRow("po fuzzy form missing") << "fuzzy.po" << 0;
+        QTest::newRow("ts form missing") << "missing.ts" << 1;
+        QTest::newRow("ts complete") << "complete.ts" << 0;
     }
     void pluralForms()
     {
         QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
         QFETCH(int, findings);
-        QTemporaryDir dir;
-        const QString path = readertest::writeFile(dir.filePath(name), bytes);
+        const QString path = readertest::dataPath("plurals/" + name);
         results store;
         if (name.endsWith(QLatin1String(".po")))
             readPoFile(true, path, &store);
