@@ -10,6 +10,7 @@
 #include <QIODevice>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -275,7 +276,21 @@ public:
     const results *store = nullptr;
     QString runPath;
     QStringList paths; // display paths of the store's files
+    QStringList linePaths; // the same on one line (gcc, GitHub)
     QList<Occurrence> occurrences;
+    // Translated once per writer: a large run writes them on every line.
+    mutable std::array<QString, CheckCount> shortDescriptions;
+    const QString &shortDescriptionOf(int check) const
+    {
+        QString &text = shortDescriptions.at(size_t(check));
+        if (text.isNull())
+            text = shortDescription(check);
+        return text;
+    }
+    const QString &linePathOf(int file) const
+    {
+        return file >= 0 && file < linePaths.size() ? linePaths.at(file) : linePaths.constLast();
+    }
 };
 
 void FindingsWriter::Private::startRun(const results &runStore, const QString &path)
@@ -283,8 +298,12 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
     store = &runStore;
     runPath = displayPath(path);
     paths.clear();
-    for (const QString &file : store->files())
+    linePaths.clear();
+    for (const QString &file : store->files()) {
         paths.append(displayPath(file));
+        linePaths.append(oneLine(paths.constLast()));
+    }
+    linePaths.append(oneLine(runPath)); // for findings of no file
     occurrences.clear();
 }
 
@@ -346,7 +365,7 @@ QString FindingsWriter::Private::message(const Occurrence &occurrence) const
     QString detail = *occurrence.text;
     if (detail.size() > LongestDetail)
         detail = detail.left(LongestDetail) + QLatin1String("...");
-    return shortDescription(occurrence.check) + QLatin1String(": ") + oneLine(detail);
+    return shortDescriptionOf(occurrence.check) + QLatin1String(": ") + oneLine(detail);
 }
 
 void FindingsWriter::Private::countTotals()
@@ -370,11 +389,12 @@ void FindingsWriter::Private::writeLines(bool github)
     // A comparison names the message it compares with after its own: a note
     // (gcc) or a notice (GitHub) with the same id.
     const auto write = [&](const Occurrence &occurrence, bool note) {
-        const QString path = oneLine(pathOf(occurrence.file));
+        const QString &path = linePathOf(occurrence.file);
         const Severity severity = note ? Severity::Info : severityOf(occurrence.check);
         const QString id = QLatin1String(checkInfo(occurrence.check).id);
         const QString text = note ? relatedText() : message(occurrence);
         QString line;
+        line.reserve(path.size() + text.size() + 48);
         if (github) {
             const char *command = severity == Severity::Info ? "notice" : severityName(severity);
             line = QLatin1String("::") + QLatin1String(command) + QLatin1String(" file=")
