@@ -25,11 +25,11 @@ QString workDirectory(const QString &tsPath);
 QString mergedFilePath(const QString &tsPath);
 
 struct Outcome {
-    QString messages;          // the whole message-box text after the action
-    bool succeeded = false;    // false when the action ended on a failure message
-    bool fileOpened = false;   // exportSources: the .ts file was opened (show its path)
+    QString messages; // the whole message-box text after the action
+    bool succeeded = false; // false when the action ended on a failure message
+    bool fileOpened = false; // exportSources: the .ts file was opened (show its path)
     bool boxesCleared = false; // exportSources: both boxes are emptied ...
-    QString sourceBoxText;     // ... and the left box receives this text
+    QString sourceBoxText; // ... and the left box receives this text
 };
 
 // "Select File" after the file was chosen: exports the sources, then runs

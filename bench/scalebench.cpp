@@ -117,7 +117,8 @@ void batchRun(int names)
     results store;
     QElapsedTimer timer;
     timer.start();
-    const BatchOutcome outcome = runBatch(store, defaultOptions(), root.path(), logs.path(), nullptr);
+    const BatchOutcome outcome
+        = runBatch(store, defaultOptions(), root.path(), logs.path(), nullptr);
     report("batch", int(outcome.logsWritten.size()), timer.nsecsElapsed());
 }
 

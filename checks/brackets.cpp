@@ -46,8 +46,8 @@ bool results::checkBrackets(const QString &text, const CharacterMap &openToClose
         if (!closeToOpen.contains(c))
             continue;
         if (stack.isEmpty()) {
-            message =
-                tr("%1 is not opened before position %2.").arg(QString(c), QString::number(i));
+            message
+                = tr("%1 is not opened before position %2.").arg(QString(c), QString::number(i));
             return false;
         }
         const QChar expected = openToClose.value(stack.last(), QChar());

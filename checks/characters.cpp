@@ -10,6 +10,8 @@
 
 namespace {
 
+// One character a line reads as the table it is.
+// clang-format off
 const char *nameOfSpecialCharacter(char16_t u)
 {
     switch (u) {
@@ -34,6 +36,7 @@ const char *nameOfSpecialCharacter(char16_t u)
     default: return nullptr;
     }
 }
+// clang-format on
 
 QString reportRequest()
 {
@@ -57,9 +60,9 @@ QString results::characterName(QChar ch, bool warn, QString &warnings) const
     if (ch.isPrint()) {
         if (ch.unicode() >= 0x80 && ch.isSpace()) {
             if (warn) {
-                const QString sentence =
-                    tr("You are using a non-supported printable character (unicode=%1).")
-                        .arg(QString(ch));
+                const QString sentence
+                    = tr("You are using a non-supported printable character (unicode=%1).")
+                          .arg(QString(ch));
                 qWarning().noquote() << sentence;
                 warnings += sentence + QLatin1Char(' ') + reportRequest() + QLatin1String("\n\n");
             }

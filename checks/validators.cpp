@@ -200,16 +200,16 @@ bool results::checkTagAttribute(const QString &attribute, bool qtHtmlSubsetOnly,
         const int bad = firstNonNameCharacter(name);
         if (bad < 0)
             return false;
-        message +=
-            tr("Not allowed character %1 in attribute %2.").arg(QString(name.at(bad)), attribute);
+        message += tr("Not allowed character %1 in attribute %2.")
+                       .arg(QString(name.at(bad)), attribute);
         return true;
     }
     // Either option admits what either subset admits: an HTML attribute of the
     // subset, or a style whose properties all belong to the CSS subset.
-    const bool inSubset =
-        htmlSubsetAttributes.contains(name.toString())
-        || (name == QLatin1String("style")
-            && styleInCssSubset(QStringView(attribute).mid(equal + 1), cssSubsetProperties));
+    const bool inSubset
+        = htmlSubsetAttributes.contains(name.toString())
+          || (name == QLatin1String("style")
+              && styleInCssSubset(QStringView(attribute).mid(equal + 1), cssSubsetProperties));
     if (inSubset)
         return false;
     message += tr("%1 is not included in the Qt subset.").arg(attribute);

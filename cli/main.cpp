@@ -74,13 +74,13 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
 QString usage()
 {
     QString text
-            = QStringLiteral("Usage: kvn [--verbose] COMMAND [OPTIONS] ARGUMENTS\n\n"
-                             "Checks Qt Linguist (.ts) and gettext (.po) translation files.\n\n"
-                             "Commands:\n");
+        = QStringLiteral("Usage: kvn [--verbose] COMMAND [OPTIONS] ARGUMENTS\n\n"
+                         "Checks Qt Linguist (.ts) and gettext (.po) translation files.\n\n"
+                         "Commands:\n");
     for (const Subcommand &command : Subcommands)
         text += QStringLiteral("  %1  %2\n")
-                        .arg(QString::fromLatin1(command.name), -8)
-                        .arg(QString::fromLatin1(command.summary));
+                    .arg(QString::fromLatin1(command.name), -8)
+                    .arg(QString::fromLatin1(command.summary));
     text += QStringLiteral("\nOptions:\n"
                            "  -h, --help     Show this help; kvn COMMAND --help shows the "
                            "options of a command.\n"

@@ -43,7 +43,7 @@ public:
     FileProblems(results *store, const QString &path)
         : m_store(store)
         , m_path(textescape::escapeControlCharacters(path))
-    {}
+    { }
 
     // Records message when condition is false.
     void check(bool condition, const QString &message, int line, bool internalError = true)

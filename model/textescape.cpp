@@ -84,9 +84,14 @@ QString escapeControlCharacters(const QString &text, bool keepLayout)
 
 QString wholeCharacters(const QString &text)
 {
-    QString result;
+    // Most texts hold no surrogate at all: one quick pass finds the first.
+    const char16_t *units = reinterpret_cast<const char16_t *>(text.utf16());
     const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
+    const qsizetype first
+        = std::find_if(units, units + size, [](char16_t u) { return (u & 0xF800) == 0xD800; })
+          - units;
+    QString result;
+    for (qsizetype i = first; i < size; ++i) {
         const QChar c = text.at(i);
         if (!c.isSurrogate())
             continue;

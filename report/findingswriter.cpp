@@ -10,6 +10,7 @@
 #include <QIODevice>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -60,44 +61,75 @@ struct Occurrence {
     int related = -1; // the message the finding compares it with (ST10.1), -1 for none
 };
 
-// JSON texts appended to a byte buffer, escaped as RFC 8259 asks. Every string
-// holds whole characters: strict parsers reject a lone surrogate.
+// The JSON escape of an ASCII character that needs one, or null.
+const char *jsonEscape(char16_t c)
+{
+    switch (c) {
+    case '"':
+        return "\\\"";
+    case '\\':
+        return "\\\\";
+    case '\n':
+        return "\\n";
+    case '\r':
+        return "\\r";
+    case '\t':
+        return "\\t";
+    default:
+        return nullptr;
+    }
+}
+
+// JSON texts appended to a byte buffer, escaped as RFC 8259 asks, in one pass
+// from UTF-16 to UTF-8. Every string holds whole characters: strict parsers
+// reject a lone surrogate, which becomes U+FFFD.
 void appendJsonString(QByteArray &out, const QString &text)
 {
-    const QByteArray utf8 = textescape::wholeCharacters(text).toUtf8();
-    out += '"';
-    qsizetype plain = 0;
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        const uchar c = uchar(utf8.at(i));
-        if (c >= 0x20 && c != '"' && c != '\\')
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
+    const char16_t *const end = p + text.size();
+    // At most six bytes per code unit (a control character as \u00XX), and the quotes.
+    const qsizetype start = out.size();
+    out.resize(start + 6 * text.size() + 2);
+    char *to = out.data() + start;
+    *to++ = '"';
+    while (p < end) {
+        char32_t u = *p++;
+        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
+            *to++ = char(u);
             continue;
-        out.append(utf8.constData() + plain, i - plain);
-        plain = i + 1;
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default: {
-            static const char hex[] = "0123456789abcdef";
-            const char escaped[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]};
-            out.append(escaped, 6);
         }
+        if (u < 0x80) {
+            if (const char *escaped = jsonEscape(char16_t(u))) {
+                *to++ = escaped[0];
+                *to++ = escaped[1];
+            } else {
+                static const char hex[] = "0123456789abcdef";
+                for (const char c : {'\\', 'u', '0', '0', hex[u >> 4], hex[u & 15]})
+                    *to++ = c;
+            }
+            continue;
         }
+        if (u >= 0xD800 && u <= 0xDFFF) {
+            if (u <= 0xDBFF && p < end && *p >= 0xDC00 && *p <= 0xDFFF)
+                u = 0x10000 + ((u - 0xD800) << 10) + (*p++ - 0xDC00);
+            else
+                u = 0xFFFD;
+        }
+        if (u < 0x800) {
+            *to++ = char(0xC0 | (u >> 6));
+        } else {
+            if (u < 0x10000) {
+                *to++ = char(0xE0 | (u >> 12));
+            } else {
+                *to++ = char(0xF0 | (u >> 18));
+                *to++ = char(0x80 | ((u >> 12) & 0x3F));
+            }
+            *to++ = char(0x80 | ((u >> 6) & 0x3F));
+        }
+        *to++ = char(0x80 | (u & 0x3F));
     }
-    out.append(utf8.constData() + plain, utf8.size() - plain);
-    out += '"';
+    *to++ = '"';
+    out.truncate(to - out.constData());
 }
 
 void appendJsonString(QByteArray &out, const char *text)
@@ -184,6 +216,18 @@ QString githubProperty(const QString &text)
     return property;
 }
 
+// A file's artifact URI as a JSON string: relative paths stay relative.
+QByteArray sarifUri(const QString &displayedPath)
+{
+    const QString path = QDir::fromNativeSeparators(displayedPath);
+    const QString uri = QDir::isAbsolutePath(path)
+                            ? QString::fromUtf8(QUrl::fromLocalFile(path).toEncoded())
+                            : QString::fromUtf8(QUrl::toPercentEncoding(path, "/"));
+    QByteArray json;
+    appendJsonString(json, uri);
+    return json;
+}
+
 QString csvField(const QString &text)
 {
     QString field = text;
@@ -263,7 +307,7 @@ public:
     void writeJsonFindings(int index);
     void writeJsonOccurrences(const QList<int> &ids, int index, int related);
     void writeSarifRun();
-    QByteArray fingerprint(const Occurrence &occurrence) const;
+    QByteArray fingerprint(const Occurrence &occurrence);
 
     const OutputFormat format;
     QIODevice *const device;
@@ -275,7 +319,27 @@ public:
     const results *store = nullptr;
     QString runPath;
     QStringList paths; // display paths of the store's files
+    QStringList linePaths; // the same on one line (gcc, GitHub)
     QList<Occurrence> occurrences;
+    // Translated once per writer: a large run writes them on every line.
+    mutable std::array<QString, CheckCount> shortDescriptions;
+    const QString &shortDescriptionOf(int check) const
+    {
+        QString &text = shortDescriptions.at(size_t(check));
+        if (text.isNull())
+            text = shortDescription(check);
+        return text;
+    }
+    // The index of a file into the lists by file: the run's path stands last,
+    // for findings of no file.
+    qsizetype fileSlot(int file) const
+    {
+        return file >= 0 && file < paths.size() ? file : paths.size();
+    }
+    const QString &linePathOf(int file) const { return linePaths.at(fileSlot(file)); }
+    QStringList githubPaths; // the one-line paths as GitHub properties
+    QList<QByteArray> sarifUris; // artifact URIs as JSON strings
+    QCryptographicHash fingerprintHash {QCryptographicHash::Sha256};
 };
 
 void FindingsWriter::Private::startRun(const results &runStore, const QString &path)
@@ -283,8 +347,20 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
     store = &runStore;
     runPath = displayPath(path);
     paths.clear();
-    for (const QString &file : store->files())
+    linePaths.clear();
+    for (const QString &file : store->files()) {
         paths.append(displayPath(file));
+        linePaths.append(oneLine(paths.constLast()));
+    }
+    linePaths.append(oneLine(runPath)); // for findings of no file
+    githubPaths.clear();
+    sarifUris.clear();
+    for (qsizetype file = 0; file < linePaths.size(); ++file) {
+        if (format == OutputFormat::Github)
+            githubPaths.append(githubProperty(linePaths.at(file)));
+        if (format == OutputFormat::Sarif)
+            sarifUris.append(sarifUri(file < paths.size() ? paths.at(file) : runPath));
+    }
     occurrences.clear();
 }
 
@@ -346,7 +422,7 @@ QString FindingsWriter::Private::message(const Occurrence &occurrence) const
     QString detail = *occurrence.text;
     if (detail.size() > LongestDetail)
         detail = detail.left(LongestDetail) + QLatin1String("...");
-    return shortDescription(occurrence.check) + QLatin1String(": ") + oneLine(detail);
+    return shortDescriptionOf(occurrence.check) + QLatin1String(": ") + oneLine(detail);
 }
 
 void FindingsWriter::Private::countTotals()
@@ -370,15 +446,16 @@ void FindingsWriter::Private::writeLines(bool github)
     // A comparison names the message it compares with after its own: a note
     // (gcc) or a notice (GitHub) with the same id.
     const auto write = [&](const Occurrence &occurrence, bool note) {
-        const QString path = oneLine(pathOf(occurrence.file));
+        const QString &path = linePathOf(occurrence.file);
         const Severity severity = note ? Severity::Info : severityOf(occurrence.check);
         const QString id = QLatin1String(checkInfo(occurrence.check).id);
         const QString text = note ? relatedText() : message(occurrence);
         QString line;
+        line.reserve(path.size() + text.size() + 48);
         if (github) {
             const char *command = severity == Severity::Info ? "notice" : severityName(severity);
             line = QLatin1String("::") + QLatin1String(command) + QLatin1String(" file=")
-                   + githubProperty(path);
+                   + githubPaths.at(fileSlot(occurrence.file));
             if (occurrence.line > 0)
                 line += QLatin1String(",line=") + QString::number(occurrence.line);
             line += QLatin1String(",title=") + githubProperty(id) + QLatin1String("::")
@@ -577,20 +654,17 @@ void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
 void FindingsWriter::Private::appendSarifLocation(const Occurrence &occurrence)
 {
     out += "\"physicalLocation\": {\"artifactLocation\": {\"uri\": ";
-    const QString path = QDir::fromNativeSeparators(pathOf(occurrence.file));
-    const QString uri = QDir::isAbsolutePath(path)
-                            ? QString::fromUtf8(QUrl::fromLocalFile(path).toEncoded())
-                            : QString::fromUtf8(QUrl::toPercentEncoding(path, "/"));
-    appendJsonString(out, uri);
+    out += sarifUris.at(fileSlot(occurrence.file));
     out += "}";
     if (occurrence.line > 0)
         out += ", \"region\": {\"startLine\": " + QByteArray::number(occurrence.line) + "}";
     out += "}";
 }
 
-QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence) const
+QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QCryptographicHash &hash = fingerprintHash;
+    hash.reset();
     const auto add = [&hash](const QString &text) {
         hash.addData(text.toUtf8());
         hash.addData(QByteArrayView("\0", 1));

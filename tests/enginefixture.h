@@ -50,3 +50,53 @@ struct Engine {
     // Distinct finding texts of a check, in key order.
     QStringList keys(int index) const { return store.findings(index).entries().keys(); }
 };
+
+// A rule table of single messages, each checked as the first form of a message
+// without the row's options and with them. `file`: the translation's language,
+// with ".po" for a message of a .po file, then its format flag ("de.po c-format";
+// any other flag stands for those that turn the conversions off). `found`:
+// whether the check finds something without the options and with them ("+-"),
+// or how many findings ("10"); one sign for a row without options.
+struct MessageRows {
+    QStringList options; // of the rows that follow
+    MessageRows()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<int>("check");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("found");
+    }
+    void operator()(const char *name, const char *file, const QString &source,
+                    const QString &translation, int check, const char *found) const
+    {
+        QTest::newRow(name) << QString::fromLatin1(file) << source << translation << check
+                            << options << QString::fromLatin1(found);
+    }
+    static void check()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, source);
+        QFETCH(QString, translation);
+        QFETCH(int, check);
+        QFETCH(QStringList, options);
+        QFETCH(QString, found);
+        const QString flag = file.section(QLatin1Char(' '), 1);
+        for (int on = 0; on < found.size(); ++on) {
+            resetOptions();
+            if (on)
+                setOptions(options);
+            Engine engine(file.section(QLatin1Char('.'), 0, 0));
+            engine.store.poFile = file.contains(QLatin1String(".po"));
+            engine.store.formatFlag = flag == QLatin1String("c-format") ? 1 : -int(!flag.isEmpty());
+            engine.check(source, translation, 1);
+            const QChar sign = found.at(on);
+            QVERIFY2(sign.isDigit() ? engine.count(check) == sign.digitValue()
+                                    : (engine.count(check) > 0) == (sign == QLatin1Char('+')),
+                     qPrintable(QStringLiteral("%1 findings %2")
+                                    .arg(engine.count(check))
+                                    .arg(on ? "with the options" : "without them")));
+        }
+    }
+};

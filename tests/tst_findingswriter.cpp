@@ -19,27 +19,14 @@ using namespace readertest;
 
 namespace {
 
-const QByteArray Header = "msgid \"\"\n"
-                          "msgstr \"\"\n"
-                          "\"Language: de\\n\"\n"
-                          "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n"
-                          "\n";
-// Line 6 on: a trailing blank in the translation (T4.2, ST4.2) and an empty one (T1.1).
-const QByteArray Entries = "#: a.cpp:1\n"
-                           "msgid \"Open\"\n"
-                           "msgstr \"Öffnen \"\n"
-                           "\n"
-                           "#: a.cpp:2\n"
-                           "msgid \"Save\"\n"
-                           "msgstr \"\"\n";
-// After Header, "Open" translated in two ways: ST10.1 at line 11 names line 7 too.
-const QByteArray Differing = "msgid \"Open\"\nmsgstr \"Öffnen\"\n\n"
-                             "msgctxt \"x\"\nmsgid \"Open\"\nmsgstr \"Aufmachen\"\n";
-// An entry of its own, put before the others to move them down.
-const QByteArray Inserted = "#: a.cpp:3\n"
-                            "msgid \"Quit\"\n"
-                            "msgstr \"Beenden\"\n"
-                            "\n";
+// tests/data/writer, each file a header of five lines, then:
+// entries.po: from line 6 a trailing blank in the translation (T4.2, ST4.2 at
+//   line 8) and an empty one (T1.1 at line 12);
+// broken.po: entries.po and a broken last entry (a check "0" error at line 14);
+// inserted.po: entries.po with an entry of its own before the others;
+// differing.po: "Open" translated in two ways (ST10.1 at line 11 names line 7);
+// all.po: entries.po and differing.po.
+const QString Fixtures = QStringLiteral(KVN_TEST_DATA "/writer/");
 
 } // namespace
 
@@ -50,10 +37,10 @@ class tst_FindingsWriter : public QObject
     QTemporaryDir m_dir;
     QString m_previousDirectory;
 
-    // The output of one run over `bytes` in a.po, read from the current directory.
-    QByteArray write(OutputFormat format, const QByteArray &bytes, OutputTotals *totals = nullptr)
+    // The output of one run over the fixture as a.po, read from the current directory.
+    QByteArray write(OutputFormat format, const char *fixture, OutputTotals *totals = nullptr)
     {
-        writeFile(QStringLiteral("a.po"), bytes);
+        writeFile(QStringLiteral("a.po"), readFile(Fixtures + QLatin1String(fixture)));
         results store;
         readPoFile(true, QStringLiteral("a.po"), &store);
         store.runCatalogueChecks();
@@ -83,8 +70,7 @@ private slots:
     void gcc()
     {
         OutputTotals totals;
-        const QByteArray out
-            = write(OutputFormat::Gcc, Header + Entries + "\nmsgid \"x\"\n", &totals);
+        const QByteArray out = write(OutputFormat::Gcc, "broken.po", &totals);
         const QList<QByteArray> lines = out.trimmed().split('\n');
         // Sorted by line, then by check: T4.2 before ST4.2 on the msgstr line 8;
         // the broken last entry's problem is an error at its own line.
@@ -109,7 +95,7 @@ private slots:
 
     void github()
     {
-        const QByteArray out = write(OutputFormat::Github, Header + Entries);
+        const QByteArray out = write(OutputFormat::Github, "entries.po");
         QVERIFY2(out.startsWith("::warning file=a.po,line=8,title=T4.2::Warns if the last "),
                  out.constData());
         QVERIFY(out.contains("\n::warning file=a.po,line=12,title=T1.1::"));
@@ -127,10 +113,6 @@ private slots:
                                 << "::warning file=a.po,line=11,title=ST10.1::[^\n]*\n"
                                    "::notice file=a.po,line=7,title=ST10.1::the message it "
                                    "differs from\n";
-        QTest::newRow("json") << int(OutputFormat::Json)
-                              << "\"line\": 11, [^\n]*\n *\\{\"file\": \"a.po\", \"line\": 7, "
-                                 "\"context\": \"a.po\", \"source\": \"Open\", "
-                                 "\"translation\": \"Öffnen\"";
         QTest::newRow("sarif") << int(OutputFormat::Sarif)
                                << "\"startLine\": 11}}}], \"relatedLocations\": \\[\\{\"id\": "
                                   "1, [^\n]*\"startLine\": 7}}, \"message\"";
@@ -144,7 +126,7 @@ private slots:
     {
         QFETCH(int, format);
         QFETCH(QString, pattern);
-        const QString out = QString::fromUtf8(write(OutputFormat(format), Header + Differing));
+        const QString out = QString::fromUtf8(write(OutputFormat(format), "differing.po"));
         QVERIFY2(out.contains(QRegularExpression(pattern)), qPrintable(out));
     }
 
@@ -152,17 +134,15 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("field");
-        QTest::newRow("plain") << "Öffnen" << QString::fromUtf8("Öffnen");
-        QTest::newRow("comma, quote, line feed") << "a, \"b\"\nc"
-                                                 << "\"a, \"\"b\"\"\nc\"";
-        QTest::newRow("formula") << "=1+2"
-                                 << "'=1+2";
-        QTest::newRow("minus, quoted") << "-a,b"
-                                       << "\"'-a,b\"";
-        QTest::newRow("at, tab") << "@x\t"
-                                 << "'@x\t";
-        QTest::newRow("apostrophe stays") << "'s"
-                                          << "'s";
+        const auto add = [](const char *name, const char *text, const char *field) {
+            QTest::newRow(name) << text << field;
+        };
+        add("plain", "Öffnen", "Öffnen");
+        add("comma, quote, line feed", "a, \"b\"\nc", "\"a, \"\"b\"\"\nc\"");
+        add("formula", "=1+2", "'=1+2");
+        add("minus, quoted", "-a,b", "\"'-a,b\"");
+        add("at, tab", "@x\t", "'@x\t");
+        add("apostrophe stays", "'s", "'s");
     }
     void csvField()
     {
@@ -171,30 +151,21 @@ private slots:
         QCOMPARE(::csvField(text), field);
     }
 
+    // A text as GitHub workflow command data, as a property, and as one line.
     void escaping_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("line");
-        QTest::newRow("plain") << "a.po"
-                               << "a.po"
-                               << "a.po"
-                               << "a.po";
-        QTest::newRow("percent first") << "50%0A"
-                                       << "50%250A"
-                                       << "50%250A"
-                                       << "50%0A";
-        QTest::newRow("line breaks") << "a\r\nb"
-                                     << "a%0D%0Ab"
-                                     << "a%0D%0Ab"
-                                     << "a\\r\\nb";
-        QTest::newRow("colon, comma") << "x:1,y"
-                                      << "x:1,y"
-                                      << "x%3A1%2Cy"
-                                      << "x:1,y";
-        QTest::newRow("controls") << QString("t\tb\x01") << QString("t\tb\x01")
-                                  << QString("t\tb\x01") << "t\\tb\\x01";
+        const auto add
+            = [](const char *name, const char *text, const char *data, const char *property,
+                 const char *line) { QTest::newRow(name) << text << data << property << line; };
+        add("plain", "a.po", "a.po", "a.po", "a.po");
+        add("percent first", "50%0A", "50%250A", "50%250A", "50%0A");
+        add("line breaks", "a\r\nb", "a%0D%0Ab", "a%0D%0Ab", "a\\r\\nb");
+        add("colon, comma", "x:1,y", "x:1,y", "x%3A1%2Cy", "x:1,y");
+        add("controls", "t\tb\x01", "t\tb\x01", "t\tb\x01", "t\\tb\\x01");
     }
     void escaping()
     {
@@ -211,14 +182,13 @@ private slots:
     // fingerprint when a message inserted above it moves it down.
     void sarif()
     {
-        const QByteArray before = write(OutputFormat::Sarif, Header + Entries);
-        const QByteArray after = write(OutputFormat::Sarif, Header + Inserted + Entries);
+        const QByteArray before = write(OutputFormat::Sarif, "entries.po");
+        const QByteArray after = write(OutputFormat::Sarif, "inserted.po");
         const QString schema
             = QStringLiteral(KVN_TEST_DATA "/../../../shared/schemas/sarif-schema-2.1.0.json");
         if (!QFile::exists(schema))
             QSKIP("The SARIF schema is not beside the repository.");
-        writeFile(QStringLiteral("a.sarif"),
-                  write(OutputFormat::Sarif, Header + Entries + "\n" + Differing));
+        writeFile(QStringLiteral("a.sarif"), write(OutputFormat::Sarif, "all.po"));
         QProcess python;
         python.start(QStringLiteral("python3"),
                      {QStringLiteral("-c"),

@@ -19,7 +19,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -157,7 +156,6 @@ private:
     void save(const Corpus &corpus);
 
     QList<Corpus> m_corpora;
-    QTemporaryDir m_crafted; // files whose messages depend on the files before them
     bool m_update = false;
     QString m_keepDirectory;
 };
@@ -275,59 +273,18 @@ void GoldenTest::output()
                             .arg(path, format)));
 }
 
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
-           && file.write(bytes) == bytes.size();
-}
-
-// A catalogue of the crafted tree: the TS element and the contexts' messages.
-QByteArray tsFile(const QByteArray &language, const QByteArray &messages)
-{
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" language=\"" + language
-           + "\">\n<context>\n<name>Main</name>\n" + messages + "</context>\n</TS>\n";
-}
-
-QByteArray tsMessage(const QByteArray &source, const QByteArray &translation)
-{
-    return "<message>\n<location filename=\"main.cpp\" line=\"3\"/>\n<source>" + source
-           + "</source>\n<translation>" + translation + "</translation>\n</message>\n";
-}
-
-} // namespace
-
 // Files read on several threads give what one thread gives: every format, the
 // standard error lines in order (--verbose), the exit status. Besides the two
-// corpora, a tree whose files lean on each other: the consistency checks across
-// files, a numerus message without forms before any other message of its file
-// (it stands where the file before left off), a skipped file, another language.
+// corpora, tests/data/crafted, whose files lean on each other: the consistency
+// checks across files, a numerus message without forms before any other message
+// of its file (it stands where the file before left off), a skipped TypeScript
+// file, another language.
 void GoldenTest::threads_data()
 {
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("format");
-    const QString crafted = m_crafted.path();
-    QVERIFY(m_crafted.isValid());
-    QVERIFY(writeFile(crafted + QLatin1String("/a/first.ts"),
-                      tsFile("de", tsMessage("Open", "\xc3\x96"
-                                                     "ffnen")
-                                       + tsMessage("Save", "Speichern"))));
-    QVERIFY(writeFile(crafted + QLatin1String("/b/second.ts"),
-                      tsFile("de", "<message numerus=\"yes\">\n<source>%n file(s)</source>\n"
-                                   "<translation></translation>\n</message>\n"
-                                       + tsMessage("Open", "Aufmachen")
-                                       + tsMessage("Close", "Speichern"))));
-    QVERIFY(writeFile(crafted + QLatin1String("/c/script.ts"), "export const x = 1;\n"));
-    QVERIFY(writeFile(crafted + QLatin1String("/d/third.po"),
-                      "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
-                      "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
-                      "\"Plural-Forms: nplurals=2; plural=(n != 1);\\n\"\n\n"
-                      "#: main.cpp:4\nmsgid \"Open\"\nmsgstr \"Oeffnen\"\n"));
-    QVERIFY(writeFile(crafted + QLatin1String("/e/fr.ts"),
-                      tsFile("fr", tsMessage("Save", "Enregistrer"))));
-    QList<QPair<QString, QString>> directories {{QStringLiteral("crafted"), crafted}};
+    QList<QPair<QString, QString>> directories {
+        {QStringLiteral("crafted"), QStringLiteral(KVN_TEST_DATA "/crafted")}};
     for (const Corpus &corpus : qAsConst(m_corpora))
         directories.append({corpus.name, corpus.directory});
     for (const auto &[name, directory] : qAsConst(directories))

@@ -167,16 +167,10 @@ private slots:
         const int found = m_panel->table()->model()->rowCount();
         QVERIFY(found > 0);
         for (int row = 0; row < found; ++row) {
-            bool contains = false;
+            QStringList texts;
             for (int column = 0; column < FindingsModel::ColumnCount; ++column)
-                contains = contains
-                           || m_panel->table()
-                                  ->model()
-                                  ->index(row, column)
-                                  .data(FindingsModel::RawTextRole)
-                                  .toString()
-                                  .contains(word, Qt::CaseInsensitive);
-            QVERIFY(contains);
+                texts.append(shownColumn(*m_panel, column).at(row));
+            QVERIFY(texts.join(QLatin1Char('\n')).contains(word, Qt::CaseInsensitive));
         }
         // Ctrl+F goes to the search field.
         m_window->show();
@@ -265,17 +259,16 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected"); // a pattern the whole output matches
-        QTest::newRow("report") << "txt"
-                                << "^=== ST0 ===\nLast checks were done at \\d\\d:\\d\\d:\\d\\d\n";
-        QTest::newRow("gcc") << "log"
-                             << "gui_sample.ts:\\d+:(\\d+:)? (warning|error|note): ";
-        QTest::newRow("json") << "json"
-                              << "^\\{.*\"occurrences\"";
-        QTest::newRow("sarif") << "sarif"
-                               << "^\\{.*\"version\": ?\"2.1.0\"";
-        QTest::newRow("csv") << "csv"
-                             << "^check,severity,file,line,context,source,translation,finding\r\n"
-                                "[^,]+,(warning|error|note),[^,]*gui_sample.ts,";
+        const auto add = [](const char *name, const char *filter, const char *expected) {
+            QTest::newRow(name) << filter << expected;
+        };
+        add("report", "txt", "^=== ST0 ===\nLast checks were done at \\d\\d:\\d\\d:\\d\\d\n");
+        add("gcc", "log", "gui_sample.ts:\\d+:(\\d+:)? (warning|error|note): ");
+        add("json", "json", "^\\{.*\"occurrences\"");
+        add("sarif", "sarif", "^\\{.*\"version\": ?\"2.1.0\"");
+        add("csv", "csv",
+            "^check,severity,file,line,context,source,translation,finding\r\n"
+            "[^,]+,(warning|error|note),[^,]*gui_sample.ts,");
     }
     void exportFormats()
     {

@@ -58,15 +58,8 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_home.isValid());
         qputenv("HOME", m_home.path().toLocal8Bit());
-        m_ts = m_home.path() + QStringLiteral("/gui_de.ts");
-        QFile ts(m_ts);
-        QVERIFY(ts.open(QIODevice::WriteOnly));
-        const QString empty
-            = QStringLiteral("</source>\n        <translation "
-                             "type=\"unfinished\"></translation>\n    </message>\n");
-        ts.write(("<TS>\n    <message>\n        <source>Keep" + noBreak + "together" + empty
-                  + "    <message>\n        <source>B &amp; C" + empty + "</TS>\n")
-                     .toUtf8());
+        // Two unfinished messages: "Keep" and "together" joined by a no-break space, and "B & C".
+        m_ts = QStringLiteral(KVN_TEST_DATA "/exchange/gui_de.ts");
     }
 
     // Each of the three boxes is named by a label of its own, and the dialog by its title.

@@ -215,42 +215,23 @@ private slots:
     // The punctuation and quotation marks of the translation's language.
     void translationLanguages_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("check");
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<int>("hits");
-
-        const auto add = [](const char *language, const char *check, const QString &text,
-                            int hits) {
-            QTest::addRow("%s %s %s", language, check, qPrintable(text))
-                << QString::fromLatin1(language) << QString::fromLatin1(check) << text << hits;
-        };
-        add("ja", "T6.2", u"\u30D5\u30A1\u3002\u6B21"_s, 1);
-        add("ja", "T6.2", u"a.b"_s, 0);
-        add("ja", "T6.4", u"\u540D\uFF1Ax"_s, 1);
-        add("ja", "T7.3", u"\u4F55 \uFF1F"_s, 1);
-        add("ja", "T8.3", u"\u3042\u3002\u3002"_s, 1);
-        add("ja", "T8.4", u"a.."_s, 1);
-        add("ar", "T6.3", u"\u0645\u061Fx"_s, 1);
-        add("de", "T5.3", u"\u201EDatei\u201C"_s, 0);
-        add("de", "T4.4", u"\u201EDatei\u201C"_s, 0);
-        add("de", "T5.3", u"\u201CDatei\u201E"_s, 1);
-        add("pl", "T5.3", u"\u201EPlik\u201D"_s, 0);
-        add("pl", "T3.4", u"\u201EPlik\u201D"_s, 0);
-        add("pl", "T5.3", u"\u201DPlik\u201E"_s, 1);
-        add("sv", "T3.4", u"\u2018Fil"_s, 1);
+        MessageRows add;
+        add("ja full stop", "ja", u"Text"_s, u"\u30D5\u30A1\u3002\u6B21"_s, CheckT6_2, "1");
+        add("ja ASCII full stop", "ja", u"Text"_s, u"a.b"_s, CheckT6_2, "0");
+        add("ja colon", "ja", u"Text"_s, u"\u540D\uFF1Ax"_s, CheckT6_4, "1");
+        add("ja blank before question mark", "ja", u"Text"_s, u"\u4F55 \uFF1F"_s, CheckT7_3, "1");
+        add("ja doubled full stop", "ja", u"Text"_s, u"\u3042\u3002\u3002"_s, CheckT8_3, "1");
+        add("ja doubled ASCII full stop", "ja", u"Text"_s, u"a.."_s, CheckT8_4, "1");
+        add("ar question mark", "ar", u"Text"_s, u"\u0645\u061Fx"_s, CheckT6_3, "1");
+        add("de quotes", "de", u"Text"_s, u"\u201EDatei\u201C"_s, CheckT5_3, "0");
+        add("de quotes at the end", "de", u"Text"_s, u"\u201EDatei\u201C"_s, CheckT4_4, "0");
+        add("de quotes reversed", "de", u"Text"_s, u"\u201CDatei\u201E"_s, CheckT5_3, "1");
+        add("pl quotes", "pl", u"Text"_s, u"\u201EPlik\u201D"_s, CheckT5_3, "0");
+        add("pl quotes at the start", "pl", u"Text"_s, u"\u201EPlik\u201D"_s, CheckT3_4, "0");
+        add("pl quotes reversed", "pl", u"Text"_s, u"\u201DPlik\u201E"_s, CheckT5_3, "1");
+        add("sv quote at the start", "sv", u"Text"_s, u"\u2018Fil"_s, CheckT3_4, "1");
     }
-    void translationLanguages()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, check);
-        QFETCH(QString, translation);
-        QFETCH(int, hits);
-
-        Engine engine(language);
-        engine.check(u"Text"_s, translation);
-        QCOMPARE(engine.count(checkIndexOf(check)), hits);
-    }
+    void translationLanguages() { MessageRows::check(); }
 };
 
 QTEST_GUILESS_MAIN(TestSingleText)

@@ -93,27 +93,24 @@ private slots:
         QTest::addColumn<QString>("decimalSeparator");
         const QString different
             = "Reading multible files with different languages. (%1 != %2). File f1.ts.";
-        QTest::newRow("same") << QStringList {"de", "de"} << false << QStringList() << ",";
-        QTest::newRow("de and de_DE") << QStringList {"de", "de_DE"} << false
-                                      << QStringList {different.arg("de_DE", "de")} << ",";
-        QTest::newRow("later file without language")
-            << QStringList {"de", ""} << false << QStringList {"Missing language in file f1.ts."}
-            << ",";
-        QTest::newRow("first unknown, then fr")
-            << QStringList {"", "fr"} << false
-            << QStringList {"Missing language in file f0.ts. Set to '---KVN UNKNOWN---'.",
-                            "Some checks will fail, because the language in unknown in f0.ts.",
-                            different.arg("fr", "---KVN UNKNOWN---")}
-            << ".";
-        QTest::newRow("second root element")
-            << QStringList {"de", "ja"} << true
-            << QStringList {"Reading multible files with different languages. (ja != de). File "
-                            "f0.ts.",
-                            "Languarges are too different. Some checks will fail."}
-            << ",";
-        QTest::newRow("no rules") << QStringList {"DE"} << true
-                                  << QStringList {"Unknown rules for DE. Please contact Oskerbay."}
-                                  << ".";
+        const auto add = [](const char *name, const QStringList &languages, bool sameFile,
+                            const QStringList &problems, const char *decimalSeparator) {
+            QTest::newRow(name) << languages << sameFile << problems << decimalSeparator;
+        };
+        add("same", {"de", "de"}, false, {}, ",");
+        add("de and de_DE", {"de", "de_DE"}, false, {different.arg("de_DE", "de")}, ",");
+        add("later file without language", {"de", ""}, false, {"Missing language in file f1.ts."},
+            ",");
+        add("first unknown, then fr", {"", "fr"}, false,
+            {"Missing language in file f0.ts. Set to '---KVN UNKNOWN---'.",
+             "Some checks will fail, because the language in unknown in f0.ts.",
+             different.arg("fr", "---KVN UNKNOWN---")},
+            ".");
+        add("second root element", {"de", "ja"}, true,
+            {"Reading multible files with different languages. (ja != de). File f0.ts.",
+             "Languarges are too different. Some checks will fail."},
+            ",");
+        add("no rules", {"DE"}, true, {"Unknown rules for DE. Please contact Oskerbay."}, ".");
     }
     void laterFiles()
     {

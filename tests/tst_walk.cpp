@@ -91,13 +91,6 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("self.ts"), m_root + QStringLiteral("/self.ts")));
     }
 
-    void collect()
-    {
-        QSet<QString> names;
-        collectFileNames(m_root, names);
-        QCOMPARE(names, (QSet<QString> {"a.ts", "B.ts", "c.po", "de.ts"}));
-    }
-
     void walks_data()
     {
         QTest::addColumn<QString>("fileName"); // empty: all files

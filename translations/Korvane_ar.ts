@@ -6,883 +6,1029 @@
     <message>
         <location filename="../model/catalogue.cpp" line="44"/>
         <source>To silence it: a &quot;kvn-ignore: %1&quot; comment, or --disable %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>لإسكات هذا الفحص: تعليق ⁨&quot;kvn-ignore: %1&quot;⁩ أو الخيار ⁨--disable %1⁩.</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="207"/>
         <source>A damaged catalogue: XML or PO syntax that cannot be read, or a file that is not a catalogue.
 Example: a .ts file cut off after &quot;&lt;message&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف ترجمة تالف: بنية XML أو PO تتعذّر قراءتها، أو ملف ليس ملف ترجمة أصلًا.
+مثال: ملف ‎.ts مقطوع بعد ⁨&quot;&lt;message&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="211"/>
         <source>A plural source whose numerus does not match the message.
 Example: a numerus=&quot;yes&quot; message with no %n</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر بصيغ الجمع لا تتوافق صيغة العدد فيه مع الرسالة.
+مثال: رسالة ⁨numerus=&quot;yes&quot;⁩ لا تحتوي على %n</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="215"/>
         <source>A source that is empty.
 Example: &lt;source&gt;&lt;/source&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فارغ.
+مثال: ⁨&lt;source&gt;&lt;/source&gt;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="219"/>
         <source>A source longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر أطول من عدد المحارف المحدد في إعدادات الفحص.
+مثال: فقرة كاملة من نص المساعدة في رسالة واحدة</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="223"/>
         <source>A source with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه من الحروف أو الأرقام أقل من العدد المحدد في إعدادات الفحص.
+مثال: ⁨&quot;-&quot;⁩ أو ⁨&quot;?&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="227"/>
         <source>A source with a character outside ASCII.
 Example: &quot;Café&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه محرف من خارج ASCII.
+مثال: ⁨&quot;Café&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="231"/>
         <source>A source with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه محرف تحكم غير السطر الجديد.
+مثال: ⁨&quot;Open\tfile&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="235"/>
         <source>A source with a line feed.
 Example: &quot;Open\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه سطر جديد.
+مثال: ⁨&quot;Open\nfile&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="239"/>
         <source>A source that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر يبدأ بسطر جديد.
+مثال: ⁨&quot;\nOpen file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="243"/>
         <source>A source that begins with a space.
 Example: &quot; Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر يبدأ بمسافة.
+مثال: ⁨&quot; Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="247"/>
         <source>A source that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر يبدأ بقوس إغلاق أو بعلامة اقتباس ختامية.
+مثال: ⁨&quot;)Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="251"/>
         <source>A source that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر يبدأ بمحرف ليس حرفًا ولا رقمًا ولا قوس فتح ولا علامة اقتباس افتتاحية.
+مثال: ⁨&quot;-Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="255"/>
         <source>A source that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر ينتهي بسطر جديد.
+مثال: ⁨&quot;Open file\n&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="259"/>
         <source>A source that ends with a space.
 Example: &quot;Open file &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر ينتهي بمسافة.
+مثال: ⁨&quot;Open file &quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="263"/>
         <source>A source that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر ينتهي بقوس فتح أو بعلامة اقتباس افتتاحية.
+مثال: ⁨&quot;Open file (&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="267"/>
         <source>A source that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر ينتهي بمحرف ليس حرفًا ولا رقمًا ولا قوس إغلاق ولا علامة اقتباس ختامية.
+مثال: ⁨&quot;Open file-&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="271"/>
         <source>A source with an odd number of double quotes.
 Example: Open &quot;file</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه عدد فردي من علامات الاقتباس المزدوجة.
+مثال: ⁨Open &quot;file⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="275"/>
         <source>A source with an odd number of apostrophes.
 Example: Open &apos;file</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه عدد فردي من الفواصل العليا.
+مثال: ⁨Open &apos;file⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="279"/>
         <source>Brackets and quotes in the source that do not pair up.
 Example: &quot;Open (file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أقواس وعلامات اقتباس في النص المصدر لا تكتمل أزواجها.
+مثال: ⁨&quot;Open (file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="283"/>
         <source>A comma or semicolon in the source with no space after it.
 Example: &quot;Open,save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصلة أو فاصلة منقوطة في النص المصدر لا تليها مسافة.
+مثال: ⁨&quot;Open,save&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="287"/>
         <source>A full stop in the source followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطة في النص المصدر لا تليها مسافة ولا محرف إغلاق.
+مثال: ⁨&quot;Saved.Close&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="291"/>
         <source>An exclamation or question mark in the source with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة تعجب أو استفهام في النص المصدر لا تليها مسافة ولا محرف إغلاق.
+مثال: ⁨&quot;Done!Close&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="295"/>
         <source>A colon in the source with no space after it.
 Example: &quot;Name:value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة النقطتين في النص المصدر لا تليها مسافة.
+مثال: ⁨&quot;Name:value&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="299"/>
         <source>A space before a comma or semicolon in the source.
 Example: &quot;Open , save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة قبل فاصلة أو فاصلة منقوطة في النص المصدر.
+مثال: ⁨&quot;Open , save&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="303"/>
         <source>A space or an opening character before a full stop in the source.
 Example: &quot;Saved .&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة أو محرف فتح قبل نقطة في النص المصدر.
+مثال: ⁨&quot;Saved .&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="307"/>
         <source>A space or an opening character before an exclamation or question mark in the source.
 Example: &quot;Done !&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة أو محرف فتح قبل علامة تعجب أو استفهام في النص المصدر.
+مثال: ⁨&quot;Done !&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="311"/>
         <source>A space or an opening character before a colon in the source.
 Example: &quot;Name :&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة أو محرف فتح قبل علامة النقطتين في النص المصدر.
+مثال: ⁨&quot;Name :&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="315"/>
         <source>Two line feeds in a row in the source.
 Example: &quot;Open\n\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>سطران جديدان متتاليان في النص المصدر.
+مثال: ⁨&quot;Open\n\nfile&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="319"/>
         <source>Two spaces in a row in the source.
 Example: &quot;Open  file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافتان متتاليتان في النص المصدر.
+مثال: ⁨&quot;Open  file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="323"/>
         <source>Two full stops in a row in the source.
 Example: &quot;Saved..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطتان متتاليتان في النص المصدر.
+مثال: ⁨&quot;Saved..&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="327"/>
         <source>The same character twice in a row in the source, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرف نفسه مرتين متتاليتين في النص المصدر، ما عدا الحروف والأرقام والمحارف المحددة في إعدادات الفحص.
+مثال: ⁨&quot;Open--file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="331"/>
         <source>Two combining marks in a row in the source.
 Example: a letter with two accents stacked by mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>علامتا تشكيل مركّبتان متتاليتان في النص المصدر.
+مثال: حرف تراكبت فوقه علامتا تشكيل عن طريق الخطأ</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="335"/>
         <source>Two dashes or connectors in a row in the source.
 Example: &quot;Open__file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>شرطتان أو محرفا ربط متتاليان في النص المصدر.
+مثال: ⁨&quot;Open__file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="339"/>
         <source>Two currency or modifier symbols in a row in the source.
 Example: &quot;$$5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>رمزان متتاليان من رموز العملات أو رموز التعديل في النص المصدر.
+مثال: ⁨&quot;$$5&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="343"/>
         <source>Two title-case or modifier letters in a row in the source.
 Example: &quot;ʹʹ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>حرفان متتاليان من حروف حالة العنوان أو حروف التعديل في النص المصدر.
+مثال: ⁨&quot;ʹʹ&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="347"/>
         <source>A sentence of the source that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>جملة في النص المصدر تبدأ بحرف صغير.
+مثال: ⁨&quot;File saved. close the window.&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="351"/>
         <source>Lists the words of the source with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات النص المصدر التي فيها حرف مكرر، لأجل التدقيق الإملائي.
+مثال: ⁨&quot;Adress&quot;, &quot;Commit&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="355"/>
         <source>Lists the words of the source that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات النص المصدر التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.
+مثال: ⁨&quot;Qtの&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="359"/>
         <source>Lists the words of the source with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات النص المصدر التي فيها حرف كبير بعد حرف صغير.
+مثال: ⁨&quot;TextEdit&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="363"/>
         <source>Lists the words of the source in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات النص المصدر المكتوبة بحروف كبيرة فقط.
+مثال: ⁨&quot;URL&quot;, &quot;OK&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="367"/>
         <source>The same word twice in a row in the source.
 Example: &quot;Open the the file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>الكلمة نفسها مرتين متتاليتين في النص المصدر.
+مثال: ⁨&quot;Open the the file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="371"/>
         <source>More than one accelerator (&amp;) in the source.
 Example: &quot;&amp;Open &amp;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من مفتاح تسريع واحد (&amp;) في النص المصدر.
+مثال: ⁨&quot;&amp;Open &amp;file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="375"/>
         <source>An accelerator marker (&amp;) at the end of the source.
 Example: &quot;Open file&amp;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة مفتاح تسريع (&amp;) في نهاية النص المصدر.
+مثال: ⁨&quot;Open file&amp;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="379"/>
         <source>Lists the accelerators of the source, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد مفاتيح التسريع في النص المصدر مرتبةً حسب المفتاح، لكشف التعارضات.
+مثال: ⁨&quot;&amp;Open&quot;⁩ و⁨&quot;&amp;Options&quot;⁩ يستخدمان كلاهما المفتاح O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="383"/>
         <source>Lists the accelerators of the source, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد مفاتيح التسريع في النص المصدر مرتبةً حسب النص.
+مثال: ⁨&quot;&amp;Open&quot;⁩ و⁨&quot;&amp;Options&quot;⁩ يستخدمان كلاهما المفتاح O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="387"/>
         <source>Lists every word of the source, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كل كلمة في النص المصدر، لأجل التدقيق الإملائي.
+مثال: ⁨&quot;Open&quot;, &quot;file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="391"/>
         <source>Lists every source once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كل نص مصدر مرة واحدة، مرتبةً، لأجل المراجعة.
+مثال: ⁨&quot;Open file&quot;, &quot;Save file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="395"/>
         <source>An e-mail address in the source that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان بريد إلكتروني غير سليم في النص المصدر.
+مثال: ⁨&quot;mail me at user@@example.org&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="399"/>
         <source>A URI in the source that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان URI غير سليم في النص المصدر.
+مثال: ⁨&quot;see http//example.org&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="403"/>
         <source>A markup tag in the source without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسم ترميز في النص المصدر ينقصه القوس الزاوي الافتتاحي أو الختامي.
+مثال: ⁨&quot;&lt;b&gt;bold&lt;/b&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="407"/>
         <source>A markup tag name in the source that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم وسم ترميز غير صالح في النص المصدر.
+مثال: ⁨&quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="411"/>
         <source>Markup tag attributes in the source that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>سمات وسم ترميز غير صالحة في النص المصدر.
+مثال: ⁨&quot;&lt;a href=&gt;link&lt;/a&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="415"/>
         <source>Markup tags in the source that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسوم ترميز في النص المصدر لا يجري فتحها وإغلاقها بالترتيب الصحيح.
+مثال: ⁨&quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="419"/>
         <source>A plural translation with a wrong number of forms for its language.
 Example: a German plural message with three forms</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة بصيغ الجمع عدد صيغها خاطئ بالنسبة إلى لغتها.
+مثال: رسالة جمع ألمانية بثلاث صيغ</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="423"/>
         <source>A translation that is empty.
 Example: &lt;translation&gt;&lt;/translation&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فارغة.
+مثال: ⁨&lt;translation&gt;&lt;/translation&gt;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="427"/>
         <source>A translation marked unfinished although it is filled in.
 Example: &lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة معلّمة كغير منتهية رغم أنها ليست فارغة.
+مثال: ⁨&lt;translation type=&quot;unfinished&quot;&gt;Datei&lt;/translation&gt;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="431"/>
         <source>A translation longer than the number of characters set on the row.
 Example: a whole paragraph of help in one message</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة أطول من عدد المحارف المحدد في إعدادات الفحص.
+مثال: فقرة كاملة من نص المساعدة في رسالة واحدة</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="435"/>
         <source>A translation with fewer letters or numbers than set on the row.
 Example: &quot;-&quot; or &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فيها من الحروف أو الأرقام أقل من العدد المحدد في إعدادات الفحص.
+مثال: ⁨&quot;-&quot;⁩ أو ⁨&quot;?&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="439"/>
         <source>A translation with a character outside ASCII.
 Example: &quot;Café&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فيها محرف من خارج ASCII.
+مثال: ⁨&quot;Café&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="443"/>
         <source>A translation with a control character other than the line feed.
 Example: &quot;Open\tfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فيها محرف تحكم غير السطر الجديد.
+مثال: ⁨&quot;Open\tfile&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="447"/>
         <source>A translation with a line feed.
 Example: &quot;Open\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فيها سطر جديد.
+مثال: ⁨&quot;Open\nfile&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="453"/>
         <source>A translation that begins with a line feed.
 Example: &quot;\nOpen file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تبدأ بسطر جديد.
+مثال: ⁨&quot;\nOpen file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="457"/>
         <source>A translation that begins with a space.
 Example: &quot; Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تبدأ بمسافة.
+مثال: ⁨&quot; Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="461"/>
         <source>A translation that begins with a closing bracket or quote.
 Example: &quot;)Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تبدأ بقوس إغلاق أو بعلامة اقتباس ختامية.
+مثال: ⁨&quot;)Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="465"/>
         <source>A translation that begins with a character that is neither a letter, a number nor an opening bracket or quote.
 Example: &quot;-Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تبدأ بمحرف ليس حرفًا ولا رقمًا ولا قوس فتح ولا علامة اقتباس افتتاحية.
+مثال: ⁨&quot;-Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="469"/>
         <source>A translation that ends with a line feed.
 Example: &quot;Open file\n&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تنتهي بسطر جديد.
+مثال: ⁨&quot;Open file\n&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="473"/>
         <source>A translation that ends with a space.
 Example: &quot;Open file &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تنتهي بمسافة.
+مثال: ⁨&quot;Open file &quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="477"/>
         <source>A translation that ends with an opening bracket or quote.
 Example: &quot;Open file (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تنتهي بقوس فتح أو بعلامة اقتباس افتتاحية.
+مثال: ⁨&quot;Open file (&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="481"/>
         <source>A translation that ends with a character that is neither a letter, a number nor a closing bracket or quote.
 Example: &quot;Open file-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تنتهي بمحرف ليس حرفًا ولا رقمًا ولا قوس إغلاق ولا علامة اقتباس ختامية.
+مثال: ⁨&quot;Open file-&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="485"/>
         <source>A translation with an odd number of double quotes.
 Example: Open &quot;file</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فيها عدد فردي من علامات الاقتباس المزدوجة.
+مثال: ⁨Open &quot;file⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="489"/>
         <source>A translation with an odd number of apostrophes.
 Example: Open &apos;file</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة فيها عدد فردي من الفواصل العليا.
+مثال: ⁨Open &apos;file⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="493"/>
         <source>Brackets and quotes in the translation that do not pair up.
 Example: &quot;Open (file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أقواس وعلامات اقتباس في الترجمة لا تكتمل أزواجها.
+مثال: ⁨&quot;Open (file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="497"/>
         <source>A comma or semicolon in the translation with no space after it.
 Example: &quot;Open,save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصلة أو فاصلة منقوطة في الترجمة لا تليها مسافة.
+مثال: ⁨&quot;Open,save&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="501"/>
         <source>A full stop in the translation followed by neither a space nor a closing character.
 Example: &quot;Saved.Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطة في الترجمة لا تليها مسافة ولا محرف إغلاق.
+مثال: ⁨&quot;Saved.Close&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="505"/>
         <source>An exclamation or question mark in the translation with no space or closing character after it.
 Example: &quot;Done!Close&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة تعجب أو استفهام في الترجمة لا تليها مسافة ولا محرف إغلاق.
+مثال: ⁨&quot;Done!Close&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="509"/>
         <source>A colon in the translation with no space after it.
 Example: &quot;Name:value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة النقطتين في الترجمة لا تليها مسافة.
+مثال: ⁨&quot;Name:value&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="513"/>
         <source>A space before a comma or semicolon in the translation.
 Example: &quot;Open , save&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة قبل فاصلة أو فاصلة منقوطة في الترجمة.
+مثال: ⁨&quot;Open , save&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="517"/>
         <source>A space or an opening character before a full stop in the translation.
 Example: &quot;Saved .&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة أو محرف فتح قبل نقطة في الترجمة.
+مثال: ⁨&quot;Saved .&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="521"/>
         <source>A space or an opening character before an exclamation or question mark in the translation.
 Example: &quot;Done !&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة أو محرف فتح قبل علامة تعجب أو استفهام في الترجمة.
+مثال: ⁨&quot;Done !&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="525"/>
         <source>A space or an opening character before a colon in the translation.
 Example: &quot;Name :&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة أو محرف فتح قبل علامة النقطتين في الترجمة.
+مثال: ⁨&quot;Name :&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="529"/>
         <source>Two line feeds in a row in the translation.
 Example: &quot;Open\n\nfile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>سطران جديدان متتاليان في الترجمة.
+مثال: ⁨&quot;Open\n\nfile&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="533"/>
         <source>Two spaces in a row in the translation.
 Example: &quot;Open  file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافتان متتاليتان في الترجمة.
+مثال: ⁨&quot;Open  file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="537"/>
         <source>Two full stops in a row in the translation.
 Example: &quot;Saved..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطتان متتاليتان في الترجمة.
+مثال: ⁨&quot;Saved..&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="541"/>
         <source>The same character twice in a row in the translation, other than letters, numbers and the characters set on the row.
 Example: &quot;Open--file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرف نفسه مرتين متتاليتين في الترجمة، ما عدا الحروف والأرقام والمحارف المحددة في إعدادات الفحص.
+مثال: ⁨&quot;Open--file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="545"/>
         <source>Two combining marks in a row in the translation.
 Example: a letter with two accents stacked by mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>علامتا تشكيل مركّبتان متتاليتان في الترجمة.
+مثال: حرف تراكبت فوقه علامتا تشكيل عن طريق الخطأ</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="549"/>
         <source>Two dashes or connectors in a row in the translation.
 Example: &quot;Open__file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>شرطتان أو محرفا ربط متتاليان في الترجمة.
+مثال: ⁨&quot;Open__file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="553"/>
         <source>Two currency or modifier symbols in a row in the translation.
 Example: &quot;$$5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>رمزان متتاليان من رموز العملات أو رموز التعديل في الترجمة.
+مثال: ⁨&quot;$$5&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="557"/>
         <source>Two title-case or modifier letters in a row in the translation.
 Example: &quot;ʹʹ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>حرفان متتاليان من حروف حالة العنوان أو حروف التعديل في الترجمة.
+مثال: ⁨&quot;ʹʹ&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="561"/>
         <source>A sentence of the translation that begins with a lowercase letter.
 Example: &quot;File saved. close the window.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>جملة في الترجمة تبدأ بحرف صغير.
+مثال: ⁨&quot;File saved. close the window.&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="565"/>
         <source>Lists the words of the translation with a doubled letter, for a spell check.
 Example: &quot;Adress&quot;, &quot;Commit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات الترجمة التي فيها حرف مكرر، لأجل التدقيق الإملائي.
+مثال: ⁨&quot;Adress&quot;, &quot;Commit&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="569"/>
         <source>Lists the words of the translation that mix cased letters with letters without case.
 Example: &quot;Qtの&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات الترجمة التي تخلط الحروف الكبيرة أو الصغيرة بحروف ليست كبيرة ولا صغيرة.
+مثال: ⁨&quot;Qtの&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="573"/>
         <source>Lists the words of the translation with an uppercase letter after a lowercase one.
 Example: &quot;TextEdit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات الترجمة التي فيها حرف كبير بعد حرف صغير.
+مثال: ⁨&quot;TextEdit&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="577"/>
         <source>Lists the words of the translation in uppercase letters only.
 Example: &quot;URL&quot;, &quot;OK&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كلمات الترجمة المكتوبة بحروف كبيرة فقط.
+مثال: ⁨&quot;URL&quot;, &quot;OK&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="581"/>
         <source>The same word twice in a row in the translation.
 Example: &quot;Open the the file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>الكلمة نفسها مرتين متتاليتين في الترجمة.
+مثال: ⁨&quot;Open the the file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="585"/>
         <source>More than one accelerator (&amp;) in the translation.
 Example: &quot;&amp;Open &amp;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من مفتاح تسريع واحد (&amp;) في الترجمة.
+مثال: ⁨&quot;&amp;Open &amp;file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="589"/>
         <source>An accelerator marker (&amp;) at the end of the translation.
 Example: &quot;Open file&amp;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة مفتاح تسريع (&amp;) في نهاية الترجمة.
+مثال: ⁨&quot;Open file&amp;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="593"/>
         <source>Lists the accelerators of the translation, sorted by key, to find clashes.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد مفاتيح التسريع في الترجمة مرتبةً حسب المفتاح، لكشف التعارضات.
+مثال: ⁨&quot;&amp;Open&quot;⁩ و⁨&quot;&amp;Options&quot;⁩ يستخدمان كلاهما المفتاح O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="597"/>
         <source>Lists the accelerators of the translation, sorted by text.
 Example: &quot;&amp;Open&quot; and &quot;&amp;Options&quot; both use O</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد مفاتيح التسريع في الترجمة مرتبةً حسب النص.
+مثال: ⁨&quot;&amp;Open&quot;⁩ و⁨&quot;&amp;Options&quot;⁩ يستخدمان كلاهما المفتاح O</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="601"/>
         <source>Lists every word of the translation, for a spell check.
 Example: &quot;Open&quot;, &quot;file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كل كلمة في الترجمة، لأجل التدقيق الإملائي.
+مثال: ⁨&quot;Open&quot;, &quot;file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="605"/>
         <source>Lists every translation once, sorted, for a review.
 Example: &quot;Open file&quot;, &quot;Save file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كل ترجمة مرة واحدة، مرتبةً، لأجل المراجعة.
+مثال: ⁨&quot;Open file&quot;, &quot;Save file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="609"/>
         <source>An e-mail address in the translation that is not well-formed.
 Example: &quot;mail me at user@@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان بريد إلكتروني غير سليم في الترجمة.
+مثال: ⁨&quot;mail me at user@@example.org&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="613"/>
         <source>A URI in the translation that is not well-formed.
 Example: &quot;see http//example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان URI غير سليم في الترجمة.
+مثال: ⁨&quot;see http//example.org&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="617"/>
         <source>A markup tag in the translation without its opening or closing angle bracket.
 Example: &quot;&lt;b&gt;bold&lt;/b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسم ترميز في الترجمة ينقصه القوس الزاوي الافتتاحي أو الختامي.
+مثال: ⁨&quot;&lt;b&gt;bold&lt;/b&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="621"/>
         <source>A markup tag name in the translation that is not valid.
 Example: &quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم وسم ترميز غير صالح في الترجمة.
+مثال: ⁨&quot;&lt;1b&gt;bold&lt;/1b&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="625"/>
         <source>Markup tag attributes in the translation that are not valid.
 Example: &quot;&lt;a href=&gt;link&lt;/a&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>سمات وسم ترميز غير صالحة في الترجمة.
+مثال: ⁨&quot;&lt;a href=&gt;link&lt;/a&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="629"/>
         <source>Markup tags in the translation that are not opened and closed in order.
 Example: &quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسوم ترميز في الترجمة لا يجري فتحها وإغلاقها بالترتيب الصحيح.
+مثال: ⁨&quot;&lt;b&gt;&lt;i&gt;text&lt;/b&gt;&lt;/i&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="633"/>
         <source>Lists every character used in the sources and the translations.
 Example: &quot;é&quot; used once in the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد كل محرف مستخدم في النصوص المصدر والترجمات.
+مثال: ⁨&quot;é&quot;⁩ مستخدم مرة واحدة في الترجمات</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="637"/>
         <source>A translation much shorter or longer than a short source, by the ratio limits set on the row.
 Example: &quot;OK&quot; translated as a whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة أقصر أو أطول بكثير من نص مصدر قصير، وفق حدود النسبة المحددة في إعدادات الفحص.
+مثال: ترجمة ⁨&quot;OK&quot;⁩ بجملة كاملة</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="641"/>
         <source>A translation much shorter or longer than a longer source, by the ratio limits set on the row.
 Example: a long sentence translated with one word</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة أقصر أو أطول بكثير من نص مصدر أطول، وفق حدود النسبة المحددة في إعدادات الفحص.
+مثال: جملة طويلة مترجمة بكلمة واحدة</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="645"/>
         <source>A control character of the source missing from the translation.
 Example: &quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>محرف تحكم في النص المصدر غائب عن الترجمة.
+مثال: ⁨&quot;Name:\tvalue&quot; -&gt; &quot;Name: value&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="649"/>
         <source>A different number of tabulations in source and translation.
 Example: &quot;a\tb&quot; -&gt; &quot;a b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من محارف الجدولة بين النص المصدر والترجمة.
+مثال: ⁨&quot;a\tb&quot; -&gt; &quot;a b&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="653"/>
         <source>A different number of line feeds in source and translation.
 Example: &quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من محارف السطر الجديد بين النص المصدر والترجمة.
+مثال: ⁨&quot;Line 1\nLine 2&quot; -&gt; &quot;Line 1 Line 2&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="657"/>
         <source>Only one of source and translation begins with a line feed.
 Example: &quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ أحدهما فقط، النص المصدر أو الترجمة، بسطر جديد.
+مثال: ⁨&quot;\nOpen&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="661"/>
         <source>Only one of source and translation begins with a space.
 Example: &quot; Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ أحدهما فقط، النص المصدر أو الترجمة، بمسافة.
+مثال: ⁨&quot; Open&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="665"/>
         <source>Only one of source and translation begins with an opening character.
 Example: &quot;(optional)&quot; -&gt; &quot;optional)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ أحدهما فقط، النص المصدر أو الترجمة، بمحرف فتح.
+مثال: ⁨&quot;(optional)&quot; -&gt; &quot;optional)&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="669"/>
         <source>Only one of source and translation begins with another character that is not a letter or number.
 Example: &quot;-v&quot; -&gt; &quot;v&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ أحدهما فقط، النص المصدر أو الترجمة، بمحرف آخر ليس حرفًا ولا رقمًا.
+مثال: ⁨&quot;-v&quot; -&gt; &quot;v&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="673"/>
         <source>Only one of source and translation ends with a line feed.
 Example: &quot;Open\n&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتهي أحدهما فقط، النص المصدر أو الترجمة، بسطر جديد.
+مثال: ⁨&quot;Open\n&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="677"/>
         <source>Only one of source and translation ends with a space.
 Example: &quot;Name: &quot; -&gt; &quot;Name:&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتهي أحدهما فقط، النص المصدر أو الترجمة، بمسافة.
+مثال: ⁨&quot;Name: &quot; -&gt; &quot;Name:&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="681"/>
         <source>Only one of source and translation ends with a closing character.
 Example: &quot;(optional)&quot; -&gt; &quot;(optional&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتهي أحدهما فقط، النص المصدر أو الترجمة، بمحرف إغلاق.
+مثال: ⁨&quot;(optional)&quot; -&gt; &quot;(optional&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="685"/>
         <source>Only one of source and translation ends with another character that is not a letter or number.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتهي أحدهما فقط، النص المصدر أو الترجمة، بمحرف آخر ليس حرفًا ولا رقمًا.
+مثال: ⁨&quot;Open...&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="689"/>
         <source>A different number of &lt; and &gt; in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من &lt; و &gt; بين النص المصدر والترجمة.
+مثال: ⁨&quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;&lt;b&gt;Öffnen/b&gt;&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="693"/>
         <source>A different number of opening and closing characters in source and translation.
 Example: &quot;(optional)&quot; -&gt; &quot;optional&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من محارف الفتح والإغلاق بين النص المصدر والترجمة.
+مثال: ⁨&quot;(optional)&quot; -&gt; &quot;optional&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="697"/>
         <source>A different number of colons in source and translation.
 Example: &quot;Name:&quot; -&gt; &quot;Name&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من النقطتين الرأسيتين بين النص المصدر والترجمة.
+مثال: ⁨&quot;Name:&quot; -&gt; &quot;Name&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="701"/>
         <source>A different number of exclamation marks in source and translation.
 Example: &quot;Done!&quot; -&gt; &quot;Fertig&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من علامات التعجب بين النص المصدر والترجمة.
+مثال: ⁨&quot;Done!&quot; -&gt; &quot;Fertig&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="705"/>
         <source>A different number of question marks in source and translation.
 Example: &quot;Save?&quot; -&gt; &quot;Speichern&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من علامات الاستفهام بين النص المصدر والترجمة.
+مثال: ⁨&quot;Save?&quot; -&gt; &quot;Speichern&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="709"/>
         <source>A different number of full stops in source and translation.
 Example: &quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من النقاط بين النص المصدر والترجمة.
+مثال: ⁨&quot;Saved.&quot; -&gt; &quot;Gespeichert&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="713"/>
         <source>A different number of ellipses in source and translation.
 Example: &quot;Open...&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من علامات الحذف بين النص المصدر والترجمة.
+مثال: ⁨&quot;Open...&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="717"/>
         <source>A different number of the other characters set on the row in source and translation.
 Example: &quot;a/b&quot; -&gt; &quot;a b&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من المحارف الأخرى المحددة في إعدادات الفحص بين النص المصدر والترجمة.
+مثال: ⁨&quot;a/b&quot; -&gt; &quot;a b&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="721"/>
         <source>Numbers of the source missing from the translation, or the other way round.
 Example: &quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أرقام في النص المصدر غائبة عن الترجمة، أو العكس.
+مثال: ⁨&quot;Page 2 of 5&quot; -&gt; &quot;Seite 2 von 6&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="725"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.1.
 Example: &quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أرقام تختلف بين النص المصدر والترجمة، بمقارنة أكثر صرامة من ST8.1.
+مثال: ⁨&quot;1.5 MB&quot; -&gt; &quot;15 MB&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="729"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.2.
 Example: &quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أرقام تختلف بين النص المصدر والترجمة، بمقارنة أكثر صرامة من ST8.2.
+مثال: ⁨&quot;v1.2.3&quot; -&gt; &quot;v1.2&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="733"/>
         <source>Numbers that differ between source and translation, compared more strictly than ST8.3.
 Example: &quot;10,000&quot; -&gt; &quot;10000&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أرقام تختلف بين النص المصدر والترجمة، بمقارنة أكثر صرامة من ST8.3.
+مثال: ⁨&quot;10,000&quot; -&gt; &quot;10000&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="737"/>
         <source>A different number of accelerators (&amp;) in source and translation.
 Example: &quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من مفاتيح التسريع (&amp;) بين النص المصدر والترجمة.
+مثال: ⁨&quot;&amp;Open&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="741"/>
         <source>A different number of arguments (%1, %2 ...) in source and translation.
 Example: &quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من الوسائط (%1، %2 ...) بين النص المصدر والترجمة.
+مثال: ⁨&quot;%1 of %2&quot; -&gt; &quot;%1 von&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="745"/>
         <source>Arguments that do not count up by one.
 Example: &quot;%1 and %3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسائط لا تتزايد بمقدار واحد.
+مثال: ⁨&quot;%1 and %3&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="749"/>
         <source>The same source translated differently in different messages.
 Example: &quot;Open&quot; -&gt; &quot;Öffnen&quot; here, &quot;Aufmachen&quot; there</source>
-        <translation type="unfinished"></translation>
+        <translation>النص المصدر نفسه مترجَم بشكل مختلف في رسائل مختلفة.
+مثال: ⁨&quot;Open&quot; -&gt; &quot;Öffnen&quot;⁩ هنا، و⁨&quot;Aufmachen&quot;⁩ هناك</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="753"/>
         <source>The same translation used for different sources.
 Example: &quot;Open&quot; and &quot;Close&quot; both -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>الترجمة نفسها مستخدمة لنصوص مصدر مختلفة.
+مثال: ⁨&quot;Open&quot;⁩ و⁨&quot;Close&quot;⁩ تُرجما كلاهما إلى ⁨&quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="757"/>
         <source>E-mail addresses that differ between source and translation.
 Example: &quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عناوين بريد إلكتروني تختلف بين النص المصدر والترجمة.
+مثال: ⁨&quot;a@example.org&quot; -&gt; &quot;b@example.org&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="761"/>
         <source>URIs that differ between source and translation.
 Example: &quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عناوين URI تختلف بين النص المصدر والترجمة.
+مثال: ⁨&quot;https://example.org&quot; -&gt; &quot;https://example.com&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="765"/>
         <source>A different number of markup tags in source and translation.
 Example: &quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مختلف من وسوم الترميز بين النص المصدر والترجمة.
+مثال: ⁨&quot;&lt;b&gt;Open&lt;/b&gt;&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="769"/>
         <source>printf conversions of source and translation that differ in number or type.
 Example: &quot;%d files&quot; -&gt; &quot;%s Dateien&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويلات printf في النص المصدر والترجمة تختلف في العدد أو النوع.
+مثال: ⁨&quot;%d files&quot; -&gt; &quot;%s Dateien&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="773"/>
         <source>Placeholders in braces that differ between source and translation.
 Example: &quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر نائبة بين أقواس معقوفة تختلف بين النص المصدر والترجمة.
+مثال: ⁨&quot;{count} files&quot; -&gt; &quot;{anzahl} Dateien&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="777"/>
         <source>A malformed entity in the translation of a text with markup.
 Example: &quot;&amp;amp&quot; without its semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>كيان مشوّه في ترجمة نص ذي ترميز.
+مثال: ⁨&quot;&amp;amp&quot;⁩ دون الفاصلة المنقوطة في نهايته</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="781"/>
         <source>A plural message with fewer translated forms than its language has.
 Example: a Polish plural message with two forms</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة بصيغ الجمع فيها صيغ مترجمة أقل مما في لغتها.
+مثال: رسالة جمع بولندية بصيغتين</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="785"/>
         <source>A translation that copies a source of two or more words; words set on the row may stay the same.
 Example: &quot;Open file&quot; -&gt; &quot;Open file&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة تنسخ نصًا مصدرًا من كلمتين أو أكثر؛ ويجوز أن تبقى الكلمات المحددة في إعدادات الفحص كما هي.
+مثال: ⁨&quot;Open file&quot; -&gt; &quot;Open file&quot;⁩</translation>
     </message>
     <message>
         <location filename="../model/catalogue.h" line="789"/>
         <source>A source with a &quot;_&quot; accelerator whose translation has none (.po files).
 Example: &quot;_Open&quot; -&gt; &quot;Öffnen&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>نص مصدر فيه مفتاح تسريع &quot;_&quot; وليس في ترجمته أي مفتاح تسريع (ملفات ‎.po).
+مثال: ⁨&quot;_Open&quot; -&gt; &quot;Öffnen&quot;⁩</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,1 @@
+<TS language="de"><context><name>c</name><message><source>s</source><translation></translation></message></context></TS>

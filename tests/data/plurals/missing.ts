@@ -1,0 +1,1 @@
+<TS version="2.1" language="cs"><context><name>C</name><message numerus="yes"><source>%n page(s) printed</source><translation><numerusform>%n stránka</numerusform><numerusform>%n stránky</numerusform></translation></message></context></TS>
