@@ -39,10 +39,11 @@ QString severityText(Severity severity)
 
 } // namespace
 
-QString visibleWhitespace(const QString &text)
+QString visibleWhitespace(const QString &text, bool spaces)
 {
     QString shown = text;
-    shown.replace(QLatin1Char(' '), QChar(0x00B7));
+    if (spaces)
+        shown.replace(QLatin1Char(' '), QChar(0x00B7));
     shown.replace(QLatin1Char('\t'), QChar(0x2192));
     shown.replace(QLatin1Char('\n'), QChar(0x23CE));
     return shown;
@@ -158,7 +159,7 @@ QVariant FindingsModel::data(const QModelIndex &index, int role) const
             return line(index.row()) > 0 ? QVariant(line(index.row())) : QVariant();
         QString text = rawText(index.row(), column);
         if (column >= ContextColumn)
-            text = visibleWhitespace(text.left(CellLength));
+            text = visibleWhitespace(text.left(CellLength), column != FindingColumn);
         // In a right-to-left window a path or an English text keeps its own
         // direction (a first-strong isolate) instead of taking the window's.
         if (QGuiApplication::isRightToLeft())
@@ -482,8 +483,10 @@ void FindingsPanel::showDetails()
         {QT_TR_NOOP("Finding:"), FindingsModel::FindingColumn},
     };
     for (const auto &part : parts)
-        details += QLatin1Char('\n') + tr(part.label) + QLatin1Char('\n')
-                   + visibleWhitespace(text(part.column)) + QLatin1Char('\n');
+        details
+            += QLatin1Char('\n') + tr(part.label) + QLatin1Char('\n')
+               + visibleWhitespace(text(part.column), part.column != FindingsModel::FindingColumn)
+               + QLatin1Char('\n');
     m_details->setPlainText(details);
 }
 

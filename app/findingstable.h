@@ -17,7 +17,9 @@ class QTableView;
 class results;
 
 // Spaces, tabs and line feeds made visible as Qt Linguist shows them: · → ⏎.
-QString visibleWhitespace(const QString &text);
+// Without `spaces`, only tabs and line feeds are shown (a finding's own text
+// reads as prose).
+QString visibleWhitespace(const QString &text, bool spaces = true);
 
 class FindingsModel : public QAbstractTableModel
 {

@@ -6,7 +6,12 @@
 // usage: QT_QPA_PLATFORM=offscreen windowbench [--settings FILE.ini] PATH
 // Prints "run_s views_s total_s" on standard output. The window never closes
 // through closeEvent, so the user's settings store is neither read nor written.
+//
+// For screenshots: KVN_LANGUAGE=ar (an interface language, right to left for ar)
+// and KVN_SCREENSHOT=FILE.png save the window after the run, at the size the
+// window chose for the screen (run it under xvfb-run -s "-screen 0 1024x768x24").
 
+#include "app/localisation.h"
 #include "app/mainwindow.h"
 #include "model/appsettings.h"
 
@@ -63,6 +68,9 @@ int main(int argc, char *argv[])
     // Defaults, or the INI file: never the user's settings store.
     loadAppSettings(settings.isEmpty() ? QStringLiteral("/dev/null") : settings);
     applyControlLimits(AppSettings);
+    const QString language = qEnvironmentVariable("KVN_LANGUAGE");
+    if (!language.isEmpty())
+        installInterfaceLanguage(language, language == QLatin1String("ar"));
 
     QElapsedTimer total;
     total.start();
@@ -85,6 +93,9 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     const double views = timer.nsecsElapsed() / 1e9;
 
+    const QString screenshot = qEnvironmentVariable("KVN_SCREENSHOT");
+    if (!screenshot.isEmpty() && !window.grab().save(screenshot))
+        std::fprintf(stderr, "windowbench: cannot write %s\n", qPrintable(screenshot));
     QTextStream(stdout) << QString::asprintf("%.3f %.3f %.3f\n", run, views,
                                              total.nsecsElapsed() / 1e9);
     return 0;
