@@ -4,12 +4,12 @@
 
 const QString &FindingEntries::const_iterator::key() const
 {
-    return m_map->m_entries.at(*m_at).key;
+    return m_map->m_entries[size_t(*m_at)].key;
 }
 
 const FindingValues &FindingEntries::const_iterator::value() const
 {
-    return m_map->m_entries.at(*m_at).values;
+    return m_map->m_entries[size_t(*m_at)].values;
 }
 
 FindingEntries::const_iterator FindingEntries::cbegin() const
@@ -30,7 +30,8 @@ qsizetype FindingEntries::size() const
 
 bool FindingEntries::contains(const QString &key) const
 {
-    return m_map->m_index.contains(key);
+    const FindingValues *values = m_map->find(key);
+    return values && !values->values.isEmpty();
 }
 
 QStringList FindingEntries::keys() const
@@ -42,16 +43,34 @@ QStringList FindingEntries::keys() const
     return keys;
 }
 
+qsizetype FindingMap::positionOf(const QString &key, size_t hash) const
+{
+    return m_index.find(key, hash,
+                        [this](qsizetype at) { return QStringView(m_entries[size_t(at)].key); });
+}
+
+const FindingValues *FindingMap::find(const QString &key) const
+{
+    const qsizetype position = positionOf(key, TextIndex::hashOf(key));
+    return position < 0 ? nullptr : &m_entries[size_t(position)].values;
+}
+
 FindingMap::Entry &FindingMap::entry(const QString &key, bool *added)
 {
-    const auto it = m_index.constFind(key);
-    *added = it == m_index.cend();
-    if (!*added)
-        return m_entries[*it];
-    m_index.insert(key, m_entries.size());
-    m_entries.append(Entry {key, FindingValues()});
+    const size_t hash = TextIndex::hashOf(key);
+    const qsizetype position = positionOf(key, hash);
+    if (position >= 0) {
+        Entry &found = m_entries[size_t(position)];
+        *added = found.values.values.isEmpty();
+        if (*added)
+            m_ordered = false;
+        return found;
+    }
+    *added = true;
+    m_index.add(hash, qsizetype(m_entries.size()));
+    m_entries.push_back(Entry {key, FindingValues()});
     m_ordered = false;
-    return m_entries.last();
+    return m_entries.back();
 }
 
 FindingValues *FindingMap::insert(const QString &key, const QString &value, int times, int message)
@@ -91,10 +110,10 @@ const QList<qsizetype> &FindingMap::order() const
 {
     if (!m_ordered) {
         std::vector<CodeUnitSortEntry> sorted;
-        sorted.reserve(size_t(m_index.size()));
-        for (qsizetype i = 0; i < m_entries.size(); ++i)
-            if (!m_entries.at(i).values.values.isEmpty())
-                sorted.push_back(codeUnitSortEntry(m_entries.at(i).key, i));
+        sorted.reserve(m_entries.size());
+        for (size_t i = 0; i < m_entries.size(); ++i)
+            if (!m_entries[i].values.values.isEmpty())
+                sorted.push_back(codeUnitSortEntry(m_entries[i].key, qsizetype(i)));
         sortCodeUnitEntries(sorted);
         m_order.clear();
         m_order.reserve(qsizetype(sorted.size()));
@@ -107,10 +126,10 @@ const QList<qsizetype> &FindingMap::order() const
 
 QStringList FindingMap::values(const QString &key) const
 {
-    const auto it = m_index.constFind(key);
-    if (it == m_index.cend())
+    const FindingValues *found = find(key);
+    if (!found)
         return {};
-    const QStringList &stored = m_entries.at(*it).values.values;
+    const QStringList &stored = found->values;
     QStringList newestFirst;
     newestFirst.reserve(stored.size());
     for (auto value = stored.crbegin(); value != stored.crend(); ++value)
@@ -120,19 +139,18 @@ QStringList FindingMap::values(const QString &key) const
 
 void FindingMap::removeValue(const QString &key, int valueIndex)
 {
-    const auto it = m_index.find(key);
-    if (it == m_index.end())
+    const qsizetype position = positionOf(key, TextIndex::hashOf(key));
+    if (position < 0)
         return;
-    FindingValues &values = m_entries[*it].values;
-    if (valueIndex < 0 || valueIndex >= values.values.size())
+    FindingValues *values = &m_entries[size_t(position)].values;
+    if (valueIndex < 0 || valueIndex >= values->values.size())
         return;
-    values.values.removeAt(valueIndex);
-    values.messages.removeAt(valueIndex);
+    values->values.removeAt(valueIndex);
+    values->messages.removeAt(valueIndex);
     --m_count;
-    if (values.values.isEmpty()) {
+    if (values->values.isEmpty()) {
         // The entry stays, without values, out of the order.
-        m_entries[*it] = Entry();
-        m_index.erase(it);
+        *values = FindingValues();
         m_ordered = false;
     }
 }

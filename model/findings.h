@@ -1,10 +1,12 @@
 #pragma once
 // The findings store of one check and the item list of a listing check.
 
-#include <QHash>
+#include "model/textindex.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <deque>
 
 // The values of one finding text, oldest first, and beside each the message it
 // came from: an index into results::messages(), -1 for none.
@@ -98,12 +100,16 @@ private:
         QString key;
         FindingValues values;
     };
-    // The entry of key, made empty when it is new.
+    // The entry of key; *added tells whether it had no values (they are to be set).
     Entry &entry(const QString &key, bool *added);
     const QList<qsizetype> &order() const;
+    qsizetype positionOf(const QString &key, size_t hash) const; // -1 when never added
+    const FindingValues *find(const QString &key) const; // null when never added
 
-    QList<Entry> m_entries; // in order of arrival; a removed key leaves an entry without values
-    QHash<QString, qsizetype> m_index; // key -> its entry
+    // In order of arrival, never moved; a key whose last value is removed keeps
+    // its entry, without values.
+    std::deque<Entry> m_entries;
+    TextIndex m_index; // key -> its entry
     mutable QList<qsizetype> m_order; // the entries with values, by key
     mutable bool m_ordered = true;
     int m_count = 0;

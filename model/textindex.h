@@ -1,0 +1,73 @@
+#pragma once
+// Finding texts that the caller keeps in a list of its own: an open-addressing
+// table of positions in that list. Each slot keeps part of its text's hash, so
+// growing the table never hashes a text again and most failed comparisons stop
+// at the hash.
+
+#include <QHashFunctions>
+#include <QStringView>
+#include <QtGlobal>
+#include <algorithm>
+#include <vector>
+
+class TextIndex
+{
+public:
+    static size_t hashOf(QStringView text) { return qHash(text, QHashSeed::globalSeed()); }
+
+    // The position of text, -1 when it is not in the table; textAt(position)
+    // returns the caller's text at a position it added.
+    template<typename TextAt>
+    qsizetype find(QStringView text, size_t hash, const TextAt &textAt) const
+    {
+        if (m_slots.empty())
+            return -1;
+        const quint32 bits = quint32(hash);
+        for (size_t at = bits & mask();; at = (at + 1) & mask()) {
+            const Slot &slot = m_slots[at];
+            if (slot.position < 0)
+                return -1;
+            if (slot.bits == bits && QStringView(textAt(slot.position)) == text)
+                return slot.position;
+        }
+    }
+    // Adds a text that find did not find, with the hash given to find.
+    void add(size_t hash, qsizetype position)
+    {
+        if (2 * (m_count + 1) > m_slots.size())
+            grow();
+        place(Slot {quint32(hash), qint32(position)});
+        ++m_count;
+    }
+    void clear()
+    {
+        m_slots.clear();
+        m_count = 0;
+    }
+
+private:
+    struct Slot {
+        quint32 bits = 0; // the low bits of the text's hash
+        qint32 position = -1; // -1: empty
+    };
+
+    size_t mask() const { return m_slots.size() - 1; }
+    void place(const Slot &slot)
+    {
+        size_t at = slot.bits & mask();
+        while (m_slots[at].position >= 0)
+            at = (at + 1) & mask();
+        m_slots[at] = slot;
+    }
+    void grow()
+    {
+        std::vector<Slot> old(std::max<size_t>(16, 2 * m_slots.size()));
+        old.swap(m_slots);
+        for (const Slot &slot : old)
+            if (slot.position >= 0)
+                place(slot);
+    }
+
+    std::vector<Slot> m_slots; // a power of two of them, at most half full
+    size_t m_count = 0;
+};
