@@ -18,6 +18,8 @@
 #include <array>
 #include <bitset>
 
+class WordSet;
+
 // Where a message of a catalogue stands and what it says: kept once per message
 // that has a finding, and named by index from the findings. Lines are 1-based,
 // 0 when unknown.
@@ -237,8 +239,8 @@ public:
                            QString &message) const;
 
     // Words and numbers.
-    void splitWords(const QString &text, QSet<QString> &words, bool isTranslation);
-    void processWord(QStringView word, bool hasLetter, QSet<QString> &words, QString &previousWord,
+    void splitWords(const QString &text, WordSet &words, bool isTranslation);
+    void processWord(QStringView word, bool hasLetter, WordSet &words, QString &previousWord,
                      bool &duplicate, bool isTranslation);
     void extractNumbers(const QString &text, const QString &decimalSeparator,
                         QSet<double> &numbers) const;

@@ -1,6 +1,8 @@
 #pragma once
 // Small text helpers shared by several check areas.
 
+#include "model/textorder.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -56,7 +58,7 @@ inline bool isBracketOrQuotePunctuation(QChar c)
 // character, except U+0130 (to two) and surrogates (pairs by code point, and an
 // unpaired one may become U+FFFD, depending on where lower-casing starts to
 // change the text): where those are involved, both texts are lowered whole.
-inline bool differIgnoringCase(const QString &a, const QString &b)
+inline bool differIgnoringCase(QStringView a, QStringView b)
 {
     const auto isSpecial = [](char16_t u) { return u == 0x0130 || QChar::isSurrogate(u); };
     const qsizetype n = std::min(a.size(), b.size());
@@ -66,7 +68,7 @@ inline bool differIgnoringCase(const QString &a, const QString &b)
         if (x == y && !QChar::isSurrogate(x))
             continue;
         if (isSpecial(x) || isSpecial(y))
-            return a.toLower() != b.toLower();
+            return a.toString().toLower() != b.toString().toLower();
         if (QChar::toLower(x) != QChar::toLower(y))
             return true;
     }
@@ -74,43 +76,17 @@ inline bool differIgnoringCase(const QString &a, const QString &b)
     return a.size() != b.size();
 }
 
-// The order of QString's operator< (by UTF-16 code unit), for sorting many
-// texts: most comparisons end within a few characters, which this decides
-// without a call into Qt.
-inline bool codeUnitLess(const QString &a, const QString &b)
-{
-    const qsizetype n = std::min(a.size(), b.size());
-    const QChar *x = a.constData();
-    const QChar *y = b.constData();
-    for (qsizetype i = 0; i < n; ++i)
-        if (x[i] != y[i])
-            return x[i].unicode() < y[i].unicode();
-    return a.size() < b.size();
-}
-
-// Sorts texts in the order of QString's operator<. The first four code units of
-// each text, packed into one integer, decide most comparisons; only texts that
-// share them are compared in full.
+// Sorts texts in the order of QString's operator<.
 inline void sortByCodeUnits(QStringList &texts)
 {
-    struct Entry {
-        quint64 prefix;
-        const QString *text;
-    };
-    std::vector<Entry> entries;
+    std::vector<CodeUnitSortEntry> entries;
     entries.reserve(size_t(texts.size()));
-    for (const QString &text : std::as_const(texts)) {
-        quint64 prefix = 0;
-        for (qsizetype i = 0; i < 4; ++i)
-            prefix = (prefix << 16) | (i < text.size() ? text.at(i).unicode() : 0u);
-        entries.push_back({prefix, &text});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return a.prefix != b.prefix ? a.prefix < b.prefix : codeUnitLess(*a.text, *b.text);
-    });
+    for (const QString &text : std::as_const(texts))
+        entries.push_back(codeUnitSortEntry(text));
+    sortCodeUnitEntries(entries);
     QStringList sorted;
     sorted.reserve(texts.size());
-    for (const Entry &entry : entries)
+    for (const CodeUnitSortEntry &entry : entries)
         sorted.append(*entry.text);
     texts = std::move(sorted);
 }

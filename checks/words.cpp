@@ -3,6 +3,7 @@
 
 #include "checks/results.h"
 #include "checks/textutil.h"
+#include "checks/wordset.h"
 #include "model/appsettings.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ bool hasUpperAfterLower(const QString &word)
 
 } // namespace
 
-void results::splitWords(const QString &text, QSet<QString> &words, bool isTranslation)
+void results::splitWords(const QString &text, WordSet &words, bool isTranslation)
 {
     const QString &extraSeparators
         = isTranslation ? m_options.checkT15_1LineEdit : m_options.checkS15_1LineEdit;
@@ -124,8 +125,8 @@ void results::splitWords(const QString &text, QSet<QString> &words, bool isTrans
         endWord(text.size(), text.size() - 1);
 }
 
-void results::processWord(QStringView word, bool hasLetter, QSet<QString> &words,
-                          QString &previousWord, bool &duplicate, bool isTranslation)
+void results::processWord(QStringView word, bool hasLetter, WordSet &words, QString &previousWord,
+                          bool &duplicate, bool isTranslation)
 {
     duplicate = false;
     if (!hasLetter) {
@@ -148,13 +149,11 @@ void results::processWord(QStringView word, bool hasLetter, QSet<QString> &words
             ++begin;
         word = word.mid(begin, end - begin);
     }
-    const QString kept = word.toString();
     const bool caseInsensitive
         = isTranslation ? m_options.checkT13_1_1CheckBox : m_options.checkS13_1_1CheckBox;
-    if (caseInsensitive ? !differIgnoringCase(kept, previousWord) : kept == previousWord)
+    if (caseInsensitive ? !differIgnoringCase(word, previousWord) : word == previousWord)
         duplicate = true;
-    previousWord = kept;
-    words.insert(kept);
+    previousWord = words.insert(word);
 }
 
 void results::listWordsAndTexts(bool translationSide)
@@ -167,8 +166,7 @@ void results::listWordsAndTexts(bool translationSide)
     QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
     sortByCodeUnits(texts);
 
-    QSet<QString> collected;
-    collected.reserve(texts.size()); // about one new word per text: fewer rehashes
+    WordSet collected;
     for (const QString &text : std::as_const(texts))
         splitWords(text, collected, translationSide);
     QStringList words = collected.values();

@@ -1,8 +1,8 @@
 #pragma once
 // The findings store of one check and the item list of a listing check.
 
+#include <QHash>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -16,20 +16,74 @@ struct FindingValues {
     int related = -1;
 };
 
-// Findings of one warning check: finding text -> values, keys in code-unit order,
-// the values of one key newest first. Filled through the recording helpers of results.
+class FindingMap;
+
+// The distinct finding texts of a FindingMap in code-unit order, each with its
+// values; valid until the map changes.
+class FindingEntries
+{
+public:
+    class const_iterator
+    {
+    public:
+        const QString &key() const;
+        const FindingValues &value() const;
+        const FindingValues &operator*() const { return value(); }
+        const FindingValues *operator->() const { return &value(); }
+        const_iterator &operator++()
+        {
+            ++m_at;
+            return *this;
+        }
+        bool operator==(const const_iterator &other) const { return m_at == other.m_at; }
+        bool operator!=(const const_iterator &other) const { return m_at != other.m_at; }
+
+    private:
+        friend class FindingEntries;
+        const_iterator(const FindingMap *map, const qsizetype *at)
+            : m_map(map)
+            , m_at(at)
+        { }
+        const FindingMap *m_map;
+        const qsizetype *m_at;
+    };
+
+    const_iterator cbegin() const;
+    const_iterator cend() const;
+    const_iterator begin() const { return cbegin(); }
+    const_iterator end() const { return cend(); }
+    qsizetype size() const;
+    bool isEmpty() const { return size() == 0; }
+    bool contains(const QString &key) const;
+    const QString &firstKey() const { return cbegin().key(); }
+    const FindingValues &first() const { return cbegin().value(); }
+    QStringList keys() const;
+
+private:
+    friend class FindingMap;
+    explicit FindingEntries(const FindingMap *map)
+        : m_map(map)
+    { }
+    const FindingMap *m_map;
+};
+
+// Findings of one warning check: finding text -> values, read in code-unit order
+// of the keys, the values of one key oldest first. Filled through the recording
+// helpers of results. The keys are found through a hash while the findings come
+// in; their order is made once, when the entries are first read after a change.
 class FindingMap
 {
 public:
     // Appends `value` `times` times to the values of `key`, each from `message`;
-    // returns the values of `key`, null when times is not positive.
+    // returns the values of `key` (valid until the next change of the map), null
+    // when times is not positive.
     FindingValues *insert(const QString &key, const QString &value, int times = 1,
                           int message = -1);
     bool isEmpty() const { return m_count == 0; }
     int size() const { return m_count; } // key/value pairs, not distinct keys
     void clear();
     // Distinct keys in order, each with its values oldest first (print them reversed).
-    const QMap<QString, FindingValues> &entries() const { return m_entries; }
+    FindingEntries entries() const;
     QStringList values(const QString &key) const; // newest first
     // Removes value number valueIndex (oldest first) of key, and the key with
     // its last value (a baseline leaves findings out).
@@ -39,7 +93,19 @@ public:
     void append(const FindingMap &other, int messageOffset);
 
 private:
-    QMap<QString, FindingValues> m_entries;
+    friend class FindingEntries;
+    struct Entry {
+        QString key;
+        FindingValues values;
+    };
+    // The entry of key, made empty when it is new.
+    Entry &entry(const QString &key, bool *added);
+    const QList<qsizetype> &order() const;
+
+    QList<Entry> m_entries; // in order of arrival; a removed key leaves an entry without values
+    QHash<QString, qsizetype> m_index; // key -> its entry
+    mutable QList<qsizetype> m_order; // the entries with values, by key
+    mutable bool m_ordered = true;
     int m_count = 0;
 };
 

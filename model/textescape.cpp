@@ -57,14 +57,20 @@ QString escapeControlCharacters(const QString &text, bool keepLayout)
             return false;
         return u < 0x20 || (u >= 0x7F && u <= 0x9F);
     };
-    if (std::none_of(text.cbegin(), text.cend(), isControl))
+    const QChar *const end = text.constData() + text.size();
+    const QChar *stop = std::find_if(text.constData(), end, isControl);
+    if (stop == end)
         return text;
     QString result;
     result.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        if (!isControl(c))
-            result += c;
-        else if (c == QLatin1Char('\n'))
+    // The characters up to the next control character in one append.
+    for (const QChar *run = text.constData();; stop = std::find_if(run, end, isControl)) {
+        result.append(run, stop - run);
+        if (stop == end)
+            break;
+        const QChar c = *stop;
+        run = stop + 1;
+        if (c == QLatin1Char('\n'))
             result += QLatin1String("\\n");
         else if (c == QLatin1Char('\r'))
             result += QLatin1String("\\r");

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_Store : public QObject
 {
     Q_OBJECT
@@ -30,6 +32,32 @@ private slots:
         QVERIFY(!store.sourceRules.openingCharacters.contains(QLatin1Char('<')));
         QVERIFY(!store.sourceRules.closingCharacters.contains(QLatin1Char('>')));
         QVERIFY(!store.translationRules.openToClose.contains(QLatin1Char('<')));
+    }
+
+    // Keys read in QString order whatever the order they came in, the values of
+    // a key oldest first; a merged map adds its values after those here.
+    void findingMapOrder()
+    {
+        const QStringList keys {u"b"_s, u"\U0001F600"_s, u"ab"_s,  u"\uFFFD"_s,
+                                u"a"_s, QString(),       u"abc"_s, u"B"_s};
+        FindingMap map, later;
+        for (int i = 0; i < keys.size(); ++i) {
+            map.insert(keys.at(i), u"first"_s, 1, i);
+            later.insert(keys.at(keys.size() - 1 - i), u"second"_s, 2, i);
+        }
+        map.removeValue(u"a"_s, 0);
+        QVERIFY(!map.entries().contains(u"a"_s));
+        map.insert(u"a"_s, u"again"_s, 1, 9);
+        map.append(later, 100);
+        QStringList sorted = keys;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(map.entries().keys(), sorted);
+        QCOMPARE(map.size(), 3 * int(keys.size()));
+        QCOMPARE(map.values(u"a"_s), (QStringList {u"second"_s, u"second"_s, u"again"_s}));
+        const FindingValues &b = *map.insert(u"b"_s, u"third"_s, 1, 5);
+        QCOMPARE(b.messages, (QList<int> {0, 107, 107, 5}));
+        QCOMPARE(map.entries().first().values,
+                 (QStringList {u"first"_s, u"second"_s, u"second"_s}));
     }
 
     // Each store checks with its own options, even interleaved and replaying
