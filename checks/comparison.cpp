@@ -914,8 +914,8 @@ void results::checkConsistency(MessageState &state)
     const auto keyed = [&](const QString &text) {
         return likeForms ? text + QChar(0) + QString::number(std::max(state.numerusForm, 1)) : text;
     };
-    ConsistencyEntry entry {keyed(state.source),
-                            keyed(state.translation),
+    ConsistencyEntry entry {HashedText(keyed(state.source)),
+                            HashedText(keyed(state.translation)),
                             MessageRecord {m_currentFile, m_origin.sourceLine,
                                            m_origin.translationLine, state.numerusForm,
                                            state.context, state.source, state.translation},

@@ -55,6 +55,25 @@ struct FirstMessage {
     int record = -1; // its MessageRecord, made when a finding first names it
 };
 
+// A key with its hash, computed where the key is made: a worker thread hashes
+// the keys of its messages, and the run's tables do not hash them again.
+struct HashedText {
+    QString text;
+    size_t hash = 0;
+    explicit HashedText(QString key)
+        : text(std::move(key))
+        , hash(qHash(text, 0))
+    { }
+    bool operator==(const HashedText &other) const
+    {
+        return hash == other.hash && text == other.text;
+    }
+};
+inline size_t qHash(const HashedText &key, size_t seed) noexcept
+{
+    return key.hash ^ seed;
+}
+
 // What a reader knows of the message it hands over next (results::setMessageOrigin).
 struct MessageOrigin {
     int sourceLine = 0;
@@ -261,8 +280,8 @@ public:
     QSet<QString> usedSourceCharacters;
     QSet<QString> translationTexts;
     QSet<QString> usedTranslationCharacters;
-    QHash<QString, FirstMessage> firstTranslationOfSource;
-    QHash<QString, FirstMessage> firstSourceOfTranslation;
+    QHash<HashedText, FirstMessage> firstTranslationOfSource;
+    QHash<HashedText, FirstMessage> firstSourceOfTranslation;
     // Names `first` (whose texts are source and translation) beside the messages
     // of a finding, as its related message.
     void relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
@@ -360,7 +379,7 @@ private:
     // before its own: it keeps each message's entry to the tables, and the merge
     // runs them in order.
     struct ConsistencyEntry {
-        QString sourceKey, translationKey;
+        HashedText sourceKey, translationKey;
         MessageRecord record; // the message and where it stands
         int recordIndex; // the worker's record of the message, -1 for none
         bool silencedSource, silencedTranslation; // ST10.1 and ST11.1 silenced

@@ -65,6 +65,16 @@ public:
         return std::move(m_read[file].store);
     }
 
+    // A merged store is freed by a thread of the pool, off the calling thread.
+    void recycle(std::unique_ptr<results> store)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_spent.push_back(std::move(store));
+        }
+        m_changed.notify_all();
+    }
+
 private:
     struct Read {
         std::unique_ptr<results> store;
@@ -75,14 +85,27 @@ private:
     {
         for (;;) {
             size_t file = 0;
+            std::unique_ptr<results> spent;
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
+                // The threads stay until the queue ends: after the last file
+                // they free the stores still merged.
                 m_changed.wait(lock, [this] {
-                    return m_stop || m_next >= m_files.size() || m_next < m_taken + m_ahead;
+                    return m_stop || !m_spent.empty()
+                           || (m_next < m_files.size() && m_next < m_taken + m_ahead);
                 });
-                if (m_stop || m_next >= m_files.size())
+                if (m_stop)
                     return;
-                file = m_next++;
+                if (!m_spent.empty()) {
+                    spent = std::move(m_spent.back());
+                    m_spent.pop_back();
+                } else {
+                    file = m_next++;
+                }
+            }
+            if (spent) {
+                spent.reset();
+                continue;
             }
             auto store = std::make_unique<results>(m_setUp.options());
             store->startWorker(m_setUp);
@@ -101,6 +124,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<Read> m_read; // by file, filled by the threads
+    std::vector<std::unique_ptr<results>> m_spent; // merged stores to free
     size_t m_next = 0; // the next file a thread reads
     size_t m_taken = 0; // files handed out to the merge
     bool m_stop = false;
@@ -134,11 +158,12 @@ bool readStepsInParallel(const QList<ReadStep> &steps, int jobs, int &counter,
         const ReadStep &current = steps.at(step);
         QString problem;
         if (readsFile(current)) {
-            const std::unique_ptr<results> worker = queue.take(problem);
+            std::unique_ptr<results> worker = queue.take(problem);
             if (worker->mergeable())
                 store->mergeWorker(*worker);
             else
                 problem = readStepFile(current, store);
+            queue.recycle(std::move(worker));
         }
         if (!finishStep(current, problem, store, counter, progress, readerMessage))
             return false;
