@@ -130,7 +130,7 @@ QString results::usedCharacterReport(int localScript, const QSet<QString> &chara
     return QLatin1Char('\n') + report;
 }
 
-void results::collectCharacters(const QSet<QString> &texts, QSet<QString> &characters)
+void results::collectCharacters(const TextSet &texts, QSet<QString> &characters)
 {
     // One string per character only for the first time it is met.
     std::vector<bool> seen(0x10000, false);

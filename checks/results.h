@@ -3,6 +3,7 @@
 // one findings store per check. Messages are not kept; only what the checks
 // derive from them stays.
 
+#include "checks/textset.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "model/charactertables.h"
@@ -17,8 +18,6 @@
 #include <QStringList>
 #include <array>
 #include <bitset>
-
-class WordSet;
 
 // Where a message of a catalogue stands and what it says: kept once per message
 // that has a finding, and named by index from the findings. Lines are 1-based,
@@ -225,7 +224,7 @@ public:
     QString usedCharacterReport(int localScript, const QSet<QString> &characters,
                                 const CharacterMap &openToClose,
                                 const CharacterMap &closeToOpen) const;
-    void collectCharacters(const QSet<QString> &texts, QSet<QString> &characters);
+    void collectCharacters(const TextSet &texts, QSet<QString> &characters);
     bool checkBrackets(const QString &text, const CharacterMap &openToClose,
                        const CharacterMap &closeToOpen, QString &message,
                        bool disallowListings) const;
@@ -239,8 +238,8 @@ public:
                            QString &message) const;
 
     // Words and numbers.
-    void splitWords(const QString &text, WordSet &words, bool isTranslation);
-    void processWord(QStringView word, bool hasLetter, WordSet &words, QString &previousWord,
+    void splitWords(const QString &text, TextSet &words, bool isTranslation);
+    void processWord(QStringView word, bool hasLetter, TextSet &words, QString &previousWord,
                      bool &duplicate, bool isTranslation);
     void extractNumbers(const QString &text, const QString &decimalSeparator,
                         QSet<double> &numbers) const;
@@ -276,9 +275,9 @@ public:
     LanguageRules sourceRules;
 
     // Text collections.
-    QSet<QString> sourceTexts;
+    TextSet sourceTexts;
     QSet<QString> usedSourceCharacters;
-    QSet<QString> translationTexts;
+    TextSet translationTexts;
     QSet<QString> usedTranslationCharacters;
     QHash<HashedText, FirstMessage> firstTranslationOfSource;
     QHash<HashedText, FirstMessage> firstSourceOfTranslation;

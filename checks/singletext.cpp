@@ -181,6 +181,11 @@ void results::runSourceChecks(MessageState &state)
         outcome.emails = state.sourceEmails;
         outcome.uris = state.sourceUris;
         outcome.tags = state.sourceTags;
+        // A text checked again records the same as its replay: the table starts
+        // afresh when full, so that it stays small (and fast) on a large run.
+        const qsizetype mostOutcomes = 1 << 16;
+        if (outcomes.size() >= mostOutcomes)
+            outcomes.clear();
         it = outcomes.insert(state.source, outcome);
     }
     replaySourceOutcome(state, *it);

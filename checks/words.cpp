@@ -3,7 +3,6 @@
 
 #include "checks/results.h"
 #include "checks/textutil.h"
-#include "checks/wordset.h"
 #include "model/appsettings.h"
 
 #include <algorithm>
@@ -72,7 +71,7 @@ bool hasUpperAfterLower(const QString &word)
 
 } // namespace
 
-void results::splitWords(const QString &text, WordSet &words, bool isTranslation)
+void results::splitWords(const QString &text, TextSet &words, bool isTranslation)
 {
     const QString &extraSeparators
         = isTranslation ? m_options.checkT15_1LineEdit : m_options.checkS15_1LineEdit;
@@ -125,7 +124,7 @@ void results::splitWords(const QString &text, WordSet &words, bool isTranslation
         endWord(text.size(), text.size() - 1);
 }
 
-void results::processWord(QStringView word, bool hasLetter, WordSet &words, QString &previousWord,
+void results::processWord(QStringView word, bool hasLetter, TextSet &words, QString &previousWord,
                           bool &duplicate, bool isTranslation)
 {
     duplicate = false;
@@ -166,7 +165,7 @@ void results::listWordsAndTexts(bool translationSide)
     QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
     sortByCodeUnits(texts);
 
-    WordSet collected;
+    TextSet collected;
     for (const QString &text : std::as_const(texts))
         splitWords(text, collected, translationSide);
     QStringList words = collected.values();

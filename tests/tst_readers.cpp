@@ -183,9 +183,9 @@ private slots:
         results store;
         readPoFile(true, dataPath(QStringLiteral("po/crlfbom.po")), &store);
         QCOMPARE(store.catalogueLanguage, QStringLiteral("de"));
-        QCOMPARE(store.translationTexts, (QSet<QString> {"eins", "zwei"}));
+        QCOMPARE(store.translationTexts.values(), (QStringList {"eins", "zwei"}));
         readPoFile(true, dataPath(QStringLiteral("po/latin1.po")), &store);
-        QCOMPARE(store.translationTexts, QSet<QString> {QStringLiteral("Schließen")});
+        QCOMPARE(store.translationTexts.values(), QStringList {QStringLiteral("Schließen")});
         QCOMPARE(store.items(Check_0), QStringList());
 
         const QString invalid = dataPath(QStringLiteral("po/invalidutf8.po"));
@@ -194,7 +194,8 @@ private slots:
                  QStringList {"Invalid characters for the encoding UTF-8 found. They are "
                               "replaced.\nLine 6 in "
                               + invalid});
-        QCOMPARE(store.translationTexts, (QSet<QString> {QStringLiteral("b\uFFFDse"), "gut"}));
+        QCOMPARE(store.translationTexts.values(),
+                 (QStringList {QStringLiteral("b\uFFFDse"), "gut"}));
     }
 
     void charsets_data()
@@ -226,7 +227,7 @@ private slots:
                 + charset + "\\n\"\n\nmsgid \"Hello\"\nmsgstr \"" + translation + "\"\n"),
             &store);
         QCOMPARE(problemSummaries(store), QStringList());
-        QCOMPARE(store.translationTexts, QSet<QString> {expected});
+        QCOMPARE(store.translationTexts.values(), QStringList {expected});
     }
 
     void problemCap()
@@ -450,7 +451,7 @@ private slots:
                  (QStringList {"b.cpp   Line: 2", "a.cpp   Line: 1"}));
         QCOMPARE(store.findings(CheckT1_1).values(QStringLiteral("empty translation")),
                  QStringList {"Second"});
-        const QSet<QString> &texts = store.translationTexts;
+        const TextSet &texts = store.translationTexts;
         QVERIFY(texts.contains("erste Variante") && !texts.contains("zweite Variante"));
         QVERIFY(texts.contains("noch eine Variante") && texts.contains("alter Typ"));
         QVERIFY(texts.contains("zweite") && texts.contains("noch eine") && !texts.contains("weg"));

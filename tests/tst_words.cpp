@@ -160,7 +160,10 @@ private slots:
     {
         Engine engine;
         QSet<QString> characters {u"z"_s};
-        engine.store.collectCharacters(QSet<QString> {u"aab"_s, u"b\U0001F600"_s}, characters);
+        TextSet texts;
+        texts.insert(u"aab"_s);
+        texts.insert(u"b\U0001F600"_s);
+        engine.store.collectCharacters(texts, characters);
         QCOMPARE(characters, (QSet<QString> {u"z"_s, u"a"_s, u"b"_s, QString(QChar(0xD83D)),
                                              QString(QChar(0xDE00))}));
     }
