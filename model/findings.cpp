@@ -55,9 +55,8 @@ const FindingValues *FindingMap::find(const QString &key) const
     return position < 0 ? nullptr : &m_entries[size_t(position)].values;
 }
 
-FindingMap::Entry &FindingMap::entry(const QString &key, bool *added)
+FindingMap::Entry &FindingMap::entry(const QString &key, size_t hash, bool *added)
 {
-    const size_t hash = TextIndex::hashOf(key);
     const qsizetype position = positionOf(key, hash);
     if (position >= 0) {
         Entry &found = m_entries[size_t(position)];
@@ -68,7 +67,7 @@ FindingMap::Entry &FindingMap::entry(const QString &key, bool *added)
     }
     *added = true;
     m_index.add(hash, qsizetype(m_entries.size()));
-    m_entries.push_back(Entry {key, FindingValues()});
+    m_entries.push_back(Entry {key, FindingValues(), hash});
     m_ordered = false;
     return m_entries.back();
 }
@@ -78,7 +77,7 @@ FindingValues *FindingMap::insert(const QString &key, const QString &value, int 
     if (times <= 0)
         return nullptr;
     bool added = false;
-    FindingValues &values = entry(key, &added).values;
+    FindingValues &values = entry(key, TextIndex::hashOf(key), &added).values;
     if (added) {
         values.values = QStringList(times, value);
         values.messages = QList<int>(times, message);
@@ -161,7 +160,7 @@ void FindingMap::append(const FindingMap &other, int messageOffset)
         if (from.values.values.isEmpty())
             continue;
         bool added = false;
-        FindingValues &to = entry(from.key, &added).values;
+        FindingValues &to = entry(from.key, from.hash, &added).values;
         if (added) {
             to = from.values;
             if (messageOffset == 0)

@@ -99,9 +99,11 @@ private:
     struct Entry {
         QString key;
         FindingValues values;
+        size_t hash; // of the key, kept for a merge into another map
     };
-    // The entry of key; *added tells whether it had no values (they are to be set).
-    Entry &entry(const QString &key, bool *added);
+    // The entry of key (whose hash is given); *added tells whether it had no
+    // values (they are to be set).
+    Entry &entry(const QString &key, size_t hash, bool *added);
     const QList<qsizetype> &order() const;
     qsizetype positionOf(const QString &key, size_t hash) const; // -1 when never added
     const FindingValues *find(const QString &key) const; // null when never added
