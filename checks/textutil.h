@@ -81,12 +81,12 @@ inline void sortByCodeUnits(QStringList &texts)
 {
     std::vector<CodeUnitSortEntry> entries;
     entries.reserve(size_t(texts.size()));
-    for (const QString &text : std::as_const(texts))
-        entries.push_back(codeUnitSortEntry(text));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        entries.push_back(codeUnitSortEntry(texts.at(i), i));
     sortCodeUnitEntries(entries);
     QStringList sorted;
     sorted.reserve(texts.size());
     for (const CodeUnitSortEntry &entry : entries)
-        sorted.append(*entry.text);
+        sorted.append(texts.at(entry.index));
     texts = std::move(sorted);
 }

@@ -7,14 +7,13 @@
 #include <cstring>
 #include <vector>
 
-// The order of QString's operator<: most comparisons end within a few
-// characters, which this decides without a call into Qt.
-inline bool codeUnitLess(const QString &a, const QString &b)
+// Whether the code units x[0, xSize) come before y[0, ySize) in the order of
+// QString's operator<, the first `from` of them known to be equal in both.
+inline bool codeUnitLess(const char16_t *x, qsizetype xSize, const char16_t *y, qsizetype ySize,
+                         qsizetype from = 0)
 {
-    const qsizetype n = std::min(a.size(), b.size());
-    const char16_t *x = reinterpret_cast<const char16_t *>(a.constData());
-    const char16_t *y = reinterpret_cast<const char16_t *>(b.constData());
-    qsizetype i = 0;
+    const qsizetype n = std::min(xSize, ySize);
+    qsizetype i = std::min(from, n);
     // Four code units at a time over a long common start.
     for (; i + 4 <= n; i += 4) {
         quint64 u, v;
@@ -26,19 +25,22 @@ inline bool codeUnitLess(const QString &a, const QString &b)
     for (; i < n; ++i)
         if (x[i] != y[i])
             return x[i] < y[i];
-    return a.size() < b.size();
+    return xSize < ySize;
 }
 
-// A text to sort and what it stands for (an index chosen by the caller).
+// A text to sort and what it stands for (an index chosen by the caller). The
+// text's code units are named directly: comparing two entries reads no QString.
 struct CodeUnitSortEntry {
     quint64 prefix[2]; // the first eight code units, zeros after the end
-    const QString *text;
+    const char16_t *data;
+    qsizetype size;
     qsizetype index;
 };
 
-inline CodeUnitSortEntry codeUnitSortEntry(const QString &text, qsizetype index = 0)
+inline CodeUnitSortEntry codeUnitSortEntry(const QString &text, qsizetype index)
 {
-    CodeUnitSortEntry entry {{0, 0}, &text, index};
+    CodeUnitSortEntry entry {
+        {0, 0}, reinterpret_cast<const char16_t *>(text.constData()), text.size(), index};
     for (qsizetype i = 0; i < 8; ++i)
         entry.prefix[i / 4]
             = (entry.prefix[i / 4] << 16) | (i < text.size() ? text.at(i).unicode() : 0u);
@@ -46,7 +48,7 @@ inline CodeUnitSortEntry codeUnitSortEntry(const QString &text, qsizetype index 
 }
 
 // Sorts entries by their texts. The packed prefixes decide most comparisons;
-// only texts that share them are compared in full.
+// texts that share them are compared after them.
 inline void sortCodeUnitEntries(std::vector<CodeUnitSortEntry> &entries)
 {
     std::sort(entries.begin(), entries.end(),
@@ -55,6 +57,6 @@ inline void sortCodeUnitEntries(std::vector<CodeUnitSortEntry> &entries)
                       return a.prefix[0] < b.prefix[0];
                   if (a.prefix[1] != b.prefix[1])
                       return a.prefix[1] < b.prefix[1];
-                  return codeUnitLess(*a.text, *b.text);
+                  return codeUnitLess(a.data, a.size, b.data, b.size, 8);
               });
 }
