@@ -252,7 +252,6 @@ void results::mergeWorker(results &worker)
     const auto movedFile = [fileOffset](int file) { return file >= 0 ? file + fileOffset : file; };
     m_files += worker.m_files;
     m_fileLanguages += worker.m_fileLanguages;
-    m_messages.reserve(m_messages.size() + worker.m_messages.size());
     for (MessageRecord &record : worker.m_messages) {
         record.file = movedFile(record.file);
         m_messages.append(std::move(record));

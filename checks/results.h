@@ -31,6 +31,8 @@ struct MessageRecord {
     QString source;
     QString translation;
 };
+// Moved by memory copy: a growing list of records is reallocated in place.
+Q_DECLARE_TYPEINFO(MessageRecord, Q_RELOCATABLE_TYPE);
 
 // The line a finding of check index names: the source line for a source check,
 // the translation line for the others (the source line when there is none).
@@ -239,7 +241,7 @@ public:
 
     // Words and numbers.
     void splitWords(const QString &text, TextSet &words, bool isTranslation);
-    void processWord(QStringView word, bool hasLetter, TextSet &words, QString &previousWord,
+    void processWord(QStringView word, bool hasLetter, TextSet &words, QStringView &previousWord,
                      bool &duplicate, bool isTranslation);
     void extractNumbers(const QString &text, const QString &decimalSeparator,
                         QSet<double> &numbers) const;

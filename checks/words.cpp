@@ -83,7 +83,7 @@ void results::splitWords(const QString &text, TextSet &words, bool isTranslation
     int start = 0;
     int kept = 0; // characters of the current word that are not markers
     bool markers = false;
-    QString previousWord;
+    QStringView previousWord; // a text that words keeps
     bool hasLetter = false;
     qsizetype recordedSize = 0;
     const auto endWord = [&](int end, int position) {
@@ -124,15 +124,15 @@ void results::splitWords(const QString &text, TextSet &words, bool isTranslation
         endWord(text.size(), text.size() - 1);
 }
 
-void results::processWord(QStringView word, bool hasLetter, TextSet &words, QString &previousWord,
-                          bool &duplicate, bool isTranslation)
+void results::processWord(QStringView word, bool hasLetter, TextSet &words,
+                          QStringView &previousWord, bool &duplicate, bool isTranslation)
 {
     duplicate = false;
     if (!hasLetter) {
         const bool skipNumbers
             = isTranslation ? m_options.checkT13_1_2CheckBox : m_options.checkS13_1_2CheckBox;
         if (!skipNumbers)
-            previousWord.clear();
+            previousWord = QStringView();
         return;
     }
     const bool dontTrim

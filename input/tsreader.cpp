@@ -76,7 +76,14 @@ private:
     };
 
     int line() const { return int(m_xml.lineNumber()); }
-    QString text() { return m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement); }
+    // The text of the element, without the spare room the reader grew it with:
+    // the texts of a catalogue stay until the end of the run.
+    QString text()
+    {
+        QString text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        text.squeeze();
+        return text;
+    }
     bool isElement(const char *name) const { return m_xml.name() == QLatin1String(name); }
     bool isToolElement() const;
     void unknownTag();

@@ -8,6 +8,7 @@
 #include <QStringView>
 #include <QtGlobal>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 class TextIndex
@@ -27,7 +28,7 @@ public:
             const Slot &slot = m_slots[at];
             if (slot.position < 0)
                 return -1;
-            if (slot.bits == bits && QStringView(textAt(slot.position)) == text)
+            if (slot.bits == bits && same(textAt(slot.position), text))
                 return slot.position;
         }
     }
@@ -51,6 +52,12 @@ private:
         qint32 position = -1; // -1: empty
     };
 
+    // QStringView's operator== without a call into Qt.
+    static bool same(QStringView a, QStringView b)
+    {
+        return a.size() == b.size()
+               && std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(QChar)) == 0;
+    }
     size_t mask() const { return m_slots.size() - 1; }
     void place(const Slot &slot)
     {
