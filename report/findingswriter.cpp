@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace {
 
@@ -338,6 +339,7 @@ public:
     }
     const QString &linePathOf(int file) const { return linePaths.at(fileSlot(file)); }
     QStringList githubPaths; // the one-line paths as GitHub properties
+    QList<QByteArray> gccPaths; // the one-line paths in UTF-8
     QList<QByteArray> sarifUris; // artifact URIs as JSON strings
     QCryptographicHash fingerprintHash {QCryptographicHash::Sha256};
 };
@@ -354,10 +356,13 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
     }
     linePaths.append(oneLine(runPath)); // for findings of no file
     githubPaths.clear();
+    gccPaths.clear();
     sarifUris.clear();
     for (qsizetype file = 0; file < linePaths.size(); ++file) {
         if (format == OutputFormat::Github)
             githubPaths.append(githubProperty(linePaths.at(file)));
+        if (format == OutputFormat::Gcc)
+            gccPaths.append(linePaths.at(file).toUtf8());
         if (format == OutputFormat::Sarif)
             sarifUris.append(sarifUri(file < paths.size() ? paths.at(file) : runPath));
     }
@@ -446,28 +451,35 @@ void FindingsWriter::Private::writeLines(bool github)
     // A comparison names the message it compares with after its own: a note
     // (gcc) or a notice (GitHub) with the same id.
     const auto write = [&](const Occurrence &occurrence, bool note) {
-        const QString &path = linePathOf(occurrence.file);
         const Severity severity = note ? Severity::Info : severityOf(occurrence.check);
-        const QString id = QLatin1String(checkInfo(occurrence.check).id);
+        const char *id = checkInfo(occurrence.check).id;
         const QString text = note ? relatedText() : message(occurrence);
-        QString line;
-        line.reserve(path.size() + text.size() + 48);
-        if (github) {
-            const char *command = severity == Severity::Info ? "notice" : severityName(severity);
-            line = QLatin1String("::") + QLatin1String(command) + QLatin1String(" file=")
-                   + githubPaths.at(fileSlot(occurrence.file));
-            if (occurrence.line > 0)
-                line += QLatin1String(",line=") + QString::number(occurrence.line);
-            line += QLatin1String(",title=") + githubProperty(id) + QLatin1String("::")
-                    + githubData(text);
-        } else {
-            line = path + QLatin1Char(':');
-            if (occurrence.line > 0)
-                line += QString::number(occurrence.line) + QLatin1Char(':');
-            line += QLatin1Char(' ') + QLatin1String(severityName(severity)) + QLatin1String(": ")
-                    + text + QLatin1String(" [") + id + QLatin1Char(']');
+        if (!github) {
+            // Straight into the output: only the message is converted per line.
+            out += gccPaths.at(fileSlot(occurrence.file));
+            out += ':';
+            if (occurrence.line > 0) {
+                char digits[16];
+                const auto end = std::to_chars(digits, digits + sizeof digits, occurrence.line);
+                out.append(digits, end.ptr - digits);
+                out += ':';
+            }
+            out += ' ';
+            out += severityName(severity);
+            out += ": ";
+            out += text.toUtf8();
+            out += " [";
+            out += id;
+            out += "]\n";
+            return;
         }
-        line += QLatin1Char('\n');
+        const char *command = severity == Severity::Info ? "notice" : severityName(severity);
+        QString line = QLatin1String("::") + QLatin1String(command) + QLatin1String(" file=")
+                       + githubPaths.at(fileSlot(occurrence.file));
+        if (occurrence.line > 0)
+            line += QLatin1String(",line=") + QString::number(occurrence.line);
+        line += QLatin1String(",title=") + githubProperty(QLatin1String(id)) + QLatin1String("::")
+                + githubData(text) + QLatin1Char('\n');
         out += line.toUtf8();
     };
     eachLine(write);
