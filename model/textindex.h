@@ -55,8 +55,10 @@ private:
     // QStringView's operator== without a call into Qt.
     static bool same(QStringView a, QStringView b)
     {
+        // An empty view may have no data at all: memcmp must not see it.
         return a.size() == b.size()
-               && std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(QChar)) == 0;
+               && (a.isEmpty()
+                   || std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(QChar)) == 0);
     }
     size_t mask() const { return m_slots.size() - 1; }
     void place(const Slot &slot)
