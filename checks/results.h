@@ -63,16 +63,17 @@ struct HashedText {
     size_t hash = 0;
     explicit HashedText(QString key)
         : text(std::move(key))
-        , hash(qHash(text, 0))
+        , hash(TextIndex::hashOf(text))
     { }
     bool operator==(const HashedText &other) const
     {
         return hash == other.hash && text == other.text;
     }
 };
-inline size_t qHash(const HashedText &key, size_t seed) noexcept
+// The hash is the one every text index of the run uses (seeded once per process).
+inline size_t qHash(const HashedText &key, size_t) noexcept
 {
-    return key.hash ^ seed;
+    return key.hash;
 }
 
 // What a reader knows of the message it hands over next (results::setMessageOrigin).

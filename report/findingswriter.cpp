@@ -320,7 +320,6 @@ public:
     const results *store = nullptr;
     QString runPath;
     QStringList paths; // display paths of the store's files
-    QStringList linePaths; // the same on one line (gcc, GitHub)
     QList<Occurrence> occurrences;
     // Translated once per writer: a large run writes them on every line.
     mutable std::array<QString, CheckCount> shortDescriptions;
@@ -337,7 +336,6 @@ public:
     {
         return file >= 0 && file < paths.size() ? file : paths.size();
     }
-    const QString &linePathOf(int file) const { return linePaths.at(fileSlot(file)); }
     QStringList githubPaths; // the one-line paths as GitHub properties
     QList<QByteArray> gccPaths; // the one-line paths in UTF-8
     QList<QByteArray> sarifUris; // artifact URIs as JSON strings
@@ -349,22 +347,20 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
     store = &runStore;
     runPath = displayPath(path);
     paths.clear();
-    linePaths.clear();
-    for (const QString &file : store->files()) {
-        paths.append(displayPath(file));
-        linePaths.append(oneLine(paths.constLast()));
-    }
-    linePaths.append(oneLine(runPath)); // for findings of no file
     githubPaths.clear();
     gccPaths.clear();
     sarifUris.clear();
-    for (qsizetype file = 0; file < linePaths.size(); ++file) {
+    for (const QString &file : store->files())
+        paths.append(displayPath(file));
+    // By file slot: the run's path stands last, for findings of no file.
+    for (qsizetype file = 0; file <= paths.size(); ++file) {
+        const QString &shown = file < paths.size() ? paths.at(file) : runPath;
         if (format == OutputFormat::Github)
-            githubPaths.append(githubProperty(linePaths.at(file)));
+            githubPaths.append(githubProperty(oneLine(shown)));
         if (format == OutputFormat::Gcc)
-            gccPaths.append(linePaths.at(file).toUtf8());
+            gccPaths.append(oneLine(shown).toUtf8());
         if (format == OutputFormat::Sarif)
-            sarifUris.append(sarifUri(file < paths.size() ? paths.at(file) : runPath));
+            sarifUris.append(sarifUri(shown));
     }
     occurrences.clear();
 }
