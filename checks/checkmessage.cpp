@@ -27,6 +27,20 @@ void results::checkMessage(const QString &source, const QString &translation,
     // The diagnostic lines about form feeds, carriage returns, tabs and vertical
     // tabs are not written: they change nothing and would flood the log of a
     // large run.
+    if (diverting()) {
+        ReaderCall call;
+        call.source = source;
+        call.translation = translation;
+        call.context = context;
+        call.locations = locations;
+        call.unfinished = unfinished;
+        call.vanished = vanished;
+        call.number = numerusForm;
+        call.sourceNumerusWarnings = sourceNumerusWarnings;
+        call.translationNumerusWarnings = translationNumerusWarnings;
+        divertMessageCall(std::move(call));
+        return;
+    }
     m_currentRecord = -1;
     noteInheritedOrigin();
     if (vanished) {

@@ -232,6 +232,9 @@ void addAngleBrackets(LanguageRules &rules)
 
 void results::setUpLanguage(const QString &language, bool clearFirst, const QString &fileName)
 {
+    // The calls before the change are made with the rules they were made with.
+    if (diverting())
+        m_divert->finish();
     log(QtInfoMsg, QLatin1String("Init ") + fileName);
     if (m_currentFile >= 0 && m_fileLanguages.at(m_currentFile).isEmpty())
         m_fileLanguages[m_currentFile] = language;

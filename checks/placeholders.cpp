@@ -464,6 +464,17 @@ void results::runPlaceholderChecks(MessageState &state)
 void results::checkPluralForms(const QString &source, const QString &context, bool unfinished,
                                int forms, int expected)
 {
+    if (diverting()) {
+        ReaderCall call;
+        call.kind = ReaderCall::PluralForms;
+        call.source = source;
+        call.context = context;
+        call.unfinished = unfinished;
+        call.number = forms;
+        call.expected = expected;
+        divertMessageCall(std::move(call));
+        return;
+    }
     noteInheritedOrigin();
     if (unfinished || expected <= 0 || expected == unknownNumerus || forms >= expected
         || silenced(CheckST22_4))

@@ -18,6 +18,8 @@ void results::setOptions(const AppSettingsRecord &options)
 
 void results::clear()
 {
+    if (diverting())
+        m_divert->finish();
     languageReady = false;
     emptyElements.clear();
     htmlSubsetTags.clear();
@@ -108,6 +110,14 @@ bool results::silenced(int index, int times)
 
 void results::reportUnknownIgnoreId(const QString &id, int line)
 {
+    if (diverting()) {
+        ReaderCall call;
+        call.kind = ReaderCall::UnknownIgnoreId;
+        call.source = id;
+        call.number = line;
+        m_divert->take(std::move(call));
+        return;
+    }
     const QString path = m_currentFile >= 0 ? m_files.at(m_currentFile) : QString();
     m_suppressionProblems.append(
         tr("%1:%2: kvn-ignore names no check: %3").arg(path, QString::number(line), id));
@@ -117,6 +127,15 @@ void results::fileAssert(bool condition, const QString &message, bool internalEr
 {
     if (condition)
         return;
+    if (diverting()) {
+        ReaderCall call;
+        call.kind = ReaderCall::Problem;
+        call.source = message;
+        call.internalError = internalError;
+        call.number = line;
+        m_divert->take(std::move(call));
+        return;
+    }
     // A problem met while checking a message (a spent finding budget) stands at
     // the message.
     if (line <= 0)
@@ -131,6 +150,19 @@ void results::fileAssert(bool condition, const QString &message, bool internalEr
 }
 
 void results::log(QtMsgType type, const QString &text)
+{
+    if (diverting()) {
+        ReaderCall call;
+        call.kind = ReaderCall::Log;
+        call.number = int(type);
+        call.source = text;
+        m_divert->take(std::move(call));
+        return;
+    }
+    writeLog(type, text);
+}
+
+void results::writeLog(QtMsgType type, const QString &text)
 {
     if (m_worker) {
         m_log.append(qMakePair(type, text));
@@ -242,16 +274,19 @@ void results::startWorker(const results &run)
     argumentMarker = run.argumentMarker;
 }
 
-void results::mergeWorker(results &worker)
+void results::mergeWorker(results &worker, bool continuesFile)
 {
     Q_ASSERT(worker.m_worker && !worker.m_orderSensitive);
+    Q_ASSERT(!continuesFile || (m_currentFile >= 0 && worker.m_files.size() == 1));
     for (const auto &line : std::as_const(worker.m_log))
-        log(line.first, line.second);
-    const int fileOffset = int(m_files.size());
+        writeLog(line.first, line.second);
+    const int fileOffset = continuesFile ? m_currentFile : int(m_files.size());
     const int messageOffset = int(m_messages.size());
     const auto movedFile = [fileOffset](int file) { return file >= 0 ? file + fileOffset : file; };
-    m_files += worker.m_files;
-    m_fileLanguages += worker.m_fileLanguages;
+    if (!continuesFile) {
+        m_files += worker.m_files;
+        m_fileLanguages += worker.m_fileLanguages;
+    }
     for (MessageRecord &record : worker.m_messages) {
         record.file = movedFile(record.file);
         m_messages.append(std::move(record));
@@ -262,7 +297,7 @@ void results::mergeWorker(results &worker)
     }
     for (int index = 0; index < CheckCount; ++index) {
         m_items[index] += worker.m_items[index];
-        m_findings[index].append(worker.m_findings[index], messageOffset);
+        m_findings[index].take(worker.m_findings[index], messageOffset);
         m_silencedCounts[index] += worker.m_silencedCounts[index];
     }
     m_suppressionProblems += worker.m_suppressionProblems;
@@ -272,8 +307,11 @@ void results::mergeWorker(results &worker)
     unfinishedCount += worker.unfinishedCount;
     sourceTexts.unite(worker.sourceTexts);
     translationTexts.unite(worker.translationTexts);
-    poFile = worker.poFile;
-    formatFlag = worker.formatFlag;
+    // A reader that reads on sets these for its next message itself.
+    if (!continuesFile) {
+        poFile = worker.poFile;
+        formatFlag = worker.formatFlag;
+    }
 
     for (ConsistencyEntry &entry : worker.m_consistencyEntries) {
         entry.record.file = movedFile(entry.record.file);
@@ -285,7 +323,39 @@ void results::mergeWorker(results &worker)
         m_currentFile = movedFile(worker.m_currentFile);
     if (!worker.m_originInherited)
         m_origin = worker.m_origin;
-    worker.clear();
+    // The worker is spent: what was moved out of it is left empty, and the
+    // caller frees the rest, where freeing does not hold up the merge.
+}
+
+void results::replayReaderCall(const ReaderCall &call)
+{
+    if (call.kind == ReaderCall::Message || call.kind == ReaderCall::PluralForms) {
+        poFile = call.poFile;
+        formatFlag = call.formatFlag;
+        sourceOnly = call.sourceOnly;
+    }
+    switch (call.kind) {
+    case ReaderCall::Message:
+        checkMessage(call.source, call.translation, call.context, call.locations, call.unfinished,
+                     call.vanished, call.number, call.sourceNumerusWarnings,
+                     call.translationNumerusWarnings);
+        break;
+    case ReaderCall::PluralForms:
+        checkPluralForms(call.source, call.context, call.unfinished, call.number, call.expected);
+        break;
+    case ReaderCall::Origin:
+        setMessageOrigin(call.origin);
+        break;
+    case ReaderCall::Problem:
+        fileAssert(false, call.source, call.internalError, call.number);
+        break;
+    case ReaderCall::UnknownIgnoreId:
+        reportUnknownIgnoreId(call.source, call.number);
+        break;
+    case ReaderCall::Log:
+        log(QtMsgType(call.number), call.source);
+        break;
+    }
 }
 
 bool results::skippedByPartialRule(int index, const MessageState &state) const

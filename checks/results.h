@@ -91,6 +91,39 @@ struct ItemOrigin {
 
 using ItemList = QStringList;
 
+// A call of a file reader on the run's store, kept to be made on a worker store
+// (results::divertReaderCalls). Which fields count depends on the kind.
+struct ReaderCall {
+    enum Kind : quint8 { Message, PluralForms, Origin, Problem, UnknownIgnoreId, Log };
+    Kind kind = Message;
+    bool unfinished = false;
+    bool vanished = false;
+    bool internalError = false; // Problem
+    bool poFile = false; // Message, PluralForms: the store's fields at the call
+    bool sourceOnly = false;
+    int formatFlag = 0;
+    int number = 0; // the numerus form; the forms (PluralForms); the line; a QtMsgType (Log)
+    int expected = 0; // PluralForms
+    QString source; // the text of a Problem, an UnknownIgnoreId or a Log
+    QString translation;
+    QString context;
+    QList<QString> locations;
+    QString sourceNumerusWarnings;
+    QString translationNumerusWarnings;
+    MessageOrigin origin; // Origin
+};
+
+// Takes the calls a reader makes on the run's store while they are diverted.
+class ReaderCallSink
+{
+public:
+    virtual ~ReaderCallSink() = default;
+    virtual void take(ReaderCall &&call) = 0;
+    // Makes every call taken so far, so that the run's store holds their
+    // outcome; the store calls it before it changes its language set-up.
+    virtual void finish() = 0;
+};
+
 // The rules of one side (source or translation) of the catalogue.
 struct LanguageRules {
     int maxNumerus = 2;
@@ -166,9 +199,17 @@ public:
     int beginFile(const QString &path);
     void setMessageOrigin(const MessageOrigin &origin)
     {
+        if (diverting()) {
+            ReaderCall call;
+            call.kind = ReaderCall::Origin;
+            call.origin = origin;
+            m_divert->take(std::move(call));
+            return;
+        }
         m_origin = origin;
         m_originInherited = false;
     }
+    const MessageOrigin &messageOrigin() const { return m_origin; }
     // Files in the order they were read, messages with findings in the order of
     // their first finding, and the origins of the items of check "0".
     const QStringList &files() const { return m_files; }
@@ -211,7 +252,18 @@ public:
     // previous file's last message stands): read that file again into the run's
     // store instead of merging it.
     bool mergeable() const { return !m_orderSensitive; }
-    void mergeWorker(results &worker);
+    // continuesFile: the worker read on in the file being read here (see
+    // divertReaderCalls), its only file.
+    void mergeWorker(results &worker, bool continuesFile = false);
+
+    // One file read by several workers: while a sink is set, the calls a reader
+    // makes on this store once its file has begun and its language is set up go
+    // to the sink instead, which makes them on worker stores, a run of calls
+    // each, and merges those in order (continuesFile). A change of the language
+    // set-up has the sink finish first. Null: the calls are made here again.
+    void divertReaderCalls(ReaderCallSink *sink) { m_divert = sink; }
+    // Makes a call that a reader made on the run's store.
+    void replayReaderCall(const ReaderCall &call);
     // Standard error lines (information, warnings, internal errors); a worker
     // keeps them for the merge.
     void log(QtMsgType type, const QString &text);
@@ -394,6 +446,19 @@ private:
     template<typename Record>
     void consultConsistencyTables(const ConsistencyEntry &entry, Record record);
     bool m_worker = false;
+    ReaderCallSink *m_divert = nullptr;
+    bool diverting() const { return m_divert && languageReady && m_currentFile >= 0; }
+    // Hands a Message or PluralForms call to the sink, with the fields of this
+    // store that the checks read.
+    void divertMessageCall(ReaderCall &&call)
+    {
+        call.poFile = poFile;
+        call.sourceOnly = sourceOnly;
+        call.formatFlag = formatFlag;
+        m_divert->take(std::move(call));
+    }
+    // Writes a line to standard error, or keeps it when this is a worker.
+    void writeLog(QtMsgType type, const QString &text);
     bool m_originInherited = false; // no message origin set since the worker started
     bool m_orderSensitive = false;
     QList<ConsistencyEntry> m_consistencyEntries;

@@ -154,25 +154,28 @@ void FindingMap::removeValue(const QString &key, int valueIndex)
     }
 }
 
-void FindingMap::append(const FindingMap &other, int messageOffset)
+void FindingMap::take(FindingMap &other, int messageOffset)
 {
-    for (const Entry &from : other.m_entries) {
-        if (from.values.values.isEmpty())
+    const auto moved
+        = [messageOffset](int message) { return message >= 0 ? message + messageOffset : message; };
+    for (Entry &from : other.m_entries) {
+        FindingValues &source = from.values;
+        if (source.values.isEmpty())
             continue;
+        if (messageOffset != 0) {
+            for (int &message : source.messages)
+                message = moved(message);
+            source.related = moved(source.related);
+        }
         bool added = false;
         FindingValues &to = entry(from.key, from.hash, &added).values;
         if (added) {
-            to = from.values;
-            if (messageOffset == 0)
-                continue;
-            if (to.related >= 0)
-                to.related += messageOffset;
-            to.messages.clear();
+            to = std::move(source);
         } else {
-            to.values += from.values.values;
+            to.values += source.values;
+            to.messages += source.messages;
         }
-        for (const int message : from.values.messages)
-            to.messages.append(message >= 0 ? message + messageOffset : message);
     }
     m_count += other.m_count;
+    other.m_count = 0;
 }

@@ -91,8 +91,9 @@ public:
     // its last value (a baseline leaves findings out).
     void removeValue(const QString &key, int valueIndex);
     // Appends the values of other after those of each of its keys here, their
-    // messages moved by messageOffset (a store merged after this one).
-    void append(const FindingMap &other, int messageOffset);
+    // messages moved by messageOffset (a store merged after this one). The
+    // values are moved out of other, which is left to be cleared or freed.
+    void take(FindingMap &other, int messageOffset);
 
 private:
     friend class FindingEntries;

@@ -95,9 +95,7 @@ RunOutcome runPaths(results &store, const AppSettingsRecord &options, const QStr
     // walk reads them, into the one store.
     if (paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir()) {
         const QString &path = paths.constFirst();
-        outcome.readerMessage = path.endsWith(QLatin1String(".ts"))
-                                    ? readTsFile(true, path, &store)
-                                    : readPoFile(true, path, &store);
+        outcome.readerMessage = readFileInParallel(path, jobs, &store);
         if (!outcome.readerMessage.isEmpty())
             return outcome;
         outcome.fileCount = 1;

@@ -16,3 +16,11 @@ int defaultJobs();
 // thread only.
 bool readStepsInParallel(const QList<ReadStep> &steps, int jobs, int &counter,
                          WalkProgress *progress, results *store, QString *readerMessage = nullptr);
+
+// Reads one .ts or .po file (clearing the store first) on `jobs` threads (0:
+// defaultJobs(); 1: on the calling thread): the reader runs on the calling
+// thread, the checks of its messages on the others, and the store ends as a
+// read on one thread leaves it. A batch of calls on one thread ends at the
+// first message after batchCalls calls. Returns the reader's text when the file
+// could not be read.
+QString readFileInParallel(const QString &path, int jobs, results *store, int batchCalls = 4096);

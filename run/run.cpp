@@ -119,9 +119,7 @@ RunOutcome runSelection(results &store, const AppSettingsRecord &options, WalkPr
             outcome.status = RunStatus::MultipleSelection;
             return outcome;
         }
-        outcome.readerMessage = file.endsWith(QLatin1String(".ts"))
-                                    ? readTsFile(true, file, &store)
-                                    : readPoFile(true, file, &store);
+        outcome.readerMessage = readFileInParallel(file, jobs, &store);
         store.runCatalogueChecks();
         outcome.path = file;
         outcome.fileCount = 1;

@@ -5,7 +5,13 @@
 #include "input/fileproblems.h"
 #include "input/readers.h"
 #include "readertest.h"
+#include "report/findingswriter.h"
+#include "report/report.h"
+#include "run/options.h"
+#include "run/parallel.h"
 
+#include <QBuffer>
+#include <QDirIterator>
 #include <QStringEncoder>
 #include <QtTest>
 
@@ -491,6 +497,61 @@ private slots:
             &store);
         QVERIFY(
             problemSummaries(store).contains(QStringLiteral("Wrong number of plurals (1 != 2).")));
+    }
+
+    // A file whose messages are checked on other threads, in batches of a few
+    // calls, leaves the store as a read on one thread: the report, the JSON of
+    // the findings with their messages, and the standard error lines in order.
+    void batchesOnThreads_data()
+    {
+        QTest::addColumn<QString>("path");
+        QDirIterator files(
+            QStringLiteral(KVN_TEST_DATA),
+            {QStringLiteral("*.ts"), QStringLiteral("*.po"), QStringLiteral("*.pot")}, QDir::Files,
+            QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QTest::newRow(qPrintable(QDir(QStringLiteral(KVN_TEST_DATA)).relativeFilePath(path)))
+                << path;
+        }
+    }
+    void batchesOnThreads()
+    {
+        QFETCH(QString, path);
+        AppSettingsRecord options = defaultOptions();
+        QString error;
+        QVERIFY2(
+            overlayIniFile(options, QStringLiteral(KVN_SOURCE_DIR "/bench/all-checks.ini"), error),
+            qPrintable(error));
+        QByteArray outputs[2];
+        QStringList logs[2];
+        static QStringList *capture = nullptr;
+        for (int run = 0; run < 2; ++run) {
+            capture = &logs[run];
+            const QtMessageHandler previous = qInstallMessageHandler(
+                [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                    capture->append(QString::number(int(type)) + QLatin1Char(' ') + text);
+                });
+            results store(options);
+            store.reuseSourceOutcomes = true;
+            const QString problem = run == 0 ? readFileInParallel(path, 1, &store)
+                                             : readFileInParallel(path, 3, &store, 3);
+            store.runCatalogueChecks();
+            qInstallMessageHandler(previous);
+            QBuffer buffer(&outputs[run]);
+            buffer.open(QIODevice::WriteOnly);
+            OutputOptions outputOptions;
+            outputOptions.report = reportOptions(options);
+            FindingsWriter writer(OutputFormat::Json, &buffer, outputOptions);
+            writer.writeRun(store, path, 1);
+            writer.finish();
+            outputs[run]
+                += problem.toUtf8()
+                   + logReport(store, QString(), reportSummary(store, path, 1), true).toUtf8();
+        }
+
+        QCOMPARE(logs[1], logs[0]);
+        QVERIFY2(outputs[1] == outputs[0], "the batches on threads report otherwise");
     }
 
 private:
