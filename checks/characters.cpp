@@ -147,8 +147,6 @@ void results::collectCharacters(const TextSet &texts, QSet<QString> &characters)
 
 void results::reportUsedCharacters()
 {
-    collectCharacters(sourceTexts, usedSourceCharacters);
-    collectCharacters(translationTexts, usedTranslationCharacters);
     ItemList &list = m_items[CheckST0];
     list.append(tr("Used characters in the source:"));
     list.append(usedCharacterReport(sourceRules.script, usedSourceCharacters,

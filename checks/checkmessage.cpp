@@ -5,6 +5,8 @@
 #include "checks/textutil.h"
 #include "model/appsettings.h"
 
+#include <thread>
+
 namespace {
 
 bool isCreditsSource(const QString &source)
@@ -106,7 +108,19 @@ void results::checkMessage(const QString &source, const QString &translation,
 
 void results::runCatalogueChecks()
 {
+    // The two sides share nothing until their lists are made: the translation
+    // side is made on a thread of its own. Its problems wait for the source
+    // side's, and both for the used characters' report.
+    QStringList problems[2];
+    std::thread translationSide([this, &problems] {
+        collectCharacters(translationTexts, usedTranslationCharacters);
+        listWordsAndTexts(true, problems[1]);
+    });
+    collectCharacters(sourceTexts, usedSourceCharacters);
+    listWordsAndTexts(false, problems[0]);
+    translationSide.join();
     reportUsedCharacters();
-    listWordsAndTexts(false);
-    listWordsAndTexts(true);
+    for (const QStringList &side : problems)
+        for (const QString &problem : side)
+            fileAssert(false, problem);
 }

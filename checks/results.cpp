@@ -201,17 +201,22 @@ QString textStart(const QString &text)
 
 } // namespace
 
-bool results::itemAllowed(qsizetype &recordedSize, int index, const QString &text)
+bool results::itemAllowed(qsizetype &recordedSize, int index, const QString &text,
+                          QStringList *problems)
 {
     const qsizetype reported = std::numeric_limits<qsizetype>::max();
     if (recordedSize < findingBudget)
         return true;
     if (recordedSize != reported) {
         recordedSize = reported;
-        fileAssert(false, tr("Too many findings of check %1 in one text. Its further findings "
-                             "in this text are not reported.")
-                                  .arg(QLatin1String(checkInfo(index).id))
-                              + QLatin1Char('\n') + textStart(text));
+        const QString problem = tr("Too many findings of check %1 in one text. Its further "
+                                   "findings in this text are not reported.")
+                                    .arg(QLatin1String(checkInfo(index).id))
+                                + QLatin1Char('\n') + textStart(text);
+        if (problems)
+            problems->append(problem);
+        else
+            fileAssert(false, problem);
     }
     return false;
 }

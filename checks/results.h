@@ -293,7 +293,9 @@ public:
                            QString &message) const;
 
     // Words and numbers.
-    void splitWords(const QString &text, TextSet &words, bool isTranslation);
+    // The problems met (a spent budget of doubled words) are added to problems,
+    // for check "0" once the catalogue pass has run both sides.
+    void splitWords(const QString &text, TextSet &words, bool isTranslation, QStringList &problems);
     void processWord(QStringView word, bool hasLetter, TextSet &words, QStringView &previousWord,
                      bool &duplicate, bool isTranslation);
     void extractNumbers(const QString &text, const QString &decimalSeparator,
@@ -374,7 +376,7 @@ private:
     void runPlaceholderChecks(MessageState &state);
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
-    void listWordsAndTexts(bool translationSide);
+    void listWordsAndTexts(bool translationSide, QStringList &problems);
 
 public:
     // A finding key (or value) may hold the whole text, and a check may fail at
@@ -387,7 +389,9 @@ public:
     // building a costly key. The recording helpers call it too.
     bool findingAllowed(MessageState &state, int index);
     // The same for a list of one text that is not a message (doubled words).
-    bool itemAllowed(qsizetype &recordedSize, int index, const QString &text);
+    // With problems, the spent budget is added there instead of to check "0".
+    bool itemAllowed(qsizetype &recordedSize, int index, const QString &text,
+                     QStringList *problems = nullptr);
 
     // Recording helpers shared by the check areas.
     // A non-empty valuePrefix is put before each location (S20: source + "\n").

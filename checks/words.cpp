@@ -71,7 +71,8 @@ bool hasUpperAfterLower(const QString &word)
 
 } // namespace
 
-void results::splitWords(const QString &text, TextSet &words, bool isTranslation)
+void results::splitWords(const QString &text, TextSet &words, bool isTranslation,
+                         QStringList &problems)
 {
     const QString &extraSeparators
         = isTranslation ? m_options.checkT15_1LineEdit : m_options.checkS15_1LineEdit;
@@ -95,7 +96,8 @@ void results::splitWords(const QString &text, TextSet &words, bool isTranslation
         }
         bool duplicate = false;
         processWord(word, hasLetter, words, previousWord, duplicate, isTranslation);
-        if (duplicate && itemAllowed(recordedSize, DoubledWords.on(isTranslation), text)) {
+        if (duplicate
+            && itemAllowed(recordedSize, DoubledWords.on(isTranslation), text, &problems)) {
             recordedSize += text.size();
             doubledWords.append(tr("Found duplicate word '%1' at position %2.")
                                     .arg(previousWord, QString::number(position))
@@ -155,7 +157,7 @@ void results::processWord(QStringView word, bool hasLetter, TextSet &words,
     previousWord = words.insert(word);
 }
 
-void results::listWordsAndTexts(bool translationSide)
+void results::listWordsAndTexts(bool translationSide, QStringList &problems)
 {
     const auto items = [this, translationSide](TwinChecks checks) -> ItemList & {
         return m_items[checks.on(translationSide)];
@@ -167,7 +169,7 @@ void results::listWordsAndTexts(bool translationSide)
 
     TextSet collected;
     for (const QString &text : std::as_const(texts))
-        splitWords(text, collected, translationSide);
+        splitWords(text, collected, translationSide, problems);
     QStringList words = collected.values();
     sortByCodeUnits(words);
 
