@@ -5,14 +5,15 @@
 #
 # scripts/sanitize.sh thread [PATH...]: builds kvn with ThreadSanitizer into
 # build-tsan/ and checks the given paths (default: the in-repo corpus and
-# ../shared/corpus when present) on four threads; any report fails.
+# ../shared/corpus when present) on four threads, then runs the reader test that
+# checks every test file in small batches on three threads; any report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = thread ]; then
   shift
   BUILD_DIR=${TSAN_BUILD_DIR:-build-tsan}
   BUILD_DIR=$BUILD_DIR CMAKE_ARGS="-DKVN_TSAN=ON -DKVN_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo" \
-    BUILD_TARGETS=kvn bash scripts/setup.sh
+    BUILD_TARGETS="kvn tst_readers" bash scripts/setup.sh
   paths=("$@")
   if [ ${#paths[@]} -eq 0 ]; then
     paths=(tests/data/corpus)
@@ -30,6 +31,13 @@ if [ "${1:-}" = thread ]; then
     fi
     echo "ThreadSanitizer: $path clean (kvn exit status $status)"
   done
+  if ! QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tests/tst_readers" batchesOnThreads \
+    >"$BUILD_DIR/tsan.log" 2>&1; then
+    cat "$BUILD_DIR/tsan.log" >&2
+    echo "ThreadSanitizer: a report or a failure in tst_readers batchesOnThreads" >&2
+    exit 1
+  fi
+  echo "ThreadSanitizer: tst_readers batchesOnThreads clean"
   exit 0
 fi
 BUILD_DIR=${ASAN_BUILD_DIR:-build-asan}
