@@ -308,6 +308,7 @@ int writeRuns(const QCommandLineParser &parser, const CheckCommandOptions &comma
     outputOptions.time = QTime::currentTime();
     outputOptions.toolVersion = QCoreApplication::applicationVersion();
     outputOptions.severalRuns = runs.size() > 1;
+    outputOptions.jobs = request.jobs;
     // The writer writes nothing before its first run.
     FindingsWriter writer(request.format, &standardOutput, outputOptions);
     bool anyRead = false;

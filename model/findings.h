@@ -37,6 +37,7 @@ public:
             ++m_at;
             return *this;
         }
+        const_iterator operator+(qsizetype n) const { return const_iterator(m_map, m_at + n); }
         bool operator==(const const_iterator &other) const { return m_at == other.m_at; }
         bool operator!=(const const_iterator &other) const { return m_at != other.m_at; }
 

@@ -8,10 +8,15 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QIODevice>
+#include <QThread>
 #include <QUrl>
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -81,43 +86,47 @@ const char *jsonEscape(char16_t c)
     }
 }
 
-// JSON texts appended to a byte buffer, escaped as RFC 8259 asks, in one pass
-// from UTF-16 to UTF-8. Every string holds whole characters: strict parsers
-// reject a lone surrogate, which becomes U+FFFD.
-void appendJsonString(QByteArray &out, const QString &text)
+// Appends a number in decimal digits.
+void appendNumber(QByteArray &out, int number)
 {
-    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number);
+    out.append(digits, end.ptr - digits);
+}
+
+// Appends text to out in UTF-8, in one pass. escape(c, to) is called for each
+// ASCII code unit: it writes the character's escape (at most maxEscape bytes)
+// at `to` and returns its end, or returns null when the character stays. A lone
+// surrogate becomes `replacement`.
+template<typename Escape>
+void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t replacement,
+                const Escape &escape)
+{
+    const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
-    // At most six bytes per code unit (a control character as \u00XX), and the quotes.
     const qsizetype start = out.size();
-    out.resize(start + 6 * text.size() + 2);
+    out.resize(start + std::max<qsizetype>(maxEscape, 3) * text.size());
     char *to = out.data() + start;
-    *to++ = '"';
     while (p < end) {
         char32_t u = *p++;
-        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
-            *to++ = char(u);
-            continue;
-        }
         if (u < 0x80) {
-            if (const char *escaped = jsonEscape(char16_t(u))) {
-                *to++ = escaped[0];
-                *to++ = escaped[1];
-            } else {
-                static const char hex[] = "0123456789abcdef";
-                for (const char c : {'\\', 'u', '0', '0', hex[u >> 4], hex[u & 15]})
-                    *to++ = c;
-            }
+            if (char *escaped = escape(char16_t(u), to))
+                to = escaped;
+            else
+                *to++ = char(u);
             continue;
         }
         if (u >= 0xD800 && u <= 0xDFFF) {
             if (u <= 0xDBFF && p < end && *p >= 0xDC00 && *p <= 0xDFFF)
                 u = 0x10000 + ((u - 0xD800) << 10) + (*p++ - 0xDC00);
             else
-                u = 0xFFFD;
+                u = replacement;
         }
-        if (u < 0x800) {
+        if (u < 0x80) {
+            *to++ = char(u);
+        } else if (u < 0x800) {
             *to++ = char(0xC0 | (u >> 6));
+            *to++ = char(0x80 | (u & 0x3F));
         } else {
             if (u < 0x10000) {
                 *to++ = char(0xE0 | (u >> 12));
@@ -126,11 +135,70 @@ void appendJsonString(QByteArray &out, const QString &text)
                 *to++ = char(0x80 | ((u >> 12) & 0x3F));
             }
             *to++ = char(0x80 | ((u >> 6) & 0x3F));
+            *to++ = char(0x80 | (u & 0x3F));
         }
-        *to++ = char(0x80 | (u & 0x3F));
     }
-    *to++ = '"';
     out.truncate(to - out.constData());
+}
+
+// JSON texts appended to a byte buffer, escaped as RFC 8259 asks. Every string
+// holds whole characters: strict parsers reject a lone surrogate, which becomes
+// U+FFFD.
+void appendJsonString(QByteArray &out, QStringView text)
+{
+    out += '"';
+    appendUtf8(out, text, 6, 0xFFFD, [](char16_t c, char *to) -> char * {
+        if (c >= 0x20 && c != '"' && c != '\\')
+            return nullptr;
+        if (const char *escaped = jsonEscape(c)) {
+            *to++ = escaped[0];
+            *to++ = escaped[1];
+            return to;
+        }
+        static const char hex[] = "0123456789abcdef";
+        for (const char x : {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]})
+            *to++ = x;
+        return to;
+    });
+    out += '"';
+}
+
+// A text appended in UTF-8 as the data of a GitHub workflow command ('%', CR
+// and LF escaped) or, with `property`, as a property (':' and ',' too); a lone
+// surrogate becomes '?', as QString::toUtf8 writes it.
+void appendGithubText(QByteArray &out, QStringView text, bool property)
+{
+    appendUtf8(out, text, 3, U'?', [property](char16_t c, char *to) -> char * {
+        const char *escaped = nullptr;
+        switch (c) {
+        case '%':
+            escaped = "%25";
+            break;
+        case '\r':
+            escaped = "%0D";
+            break;
+        case '\n':
+            escaped = "%0A";
+            break;
+        case ':':
+            escaped = property ? "%3A" : nullptr;
+            break;
+        case ',':
+            escaped = property ? "%2C" : nullptr;
+            break;
+        default:
+            break;
+        }
+        if (!escaped)
+            return nullptr;
+        std::memcpy(to, escaped, 3);
+        return to + 3;
+    });
+}
+
+void appendJsonString(QByteArray &out, const QString &text)
+{
+    appendJsonString(out, QStringView(text));
 }
 
 void appendJsonString(QByteArray &out, const char *text)
@@ -202,19 +270,16 @@ QString oneLine(const QString &text)
 
 QString githubData(const QString &text)
 {
-    QString data = text;
-    data.replace(QLatin1Char('%'), QLatin1String("%25"));
-    data.replace(QLatin1Char('\r'), QLatin1String("%0D"));
-    data.replace(QLatin1Char('\n'), QLatin1String("%0A"));
-    return data;
+    QByteArray data;
+    appendGithubText(data, text, false);
+    return QString::fromUtf8(data);
 }
 
 QString githubProperty(const QString &text)
 {
-    QString property = githubData(text);
-    property.replace(QLatin1Char(':'), QLatin1String("%3A"));
-    property.replace(QLatin1Char(','), QLatin1String("%2C"));
-    return property;
+    QByteArray property;
+    appendGithubText(property, text, true);
+    return QString::fromUtf8(property);
 }
 
 // A file's artifact URI as a JSON string: relative paths stay relative.
@@ -263,9 +328,9 @@ public:
 
     void flush(bool always = false)
     {
-        if (always || out.size() >= FlushSize) {
+        if ((always && !out.isEmpty()) || out.size() >= FlushSize) {
             device->write(out);
-            out.clear();
+            out.resize(0); // the buffer stays for what follows
         }
     }
 
@@ -280,7 +345,7 @@ public:
         return {record.file, findingLine(record, occurrence.check), occurrence.check,
                 occurrence.text, occurrence.related};
     }
-    void appendSarifLocation(const Occurrence &occurrence);
+    void appendSarifLocation(QByteArray &out, const Occurrence &occurrence) const;
     const QString &pathOf(int file) const
     {
         return file >= 0 && file < paths.size() ? paths.at(file) : runPath;
@@ -288,17 +353,32 @@ public:
     int lineOf(const Occurrence &occurrence) const { return occurrence.line; }
     void countTotals();
 
-    // Calls write(occurrence, false) for each occurrence, then write(its related
-    // occurrence, true) when it has one.
+    // Makes `count` pieces of the output with make(piece, buffer), which
+    // appends piece number `piece` to buffer, and writes them in order. The
+    // pieces are made on the threads of options.jobs, a few ahead of the
+    // writing at most: make reads only what stays while they are made.
+    template<typename Make>
+    void writePieces(qsizetype count, const Make &make);
+
+    // Occurrences per piece of the line formats and SARIF.
+    static const qsizetype OccurrencesPerPiece = 2048;
+    // Calls write(buffer, occurrence, false) for each occurrence, then
+    // write(buffer, its related occurrence, true) when it has one.
     template<typename Write>
     void eachLine(const Write &write)
     {
-        for (const Occurrence &occurrence : occurrences) {
-            write(occurrence, false);
-            if (occurrence.related >= 0)
-                write(related(occurrence), true);
-            flush();
-        }
+        const qsizetype pieces
+            = (occurrences.size() + OccurrencesPerPiece - 1) / OccurrencesPerPiece;
+        writePieces(pieces, [&](qsizetype piece, QByteArray &buffer) {
+            const qsizetype first = piece * OccurrencesPerPiece;
+            const qsizetype last = std::min(occurrences.size(), first + OccurrencesPerPiece);
+            for (qsizetype i = first; i < last; ++i) {
+                const Occurrence &occurrence = occurrences.at(i);
+                write(buffer, occurrence, false);
+                if (occurrence.related >= 0)
+                    write(buffer, related(occurrence), true);
+            }
+        });
     }
     void writeLines(bool github);
     void writeCsv();
@@ -306,9 +386,10 @@ public:
     void writeJsonCheck(int index);
     void writeJsonItems(int index);
     void writeJsonFindings(int index);
-    void writeJsonOccurrences(const QList<int> &ids, int index, int related);
+    void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
+                              int related) const;
     void writeSarifRun();
-    QByteArray fingerprint(const Occurrence &occurrence);
+    QByteArray fingerprint(const Occurrence &occurrence, QCryptographicHash &hash) const;
 
     const OutputFormat format;
     QIODevice *const device;
@@ -321,14 +402,11 @@ public:
     QString runPath;
     QStringList paths; // display paths of the store's files
     QList<Occurrence> occurrences;
-    // Translated once per writer: a large run writes them on every line.
-    mutable std::array<QString, CheckCount> shortDescriptions;
+    // Translated once per run (startRun): a large run writes them on every line.
+    std::array<QString, CheckCount> shortDescriptions;
     const QString &shortDescriptionOf(int check) const
     {
-        QString &text = shortDescriptions.at(size_t(check));
-        if (text.isNull())
-            text = shortDescription(check);
-        return text;
+        return shortDescriptions.at(size_t(check));
     }
     // The index of a file into the lists by file: the run's path stands last,
     // for findings of no file.
@@ -336,11 +414,72 @@ public:
     {
         return file >= 0 && file < paths.size() ? file : paths.size();
     }
-    QStringList githubPaths; // the one-line paths as GitHub properties
+    QList<QByteArray> githubPaths; // the one-line paths as GitHub properties, in UTF-8
     QList<QByteArray> gccPaths; // the one-line paths in UTF-8
     QList<QByteArray> sarifUris; // artifact URIs as JSON strings
-    QCryptographicHash fingerprintHash {QCryptographicHash::Sha256};
+    QList<QByteArray> jsonPaths; // the paths as JSON strings
 };
+
+template<typename Make>
+void FindingsWriter::Private::writePieces(qsizetype count, const Make &make)
+{
+    const int threads = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
+    if (threads == 1 || count <= 1) {
+        for (qsizetype piece = 0; piece < count; ++piece) {
+            make(piece, out);
+            flush();
+        }
+        return;
+    }
+    // Piece p is made into slot p % window once the piece before it in that
+    // slot is written.
+    const qsizetype window = 2 * qsizetype(threads);
+    std::vector<QByteArray> made(static_cast<size_t>(window));
+    std::vector<bool> ready(size_t(window), false);
+    std::mutex mutex;
+    std::condition_variable changed;
+    qsizetype next = 0, written = 0;
+    const auto work = [&] {
+        for (;;) {
+            qsizetype piece = 0;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return next >= count || next < written + window; });
+                if (next >= count)
+                    return;
+                piece = next++;
+            }
+            QByteArray buffer;
+            make(piece, buffer);
+            {
+                const std::lock_guard<std::mutex> lock(mutex);
+                made[size_t(piece % window)] = std::move(buffer);
+                ready[size_t(piece % window)] = true;
+            }
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int i = 0; i < threads; ++i)
+        pool.emplace_back(work);
+    for (qsizetype piece = 0; piece < count; ++piece) {
+        QByteArray buffer;
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            const size_t slot = size_t(piece % window);
+            changed.wait(lock, [&] { return bool(ready[slot]); });
+            buffer = std::move(made[slot]);
+            ready[slot] = false;
+            ++written;
+        }
+        changed.notify_all();
+        // A whole piece goes to the device as it is, after what waits before it.
+        flush(true);
+        device->write(buffer);
+    }
+    for (std::thread &thread : pool)
+        thread.join();
+}
 
 void FindingsWriter::Private::startRun(const results &runStore, const QString &path)
 {
@@ -350,19 +489,32 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
     githubPaths.clear();
     gccPaths.clear();
     sarifUris.clear();
+    jsonPaths.clear();
     for (const QString &file : store->files())
         paths.append(displayPath(file));
     // By file slot: the run's path stands last, for findings of no file.
     for (qsizetype file = 0; file <= paths.size(); ++file) {
         const QString &shown = file < paths.size() ? paths.at(file) : runPath;
-        if (format == OutputFormat::Github)
-            githubPaths.append(githubProperty(oneLine(shown)));
+        if (format == OutputFormat::Github) {
+            QByteArray property;
+            appendGithubText(property, oneLine(shown), true);
+            githubPaths.append(property);
+        }
         if (format == OutputFormat::Gcc)
             gccPaths.append(oneLine(shown).toUtf8());
         if (format == OutputFormat::Sarif)
             sarifUris.append(sarifUri(shown));
+        if (format == OutputFormat::Json) {
+            QByteArray json;
+            appendJsonString(json, shown);
+            jsonPaths.append(json);
+        }
     }
     occurrences.clear();
+    // The pieces of the output are made on several threads, which only read these.
+    for (int check = 0; check < CheckCount; ++check)
+        if (checkInfo(check).id && shortDescriptions.at(size_t(check)).isNull())
+            shortDescriptions.at(size_t(check)) = shortDescription(check);
 }
 
 // The findings of the reported checks, one per message (a source finding of a
@@ -446,37 +598,40 @@ void FindingsWriter::Private::writeLines(bool github)
 {
     // A comparison names the message it compares with after its own: a note
     // (gcc) or a notice (GitHub) with the same id.
-    const auto write = [&](const Occurrence &occurrence, bool note) {
+    const auto write = [&](QByteArray &buffer, const Occurrence &occurrence, bool note) {
         const Severity severity = note ? Severity::Info : severityOf(occurrence.check);
         const char *id = checkInfo(occurrence.check).id;
         const QString text = note ? relatedText() : message(occurrence);
         if (!github) {
             // Straight into the output: only the message is converted per line.
-            out += gccPaths.at(fileSlot(occurrence.file));
-            out += ':';
+            buffer += gccPaths.at(fileSlot(occurrence.file));
+            buffer += ':';
             if (occurrence.line > 0) {
-                char digits[16];
-                const auto end = std::to_chars(digits, digits + sizeof digits, occurrence.line);
-                out.append(digits, end.ptr - digits);
-                out += ':';
+                appendNumber(buffer, occurrence.line);
+                buffer += ':';
             }
-            out += ' ';
-            out += severityName(severity);
-            out += ": ";
-            out += text.toUtf8();
-            out += " [";
-            out += id;
-            out += "]\n";
+            buffer += ' ';
+            buffer += severityName(severity);
+            buffer += ": ";
+            buffer += text.toUtf8();
+            buffer += " [";
+            buffer += id;
+            buffer += "]\n";
             return;
         }
-        const char *command = severity == Severity::Info ? "notice" : severityName(severity);
-        QString line = QLatin1String("::") + QLatin1String(command) + QLatin1String(" file=")
-                       + githubPaths.at(fileSlot(occurrence.file));
-        if (occurrence.line > 0)
-            line += QLatin1String(",line=") + QString::number(occurrence.line);
-        line += QLatin1String(",title=") + githubProperty(QLatin1String(id)) + QLatin1String("::")
-                + githubData(text) + QLatin1Char('\n');
-        out += line.toUtf8();
+        buffer += "::";
+        buffer += severity == Severity::Info ? "notice" : severityName(severity);
+        buffer += " file=";
+        buffer += githubPaths.at(fileSlot(occurrence.file));
+        if (occurrence.line > 0) {
+            buffer += ",line=";
+            appendNumber(buffer, occurrence.line);
+        }
+        buffer += ",title=";
+        appendGithubText(buffer, QString::fromLatin1(id), true);
+        buffer += "::";
+        appendGithubText(buffer, text, false);
+        buffer += '\n';
     };
     eachLine(write);
 }
@@ -484,7 +639,7 @@ void FindingsWriter::Private::writeLines(bool github)
 // One row per finding and one per message it compares with, as the gcc lines.
 void FindingsWriter::Private::writeCsv()
 {
-    const auto write = [&](const Occurrence &occurrence, bool note) {
+    const auto write = [&](QByteArray &buffer, const Occurrence &occurrence, bool note) {
         const MessageRecord *record
             = occurrence.message >= 0 ? &store->messages().at(occurrence.message) : nullptr;
         const QString fields[]
@@ -500,7 +655,7 @@ void FindingsWriter::Private::writeCsv()
         for (const QString &field : fields)
             row += csvField(textescape::wholeCharacters(field)) + QLatin1Char(',');
         row.back() = QLatin1Char('\r');
-        out += row.toUtf8() + '\n';
+        buffer += row.toUtf8() + '\n';
     };
     eachLine(write);
 }
@@ -549,7 +704,7 @@ void FindingsWriter::Private::writeJsonItems(int index)
         out += ",\n            \"itemLocations\": [";
         for (qsizetype i = 0; i < origins.size(); ++i) {
             out += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
-            appendJsonString(out, pathOf(origins.at(i).file));
+            out += jsonPaths.at(fileSlot(origins.at(i).file));
             out += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
         }
         out += origins.isEmpty() ? "]" : "\n            ]";
@@ -563,56 +718,65 @@ void FindingsWriter::Private::writeJsonFindings(int index)
     const FindingMap &map = store->findings(index);
     out += ",\n            \"count\": " + QByteArray::number(map.size());
     out += ",\n            \"findings\": [";
-    const auto &entries = map.entries();
-    bool firstFinding = true;
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-        out += firstFinding ? "\n                {\n                    \"text\": "
-                            : ",\n                {\n                    \"text\": ";
-        firstFinding = false;
-        appendJsonString(out, it.key());
-        out += ",\n                    \"values\": [";
-        // Newest first, as the report lists them.
-        const QStringList &values = it->values;
-        for (qsizetype i = values.size() - 1; i >= 0; --i) {
-            out += i == values.size() - 1 ? "\n                        "
-                                          : ",\n                        ";
-            appendJsonString(out, values.at(i));
+    const FindingEntries entries = map.entries();
+    // Ordered here, before the threads of the pieces read the entries.
+    const qsizetype count = entries.size();
+    const qsizetype perPiece = 512;
+    writePieces((count + perPiece - 1) / perPiece, [&](qsizetype piece, QByteArray &buffer) {
+        const qsizetype first = piece * perPiece;
+        const qsizetype last = std::min(count, first + perPiece);
+        auto it = entries.cbegin() + first;
+        for (qsizetype i = first; i < last; ++i, ++it) {
+            buffer += i == 0 ? "\n                {\n                    \"text\": "
+                             : ",\n                {\n                    \"text\": ";
+            appendJsonString(buffer, it.key());
+            buffer += ",\n                    \"values\": [";
+            // Newest first, as the report lists them.
+            const QStringList &values = it->values;
+            for (qsizetype v = values.size() - 1; v >= 0; --v) {
+                buffer += v == values.size() - 1 ? "\n                        "
+                                                 : ",\n                        ";
+                appendJsonString(buffer, values.at(v));
+            }
+            buffer += values.isEmpty() ? "]" : "\n                    ]";
+            writeJsonOccurrences(buffer, it->messages, index, it->related);
+            buffer += "\n                }";
         }
-        out += values.isEmpty() ? "]" : "\n                    ]";
-        writeJsonOccurrences(it->messages, index, it->related);
-        out += "\n                }";
-        flush();
-    }
-    out += firstFinding ? "]" : "\n            ]";
+    });
+    out += count == 0 ? "]" : "\n            ]";
     out += "\n        }";
 }
 
 // One occurrence per message, in the order of the values, then the message a
 // comparison compares them with (`related`, -1 for none).
-void FindingsWriter::Private::writeJsonOccurrences(const QList<int> &ids, int index, int related)
+void FindingsWriter::Private::writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids,
+                                                   int index, int related) const
 {
     const QList<MessageRecord> &messages = store->messages();
-    out += ",\n                    \"occurrences\": [";
+    buffer += ",\n                    \"occurrences\": [";
     bool firstOccurrence = true;
     for (qsizetype i = ids.size() - 1; i >= -1; --i) {
         const int id = i >= 0 ? ids.at(i) : related;
         if (id < 0 || (i >= 0 && i + 1 < ids.size() && ids.at(i + 1) == id))
             continue;
         const MessageRecord &record = messages.at(id);
-        out += firstOccurrence ? "\n                        {\"file\": "
-                               : ",\n                        {\"file\": ";
+        buffer += firstOccurrence ? "\n                        {\"file\": "
+                                  : ",\n                        {\"file\": ";
         firstOccurrence = false;
-        appendJsonString(out, pathOf(record.file));
-        out += ", \"line\": " + QByteArray::number(findingLine(record, index));
-        out += ", \"context\": ";
-        appendJsonString(out, record.context);
-        out += ", \"source\": ";
-        appendJsonString(out, record.source);
-        out += ", \"translation\": ";
-        appendJsonString(out, record.translation);
-        out += ", \"form\": " + QByteArray::number(record.numerusForm) + "}";
+        buffer += jsonPaths.at(fileSlot(record.file));
+        buffer += ", \"line\": ";
+        appendNumber(buffer, findingLine(record, index));
+        buffer += ", \"context\": ";
+        appendJsonString(buffer, record.context);
+        buffer += ", \"source\": ";
+        appendJsonString(buffer, record.source);
+        buffer += ", \"translation\": ";
+        appendJsonString(buffer, record.translation);
+        buffer += ", \"form\": ";
+        appendNumber(buffer, record.numerusForm);
+        buffer += '}';
     }
-    out += firstOccurrence ? "]" : "\n                    ]";
+    buffer += firstOccurrence ? "]" : "\n                    ]";
 }
 
 void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
@@ -659,19 +823,23 @@ void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
     out += first ? "]\n}" : "\n    ]\n}";
 }
 
-void FindingsWriter::Private::appendSarifLocation(const Occurrence &occurrence)
+void FindingsWriter::Private::appendSarifLocation(QByteArray &buffer,
+                                                  const Occurrence &occurrence) const
 {
-    out += "\"physicalLocation\": {\"artifactLocation\": {\"uri\": ";
-    out += sarifUris.at(fileSlot(occurrence.file));
-    out += "}";
-    if (occurrence.line > 0)
-        out += ", \"region\": {\"startLine\": " + QByteArray::number(occurrence.line) + "}";
-    out += "}";
+    buffer += "\"physicalLocation\": {\"artifactLocation\": {\"uri\": ";
+    buffer += sarifUris.at(fileSlot(occurrence.file));
+    buffer += "}";
+    if (occurrence.line > 0) {
+        buffer += ", \"region\": {\"startLine\": ";
+        appendNumber(buffer, occurrence.line);
+        buffer += '}';
+    }
+    buffer += "}";
 }
 
-QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence)
+QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence,
+                                                QCryptographicHash &hash) const
 {
-    QCryptographicHash &hash = fingerprintHash;
     hash.reset();
     const auto add = [&hash](const QString &text) {
         hash.addData(text.toUtf8());
@@ -723,30 +891,36 @@ void FindingsWriter::Private::writeSarifRun()
         out += "}}";
     }
     out += "\n          ]\n        }\n      },\n      \"results\": [";
-    bool first = true;
-    for (const Occurrence &occurrence : occurrences) {
-        out += first ? "\n        {\"ruleId\": " : ",\n        {\"ruleId\": ";
-        first = false;
-        appendJsonString(out, checkInfo(occurrence.check).id);
-        out += ", \"ruleIndex\": " + QByteArray::number(ruleIndex.at(occurrence.check));
-        out += ", \"level\": ";
-        appendJsonString(out, severityName(severityOf(occurrence.check)));
-        out += ", \"message\": {\"text\": ";
-        appendJsonString(out, message(occurrence));
-        out += "}, \"locations\": [{";
-        appendSarifLocation(occurrence);
-        out += "}]";
-        if (occurrence.related >= 0) {
-            out += ", \"relatedLocations\": [{\"id\": 1, ";
-            appendSarifLocation(related(occurrence));
-            out += ", \"message\": {\"text\": ";
-            appendJsonString(out, relatedText());
-            out += "}}]";
+    const qsizetype pieces = (occurrences.size() + OccurrencesPerPiece - 1) / OccurrencesPerPiece;
+    writePieces(pieces, [&](qsizetype piece, QByteArray &buffer) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        const qsizetype first = piece * OccurrencesPerPiece;
+        const qsizetype last = std::min(occurrences.size(), first + OccurrencesPerPiece);
+        for (qsizetype i = first; i < last; ++i) {
+            const Occurrence &occurrence = occurrences.at(i);
+            buffer += i == 0 ? "\n        {\"ruleId\": " : ",\n        {\"ruleId\": ";
+            appendJsonString(buffer, checkInfo(occurrence.check).id);
+            buffer += ", \"ruleIndex\": ";
+            appendNumber(buffer, ruleIndex.at(occurrence.check));
+            buffer += ", \"level\": ";
+            appendJsonString(buffer, severityName(severityOf(occurrence.check)));
+            buffer += ", \"message\": {\"text\": ";
+            appendJsonString(buffer, message(occurrence));
+            buffer += "}, \"locations\": [{";
+            appendSarifLocation(buffer, occurrence);
+            buffer += "}]";
+            if (occurrence.related >= 0) {
+                buffer += ", \"relatedLocations\": [{\"id\": 1, ";
+                appendSarifLocation(buffer, related(occurrence));
+                buffer += ", \"message\": {\"text\": ";
+                appendJsonString(buffer, relatedText());
+                buffer += "}}]";
+            }
+            buffer += ", \"partialFingerprints\": {\"kvnFinding/v1\": \""
+                      + fingerprint(occurrence, hash) + "\"}}";
         }
-        out += ", \"partialFingerprints\": {\"kvnFinding/v1\": \"" + fingerprint(occurrence)
-               + "\"}}";
-        flush();
-    }
+    });
+    const bool first = occurrences.isEmpty();
     out += first ? "]\n    }" : "\n      ]\n    }";
 }
 

@@ -26,6 +26,7 @@ struct OutputOptions {
     QTime time; // the report's "Last checks were done at"
     QString toolVersion; // sarif: the version of the driver
     bool severalRuns = false; // json: the documents of the runs make one array
+    int jobs = 0; // threads that make the output (0: one per core, 1: the calling thread)
 };
 
 // What the line-per-finding formats (gcc, github, sarif) wrote, for the summary line.
