@@ -96,11 +96,28 @@ void appendNumber(QByteArray &out, int number)
 
 // Appends text to out in UTF-8, in one pass. escape(c, to) is called for each
 // ASCII code unit: it writes the character's escape (at most maxEscape bytes)
-// at `to` and returns its end, or returns null when the character stays. A lone
-// surrogate becomes `replacement`.
-template<typename Escape>
+// at `to` and returns its end, or returns null when the character stays. A
+// block of four printable ASCII code units skips escape unless special(block)
+// says it may hold one that escape changes. A lone surrogate becomes
+// `replacement`.
+// Whether one of the four code units of a block is c.
+constexpr bool blockHas(quint64 block, char16_t c)
+{
+    const quint64 ones = 0x0001000100010001ULL;
+    const quint64 x = block ^ (ones * c);
+    return ((x - ones) & ~x & 0x8000800080008000ULL) != 0;
+}
+
+// Whether the four code units of a block are printable ASCII (0x20 to 0x7F).
+constexpr bool blockIsPrintableAscii(quint64 block)
+{
+    return (block & 0xFF80FF80FF80FF80ULL) == 0
+           && ((block - 0x0020002000200020ULL) & 0x8000800080008000ULL) == 0;
+}
+
+template<typename Escape, typename Special>
 void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t replacement,
-                const Escape &escape)
+                const Escape &escape, const Special &special)
 {
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
@@ -108,6 +125,18 @@ void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t
     out.resize(start + std::max<qsizetype>(maxEscape, 3) * text.size());
     char *to = out.data() + start;
     while (p < end) {
+        // Four printable ASCII characters that need no escape at a time.
+        if (end - p >= 4) {
+            quint64 block;
+            std::memcpy(&block, p, sizeof block);
+            if (blockIsPrintableAscii(block) && !special(block)) {
+                for (int i = 0; i < 4; ++i)
+                    to[i] = char(p[i]);
+                to += 4;
+                p += 4;
+                continue;
+            }
+        }
         char32_t u = *p++;
         if (u < 0x80) {
             if (char *escaped = escape(char16_t(u), to))
@@ -147,19 +176,22 @@ void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t
 void appendJsonString(QByteArray &out, QStringView text)
 {
     out += '"';
-    appendUtf8(out, text, 6, 0xFFFD, [](char16_t c, char *to) -> char * {
-        if (c >= 0x20 && c != '"' && c != '\\')
-            return nullptr;
-        if (const char *escaped = jsonEscape(c)) {
-            *to++ = escaped[0];
-            *to++ = escaped[1];
+    appendUtf8(
+        out, text, 6, 0xFFFD,
+        [](char16_t c, char *to) -> char * {
+            if (c >= 0x20 && c != '"' && c != '\\')
+                return nullptr;
+            if (const char *escaped = jsonEscape(c)) {
+                *to++ = escaped[0];
+                *to++ = escaped[1];
+                return to;
+            }
+            static const char hex[] = "0123456789abcdef";
+            for (const char x : {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]})
+                *to++ = x;
             return to;
-        }
-        static const char hex[] = "0123456789abcdef";
-        for (const char x : {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]})
-            *to++ = x;
-        return to;
-    });
+        },
+        [](quint64 block) { return blockHas(block, u'"') || blockHas(block, u'\\'); });
     out += '"';
 }
 
@@ -168,32 +200,37 @@ void appendJsonString(QByteArray &out, QStringView text)
 // surrogate becomes '?', as QString::toUtf8 writes it.
 void appendGithubText(QByteArray &out, QStringView text, bool property)
 {
-    appendUtf8(out, text, 3, U'?', [property](char16_t c, char *to) -> char * {
-        const char *escaped = nullptr;
-        switch (c) {
-        case '%':
-            escaped = "%25";
-            break;
-        case '\r':
-            escaped = "%0D";
-            break;
-        case '\n':
-            escaped = "%0A";
-            break;
-        case ':':
-            escaped = property ? "%3A" : nullptr;
-            break;
-        case ',':
-            escaped = property ? "%2C" : nullptr;
-            break;
-        default:
-            break;
-        }
-        if (!escaped)
-            return nullptr;
-        std::memcpy(to, escaped, 3);
-        return to + 3;
-    });
+    appendUtf8(
+        out, text, 3, U'?',
+        [property](char16_t c, char *to) -> char * {
+            const char *escaped = nullptr;
+            switch (c) {
+            case '%':
+                escaped = "%25";
+                break;
+            case '\r':
+                escaped = "%0D";
+                break;
+            case '\n':
+                escaped = "%0A";
+                break;
+            case ':':
+                escaped = property ? "%3A" : nullptr;
+                break;
+            case ',':
+                escaped = property ? "%2C" : nullptr;
+                break;
+            default:
+                break;
+            }
+            if (!escaped)
+                return nullptr;
+            std::memcpy(to, escaped, 3);
+            return to + 3;
+        },
+        [](quint64 block) {
+            return blockHas(block, u'%') || blockHas(block, u':') || blockHas(block, u',');
+        });
 }
 
 void appendJsonString(QByteArray &out, const QString &text)
@@ -383,9 +420,10 @@ public:
     void writeLines(bool github);
     void writeCsv();
     void writeJson(const QString &path, int fileCount);
-    void writeJsonCheck(int index);
-    void writeJsonItems(int index);
-    void writeJsonFindings(int index);
+    void writeJsonChecks();
+    void writeJsonCheckHead(QByteArray &buffer, int index) const;
+    void writeJsonItems(QByteArray &buffer, int index) const;
+    void writeJsonEntries(QByteArray &buffer, int index, qsizetype first, qsizetype last) const;
     void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
                               int related) const;
     void writeSarifRun();
@@ -433,7 +471,7 @@ void FindingsWriter::Private::writePieces(qsizetype count, const Make &make)
     }
     // Piece p is made into slot p % window once the piece before it in that
     // slot is written.
-    const qsizetype window = 2 * qsizetype(threads);
+    const qsizetype window = 8 * qsizetype(threads);
     std::vector<QByteArray> made(static_cast<size_t>(window));
     std::vector<bool> ready(size_t(window), false);
     std::mutex mutex;
@@ -450,6 +488,7 @@ void FindingsWriter::Private::writePieces(qsizetype count, const Make &make)
                 piece = next++;
             }
             QByteArray buffer;
+            buffer.reserve(1 << 16);
             make(piece, buffer);
             {
                 const std::lock_guard<std::mutex> lock(mutex);
@@ -660,91 +699,136 @@ void FindingsWriter::Private::writeCsv()
     eachLine(write);
 }
 
-void FindingsWriter::Private::writeJsonCheck(int index)
+// A check's fields before its items or findings; the items of a check with an
+// item list, or the start of the list of findings.
+void FindingsWriter::Private::writeJsonCheckHead(QByteArray &buffer, int index) const
 {
     const CheckInfo &info = checkInfo(index);
     const ReportOptions &report = options.report;
     const bool boxOn
         = info.box == BoxKind::Fixed || (report.boxChecked && report.boxChecked(index));
-    out += "        {\n            \"id\": ";
-    appendJsonString(out, info.id);
-    out += ",\n            \"index\": " + QByteArray::number(index);
-    out += ",\n            \"tab\": ";
-    appendJsonString(out, info.tab);
-    out += ",\n            \"severity\": ";
-    appendJsonString(out, severityName(info.severity));
-    out += ",\n            \"description\": ";
-    appendJsonString(out, description(index));
-    out += ",\n            \"boxOn\": ";
-    out += boxOn ? "true" : "false";
-    out += ",\n            \"warning\": ";
-    out += isWarningCheck(index) ? "true" : "false";
-    out += ",\n            \"silencedCount\": " + QByteArray::number(store->silencedCount(index));
-    if (info.store == StoreKind::Items)
-        writeJsonItems(index);
-    else
-        writeJsonFindings(index);
+    buffer += "        {\n            \"id\": ";
+    appendJsonString(buffer, info.id);
+    buffer += ",\n            \"index\": " + QByteArray::number(index);
+    buffer += ",\n            \"tab\": ";
+    appendJsonString(buffer, info.tab);
+    buffer += ",\n            \"severity\": ";
+    appendJsonString(buffer, severityName(info.severity));
+    buffer += ",\n            \"description\": ";
+    appendJsonString(buffer, description(index));
+    buffer += ",\n            \"boxOn\": ";
+    buffer += boxOn ? "true" : "false";
+    buffer += ",\n            \"warning\": ";
+    buffer += isWarningCheck(index) ? "true" : "false";
+    buffer
+        += ",\n            \"silencedCount\": " + QByteArray::number(store->silencedCount(index));
+    if (info.store == StoreKind::Items) {
+        writeJsonItems(buffer, index);
+        return;
+    }
+    const FindingMap &map = store->findings(index);
+    buffer += ",\n            \"count\": " + QByteArray::number(map.size());
+    buffer += ",\n            \"findings\": [";
 }
 
 // The items of a check with an item list, and where the items of check "0" stand.
-void FindingsWriter::Private::writeJsonItems(int index)
+void FindingsWriter::Private::writeJsonItems(QByteArray &buffer, int index) const
 {
     const ItemList &items = store->items(index);
-    out += ",\n            \"count\": " + QByteArray::number(items.size());
-    out += ",\n            \"items\": [";
+    buffer += ",\n            \"count\": " + QByteArray::number(items.size());
+    buffer += ",\n            \"items\": [";
     for (qsizetype i = 0; i < items.size(); ++i) {
-        out += i == 0 ? "\n                " : ",\n                ";
-        appendJsonString(out, items.at(i));
-        flush();
+        buffer += i == 0 ? "\n                " : ",\n                ";
+        appendJsonString(buffer, items.at(i));
     }
-    out += items.isEmpty() ? "]" : "\n            ]";
+    buffer += items.isEmpty() ? "]" : "\n            ]";
     if (index == Check_0) {
         // Where each item stands, in item order.
         const QList<ItemOrigin> &origins = store->itemOrigins();
-        out += ",\n            \"itemLocations\": [";
+        buffer += ",\n            \"itemLocations\": [";
         for (qsizetype i = 0; i < origins.size(); ++i) {
-            out += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
-            out += jsonPaths.at(fileSlot(origins.at(i).file));
-            out += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
+            buffer += i == 0 ? "\n                {\"file\": " : ",\n                {\"file\": ";
+            buffer += jsonPaths.at(fileSlot(origins.at(i).file));
+            buffer += ", \"line\": " + QByteArray::number(origins.at(i).line) + "}";
         }
-        out += origins.isEmpty() ? "]" : "\n            ]";
+        buffer += origins.isEmpty() ? "]" : "\n            ]";
     }
-    out += "\n        }";
+    buffer += "\n        }";
 }
 
-// The findings of a check with a finding map: text, values, occurrences.
-void FindingsWriter::Private::writeJsonFindings(int index)
+// Findings first to last (in key order) of a check with a finding map: text,
+// values, occurrences.
+void FindingsWriter::Private::writeJsonEntries(QByteArray &buffer, int index, qsizetype first,
+                                               qsizetype last) const
 {
-    const FindingMap &map = store->findings(index);
-    out += ",\n            \"count\": " + QByteArray::number(map.size());
-    out += ",\n            \"findings\": [";
-    const FindingEntries entries = map.entries();
-    // Ordered here, before the threads of the pieces read the entries.
-    const qsizetype count = entries.size();
-    const qsizetype perPiece = 512;
-    writePieces((count + perPiece - 1) / perPiece, [&](qsizetype piece, QByteArray &buffer) {
-        const qsizetype first = piece * perPiece;
-        const qsizetype last = std::min(count, first + perPiece);
-        auto it = entries.cbegin() + first;
-        for (qsizetype i = first; i < last; ++i, ++it) {
-            buffer += i == 0 ? "\n                {\n                    \"text\": "
-                             : ",\n                {\n                    \"text\": ";
-            appendJsonString(buffer, it.key());
-            buffer += ",\n                    \"values\": [";
-            // Newest first, as the report lists them.
-            const QStringList &values = it->values;
-            for (qsizetype v = values.size() - 1; v >= 0; --v) {
-                buffer += v == values.size() - 1 ? "\n                        "
-                                                 : ",\n                        ";
-                appendJsonString(buffer, values.at(v));
-            }
-            buffer += values.isEmpty() ? "]" : "\n                    ]";
-            writeJsonOccurrences(buffer, it->messages, index, it->related);
-            buffer += "\n                }";
+    auto it = store->findings(index).entries().cbegin() + first;
+    for (qsizetype i = first; i < last; ++i, ++it) {
+        buffer += i == 0 ? "\n                {\n                    \"text\": "
+                         : ",\n                {\n                    \"text\": ";
+        appendJsonString(buffer, it.key());
+        buffer += ",\n                    \"values\": [";
+        // Newest first, as the report lists them.
+        const QStringList &values = it->values;
+        for (qsizetype v = values.size() - 1; v >= 0; --v) {
+            buffer += v == values.size() - 1 ? "\n                        "
+                                             : ",\n                        ";
+            appendJsonString(buffer, values.at(v));
+        }
+        buffer += values.isEmpty() ? "]" : "\n                    ]";
+        writeJsonOccurrences(buffer, it->messages, index, it->related);
+        buffer += "\n                }";
+    }
+}
+
+// The checks of the run: each check's head, its findings in pieces of a few
+// hundred, and its end are the pieces of the output.
+void FindingsWriter::Private::writeJsonChecks()
+{
+    QList<int> checks;
+    for (int index = 0; index < CheckCount; ++index) {
+        const CheckInfo &info = checkInfo(index);
+        if (info.id && (options.tabs.isEmpty() || options.tabs.contains(QLatin1String(info.tab))))
+            checks.append(index);
+    }
+    // Each finding map orders its keys once, before the pieces read them.
+    writePieces(checks.size(), [&](qsizetype check, QByteArray &) {
+        if (checkInfo(checks.at(check)).store != StoreKind::Items)
+            store->findings(checks.at(check)).entries().size();
+    });
+    enum Part { Head, Entries, End };
+    struct Piece {
+        int index;
+        Part part;
+        qsizetype first = 0, last = 0; // the findings of Entries
+    };
+    const qsizetype perPiece = 256;
+    std::vector<Piece> pieces;
+    for (const int index : std::as_const(checks)) {
+        pieces.push_back({index, Head});
+        if (checkInfo(index).store == StoreKind::Items)
+            continue;
+        const qsizetype count = store->findings(index).entries().size();
+        for (qsizetype first = 0; first < count; first += perPiece)
+            pieces.push_back({index, Entries, first, std::min(count, first + perPiece)});
+        pieces.push_back({index, End, count});
+    }
+    writePieces(qsizetype(pieces.size()), [&](qsizetype at, QByteArray &buffer) {
+        const Piece &piece = pieces.at(size_t(at));
+        switch (piece.part) {
+        case Head:
+            buffer += piece.index == checks.constFirst() ? "\n" : ",\n";
+            writeJsonCheckHead(buffer, piece.index);
+            break;
+        case Entries:
+            writeJsonEntries(buffer, piece.index, piece.first, piece.last);
+            break;
+        case End:
+            buffer += piece.first == 0 ? "]" : "\n            ]";
+            buffer += "\n        }";
+            break;
         }
     });
-    out += count == 0 ? "]" : "\n            ]";
-    out += "\n        }";
+    out += checks.isEmpty() ? "]\n}" : "\n    ]\n}";
 }
 
 // One occurrence per message, in the order of the values, then the message a
@@ -809,18 +893,7 @@ void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
         silenced += store->silencedCount(index);
     field("silencedCount", QByteArray::number(silenced), true);
     out += "\n    },\n    \"checks\": [";
-    bool first = true;
-    for (int index = 0; index < CheckCount; ++index) {
-        const CheckInfo &info = checkInfo(index);
-        if (!info.id
-            || (!options.tabs.isEmpty() && !options.tabs.contains(QLatin1String(info.tab))))
-            continue;
-        out += first ? "\n" : ",\n";
-        first = false;
-        writeJsonCheck(index);
-        flush();
-    }
-    out += first ? "]\n}" : "\n    ]\n}";
+    writeJsonChecks();
 }
 
 void FindingsWriter::Private::appendSarifLocation(QByteArray &buffer,
