@@ -240,7 +240,21 @@ void appendJsonString(QByteArray &out, const QString &text)
 
 void appendJsonString(QByteArray &out, const char *text)
 {
-    appendJsonString(out, QString::fromLatin1(text));
+    // The names of the checks and severities: printable ASCII, as they stand.
+    for (const char *c = text; *c; ++c)
+        if (*c < 0x20 || *c == '"' || *c == '\\') // also every byte from 0x80
+            return appendJsonString(out, QString::fromLatin1(text));
+    out += '"';
+    out += text;
+    out += '"';
+}
+
+// A text appended in UTF-8 as QString::toUtf8 writes it (a lone surrogate as '?').
+void appendUtf8(QByteArray &out, QStringView text)
+{
+    appendUtf8(
+        out, text, 1, U'?', [](char16_t, char *) -> char * { return nullptr; },
+        [](quint64) { return false; });
 }
 
 } // namespace
@@ -913,13 +927,15 @@ void FindingsWriter::Private::appendSarifLocation(QByteArray &buffer,
 QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence,
                                                 QCryptographicHash &hash) const
 {
-    hash.reset();
-    const auto add = [&hash](const QString &text) {
-        hash.addData(text.toUtf8());
-        hash.addData(QByteArrayView("\0", 1));
+    // The fields in UTF-8, each ended by a zero byte, hashed at once.
+    QByteArray fields;
+    fields.reserve(1024);
+    const auto add = [&fields](QStringView text) {
+        appendUtf8(fields, text);
+        fields += '\0';
     };
     add(pathOf(occurrence.file));
-    add(QLatin1String(checkInfo(occurrence.check).id));
+    add(QString::fromLatin1(checkInfo(occurrence.check).id));
     if (occurrence.message >= 0) {
         const MessageRecord &record = store->messages().at(occurrence.message);
         add(record.context);
@@ -928,8 +944,10 @@ QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence,
         add(*occurrence.text);
     } else {
         // An item of check "0" names its line in its second line: only the first counts.
-        add(occurrence.text->section(QLatin1Char('\n'), 0, 0));
+        add(QStringView(*occurrence.text).left(occurrence.text->indexOf(QLatin1Char('\n'))));
     }
+    hash.reset();
+    hash.addData(fields);
     return hash.result().toHex().left(32);
 }
 
