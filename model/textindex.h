@@ -14,7 +14,26 @@
 class TextIndex
 {
 public:
-    static size_t hashOf(QStringView text) { return qHash(text, QHashSeed::globalSeed()); }
+    // A seeded multiply-mix hash of the text's code units, eight bytes at a time:
+    // several times faster than qHash's SipHash on the short texts and words of
+    // a catalogue. The secrets come from the process's random hash seed, so a
+    // crafted file cannot aim at collisions.
+    static size_t hashOf(QStringView text)
+    {
+        static const Secrets secrets;
+        const char *p = reinterpret_cast<const char *>(text.data());
+        size_t n = size_t(text.size()) * sizeof(QChar);
+        quint64 h = secrets.start ^ n;
+        for (; n >= 8; p += 8, n -= 8) {
+            quint64 v;
+            std::memcpy(&v, p, sizeof v);
+            h = mix(v ^ secrets.block, h ^ secrets.state);
+        }
+        quint64 tail = 0;
+        if (n > 0)
+            std::memcpy(&tail, p, n);
+        return size_t(mix(tail ^ secrets.tail, h ^ secrets.state));
+    }
 
     // The position of text, -1 when it is not in the table; textAt(position)
     // returns the caller's text at a position it added.
@@ -47,6 +66,31 @@ public:
     }
 
 private:
+    struct Secrets {
+        quint64 start, block, state, tail;
+        Secrets()
+        {
+            // splitmix64 steps from the seed.
+            quint64 x = quint64(QHashSeed::globalSeed());
+            const auto next = [&x] {
+                quint64 z = (x += 0x9E3779B97F4A7C15ULL);
+                z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+                z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+                return (z ^ (z >> 31)) | 1;
+            };
+            start = next();
+            block = next();
+            state = next();
+            tail = next();
+        }
+    };
+    // The two halves of the 128-bit product, folded.
+    static quint64 mix(quint64 a, quint64 b)
+    {
+        const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+        return quint64(product) ^ quint64(product >> 64);
+    }
+
     struct Slot {
         quint32 bits = 0; // the low bits of the text's hash
         qint32 position = -1; // -1: empty
