@@ -109,16 +109,23 @@ void results::checkMessage(const QString &source, const QString &translation,
 void results::runCatalogueChecks()
 {
     // The two sides share nothing until their lists are made: the translation
-    // side is made on a thread of its own. Its problems wait for the source
-    // side's, and both for the used characters' report.
+    // side is made on a thread of its own when the machine has more than one
+    // core. Its problems wait for the source side's, and both for the used
+    // characters' report.
     QStringList problems[2];
-    std::thread translationSide([this, &problems] {
+    const auto translationSide = [this, &problems] {
         collectCharacters(translationTexts, usedTranslationCharacters);
         listWordsAndTexts(true, problems[1]);
-    });
+    };
+    std::thread thread;
+    if (std::thread::hardware_concurrency() > 1)
+        thread = std::thread(translationSide);
     collectCharacters(sourceTexts, usedSourceCharacters);
     listWordsAndTexts(false, problems[0]);
-    translationSide.join();
+    if (thread.joinable())
+        thread.join();
+    else
+        translationSide();
     reportUsedCharacters();
     for (const QStringList &side : problems)
         for (const QString &problem : side)

@@ -29,8 +29,10 @@
 namespace {
 
 const QCommandLineOption JobsOption(QStringList {QStringLiteral("j"), QStringLiteral("jobs")},
-                                    QStringLiteral("Read and check N files at a time (default: "
-                                                   "one per core; 1: one after the other). The "
+                                    QStringLiteral("Read, check and write on N threads: files "
+                                                   "at a time, the messages of one file in "
+                                                   "batches, the output in pieces (default: one "
+                                                   "per core; 1: one after the other). The "
                                                    "output is the same."),
                                     QStringLiteral("N"));
 
