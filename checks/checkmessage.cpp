@@ -30,14 +30,12 @@ void results::checkMessage(const QString &source, const QString &translation,
     // tabs are not written: they change nothing and would flood the log of a
     // large run.
     if (diverting()) {
-        ReaderCall call;
-        call.source = source;
+        ReaderCall call = ReaderCall::of(ReaderCall::Message, source, numerusForm);
         call.translation = translation;
         call.context = context;
         call.locations = locations;
         call.unfinished = unfinished;
         call.vanished = vanished;
-        call.number = numerusForm;
         call.sourceNumerusWarnings = sourceNumerusWarnings;
         call.translationNumerusWarnings = translationNumerusWarnings;
         divertMessageCall(std::move(call));

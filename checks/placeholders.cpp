@@ -465,12 +465,9 @@ void results::checkPluralForms(const QString &source, const QString &context, bo
                                int forms, int expected)
 {
     if (diverting()) {
-        ReaderCall call;
-        call.kind = ReaderCall::PluralForms;
-        call.source = source;
+        ReaderCall call = ReaderCall::of(ReaderCall::PluralForms, source, forms);
         call.context = context;
         call.unfinished = unfinished;
-        call.number = forms;
         call.expected = expected;
         divertMessageCall(std::move(call));
         return;

@@ -111,11 +111,7 @@ bool results::silenced(int index, int times)
 void results::reportUnknownIgnoreId(const QString &id, int line)
 {
     if (diverting()) {
-        ReaderCall call;
-        call.kind = ReaderCall::UnknownIgnoreId;
-        call.source = id;
-        call.number = line;
-        m_divert->take(std::move(call));
+        m_divert->take(ReaderCall::of(ReaderCall::UnknownIgnoreId, id, line));
         return;
     }
     const QString path = m_currentFile >= 0 ? m_files.at(m_currentFile) : QString();
@@ -128,11 +124,8 @@ void results::fileAssert(bool condition, const QString &message, bool internalEr
     if (condition)
         return;
     if (diverting()) {
-        ReaderCall call;
-        call.kind = ReaderCall::Problem;
-        call.source = message;
+        ReaderCall call = ReaderCall::of(ReaderCall::Problem, message, line);
         call.internalError = internalError;
-        call.number = line;
         m_divert->take(std::move(call));
         return;
     }
@@ -152,11 +145,7 @@ void results::fileAssert(bool condition, const QString &message, bool internalEr
 void results::log(QtMsgType type, const QString &text)
 {
     if (diverting()) {
-        ReaderCall call;
-        call.kind = ReaderCall::Log;
-        call.number = int(type);
-        call.source = text;
-        m_divert->take(std::move(call));
+        m_divert->take(ReaderCall::of(ReaderCall::Log, text, int(type)));
         return;
     }
     writeLog(type, text);

@@ -111,6 +111,15 @@ struct ReaderCall {
     QString sourceNumerusWarnings;
     QString translationNumerusWarnings;
     MessageOrigin origin; // Origin
+
+    static ReaderCall of(Kind kind, const QString &text, int number)
+    {
+        ReaderCall call;
+        call.kind = kind;
+        call.source = text;
+        call.number = number;
+        return call;
+    }
 };
 
 // Takes the calls a reader makes on the run's store while they are diverted.

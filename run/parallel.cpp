@@ -5,6 +5,7 @@
 #include <QThread>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -22,10 +23,87 @@ bool readsFile(const ReadStep &step)
     return step.kind == ReadStep::File || step.kind == ReadStep::NamedFile;
 }
 
+// Threads that take jobs under one lock, and free the worker stores the
+// calling thread has merged, off that thread. A derived pool starts the threads
+// once it is made and stops them first thing when it goes.
+class Pool
+{
+public:
+    Pool(const Pool &) = delete;
+    Pool &operator=(const Pool &) = delete;
+
+protected:
+    Pool() = default;
+    virtual ~Pool() = default;
+
+    void start(int jobs)
+    {
+        for (int i = 0; i < jobs; ++i)
+            m_threads.emplace_back([this] { work(); });
+    }
+    void stop()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        for (std::thread &thread : m_threads)
+            thread.join();
+        m_threads.clear();
+    }
+    // A merged store, for a thread to free.
+    void recycle(std::unique_ptr<results> store)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_spent.push_back(std::move(store));
+        }
+        m_changed.notify_all();
+    }
+
+    // Under the lock: whether a job waits, and taking it (what to do after the
+    // lock is let go).
+    virtual bool jobWaits() const = 0;
+    virtual std::function<void()> takeJob() = 0;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+
+private:
+    void work()
+    {
+        for (;;) {
+            std::unique_ptr<results> spent;
+            std::function<void()> job;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                // The threads stay until the pool stops: after the last job
+                // they free the stores still merged.
+                m_changed.wait(lock, [this] { return m_stop || !m_spent.empty() || jobWaits(); });
+                if (m_stop)
+                    return;
+                if (!m_spent.empty()) {
+                    spent = std::move(m_spent.back());
+                    m_spent.pop_back();
+                } else {
+                    job = takeJob();
+                }
+            }
+            if (job)
+                job();
+        }
+    }
+
+    std::vector<std::unique_ptr<results>> m_spent;
+    bool m_stop = false;
+    std::vector<std::thread> m_threads;
+};
+
 // The files of the steps from `first` on, each read into its own store by a
 // pool of threads, handed out in their order. The threads stay a few files
 // ahead of the merge, so that only a few stores wait at a time.
-class FileQueue
+class FileQueue : public Pool
 {
 public:
     FileQueue(const QList<ReadStep> &steps, qsizetype first, int jobs, const results &run)
@@ -38,21 +116,9 @@ public:
         // The threads copy the run's language set-up from this store: it is
         // only read while they run.
         m_setUp.startWorker(run);
-        for (int i = 0; i < jobs; ++i)
-            m_threads.emplace_back([this] { work(); });
+        start(jobs);
     }
-    ~FileQueue()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_stop = true;
-        }
-        m_changed.notify_all();
-        for (std::thread &thread : m_threads)
-            thread.join();
-    }
-    FileQueue(const FileQueue &) = delete;
-    FileQueue &operator=(const FileQueue &) = delete;
+    ~FileQueue() override { stop(); }
 
     // The store of the next file, once it is read, and the reader's text when
     // the file could not be opened.
@@ -66,15 +132,7 @@ public:
         return std::move(m_read[file].store);
     }
 
-    // A merged store is freed by a thread of the pool, off the calling thread.
-    void recycle(std::unique_ptr<results> store)
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_spent.push_back(std::move(store));
-        }
-        m_changed.notify_all();
-    }
+    using Pool::recycle;
 
 private:
     struct Read {
@@ -82,32 +140,11 @@ private:
         QString problem;
     };
 
-    void work()
+    bool jobWaits() const override { return m_next < m_files.size() && m_next < m_taken + m_ahead; }
+    std::function<void()> takeJob() override
     {
-        for (;;) {
-            size_t file = 0;
-            std::unique_ptr<results> spent;
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                // The threads stay until the queue ends: after the last file
-                // they free the stores still merged.
-                m_changed.wait(lock, [this] {
-                    return m_stop || !m_spent.empty()
-                           || (m_next < m_files.size() && m_next < m_taken + m_ahead);
-                });
-                if (m_stop)
-                    return;
-                if (!m_spent.empty()) {
-                    spent = std::move(m_spent.back());
-                    m_spent.pop_back();
-                } else {
-                    file = m_next++;
-                }
-            }
-            if (spent) {
-                spent.reset();
-                continue;
-            }
+        const size_t file = m_next++;
+        return [this, file] {
             auto store = std::make_unique<results>(m_setUp.options());
             store->startWorker(m_setUp);
             QString problem = readStepFile(*m_files.at(file), store.get());
@@ -116,27 +153,22 @@ private:
                 m_read[file] = Read {std::move(store), std::move(problem)};
             }
             m_changed.notify_all();
-        }
+        };
     }
 
     const size_t m_ahead;
     std::vector<const ReadStep *> m_files;
     results m_setUp;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
     std::vector<Read> m_read; // by file, filled by the threads
-    std::vector<std::unique_ptr<results>> m_spent; // merged stores to free
     size_t m_next = 0; // the next file a thread reads
     size_t m_taken = 0; // files handed out to the merge
-    bool m_stop = false;
-    std::vector<std::thread> m_threads;
 };
 
 // One file read on several threads: the reader runs on the calling thread and
 // its calls on the run's store come here; a pool of threads makes them on worker
 // stores, a batch of calls each, and the calling thread merges the workers in
 // order, each as the continuation of the file.
-class MessageBatches : public ReaderCallSink
+class MessageBatches : public Pool, public ReaderCallSink
 {
 public:
     MessageBatches(results &run, int jobs, size_t batchCalls)
@@ -144,22 +176,13 @@ public:
         , m_ahead(size_t(2 * jobs))
         , m_batchCalls(batchCalls)
     {
-        for (int i = 0; i < jobs; ++i)
-            m_threads.emplace_back([this] { work(); });
+        start(jobs);
     }
     ~MessageBatches() override
     {
         finish();
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_stop = true;
-        }
-        m_changed.notify_all();
-        for (std::thread &thread : m_threads)
-            thread.join();
+        stop();
     }
-    MessageBatches(const MessageBatches &) = delete;
-    MessageBatches &operator=(const MessageBatches &) = delete;
 
     void take(ReaderCall &&call) override
     {
@@ -233,44 +256,24 @@ private:
             m_run.divertReaderCalls(nullptr);
             m_run.mergeWorker(*batch->store, true);
             m_run.divertReaderCalls(this);
+            recycle(std::move(batch->store));
             lock.lock();
-            // Freed by a thread of the pool.
-            m_spent.push_back(std::move(batch));
-            m_changed.notify_all();
         }
     }
 
-    void work()
+    Batch *firstWaiting() const
     {
-        for (;;) {
-            Batch *batch = nullptr;
-            std::unique_ptr<Batch> spent;
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_changed.wait(lock, [&] {
-                    if (m_stop || !m_spent.empty())
-                        return true;
-                    for (const std::unique_ptr<Batch> &waiting : m_batches)
-                        if (!waiting->started)
-                            return true;
-                    return false;
-                });
-                if (m_stop)
-                    return;
-                if (!m_spent.empty()) {
-                    spent = std::move(m_spent.back());
-                    m_spent.pop_back();
-                } else {
-                    for (const std::unique_ptr<Batch> &waiting : m_batches)
-                        if (!waiting->started) {
-                            batch = waiting.get();
-                            break;
-                        }
-                    batch->started = true;
-                }
-            }
-            if (spent)
-                continue; // freed here
+        for (const std::unique_ptr<Batch> &batch : m_batches)
+            if (!batch->started)
+                return batch.get();
+        return nullptr;
+    }
+    bool jobWaits() const override { return firstWaiting() != nullptr; }
+    std::function<void()> takeJob() override
+    {
+        Batch *batch = firstWaiting();
+        batch->started = true;
+        return [this, batch] {
             auto store = std::make_unique<results>(batch->setUp->options());
             store->startWorker(*batch->setUp);
             store->beginFile(batch->path);
@@ -283,7 +286,7 @@ private:
                 batch->store = std::move(store);
             }
             m_changed.notify_all();
-        }
+        };
     }
 
     results &m_run;
@@ -294,12 +297,7 @@ private:
     MessageOrigin m_lastOrigin; // of the last Origin call taken
     bool m_originTaken = false; // since the last finish
     std::shared_ptr<const results> m_setUp;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
     std::deque<std::unique_ptr<Batch>> m_batches; // handed out, in order
-    std::vector<std::unique_ptr<Batch>> m_spent; // merged, to free
-    bool m_stop = false;
-    std::vector<std::thread> m_threads;
 };
 
 } // namespace
