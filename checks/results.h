@@ -440,7 +440,7 @@ private:
     std::array<int, CheckCount> m_silencedCounts {};
     QStringList m_suppressionProblems;
     // By source text, apart for messages beyond the source numerus forms.
-    std::array<QHash<QString, SourceCheckOutcome>, 2> m_sourceOutcomes;
+    std::array<QHash<HashedText, SourceCheckOutcome>, 2> m_sourceOutcomes;
 
     // Worker state. A worker cannot see the consistency tables of the files
     // before its own: it keeps each message's entry to the tables, and the merge

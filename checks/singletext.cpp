@@ -172,7 +172,8 @@ void results::runSourceChecks(MessageState &state)
         return;
     }
     auto &outcomes = m_sourceOutcomes[state.numerusForm > sourceRules.maxNumerus ? 1 : 0];
-    auto it = outcomes.constFind(state.source);
+    const HashedText key(state.source);
+    auto it = outcomes.constFind(key);
     if (it == outcomes.constEnd()) {
         SourceCheckOutcome outcome;
         const std::bitset<CheckCount> before = state.failed;
@@ -186,7 +187,7 @@ void results::runSourceChecks(MessageState &state)
         const qsizetype mostOutcomes = 1 << 16;
         if (outcomes.size() >= mostOutcomes)
             outcomes.clear();
-        it = outcomes.insert(state.source, outcome);
+        it = outcomes.insert(key, outcome);
     }
     replaySourceOutcome(state, *it);
 }
