@@ -209,8 +209,7 @@ public:
     void setMessageOrigin(const MessageOrigin &origin)
     {
         if (diverting()) {
-            ReaderCall call;
-            call.kind = ReaderCall::Origin;
+            ReaderCall call = ReaderCall::of(ReaderCall::Origin, QString(), 0);
             call.origin = origin;
             m_divert->take(std::move(call));
             return;

@@ -411,18 +411,24 @@ public:
     template<typename Make>
     void writePieces(qsizetype count, const Make &make);
 
-    // Occurrences per piece of the line formats and SARIF.
-    static const qsizetype OccurrencesPerPiece = 2048;
+    // Calls make(buffer, first, last) for the occurrences of each piece of the
+    // line formats and SARIF, first to last (not included).
+    template<typename Make>
+    void eachOccurrencePiece(const Make &make)
+    {
+        const qsizetype perPiece = 2048;
+        writePieces((occurrences.size() + perPiece - 1) / perPiece,
+                    [&](qsizetype piece, QByteArray &buffer) {
+                        const qsizetype first = piece * perPiece;
+                        make(buffer, first, std::min(occurrences.size(), first + perPiece));
+                    });
+    }
     // Calls write(buffer, occurrence, false) for each occurrence, then
     // write(buffer, its related occurrence, true) when it has one.
     template<typename Write>
     void eachLine(const Write &write)
     {
-        const qsizetype pieces
-            = (occurrences.size() + OccurrencesPerPiece - 1) / OccurrencesPerPiece;
-        writePieces(pieces, [&](qsizetype piece, QByteArray &buffer) {
-            const qsizetype first = piece * OccurrencesPerPiece;
-            const qsizetype last = std::min(occurrences.size(), first + OccurrencesPerPiece);
+        eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
             for (qsizetype i = first; i < last; ++i) {
                 const Occurrence &occurrence = occurrences.at(i);
                 write(buffer, occurrence, false);
@@ -527,8 +533,10 @@ void FindingsWriter::Private::writePieces(qsizetype count, const Make &make)
         }
         changed.notify_all();
         // A whole piece goes to the device as it is, after what waits before it.
-        flush(true);
-        device->write(buffer);
+        if (!buffer.isEmpty()) {
+            flush(true);
+            device->write(buffer);
+        }
     }
     for (std::thread &thread : pool)
         thread.join();
@@ -982,11 +990,8 @@ void FindingsWriter::Private::writeSarifRun()
         out += "}}";
     }
     out += "\n          ]\n        }\n      },\n      \"results\": [";
-    const qsizetype pieces = (occurrences.size() + OccurrencesPerPiece - 1) / OccurrencesPerPiece;
-    writePieces(pieces, [&](qsizetype piece, QByteArray &buffer) {
+    eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
         QCryptographicHash hash(QCryptographicHash::Sha256);
-        const qsizetype first = piece * OccurrencesPerPiece;
-        const qsizetype last = std::min(occurrences.size(), first + OccurrencesPerPiece);
         for (qsizetype i = first; i < last; ++i) {
             const Occurrence &occurrence = occurrences.at(i);
             buffer += i == 0 ? "\n        {\"ruleId\": " : ",\n        {\"ruleId\": ";
