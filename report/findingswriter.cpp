@@ -1,11 +1,11 @@
 #include "report/findingswriter.h"
+#include "report/sha256.h"
 
 #include "checks/results.h"
 #include "model/catalogue.h"
 #include "model/textescape.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QIODevice>
 #include <QThread>
@@ -447,7 +447,7 @@ public:
     void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
                               int related) const;
     void writeSarifRun();
-    QByteArray fingerprint(const Occurrence &occurrence, QCryptographicHash &hash) const;
+    void appendFingerprint(QByteArray &buffer, const Occurrence &occurrence) const;
 
     const OutputFormat format;
     QIODevice *const device;
@@ -932,8 +932,8 @@ void FindingsWriter::Private::appendSarifLocation(QByteArray &buffer,
     buffer += "}";
 }
 
-QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence,
-                                                QCryptographicHash &hash) const
+void FindingsWriter::Private::appendFingerprint(QByteArray &buffer,
+                                                const Occurrence &occurrence) const
 {
     // The fields in UTF-8, each ended by a zero byte, hashed at once.
     QByteArray fields;
@@ -954,9 +954,13 @@ QByteArray FindingsWriter::Private::fingerprint(const Occurrence &occurrence,
         // An item of check "0" names its line in its second line: only the first counts.
         add(QStringView(*occurrence.text).left(occurrence.text->indexOf(QLatin1Char('\n'))));
     }
-    hash.reset();
-    hash.addData(fields);
-    return hash.result().toHex().left(32);
+    // The first half of the digest in hexadecimal.
+    const sha256::Digest digest = sha256::of(fields);
+    static const char hex[] = "0123456789abcdef";
+    for (size_t i = 0; i < 16; ++i) {
+        buffer += hex[digest[i] >> 4];
+        buffer += hex[digest[i] & 15];
+    }
 }
 
 void FindingsWriter::Private::writeSarifRun()
@@ -991,7 +995,6 @@ void FindingsWriter::Private::writeSarifRun()
     }
     out += "\n          ]\n        }\n      },\n      \"results\": [";
     eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
-        QCryptographicHash hash(QCryptographicHash::Sha256);
         for (qsizetype i = first; i < last; ++i) {
             const Occurrence &occurrence = occurrences.at(i);
             buffer += i == 0 ? "\n        {\"ruleId\": " : ",\n        {\"ruleId\": ";
@@ -1012,8 +1015,9 @@ void FindingsWriter::Private::writeSarifRun()
                 appendJsonString(buffer, relatedText());
                 buffer += "}}]";
             }
-            buffer += ", \"partialFingerprints\": {\"kvnFinding/v1\": \""
-                      + fingerprint(occurrence, hash) + "\"}}";
+            buffer += ", \"partialFingerprints\": {\"kvnFinding/v1\": \"";
+            appendFingerprint(buffer, occurrence);
+            buffer += "\"}}";
         }
     });
     const bool first = occurrences.isEmpty();

@@ -5,8 +5,10 @@
 #include "input/readers.h"
 #include "readertest.h"
 #include "report/findingswriter.h"
+#include "report/sha256.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -217,6 +219,25 @@ private slots:
                  QStringLiteral("a.po"));
         QVERIFY(!old["partialFingerprints"].toObject().isEmpty());
         QCOMPARE(moved["partialFingerprints"], old["partialFingerprints"]);
+    }
+
+    // The fingerprints' SHA-256 against Qt's, around the padding's block edges.
+    void sha256_data()
+    {
+        QTest::addColumn<int>("size");
+        for (const int size :
+             {0, 1, 3, 55, 56, 57, 63, 64, 65, 119, 120, 127, 128, 129, 1000, 100003})
+            QTest::addRow("%d bytes", size) << size;
+    }
+    void sha256()
+    {
+        QFETCH(int, size);
+        QByteArray data(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            data[i] = char((i * 131 + size) ^ (i >> 3));
+        const sha256::Digest digest = sha256::of(data);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(digest.data()), 32),
+                 QCryptographicHash::hash(data, QCryptographicHash::Sha256));
     }
 };
 
