@@ -11,6 +11,9 @@
 #include <QThread>
 #include <QUrl>
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <array>
 #include <charconv>
 #include <condition_variable>
@@ -65,6 +68,7 @@ struct Occurrence {
     const QString *text; // the finding text, or the item of check "0"
     int message; // index into the store's messages, -1 for none
     int related = -1; // the message the finding compares it with (ST10.1), -1 for none
+    quint64 place = 0; // where it stands in the output (collect)
 };
 
 // The JSON escape of an ASCII character that needs one, or null.
@@ -94,12 +98,6 @@ void appendNumber(QByteArray &out, int number)
     out.append(digits, end.ptr - digits);
 }
 
-// Appends text to out in UTF-8, in one pass. escape(c, to) is called for each
-// ASCII code unit: it writes the character's escape (at most maxEscape bytes)
-// at `to` and returns its end, or returns null when the character stays. A
-// block of four printable ASCII code units skips escape unless special(block)
-// says it may hold one that escape changes. A lone surrogate becomes
-// `replacement`.
 // Whether one of the four code units of a block is c.
 constexpr bool blockHas(quint64 block, char16_t c)
 {
@@ -115,27 +113,66 @@ constexpr bool blockIsPrintableAscii(quint64 block)
            && ((block - 0x0020002000200020ULL) & 0x8000800080008000ULL) == 0;
 }
 
-template<typename Escape, typename Special>
-void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t replacement,
-                const Escape &escape, const Special &special)
+// How many code units from p on, at most eight, are printable ASCII and none of
+// `specials`: they are copied as they stand.
+template<size_t K>
+inline int plainRun(const char16_t *p, const char16_t *end, const std::array<char16_t, K> &specials)
+{
+#ifdef __SSE2__
+    if (end - p >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        // Signed: from 0x8000 on, a unit is below 0x20.
+        __m128i stop = _mm_or_si128(_mm_cmplt_epi16(units, _mm_set1_epi16(0x20)),
+                                    _mm_cmpgt_epi16(units, _mm_set1_epi16(0x7F)));
+        for (const char16_t special : specials)
+            stop = _mm_or_si128(stop, _mm_cmpeq_epi16(units, _mm_set1_epi16(short(special))));
+        const unsigned mask = unsigned(_mm_movemask_epi8(stop));
+        return mask == 0 ? 8 : __builtin_ctz(mask) / 2;
+    }
+#endif
+    if (end - p >= 4) {
+        quint64 block;
+        std::memcpy(&block, p, sizeof block);
+        bool plain = blockIsPrintableAscii(block);
+        for (const char16_t special : specials)
+            plain = plain && !blockHas(block, special);
+        if (plain)
+            return 4;
+    }
+    return 0;
+}
+
+// Writes text at `to` in UTF-8, in one pass, between two `quote` characters
+// unless it is zero, and returns the end. escape(c, to) is called for each
+// ASCII code unit: it writes the character's escape at `to` and returns its
+// end, or returns null when the character stays. Printable ASCII code units
+// skip escape unless they are among `specials`, the ones escape changes. A
+// lone surrogate becomes `replacement`.
+template<typename Escape, size_t K>
+char *writeUtf8(char *to, QStringView text, char32_t replacement, const Escape &escape,
+                const std::array<char16_t, K> &specials, char quote = 0)
 {
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
-    const qsizetype start = out.size();
-    out.resize(start + std::max<qsizetype>(maxEscape, 3) * text.size());
-    char *to = out.data() + start;
+    if (quote)
+        *to++ = quote;
     while (p < end) {
-        // Four printable ASCII characters that need no escape at a time.
-        if (end - p >= 4) {
-            quint64 block;
-            std::memcpy(&block, p, sizeof block);
-            if (blockIsPrintableAscii(block) && !special(block)) {
-                for (int i = 0; i < 4; ++i)
-                    to[i] = char(p[i]);
-                to += 4;
-                p += 4;
+        if (const int plain = plainRun(p, end, specials)) {
+#ifdef __SSE2__
+            if (plain == 8) {
+                const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+                _mm_storel_epi64(reinterpret_cast<__m128i *>(to), _mm_packus_epi16(units, units));
+                to += 8;
+                p += 8;
                 continue;
             }
+#endif
+            for (int i = 0; i < plain; ++i)
+                to[i] = char(p[i]);
+            to += plain;
+            p += plain;
+            if (p >= end)
+                break;
         }
         char32_t u = *p++;
         if (u < 0x80) {
@@ -167,17 +204,74 @@ void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t
             *to++ = char(0x80 | (u & 0x3F));
         }
     }
-    out.truncate(to - out.constData());
+    if (quote)
+        *to++ = quote;
+    return to;
+}
+
+// The most bytes writeUtf8 writes for text whose escapes take at most maxEscape bytes.
+constexpr qsizetype mostUtf8(qsizetype size, qsizetype maxEscape)
+{
+    return std::max<qsizetype>(maxEscape, 3) * size + 2;
+}
+
+// Room at the end of a byte buffer for a write of at most `most` bytes through
+// a plain pointer; the buffer ends where the write ended when the room goes.
+class Room
+{
+public:
+    Room(QByteArray &out, qsizetype most)
+        : m_out(out)
+    {
+        const qsizetype start = out.size();
+        out.resize(start + most);
+        to = out.data() + start;
+    }
+    ~Room()
+    {
+        Q_ASSERT(to <= m_out.constData() + m_out.size());
+        m_out.truncate(to - m_out.constData());
+    }
+    Room(const Room &) = delete;
+    Room &operator=(const Room &) = delete;
+
+    template<size_t N>
+    void literal(const char (&text)[N])
+    {
+        std::memcpy(to, text, N - 1);
+        to += N - 1;
+    }
+    void bytes(const QByteArray &text)
+    {
+        std::memcpy(to, text.constData(), size_t(text.size()));
+        to += text.size();
+    }
+    void number(int value) { to = std::to_chars(to, to + 12, value).ptr; }
+
+    char *to;
+
+private:
+    QByteArray &m_out;
+};
+
+// Appends text to out in UTF-8 as writeUtf8 writes it.
+template<typename Escape, size_t K>
+void appendUtf8(QByteArray &out, QStringView text, qsizetype maxEscape, char32_t replacement,
+                const Escape &escape, const std::array<char16_t, K> &specials, char quote = 0)
+{
+    Room room(out, mostUtf8(text.size(), maxEscape));
+    room.to = writeUtf8(room.to, text, replacement, escape, specials, quote);
 }
 
 // JSON texts appended to a byte buffer, escaped as RFC 8259 asks. Every string
 // holds whole characters: strict parsers reject a lone surrogate, which becomes
 // U+FFFD.
-void appendJsonString(QByteArray &out, QStringView text)
+constexpr qsizetype JsonEscapeSize = 6;
+
+char *writeJsonString(char *out, QStringView text)
 {
-    out += '"';
-    appendUtf8(
-        out, text, 6, 0xFFFD,
+    return writeUtf8(
+        out, text, 0xFFFD,
         [](char16_t c, char *to) -> char * {
             if (c >= 0x20 && c != '"' && c != '\\')
                 return nullptr;
@@ -191,8 +285,13 @@ void appendJsonString(QByteArray &out, QStringView text)
                 *to++ = x;
             return to;
         },
-        [](quint64 block) { return blockHas(block, u'"') || blockHas(block, u'\\'); });
-    out += '"';
+        std::array<char16_t, 2> {u'"', u'\\'}, '"');
+}
+
+void appendJsonString(QByteArray &out, QStringView text)
+{
+    Room room(out, mostUtf8(text.size(), JsonEscapeSize));
+    room.to = writeJsonString(room.to, text);
 }
 
 // A text appended in UTF-8 as the data of a GitHub workflow command ('%', CR
@@ -228,9 +327,7 @@ void appendGithubText(QByteArray &out, QStringView text, bool property)
             std::memcpy(to, escaped, 3);
             return to + 3;
         },
-        [](quint64 block) {
-            return blockHas(block, u'%') || blockHas(block, u':') || blockHas(block, u',');
-        });
+        std::array<char16_t, 3> {u'%', u':', u','});
 }
 
 void appendJsonString(QByteArray &out, const QString &text)
@@ -254,7 +351,7 @@ void appendUtf8(QByteArray &out, QStringView text)
 {
     appendUtf8(
         out, text, 1, U'?', [](char16_t, char *) -> char * { return nullptr; },
-        [](quint64) { return false; });
+        std::array<char16_t, 0> {});
 }
 
 } // namespace
@@ -388,6 +485,8 @@ public:
     // Per run.
     void startRun(const results &store, const QString &path);
     void collect();
+    // Has the finding map of each of `checks` order its keys, on the writer's threads.
+    void orderFindingMaps(const QList<int> &checks);
     QString message(const Occurrence &occurrence) const;
     // The occurrence at the related message of an occurrence.
     Occurrence related(const Occurrence &occurrence) const
@@ -396,7 +495,12 @@ public:
         return {record.file, findingLine(record, occurrence.check), occurrence.check,
                 occurrence.text, occurrence.related};
     }
-    void appendSarifLocation(QByteArray &out, const Occurrence &occurrence) const;
+    void writeSarifLocation(Room &room, const Occurrence &occurrence) const;
+    // The most bytes writeSarifLocation writes for an occurrence in the file of occurrence.
+    qsizetype locationSize(const Occurrence &occurrence) const
+    {
+        return 100 + sarifUris.at(fileSlot(occurrence.file)).size();
+    }
     const QString &pathOf(int file) const
     {
         return file >= 0 && file < paths.size() ? paths.at(file) : runPath;
@@ -447,7 +551,8 @@ public:
     void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
                               int related) const;
     void writeSarifRun();
-    void appendFingerprint(QByteArray &buffer, const Occurrence &occurrence) const;
+    // Writes the fingerprint of occurrence (32 bytes), its input made in `fields`.
+    void writeFingerprint(Room &room, const Occurrence &occurrence, QByteArray &fields) const;
 
     const OutputFormat format;
     QIODevice *const device;
@@ -580,35 +685,16 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
 
 // The findings of the reported checks, one per message (a source finding of a
 // message with several locations is one), sorted by file, line and check.
+void FindingsWriter::Private::orderFindingMaps(const QList<int> &checks)
+{
+    writePieces(checks.size(), [&](qsizetype check, QByteArray &) {
+        if (checkInfo(checks.at(check)).store != StoreKind::Items)
+            store->findings(checks.at(check)).entries().size();
+    });
+}
+
 void FindingsWriter::Private::collect()
 {
-    const ItemList &items = store->items(Check_0);
-    const QList<ItemOrigin> &origins = store->itemOrigins();
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const ItemOrigin origin = i < origins.size() ? origins.at(i) : ItemOrigin();
-        occurrences.append({origin.file, origin.line, Check_0, &items.at(i), -1});
-    }
-    const QList<MessageRecord> &messages = store->messages();
-    for (int index = 1; index < CheckCount; ++index) {
-        if (!isReportedCheck(index, options.report))
-            continue;
-        const auto &entries = store->findings(index).entries();
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-            const QList<int> &ids = it->messages;
-            for (qsizetype i = 0; i < ids.size(); ++i) {
-                const int id = ids.at(i);
-                if (i > 0 && id >= 0 && id == ids.at(i - 1))
-                    continue;
-                if (id < 0) {
-                    occurrences.append({-1, 0, index, &it.key(), -1});
-                    continue;
-                }
-                const MessageRecord &record = messages.at(id);
-                occurrences.append(
-                    {record.file, findingLine(record, index), index, &it.key(), id, it->related});
-            }
-        }
-    }
     // File order by path: rank the files once.
     QList<int> order(paths.size() + 1);
     for (int i = 0; i < order.size(); ++i)
@@ -620,15 +706,84 @@ void FindingsWriter::Private::collect()
     const auto rankOf = [&](int file) {
         return file >= 0 && file < paths.size() ? rank.at(file) : rank.at(paths.size());
     };
-    std::stable_sort(occurrences.begin(), occurrences.end(),
-                     [&](const Occurrence &a, const Occurrence &b) {
-                         const int ra = rankOf(a.file), rb = rankOf(b.file);
-                         if (ra != rb)
-                             return ra < rb;
-                         if (a.line != b.line)
-                             return a.line < b.line;
-                         return a.check < b.check;
-                     });
+    // By file rank, line and check, as they came within these: each occurrence's
+    // place packed into one number (rank, 31 bits of line, 8 of check).
+    const bool packs = rank.size() < (qsizetype(1) << 24) && CheckCount <= 256;
+    const auto place = [&](Occurrence occurrence) {
+        if (packs)
+            occurrence.place = quint64(rankOf(occurrence.file)) << 39
+                               | quint64(std::max(occurrence.line, 0)) << 8
+                               | quint64(occurrence.check);
+        return occurrence;
+    };
+    const auto before = [&](const Occurrence &a, const Occurrence &b) {
+        if (packs)
+            return a.place < b.place;
+        const int ra = rankOf(a.file), rb = rankOf(b.file);
+        if (ra != rb)
+            return ra < rb;
+        if (a.line != b.line)
+            return a.line < b.line;
+        return a.check < b.check;
+    };
+
+    // The occurrences of each check, in the order of its keys, made on the
+    // writer's threads.
+    QList<int> reported;
+    for (int index = 1; index < CheckCount; ++index)
+        if (isReportedCheck(index, options.report))
+            reported.append(index);
+    const QList<MessageRecord> &messages = store->messages();
+    std::vector<QList<Occurrence>> byCheck(static_cast<size_t>(reported.size()));
+    writePieces(reported.size(), [&](qsizetype at, QByteArray &) {
+        const int index = reported.at(at);
+        const FindingMap &map = store->findings(index);
+        QList<Occurrence> &list = byCheck[size_t(at)];
+        list.reserve(map.size());
+        const auto &entries = map.entries();
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+            const QList<int> &ids = it->messages;
+            for (qsizetype i = 0; i < ids.size(); ++i) {
+                const int id = ids.at(i);
+                if (i > 0 && id >= 0 && id == ids.at(i - 1))
+                    continue;
+                if (id < 0) {
+                    list.append(place({-1, 0, index, &it.key(), -1}));
+                    continue;
+                }
+                const MessageRecord &record = messages.at(id);
+                list.append(place(
+                    {record.file, findingLine(record, index), index, &it.key(), id, it->related}));
+            }
+        }
+    });
+    const ItemList &items = store->items(Check_0);
+    const QList<ItemOrigin> &origins = store->itemOrigins();
+    qsizetype count = items.size();
+    for (const QList<Occurrence> &list : byCheck)
+        count += list.size();
+    occurrences.reserve(count);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const ItemOrigin origin = i < origins.size() ? origins.at(i) : ItemOrigin();
+        occurrences.append(place({origin.file, origin.line, Check_0, &items.at(i), -1}));
+    }
+    for (QList<Occurrence> &list : byCheck) {
+        occurrences.append(list);
+        list = QList<Occurrence>();
+    }
+    // A long list is sorted in two halves, the second on a thread of its own,
+    // then merged; each step keeps equal places in their order.
+    const qsizetype halfOnThread = qsizetype(1) << 14;
+    const int threads = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
+    if (occurrences.size() < 2 * halfOnThread || threads < 2) {
+        std::stable_sort(occurrences.begin(), occurrences.end(), before);
+        return;
+    }
+    const auto middle = occurrences.begin() + occurrences.size() / 2;
+    std::thread second([&] { std::stable_sort(middle, occurrences.end(), before); });
+    std::stable_sort(occurrences.begin(), middle, before);
+    second.join();
+    std::inplace_merge(occurrences.begin(), middle, occurrences.end(), before);
 }
 
 QString FindingsWriter::Private::message(const Occurrence &occurrence) const
@@ -784,7 +939,34 @@ void FindingsWriter::Private::writeJsonEntries(QByteArray &buffer, int index, qs
                                                qsizetype last) const
 {
     auto it = store->findings(index).entries().cbegin() + first;
+    const QList<MessageRecord> &records = store->messages();
     for (qsizetype i = first; i < last; ++i, ++it) {
+        // The entries stand in the order they came and the records in the order
+        // of the messages: ask for what the next entries read before it is read.
+        if (i + 16 < last)
+            __builtin_prefetch(&(it + 16).key());
+        if (i + 8 < last) {
+            const auto ahead = it + 8;
+            __builtin_prefetch(ahead.key().constData());
+            __builtin_prefetch(ahead->values.constData());
+            __builtin_prefetch(ahead->messages.constData());
+        }
+        if (i + 4 < last) {
+            for (const int id : (it + 4)->messages)
+                __builtin_prefetch(&records.at(id));
+            for (const QString &value : (it + 4)->values)
+                __builtin_prefetch(value.constData());
+        }
+        if (i + 2 < last) {
+            for (const int id : (it + 2)->messages) {
+                const MessageRecord &record = records.at(id);
+                for (const QString *text : {&record.source, &record.translation}) {
+                    __builtin_prefetch(text->constData());
+                    __builtin_prefetch(text->constData() + 32);
+                }
+                __builtin_prefetch(record.context.constData());
+            }
+        }
         buffer += i == 0 ? "\n                {\n                    \"text\": "
                          : ",\n                {\n                    \"text\": ";
         appendJsonString(buffer, it.key());
@@ -813,10 +995,7 @@ void FindingsWriter::Private::writeJsonChecks()
             checks.append(index);
     }
     // Each finding map orders its keys once, before the pieces read them.
-    writePieces(checks.size(), [&](qsizetype check, QByteArray &) {
-        if (checkInfo(checks.at(check)).store != StoreKind::Items)
-            store->findings(checks.at(check)).entries().size();
-    });
+    orderFindingMaps(checks);
     enum Part { Head, Entries, End };
     struct Piece {
         int index;
@@ -866,21 +1045,28 @@ void FindingsWriter::Private::writeJsonOccurrences(QByteArray &buffer, const QLi
         if (id < 0 || (i >= 0 && i + 1 < ids.size() && ids.at(i + 1) == id))
             continue;
         const MessageRecord &record = messages.at(id);
-        buffer += firstOccurrence ? "\n                        {\"file\": "
-                                  : ",\n                        {\"file\": ";
+        const QByteArray &path = jsonPaths.at(fileSlot(record.file));
+        Room room(buffer, 160 + path.size()
+                              + mostUtf8(record.context.size() + record.source.size()
+                                             + record.translation.size(),
+                                         JsonEscapeSize));
+        if (firstOccurrence)
+            room.literal("\n                        {\"file\": ");
+        else
+            room.literal(",\n                        {\"file\": ");
         firstOccurrence = false;
-        buffer += jsonPaths.at(fileSlot(record.file));
-        buffer += ", \"line\": ";
-        appendNumber(buffer, findingLine(record, index));
-        buffer += ", \"context\": ";
-        appendJsonString(buffer, record.context);
-        buffer += ", \"source\": ";
-        appendJsonString(buffer, record.source);
-        buffer += ", \"translation\": ";
-        appendJsonString(buffer, record.translation);
-        buffer += ", \"form\": ";
-        appendNumber(buffer, record.numerusForm);
-        buffer += '}';
+        room.bytes(path);
+        room.literal(", \"line\": ");
+        room.number(findingLine(record, index));
+        room.literal(", \"context\": ");
+        room.to = writeJsonString(room.to, record.context);
+        room.literal(", \"source\": ");
+        room.to = writeJsonString(room.to, record.source);
+        room.literal(", \"translation\": ");
+        room.to = writeJsonString(room.to, record.translation);
+        room.literal(", \"form\": ");
+        room.number(record.numerusForm);
+        room.literal("}");
     }
     buffer += firstOccurrence ? "]" : "\n                    ]";
 }
@@ -918,26 +1104,24 @@ void FindingsWriter::Private::writeJson(const QString &path, int fileCount)
     writeJsonChecks();
 }
 
-void FindingsWriter::Private::appendSarifLocation(QByteArray &buffer,
-                                                  const Occurrence &occurrence) const
+void FindingsWriter::Private::writeSarifLocation(Room &room, const Occurrence &occurrence) const
 {
-    buffer += "\"physicalLocation\": {\"artifactLocation\": {\"uri\": ";
-    buffer += sarifUris.at(fileSlot(occurrence.file));
-    buffer += "}";
+    room.literal("\"physicalLocation\": {\"artifactLocation\": {\"uri\": ");
+    room.bytes(sarifUris.at(fileSlot(occurrence.file)));
+    room.literal("}");
     if (occurrence.line > 0) {
-        buffer += ", \"region\": {\"startLine\": ";
-        appendNumber(buffer, occurrence.line);
-        buffer += '}';
+        room.literal(", \"region\": {\"startLine\": ");
+        room.number(occurrence.line);
+        room.literal("}");
     }
-    buffer += "}";
+    room.literal("}");
 }
 
-void FindingsWriter::Private::appendFingerprint(QByteArray &buffer,
-                                                const Occurrence &occurrence) const
+void FindingsWriter::Private::writeFingerprint(Room &room, const Occurrence &occurrence,
+                                               QByteArray &fields) const
 {
     // The fields in UTF-8, each ended by a zero byte, hashed at once.
-    QByteArray fields;
-    fields.reserve(1024);
+    fields.resize(0);
     const auto add = [&fields](QStringView text) {
         appendUtf8(fields, text);
         fields += '\0';
@@ -958,8 +1142,8 @@ void FindingsWriter::Private::appendFingerprint(QByteArray &buffer,
     const sha256::Digest digest = sha256::of(fields);
     static const char hex[] = "0123456789abcdef";
     for (size_t i = 0; i < 16; ++i) {
-        buffer += hex[digest[i] >> 4];
-        buffer += hex[digest[i] & 15];
+        *room.to++ = hex[digest[i] >> 4];
+        *room.to++ = hex[digest[i] & 15];
     }
 }
 
@@ -994,30 +1178,52 @@ void FindingsWriter::Private::writeSarifRun()
         out += "}}";
     }
     out += "\n          ]\n        }\n      },\n      \"results\": [";
+    // What a result of each check starts with, from its rule to its message's text.
+    std::vector<QByteArray> resultHeads(static_cast<size_t>(CheckCount));
+    for (int index = 0; index < CheckCount; ++index) {
+        if (ruleIndex.at(index) < 0)
+            continue;
+        QByteArray &head = resultHeads[size_t(index)];
+        head += "{\"ruleId\": ";
+        appendJsonString(head, checkInfo(index).id);
+        head += ", \"ruleIndex\": ";
+        appendNumber(head, ruleIndex.at(index));
+        head += ", \"level\": ";
+        appendJsonString(head, severityName(severityOf(index)));
+        head += ", \"message\": {\"text\": ";
+    }
+    QByteArray relatedMessage;
+    appendJsonString(relatedMessage, relatedText());
     eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
+        QByteArray fields; // a fingerprint's input
+        fields.reserve(1024);
         for (qsizetype i = first; i < last; ++i) {
             const Occurrence &occurrence = occurrences.at(i);
-            buffer += i == 0 ? "\n        {\"ruleId\": " : ",\n        {\"ruleId\": ";
-            appendJsonString(buffer, checkInfo(occurrence.check).id);
-            buffer += ", \"ruleIndex\": ";
-            appendNumber(buffer, ruleIndex.at(occurrence.check));
-            buffer += ", \"level\": ";
-            appendJsonString(buffer, severityName(severityOf(occurrence.check)));
-            buffer += ", \"message\": {\"text\": ";
-            appendJsonString(buffer, message(occurrence));
-            buffer += "}, \"locations\": [{";
-            appendSarifLocation(buffer, occurrence);
-            buffer += "}]";
-            if (occurrence.related >= 0) {
-                buffer += ", \"relatedLocations\": [{\"id\": 1, ";
-                appendSarifLocation(buffer, related(occurrence));
-                buffer += ", \"message\": {\"text\": ";
-                appendJsonString(buffer, relatedText());
-                buffer += "}}]";
+            const QString text = message(occurrence);
+            const QByteArray &head = resultHeads.at(size_t(occurrence.check));
+            const bool hasRelated = occurrence.related >= 0;
+            const Occurrence other = hasRelated ? related(occurrence) : occurrence;
+            Room room(buffer, 300 + head.size() + locationSize(occurrence) + locationSize(other)
+                                  + relatedMessage.size() + mostUtf8(text.size(), JsonEscapeSize));
+            if (i == 0)
+                room.literal("\n        ");
+            else
+                room.literal(",\n        ");
+            room.bytes(head);
+            room.to = writeJsonString(room.to, text);
+            room.literal("}, \"locations\": [{");
+            writeSarifLocation(room, occurrence);
+            room.literal("}]");
+            if (hasRelated) {
+                room.literal(", \"relatedLocations\": [{\"id\": 1, ");
+                writeSarifLocation(room, other);
+                room.literal(", \"message\": {\"text\": ");
+                room.bytes(relatedMessage);
+                room.literal("}}]");
             }
-            buffer += ", \"partialFingerprints\": {\"kvnFinding/v1\": \"";
-            appendFingerprint(buffer, occurrence);
-            buffer += "\"}}";
+            room.literal(", \"partialFingerprints\": {\"kvnFinding/v1\": \"");
+            writeFingerprint(room, occurrence, fields);
+            room.literal("\"}}");
         }
     });
     const bool first = occurrences.isEmpty();

@@ -168,6 +168,20 @@ private slots:
         add("line breaks", "a\r\nb", "a%0D%0Ab", "a%0D%0Ab", "a\\r\\nb");
         add("colon, comma", "x:1,y", "x:1,y", "x%3A1%2Cy", "x:1,y");
         add("controls", "t\tb\x01", "t\tb\x01", "t\tb\x01", "t\\tb\\x01");
+        // Runs of eight and four plain characters, broken at every place.
+        add("long", "abcdefgh%ijklmnopq:rstuvwxyz,0123456\n789",
+            "abcdefgh%25ijklmnopq:rstuvwxyz,0123456%0A789",
+            "abcdefgh%25ijklmnopq%3Arstuvwxyz%2C0123456%0A789",
+            "abcdefgh%ijklmnopq:rstuvwxyz,0123456\\n789");
+        add("non-ASCII",
+            "\xc3\x9c"
+            "bersetzung 100% \xe2\x80\x94 fertig\xf0\x9f\x98\x80!",
+            "\xc3\x9c"
+            "bersetzung 100%25 \xe2\x80\x94 fertig\xf0\x9f\x98\x80!",
+            "\xc3\x9c"
+            "bersetzung 100%25 \xe2\x80\x94 fertig\xf0\x9f\x98\x80!",
+            "\xc3\x9c"
+            "bersetzung 100% \xe2\x80\x94 fertig\xf0\x9f\x98\x80!");
     }
     void escaping()
     {
