@@ -951,7 +951,7 @@ void results::replayConsistency(ConsistencyEntry &entry, int record)
 }
 
 template<typename Record>
-void results::consultConsistencyTables(const ConsistencyEntry &entry, Record record)
+void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
 {
     const QString &s = entry.record.source;
     const QString &t = entry.record.translation;
@@ -967,7 +967,7 @@ void results::consultConsistencyTables(const ConsistencyEntry &entry, Record rec
     };
     auto translationIt = firstTranslationOfSource.find(entry.sourceKey);
     if (translationIt == firstTranslationOfSource.end()) {
-        firstTranslationOfSource.insert(entry.sourceKey, first(t));
+        firstTranslationOfSource.emplace(std::move(entry.sourceKey), first(t));
     } else if (differ(translationIt->text, t, m_options.checkST10_1_1CheckBox)) {
         const QString key = s + lf + t + lf + translationIt->text;
         if (FindingValues *finding = record(CheckST10_1, key))
@@ -976,7 +976,7 @@ void results::consultConsistencyTables(const ConsistencyEntry &entry, Record rec
 
     auto sourceIt = firstSourceOfTranslation.find(entry.translationKey);
     if (sourceIt == firstSourceOfTranslation.end()) {
-        firstSourceOfTranslation.insert(entry.translationKey, first(s));
+        firstSourceOfTranslation.emplace(std::move(entry.translationKey), first(s));
     } else if (differ(sourceIt->text, s, m_options.checkST11_1_1CheckBox)) {
         const QString key = t + lf + s + lf + sourceIt->text;
         if (FindingValues *finding = record(CheckST11_1, key))

@@ -453,10 +453,11 @@ private:
     // Runs the tables for the message of entry, a worker's at its merge (its
     // record: an index into messages(), -1 for none yet).
     void replayConsistency(ConsistencyEntry &entry, int record);
-    // Compares the message of entry with the tables, which it then joins; calls
-    // record(index, key) for each finding of ST10.1 and ST11.1.
+    // Compares the message of entry with the tables, which it then joins (its
+    // keys are moved into them); calls record(index, key) for each finding of
+    // ST10.1 and ST11.1.
     template<typename Record>
-    void consultConsistencyTables(const ConsistencyEntry &entry, Record record);
+    void consultConsistencyTables(ConsistencyEntry &entry, Record record);
     bool m_worker = false;
     ReaderCallSink *m_divert = nullptr;
     bool diverting() const { return m_divert && languageReady && m_currentFile >= 0; }

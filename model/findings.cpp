@@ -55,7 +55,8 @@ const FindingValues *FindingMap::find(const QString &key) const
     return position < 0 ? nullptr : &m_entries[size_t(position)].values;
 }
 
-FindingMap::Entry &FindingMap::entry(const QString &key, size_t hash, bool *added)
+template<typename Key>
+FindingMap::Entry &FindingMap::entry(Key &&key, size_t hash, bool *added)
 {
     const qsizetype position = positionOf(key, hash);
     if (position >= 0) {
@@ -67,7 +68,7 @@ FindingMap::Entry &FindingMap::entry(const QString &key, size_t hash, bool *adde
     }
     *added = true;
     m_index.add(hash, qsizetype(m_entries.size()));
-    m_entries.push_back(Entry {key, FindingValues(), hash});
+    m_entries.push_back(Entry {std::forward<Key>(key), FindingValues(), hash});
     m_ordered = false;
     return m_entries.back();
 }
@@ -167,12 +168,16 @@ void FindingMap::take(FindingMap &other, int messageOffset)
                 message = moved(message);
             source.related = moved(source.related);
         }
+        // Moved, not copied: the texts were made on another thread, and a copy
+        // would write to their reference counts from this one.
         bool added = false;
-        FindingValues &to = entry(from.key, from.hash, &added).values;
+        FindingValues &to = entry(std::move(from.key), from.hash, &added).values;
         if (added) {
             to = std::move(source);
         } else {
-            to.values += source.values;
+            to.values.reserve(to.values.size() + source.values.size());
+            for (QString &value : source.values)
+                to.values.append(std::move(value));
             to.messages += source.messages;
         }
     }

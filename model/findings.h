@@ -103,9 +103,10 @@ private:
         FindingValues values;
         size_t hash; // of the key, kept for a merge into another map
     };
-    // The entry of key (whose hash is given); *added tells whether it had no
-    // values (they are to be set).
-    Entry &entry(const QString &key, size_t hash, bool *added);
+    // The entry of key (whose hash is given), made from key when there is none;
+    // *added tells whether it had no values (they are to be set).
+    template<typename Key>
+    Entry &entry(Key &&key, size_t hash, bool *added);
     const QList<qsizetype> &order() const;
     qsizetype positionOf(const QString &key, size_t hash) const; // -1 when never added
     const FindingValues *find(const QString &key) const; // null when never added
