@@ -6,10 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# clang-format and clang-tidy: scripts/check-style.sh. The third line: what the install,
-# package and validation tests use.
+# clang-format and clang-tidy: scripts/check-style.sh; libjemalloc-dev: the programs'
+# allocator. The third line: what the install, package and validation tests use.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-          qt6-translations-l10n fonts-dejavu-core clang-format clang-tidy
+          qt6-translations-l10n fonts-dejavu-core clang-format clang-tidy libjemalloc-dev
           desktop-file-utils appstream man-db groff-base dpkg-dev file python3-jsonschema
           ${EXTRA_PACKAGES:-})
 missing=()
