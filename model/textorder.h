@@ -59,6 +59,61 @@ inline bool codeUnitEntryLess(const CodeUnitSortEntry &a, const CodeUnitSortEntr
     return codeUnitLess(a.data, a.size, b.data, b.size, 8);
 }
 
+// The code units [depth, depth + 8) of a text packed for comparison, zeros after its end.
+inline void packCodeUnits(CodeUnitSortEntry &entry, qsizetype depth)
+{
+    entry.prefix[0] = entry.prefix[1] = 0;
+    for (qsizetype i = 0; i < 8; ++i) {
+        const qsizetype at = depth + i;
+        entry.prefix[i / 4]
+            = (entry.prefix[i / 4] << 16) | (at < entry.size ? quint64(entry.data[at]) : 0u);
+    }
+}
+
+// Sorts a range of entries by their texts, eight code units at a time: by the
+// packed units from a depth that all texts of the range share, a text that ends
+// there before a longer one; then each run that agrees on them again, from eight
+// units deeper. A text's units are read once per depth, not once per comparison,
+// which counts when many texts share a long start. Entries packed at depth 0 come
+// in (codeUnitSortEntry); deeper packs overwrite the prefixes.
+inline void sortCodeUnitRange(CodeUnitSortEntry *first, CodeUnitSortEntry *last)
+{
+    struct Range {
+        CodeUnitSortEntry *first, *last;
+        qsizetype depth;
+    };
+    std::vector<Range> ranges {{first, last, 0}};
+    while (!ranges.empty()) {
+        const Range range = ranges.back();
+        ranges.pop_back();
+        // A text that ends within the window sorts by its length among those that
+        // share its packed units; one that goes on sorts after them.
+        const qsizetype beyond = range.depth + 9;
+        const auto length
+            = [beyond](const CodeUnitSortEntry &entry) { return std::min(entry.size, beyond); };
+        if (range.depth > 0)
+            for (CodeUnitSortEntry *entry = range.first; entry != range.last; ++entry)
+                packCodeUnits(*entry, range.depth);
+        std::sort(range.first, range.last,
+                  [&length](const CodeUnitSortEntry &a, const CodeUnitSortEntry &b) {
+                      if (a.prefix[0] != b.prefix[0])
+                          return a.prefix[0] < b.prefix[0];
+                      if (a.prefix[1] != b.prefix[1])
+                          return a.prefix[1] < b.prefix[1];
+                      return length(a) < length(b);
+                  });
+        for (CodeUnitSortEntry *run = range.first; run != range.last;) {
+            CodeUnitSortEntry *end = run + 1;
+            while (end != range.last && end->prefix[0] == run->prefix[0]
+                   && end->prefix[1] == run->prefix[1] && length(*end) == length(*run))
+                ++end;
+            if (end - run > 1 && length(*run) == beyond)
+                ranges.push_back({run, end, range.depth + 8});
+            run = end;
+        }
+    }
+}
+
 // Sorts entries by their texts. A long list is sorted in two halves, one on a
 // thread of its own, that are then merged: the texts of the callers are
 // distinct, so the order is the one a sort on one thread gives.
@@ -66,12 +121,18 @@ inline void sortCodeUnitEntries(std::vector<CodeUnitSortEntry> &entries)
 {
     const size_t halfOnThread = size_t(1) << 15;
     if (entries.size() < 2 * halfOnThread || std::thread::hardware_concurrency() < 2) {
-        std::sort(entries.begin(), entries.end(), codeUnitEntryLess);
+        sortCodeUnitRange(entries.data(), entries.data() + entries.size());
         return;
     }
-    const auto middle = entries.begin() + std::ptrdiff_t(entries.size() / 2);
-    std::thread second([&] { std::sort(middle, entries.end(), codeUnitEntryLess); });
-    std::sort(entries.begin(), middle, codeUnitEntryLess);
+    CodeUnitSortEntry *const begin = entries.data();
+    CodeUnitSortEntry *const middle = begin + entries.size() / 2;
+    CodeUnitSortEntry *const end = begin + entries.size();
+    std::thread second([&] { sortCodeUnitRange(middle, end); });
+    sortCodeUnitRange(begin, middle);
     second.join();
-    std::inplace_merge(entries.begin(), middle, entries.end(), codeUnitEntryLess);
+    // The halves' prefixes may stand at any depth now: the merge compares whole texts.
+    std::inplace_merge(begin, middle, end,
+                       [](const CodeUnitSortEntry &a, const CodeUnitSortEntry &b) {
+                           return codeUnitLess(a.data, a.size, b.data, b.size);
+                       });
 }

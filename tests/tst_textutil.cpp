@@ -49,6 +49,18 @@ private slots:
             random.append(text);
         }
         QTest::newRow("random") << random;
+
+        // Long shared starts, sorted eight code units deeper at a time, and
+        // enough texts for the two halves on two threads.
+        QStringList shared;
+        for (int i = 0; i < 70000; ++i) {
+            QString text = QStringLiteral("A common start of many texts");
+            text.truncate(generator.bounded(text.size() + 1));
+            for (int k = generator.bounded(20); k > 0; --k)
+                text += QChar(alphabet[generator.bounded(int(std::size(alphabet)))]);
+            shared.append(text);
+        }
+        QTest::newRow("long shared starts") << shared;
     }
     void sortByCodeUnits()
     {
