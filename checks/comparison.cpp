@@ -965,21 +965,23 @@ void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
         return FirstMessage {otherText,       here.context,         here.file,
                              here.sourceLine, here.translationLine, here.numerusForm};
     };
-    auto translationIt = firstTranslationOfSource.find(entry.sourceKey);
-    if (translationIt == firstTranslationOfSource.end()) {
-        firstTranslationOfSource.emplace(std::move(entry.sourceKey), first(t));
-    } else if (differ(translationIt->text, t, m_options.checkST10_1_1CheckBox)) {
-        const QString key = s + lf + t + lf + translationIt->text;
-        if (FindingValues *finding = record(CheckST10_1, key))
-            relateFinding(*finding, *translationIt, s, translationIt->text);
+    if (FirstMessage *firstTranslation = firstTranslationOfSource.find(entry.sourceKey)) {
+        if (differ(firstTranslation->text, t, m_options.checkST10_1_1CheckBox)) {
+            const QString key = s + lf + t + lf + firstTranslation->text;
+            if (FindingValues *finding = record(CheckST10_1, key))
+                relateFinding(*finding, *firstTranslation, s, firstTranslation->text);
+        }
+    } else {
+        firstTranslationOfSource.insert(std::move(entry.sourceKey), first(t));
     }
 
-    auto sourceIt = firstSourceOfTranslation.find(entry.translationKey);
-    if (sourceIt == firstSourceOfTranslation.end()) {
-        firstSourceOfTranslation.emplace(std::move(entry.translationKey), first(s));
-    } else if (differ(sourceIt->text, s, m_options.checkST11_1_1CheckBox)) {
-        const QString key = t + lf + s + lf + sourceIt->text;
-        if (FindingValues *finding = record(CheckST11_1, key))
-            relateFinding(*finding, *sourceIt, sourceIt->text, t);
+    if (FirstMessage *firstSource = firstSourceOfTranslation.find(entry.translationKey)) {
+        if (differ(firstSource->text, s, m_options.checkST11_1_1CheckBox)) {
+            const QString key = t + lf + s + lf + firstSource->text;
+            if (FindingValues *finding = record(CheckST11_1, key))
+                relateFinding(*finding, *firstSource, firstSource->text, t);
+        }
+    } else {
+        firstSourceOfTranslation.insert(std::move(entry.translationKey), first(s));
     }
 }

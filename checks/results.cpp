@@ -307,7 +307,18 @@ void results::mergeWorker(results &worker, bool continuesFile)
         formatFlag = worker.formatFlag;
     }
 
-    for (ConsistencyEntry &entry : worker.m_consistencyEntries) {
+    QList<ConsistencyEntry> &entries = worker.m_consistencyEntries;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // The tables are large and the keys come in no order of theirs: each
+        // step asks for what a later entry will read.
+        for (const auto &[ahead, stage] : {std::pair {12, 0}, {6, 1}, {2, 2}}) {
+            if (i + ahead < entries.size()) {
+                const ConsistencyEntry &later = entries.at(i + ahead);
+                firstTranslationOfSource.prefetch(later.sourceKey, stage);
+                firstSourceOfTranslation.prefetch(later.translationKey, stage);
+            }
+        }
+        ConsistencyEntry &entry = entries[i];
         entry.record.file = movedFile(entry.record.file);
         replayConsistency(entry, entry.recordIndex >= 0 ? entry.recordIndex + messageOffset : -1);
     }

@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <array>
 #include <bitset>
+#include <deque>
 
 // Where a message of a catalogue stands and what it says: kept once per message
 // that has a finding, and named by index from the findings. Lines are 1-based,
@@ -75,6 +76,60 @@ inline size_t qHash(const HashedText &key, size_t) noexcept
 {
     return key.hash;
 }
+
+// The first message of each text (ST10.1: of each source, ST11.1: of each
+// translation): entries that stay where they are, found through an index of
+// their keys' hashes. A merge asks for the slots and entries of the keys it
+// comes to next (prefetch) while it consults the table for the current one.
+class FirstMessageTable
+{
+public:
+    FirstMessage *find(const HashedText &key)
+    {
+        const qsizetype at = m_index.find(key.text, key.hash, [this](qsizetype position) {
+            return QStringView(m_entries[size_t(position)].key);
+        });
+        return at < 0 ? nullptr : &m_entries[size_t(at)].first;
+    }
+    // Adds a key that find did not find.
+    void insert(HashedText &&key, FirstMessage &&first)
+    {
+        m_index.add(key.hash, qsizetype(m_entries.size()));
+        m_entries.push_back(Entry {std::move(key.text), std::move(first)});
+    }
+    // Asks for what find(key) reads: stage 0 its slot, then the entry the slot
+    // likely names (stage 1), then that entry's texts (stage 2).
+    void prefetch(const HashedText &key, int stage) const
+    {
+        if (stage == 0) {
+            m_index.prefetch(key.hash);
+            return;
+        }
+        const qsizetype position = m_index.likelyPosition(key.hash);
+        if (position < 0)
+            return;
+        const Entry &entry = m_entries[size_t(position)];
+        if (stage == 1) {
+            __builtin_prefetch(&entry);
+        } else {
+            __builtin_prefetch(entry.key.constData());
+            __builtin_prefetch(entry.first.text.constData());
+        }
+    }
+    void clear()
+    {
+        m_entries.clear();
+        m_index.clear();
+    }
+
+private:
+    struct Entry {
+        QString key;
+        FirstMessage first;
+    };
+    std::deque<Entry> m_entries;
+    TextIndex m_index;
+};
 
 // What a reader knows of the message it hands over next (results::setMessageOrigin).
 struct MessageOrigin {
@@ -344,8 +399,8 @@ public:
     QSet<QString> usedSourceCharacters;
     TextSet translationTexts;
     QSet<QString> usedTranslationCharacters;
-    QHash<HashedText, FirstMessage> firstTranslationOfSource;
-    QHash<HashedText, FirstMessage> firstSourceOfTranslation;
+    FirstMessageTable firstTranslationOfSource;
+    FirstMessageTable firstSourceOfTranslation;
     // Names `first` (whose texts are source and translation) beside the messages
     // of a finding, as its related message.
     void relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,

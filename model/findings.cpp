@@ -175,7 +175,6 @@ void FindingMap::take(FindingMap &other, int messageOffset)
         if (added) {
             to = std::move(source);
         } else {
-            to.values.reserve(to.values.size() + source.values.size());
             for (QString &value : source.values)
                 to.values.append(std::move(value));
             to.messages += source.messages;

@@ -64,6 +64,21 @@ public:
         m_slots.clear();
         m_count = 0;
     }
+    // Asks for the first slot a text of this hash looks at, ahead of its find.
+    void prefetch(size_t hash) const
+    {
+        if (!m_slots.empty())
+            __builtin_prefetch(&m_slots[quint32(hash) & mask()]);
+    }
+    // The position in the first slot a text of this hash looks at, when that
+    // slot holds part of the same hash (a likely match); -1 otherwise.
+    qsizetype likelyPosition(size_t hash) const
+    {
+        if (m_slots.empty())
+            return -1;
+        const Slot &slot = m_slots[quint32(hash) & mask()];
+        return slot.bits == quint32(hash) ? slot.position : -1;
+    }
 
 private:
     struct Secrets {

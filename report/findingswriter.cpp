@@ -534,6 +534,7 @@ public:
     {
         eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
             for (qsizetype i = first; i < last; ++i) {
+                prefetchOccurrences(i, format == OutputFormat::Csv);
                 const Occurrence &occurrence = occurrences.at(i);
                 write(buffer, occurrence, false);
                 if (occurrence.related >= 0)
@@ -548,6 +549,32 @@ public:
     void writeJsonCheckHead(QByteArray &buffer, int index) const;
     void writeJsonItems(QByteArray &buffer, int index) const;
     void writeJsonEntries(QByteArray &buffer, int index, qsizetype first, qsizetype last) const;
+    // Asks for what the occurrences after number i will read: their texts and,
+    // with `records`, their messages' texts.
+    void prefetchOccurrences(qsizetype i, bool records) const
+    {
+        if (i + 16 < occurrences.size()) {
+            const Occurrence &ahead = occurrences.at(i + 16);
+            __builtin_prefetch(ahead.text);
+            if (records && ahead.message >= 0)
+                __builtin_prefetch(&store->messages().at(ahead.message));
+        }
+        if (i + 8 < occurrences.size()) {
+            const Occurrence &ahead = occurrences.at(i + 8);
+            __builtin_prefetch(ahead.text->constData());
+            if (records && ahead.message >= 0) {
+                const MessageRecord &record = store->messages().at(ahead.message);
+                __builtin_prefetch(record.source.constData());
+                __builtin_prefetch(record.translation.constData());
+                __builtin_prefetch(record.context.constData());
+            }
+        }
+    }
+    enum class Fetch { Records, ValuesAndTexts };
+    // Asks for what the entries after `it` (`left` of them, it included) will
+    // read: the entries, their messages' records and, with ValuesAndTexts,
+    // their values and the records' texts.
+    void prefetchEntries(FindingEntries::const_iterator it, qsizetype left, Fetch fetch) const;
     void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
                               int related) const;
     void writeSarifRun();
@@ -741,7 +768,9 @@ void FindingsWriter::Private::collect()
         QList<Occurrence> &list = byCheck[size_t(at)];
         list.reserve(map.size());
         const auto &entries = map.entries();
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        qsizetype left = entries.size();
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it, --left) {
+            prefetchEntries(it, left, Fetch::Records);
             const QList<int> &ids = it->messages;
             for (qsizetype i = 0; i < ids.size(); ++i) {
                 const int id = ids.at(i);
@@ -933,40 +962,50 @@ void FindingsWriter::Private::writeJsonItems(QByteArray &buffer, int index) cons
     buffer += "\n        }";
 }
 
+void FindingsWriter::Private::prefetchEntries(FindingEntries::const_iterator it, qsizetype left,
+                                              Fetch fetch) const
+{
+    // The entries stand in the order they came and the records in the order of
+    // the messages, not in key order: each step asks for what the next one reads.
+    const QList<MessageRecord> &records = store->messages();
+    if (left > 16)
+        __builtin_prefetch(&(it + 16).key());
+    if (left > 8) {
+        const auto ahead = it + 8;
+        __builtin_prefetch(ahead.key().constData());
+        __builtin_prefetch(ahead->values.constData());
+        __builtin_prefetch(ahead->messages.constData());
+    }
+    if (left > 4) {
+        for (const int id : (it + 4)->messages)
+            if (id >= 0)
+                __builtin_prefetch(&records.at(id));
+        if (fetch == Fetch::ValuesAndTexts)
+            for (const QString &value : (it + 4)->values)
+                __builtin_prefetch(value.constData());
+    }
+    if (left > 2 && fetch == Fetch::ValuesAndTexts) {
+        for (const int id : (it + 2)->messages) {
+            if (id < 0)
+                continue;
+            const MessageRecord &record = records.at(id);
+            for (const QString *text : {&record.source, &record.translation}) {
+                __builtin_prefetch(text->constData());
+                __builtin_prefetch(text->constData() + 32);
+            }
+            __builtin_prefetch(record.context.constData());
+        }
+    }
+}
+
 // Findings first to last (in key order) of a check with a finding map: text,
 // values, occurrences.
 void FindingsWriter::Private::writeJsonEntries(QByteArray &buffer, int index, qsizetype first,
                                                qsizetype last) const
 {
     auto it = store->findings(index).entries().cbegin() + first;
-    const QList<MessageRecord> &records = store->messages();
     for (qsizetype i = first; i < last; ++i, ++it) {
-        // The entries stand in the order they came and the records in the order
-        // of the messages: ask for what the next entries read before it is read.
-        if (i + 16 < last)
-            __builtin_prefetch(&(it + 16).key());
-        if (i + 8 < last) {
-            const auto ahead = it + 8;
-            __builtin_prefetch(ahead.key().constData());
-            __builtin_prefetch(ahead->values.constData());
-            __builtin_prefetch(ahead->messages.constData());
-        }
-        if (i + 4 < last) {
-            for (const int id : (it + 4)->messages)
-                __builtin_prefetch(&records.at(id));
-            for (const QString &value : (it + 4)->values)
-                __builtin_prefetch(value.constData());
-        }
-        if (i + 2 < last) {
-            for (const int id : (it + 2)->messages) {
-                const MessageRecord &record = records.at(id);
-                for (const QString *text : {&record.source, &record.translation}) {
-                    __builtin_prefetch(text->constData());
-                    __builtin_prefetch(text->constData() + 32);
-                }
-                __builtin_prefetch(record.context.constData());
-            }
-        }
+        prefetchEntries(it, last - i, Fetch::ValuesAndTexts);
         buffer += i == 0 ? "\n                {\n                    \"text\": "
                          : ",\n                {\n                    \"text\": ";
         appendJsonString(buffer, it.key());
@@ -1198,6 +1237,7 @@ void FindingsWriter::Private::writeSarifRun()
         QByteArray fields; // a fingerprint's input
         fields.reserve(1024);
         for (qsizetype i = first; i < last; ++i) {
+            prefetchOccurrences(i, true);
             const Occurrence &occurrence = occurrences.at(i);
             const QString text = message(occurrence);
             const QByteArray &head = resultHeads.at(size_t(occurrence.check));
