@@ -18,14 +18,30 @@ public:
     void insert(const QString &text) { add(text, &text); }
     bool contains(QStringView text) const { return position(text, TextIndex::hashOf(text)) >= 0; }
     bool contains(const QString &text) const { return contains(QStringView(text)); }
-    // Adds the texts of other that are new here, in their order.
-    void unite(const TextSet &other)
+    // Adds the texts of other that are new here, in their order; other is left
+    // to be cleared or freed. A large set is read in no order of its own: each
+    // step asks for the slot, the stored text and its data a later text reads.
+    void unite(TextSet &other)
     {
-        for (qsizetype i = 0; i < other.m_texts.size(); ++i) {
-            const QString &text = other.m_texts.at(i);
+        const qsizetype count = other.m_texts.size();
+        for (qsizetype i = 0; i < count; ++i) {
+            if (i + 12 < count)
+                m_index.prefetch(other.m_hashes.at(i + 12));
+            for (const qsizetype ahead : {6, 2}) {
+                if (i + ahead >= count)
+                    continue;
+                const qsizetype at = m_index.likelyPosition(other.m_hashes.at(i + ahead));
+                if (at < 0)
+                    continue;
+                if (ahead == 6)
+                    __builtin_prefetch(&m_texts.at(at));
+                else
+                    __builtin_prefetch(m_texts.at(at).constData());
+            }
+            QString &text = other.m_texts[i];
             const size_t hash = other.m_hashes.at(i);
             if (position(text, hash) < 0)
-                append(text, hash);
+                append(std::move(text), hash);
         }
     }
     qsizetype size() const { return m_texts.size(); }
@@ -53,10 +69,10 @@ private:
         const qsizetype found = position(text, hash);
         return found >= 0 ? found : append(shared ? *shared : text.toString(), hash);
     }
-    qsizetype append(const QString &text, size_t hash)
+    qsizetype append(QString text, size_t hash)
     {
         m_index.add(hash, m_texts.size());
-        m_texts.append(text);
+        m_texts.append(std::move(text));
         m_hashes.append(quint32(hash));
         return m_texts.size() - 1;
     }
