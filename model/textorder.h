@@ -32,7 +32,8 @@ inline bool codeUnitLess(const char16_t *x, qsizetype xSize, const char16_t *y, 
 // A text to sort and what it stands for (an index chosen by the caller). The
 // text's code units are named directly: comparing two entries reads no QString.
 struct CodeUnitSortEntry {
-    quint64 prefix[2]; // the first eight code units, zeros after the end
+    quint64 prefix[2]; // eight code units packed, zeros after the end (see sortCodeUnitRange)
+    quint64 head[2]; // the first eight, packed in the same way
     const char16_t *data;
     qsizetype size;
     qsizetype index;
@@ -41,21 +42,23 @@ struct CodeUnitSortEntry {
 inline CodeUnitSortEntry codeUnitSortEntry(const QString &text, qsizetype index)
 {
     CodeUnitSortEntry entry {
-        {0, 0}, reinterpret_cast<const char16_t *>(text.constData()), text.size(), index};
+        {0, 0}, {0, 0}, reinterpret_cast<const char16_t *>(text.constData()), text.size(), index};
     for (qsizetype i = 0; i < 8; ++i)
         entry.prefix[i / 4]
             = (entry.prefix[i / 4] << 16) | (i < text.size() ? text.at(i).unicode() : 0u);
+    entry.head[0] = entry.prefix[0];
+    entry.head[1] = entry.prefix[1];
     return entry;
 }
 
-// Whether entry a's text comes before entry b's. The packed prefixes decide
+// Whether entry a's text comes before entry b's. The packed first units decide
 // most comparisons; texts that share them are compared after them.
 inline bool codeUnitEntryLess(const CodeUnitSortEntry &a, const CodeUnitSortEntry &b)
 {
-    if (a.prefix[0] != b.prefix[0])
-        return a.prefix[0] < b.prefix[0];
-    if (a.prefix[1] != b.prefix[1])
-        return a.prefix[1] < b.prefix[1];
+    if (a.head[0] != b.head[0])
+        return a.head[0] < b.head[0];
+    if (a.head[1] != b.head[1])
+        return a.head[1] < b.head[1];
     return codeUnitLess(a.data, a.size, b.data, b.size, 8);
 }
 
@@ -130,9 +133,5 @@ inline void sortCodeUnitEntries(std::vector<CodeUnitSortEntry> &entries)
     std::thread second([&] { sortCodeUnitRange(middle, end); });
     sortCodeUnitRange(begin, middle);
     second.join();
-    // The halves' prefixes may stand at any depth now: the merge compares whole texts.
-    std::inplace_merge(begin, middle, end,
-                       [](const CodeUnitSortEntry &a, const CodeUnitSortEntry &b) {
-                           return codeUnitLess(a.data, a.size, b.data, b.size);
-                       });
+    std::inplace_merge(begin, middle, end, codeUnitEntryLess);
 }
