@@ -144,13 +144,14 @@ inline int plainRun(const char16_t *p, const char16_t *end, const std::array<cha
 
 // Writes text at `to` in UTF-8, in one pass, between two `quote` characters
 // unless it is zero, and returns the end. escape(c, to) is called for each
-// ASCII code unit: it writes the character's escape at `to` and returns its
-// end, or returns null when the character stays. Printable ASCII code units
-// skip escape unless they are among `specials`, the ones escape changes. A
-// lone surrogate becomes `replacement`.
+// code unit below `escapeBelow`: it writes the character's escape at `to` and
+// returns its end, or returns null when the character stays. Printable ASCII
+// code units skip escape unless they are among `specials`, the ones escape
+// changes. A lone surrogate becomes `replacement`.
 template<typename Escape, size_t K>
 char *writeUtf8(char *to, QStringView text, char32_t replacement, const Escape &escape,
-                const std::array<char16_t, K> &specials, char quote = 0)
+                const std::array<char16_t, K> &specials, char quote = 0,
+                char32_t escapeBelow = 0x80)
 {
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
@@ -175,11 +176,14 @@ char *writeUtf8(char *to, QStringView text, char32_t replacement, const Escape &
                 break;
         }
         char32_t u = *p++;
-        if (u < 0x80) {
-            if (char *escaped = escape(char16_t(u), to))
+        if (u < escapeBelow) {
+            if (char *escaped = escape(char16_t(u), to)) {
                 to = escaped;
-            else
-                *to++ = char(u);
+                continue;
+            }
+        }
+        if (u < 0x80) {
+            *to++ = char(u);
             continue;
         }
         if (u >= 0xD800 && u <= 0xDFFF) {
@@ -488,6 +492,8 @@ public:
     // Has the finding map of each of `checks` order its keys, on the writer's threads.
     void orderFindingMaps(const QList<int> &checks);
     QString message(const Occurrence &occurrence) const;
+    // Appends message(occurrence) in UTF-8 without making it.
+    void appendMessage(QByteArray &buffer, const Occurrence &occurrence) const;
     // The occurrence at the related message of an occurrence.
     Occurrence related(const Occurrence &occurrence) const
     {
@@ -594,6 +600,7 @@ public:
     QList<Occurrence> occurrences;
     // Translated once per run (startRun): a large run writes them on every line.
     std::array<QString, CheckCount> shortDescriptions;
+    std::array<QByteArray, CheckCount> shortDescriptionsUtf8;
     const QString &shortDescriptionOf(int check) const
     {
         return shortDescriptions.at(size_t(check));
@@ -706,8 +713,10 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
     occurrences.clear();
     // The pieces of the output are made on several threads, which only read these.
     for (int check = 0; check < CheckCount; ++check)
-        if (checkInfo(check).id && shortDescriptions.at(size_t(check)).isNull())
+        if (checkInfo(check).id && shortDescriptions.at(size_t(check)).isNull()) {
             shortDescriptions.at(size_t(check)) = shortDescription(check);
+            shortDescriptionsUtf8.at(size_t(check)) = shortDescriptions.at(size_t(check)).toUtf8();
+        }
 }
 
 // The findings of the reported checks, one per message (a source finding of a
@@ -815,6 +824,35 @@ void FindingsWriter::Private::collect()
     std::inplace_merge(occurrences.begin(), middle, occurrences.end(), before);
 }
 
+void FindingsWriter::Private::appendMessage(QByteArray &buffer, const Occurrence &occurrence) const
+{
+    const QByteArray &description = shortDescriptionsUtf8.at(size_t(occurrence.check));
+    const QString &text = *occurrence.text;
+    const bool cut = text.size() > LongestDetail;
+    const QStringView detail = cut ? QStringView(text).left(LongestDetail) : QStringView(text);
+    // A control character becomes \n, \r, \t or \xhh, as oneLine writes it.
+    const auto escape = [](char16_t c, char *to) -> char * {
+        if (c >= 0x20 && (c < 0x7F || c > 0x9F))
+            return nullptr;
+        *to++ = '\\';
+        if (c == '\n' || c == '\r' || c == '\t') {
+            *to++ = c == '\n' ? 'n' : c == '\r' ? 'r' : 't';
+            return to;
+        }
+        static const char hex[] = "0123456789abcdef";
+        *to++ = 'x';
+        *to++ = hex[c >> 4];
+        *to++ = hex[c & 15];
+        return to;
+    };
+    Room room(buffer, description.size() + 8 + mostUtf8(detail.size(), 4));
+    room.bytes(description);
+    room.literal(": ");
+    room.to = writeUtf8(room.to, detail, U'?', escape, std::array<char16_t, 1> {u'\x7f'}, 0, 0xA0);
+    if (cut)
+        room.literal("...");
+}
+
 QString FindingsWriter::Private::message(const Occurrence &occurrence) const
 {
     QString detail = *occurrence.text;
@@ -846,9 +884,8 @@ void FindingsWriter::Private::writeLines(bool github)
     const auto write = [&](QByteArray &buffer, const Occurrence &occurrence, bool note) {
         const Severity severity = note ? Severity::Info : severityOf(occurrence.check);
         const char *id = checkInfo(occurrence.check).id;
-        const QString text = note ? relatedText() : message(occurrence);
         if (!github) {
-            // Straight into the output: only the message is converted per line.
+            // Straight into the output, the message too.
             buffer += gccPaths.at(fileSlot(occurrence.file));
             buffer += ':';
             if (occurrence.line > 0) {
@@ -858,12 +895,16 @@ void FindingsWriter::Private::writeLines(bool github)
             buffer += ' ';
             buffer += severityName(severity);
             buffer += ": ";
-            buffer += text.toUtf8();
+            if (note)
+                buffer += relatedText().toUtf8();
+            else
+                appendMessage(buffer, occurrence);
             buffer += " [";
             buffer += id;
             buffer += "]\n";
             return;
         }
+        const QString text = note ? relatedText() : message(occurrence);
         buffer += "::";
         buffer += severity == Severity::Info ? "notice" : severityName(severity);
         buffer += " file=";

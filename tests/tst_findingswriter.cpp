@@ -235,6 +235,48 @@ private slots:
         QCOMPARE(moved["partialFingerprints"], old["partialFingerprints"]);
     }
 
+    // A gcc line writes the finding's message straight into UTF-8; a GitHub
+    // line writes the same message made as a text ('%' escaped): both agree on
+    // control characters, surrogates and the cut of a long text.
+    void gccMessages()
+    {
+        resetOptions();
+        Engine engine;
+        QString lone;
+        lone += QChar(0xD800);
+        const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
+        const QString texts[] = {
+            QStringLiteral("tab\there\r\x01 and\x7f delete"),
+            QString::fromUtf8("next line\xc2\x85 and \xc2\x9f \xc2\xa0 50%"),
+            QStringLiteral("a lone ") + lone + QStringLiteral(" surrogate"),
+            QString(296, QLatin1Char('x')) + emoji + emoji + QStringLiteral(" cut in a pair"),
+            QString(297, QLatin1Char('y')) + emoji + QStringLiteral(" cut after a pair"),
+        };
+        for (const QString &text : texts)
+            engine.check(QStringLiteral("Open"), text + QLatin1Char(' '));
+        const auto output = [&engine](OutputFormat format) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            OutputOptions options;
+            options.report = reportOptions(defaultOptions());
+            FindingsWriter writer(format, &buffer, options);
+            writer.writeRun(engine.store, QStringLiteral("a.ts"), 1);
+            writer.finish();
+            return buffer.data().split('\n');
+        };
+        const QList<QByteArray> gcc = output(OutputFormat::Gcc);
+        const QList<QByteArray> github = output(OutputFormat::Github);
+        QCOMPARE(gcc.size(), github.size());
+        QVERIFY(gcc.size() > int(std::size(texts)));
+        for (qsizetype i = 0; i + 1 < gcc.size(); ++i) {
+            const QByteArray &line = gcc.at(i);
+            const qsizetype start = line.indexOf(": ", line.indexOf(": ") + 2) + 2;
+            const QByteArray message = line.mid(start, line.lastIndexOf(" [") - start);
+            const QByteArray data = github.at(i).mid(github.at(i).indexOf("::", 2) + 2);
+            QCOMPARE(message, QByteArray(data).replace("%25", "%"));
+        }
+    }
+
     // The fingerprints' SHA-256 against Qt's, around the padding's block edges.
     void sha256_data()
     {
