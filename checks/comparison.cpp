@@ -709,24 +709,18 @@ void Comparison::numbers()
     const QString sourceText = normalise ? normalisedNumbers(this->s) : this->s;
     const QString translationText = normalise ? normalisedNumbers(this->t) : this->t;
     const QString dot = QStringLiteral(".");
-    QSet<double> sourceNumbers, translationNumbers;
-    m_store.extractNumbers(sourceText, normalise ? dot : m_store.sourceRules.decimalSeparator,
-                           sourceNumbers);
-    m_store.extractNumbers(translationText,
-                           normalise ? dot : m_store.translationRules.decimalSeparator,
-                           translationNumbers);
     // Sorted, so that a finding text is the same on every run.
-    const QList<double> sourceValues = sorted(sourceNumbers);
-    if (missingNumbers(sourceValues, sorted(translationNumbers), normalise)
+    const QList<double> sourceValues = m_store.extractNumbers(
+        sourceText, normalise ? dot : m_store.sourceRules.decimalSeparator);
+    const QList<double> translationValues = m_store.extractNumbers(
+        translationText, normalise ? dot : m_store.translationRules.decimalSeparator);
+    if (missingNumbers(sourceValues, translationValues, normalise)
         || numberCounts(sourceValues, sourceText, translationText))
         return;
 
-    QSet<QString> sourceRuns, translationRuns;
-    m_store.extractNumbers(sourceText, sourceRuns);
-    m_store.extractNumbers(translationText, translationRuns);
-    const QStringList sourceRunList = sorted(sourceRuns);
-    if (!missingNumberRuns(sourceRunList, sorted(translationRuns)))
-        numberRunCounts(sourceRunList, sourceText, translationText);
+    const QStringList sourceRuns = m_store.extractNumberRuns(sourceText);
+    if (!missingNumberRuns(sourceRuns, m_store.extractNumberRuns(translationText)))
+        numberRunCounts(sourceRuns, sourceText, translationText);
 }
 
 // ST8.1: the numbers of one side that the other lacks.

@@ -4,15 +4,47 @@
 
 #include <algorithm>
 
-void results::extractNumbers(const QString &text, const QString &decimalSeparator,
-                             QSet<double> &numbers) const
+namespace {
+
+// Sorts values and drops the repeats.
+template<typename List>
+List distinctSorted(List values)
 {
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+} // namespace
+
+QList<double> results::extractNumbers(const QString &text, const QString &decimalSeparator) const
+{
+    QList<double> numbers;
     const bool fullStopDecimal = decimalSeparator == QLatin1String(".");
+    const char16_t dropped = fullStopDecimal ? u',' : u'.';
     // A token is a run of digits, apostrophes, commas and full stops; it is
     // copied out only when it holds a digit.
     qsizetype start = 0;
     bool hasDigit = false;
     const auto addToken = [&](qsizetype end) {
+        // Most tokens are ASCII digits with separators that are dropped: read
+        // them in place.
+        qint64 plainValue = 0;
+        int digits = 0;
+        bool plain = true;
+        for (qsizetype i = start; i < end && plain; ++i) {
+            const char16_t c = text.at(i).unicode();
+            if (c >= u'0' && c <= u'9') {
+                plainValue = plainValue * 10 + (c - u'0');
+                plain = ++digits <= 15;
+            } else {
+                plain = c == u'\'' || c == dropped;
+            }
+        }
+        if (plain) {
+            numbers.append(double(plainValue));
+            return;
+        }
         QString token = text.mid(start, end - start);
         token.remove(QLatin1Char('\''));
         if (fullStopDecimal) {
@@ -28,13 +60,13 @@ void results::extractNumbers(const QString &text, const QString &decimalSeparato
             qint64 value = 0;
             for (const QChar c : std::as_const(token))
                 value = value * 10 + (c.unicode() - u'0');
-            numbers.insert(double(value));
+            numbers.append(double(value));
             return;
         }
         bool ok = false;
         const double value = token.toDouble(&ok); // C locale; non-ASCII digits fail
         if (ok)
-            numbers.insert(value);
+            numbers.append(value);
     };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i <= n; ++i) {
@@ -51,17 +83,21 @@ void results::extractNumbers(const QString &text, const QString &decimalSeparato
         start = i + 1;
         hasDigit = false;
     }
+    // A number is finite and not negative here: the order is total.
+    return distinctSorted(std::move(numbers));
 }
 
-void results::extractNumbers(const QString &text, QSet<QString> &runs) const
+QStringList results::extractNumberRuns(const QString &text) const
 {
+    QStringList runs;
     qsizetype start = 0; // of the current run of numbers
     const qsizetype n = text.size();
     for (qsizetype i = 0; i <= n; ++i) {
         if (i < n && text.at(i).isNumber())
             continue;
         if (i > start)
-            runs.insert(text.mid(start, i - start));
+            runs.append(text.mid(start, i - start));
         start = i + 1;
     }
+    return distinctSorted(std::move(runs));
 }

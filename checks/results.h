@@ -361,9 +361,10 @@ public:
     void splitWords(const QString &text, TextSet &words, bool isTranslation, QStringList &problems);
     void processWord(QStringView word, bool hasLetter, TextSet &words, QStringView &previousWord,
                      bool &duplicate, bool isTranslation);
-    void extractNumbers(const QString &text, const QString &decimalSeparator,
-                        QSet<double> &numbers) const;
-    void extractNumbers(const QString &text, QSet<QString> &runs) const;
+    // The distinct numbers of a text in ascending order, and its distinct runs
+    // of digits in code-unit order.
+    QList<double> extractNumbers(const QString &text, const QString &decimalSeparator) const;
+    QStringList extractNumberRuns(const QString &text) const;
 
     FindingMap &findings(int index) { return m_findings[index]; }
     const FindingMap &findings(int index) const { return m_findings[index]; }
