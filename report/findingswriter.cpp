@@ -489,6 +489,10 @@ public:
     // Per run.
     void startRun(const results &store, const QString &path);
     void collect();
+    struct Placement;
+    Placement placement() const;
+    // Appends the occurrences of check index, in the order of its keys, placed.
+    void listOccurrences(int index, const Placement &placement, QList<Occurrence> &list) const;
     // Has the finding map of each of `checks` order its keys, on the writer's threads.
     void orderFindingMaps(const QList<int> &checks);
     QString message(const Occurrence &occurrence) const;
@@ -584,6 +588,7 @@ public:
     void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
                               int related) const;
     void writeSarifRun();
+    std::vector<QByteArray> writeSarifRules();
     // Writes the fingerprint of occurrence (32 bytes), its input made in `fields`.
     void writeFingerprint(Room &room, const Occurrence &occurrence, QByteArray &fields) const;
 
@@ -729,30 +734,28 @@ void FindingsWriter::Private::orderFindingMaps(const QList<int> &checks)
     });
 }
 
-void FindingsWriter::Private::collect()
-{
-    // File order by path: rank the files once.
-    QList<int> order(paths.size() + 1);
-    for (int i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [this](int a, int b) { return pathOf(a) < pathOf(b); });
-    QList<int> rank(order.size());
-    for (int i = 0; i < order.size(); ++i)
-        rank[order.at(i)] = i;
-    const auto rankOf = [&](int file) {
-        return file >= 0 && file < paths.size() ? rank.at(file) : rank.at(paths.size());
-    };
-    // By file rank, line and check, as they came within these: each occurrence's
-    // place packed into one number (rank, 31 bits of line, 8 of check).
-    const bool packs = rank.size() < (qsizetype(1) << 24) && CheckCount <= 256;
-    const auto place = [&](Occurrence occurrence) {
+// Where occurrences stand in the output: by file (ranked by path), line and
+// check, as they came within these.
+struct FindingsWriter::Private::Placement {
+    QList<int> rank; // by file slot
+    // The place packed into one number (rank, 31 bits of line, 8 of check),
+    // when the files and checks fit.
+    bool packs = false;
+
+    int rankOf(int file) const
+    {
+        return file >= 0 && file < rank.size() - 1 ? rank.at(file) : rank.constLast();
+    }
+    Occurrence placed(Occurrence occurrence) const
+    {
         if (packs)
             occurrence.place = quint64(rankOf(occurrence.file)) << 39
                                | quint64(std::max(occurrence.line, 0)) << 8
                                | quint64(occurrence.check);
         return occurrence;
-    };
-    const auto before = [&](const Occurrence &a, const Occurrence &b) {
+    }
+    bool before(const Occurrence &a, const Occurrence &b) const
+    {
         if (packs)
             return a.place < b.place;
         const int ra = rankOf(a.file), rb = rankOf(b.file);
@@ -761,39 +764,62 @@ void FindingsWriter::Private::collect()
         if (a.line != b.line)
             return a.line < b.line;
         return a.check < b.check;
-    };
+    }
+};
 
+FindingsWriter::Private::Placement FindingsWriter::Private::placement() const
+{
+    // Rank the files once; the run's path has the last slot.
+    QList<int> order(paths.size() + 1);
+    for (int i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [this](int a, int b) { return pathOf(a) < pathOf(b); });
+    Placement placement;
+    placement.rank.resize(order.size());
+    for (int i = 0; i < order.size(); ++i)
+        placement.rank[order.at(i)] = i;
+    placement.packs = order.size() < (qsizetype(1) << 24) && CheckCount <= 256;
+    return placement;
+}
+
+void FindingsWriter::Private::listOccurrences(int index, const Placement &placement,
+                                              QList<Occurrence> &list) const
+{
+    const QList<MessageRecord> &messages = store->messages();
+    const FindingMap &map = store->findings(index);
+    list.reserve(map.size());
+    const auto &entries = map.entries();
+    qsizetype left = entries.size();
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it, --left) {
+        prefetchEntries(it, left, Fetch::Records);
+        const QList<int> &ids = it->messages;
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            const int id = ids.at(i);
+            if (i > 0 && id >= 0 && id == ids.at(i - 1))
+                continue;
+            if (id < 0) {
+                list.append(placement.placed({-1, 0, index, &it.key(), -1}));
+                continue;
+            }
+            const MessageRecord &record = messages.at(id);
+            list.append(placement.placed(
+                {record.file, findingLine(record, index), index, &it.key(), id, it->related}));
+        }
+    }
+}
+
+void FindingsWriter::Private::collect()
+{
+    const Placement placement = this->placement();
     // The occurrences of each check, in the order of its keys, made on the
     // writer's threads.
     QList<int> reported;
     for (int index = 1; index < CheckCount; ++index)
         if (isReportedCheck(index, options.report))
             reported.append(index);
-    const QList<MessageRecord> &messages = store->messages();
     std::vector<QList<Occurrence>> byCheck(static_cast<size_t>(reported.size()));
     writePieces(reported.size(), [&](qsizetype at, QByteArray &) {
-        const int index = reported.at(at);
-        const FindingMap &map = store->findings(index);
-        QList<Occurrence> &list = byCheck[size_t(at)];
-        list.reserve(map.size());
-        const auto &entries = map.entries();
-        qsizetype left = entries.size();
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it, --left) {
-            prefetchEntries(it, left, Fetch::Records);
-            const QList<int> &ids = it->messages;
-            for (qsizetype i = 0; i < ids.size(); ++i) {
-                const int id = ids.at(i);
-                if (i > 0 && id >= 0 && id == ids.at(i - 1))
-                    continue;
-                if (id < 0) {
-                    list.append(place({-1, 0, index, &it.key(), -1}));
-                    continue;
-                }
-                const MessageRecord &record = messages.at(id);
-                list.append(place(
-                    {record.file, findingLine(record, index), index, &it.key(), id, it->related}));
-            }
-        }
+        listOccurrences(reported.at(at), placement, byCheck[size_t(at)]);
     });
     const ItemList &items = store->items(Check_0);
     const QList<ItemOrigin> &origins = store->itemOrigins();
@@ -803,7 +829,7 @@ void FindingsWriter::Private::collect()
     occurrences.reserve(count);
     for (qsizetype i = 0; i < items.size(); ++i) {
         const ItemOrigin origin = i < origins.size() ? origins.at(i) : ItemOrigin();
-        occurrences.append(place({origin.file, origin.line, Check_0, &items.at(i), -1}));
+        occurrences.append(placement.placed({origin.file, origin.line, Check_0, &items.at(i), -1}));
     }
     for (QList<Occurrence> &list : byCheck) {
         occurrences.append(list);
@@ -811,6 +837,8 @@ void FindingsWriter::Private::collect()
     }
     // A long list is sorted in two halves, the second on a thread of its own,
     // then merged; each step keeps equal places in their order.
+    const auto before
+        = [&placement](const Occurrence &a, const Occurrence &b) { return placement.before(a, b); };
     const qsizetype halfOnThread = qsizetype(1) << 14;
     const int threads = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
     if (occurrences.size() < 2 * halfOnThread || threads < 2) {
@@ -1227,13 +1255,10 @@ void FindingsWriter::Private::writeFingerprint(Room &room, const Occurrence &occ
     }
 }
 
-void FindingsWriter::Private::writeSarifRun()
+// Writes the rule of each check and returns what a result of each check starts
+// with, from its rule to its message's text.
+std::vector<QByteArray> FindingsWriter::Private::writeSarifRules()
 {
-    out += runs == 0 ? "\n" : ",\n";
-    out += "    {\n      \"tool\": {\n        \"driver\": {\n          \"name\": \"kvn\",\n"
-           "          \"version\": ";
-    appendJsonString(out, options.toolVersion);
-    out += ",\n          \"rules\": [";
     QList<int> ruleIndex(CheckCount, -1);
     int rules = 0;
     for (int index = 0; index < CheckCount; ++index) {
@@ -1257,8 +1282,6 @@ void FindingsWriter::Private::writeSarifRun()
         appendJsonString(out, severityName(info.severity));
         out += "}}";
     }
-    out += "\n          ]\n        }\n      },\n      \"results\": [";
-    // What a result of each check starts with, from its rule to its message's text.
     std::vector<QByteArray> resultHeads(static_cast<size_t>(CheckCount));
     for (int index = 0; index < CheckCount; ++index) {
         if (ruleIndex.at(index) < 0)
@@ -1272,6 +1295,18 @@ void FindingsWriter::Private::writeSarifRun()
         appendJsonString(head, severityName(severityOf(index)));
         head += ", \"message\": {\"text\": ";
     }
+    return resultHeads;
+}
+
+void FindingsWriter::Private::writeSarifRun()
+{
+    out += runs == 0 ? "\n" : ",\n";
+    out += "    {\n      \"tool\": {\n        \"driver\": {\n          \"name\": \"kvn\",\n"
+           "          \"version\": ";
+    appendJsonString(out, options.toolVersion);
+    out += ",\n          \"rules\": [";
+    const std::vector<QByteArray> resultHeads = writeSarifRules();
+    out += "\n          ]\n        }\n      },\n      \"results\": [";
     QByteArray relatedMessage;
     appendJsonString(relatedMessage, relatedText());
     eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
