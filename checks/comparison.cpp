@@ -826,9 +826,7 @@ void Comparison::keysAndArgumentsCheck()
         for (QString &argument : arguments)
             if (argument.startsWith(QLatin1Char('L')))
                 argument.remove(0, 1);
-        std::sort(arguments.begin(), arguments.end());
-        arguments.erase(std::unique(arguments.begin(), arguments.end()), arguments.end());
-        return arguments;
+        return distinctSorted(std::move(arguments));
     };
     for (const QStringList &arguments : {numbered(sourceDistinct), numbered(translationDistinct)})
         for (int k = 1; k <= arguments.size(); ++k)

@@ -1,21 +1,9 @@
 // Numbers of a text for the number comparison checks: as values, and as runs of digits.
 
 #include "checks/results.h"
+#include "checks/textutil.h"
 
 #include <algorithm>
-
-namespace {
-
-// Sorts values and drops the repeats.
-template<typename List>
-List distinctSorted(List values)
-{
-    std::sort(values.begin(), values.end());
-    values.erase(std::unique(values.begin(), values.end()), values.end());
-    return values;
-}
-
-} // namespace
 
 QList<double> results::extractNumbers(const QString &text, const QString &decimalSeparator) const
 {

@@ -76,6 +76,15 @@ inline bool differIgnoringCase(QStringView a, QStringView b)
     return a.size() != b.size();
 }
 
+// The values sorted, each once.
+template<typename List>
+List distinctSorted(List values)
+{
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
 // Sorts texts in the order of QString's operator<.
 inline void sortByCodeUnits(QStringList &texts)
 {

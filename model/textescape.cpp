@@ -55,7 +55,7 @@ QString escapeControlCharacters(const QString &text, bool keepLayout)
         const char16_t u = c.unicode();
         if (keepLayout && (u == '\n' || u == '\t'))
             return false;
-        return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+        return isEscapedControl(u);
     };
     const QChar *const end = text.constData() + text.size();
     const QChar *stop = std::find_if(text.constData(), end, isControl);
@@ -68,16 +68,9 @@ QString escapeControlCharacters(const QString &text, bool keepLayout)
         result.append(run, stop - run);
         if (stop == end)
             break;
-        const QChar c = *stop;
+        char escaped[4];
+        result += QLatin1String(escaped, writeControlEscape(stop->unicode(), escaped));
         run = stop + 1;
-        if (c == QLatin1Char('\n'))
-            result += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r'))
-            result += QLatin1String("\\r");
-        else if (c == QLatin1Char('\t'))
-            result += QLatin1String("\\t");
-        else
-            result += hexByte(uchar(c.unicode()));
     }
     return result;
 }

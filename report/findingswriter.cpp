@@ -606,6 +606,8 @@ public:
     // Translated once per run (startRun): a large run writes them on every line.
     std::array<QString, CheckCount> shortDescriptions;
     std::array<QByteArray, CheckCount> shortDescriptionsUtf8;
+    QString relatedNote; // relatedText(), translated once per run
+    QByteArray relatedNoteUtf8;
     const QString &shortDescriptionOf(int check) const
     {
         return shortDescriptions.at(size_t(check));
@@ -722,6 +724,8 @@ void FindingsWriter::Private::startRun(const results &runStore, const QString &p
             shortDescriptions.at(size_t(check)) = shortDescription(check);
             shortDescriptionsUtf8.at(size_t(check)) = shortDescriptions.at(size_t(check)).toUtf8();
         }
+    relatedNote = relatedText();
+    relatedNoteUtf8 = relatedNote.toUtf8();
 }
 
 // The findings of the reported checks, one per message (a source finding of a
@@ -858,20 +862,9 @@ void FindingsWriter::Private::appendMessage(QByteArray &buffer, const Occurrence
     const QString &text = *occurrence.text;
     const bool cut = text.size() > LongestDetail;
     const QStringView detail = cut ? QStringView(text).left(LongestDetail) : QStringView(text);
-    // A control character becomes \n, \r, \t or \xhh, as oneLine writes it.
+    // A control character is escaped as oneLine escapes it.
     const auto escape = [](char16_t c, char *to) -> char * {
-        if (c >= 0x20 && (c < 0x7F || c > 0x9F))
-            return nullptr;
-        *to++ = '\\';
-        if (c == '\n' || c == '\r' || c == '\t') {
-            *to++ = c == '\n' ? 'n' : c == '\r' ? 'r' : 't';
-            return to;
-        }
-        static const char hex[] = "0123456789abcdef";
-        *to++ = 'x';
-        *to++ = hex[c >> 4];
-        *to++ = hex[c & 15];
-        return to;
+        return textescape::isEscapedControl(c) ? textescape::writeControlEscape(c, to) : nullptr;
     };
     Room room(buffer, description.size() + 8 + mostUtf8(detail.size(), 4));
     room.bytes(description);
@@ -924,7 +917,7 @@ void FindingsWriter::Private::writeLines(bool github)
             buffer += severityName(severity);
             buffer += ": ";
             if (note)
-                buffer += relatedText().toUtf8();
+                buffer += relatedNoteUtf8;
             else
                 appendMessage(buffer, occurrence);
             buffer += " [";
@@ -932,7 +925,7 @@ void FindingsWriter::Private::writeLines(bool github)
             buffer += "]\n";
             return;
         }
-        const QString text = note ? relatedText() : message(occurrence);
+        const QString text = note ? relatedNote : message(occurrence);
         buffer += "::";
         buffer += severity == Severity::Info ? "notice" : severityName(severity);
         buffer += " file=";
@@ -964,7 +957,7 @@ void FindingsWriter::Private::writeCsv()
                record ? record->context : QString(),
                record ? record->source : QString(),
                record ? record->translation : QString(),
-               note ? relatedText() : *occurrence.text};
+               note ? relatedNote : *occurrence.text};
         QString row;
         for (const QString &field : fields)
             row += csvField(textescape::wholeCharacters(field)) + QLatin1Char(',');
@@ -1308,7 +1301,7 @@ void FindingsWriter::Private::writeSarifRun()
     const std::vector<QByteArray> resultHeads = writeSarifRules();
     out += "\n          ]\n        }\n      },\n      \"results\": [";
     QByteArray relatedMessage;
-    appendJsonString(relatedMessage, relatedText());
+    appendJsonString(relatedMessage, relatedNote);
     eachOccurrencePiece([&](QByteArray &buffer, qsizetype first, qsizetype last) {
         QByteArray fields; // a fingerprint's input
         fields.reserve(1024);
