@@ -47,6 +47,25 @@ void results::checkMessage(const QString &source, const QString &translation,
         ++vanishedCount;
         return;
     }
+    // One buffer holds the source, a line feed and the translation: the key of
+    // the translation findings, and the texts the store keeps (records, text
+    // sets, consistency tables) are parts of it.
+    QString texts, sourcePart, translationPart;
+    if (!source.isEmpty() && !translation.isEmpty() && !sourceOnly) {
+        texts = source + QLatin1Char('\n') + translation;
+        sourcePart = sharedPart(texts, 0, source.size());
+        translationPart = sharedPart(texts, source.size() + 1, translation.size());
+    }
+    checkTexts(texts.isNull() ? source : sourcePart, texts.isNull() ? translation : translationPart,
+               texts, context, locations, unfinished, numerusForm, sourceNumerusWarnings,
+               translationNumerusWarnings);
+}
+
+void results::checkTexts(const QString &source, const QString &translation, const QString &texts,
+                         const QString &context, const QList<QString> &locations, bool unfinished,
+                         int numerusForm, const QString &sourceNumerusWarnings,
+                         const QString &translationNumerusWarnings)
+{
     if (numerusForm <= sourceRules.maxNumerus)
         ++sourceCount;
     if (translation.isEmpty()) {
@@ -71,8 +90,9 @@ void results::checkMessage(const QString &source, const QString &translation,
     }
     sourceTexts.insert(source);
 
-    MessageState state {source, translation, context, locations, unfinished, numerusForm, {}, {},
-                        {},     {},          {},      {},        {},         {},          {}, {}};
+    MessageState state {source,      translation, texts, context, locations, unfinished,
+                        numerusForm, {},          {},    {},      {},        {},
+                        {},          {},          {},    {},      {}};
     state.firstSource = firstSignificantCharacter(source, acceleratorMarker, argumentMarker);
     state.firstTranslation
         = firstSignificantCharacter(translation, acceleratorMarker, argumentMarker);
@@ -91,8 +111,7 @@ void results::checkMessage(const QString &source, const QString &translation,
     if (!translationNumerusWarnings.isEmpty() && numerusForm <= translationRules.maxNumerus) {
         state.failed.set(CheckT0);
         recordTranslationFinding(state, CheckT0,
-                                 translationNumerusWarnings + QLatin1Char('\n') + source
-                                     + QLatin1Char('\n') + translation);
+                                 translationNumerusWarnings + QLatin1Char('\n') + texts);
     }
     runTranslationChecks(state);
     scanEmailsUrisTags(state, true);

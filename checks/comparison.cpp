@@ -455,13 +455,7 @@ private:
         m_store.recordTranslationFinding(
             m_state, index, text.isEmpty() ? texts() : QString(text + QLatin1Char('\n') + texts()));
     }
-    // The source, a line feed and the translation, built at the first finding.
-    const QString &texts()
-    {
-        if (m_texts.isEmpty())
-            m_texts = s + QLatin1Char('\n') + t;
-        return m_texts;
-    }
+    const QString &texts() const { return m_state.texts; }
     void failWithKey(int index, const QString &key)
     {
         m_state.failed.set(index);
@@ -492,7 +486,6 @@ private:
     const QString &t;
     const CharacterCounts m_sourceCounts;
     const CharacterCounts m_translationCounts;
-    QString m_texts;
 };
 
 // A translation with a letter of Han, Hiragana, Katakana or Hangul: such texts

@@ -388,7 +388,7 @@ void results::runPlaceholderChecks(MessageState &state)
     const auto fail = [&](int index, const QString &text) {
         state.failed.set(index);
         if (findingAllowed(state, index))
-            recordTranslationFinding(state, index, text + lf + s + lf + t);
+            recordTranslationFinding(state, index, text + lf + state.texts);
     };
 
     // ST22.1: entries flagged c-format always; others when their source holds a

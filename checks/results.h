@@ -223,6 +223,10 @@ struct SourceCheckOutcome {
 struct MessageState {
     const QString &source;
     const QString &translation;
+    // The source, a line feed and the translation: the key of the message's
+    // translation findings, whose buffer the source and the translation share
+    // (null when the message has no translation to check).
+    const QString &texts;
     const QString &context;
     const QList<QString> &locations;
     bool unfinished;
@@ -419,7 +423,12 @@ public:
     bool sourceOnly = false;
 
 private:
-    // Steps of checkMessage, by area.
+    // Steps of checkMessage, by area. checkTexts checks a message whose
+    // `texts` (see MessageState) are made.
+    void checkTexts(const QString &source, const QString &translation, const QString &texts,
+                    const QString &context, const QList<QString> &locations, bool unfinished,
+                    int numerusForm, const QString &sourceNumerusWarnings,
+                    const QString &translationNumerusWarnings);
     void runSourceChecks(MessageState &state);
     void runSourceCheckGroups(MessageState &state, SourceCheckOutcome *capture);
     void replaySourceOutcome(MessageState &state, const SourceCheckOutcome &outcome);

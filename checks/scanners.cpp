@@ -114,7 +114,7 @@ void TextScanner::fail(TwinChecks checks, const QString &message)
     if (skipped(index) || !m_store.findingAllowed(m_state, index))
         return;
     if (m_translationSide) {
-        const QString texts = m_state.source + lf + m_state.translation;
+        const QString &texts = m_state.texts;
         m_store.recordTranslationFinding(m_state, index,
                                          message.isEmpty() ? texts : QString(message + lf + texts));
     } else {

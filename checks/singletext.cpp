@@ -41,13 +41,11 @@ void TextSide::record(int index, const QString &key, int times)
         store.recordSourceFinding(m_state, index, key, QString(), times);
 }
 
-const QString &TextSide::ownKey()
+const QString &TextSide::ownKey() const
 {
     if (!translationSide)
         return m_state.source;
-    if (m_ownKey.isEmpty())
-        m_ownKey = m_state.source + QLatin1Char('\n') + m_state.translation;
-    return m_ownKey;
+    return m_state.texts;
 }
 
 void TextSide::found(int index, const QString &key, int times)

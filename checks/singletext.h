@@ -55,10 +55,9 @@ private:
     bool recordable(int index);
     void record(int index, const QString &key, int times = 1);
     void found(int index, const QString &key, int times = 1);
-    const QString &ownKey();
+    const QString &ownKey() const;
 
     MessageState &m_state;
-    QString m_ownKey; // source + "\n" + translation, built at the first translation finding
     SourceCheckOutcome *m_capture = nullptr;
 };
 

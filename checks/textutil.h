@@ -10,6 +10,20 @@
 #include <array>
 #include <vector>
 
+// `length` code units of `whole` from `from` on, sharing whole's buffer instead
+// of a copy: the part keeps the whole buffer alive. It is not followed by a
+// null unless it ends where whole ends; Qt's text functions go by the size.
+inline QString sharedPart(const QString &whole, qsizetype from, qsizetype length)
+{
+    Q_ASSERT(from >= 0 && length >= 0 && from + length <= whole.size());
+    if (length == 0)
+        return QStringLiteral("");
+    QString::DataPointer data = whole.data_ptr();
+    data.setBegin(data.data() + from);
+    data.size = length;
+    return QString(std::move(data));
+}
+
 // The first character that is neither the accelerator marker nor the argument
 // marker; the letter "x" when the text holds nothing else.
 inline QChar firstSignificantCharacter(const QString &text, const QString &acceleratorMarker,
