@@ -901,6 +901,7 @@ void results::checkConsistency(MessageState &state)
     };
     ConsistencyEntry entry {HashedText(keyed(state.source)),
                             HashedText(keyed(state.translation)),
+                            state.texts,
                             MessageRecord {m_currentFile, m_origin.sourceLine,
                                            m_origin.translationLine, state.numerusForm,
                                            state.context, state.source, state.translation},
@@ -938,35 +939,55 @@ void results::replayConsistency(ConsistencyEntry &entry, int record)
 template<typename Record>
 void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
 {
+    using Tables = FirstMessageTables;
     const QString &s = entry.record.source;
     const QString &t = entry.record.translation;
     const QChar lf = QLatin1Char('\n');
-    const auto differ = [](const QString &a, const QString &b, bool caseSensitive) {
+    const auto differ = [](QStringView a, QStringView b, bool caseSensitive) {
         return a != b && (caseSensitive || differIgnoringCase(a, b));
     };
-    // The message as a later one will name it.
-    const auto first = [&entry](const QString &otherText) {
-        const MessageRecord &here = entry.record;
-        return FirstMessage {otherText,       here.context,         here.file,
-                             here.sourceLine, here.translationLine, here.numerusForm};
+    // The message as a later one will name it: one entry for both tables.
+    qsizetype added = -1;
+    const auto addFirst = [&](Tables::Side side, const HashedText &key) {
+        if (added < 0) {
+            const MessageRecord &here = entry.record;
+            added = firstMessages.append(FirstMessage {entry.texts,
+                                                       here.context,
+                                                       s.size(),
+                                                       here.file,
+                                                       here.sourceLine,
+                                                       here.translationLine,
+                                                       here.numerusForm,
+                                                       {-1, -1},
+                                                       nullptr});
+        }
+        FirstMessage &first = firstMessages.at(added);
+        if (key.text.size() != first.key(side).size()) {
+            if (!first.keys)
+                first.keys = std::make_unique<std::array<QString, 2>>();
+            first.keys->at(size_t(side)) = key.text;
+        }
+        firstMessages.insert(side, key, added);
     };
-    if (FirstMessage *firstTranslation = firstTranslationOfSource.find(entry.sourceKey)) {
-        if (differ(firstTranslation->text, t, m_options.checkST10_1_1CheckBox)) {
-            const QString key = s + lf + t + lf + firstTranslation->text;
+    if (FirstMessage *first = firstMessages.find(Tables::BySource, entry.sourceKey)) {
+        const QStringView firstTranslation = first->translation();
+        if (differ(firstTranslation, t, m_options.checkST10_1_1CheckBox)) {
+            const QString key = entry.texts + lf + firstTranslation;
             if (FindingValues *finding = record(CheckST10_1, key))
-                relateFinding(*finding, *firstTranslation, s, firstTranslation->text);
+                relateFinding(*finding, *first, Tables::BySource, s, first->translationPart());
         }
     } else {
-        firstTranslationOfSource.insert(std::move(entry.sourceKey), first(t));
+        addFirst(Tables::BySource, entry.sourceKey);
     }
 
-    if (FirstMessage *firstSource = firstSourceOfTranslation.find(entry.translationKey)) {
-        if (differ(firstSource->text, s, m_options.checkST11_1_1CheckBox)) {
-            const QString key = t + lf + s + lf + firstSource->text;
+    if (FirstMessage *first = firstMessages.find(Tables::ByTranslation, entry.translationKey)) {
+        const QStringView firstSource = first->source();
+        if (differ(firstSource, s, m_options.checkST11_1_1CheckBox)) {
+            const QString key = t + lf + s + lf + firstSource;
             if (FindingValues *finding = record(CheckST11_1, key))
-                relateFinding(*finding, *firstSource, firstSource->text, t);
+                relateFinding(*finding, *first, Tables::ByTranslation, first->sourcePart(), t);
         }
     } else {
-        firstSourceOfTranslation.insert(std::move(entry.translationKey), first(s));
+        addFirst(Tables::ByTranslation, entry.translationKey);
     }
 }

@@ -44,8 +44,7 @@ void results::clear()
     usedSourceCharacters.clear();
     translationTexts.clear();
     usedTranslationCharacters.clear();
-    firstTranslationOfSource.clear();
-    firstSourceOfTranslation.clear();
+    firstMessages.clear();
     for (auto &outcomes : m_sourceOutcomes)
         outcomes.clear();
     for (FindingMap &map : m_findings)
@@ -87,17 +86,19 @@ int results::currentMessage(const QString &source, const QString &translation,
     return m_currentRecord;
 }
 
-void results::relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
+void results::relateFinding(FindingValues &finding, FirstMessage &first,
+                            FirstMessageTables::Side side, const QString &source,
                             const QString &translation)
 {
     if (finding.related >= 0)
         return;
-    if (first.record < 0) {
+    int &record = first.record[size_t(side)];
+    if (record < 0) {
         m_messages.append(MessageRecord {first.file, first.sourceLine, first.translationLine,
                                          first.numerusForm, first.context, source, translation});
-        first.record = int(m_messages.size()) - 1;
+        record = int(m_messages.size()) - 1;
     }
-    finding.related = first.record;
+    finding.related = record;
 }
 
 bool results::silenced(int index, int times)
@@ -314,8 +315,9 @@ void results::mergeWorker(results &worker, bool continuesFile)
         for (const auto &[ahead, stage] : {std::pair {12, 0}, {6, 1}, {2, 2}}) {
             if (i + ahead < entries.size()) {
                 const ConsistencyEntry &later = entries.at(i + ahead);
-                firstTranslationOfSource.prefetch(later.sourceKey, stage);
-                firstSourceOfTranslation.prefetch(later.translationKey, stage);
+                firstMessages.prefetch(FirstMessageTables::BySource, later.sourceKey, stage);
+                firstMessages.prefetch(FirstMessageTables::ByTranslation, later.translationKey,
+                                       stage);
             }
         }
         ConsistencyEntry &entry = entries[i];

@@ -4,6 +4,7 @@
 // derive from them stays.
 
 #include "checks/textset.h"
+#include "checks/textutil.h"
 #include "model/appsettings.h"
 #include "model/catalogue.h"
 #include "model/charactertables.h"
@@ -19,6 +20,7 @@
 #include <array>
 #include <bitset>
 #include <deque>
+#include <memory>
 
 // Where a message of a catalogue stands and what it says: kept once per message
 // that has a finding, and named by index from the findings. Lines are 1-based,
@@ -44,17 +46,36 @@ inline int findingLine(const MessageRecord &record, int index)
     return sourceCheck || record.translationLine == 0 ? record.sourceLine : record.translationLine;
 }
 
-// The first message with a text, kept by the catalogue-wide comparisons (ST10.1,
-// ST11.1) so that a later message that differs from it can name it: its text on
-// the other side and where it stands.
+// The first message of a source and of a translation, kept by the catalogue-wide
+// comparisons (ST10.1, ST11.1) so that a later message that differs from it can
+// name it: its texts and where it stands. One entry serves both tables when the
+// message is the first of its source and of its translation.
 struct FirstMessage {
-    QString text;
+    QString texts; // the source, a line feed and the translation (see MessageState)
     QString context;
+    qsizetype sourceSize = 0;
     int file = -1;
     int sourceLine = 0;
     int translationLine = 0;
     int numerusForm = 0;
-    int record = -1; // its MessageRecord, made when a finding first names it
+    // Its MessageRecord as each table's findings name it (made at the first one).
+    std::array<int, 2> record {-1, -1};
+    // The keys of the two tables where they are not the texts (like forms), else null.
+    std::unique_ptr<std::array<QString, 2>> keys;
+
+    QStringView source() const { return QStringView(texts).first(sourceSize); }
+    QStringView translation() const { return QStringView(texts).sliced(sourceSize + 1); }
+    QString sourcePart() const { return sharedPart(texts, 0, sourceSize); }
+    QString translationPart() const
+    {
+        return sharedPart(texts, sourceSize + 1, texts.size() - sourceSize - 1);
+    }
+    QStringView key(int side) const
+    {
+        if (keys)
+            return keys->at(size_t(side));
+        return side == 0 ? source() : translation();
+    }
 };
 
 // A key with its hash, computed where the key is made: a worker thread hashes
@@ -77,58 +98,63 @@ inline size_t qHash(const HashedText &key, size_t) noexcept
     return key.hash;
 }
 
-// The first message of each text (ST10.1: of each source, ST11.1: of each
-// translation): entries that stay where they are, found through an index of
-// their keys' hashes. A merge asks for the slots and entries of the keys it
-// comes to next (prefetch) while it consults the table for the current one.
-class FirstMessageTable
+// The first message of each source (ST10.1, side BySource) and of each
+// translation (ST11.1, side ByTranslation): entries that stay where they are,
+// found through an index of their keys' hashes per side. A merge asks for the
+// slots and entries of the keys it comes to next (prefetch) while it consults
+// the tables for the current one.
+class FirstMessageTables
 {
 public:
-    FirstMessage *find(const HashedText &key)
+    enum Side { BySource = 0, ByTranslation = 1 };
+
+    FirstMessage *find(Side side, const HashedText &key)
     {
-        const qsizetype at = m_index.find(key.text, key.hash, [this](qsizetype position) {
-            return QStringView(m_entries[size_t(position)].key);
-        });
-        return at < 0 ? nullptr : &m_entries[size_t(at)].first;
+        const qsizetype at
+            = m_index[side].find(key.text, key.hash, [this, side](qsizetype position) {
+                  return m_entries[size_t(position)].key(side);
+              });
+        return at < 0 ? nullptr : &m_entries[size_t(at)];
     }
-    // Adds a key that find did not find.
-    void insert(HashedText &&key, FirstMessage &&first)
+    // Adds an entry, to be named on either side by insert.
+    qsizetype append(FirstMessage &&first)
     {
-        m_index.add(key.hash, qsizetype(m_entries.size()));
-        m_entries.push_back(Entry {std::move(key.text), std::move(first)});
+        m_entries.push_back(std::move(first));
+        return qsizetype(m_entries.size()) - 1;
     }
-    // Asks for what find(key) reads: stage 0 its slot, then the entry the slot
-    // likely names (stage 1), then that entry's texts (stage 2).
-    void prefetch(const HashedText &key, int stage) const
+    FirstMessage &at(qsizetype position) { return m_entries[size_t(position)]; }
+    // Makes the entry at position the first message of a key that find did not find.
+    void insert(Side side, const HashedText &key, qsizetype position)
+    {
+        m_index[side].add(key.hash, position);
+    }
+    // Asks for what find(side, key) reads: stage 0 its slot, then the entry the
+    // slot likely names (stage 1), then that entry's texts (stage 2).
+    void prefetch(Side side, const HashedText &key, int stage) const
     {
         if (stage == 0) {
-            m_index.prefetch(key.hash);
+            m_index[side].prefetch(key.hash);
             return;
         }
-        const qsizetype position = m_index.likelyPosition(key.hash);
+        const qsizetype position = m_index[side].likelyPosition(key.hash);
         if (position < 0)
             return;
-        const Entry &entry = m_entries[size_t(position)];
-        if (stage == 1) {
+        const FirstMessage &entry = m_entries[size_t(position)];
+        if (stage == 1)
             __builtin_prefetch(&entry);
-        } else {
-            __builtin_prefetch(entry.key.constData());
-            __builtin_prefetch(entry.first.text.constData());
-        }
+        else
+            __builtin_prefetch(entry.texts.constData());
     }
     void clear()
     {
         m_entries.clear();
-        m_index.clear();
+        m_index[BySource].clear();
+        m_index[ByTranslation].clear();
     }
 
 private:
-    struct Entry {
-        QString key;
-        FirstMessage first;
-    };
-    std::deque<Entry> m_entries;
-    TextIndex m_index;
+    std::deque<FirstMessage> m_entries;
+    std::array<TextIndex, 2> m_index;
 };
 
 // What a reader knows of the message it hands over next (results::setMessageOrigin).
@@ -404,12 +430,11 @@ public:
     QSet<QString> usedSourceCharacters;
     TextSet translationTexts;
     QSet<QString> usedTranslationCharacters;
-    FirstMessageTable firstTranslationOfSource;
-    FirstMessageTable firstSourceOfTranslation;
-    // Names `first` (whose texts are source and translation) beside the messages
-    // of a finding, as its related message.
-    void relateFinding(FindingValues &finding, FirstMessage &first, const QString &source,
-                       const QString &translation);
+    FirstMessageTables firstMessages;
+    // Names `first` beside the messages of a finding of the table `side`, as its
+    // related message with the texts source and translation.
+    void relateFinding(FindingValues &finding, FirstMessage &first, FirstMessageTables::Side side,
+                       const QString &source, const QString &translation);
 
     // The source checks give the same outcome for every message with the same
     // source, as long as the options and the rules stay: a run sets this, and
@@ -511,6 +536,7 @@ private:
     // runs them in order.
     struct ConsistencyEntry {
         HashedText sourceKey, translationKey;
+        QString texts; // see MessageState
         MessageRecord record; // the message and where it stands
         int recordIndex; // the worker's record of the message, -1 for none
         bool silencedSource, silencedTranslation; // ST10.1 and ST11.1 silenced
