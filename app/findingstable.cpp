@@ -75,9 +75,8 @@ void FindingsModel::setStore(const results *store)
                 continue;
             const auto &entries = store->findings(index).entries();
             for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry) {
-                const FindingValues &values = entry.value();
-                for (int i = 0; i < values.values.size(); ++i) {
-                    const int message = values.messages.value(i, -1);
+                for (const FindingValueRef value : entry.value()) {
+                    const int message = value.message;
                     if (message >= 0 && message < messages.size()) {
                         const MessageRecord &record = messages[message];
                         m_rows.append(

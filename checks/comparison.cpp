@@ -925,7 +925,7 @@ void results::replayConsistency(ConsistencyEntry &entry, int record)
         if (honourSuppressions
             && (index == CheckST10_1 ? entry.silencedSource : entry.silencedTranslation)) {
             ++m_silencedCounts[index];
-            return static_cast<FindingValues *>(nullptr);
+            return static_cast<int *>(nullptr);
         }
         // The message's record: the worker's, or made at its first finding here.
         if (record < 0) {
@@ -973,8 +973,8 @@ void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
         const QStringView firstTranslation = first->translation();
         if (differ(firstTranslation, t, m_options.checkST10_1_1CheckBox)) {
             const QString key = entry.texts + lf + firstTranslation;
-            if (FindingValues *finding = record(CheckST10_1, key))
-                relateFinding(*finding, *first, Tables::BySource, s, first->translationPart());
+            if (int *related = record(CheckST10_1, key))
+                relateFinding(*related, *first, Tables::BySource, s, first->translationPart());
         }
     } else {
         addFirst(Tables::BySource, entry.sourceKey);
@@ -984,8 +984,8 @@ void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
         const QStringView firstSource = first->source();
         if (differ(firstSource, s, m_options.checkST11_1_1CheckBox)) {
             const QString key = t + lf + s + lf + firstSource;
-            if (FindingValues *finding = record(CheckST11_1, key))
-                relateFinding(*finding, *first, Tables::ByTranslation, first->sourcePart(), t);
+            if (int *related = record(CheckST11_1, key))
+                relateFinding(*related, *first, Tables::ByTranslation, first->sourcePart(), t);
         }
     } else {
         addFirst(Tables::ByTranslation, entry.translationKey);

@@ -86,11 +86,10 @@ int results::currentMessage(const QString &source, const QString &translation,
     return m_currentRecord;
 }
 
-void results::relateFinding(FindingValues &finding, FirstMessage &first,
-                            FirstMessageTables::Side side, const QString &source,
-                            const QString &translation)
+void results::relateFinding(int &related, FirstMessage &first, FirstMessageTables::Side side,
+                            const QString &source, const QString &translation)
 {
-    if (finding.related >= 0)
+    if (related >= 0)
         return;
     int &record = first.record[size_t(side)];
     if (record < 0) {
@@ -98,7 +97,7 @@ void results::relateFinding(FindingValues &finding, FirstMessage &first,
                                          first.numerusForm, first.context, source, translation});
         record = int(m_messages.size()) - 1;
     }
-    finding.related = record;
+    related = record;
 }
 
 bool results::silenced(int index, int times)
@@ -234,8 +233,8 @@ void results::recordSourceFinding(MessageState &state, int index, const QString 
     }
 }
 
-FindingValues *results::recordTranslationFinding(MessageState &state, int index, const QString &key,
-                                                 int times)
+int *results::recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                       int times)
 {
     // The budget is checked before each finding, as if they came one by one; the
     // ones it allows share one search of the findings store.

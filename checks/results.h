@@ -433,7 +433,7 @@ public:
     FirstMessageTables firstMessages;
     // Names `first` beside the messages of a finding of the table `side`, as its
     // related message with the texts source and translation.
-    void relateFinding(FindingValues &finding, FirstMessage &first, FirstMessageTables::Side side,
+    void relateFinding(int &related, FirstMessage &first, FirstMessageTables::Side side,
                        const QString &source, const QString &translation);
 
     // The source checks give the same outcome for every message with the same
@@ -496,9 +496,10 @@ public:
     // `times` findings of the same key are recorded as many single ones.
     void recordSourceFinding(MessageState &state, int index, const QString &key,
                              const QString &valuePrefix = QString(), int times = 1);
-    // Returns the values of key, null when nothing was recorded.
-    FindingValues *recordTranslationFinding(MessageState &state, int index, const QString &key,
-                                            int times = 1);
+    // Returns the related message of key (see FindingMap::insert), null when
+    // nothing was recorded.
+    int *recordTranslationFinding(MessageState &state, int index, const QString &key,
+                                  int times = 1);
     // The partially-checked rule of translation check `index` (its catalogue row
     // names the source checks it consults): true when its tri-state box is
     // partially checked and the message's source failed one of them.

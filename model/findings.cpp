@@ -2,16 +2,35 @@
 
 #include "model/textorder.h"
 
+#include <algorithm>
+
+QStringList FindingValues::texts() const
+{
+    QStringList texts;
+    texts.reserve(m_count);
+    for (const FindingValueRef value : *this)
+        texts.append(value.text);
+    return texts;
+}
+
+QList<int> FindingValues::messages() const
+{
+    QList<int> messages;
+    messages.reserve(m_count);
+    for (const FindingValueRef value : *this)
+        messages.append(value.message);
+    return messages;
+}
+
 const QString &FindingEntries::const_iterator::key() const
 {
     return m_map->m_entries[size_t(*m_at)].key;
 }
 
-const FindingValues &FindingEntries::const_iterator::value() const
+FindingValues FindingEntries::const_iterator::value() const
 {
-    return m_map->m_entries[size_t(*m_at)].values;
+    return m_map->m_entries[size_t(*m_at)].values();
 }
-
 FindingEntries::const_iterator FindingEntries::cbegin() const
 {
     return const_iterator(m_map, m_map->order().constData());
@@ -30,8 +49,8 @@ qsizetype FindingEntries::size() const
 
 bool FindingEntries::contains(const QString &key) const
 {
-    const FindingValues *values = m_map->find(key);
-    return values && !values->values.isEmpty();
+    const FindingMap::Entry *entry = m_map->find(key);
+    return entry && entry->count > 0;
 }
 
 QStringList FindingEntries::keys() const
@@ -49,10 +68,23 @@ qsizetype FindingMap::positionOf(const QString &key, size_t hash) const
                         [this](qsizetype at) { return QStringView(m_entries[size_t(at)].key); });
 }
 
-const FindingValues *FindingMap::find(const QString &key) const
+const FindingMap::Entry *FindingMap::find(const QString &key) const
 {
     const qsizetype position = positionOf(key, TextIndex::hashOf(key));
-    return position < 0 ? nullptr : &m_entries[size_t(position)].values;
+    return position < 0 ? nullptr : &m_entries[size_t(position)];
+}
+
+void FindingMap::Entry::append(QString &&text, int message)
+{
+    if (count == 0) {
+        firstText = std::move(text);
+        firstMessage = message;
+    } else {
+        if (!more)
+            more = std::make_unique<QList<FindingValue>>();
+        more->append(FindingValue {std::move(text), message});
+    }
+    ++count;
 }
 
 template<typename Key>
@@ -61,35 +93,29 @@ FindingMap::Entry &FindingMap::entry(Key &&key, size_t hash, bool *added)
     const qsizetype position = positionOf(key, hash);
     if (position >= 0) {
         Entry &found = m_entries[size_t(position)];
-        *added = found.values.values.isEmpty();
+        *added = found.count == 0;
         if (*added)
             m_ordered = false;
         return found;
     }
     *added = true;
     m_index.add(hash, qsizetype(m_entries.size()));
-    m_entries.push_back(Entry {std::forward<Key>(key), FindingValues(), hash});
+    m_entries.push_back(
+        Entry {std::forward<Key>(key), QString(), -1, 0, -1, quint32(hash), nullptr});
     m_ordered = false;
     return m_entries.back();
 }
 
-FindingValues *FindingMap::insert(const QString &key, const QString &value, int times, int message)
+int *FindingMap::insert(const QString &key, const QString &value, int times, int message)
 {
     if (times <= 0)
         return nullptr;
     bool added = false;
-    FindingValues &values = entry(key, TextIndex::hashOf(key), &added).values;
-    if (added) {
-        values.values = QStringList(times, value);
-        values.messages = QList<int>(times, message);
-    } else {
-        for (int i = 0; i < times; ++i) {
-            values.values.append(value);
-            values.messages.append(message);
-        }
-    }
+    Entry &found = entry(key, TextIndex::hashOf(key), &added);
+    for (int i = 0; i < times; ++i)
+        found.append(QString(value), message);
     m_count += times;
-    return &values;
+    return &found.related;
 }
 
 void FindingMap::clear()
@@ -112,7 +138,7 @@ const QList<qsizetype> &FindingMap::order() const
         std::vector<CodeUnitSortEntry> sorted;
         sorted.reserve(m_entries.size());
         for (size_t i = 0; i < m_entries.size(); ++i)
-            if (!m_entries[i].values.values.isEmpty())
+            if (m_entries[i].count > 0)
                 sorted.push_back(codeUnitSortEntry(m_entries[i].key, qsizetype(i)));
         sortCodeUnitEntries(sorted);
         m_order.clear();
@@ -126,14 +152,11 @@ const QList<qsizetype> &FindingMap::order() const
 
 QStringList FindingMap::values(const QString &key) const
 {
-    const FindingValues *found = find(key);
+    const Entry *found = find(key);
     if (!found)
         return {};
-    const QStringList &stored = found->values;
-    QStringList newestFirst;
-    newestFirst.reserve(stored.size());
-    for (auto value = stored.crbegin(); value != stored.crend(); ++value)
-        newestFirst.append(*value);
+    QStringList newestFirst = found->values().texts();
+    std::reverse(newestFirst.begin(), newestFirst.end());
     return newestFirst;
 }
 
@@ -142,15 +165,24 @@ void FindingMap::removeValue(const QString &key, int valueIndex)
     const qsizetype position = positionOf(key, TextIndex::hashOf(key));
     if (position < 0)
         return;
-    FindingValues *values = &m_entries[size_t(position)].values;
-    if (valueIndex < 0 || valueIndex >= values->values.size())
+    Entry &found = m_entries[size_t(position)];
+    if (valueIndex < 0 || valueIndex >= found.count)
         return;
-    values->values.removeAt(valueIndex);
-    values->messages.removeAt(valueIndex);
+    if (valueIndex > 0) {
+        found.more->removeAt(valueIndex - 1);
+    } else if (found.count > 1) {
+        FindingValue next = found.more->takeFirst();
+        found.firstText = std::move(next.text);
+        found.firstMessage = next.message;
+    }
+    --found.count;
     --m_count;
-    if (values->values.isEmpty()) {
+    if (found.count == 0) {
         // The entry stays, without values, out of the order.
-        *values = FindingValues();
+        found.firstText = QString();
+        found.firstMessage = -1;
+        found.more.reset();
+        found.related = -1;
         m_ordered = false;
     }
 }
@@ -160,24 +192,26 @@ void FindingMap::take(FindingMap &other, int messageOffset)
     const auto moved
         = [messageOffset](int message) { return message >= 0 ? message + messageOffset : message; };
     for (Entry &from : other.m_entries) {
-        FindingValues &source = from.values;
-        if (source.values.isEmpty())
+        if (from.count == 0)
             continue;
-        if (messageOffset != 0) {
-            for (int &message : source.messages)
-                message = moved(message);
-            source.related = moved(source.related);
-        }
         // Moved, not copied: the texts were made on another thread, and a copy
         // would write to their reference counts from this one.
         bool added = false;
-        FindingValues &to = entry(std::move(from.key), from.hash, &added).values;
+        Entry &to = entry(std::move(from.key), from.hash, &added);
         if (added) {
-            to = std::move(source);
+            to.firstText = std::move(from.firstText);
+            to.firstMessage = moved(from.firstMessage);
+            to.count = from.count;
+            to.related = moved(from.related);
+            to.more = std::move(from.more);
+            if (to.more && messageOffset != 0)
+                for (FindingValue &value : *to.more)
+                    value.message = moved(value.message);
         } else {
-            for (QString &value : source.values)
-                to.values.append(std::move(value));
-            to.messages += source.messages;
+            to.append(std::move(from.firstText), moved(from.firstMessage));
+            if (from.more)
+                for (FindingValue &value : *from.more)
+                    to.append(std::move(value.text), moved(value.message));
         }
     }
     m_count += other.m_count;

@@ -7,15 +7,87 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <memory>
 
-// The values of one finding text, oldest first, and beside each the message it
-// came from: an index into results::messages(), -1 for none.
-struct FindingValues {
-    QStringList values;
-    QList<int> messages;
+// One value of a finding text and the message it came from: an index into
+// results::messages(), -1 for none.
+struct FindingValue {
+    QString text;
+    int message = -1;
+};
+
+// A value as a FindingValues view reads it.
+struct FindingValueRef {
+    const QString &text;
+    int message;
+};
+
+// The values of one finding text, oldest first: a view of its map, valid until
+// the map changes.
+class FindingValues
+{
+public:
+    FindingValues(const QString *firstText, int firstMessage, const QList<FindingValue> *more,
+                  qsizetype count, int relatedMessage)
+        : m_firstText(firstText)
+        , m_firstMessage(firstMessage)
+        , m_more(more)
+        , m_count(count)
+        , related(relatedMessage)
+    { }
+
+    qsizetype size() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+    FindingValueRef at(qsizetype i) const
+    {
+        if (i == 0)
+            return {*m_firstText, m_firstMessage};
+        const FindingValue &value = m_more->at(i - 1);
+        return {value.text, value.message};
+    }
+    QStringList texts() const; // oldest first
+    QList<int> messages() const;
+    // Asks for the memory the values are read from.
+    void prefetch() const
+    {
+        __builtin_prefetch(m_firstText->constData());
+        if (m_more)
+            __builtin_prefetch(m_more->constData());
+    }
+
+    class const_iterator
+    {
+    public:
+        FindingValueRef operator*() const { return m_values->at(m_at); }
+        const_iterator &operator++()
+        {
+            ++m_at;
+            return *this;
+        }
+        bool operator!=(const const_iterator &other) const { return m_at != other.m_at; }
+
+    private:
+        friend class FindingValues;
+        const_iterator(const FindingValues *values, qsizetype at)
+            : m_values(values)
+            , m_at(at)
+        { }
+        const FindingValues *m_values;
+        qsizetype m_at;
+    };
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, m_count); }
+
+private:
+    const QString *m_firstText;
+    int m_firstMessage;
+    const QList<FindingValue> *m_more;
+    qsizetype m_count;
+
+public:
     // The message a comparison across the catalogue compares them with (the
     // first translation of the same source for ST10.1), -1 for none.
-    int related = -1;
+    const int related;
 };
 
 class FindingMap;
@@ -29,9 +101,14 @@ public:
     {
     public:
         const QString &key() const;
-        const FindingValues &value() const;
-        const FindingValues &operator*() const { return value(); }
-        const FindingValues *operator->() const { return &value(); }
+        FindingValues value() const;
+        FindingValues operator*() const { return value(); }
+        // it->size(), it->related: the view, kept while the expression lasts.
+        struct Arrow {
+            FindingValues values;
+            const FindingValues *operator->() const { return &values; }
+        };
+        Arrow operator->() const { return Arrow {value()}; }
         const_iterator &operator++()
         {
             ++m_at;
@@ -59,7 +136,7 @@ public:
     bool isEmpty() const { return size() == 0; }
     bool contains(const QString &key) const;
     const QString &firstKey() const { return cbegin().key(); }
-    const FindingValues &first() const { return cbegin().value(); }
+    FindingValues first() const { return cbegin().value(); }
     QStringList keys() const;
 
 private:
@@ -78,10 +155,9 @@ class FindingMap
 {
 public:
     // Appends `value` `times` times to the values of `key`, each from `message`;
-    // returns the values of `key` (valid until the next change of the map), null
-    // when times is not positive.
-    FindingValues *insert(const QString &key, const QString &value, int times = 1,
-                          int message = -1);
+    // returns the related message of key (see FindingValues, valid until the
+    // next change of the map), null when times is not positive.
+    int *insert(const QString &key, const QString &value, int times = 1, int message = -1);
     bool isEmpty() const { return m_count == 0; }
     int size() const { return m_count; } // key/value pairs, not distinct keys
     void clear();
@@ -98,10 +174,20 @@ public:
 
 private:
     friend class FindingEntries;
+    // The first value is kept in the entry: most finding texts have one.
     struct Entry {
         QString key;
-        FindingValues values;
-        size_t hash; // of the key, kept for a merge into another map
+        QString firstText;
+        int firstMessage = -1;
+        int count = 0; // values
+        int related = -1;
+        quint32 hash = 0; // the part of the key's hash the index keeps, for a merge
+        std::unique_ptr<QList<FindingValue>> more; // the values after the first
+        FindingValues values() const
+        {
+            return FindingValues(&firstText, firstMessage, more.get(), count, related);
+        }
+        void append(QString &&text, int message);
     };
     // The entry of key (whose hash is given), made from key when there is none;
     // *added tells whether it had no values (they are to be set).
@@ -109,7 +195,7 @@ private:
     Entry &entry(Key &&key, size_t hash, bool *added);
     const QList<qsizetype> &order() const;
     qsizetype positionOf(const QString &key, size_t hash) const; // -1 when never added
-    const FindingValues *find(const QString &key) const; // null when never added
+    const Entry *find(const QString &key) const; // null when never added
 
     // In order of arrival, never moved; a key whose last value is removed keeps
     // its entry, without values.

@@ -585,8 +585,7 @@ public:
     // read: the entries, their messages' records and, with ValuesAndTexts,
     // their values and the records' texts.
     void prefetchEntries(FindingEntries::const_iterator it, qsizetype left, Fetch fetch) const;
-    void writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids, int index,
-                              int related) const;
+    void writeJsonOccurrences(QByteArray &buffer, const FindingValues &values, int index) const;
     void writeSarifRun();
     std::vector<QByteArray> writeSarifRules();
     // Writes the fingerprint of occurrence (32 bytes), its input made in `fields`.
@@ -796,10 +795,10 @@ void FindingsWriter::Private::listOccurrences(int index, const Placement &placem
     qsizetype left = entries.size();
     for (auto it = entries.cbegin(); it != entries.cend(); ++it, --left) {
         prefetchEntries(it, left, Fetch::Records);
-        const QList<int> &ids = it->messages;
-        for (qsizetype i = 0; i < ids.size(); ++i) {
-            const int id = ids.at(i);
-            if (i > 0 && id >= 0 && id == ids.at(i - 1))
+        const FindingValues values = it.value();
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            const int id = values.at(i).message;
+            if (i > 0 && id >= 0 && id == values.at(i - 1).message)
                 continue;
             if (id < 0) {
                 list.append(placement.placed({-1, 0, index, &it.key(), -1}));
@@ -807,7 +806,7 @@ void FindingsWriter::Private::listOccurrences(int index, const Placement &placem
             }
             const MessageRecord &record = messages.at(id);
             list.append(placement.placed(
-                {record.file, findingLine(record, index), index, &it.key(), id, it->related}));
+                {record.file, findingLine(record, index), index, &it.key(), id, values.related}));
         }
     }
 }
@@ -1035,19 +1034,19 @@ void FindingsWriter::Private::prefetchEntries(FindingEntries::const_iterator it,
     if (left > 8) {
         const auto ahead = it + 8;
         __builtin_prefetch(ahead.key().constData());
-        __builtin_prefetch(ahead->values.constData());
-        __builtin_prefetch(ahead->messages.constData());
+        ahead->prefetch();
     }
     if (left > 4) {
-        for (const int id : (it + 4)->messages)
-            if (id >= 0)
-                __builtin_prefetch(&records.at(id));
-        if (fetch == Fetch::ValuesAndTexts)
-            for (const QString &value : (it + 4)->values)
-                __builtin_prefetch(value.constData());
+        for (const FindingValueRef value : (it + 4).value()) {
+            if (value.message >= 0)
+                __builtin_prefetch(&records.at(value.message));
+            if (fetch == Fetch::ValuesAndTexts)
+                __builtin_prefetch(value.text.constData());
+        }
     }
     if (left > 2 && fetch == Fetch::ValuesAndTexts) {
-        for (const int id : (it + 2)->messages) {
+        for (const FindingValueRef value : (it + 2).value()) {
+            const int id = value.message;
             if (id < 0)
                 continue;
             const MessageRecord &record = records.at(id);
@@ -1073,14 +1072,14 @@ void FindingsWriter::Private::writeJsonEntries(QByteArray &buffer, int index, qs
         appendJsonString(buffer, it.key());
         buffer += ",\n                    \"values\": [";
         // Newest first, as the report lists them.
-        const QStringList &values = it->values;
+        const FindingValues values = it.value();
         for (qsizetype v = values.size() - 1; v >= 0; --v) {
             buffer += v == values.size() - 1 ? "\n                        "
                                              : ",\n                        ";
-            appendJsonString(buffer, values.at(v));
+            appendJsonString(buffer, values.at(v).text);
         }
         buffer += values.isEmpty() ? "]" : "\n                    ]";
-        writeJsonOccurrences(buffer, it->messages, index, it->related);
+        writeJsonOccurrences(buffer, values, index);
         buffer += "\n                }";
     }
 }
@@ -1135,15 +1134,15 @@ void FindingsWriter::Private::writeJsonChecks()
 
 // One occurrence per message, in the order of the values, then the message a
 // comparison compares them with (`related`, -1 for none).
-void FindingsWriter::Private::writeJsonOccurrences(QByteArray &buffer, const QList<int> &ids,
-                                                   int index, int related) const
+void FindingsWriter::Private::writeJsonOccurrences(QByteArray &buffer, const FindingValues &values,
+                                                   int index) const
 {
     const QList<MessageRecord> &messages = store->messages();
     buffer += ",\n                    \"occurrences\": [";
     bool firstOccurrence = true;
-    for (qsizetype i = ids.size() - 1; i >= -1; --i) {
-        const int id = i >= 0 ? ids.at(i) : related;
-        if (id < 0 || (i >= 0 && i + 1 < ids.size() && ids.at(i + 1) == id))
+    for (qsizetype i = values.size() - 1; i >= -1; --i) {
+        const int id = i >= 0 ? values.at(i).message : values.related;
+        if (id < 0 || (i >= 0 && i + 1 < values.size() && values.at(i + 1).message == id))
             continue;
         const MessageRecord &record = messages.at(id);
         const QByteArray &path = jsonPaths.at(fileSlot(record.file));

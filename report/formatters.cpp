@@ -53,9 +53,10 @@ QString results::formatFindings(int index, bool showHeading, bool showDetails, b
                 if (!tableMode)
                     block += lineBreak;
                 if (showLocations) {
-                    const QStringList &values = it.value().values;
-                    for (auto value = values.crbegin(); value != values.crend(); ++value) {
-                        block += html ? value->toHtmlEscaped() : *value;
+                    const FindingValues values = it.value();
+                    for (qsizetype i = values.size() - 1; i >= 0; --i) {
+                        const QString &value = values.at(i).text;
+                        block += html ? value.toHtmlEscaped() : value;
                         if (!listMode)
                             block += lineBreak;
                     }

@@ -77,8 +77,9 @@ void visitFindings(const results &store, const QString &folder,
             continue;
         const auto &entries = store.findings(index).entries();
         for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-            for (int i = 0; i < it->messages.size(); ++i) {
-                const int messageIndex = it->messages.at(i);
+            const FindingValues values = it.value();
+            for (int i = 0; i < values.size(); ++i) {
+                const int messageIndex = values.at(i).message;
                 const MessageRecord *message
                     = messageIndex >= 0 ? &store.messages().at(messageIndex) : nullptr;
                 const int file = message ? message->file : -1;

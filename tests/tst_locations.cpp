@@ -42,7 +42,7 @@ class tst_Locations : public QObject
         }
         const auto &entries = store.findings(index).entries();
         for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-            for (int message : it->messages)
+            for (const int message : it->messages())
                 found.append(message < 0 ? -1 : findingLine(store.messages().at(message), index));
         std::sort(found.begin(), found.end());
         return found;
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(store.suppressionProblems(), QStringList {path(file) + unknown});
         // The record names the message once for all its findings.
         const auto &entries = store.findings(CheckT4_2).entries();
-        const MessageRecord &record = store.messages().at(entries.first().messages.first());
+        const MessageRecord &record = store.messages().at(entries.first().at(0).message);
         QCOMPARE(record.source, QStringLiteral("Close "));
         QCOMPARE(record.translation, QStringLiteral("Schließen "));
         QCOMPARE(record.context,

@@ -56,7 +56,7 @@ class TestSingleText : public QObject
         if (hits > 0) {
             QVERIFY2(found.entries().contains(key.isEmpty() ? text : key),
                      qPrintable(found.entries().firstKey()));
-            QCOMPARE(found.entries().first().values.first(), Engine::Location);
+            QCOMPARE(found.entries().first().at(0).text, Engine::Location);
         }
         resetOptions();
         setOptions(optionList(QString(options).replace(u"checkS"_s, u"checkT"_s)));
@@ -149,7 +149,7 @@ private slots:
         engine.check(u"&File"_s, u"&Datei"_s);
         QCOMPARE(engine.keys(CheckT14_3), QStringList {u"QKeySequence D:\t\t&Datei\t\t: &File"_s});
         QCOMPARE(engine.keys(CheckT14_4), QStringList {u"Datei\t\t: &Datei\t\t: &File"_s});
-        QCOMPARE(engine.store.findings(CheckT14_4).entries().first().values,
+        QCOMPARE(engine.store.findings(CheckT14_4).entries().first().texts(),
                  QStringList {Engine::Context});
     }
 

@@ -54,10 +54,22 @@ private slots:
         QCOMPARE(map.entries().keys(), sorted);
         QCOMPARE(map.size(), 3 * int(keys.size()));
         QCOMPARE(map.values(u"a"_s), (QStringList {u"second"_s, u"second"_s, u"again"_s}));
-        const FindingValues &b = *map.insert(u"b"_s, u"third"_s, 1, 5);
-        QCOMPARE(b.messages, (QList<int> {0, 107, 107, 5}));
-        QCOMPARE(map.entries().first().values,
+        *map.insert(u"b"_s, u"third"_s, 1, 5) = 7;
+        const auto valuesOf = [&map](const QString &key) {
+            const FindingEntries entries = map.entries();
+            auto it = entries.cbegin();
+            while (it != entries.cend() && it.key() != key)
+                ++it;
+            return it == entries.cend() ? FindingValues(nullptr, -1, nullptr, 0, -1) : it.value();
+        };
+        QCOMPARE(valuesOf(u"b"_s).messages(), (QList<int> {0, 107, 107, 5}));
+        QCOMPARE(valuesOf(u"b"_s).related, 7);
+        QCOMPARE(map.entries().first().texts(),
                  (QStringList {u"first"_s, u"second"_s, u"second"_s}));
+        // Removing the oldest value of several keeps the others in order.
+        map.removeValue(u"b"_s, 0);
+        QCOMPARE(valuesOf(u"b"_s).texts(), (QStringList {u"second"_s, u"second"_s, u"third"_s}));
+        QCOMPARE(valuesOf(u"b"_s).messages(), (QList<int> {107, 107, 5}));
     }
 
     // Each store checks with its own options, even interleaved and replaying
@@ -174,8 +186,8 @@ private slots:
         qsizetype recorded = 0;
         const FindingMap &map = engine.store.findings(index);
         for (auto it = map.entries().cbegin(); it != map.entries().cend(); ++it)
-            for (const QString &value : it.value().values)
-                recorded += it.key().size() + value.size();
+            for (const FindingValueRef value : it.value())
+                recorded += it.key().size() + value.text.size();
         for (const QString &item : engine.store.items(index))
             recorded += item.size();
         QVERIFY(recorded > 0);
