@@ -130,21 +130,26 @@ void results::runCatalogueChecks()
     // core. Its problems wait for the source side's, and both for the used
     // characters' report.
     QStringList problems[2];
-    const auto translationSide = [this, &problems] {
-        collectCharacters(translationTexts, usedTranslationCharacters);
-        listWordsAndTexts(true, problems[1]);
+    const auto side = [this, &problems](bool translationSide) {
+        if (!recordListings) {
+            findBudgetProblems(translationSide, problems[translationSide]);
+            return;
+        }
+        collectCharacters(translationSide ? translationTexts : sourceTexts,
+                          translationSide ? usedTranslationCharacters : usedSourceCharacters);
+        listWordsAndTexts(translationSide, problems[translationSide]);
     };
     std::thread thread;
     if (std::thread::hardware_concurrency() > 1)
-        thread = std::thread(translationSide);
-    collectCharacters(sourceTexts, usedSourceCharacters);
-    listWordsAndTexts(false, problems[0]);
+        thread = std::thread(side, true);
+    side(false);
     if (thread.joinable())
         thread.join();
     else
-        translationSide();
-    reportUsedCharacters();
-    for (const QStringList &side : problems)
-        for (const QString &problem : side)
+        side(true);
+    if (recordListings)
+        reportUsedCharacters();
+    for (const QStringList &sideProblems : problems)
+        for (const QString &problem : sideProblems)
             fileAssert(false, problem);
 }

@@ -40,6 +40,13 @@ void checkKeySequences(TextSide &side, bool html)
     side.fail({CheckS14_1, CheckT14_1}, sequence.markers != 1);
     if (sequence.atEnd)
         side.fail({CheckS14_2, CheckT14_2});
+    if (!side.store.recordListings) {
+        // The rows are not kept: only the flags and the silenced counts.
+        if (!sequence.atEnd)
+            side.failWithKey({CheckS14_3, CheckT14_3}, QString());
+        side.failWithKey({CheckS14_4, CheckT14_4}, QString());
+        return;
+    }
 
     // An HTML row shows the texts as they are written, never as markup.
     const auto cell = [html](const QString &value) { return html ? value.toHtmlEscaped() : value; };

@@ -223,9 +223,12 @@ void results::recordSourceFinding(MessageState &state, int index, const QString 
     if (state.numerusForm > sourceRules.maxNumerus
         || silenced(index, times * int(state.locations.size())))
         return;
-    const int message = state.locations.isEmpty() ? -1 : currentMessage(state);
+    const bool kept = keepsFindings(index);
+    const int message = state.locations.isEmpty() || !kept ? -1 : currentMessage(state);
     for (int i = 0; i < times && findingAllowed(state, index); ++i) {
         state.recordedKeySize[index] += key.size() + valuePrefix.size() * state.locations.size();
+        if (!kept)
+            continue;
         for (const QString &location : state.locations)
             m_findings[index].insert(
                 key, valuePrefix.isEmpty() ? location : QString(valuePrefix + location), 1,
@@ -245,6 +248,8 @@ int *results::recordTranslationFinding(MessageState &state, int index, const QSt
         state.recordedKeySize[index] += key.size();
         ++allowed;
     }
+    if (!keepsFindings(index))
+        return nullptr;
     return m_findings[index].insert(key, state.context, allowed,
                                     allowed > 0 ? currentMessage(state) : -1);
 }
@@ -256,6 +261,7 @@ void results::startWorker(const results &run)
     clear();
     honourSuppressions = run.honourSuppressions;
     reuseSourceOutcomes = run.reuseSourceOutcomes;
+    recordListings = run.recordListings;
     languageReady = run.languageReady;
     emptyElements = run.emptyElements;
     htmlSubsetTags = run.htmlSubsetTags;

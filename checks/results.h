@@ -442,6 +442,13 @@ public:
     // it again. clear(), setOptions() and the language set-up forget the outcomes.
     bool reuseSourceOutcomes = false;
 
+    // False: the rows of the listing checks and the lists of the catalogue-wide
+    // pass are not made, for an output that shows only warnings and check "0"
+    // (kvn's gcc, GitHub, CSV and SARIF formats). Everything else stays as it
+    // is: failure flags, silenced counts and the problems of check "0".
+    bool recordListings = true;
+    bool keepsFindings(int index) const { return recordListings || !checkInfo(index).listing; }
+
     // Set while a template (.pot) is read: its translations are empty by
     // design, so only the source checks and check "0" report on it, and a
     // missing language is no problem.
@@ -475,6 +482,8 @@ private:
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
     void listWordsAndTexts(bool translationSide, QStringList &problems);
+    // What listWordsAndTexts adds to problems, without the lists.
+    void findBudgetProblems(bool translationSide, QStringList &problems);
 
 public:
     // A finding key (or value) may hold the whole text, and a check may fail at

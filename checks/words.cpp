@@ -157,6 +157,21 @@ void results::processWord(QStringView word, bool hasLetter, TextSet &words,
     previousWord = words.insert(word);
 }
 
+void results::findBudgetProblems(bool translationSide, QStringList &problems)
+{
+    // A text of n code units holds fewer than n / 2 + 1 doubled words, each
+    // recorded with the whole text: only a text with n * (n / 2 + 1) at or above
+    // the budget can spend it. Such texts are split in the order of the lists.
+    QStringList texts;
+    for (const QString &text : translationSide ? translationTexts : sourceTexts)
+        if (text.size() * (text.size() / 2 + 1) >= findingBudget)
+            texts.append(text);
+    sortByCodeUnits(texts);
+    TextSet words;
+    for (const QString &text : std::as_const(texts))
+        splitWords(text, words, translationSide, problems);
+}
+
 void results::listWordsAndTexts(bool translationSide, QStringList &problems)
 {
     const auto items = [this, translationSide](TwinChecks checks) -> ItemList & {

@@ -301,6 +301,8 @@ int writeRuns(const QCommandLineParser &parser, const CheckCommandOptions &comma
     // exit would only cost time. It stays reachable, so leak checkers keep quiet.
     static results *const store = new results(settings);
     store->honourSuppressions = !parser.isSet(command.noIgnore);
+    // What the format does not show is not made.
+    store->recordListings = outputShowsListings(request.format);
     QFile standardOutput;
     if (!standardOutput.open(stdout, QIODevice::WriteOnly))
         return ExitUsage;

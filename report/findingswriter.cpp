@@ -385,6 +385,11 @@ const QStringList &outputFormatNames()
     return names;
 }
 
+bool outputShowsListings(OutputFormat format)
+{
+    return format == OutputFormat::Report || format == OutputFormat::Json;
+}
+
 bool isReportedCheck(int index, const ReportOptions &options)
 {
     const CheckInfo &info = checkInfo(index);

@@ -19,6 +19,9 @@ enum class OutputFormat { Gcc, Report, Json, Sarif, Github, Csv };
 // "gcc", "report" (or "text", its former name), "json", "sarif", "github", "csv".
 bool outputFormatFromName(const QString &name, OutputFormat &format);
 const QStringList &outputFormatNames();
+// Whether the format shows the listing checks and the lists of the catalogue-wide
+// pass (the report and JSON do); the others show warnings and check "0" only.
+bool outputShowsListings(OutputFormat format);
 
 struct OutputOptions {
     ReportOptions report;

@@ -108,6 +108,12 @@ private slots:
         add("silenced, gcc", {"check", m_silenced}, 0, {"; 1 silenced by kvn-ignore comments"});
         add("silenced, report", {"check", "--format", "report", m_silenced}, 0,
             {"1 findings silenced by kvn-ignore comments"});
+        // The gcc format makes no listing rows, but counts them when silenced.
+        const QString listings = dataPath("cli/silencedlistings.po");
+        add("silenced listings, gcc", {"check", listings}, 0,
+            {"; 5 silenced by kvn-ignore comments"});
+        add("silenced listings, report", {"check", "--format", "report", listings}, 0,
+            {"5 findings silenced by kvn-ignore comments"});
         add("directory", {"check", "--file-name", "clean.ts", "ts"}, 0);
         add("batch without files", {"batch", m_dir.filePath("nothing")}, 1,
             {"No translation files found in"});
