@@ -88,7 +88,8 @@ void results::checkTexts(const QString &source, const QString &translation, cons
         }
         return;
     }
-    sourceTexts.insert(source);
+    if (recordListings || maySpendWordBudget(source))
+        sourceTexts.insert(source);
 
     MessageState state {source,      translation, texts, context, locations, unfinished,
                         numerusForm, {},          {},    {},      {},        {},
@@ -104,7 +105,8 @@ void results::checkTexts(const QString &source, const QString &translation, cons
 
     if (translation.isEmpty() || sourceOnly)
         return;
-    translationTexts.insert(translation);
+    if (recordListings || maySpendWordBudget(translation))
+        translationTexts.insert(translation);
     // Translator credits hold names and addresses instead of a translation.
     if (m_options.checkST20_1_1CheckBox && isCreditsSource(source))
         return;

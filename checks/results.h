@@ -443,9 +443,10 @@ public:
     bool reuseSourceOutcomes = false;
 
     // False: the rows of the listing checks and the lists of the catalogue-wide
-    // pass are not made, for an output that shows only warnings and check "0"
-    // (kvn's gcc, GitHub, CSV and SARIF formats). Everything else stays as it
-    // is: failure flags, silenced counts and the problems of check "0".
+    // pass are not made, and the text sets keep only the texts that may spend
+    // the doubled words' budget; for an output that shows only warnings and
+    // check "0" (kvn's gcc, GitHub, CSV and SARIF formats). Everything else
+    // stays as it is: failure flags, silenced counts and the problems of check "0".
     bool recordListings = true;
     bool keepsFindings(int index) const { return recordListings || !checkInfo(index).listing; }
 
@@ -484,6 +485,13 @@ private:
     void listWordsAndTexts(bool translationSide, QStringList &problems);
     // What listWordsAndTexts adds to problems, without the lists.
     void findBudgetProblems(bool translationSide, QStringList &problems);
+    // A text of n code units holds fewer than n / 2 + 1 doubled words, each
+    // recorded with the whole text: only a text with n * (n / 2 + 1) at or above
+    // the budget can spend the budget of the doubled words.
+    static bool maySpendWordBudget(const QString &text)
+    {
+        return text.size() * (text.size() / 2 + 1) >= findingBudget;
+    }
 
 public:
     // A finding key (or value) may hold the whole text, and a check may fail at

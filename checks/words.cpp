@@ -159,12 +159,11 @@ void results::processWord(QStringView word, bool hasLetter, TextSet &words,
 
 void results::findBudgetProblems(bool translationSide, QStringList &problems)
 {
-    // A text of n code units holds fewer than n / 2 + 1 doubled words, each
-    // recorded with the whole text: only a text with n * (n / 2 + 1) at or above
-    // the budget can spend it. Such texts are split in the order of the lists.
+    // Only the texts that may spend the budget are split, in the order of the
+    // lists. Without the lists, the text sets hold no others.
     QStringList texts;
     for (const QString &text : translationSide ? translationTexts : sourceTexts)
-        if (text.size() * (text.size() / 2 + 1) >= findingBudget)
+        if (maySpendWordBudget(text))
             texts.append(text);
     sortByCodeUnits(texts);
     TextSet words;
