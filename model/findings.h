@@ -163,6 +163,15 @@ public:
     void clear();
     // Distinct keys in order, each with its values oldest first (print them reversed).
     FindingEntries entries() const;
+    // Calls f(key, values) for each distinct key in the order the keys came,
+    // without ordering them.
+    template<typename F>
+    void forEachEntry(const F &f) const
+    {
+        for (const Entry &entry : m_entries)
+            if (entry.count > 0)
+                f(entry.key, entry.values());
+    }
     QStringList values(const QString &key) const; // newest first
     // Removes value number valueIndex (oldest first) of key, and the key with
     // its last value (a baseline leaves findings out).

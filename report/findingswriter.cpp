@@ -496,7 +496,8 @@ public:
     void collect();
     struct Placement;
     Placement placement() const;
-    // Appends the occurrences of check index, in the order of its keys, placed.
+    // Appends the occurrences of check index, placed: its keys in the order they
+    // came, the values of each in order.
     void listOccurrences(int index, const Placement &placement, QList<Occurrence> &list) const;
     // Has the finding map of each of `checks` order its keys, on the writer's threads.
     void orderFindingMaps(const QList<int> &checks);
@@ -585,11 +586,9 @@ public:
             }
         }
     }
-    enum class Fetch { Records, ValuesAndTexts };
     // Asks for what the entries after `it` (`left` of them, it included) will
-    // read: the entries, their messages' records and, with ValuesAndTexts,
-    // their values and the records' texts.
-    void prefetchEntries(FindingEntries::const_iterator it, qsizetype left, Fetch fetch) const;
+    // read: the entries, their values, their messages' records and texts.
+    void prefetchEntries(FindingEntries::const_iterator it, qsizetype left) const;
     void writeJsonOccurrences(QByteArray &buffer, const FindingValues &values, int index) const;
     void writeSarifRun();
     std::vector<QByteArray> writeSarifRules();
@@ -762,16 +761,27 @@ struct FindingsWriter::Private::Placement {
                                | quint64(occurrence.check);
         return occurrence;
     }
-    bool before(const Occurrence &a, const Occurrence &b) const
+    // Negative, zero or positive as a stands before, at or after b's place.
+    int compare(const Occurrence &a, const Occurrence &b) const
     {
         if (packs)
-            return a.place < b.place;
+            return a.place < b.place ? -1 : a.place > b.place ? 1 : 0;
         const int ra = rankOf(a.file), rb = rankOf(b.file);
         if (ra != rb)
-            return ra < rb;
+            return ra < rb ? -1 : 1;
         if (a.line != b.line)
-            return a.line < b.line;
-        return a.check < b.check;
+            return a.line < b.line ? -1 : 1;
+        return a.check - b.check;
+    }
+    // The output's order: by place, then the findings of one check at one
+    // place by their texts; the same text and check "0" keep the order they
+    // were listed in (a stable sort).
+    bool before(const Occurrence &a, const Occurrence &b) const
+    {
+        const int order = compare(a, b);
+        if (order != 0)
+            return order < 0;
+        return a.text != b.text && a.check != Check_0 && *a.text < *b.text;
     }
 };
 
@@ -796,24 +806,20 @@ void FindingsWriter::Private::listOccurrences(int index, const Placement &placem
     const QList<MessageRecord> &messages = store->messages();
     const FindingMap &map = store->findings(index);
     list.reserve(map.size());
-    const auto &entries = map.entries();
-    qsizetype left = entries.size();
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it, --left) {
-        prefetchEntries(it, left, Fetch::Records);
-        const FindingValues values = it.value();
+    map.forEachEntry([&](const QString &key, const FindingValues &values) {
         for (qsizetype i = 0; i < values.size(); ++i) {
             const int id = values.at(i).message;
             if (i > 0 && id >= 0 && id == values.at(i - 1).message)
                 continue;
             if (id < 0) {
-                list.append(placement.placed({-1, 0, index, &it.key(), -1}));
+                list.append(placement.placed({-1, 0, index, &key, -1}));
                 continue;
             }
             const MessageRecord &record = messages.at(id);
             list.append(placement.placed(
-                {record.file, findingLine(record, index), index, &it.key(), id, values.related}));
+                {record.file, findingLine(record, index), index, &key, id, values.related}));
         }
-    }
+    });
 }
 
 void FindingsWriter::Private::collect()
@@ -1028,8 +1034,8 @@ void FindingsWriter::Private::writeJsonItems(QByteArray &buffer, int index) cons
     buffer += "\n        }";
 }
 
-void FindingsWriter::Private::prefetchEntries(FindingEntries::const_iterator it, qsizetype left,
-                                              Fetch fetch) const
+void FindingsWriter::Private::prefetchEntries(FindingEntries::const_iterator it,
+                                              qsizetype left) const
 {
     // The entries stand in the order they came and the records in the order of
     // the messages, not in key order: each step asks for what the next one reads.
@@ -1045,11 +1051,10 @@ void FindingsWriter::Private::prefetchEntries(FindingEntries::const_iterator it,
         for (const FindingValueRef value : (it + 4).value()) {
             if (value.message >= 0)
                 __builtin_prefetch(&records.at(value.message));
-            if (fetch == Fetch::ValuesAndTexts)
-                __builtin_prefetch(value.text.constData());
+            __builtin_prefetch(value.text.constData());
         }
     }
-    if (left > 2 && fetch == Fetch::ValuesAndTexts) {
+    if (left > 2) {
         for (const FindingValueRef value : (it + 2).value()) {
             const int id = value.message;
             if (id < 0)
@@ -1071,7 +1076,7 @@ void FindingsWriter::Private::writeJsonEntries(QByteArray &buffer, int index, qs
 {
     auto it = store->findings(index).entries().cbegin() + first;
     for (qsizetype i = first; i < last; ++i, ++it) {
-        prefetchEntries(it, last - i, Fetch::ValuesAndTexts);
+        prefetchEntries(it, last - i);
         buffer += i == 0 ? "\n                {\n                    \"text\": "
                          : ",\n                {\n                    \"text\": ";
         appendJsonString(buffer, it.key());

@@ -277,6 +277,28 @@ private slots:
         }
     }
 
+    // Findings of one check at one place come in the order of their texts,
+    // whatever order they were found in.
+    void tiesInTextOrder()
+    {
+        resetOptions();
+        Engine engine;
+        for (const char *text : {"Zeta ", "Alpha ", "Mu "})
+            engine.check(QStringLiteral("Open"), QString::fromLatin1(text));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        OutputOptions options;
+        options.report = reportOptions(defaultOptions());
+        FindingsWriter writer(OutputFormat::Gcc, &buffer, options);
+        writer.writeRun(engine.store, QStringLiteral("a.ts"), 1);
+        writer.finish();
+        QByteArrayList found;
+        for (const QByteArray &line : buffer.data().split('\n'))
+            if (line.endsWith(" [T4.2]"))
+                found.append(line.mid(line.lastIndexOf("\\n") + 2));
+        QCOMPARE(found, (QByteArrayList {"Alpha  [T4.2]", "Mu  [T4.2]", "Zeta  [T4.2]"}));
+    }
+
     // The fingerprints' SHA-256 against Qt's, around the padding's block edges.
     void sha256_data()
     {
