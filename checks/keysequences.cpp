@@ -53,26 +53,24 @@ void checkKeySequences(TextSide &side, bool html)
     const QString key = cell(sequence.key);
     const QString stripped = cell(sequence.withoutMarkers);
     const QString text = cell(side.text);
+    // The rows are put together in one allocation each.
     if (!side.translationSide) {
         if (!sequence.atEnd)
-            side.failWithKey(
-                CheckS14_3,
-                html ? QStringLiteral("<tr><td>QKeySequence %1</td><td>%2</td></tr>").arg(key, text)
-                     : QStringLiteral("QKeySequence %1: %2").arg(key, text));
+            side.failWithKey(CheckS14_3, html ? QString(u"<tr><td>QKeySequence " % key
+                                                        % u"</td><td>" % text % u"</td></tr>")
+                                              : QString(u"QKeySequence " % key % u": " % text));
         side.failWithKey(
-            CheckS14_4, html ? QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(stripped, text)
-                             : QStringLiteral("%1\t:\t%2").arg(stripped, text));
+            CheckS14_4, html ? QString(u"<tr><td>" % stripped % u"</td><td>" % text % u"</td></tr>")
+                             : QString(stripped % u"\t:\t" % text));
         return;
     }
     const QString source = cell(side.source);
     if (!sequence.atEnd)
-        side.failWithKey(
-            CheckT14_3,
-            html ? QStringLiteral("<tr><td>QKeySequence %1</td><td>%2</td><td>%3</td></tr>")
-                       .arg(key, text, source)
-                 : QStringLiteral("QKeySequence %1:\t\t%2\t\t: %3").arg(key, text, source));
-    side.failWithKey(CheckT14_4,
-                     html ? QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                                .arg(stripped, text, source)
-                          : QStringLiteral("%1\t\t: %2\t\t: %3").arg(stripped, text, source));
+        side.failWithKey(CheckT14_3, html ? QString(u"<tr><td>QKeySequence " % key % u"</td><td>"
+                                                    % text % u"</td><td>" % source % u"</td></tr>")
+                                          : QString(u"QKeySequence " % key % u":\t\t" % text
+                                                    % u"\t\t: " % source));
+    side.failWithKey(CheckT14_4, html ? QString(u"<tr><td>" % stripped % u"</td><td>" % text
+                                                % u"</td><td>" % source % u"</td></tr>")
+                                      : QString(stripped % u"\t\t: " % text % u"\t\t: " % source));
 }
