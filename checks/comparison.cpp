@@ -959,13 +959,11 @@ void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
                                                        here.translationLine,
                                                        here.numerusForm,
                                                        {-1, -1},
-                                                       nullptr});
+                                                       {}});
         }
         FirstMessage &first = firstMessages.at(added);
         if (key.text.size() != first.key(side).size()) {
-            if (!first.keys)
-                first.keys = std::make_unique<std::array<QString, 2>>();
-            first.keys->at(size_t(side)) = key.text;
+            first.keys.make().at(size_t(side)) = key.text;
         }
         firstMessages.insert(side, key, added);
     };

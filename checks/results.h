@@ -61,7 +61,7 @@ struct FirstMessage {
     // Its MessageRecord as each table's findings name it (made at the first one).
     std::array<int, 2> record {-1, -1};
     // The keys of the two tables where they are not the texts (like forms), else null.
-    std::unique_ptr<std::array<QString, 2>> keys;
+    CopiedBox<std::array<QString, 2>> keys;
 
     QStringView source() const { return QStringView(texts).first(sourceSize); }
     QStringView translation() const { return QStringView(texts).sliced(sourceSize + 1); }

@@ -80,9 +80,7 @@ void FindingMap::Entry::append(QString &&text, int message)
         firstText = std::move(text);
         firstMessage = message;
     } else {
-        if (!more)
-            more = std::make_unique<QList<FindingValue>>();
-        more->append(FindingValue {std::move(text), message});
+        more.make().append(FindingValue {std::move(text), message});
     }
     ++count;
 }
@@ -100,8 +98,7 @@ FindingMap::Entry &FindingMap::entry(Key &&key, size_t hash, bool *added)
     }
     *added = true;
     m_index.add(hash, qsizetype(m_entries.size()));
-    m_entries.push_back(
-        Entry {std::forward<Key>(key), QString(), -1, 0, -1, quint32(hash), nullptr});
+    m_entries.push_back(Entry {std::forward<Key>(key), QString(), -1, 0, -1, quint32(hash), {}});
     m_ordered = false;
     return m_entries.back();
 }

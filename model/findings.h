@@ -9,6 +9,40 @@
 #include <deque>
 #include <memory>
 
+// An owned value that may be absent, the size of a pointer, copied with its owner.
+template<typename T>
+class CopiedBox
+{
+public:
+    CopiedBox() = default;
+    CopiedBox(const CopiedBox &other)
+        : m_value(other.m_value ? std::make_unique<T>(*other.m_value) : nullptr)
+    { }
+    CopiedBox &operator=(const CopiedBox &other)
+    {
+        m_value = other.m_value ? std::make_unique<T>(*other.m_value) : nullptr;
+        return *this;
+    }
+    CopiedBox(CopiedBox &&) noexcept = default;
+    CopiedBox &operator=(CopiedBox &&) noexcept = default;
+
+    explicit operator bool() const { return bool(m_value); }
+    T *get() const { return m_value.get(); }
+    T *operator->() const { return m_value.get(); }
+    T &operator*() const { return *m_value; }
+    // The value, made empty when there is none.
+    T &make()
+    {
+        if (!m_value)
+            m_value = std::make_unique<T>();
+        return *m_value;
+    }
+    void reset() { m_value.reset(); }
+
+private:
+    std::unique_ptr<T> m_value;
+};
+
 // One value of a finding text and the message it came from: an index into
 // results::messages(), -1 for none.
 struct FindingValue {
@@ -191,7 +225,7 @@ private:
         int count = 0; // values
         int related = -1;
         quint32 hash = 0; // the part of the key's hash the index keeps, for a merge
-        std::unique_ptr<QList<FindingValue>> more; // the values after the first
+        CopiedBox<QList<FindingValue>> more; // the values after the first
         FindingValues values() const
         {
             return FindingValues(&firstText, firstMessage, more.get(), count, related);

@@ -70,6 +70,11 @@ private slots:
         map.removeValue(u"b"_s, 0);
         QCOMPARE(valuesOf(u"b"_s).texts(), (QStringList {u"second"_s, u"second"_s, u"third"_s}));
         QCOMPARE(valuesOf(u"b"_s).messages(), (QList<int> {107, 107, 5}));
+        // A copy (a prepared store copied for each run) is a map of its own.
+        FindingMap copy = map;
+        copy.insert(u"b"_s, u"fourth"_s, 1, 6);
+        copy.removeValue(u"b"_s, 1);
+        QCOMPARE(valuesOf(u"b"_s).texts(), (QStringList {u"second"_s, u"second"_s, u"third"_s}));
     }
 
     // Each store checks with its own options, even interleaved and replaying
