@@ -647,6 +647,9 @@ void FindingsWriter::Private::writePieces(qsizetype count, const Make &make)
     std::condition_variable changed;
     qsizetype next = 0, written = 0;
     const auto work = [&] {
+        // Room for a piece as large as this thread's last one and a quarter, so
+        // that a piece is seldom copied while it grows.
+        qsizetype room = qsizetype(1) << 16;
         for (;;) {
             qsizetype piece = 0;
             {
@@ -657,8 +660,9 @@ void FindingsWriter::Private::writePieces(qsizetype count, const Make &make)
                 piece = next++;
             }
             QByteArray buffer;
-            buffer.reserve(1 << 16);
+            buffer.reserve(room);
             make(piece, buffer);
+            room = std::max(qsizetype(1) << 16, buffer.size() + buffer.size() / 4);
             {
                 const std::lock_guard<std::mutex> lock(mutex);
                 made[size_t(piece % window)] = std::move(buffer);
