@@ -134,7 +134,10 @@ void results::runCatalogueChecks()
     QStringList problems[2];
     const auto side = [this, &problems](bool translationSide) {
         if (!recordListings) {
-            findBudgetProblems(translationSide, problems[translationSide]);
+            // Without the lists the text sets hold only the texts that may
+            // spend the doubled words' budget: their problems are all that is made.
+            TextSet words;
+            splitTexts(translationSide, words, problems[translationSide]);
             return;
         }
         collectCharacters(translationSide ? translationTexts : sourceTexts,

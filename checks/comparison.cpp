@@ -962,9 +962,8 @@ void results::consultConsistencyTables(ConsistencyEntry &entry, Record record)
                                                        {}});
         }
         FirstMessage &first = firstMessages.at(added);
-        if (key.text.size() != first.key(side).size()) {
+        if (key.text.size() != first.key(side).size())
             first.keys.make().at(size_t(side)) = key.text;
-        }
         firstMessages.insert(side, key, added);
     };
     if (FirstMessage *first = firstMessages.find(Tables::BySource, entry.sourceKey)) {

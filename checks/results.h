@@ -483,8 +483,9 @@ private:
     // Steps of runCatalogueChecks.
     void reportUsedCharacters();
     void listWordsAndTexts(bool translationSide, QStringList &problems);
-    // What listWordsAndTexts adds to problems, without the lists.
-    void findBudgetProblems(bool translationSide, QStringList &problems);
+    // Splits the texts of one side into words, in code-unit order of the
+    // texts; returns the texts in that order.
+    QStringList splitTexts(bool translationSide, TextSet &words, QStringList &problems);
     // A text of n code units holds fewer than n / 2 + 1 doubled words, each
     // recorded with the whole text: only a text with n * (n / 2 + 1) at or above
     // the budget can spend the budget of the doubled words.

@@ -157,18 +157,19 @@ void results::processWord(QStringView word, bool hasLetter, TextSet &words,
     previousWord = words.insert(word);
 }
 
-void results::findBudgetProblems(bool translationSide, QStringList &problems)
+QStringList results::splitTexts(bool translationSide, TextSet &words, QStringList &problems)
 {
-    // Only the texts that may spend the budget are split, in the order of the
-    // lists. Without the lists, the text sets hold no others.
-    QStringList texts;
-    for (const QString &text : translationSide ? translationTexts : sourceTexts)
-        if (maySpendWordBudget(text))
-            texts.append(text);
+    // The texts are split in sorted order, so the doubled-word items come in
+    // the same order on every run.
+    QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
     sortByCodeUnits(texts);
-    TextSet words;
-    for (const QString &text : std::as_const(texts))
-        splitWords(text, words, translationSide, problems);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        // In sorted order the texts stand anywhere in memory.
+        if (i + 4 < texts.size())
+            __builtin_prefetch(texts.at(i + 4).constData());
+        splitWords(texts.at(i), words, translationSide, problems);
+    }
+    return texts;
 }
 
 void results::listWordsAndTexts(bool translationSide, QStringList &problems)
@@ -176,18 +177,8 @@ void results::listWordsAndTexts(bool translationSide, QStringList &problems)
     const auto items = [this, translationSide](TwinChecks checks) -> ItemList & {
         return m_items[checks.on(translationSide)];
     };
-    // The texts are split in sorted order, so the doubled-word items come in
-    // the same order on every run.
-    QStringList texts = (translationSide ? translationTexts : sourceTexts).values();
-    sortByCodeUnits(texts);
-
     TextSet collected;
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        // In sorted order the texts stand anywhere in memory.
-        if (i + 4 < texts.size())
-            __builtin_prefetch(texts.at(i + 4).constData());
-        splitWords(texts.at(i), collected, translationSide, problems);
-    }
+    const QStringList texts = splitTexts(translationSide, collected, problems);
     QStringList words = collected.values();
     sortByCodeUnits(words);
 

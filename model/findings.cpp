@@ -31,6 +31,7 @@ FindingValues FindingEntries::const_iterator::value() const
 {
     return m_map->m_entries[size_t(*m_at)].values();
 }
+
 FindingEntries::const_iterator FindingEntries::cbegin() const
 {
     return const_iterator(m_map, m_map->order().constData());
